@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and runs every test headless.
+#   ./test.sh             the normal build
+#   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")"
+
+dir=build
+cmake_args=()
+case "${1:-}" in
+  "") ;;
+  --sanitize)
+    dir=build-asan
+    cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    ;;
+  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+scripts/install-deps
+cmake -S . -B "$dir" "${cmake_args[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
