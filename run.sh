@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps
 cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)"
-exec build/purzo-trace "$@"
+exec build/purzo "$@"

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// Label texts are the program's own, letter for letter, trailing blank of Label19 included.
+#include "label_table.h"
+
+#include <array>
+
+namespace purzo {
+namespace {
+
+constexpr std::array<LabelSpec, 17> kLabels{{
+    {"Label4", 10800, 360, 5535, 615, "Anleitung zur Purzosimulation", Face::ArialBlack, 14.25,
+     true, true, kBlue},
+    {"Label15", 10800, 1200, 255, 495, "1.", Face::MsSansSerif, 13.5, true, false, kBlue},
+    {"Label5", 11160, 1280, 5175, 255, "Geben Sie als erstes die Absprunggeschwindigkeit an:",
+     Face::Arial, 9.75, true, false, kSystemText},
+    {"Label1", 11880, 1800, 2175, 495, "Geschwindigkeit in m/s (4 - 8)", Face::Arial, 9.75, false,
+     true, kSystemText},
+    {"Label16", 10800, 2520, 255, 495, "2.", Face::MsSansSerif, 13.5, true, false, kBlue},
+    {"Label6", 11160, 2595, 4095, 255, "Geben Sie nun den Absprungwinkel an:", Face::Arial, 9.75,
+     true, false, kSystemText},
+    {"Label2", 12600, 3090, 1455, 495, "Winkel in Grad (30° - 80°)", Face::Arial, 9.75, false, true,
+     kSystemText},
+    {"Label17", 10800, 3720, 255, 495, "3.", Face::MsSansSerif, 13.5, true, false, kBlue},
+    {"Label7", 11160, 3780, 5295, 735,
+     "Mit der rechten und linken Pfeiltaste können Sie während der Flugphase die "
+     "Körperposition der Strichfigur ändern.",
+     Face::Arial, 9.75, true, false, kSystemText},
+    {"Label18", 10800, 6720, 255, 495, "4.", Face::MsSansSerif, 13.5, true, false, kBlue},
+    {"Label10", 11160, 6800, 3735, 495,
+     "Mit dem Button \"Simulation starten\" beginnt die Simulation.", Face::Arial, 9.75, true,
+     false, kSystemText},
+    {"Label19", 120, 8520, 10455, 495,
+     "Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. Es wurden die "
+     "Standardwerte v=5 und Winkel=50 eingetragen ",
+     Face::MsSansSerif, 9.75, true, true, kRed},
+    {"Label3", 120, 9120, 2415, 375, "Anmerkungen:", Face::Arial, 14.25, true, false, kBlue},
+    {"Label12", 120, 9600, 12285, 375, "- Der Drehimpuls beim Absprung wurde konstant eingestellt.",
+     Face::Arial, 12, false, false, kSystemText},
+    {"Label13", 120, 9960, 16005, 375,
+     "- Die Berechnung des Körperschwerpunktes wurde nach dem Modell von Willimczik (1983, "
+     "S.23-37) vorgenommen.",
+     Face::Arial, 12, false, false, kSystemText},
+    {"Label14", 120, 10320, 15405, 495,
+     "- Der Einfluss des Luftwiderstands wird bei der Berechnung der Flugbahn vernachlässigt.",
+     Face::Arial, 12, false, false, kSystemText},
+    {"Label11", 7320, 11400, 3615, 255, kAttributionText, Face::MsSansSerif, 8.25, false, false,
+     kSystemText},
+}};
+
+} // namespace
+
+std::span<const LabelSpec> LabelTable() {
+    return kLabels;
+}
+
+} // namespace purzo

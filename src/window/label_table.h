@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// The window's labels: where they stand, what they say and how they look.
+#pragma once
+
+#include "fonts.h"
+
+#include <QColor>
+#include <span>
+
+namespace purzo {
+
+struct LabelSpec {
+    const char* name;
+    int left, top, width, height; // twips
+    const char* text;             // UTF-8
+    Face face;
+    double pointSize;
+    bool bold;
+    bool centred;
+    QRgb colour; // text colour; 0 keeps the system's button-text colour
+};
+
+inline constexpr QRgb kBlue = 0xff0000ff;
+inline constexpr QRgb kRed = 0xffff0000;
+inline constexpr QRgb kSystemText = 0;
+
+std::span<const LabelSpec> LabelTable();
+
+// The footer's attribution line; its background is white.
+inline constexpr const char* kAttributionText = "Ein Lehrprogramm zur Sportbiomechanik";
+
+} // namespace purzo

@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: MIT
+// The window computes no physics: it reads the controls, asks the model for each frame and shows
+// what comes back.
+#include "purzo_window.h"
+
+#include "canvas_widget.h"
+#include "caption_button.h"
+#include "fonts.h"
+#include "label_table.h"
+#include "model_constants.h"
+#include "number_text.h"
+#include "takeoff_check.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <string_view>
+
+namespace purzo {
+namespace {
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect rect, int min, int max,
+                          int largeChange, int value) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(rect);
+    bar->setRange(min, max);
+    bar->setSingleStep(1);
+    bar->setPageStep(largeChange);
+    bar->setValue(value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const char* text,
+                       const QFont& font, Qt::Alignment alignment) {
+    auto* box = new QLineEdit(QString::fromUtf8(text), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    box->setFont(font);
+    box->setAlignment(alignment);
+    return box;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, QRect rect, const QString& resource) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(rect);
+    picture->setPixmap(QPixmap(resource));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect rect, const char* text) {
+    auto* button = new CaptionButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(MakeFont(Face::MsSansSerif, 9.75, true));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, QRect rect, const char* text) {
+    auto* option = new QRadioButton(QString::fromUtf8(text), parent);
+    option->setObjectName(QLatin1String(name));
+    option->setGeometry(rect);
+    option->setFont(MakeFont(Face::MsSansSerif, 9.75, false));
+    return option;
+}
+
+} // namespace
+
+PurzoWindow::PurzoWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Purzo"));
+    setWindowTitle(QStringLiteral("Purzosimulation"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/purzo-256.png")));
+    setFont(DefaultFont());
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, &PurzoWindow::runFrame);
+    createControls();
+    load();
+}
+
+PurzoWindow::~PurzoWindow() = default;
+
+void PurzoWindow::createControls() {
+    // Labels lie beneath every other control.
+    for (const LabelSpec& spec : LabelTable()) {
+        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setObjectName(QLatin1String(spec.name));
+        label->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height));
+        label->setFont(MakeFont(spec.face, spec.pointSize, spec.bold));
+        label->setWordWrap(true);
+        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        if (spec.colour != kSystemText) {
+            palette.setColor(QPalette::WindowText, QColor::fromRgb(spec.colour));
+        }
+        if (std::string_view(spec.name) == "Label11") {
+            palette.setColor(QPalette::Window, Qt::white);
+        }
+        label->setPalette(palette);
+    }
+    label19_ = findChild<QLabel*>(QStringLiteral("Label19"));
+    label19_->hide();
+
+    // The rest is created from back to front, so that each stands in front of the one before.
+    hScroll1_ = MakeScrollBar(this, "HScroll1", TwipsToPixels(1920, 6960, 3495, 375), kFirstPosture,
+                              kLastPosture, 1, kFirstPosture);
+    picture1_ = new CanvasWidget(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(TwipsToPixels(120, 240, 10575, 8055));
+
+    ende_ = MakeButton(this, "Ende", TwipsToPixels(11040, 8640, 1455, 735), "Programm Ende");
+    start_ = MakeButton(this, "Start", TwipsToPixels(11040, 7680, 1455, 735), "Simulation starten");
+
+    const QFont boxFont = MakeFont(Face::Arial, 12, true);
+    text1_ = MakeTextBox(this, "Text1", TwipsToPixels(14160, 1880, 735, 405), "6", boxFont,
+                         Qt::AlignCenter);
+    text1_->setToolTip(QStringLiteral("Bereich: 4 bis 8"));
+    text2_ = MakeTextBox(this, "Text2", TwipsToPixels(14160, 3120, 735, 375), "60", boxFont,
+                         Qt::AlignCenter);
+    text2_->setToolTip(QStringLiteral("Bereich: 30 bis 80"));
+    text3_ = MakeTextBox(this, "Text3", TwipsToPixels(9360, 8640, 735, 375), kTakeoffHeightText,
+                         DefaultFont(), Qt::AlignLeft | Qt::AlignVCenter);
+    text3_->hide();
+
+    frame1_ = new QGroupBox(QStringLiteral("Wiedergabegeschwindigkeit"), this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setGeometry(TwipsToPixels(12720, 7440, 3255, 1935));
+    frame1_->setFont(MakeFont(Face::MsSansSerif, 9.75, true));
+    option1_ = MakeOption(frame1_, "Option1", TwipsToPixels(240, 360, 2055, 375), "Echtzeit");
+    option2_ = MakeOption(frame1_, "Option2", TwipsToPixels(240, 840, 2400, 375), "Zeitlupe");
+    option3_ =
+        MakeOption(frame1_, "Option3", TwipsToPixels(240, 1320, 2400, 495), "Extrem-Zeitlupe");
+    option1_->setChecked(true);
+
+    picture2_ = MakePicture(this, "Picture2", TwipsToPixels(11880, 4560, 2295, 2055),
+                            QStringLiteral(":/pictures/pfeiltasten.jpg"));
+    picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture2_->setLineWidth(2);
+    picture2_->setFocusPolicy(Qt::StrongFocus);
+    picture3_ = MakePicture(this, "Picture3", TwipsToPixels(6600, 11400, 735, 255),
+                            QStringLiteral(":/pictures/zeichen.jpg"));
+    picture3_->setAutoFillBackground(true);
+    QPalette footer = picture3_->palette();
+    footer.setColor(QPalette::Window, footer.color(QPalette::Base));
+    footer.setColor(QPalette::WindowText, footer.color(QPalette::Text));
+    picture3_->setPalette(footer);
+
+    hScrollGeschw_ =
+        MakeScrollBar(this, "HScroll_geschw", TwipsToPixels(14160, 2280, 735, 255), 4, 8, 1, 4);
+    hScrollAngle_ =
+        MakeScrollBar(this, "HScroll_angle", TwipsToPixels(14170, 3480, 735, 255), 30, 80, 5, 30);
+
+    // Value sync: a scroll bar's change and drag both write its value into its text box.
+    auto syncInto = [](QScrollBar* bar, QLineEdit* box) {
+        auto write = [box](int value) { box->setText(QString::number(value)); };
+        connect(bar, &QScrollBar::valueChanged, box, write);
+        connect(bar, &QScrollBar::sliderMoved, box, write);
+    };
+    syncInto(hScrollGeschw_, text1_);
+    syncInto(hScrollAngle_, text2_);
+
+    connect(start_, &QPushButton::clicked, this, &PurzoWindow::startFlight);
+    connect(ende_, &QPushButton::clicked, this, &QWidget::close);
+
+    // Tab order; of the option buttons Qt visits only the checked one.
+    QWidget* order[] = {picture1_, ende_,    start_,   text1_,    text2_,         hScroll1_,
+                        option1_,  option2_, option3_, picture2_, hScrollGeschw_, hScrollAngle_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+    picture1_->setFocus();
+}
+
+void PurzoWindow::load() {
+    model_ =
+        LoadModelState(text3_->text().toStdString(), static_cast<float>(picture1_->scaleHeight()));
+    hScrollGeschw_->setValue(LeadingNumberAsInt16(text1_->text().toStdString()));
+    hScrollAngle_->setValue(LeadingNumberAsInt16(text2_->text().toStdString()));
+}
+
+void PurzoWindow::showAtBestSize() {
+    resize(kFullClientSize);
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    // Room for the title bar and the frame around the client area.
+    constexpr int kFrameAllowancePx = 40;
+    if (available.isValid() &&
+        (available.width() < kFullClientSize.width() ||
+         available.height() < kFullClientSize.height() + kFrameAllowancePx)) {
+        showMaximized();
+    } else {
+        show();
+    }
+    picture1_->setFocus();
+}
+
+Pace PurzoWindow::selectedPace() const {
+    if (option1_->isChecked()) {
+        return Pace::RealTime;
+    }
+    if (option2_->isChecked()) {
+        return Pace::SlowMotion;
+    }
+    if (option3_->isChecked()) {
+        return Pace::ExtremeSlowMotion;
+    }
+    return Pace::RealTime;
+}
+
+void PurzoWindow::startFlight() {
+    // A press during a flight ends that flight and starts afresh: flights never nest.
+    stopFlight();
+    label19_->hide();
+    const TakeoffCheck check =
+        CheckTakeoff(text1_->text().toStdString(), text2_->text().toStdString());
+    if (check.beep) {
+        QApplication::beep();
+        emit beepSounded();
+    }
+    if (check.showWarning) {
+        text1_->setText(QString::fromStdString(check.speedText));
+        text2_->setText(QString::fromStdString(check.angleText));
+        label19_->show();
+    }
+    hScroll1_->setValue(kFirstPosture);
+    params_ =
+        ComputeFlightParameters(model_, check.takeoffSpeed, check.takeoffAngle, selectedPace());
+    flight_ = StartFlight(model_, params_);
+    pauseMs_ = pauseOverrideMs_.value_or(params_.frameDelayMs);
+    hScroll1_->setFocus();
+    emit flightStarted();
+    flightClock_.start();
+    scheduleNextFrame();
+}
+
+void PurzoWindow::stopFlight() {
+    frameTimer_.stop();
+    if (flight_) {
+        flight_->ended = true;
+    }
+}
+
+void PurzoWindow::scheduleNextFrame() {
+    // Frame n is due at n pauses after the start, on the flight's own clock, so drawing time
+    // does not add up from frame to frame.
+    const qint64 dueNs = qint64(flight_->framesRun + 1) * pauseMs_ * 1'000'000;
+    const qint64 waitNs = dueNs - flightClock_.nsecsElapsed();
+    const int waitMs = waitNs > 0 ? int((waitNs + 999'999) / 1'000'000) : 0;
+    frameTimer_.start(waitMs);
+}
+
+void PurzoWindow::runFrame() {
+    if (!flightRunning()) {
+        return;
+    }
+    hScroll1_->setFocus();
+    // Read the posture now, so that a key pressed during the pause shows in this very frame.
+    const FrameResult frame = RunFrame(*flight_, hScroll1_->value());
+    currentFrame_ = frame;
+    picture1_->showFigure(frame.drawn);
+    emit frameShown(frame.frame);
+    if (frame.lastFrame) {
+        emit flightFinished(frame.frame);
+        return;
+    }
+    scheduleNextFrame();
+}
+
+void PurzoWindow::closeEvent(QCloseEvent* event) {
+    stopFlight();
+    event->accept();
+}
+
+} // namespace purzo
