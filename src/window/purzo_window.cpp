@@ -9,6 +9,7 @@
 #include "label_table.h"
 #include "model_constants.h"
 #include "number_text.h"
+#include "scroll_bar.h"
 #include "takeoff_check.h"
 #include "twips.h"
 
@@ -28,14 +29,13 @@ namespace {
 
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect rect, int min, int max,
                           int largeChange, int value) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new ScrollBar(parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(rect);
     bar->setRange(min, max);
     bar->setSingleStep(1);
     bar->setPageStep(largeChange);
     bar->setValue(value);
-    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -143,6 +143,14 @@ void PurzoWindow::createControls() {
     option3_ =
         MakeOption(frame1_, "Option3", TwipsToPixels(240, 1320, 2400, 495), "Extrem-Zeitlupe");
     option1_->setChecked(true);
+    // Tab reaches the option group at its checked button only.
+    for (QRadioButton* option : {option1_, option2_, option3_}) {
+        auto tabStop = [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        tabStop(option->isChecked());
+        connect(option, &QRadioButton::toggled, option, tabStop);
+    }
 
     picture2_ = MakePicture(this, "Picture2", TwipsToPixels(11880, 4560, 2295, 2055),
                             QStringLiteral(":/pictures/pfeiltasten.jpg"));
@@ -174,7 +182,7 @@ void PurzoWindow::createControls() {
     connect(start_, &QPushButton::clicked, this, &PurzoWindow::startFlight);
     connect(ende_, &QPushButton::clicked, this, &QWidget::close);
 
-    // Tab order; of the option buttons Qt visits only the checked one.
+    // Tab order.
     QWidget* order[] = {picture1_, ende_,    start_,   text1_,    text2_,         hScroll1_,
                         option1_,  option2_, option3_, picture2_, hScrollGeschw_, hScrollAngle_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {

@@ -1,0 +1,402 @@
+// SPDX-License-Identifier: MIT
+// The window as it opens: every control where it belongs, the tab order, the start-up step and
+// the scroll bars writing into their text boxes.
+#include "canvas_widget.h"
+#include "purzo_window.h"
+#include "window_fixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+using namespace purzo;
+using purzo::test::Control;
+
+namespace {
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
+                 qRound(height / 15.0));
+}
+
+QPoint SubControlCentre(QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+// The offscreen screen is smaller than the window, so show it at its full size by hand.
+void ShowWhole(PurzoWindow& window) {
+    window.resize(PurzoWindow::kFullClientSize);
+    window.show();
+    window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { purzo::test::FailOnWarnings(); }
+
+    void everyControlAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("colour"); // invalid: the system's colour
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QString>("toolTip");
+        const QColor system;
+        const QColor blue(0, 0, 255);
+        const QColor red(255, 0, 0);
+        auto row = [&](const char* name, QRect r, const QString& text, QColor colour, bool centred,
+                       bool visible = true, const QString& tip = QString()) {
+            QTest::newRow(name) << QString::fromLatin1(name) << r << text << colour << centred
+                                << visible << tip;
+        };
+        row("Picture1", Twips(120, 240, 10575, 8055), "", system, false);
+        row("HScroll1", Twips(1920, 6960, 3495, 375), "", system, false);
+        row("Label4", Twips(10800, 360, 5535, 615), "Anleitung zur Purzosimulation", blue, true);
+        row("Label15", Twips(10800, 1200, 255, 495), "1.", blue, false);
+        row("Label5", Twips(11160, 1280, 5175, 255),
+            "Geben Sie als erstes die Absprunggeschwindigkeit an:", system, false);
+        row("Label1", Twips(11880, 1800, 2175, 495), "Geschwindigkeit in m/s (4 - 8)", system,
+            true);
+        row("Text1", Twips(14160, 1880, 735, 405), "6", system, true, true, "Bereich: 4 bis 8");
+        row("HScroll_geschw", Twips(14160, 2280, 735, 255), "", system, false);
+        row("Label16", Twips(10800, 2520, 255, 495), "2.", blue, false);
+        row("Label6", Twips(11160, 2595, 4095, 255), "Geben Sie nun den Absprungwinkel an:", system,
+            false);
+        row("Label2", Twips(12600, 3090, 1455, 495),
+            QString::fromUtf8("Winkel in Grad (30° - 80°)"), system, true);
+        row("Text2", Twips(14160, 3120, 735, 375), "60", system, true, true, "Bereich: 30 bis 80");
+        row("HScroll_angle", Twips(14170, 3480, 735, 255), "", system, false);
+        row("Label17", Twips(10800, 3720, 255, 495), "3.", blue, false);
+        row("Label7", Twips(11160, 3780, 5295, 735),
+            QString::fromUtf8("Mit der rechten und linken Pfeiltaste können Sie während der "
+                              "Flugphase die Körperposition der Strichfigur ändern."),
+            system, false);
+        row("Picture2", Twips(11880, 4560, 2295, 2055), "", system, false);
+        row("Label18", Twips(10800, 6720, 255, 495), "4.", blue, false);
+        row("Label10", Twips(11160, 6800, 3735, 495),
+            "Mit dem Button \"Simulation starten\" beginnt die Simulation.", system, false);
+        row("Start", Twips(11040, 7680, 1455, 735), "Simulation starten", system, false);
+        row("Frame1", Twips(12720, 7440, 3255, 1935), "Wiedergabegeschwindigkeit", system, false);
+        row("Option1", Twips(240, 360, 2055, 375), "Echtzeit", system, false);
+        row("Option2", Twips(240, 840, 2400, 375), "Zeitlupe", system, false);
+        row("Option3", Twips(240, 1320, 2400, 495), "Extrem-Zeitlupe", system, false);
+        row("Ende", Twips(11040, 8640, 1455, 735), "Programm Ende", system, false);
+        row("Label19", Twips(120, 8520, 10455, 495),
+            QString::fromUtf8("Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. "
+                              "Es wurden die Standardwerte v=5 und Winkel=50 eingetragen "),
+            red, true, false);
+        row("Label3", Twips(120, 9120, 2415, 375), "Anmerkungen:", blue, false);
+        row("Label12", Twips(120, 9600, 12285, 375),
+            "- Der Drehimpuls beim Absprung wurde konstant eingestellt.", system, false);
+        row("Label13", Twips(120, 9960, 16005, 375),
+            QString::fromUtf8("- Die Berechnung des Körperschwerpunktes wurde nach dem Modell von "
+                              "Willimczik (1983, S.23-37) vorgenommen."),
+            system, false);
+        row("Label14", Twips(120, 10320, 15405, 495),
+            QString::fromUtf8("- Der Einfluss des Luftwiderstands wird bei der Berechnung der "
+                              "Flugbahn vernachlässigt."),
+            system, false);
+        row("Picture3", Twips(6600, 11400, 735, 255), "", system, false);
+        row("Text3", Twips(9360, 8640, 735, 375), "0,8", system, false, false);
+    }
+    void everyControlAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        QFETCH(QString, text);
+        QFETCH(QColor, colour);
+        QFETCH(bool, centred);
+        QFETCH(bool, visible);
+        QFETCH(QString, toolTip);
+        PurzoWindow window;
+        ShowWhole(window);
+        QWidget* control = window.findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->geometry(), rect);
+        QCOMPARE(control->isVisible(), visible);
+        QCOMPARE(control->toolTip(), toolTip);
+
+        QString shown;
+        Qt::Alignment alignment;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            shown = label->text();
+            alignment = label->alignment();
+            QVERIFY(label->pixmap().isNull() ? label->wordWrap() : true);
+        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            shown = box->text();
+            alignment = box->alignment();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            shown = button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            shown = group->title();
+        }
+        QCOMPARE(shown, text);
+        QCOMPARE(bool(alignment & Qt::AlignHCenter), centred);
+        if (colour.isValid()) {
+            QCOMPARE(control->palette().color(QPalette::WindowText), colour);
+        } else {
+            QCOMPARE(control->palette().color(QPalette::WindowText),
+                     window.palette().color(QPalette::WindowText));
+        }
+    }
+
+    void windowCaptionAndSize() {
+        PurzoWindow window;
+        ShowWhole(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Purzosimulation"));
+        QCOMPARE(window.objectName(), QStringLiteral("Purzo"));
+        QVERIFY(!window.windowIcon().isNull());
+        // Every control shows whole in the client area.
+        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(window.rect().contains(child->geometry()), qPrintable(child->objectName()));
+        }
+    }
+
+    void windowMaximisesWhereTheScreenIsTooSmall() {
+        PurzoWindow window;
+        window.showAtBestSize();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize available = window.screen()->availableGeometry().size();
+        const bool fits = available.width() >= 1097 && available.height() >= 777 + 40;
+        QCOMPARE(window.isMaximized(), !fits);
+        if (fits) {
+            QCOMPARE(window.size(), QSize(1097, 777));
+        }
+    }
+
+    void fontsAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("pointSize");
+        QTest::addColumn<int>("weight");
+        QTest::newRow("title") << "Label4"
+                               << "Arial Black" << 14.25 << int(QFont::Black);
+        QTest::newRow("step number") << "Label15"
+                                     << "MS Sans Serif" << 13.5 << 700;
+        QTest::newRow("instruction") << "Label5"
+                                     << "Arial" << 9.75 << 700;
+        QTest::newRow("box label") << "Label1"
+                                   << "Arial" << 9.75 << 400;
+        QTest::newRow("speed box") << "Text1"
+                                   << "Arial" << 12.0 << 700;
+        QTest::newRow("start") << "Start"
+                               << "MS Sans Serif" << 9.75 << 700;
+        QTest::newRow("frame") << "Frame1"
+                               << "MS Sans Serif" << 9.75 << 700;
+        QTest::newRow("option") << "Option3"
+                                << "MS Sans Serif" << 9.75 << 400;
+        QTest::newRow("warning") << "Label19"
+                                 << "MS Sans Serif" << 9.75 << 700;
+        QTest::newRow("notes heading") << "Label3"
+                                       << "Arial" << 14.25 << 700;
+        QTest::newRow("note") << "Label13"
+                              << "Arial" << 12.0 << 400;
+        QTest::newRow("footer") << "Label11"
+                                << "MS Sans Serif" << 8.25 << 400;
+    }
+    void fontsAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(double, pointSize);
+        QFETCH(int, weight);
+        PurzoWindow window;
+        const QFont font = window.findChild<QWidget*>(name)->font();
+        QCOMPARE(font.families().value(0), family);
+        QVERIFY(font.families().contains(QStringLiteral("Liberation Sans")));
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(int(font.weight()), weight);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }
+
+    void picturesAtNaturalSize() {
+        PurzoWindow window;
+        QCOMPARE(Control<QLabel>(window, "Picture2")->pixmap().size(), QSize(150, 140));
+        QCOMPARE(Control<QLabel>(window, "Picture3")->pixmap().size(), QSize(30, 18));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QCOMPARE(canvas->contentsRect().size(), QSize(701, 533));
+        QCOMPARE(canvas->toWidget({0, 0}), QPointF(canvas->contentsRect().topLeft()));
+        QCOMPARE(canvas->toWidget({200, 150}), QPointF(2 + 701, 2 + 533));
+        QCOMPARE(Control<QLabel>(window, "Label11")->palette().color(QPalette::Window),
+                 QColor(Qt::white));
+    }
+
+    void postureBarLiesHiddenBehindTheCanvas() {
+        PurzoWindow window;
+        ShowWhole(window);
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        auto* canvas = Control<QWidget>(window, "Picture1");
+        QVERIFY(bar->isVisible() && bar->isEnabled());
+        QVERIFY(canvas->geometry().contains(bar->geometry()));
+        QCOMPARE(window.childAt(bar->geometry().center()), canvas);
+        QCOMPARE(bar->minimum(), 1);
+        QCOMPARE(bar->maximum(), 7);
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->pageStep(), 1);
+        // A click where the bar lies reaches the canvas, never the bar.
+        QTest::mouseClick(&window, Qt::LeftButton, {}, bar->geometry().center());
+        QCOMPARE(bar->value(), 1);
+    }
+
+    void stateAfterLoad() {
+        PurzoWindow window;
+        ShowWhole(window);
+        QCOMPARE(Control<QLineEdit>(window, "Text1")->text(), QStringLiteral("6"));
+        QCOMPARE(Control<QLineEdit>(window, "Text2")->text(), QStringLiteral("60"));
+        QCOMPARE(Control<QScrollBar>(window, "HScroll_geschw")->value(), 6);
+        QCOMPARE(Control<QScrollBar>(window, "HScroll_angle")->value(), 60);
+        QCOMPARE(Control<QScrollBar>(window, "HScroll_angle")->pageStep(), 5);
+        QVERIFY(Control<QRadioButton>(window, "Option1")->isChecked());
+        QVERIFY(!Control<QRadioButton>(window, "Option2")->isChecked());
+        QVERIFY(Control<QLabel>(window, "Label19")->isHidden());
+        QCOMPARE(window.model().takeoffHeight, 0.8);
+        QCOMPARE(window.model().canvasHeight, 150.0f);
+        QCOMPARE(window.flightParameters().frameDelayMs, 0);
+        QVERIFY(!Control<CanvasWidget>(window, "Picture1")->figure().has_value());
+        QTRY_COMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Picture1"));
+        // Arrow keys on the canvas change nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(Control<QScrollBar>(window, "HScroll1")->value(), 1);
+        QCOMPARE(Control<QScrollBar>(window, "HScroll_geschw")->value(), 6);
+    }
+
+    void tabVisitsTheFocusableControlsInOrder_data() {
+        QTest::addColumn<QString>("checkedOption");
+        QTest::newRow("Echtzeit") << "Option1";
+        QTest::newRow("Extrem-Zeitlupe") << "Option3";
+    }
+    void tabVisitsTheFocusableControlsInOrder() {
+        QFETCH(QString, checkedOption);
+        PurzoWindow window;
+        window.findChild<QRadioButton*>(checkedOption)->setChecked(true);
+        ShowWhole(window);
+        QTRY_COMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Picture1"));
+        const QStringList expected{"Ende",          "Start",       "Text1",    "Text2",
+                                   "HScroll1",      checkedOption, "Picture2", "HScroll_geschw",
+                                   "HScroll_angle", "Picture1"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void postureBarTakesArrowKeysWhenTabbedTo() {
+        PurzoWindow window;
+        ShowWhole(window);
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        bar->setFocus();
+        QTRY_VERIFY(bar->hasFocus());
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(bar, Qt::Key_Right);
+        }
+        QCOMPARE(bar->value(), 7);
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(bar->value(), 6);
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(bar, Qt::Key_Left);
+        }
+        QCOMPARE(bar->value(), 1);
+    }
+
+    void scrollBarsWriteIntoTheirTexts() {
+        PurzoWindow window;
+        ShowWhole(window);
+        auto* angle = Control<QScrollBar>(window, "HScroll_angle");
+        auto* text2 = Control<QLineEdit>(window, "Text2");
+        QTest::mouseClick(angle, Qt::LeftButton, {},
+                          SubControlCentre(angle, QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(text2->text(), QStringLiteral("61"));
+        angle->setValue(60);
+        QTest::mouseClick(angle, Qt::LeftButton, {},
+                          SubControlCentre(angle, QStyle::SC_ScrollBarAddPage));
+        QCOMPARE(angle->value(), 65);
+        QCOMPARE(text2->text(), QStringLiteral("65"));
+        angle->setValue(80);
+        QTest::mouseClick(angle, Qt::LeftButton, {},
+                          SubControlCentre(angle, QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(angle->value(), 80);
+        QCOMPARE(text2->text(), QStringLiteral("80"));
+
+        auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
+        auto* text1 = Control<QLineEdit>(window, "Text1");
+        QTest::mouseClick(speed, Qt::LeftButton, {},
+                          SubControlCentre(speed, QStyle::SC_ScrollBarSubPage));
+        QCOMPARE(text1->text(), QStringLiteral("5"));
+        QTest::keyClick(speed, Qt::Key_End);
+        QCOMPARE(text1->text(), QStringLiteral("8"));
+        QTest::keyClick(speed, Qt::Key_Home);
+        QCOMPARE(text1->text(), QStringLiteral("4"));
+    }
+
+    void typedTextLeavesTheScrollBarUntilItMoves() {
+        PurzoWindow window;
+        ShowWhole(window);
+        auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
+        auto* text1 = Control<QLineEdit>(window, "Text1");
+        text1->selectAll();
+        QTest::keyClicks(text1, QStringLiteral("7.5"));
+        QCOMPARE(text1->text(), QStringLiteral("7.5"));
+        QCOMPARE(speed->value(), 6);
+        QTest::mouseClick(speed, Qt::LeftButton, {},
+                          SubControlCentre(speed, QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(speed->value(), 5);
+        QCOMPARE(text1->text(), QStringLiteral("5"));
+    }
+
+    void draggingTheThumbWritesEveryValueOnTheWay() {
+        PurzoWindow window;
+        ShowWhole(window);
+        auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
+        auto* text1 = Control<QLineEdit>(window, "Text1");
+        speed->setValue(4);
+        QStringList seen;
+        connect(text1, &QLineEdit::textChanged, [&](const QString& t) {
+            if (seen.isEmpty() || seen.last() != t) {
+                seen << t;
+            }
+        });
+        const QPoint grab = SubControlCentre(speed, QStyle::SC_ScrollBarSlider);
+        const QPoint end = SubControlCentre(speed, QStyle::SC_ScrollBarAddLine);
+        auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, speed->mapToGlobal(at), Qt::LeftButton, buttons, {});
+            QApplication::sendEvent(speed, &event);
+        };
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        for (int x = grab.x(); x <= end.x(); ++x) {
+            send(QEvent::MouseMove, QPoint(x, grab.y()), Qt::LeftButton);
+            if (speed->isSliderDown()) {
+                QVERIFY(text1->text() == QString::number(speed->sliderPosition()));
+            }
+        }
+        QVERIFY(speed->isSliderDown()); // still held: the texts came from the drag itself
+        send(QEvent::MouseButtonRelease, QPoint(end.x(), grab.y()), Qt::NoButton);
+        QCOMPARE(seen, (QStringList{"5", "6", "7", "8"}));
+        QCOMPARE(speed->value(), 8);
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "test_window_layout.moc"

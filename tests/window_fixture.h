@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// Helpers for the window tests: finding controls by their names, failing on any Qt warning.
+#pragma once
+
+#include "purzo_window.h"
+
+#include <QTest>
+#include <QtGlobal>
+
+namespace purzo::test {
+
+template <typename T> T* Control(const PurzoWindow& window, const char* name) {
+    T* control = window.findChild<T*>(QLatin1String(name));
+    if (!control) {
+        qFatal("control %s not found", name);
+    }
+    return control;
+}
+
+// A warning from Qt during a window test means something is wrong with the window.
+inline void FailOnWarnings() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+                // The offscreen platform's note about the runtime directory is not the window's.
+                if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) {
+                    return;
+                }
+                QFAIL(qPrintable(QStringLiteral("Qt warning: ") + message));
+            }
+            if (previous) {
+                previous(type, context, message);
+            }
+        });
+}
+
+} // namespace purzo::test
