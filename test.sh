@@ -14,7 +14,6 @@ case "${1:-}" in
     cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     ;;
   *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
 esac
