@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <limits>
 #include <string_view>
 
 namespace purzo {
@@ -46,6 +47,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const char
     box->setGeometry(rect);
     box->setFont(font);
     box->setAlignment(alignment);
+    box->setMaxLength(std::numeric_limits<int>::max()); // no length limit, as designed
     return box;
 }
 
