@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Fuzzes the reading of take-off texts, the take-off check and the flight that follows.
+#   ./fuzz.sh [SECONDS]   (default 60)
+set -euo pipefail
+cd "$(dirname "$0")"
+seconds="${1:-60}"
+
+scripts/install-deps
+CXX=clang++ cmake -S . -B build-fuzz -DPURZO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target fuzz_takeoff -j"$(nproc)"
+
+# New inputs go to a scratch corpus; the committed seeds stay as they are.
+mkdir -p build-fuzz/corpus
+build-fuzz/fuzz_takeoff -max_total_time="$seconds" -timeout=5 -max_len=4096 \
+  -print_final_stats=1 build-fuzz/corpus tests/fuzz/corpus

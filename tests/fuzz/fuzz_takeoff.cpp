@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// libFuzzer target: two take-off texts (split at the first newline) through the reading, the
+// take-off check and, for what the check accepts, the whole flight.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "flight.h"
+#include "model_state.h"
+#include "number_text.h"
+#include "takeoff_check.h"
+
+namespace {
+
+constexpr int kMostFrames = 245; // the loop bound at the smallest step
+
+void Check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_takeoff: %s\n", what);
+        std::abort();
+    }
+}
+
+bool Finite(const purzo::FigurePoints& p) {
+    for (const double v :
+         {p.trunkX1, p.trunkY1, p.trunkX2, p.trunkY2, p.upperArmX1, p.upperArmY1, p.upperArmX2,
+          p.upperArmY2, p.forearmX1, p.forearmY1, p.forearmX2, p.forearmY2, p.thighX1, p.thighY1,
+          p.thighX2, p.thighY2, p.shankX1, p.shankY1, p.shankX2, p.shankY2, p.neckX1, p.neckY1,
+          p.neckX2, p.neckY2, p.headX, p.headY, p.bodyComX, p.bodyComHeight, p.hipX,
+          p.hipHeight}) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\n');
+    const std::string_view speedText = input.substr(0, split);
+    const std::string_view angleText =
+        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+
+    for (const std::string_view text : {speedText, angleText}) {
+        if (const auto value = purzo::ParseTakeoffNumber(text)) {
+            Check(std::isfinite(*value), "a text read as a number that is not finite");
+        }
+        (void)purzo::LeadingNumberAsInt16(text);
+    }
+
+    const purzo::TakeoffCheck check = purzo::CheckTakeoff(speedText, angleText);
+    Check(std::isfinite(check.takeoffSpeed) && std::isfinite(check.takeoffAngle),
+          "take-off values not finite");
+    Check(check.takeoffSpeed >= 4 && check.takeoffSpeed <= 8, "speed outside 4..8");
+    Check(check.takeoffAngle >= 30 && check.takeoffAngle <= 80, "angle outside 30..80");
+    if (check.showWarning) {
+        Check(check.takeoffSpeed == 5 && check.takeoffAngle == 50, "rejected but not 5 and 50");
+        Check(check.speedText == "5" && check.angleText == "50", "rejected texts not reset");
+    } else {
+        Check(!check.beep, "a beep without the warning");
+        Check(check.speedText == speedText && check.angleText == angleText,
+              "accepted texts changed");
+    }
+
+    const purzo::ModelState model = purzo::DefaultModelState();
+    const purzo::FlightParameters params = purzo::ComputeFlightParameters(
+        model, check.takeoffSpeed, check.takeoffAngle, purzo::Pace::RealTime);
+    purzo::Flight flight = purzo::StartFlight(model, params);
+    // Postures from the input's bytes, so that the fuzzer steers the figure too.
+    std::size_t next = 0;
+    while (!flight.ended) {
+        const int posture = size == 0 ? 1 : 1 + data[next++ % size] % 7;
+        const purzo::FrameResult frame = purzo::RunFrame(flight, posture);
+        Check(frame.frame <= kMostFrames, "a flight longer than 245 frames");
+        Check(std::isfinite(frame.pathX) && std::isfinite(frame.pathY) &&
+                  std::isfinite(frame.lowestPointY) && Finite(frame.points),
+              "a coordinate that is not finite");
+    }
+    Check(flight.framesRun >= 1, "a flight without a frame");
+    return 0;
+}
