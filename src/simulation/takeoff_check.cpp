@@ -17,19 +17,18 @@ bool InRange(std::string_view text, double lo, double hi) {
 
 TakeoffCheck CheckTakeoff(std::string_view speedText, std::string_view angleText) {
     TakeoffCheck check;
-    check.speedText = speedText;
-    check.angleText = angleText;
-    if (!InRange(check.speedText, kMinSpeed, kMaxSpeed)) {
+    if (!InRange(speedText, kMinSpeed, kMaxSpeed)) {
         check.beep = true;
-        check.speedText = kStandardSpeedText;
-        check.angleText = kStandardAngleText;
         check.showWarning = true;
     }
-    if (!InRange(check.angleText, kMinAngle, kMaxAngle)) {
-        check.speedText = kStandardSpeedText;
-        check.angleText = kStandardAngleText;
+    // The angle is checked on the text as it stands after a speed reset.
+    const std::string_view angleNow = check.showWarning ? kStandardAngleText : angleText;
+    if (!InRange(angleNow, kMinAngle, kMaxAngle)) {
         check.showWarning = true;
     }
+    // Both texts always reset together.
+    check.speedText = std::string(check.showWarning ? kStandardSpeedText : speedText);
+    check.angleText = std::string(check.showWarning ? kStandardAngleText : angleText);
     // Both texts are now numbers in range, so these always hold a value.
     check.takeoffSpeed = ParseTakeoffNumber(check.speedText).value_or(5.0);
     check.takeoffAngle = ParseTakeoffNumber(check.angleText).value_or(50.0);

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: MIT
+// purzo-bench: what a flight costs in the model, how evenly the real window paces its frames,
+// how fast it starts and how much memory it holds. Prints a table and writes a JSON file.
+//   purzo-bench [--json PATH]
+#include "flight.h"
+#include "model_state.h"
+#include "purzo_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Every integer take-off the scroll bars can set.
+std::vector<purzo::FlightParameters> AllTakeoffs() {
+    const purzo::ModelState model = purzo::DefaultModelState();
+    std::vector<purzo::FlightParameters> all;
+    for (int v = 4; v <= 8; ++v) {
+        for (int a = 30; a <= 80; ++a) {
+            all.push_back(purzo::ComputeFlightParameters(model, v, a, purzo::Pace::RealTime));
+        }
+    }
+    return all;
+}
+
+// A fixed sequence that tucks and stretches again.
+constexpr int kPostures[] = {1, 1, 2, 3, 4, 5, 6, 7, 7, 7, 6, 5, 4, 3, 2, 1};
+int PostureOfFrame(int frame) {
+    return kPostures[frame % std::size(kPostures)];
+}
+
+void BM_Frame(benchmark::State& state) {
+    const purzo::ModelState model = purzo::DefaultModelState();
+    const auto takeoffs = AllTakeoffs();
+    std::size_t next = 0;
+    purzo::Flight flight = purzo::StartFlight(model, takeoffs[next]);
+    for (auto _ : state) {
+        if (flight.ended) {
+            next = (next + 1) % takeoffs.size();
+            flight = purzo::StartFlight(model, takeoffs[next]);
+        }
+        benchmark::DoNotOptimize(purzo::RunFrame(flight, PostureOfFrame(flight.framesRun)));
+    }
+}
+BENCHMARK(BM_Frame)->Unit(benchmark::kNanosecond);
+
+void BM_Flight(benchmark::State& state) {
+    const purzo::ModelState model = purzo::DefaultModelState();
+    const auto takeoffs = AllTakeoffs();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        purzo::Flight flight = purzo::StartFlight(model, takeoffs[next]);
+        next = (next + 1) % takeoffs.size();
+        while (!flight.ended) {
+            benchmark::DoNotOptimize(purzo::RunFrame(flight, PostureOfFrame(flight.framesRun)));
+        }
+    }
+}
+BENCHMARK(BM_Flight)->Unit(benchmark::kMicrosecond);
+
+class CapturingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+struct Pacing {
+    int frames = 0;
+    double medianMs = 0;
+    double maxLateMs = 0;
+    double totalRatio = 0;
+};
+
+// One flight of 6 m/s at 60° in the real window, with the real pause of the chosen pace.
+Pacing MeasurePacing(purzo::PurzoWindow& window, const char* option, int delayMs) {
+    window.findChild<QRadioButton*>(QLatin1String(option))->setChecked(true);
+    window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("6"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
+    QElapsedTimer clock;
+    std::vector<double> shownMs;
+    bool done = false;
+    auto started =
+        QObject::connect(&window, &purzo::PurzoWindow::flightStarted, [&] { clock.start(); });
+    auto shown = QObject::connect(&window, &purzo::PurzoWindow::frameShown,
+                                  [&](int) { shownMs.push_back(clock.nsecsElapsed() / 1e6); });
+    auto finished =
+        QObject::connect(&window, &purzo::PurzoWindow::flightFinished, [&](int) { done = true; });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Start")), Qt::LeftButton);
+    while (!done) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QObject::disconnect(started);
+    QObject::disconnect(shown);
+    QObject::disconnect(finished);
+
+    Pacing p;
+    p.frames = int(shownMs.size());
+    std::vector<double> intervals;
+    double previous = 0;
+    for (int n = 0; n < p.frames; ++n) {
+        intervals.push_back(shownMs[n] - previous);
+        previous = shownMs[n];
+        p.maxLateMs = std::max(p.maxLateMs, shownMs[n] - double(n + 1) * delayMs);
+    }
+    std::sort(intervals.begin(), intervals.end());
+    const std::size_t mid = intervals.size() / 2;
+    p.medianMs = intervals.size() % 2 ? intervals[mid] : (intervals[mid - 1] + intervals[mid]) / 2;
+    p.totalRatio = shownMs.back() / (double(p.frames) * delayMs);
+    return p;
+}
+
+// Start-up: from starting a fresh process to the window's first paint, median of five.
+double MeasureStartupMs(const QString& self) {
+    std::vector<double> samples;
+    for (int i = 0; i < 5; ++i) {
+        QProcess child;
+        QElapsedTimer clock;
+        clock.start();
+        child.start(self, {QStringLiteral("--startup-child")});
+        child.waitForReadyRead(10000);
+        samples.push_back(clock.nsecsElapsed() / 1e6);
+        child.waitForFinished(10000);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// Runs as the child of MeasureStartupMs: the real window, reporting its first paint.
+int StartupChild(int argc, char** argv) {
+    QApplication app(argc, argv);
+    purzo::PurzoWindow window;
+    struct FirstPaint : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint && !seen) {
+                seen = true;
+                QTimer::singleShot(0, [] {
+                    std::fputs("painted\n", stdout);
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                });
+            }
+            return false;
+        }
+        bool seen = false;
+    } filter;
+    window.installEventFilter(&filter);
+    window.showAtBestSize();
+    return QApplication::exec();
+}
+
+double PeakResidentMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--startup-child") {
+        return StartupChild(argc, argv);
+    }
+    QString jsonPath = QStringLiteral("bench.json");
+    std::vector<char*> benchArgs{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--json" && i + 1 < argc) {
+            jsonPath = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            benchArgs.push_back(argv[i]);
+        }
+    }
+    int benchArgc = int(benchArgs.size());
+    benchmark::Initialize(&benchArgc, benchArgs.data());
+    CapturingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    QApplication app(argc, argv);
+    purzo::PurzoWindow window;
+    window.resize(purzo::PurzoWindow::kFullClientSize);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fputs("purzo-bench: the window did not show\n", stderr);
+        return 1;
+    }
+    QJsonObject json;
+    json[QStringLiteral("model_frame_ns")] = reporter.times["BM_Frame"];
+    json[QStringLiteral("model_flight_us")] = reporter.times["BM_Flight"];
+
+    std::printf("\n%-16s %7s %11s %12s %12s\n", "pace", "frames", "median ms", "max late ms",
+                "total ratio");
+    const struct {
+        const char* option;
+        const char* name;
+        int delayMs;
+    } paces[] = {{"Option1", "Echtzeit", 59},
+                 {"Option2", "Zeitlupe", 118},
+                 {"Option3", "Extrem-Zeitlupe", 235}};
+    for (const auto& pace : paces) {
+        const Pacing p = MeasurePacing(window, pace.option, pace.delayMs);
+        std::printf("%-16s %7d %11.3f %12.3f %12.4f\n", pace.name, p.frames, p.medianMs,
+                    p.maxLateMs, p.totalRatio);
+        const QString key = QStringLiteral("pace_%1_").arg(pace.delayMs);
+        json[key + "median_ms"] = p.medianMs;
+        json[key + "max_late_ms"] = p.maxLateMs;
+        json[key + "total_ratio"] = p.totalRatio;
+    }
+
+    // Seven more flights, shortened, make ten in all before memory is read.
+    window.setPauseOverrideForTesting(1);
+    for (int i = 0; i < 7; ++i) {
+        MeasurePacing(window, "Option1", 1);
+    }
+    const double peakMb = PeakResidentMb();
+    const double startupMs = MeasureStartupMs(QCoreApplication::applicationFilePath());
+    json[QStringLiteral("startup_ms")] = startupMs;
+    json[QStringLiteral("peak_rss_mb")] = peakMb;
+    std::printf("\n%-34s %10.1f\n%-34s %10.1f\n%-34s %10.1f\n%-34s %10.1f\n", "model frame (ns)",
+                reporter.times["BM_Frame"], "model flight (us)", reporter.times["BM_Flight"],
+                "start-up to first paint (ms)", startupMs, "peak resident after 10 flights (MB)",
+                peakMb);
+
+    QFile out(jsonPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "purzo-bench: cannot write %s\n", qPrintable(jsonPath));
+        return 1;
+    }
+    out.write(QJsonDocument(json).toJson());
+    std::printf("\nwritten to %s\n", qPrintable(jsonPath));
+    return 0;
+}
