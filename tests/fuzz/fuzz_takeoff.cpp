@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: two take-off texts (split at the first newline) through the reading, the
 // take-off check and, for what the check accepts, the whole flight.
+#include "flight.h"
+#include "model_state.h"
+#include "number_text.h"
+#include "takeoff_check.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-
-#include "flight.h"
-#include "model_state.h"
-#include "number_text.h"
-#include "takeoff_check.h"
 
 namespace {
 
@@ -25,11 +25,11 @@ void Check(bool condition, const char* what) {
 
 bool Finite(const purzo::FigurePoints& p) {
     for (const double v :
-         {p.trunkX1, p.trunkY1, p.trunkX2, p.trunkY2, p.upperArmX1, p.upperArmY1, p.upperArmX2,
-          p.upperArmY2, p.forearmX1, p.forearmY1, p.forearmX2, p.forearmY2, p.thighX1, p.thighY1,
-          p.thighX2, p.thighY2, p.shankX1, p.shankY1, p.shankX2, p.shankY2, p.neckX1, p.neckY1,
-          p.neckX2, p.neckY2, p.headX, p.headY, p.bodyComX, p.bodyComHeight, p.hipX,
-          p.hipHeight}) {
+         {p.trunkX1,    p.trunkY1,    p.trunkX2,   p.trunkY2,       p.upperArmX1, p.upperArmY1,
+          p.upperArmX2, p.upperArmY2, p.forearmX1, p.forearmY1,     p.forearmX2,  p.forearmY2,
+          p.thighX1,    p.thighY1,    p.thighX2,   p.thighY2,       p.shankX1,    p.shankY1,
+          p.shankX2,    p.shankY2,    p.neckX1,    p.neckY1,        p.neckX2,     p.neckY2,
+          p.headX,      p.headY,      p.bodyComX,  p.bodyComHeight, p.hipX,       p.hipHeight}) {
         if (!std::isfinite(v)) {
             return false;
         }
