@@ -2,6 +2,7 @@
 // Whole flights through the frame step: rotated figures, landings and the loop's protection.
 #include "approx.h"
 #include "flight.h"
+#include "model_fixture.h"
 #include "model_state.h"
 #include "reference_figure.h"
 #include "takeoff_check.h"
@@ -19,13 +20,8 @@ Flight NewFlight(double speed, double angle) {
     return StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
 }
 
-std::vector<FrameResult> Fly(double speed, double angle, int posture = 1) {
-    Flight flight = NewFlight(speed, angle);
-    std::vector<FrameResult> frames;
-    while (!flight.ended) {
-        frames.push_back(RunFrame(flight, posture));
-    }
-    return frames;
+std::vector<FrameResult> Fly(double speed, double angle) {
+    return purzo::test::ModelFlight(speed, angle);
 }
 
 } // namespace

@@ -19,31 +19,16 @@
 
 using namespace purzo;
 using purzo::test::Control;
+using purzo::test::ModelFlight;
+using purzo::test::ShowWhole;
 
 namespace {
-
-void ShowWhole(PurzoWindow& window) {
-    window.resize(PurzoWindow::kFullClientSize);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-}
 
 void Type(PurzoWindow& window, const char* box, const QString& text) {
     auto* edit = Control<QLineEdit>(window, box);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
-}
-
-std::vector<FrameResult> ModelFlight(double speed, double angle) {
-    const ModelState model = DefaultModelState();
-    Flight flight =
-        StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
-    std::vector<FrameResult> frames;
-    while (!flight.ended) {
-        frames.push_back(RunFrame(flight, 1));
-    }
-    return frames;
 }
 
 bool IsInk(QRgb pixel) {
@@ -77,7 +62,7 @@ private slots:
     void outOfRangeSpeedBeepsOnceAndResetsBoth() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy beeps(&window, &PurzoWindow::beepSounded);
         Type(window, "Text1", "9");
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
@@ -97,7 +82,7 @@ private slots:
     void outOfRangeAngleWarnsWithoutABeep() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy beeps(&window, &PurzoWindow::beepSounded);
         Type(window, "Text2", "85");
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
@@ -125,7 +110,7 @@ private slots:
         QFETCH(int, delayMs);
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         auto* button = window.findChild<QRadioButton*>(option);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QVERIFY(button->isChecked());
@@ -137,7 +122,7 @@ private slots:
     void flightOf5At50EndsAfter15FramesWithTheModelsFigure() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(2);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         Type(window, "Text1", "5");
         Type(window, "Text2", "50");
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
@@ -189,7 +174,7 @@ private slots:
     void firstFrameComesAfterOnePause() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(40);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QCOMPARE(frames.count(), 0);
@@ -201,7 +186,7 @@ private slots:
     void arrowKeysDuringAFlightChangeTheNextFrame() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(60);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         auto* bar = Control<QScrollBar>(window, "HScroll1");
         bar->setValue(5); // an earlier flight's posture; the start sets it back
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
@@ -228,7 +213,7 @@ private slots:
     void focusReturnsToThePostureBarEveryFrame() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(40);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QTRY_COMPARE(frames.count(), 1);
@@ -245,7 +230,7 @@ private slots:
     void startDuringAFlightRestartsIt() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(20);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
         QSignalSpy started(&window, &PurzoWindow::flightStarted);
         QSignalSpy finished(&window, &PurzoWindow::flightFinished);
@@ -277,7 +262,7 @@ private slots:
     void endeDuringAFlightEndsTheProgram() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(20);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
         auto* ende = Control<QPushButton>(window, "Ende");
         connect(
@@ -298,7 +283,7 @@ private slots:
     void closingDuringAFlightStopsIt() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(20);
-        ShowWhole(window);
+        QVERIFY(ShowWhole(window));
         QSignalSpy frames(&window, &PurzoWindow::frameShown);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QTRY_COMPARE(frames.count(), 2);

@@ -50,16 +50,6 @@ QList<Reading> Readings() {
     };
 }
 
-int ModelFrames(double speed, double angle) {
-    const ModelState model = DefaultModelState();
-    Flight flight =
-        StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
-    while (!flight.ended) {
-        RunFrame(flight, 1);
-    }
-    return flight.framesRun;
-}
-
 } // namespace
 
 class WindowInputTest : public QObject {
@@ -94,9 +84,7 @@ private slots:
         QFETCH(double, angle);
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
-        window.resize(PurzoWindow::kFullClientSize);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* text1 = Control<QLineEdit>(window, "Text1");
         auto* text2 = Control<QLineEdit>(window, "Text2");
         // Long texts go in at once; typing 100 000 keys would only test the line edit.
@@ -114,7 +102,7 @@ private slots:
         QCOMPARE(window.flightParameters().takeoffAngle, angle);
 
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
-        QCOMPARE(finished.at(0).at(0).toInt(), ModelFrames(speed, angle));
+        QCOMPARE(finished.at(0).at(0).toInt(), int(purzo::test::ModelFlight(speed, angle).size()));
         const FrameResult& last = *window.currentFrame();
         QVERIFY(std::isfinite(last.pathX) && std::isfinite(last.pathY));
         QVERIFY(last.landed);

@@ -40,14 +40,6 @@ QPoint SubControlCentre(QScrollBar* bar, QStyle::SubControl part) {
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
-// The offscreen screen is smaller than the window, so show it at its full size by hand.
-void ShowWhole(PurzoWindow& window) {
-    window.resize(PurzoWindow::kFullClientSize);
-    window.show();
-    window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-}
-
 } // namespace
 
 class WindowLayoutTest : public QObject {
@@ -130,7 +122,7 @@ private slots:
         QFETCH(bool, visible);
         QFETCH(QString, toolTip);
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         QWidget* control = window.findChild<QWidget*>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(control->geometry(), rect);
@@ -163,7 +155,7 @@ private slots:
 
     void windowCaptionAndSize() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Purzosimulation"));
         QCOMPARE(window.objectName(), QStringLiteral("Purzo"));
         QVERIFY(!window.windowIcon().isNull());
@@ -243,7 +235,7 @@ private slots:
 
     void postureBarLiesHiddenBehindTheCanvas() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* bar = Control<QScrollBar>(window, "HScroll1");
         auto* canvas = Control<QWidget>(window, "Picture1");
         QVERIFY(bar->isVisible() && bar->isEnabled());
@@ -261,7 +253,7 @@ private slots:
 
     void stateAfterLoad() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         QCOMPARE(Control<QLineEdit>(window, "Text1")->text(), QStringLiteral("6"));
         QCOMPARE(Control<QLineEdit>(window, "Text2")->text(), QStringLiteral("60"));
         QCOMPARE(Control<QScrollBar>(window, "HScroll_geschw")->value(), 6);
@@ -290,7 +282,7 @@ private slots:
         QFETCH(QString, checkedOption);
         PurzoWindow window;
         window.findChild<QRadioButton*>(checkedOption)->setChecked(true);
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         QTRY_COMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Picture1"));
         const QStringList expected{"Ende",          "Start",       "Text1",    "Text2",
                                    "HScroll1",      checkedOption, "Picture2", "HScroll_geschw",
@@ -305,7 +297,7 @@ private slots:
 
     void postureBarTakesArrowKeysWhenTabbedTo() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* bar = Control<QScrollBar>(window, "HScroll1");
         bar->setFocus();
         QTRY_VERIFY(bar->hasFocus());
@@ -323,7 +315,7 @@ private slots:
 
     void scrollBarsWriteIntoTheirTexts() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* angle = Control<QScrollBar>(window, "HScroll_angle");
         auto* text2 = Control<QLineEdit>(window, "Text2");
         QTest::mouseClick(angle, Qt::LeftButton, {},
@@ -353,7 +345,7 @@ private slots:
 
     void typedTextLeavesTheScrollBarUntilItMoves() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
         auto* text1 = Control<QLineEdit>(window, "Text1");
         text1->selectAll();
@@ -368,7 +360,7 @@ private slots:
 
     void draggingTheThumbWritesEveryValueOnTheWay() {
         PurzoWindow window;
-        ShowWhole(window);
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
         auto* text1 = Control<QLineEdit>(window, "Text1");
         speed->setValue(4);

@@ -39,18 +39,6 @@ double ResidentKb() {
     return 0;
 }
 
-// The same flight through the model alone, fed the postures the window read.
-std::vector<FrameResult> Replay(double speed, double angle, const std::vector<int>& postures) {
-    const ModelState model = DefaultModelState();
-    Flight flight =
-        StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
-    std::vector<FrameResult> frames;
-    for (std::size_t i = 0; !flight.ended; ++i) {
-        frames.push_back(RunFrame(flight, i < postures.size() ? postures[i] : postures.back()));
-    }
-    return frames;
-}
-
 } // namespace
 
 class WindowSoakTest : public QObject {
@@ -61,9 +49,7 @@ private slots:
     void fiveHundredFlights() {
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
-        window.resize(PurzoWindow::kFullClientSize);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(purzo::test::ShowWhole(window));
         auto* start = Control<QPushButton>(window, "Start");
         auto* text1 = Control<QLineEdit>(window, "Text1");
         auto* text2 = Control<QLineEdit>(window, "Text2");
@@ -100,7 +86,7 @@ private slots:
         connect(&window, &PurzoWindow::flightFinished, this, [&](int frames) {
             ++finishedFlights;
             const FlightParameters& p = window.flightParameters();
-            const auto replay = Replay(p.takeoffSpeed, p.takeoffAngle, postures);
+            const auto replay = purzo::test::ModelFlight(p.takeoffSpeed, p.takeoffAngle, postures);
             if (int(replay.size()) != frames ||
                 replay.back().rotationDeg != window.currentFrame()->rotationDeg ||
                 replay.back().lowestPointY != window.currentFrame()->lowestPointY) {

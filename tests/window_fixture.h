@@ -2,6 +2,7 @@
 // Helpers for the window tests: finding controls by their names, failing on any Qt warning.
 #pragma once
 
+#include "model_fixture.h"
 #include "purzo_window.h"
 
 #include <QTest>
@@ -15,6 +16,15 @@ template <typename T> T* Control(const PurzoWindow& window, const char* name) {
         qFatal("control %s not found", name);
     }
     return control;
+}
+
+// The offscreen screen is smaller than the window, so it is shown at its full size by hand,
+// with the focus where the program puts it.
+[[nodiscard]] inline bool ShowWhole(PurzoWindow& window) {
+    window.resize(PurzoWindow::kFullClientSize);
+    window.show();
+    window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
+    return QTest::qWaitForWindowExposed(&window);
 }
 
 // A warning from Qt during a window test means something is wrong with the window.

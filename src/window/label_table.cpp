@@ -7,7 +7,7 @@
 namespace purzo {
 namespace {
 
-constexpr std::array<LabelSpec, 17> kLabels{{
+constexpr std::array<LabelDesign, 17> kLabels{{
     {"Label4", 10800, 360, 5535, 615, "Anleitung zur Purzosimulation", Face::ArialBlack, 14.25,
      true, true, kBlue},
     {"Label15", 10800, 1200, 255, 495, "1.", Face::MsSansSerif, 13.5, true, false, kBlue},
@@ -49,7 +49,7 @@ constexpr std::array<LabelSpec, 17> kLabels{{
 
 } // namespace
 
-std::span<const LabelSpec> LabelTable() {
+std::span<const LabelDesign> LabelTable() {
     return kLabels;
 }
 

@@ -9,7 +9,7 @@
 
 namespace purzo {
 
-struct LabelSpec {
+struct LabelDesign {
     const char* name;
     int left, top, width, height; // twips
     const char* text;             // UTF-8
@@ -24,7 +24,7 @@ inline constexpr QRgb kBlue = 0xff0000ff;
 inline constexpr QRgb kRed = 0xffff0000;
 inline constexpr QRgb kSystemText = 0;
 
-std::span<const LabelSpec> LabelTable();
+std::span<const LabelDesign> LabelTable();
 
 // The footer's attribution line; its background is white.
 inline constexpr const char* kAttributionText = "Ein Lehrprogramm zur Sportbiomechanik";

@@ -95,19 +95,19 @@ PurzoWindow::~PurzoWindow() = default;
 
 void PurzoWindow::createControls() {
     // Labels lie beneath every other control.
-    for (const LabelSpec& spec : LabelTable()) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(MakeFont(spec.face, spec.pointSize, spec.bold));
+    for (const LabelDesign& design : LabelTable()) {
+        auto* label = new QLabel(QString::fromUtf8(design.text), this);
+        label->setObjectName(QLatin1String(design.name));
+        label->setGeometry(TwipsToPixels(design.left, design.top, design.width, design.height));
+        label->setFont(MakeFont(design.face, design.pointSize, design.bold));
         label->setWordWrap(true);
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
-        if (spec.colour != kSystemText) {
-            palette.setColor(QPalette::WindowText, QColor::fromRgb(spec.colour));
+        if (design.colour != kSystemText) {
+            palette.setColor(QPalette::WindowText, QColor::fromRgb(design.colour));
         }
-        if (std::string_view(spec.name) == "Label11") {
+        if (std::string_view(design.name) == "Label11") {
             palette.setColor(QPalette::Window, Qt::white);
         }
         label->setPalette(palette);
