@@ -251,6 +251,34 @@ private slots:
         QCOMPARE(bar->value(), 1);
     }
 
+    void controlsStackAsDesigned() {
+        PurzoWindow window;
+        // Back to front; every label lies beneath all of these.
+        const QStringList backToFront{"HScroll1", "Picture1", "Ende",           "Start",
+                                      "Text1",    "Text2",    "Text3",          "Frame1",
+                                      "Picture2", "Picture3", "HScroll_geschw", "HScroll_angle"};
+        QStringList windowed;
+        int lastLabel = -1, firstWindowed = -1;
+        const QObjectList children = window.children();
+        for (int i = 0; i < children.size(); ++i) {
+            const QString name = children[i]->objectName();
+            if (qobject_cast<QLabel*>(children[i]) && name.startsWith(QLatin1String("Label"))) {
+                lastLabel = i;
+            } else if (backToFront.contains(name)) {
+                windowed << name;
+                if (firstWindowed < 0) {
+                    firstWindowed = i;
+                }
+            }
+        }
+        QCOMPARE(windowed, backToFront);
+        QVERIFY(lastLabel < firstWindowed);
+        // Where the angle bar overlaps the angle box, the bar is in front.
+        QVERIFY(purzo::test::ShowWhole(window));
+        const QWidget* atOverlap = window.childAt(QPoint(960, 232));
+        QCOMPARE(atOverlap ? atOverlap->objectName() : QString(), QStringLiteral("HScroll_angle"));
+    }
+
     void stateAfterLoad() {
         PurzoWindow window;
         QVERIFY(purzo::test::ShowWhole(window));
