@@ -44,7 +44,7 @@ constexpr std::array<LabelDesign, 17> kLabels{{
      "- Der Einfluss des Luftwiderstands wird bei der Berechnung der Flugbahn vernachlässigt.",
      Face::Arial, 12, false, false, kSystemText},
     {"Label11", 7320, 11400, 3615, 255, kAttributionText, Face::MsSansSerif, 8.25, false, false,
-     kSystemText},
+     kSystemText, kWhite},
 }};
 
 } // namespace

@@ -17,11 +17,13 @@ struct LabelDesign {
     double pointSize;
     bool bold;
     bool centred;
-    QRgb colour; // text colour; 0 keeps the system's button-text colour
+    QRgb colour;         // text colour; 0 keeps the system's button-text colour
+    QRgb background = 0; // 0 keeps the window's background
 };
 
 inline constexpr QRgb kBlue = 0xff0000ff;
 inline constexpr QRgb kRed = 0xffff0000;
+inline constexpr QRgb kWhite = 0xffffffff;
 inline constexpr QRgb kSystemText = 0;
 
 std::span<const LabelDesign> LabelTable();

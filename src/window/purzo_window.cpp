@@ -23,7 +23,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <limits>
-#include <string_view>
 
 namespace purzo {
 namespace {
@@ -107,8 +106,8 @@ void PurzoWindow::createControls() {
         if (design.colour != kSystemText) {
             palette.setColor(QPalette::WindowText, QColor::fromRgb(design.colour));
         }
-        if (std::string_view(design.name) == "Label11") {
-            palette.setColor(QPalette::Window, Qt::white);
+        if (design.background != 0) {
+            palette.setColor(QPalette::Window, QColor::fromRgb(design.background));
         }
         label->setPalette(palette);
     }
