@@ -2,9 +2,8 @@
 // purzo-bench: what a flight costs in the model, how evenly the real window paces its frames,
 // how fast it starts and how much memory it holds. Prints a table and writes a JSON file.
 //   purzo-bench [--json PATH]
-#include "flight.h"
-#include "model_state.h"
-#include "purzo_window.h"
+#include "flight/frame_step.h"
+#include "window/purzo_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,11 +26,10 @@ namespace {
 
 // Every integer take-off the scroll bars can set.
 std::vector<purzo::FlightParameters> AllTakeoffs() {
-    const purzo::ModelState model = purzo::DefaultModelState();
     std::vector<purzo::FlightParameters> all;
     for (int v = 4; v <= 8; ++v) {
         for (int a = 30; a <= 80; ++a) {
-            all.push_back(purzo::ComputeFlightParameters(model, v, a, purzo::Pace::RealTime));
+            all.push_back(purzo::ComputeFlightParameters(v, a));
         }
     }
     return all;
@@ -44,14 +42,13 @@ int PostureOfFrame(int frame) {
 }
 
 void BM_Frame(benchmark::State& state) {
-    const purzo::ModelState model = purzo::DefaultModelState();
     const auto takeoffs = AllTakeoffs();
     std::size_t next = 0;
-    purzo::Flight flight = purzo::StartFlight(model, takeoffs[next]);
+    purzo::Flight flight = purzo::StartFlight(takeoffs[next]);
     for (auto _ : state) {
         if (flight.ended) {
             next = (next + 1) % takeoffs.size();
-            flight = purzo::StartFlight(model, takeoffs[next]);
+            flight = purzo::StartFlight(takeoffs[next]);
         }
         benchmark::DoNotOptimize(purzo::RunFrame(flight, PostureOfFrame(flight.framesRun)));
     }
@@ -59,11 +56,10 @@ void BM_Frame(benchmark::State& state) {
 BENCHMARK(BM_Frame)->Unit(benchmark::kNanosecond);
 
 void BM_Flight(benchmark::State& state) {
-    const purzo::ModelState model = purzo::DefaultModelState();
     const auto takeoffs = AllTakeoffs();
     std::size_t next = 0;
     for (auto _ : state) {
-        purzo::Flight flight = purzo::StartFlight(model, takeoffs[next]);
+        purzo::Flight flight = purzo::StartFlight(takeoffs[next]);
         next = (next + 1) % takeoffs.size();
         while (!flight.ended) {
             benchmark::DoNotOptimize(purzo::RunFrame(flight, PostureOfFrame(flight.framesRun)));

@@ -2,9 +2,9 @@
 // A whole flight through the model alone, for comparing against what the window showed.
 #pragma once
 
-#include "flight.h"
-#include "model_state.h"
+#include "flight/frame_step.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace purzo::test {
@@ -12,9 +12,7 @@ namespace purzo::test {
 // Frame n reads postures[n - 1]; the last entry holds for the rest of the flight.
 inline std::vector<FrameResult> ModelFlight(double speed, double angle,
                                             const std::vector<int>& postures = {1}) {
-    const ModelState model = DefaultModelState();
-    Flight flight =
-        StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
+    Flight flight = StartFlight(ComputeFlightParameters(speed, angle));
     std::vector<FrameResult> frames;
     for (std::size_t i = 0; !flight.ended; ++i) {
         frames.push_back(RunFrame(flight, postures[std::min(i, postures.size() - 1)]));

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Postures, the reference figure and its centre of mass after the segment model.
 #include "approx.h"
-#include "centre_of_mass.h"
-#include "model_state.h"
-#include "posture_table.h"
-#include "reference_figure.h"
-#include "rotated_figure.h"
+#include "body/canvas_units.h"
+#include "body/centre_of_mass.h"
+#include "body/posture_table.h"
+#include "body/reference_figure.h"
+#include "body/rotated_figure.h"
+#include "body/segment_lengths.h"
 
 #include <QTest>
 
@@ -13,25 +14,35 @@ using namespace purzo;
 
 namespace {
 
-FigurePoints ReferenceFigureOf(int posture, float canvasHeight = 150.0f) {
-    const ModelState model = LoadModelState("0,8", canvasHeight);
-    int rotationDeg = 0;
-    const LimbDirections limbs = PostureStep(posture, model.pi, rotationDeg);
-    FigurePoints points;
-    BuildReferenceFigure(model, limbs, points);
-    return points;
+Figure ReferenceFigureOf(int posture, double canvasHeight = 150) {
+    return BuildReferenceFigure(StandardSegmentLengths(), canvasHeight, LimbDirectionsFor(posture));
 }
 
-// The worked frame drawn by hand on a taller canvas.
-FigurePoints WorkedFrame() {
-    FigurePoints p;
-    p.trunkX1 = 450, p.trunkY1 = 100, p.trunkX2 = 450, p.trunkY2 = 82;
-    p.upperArmX1 = 450, p.upperArmY1 = 82, p.upperArmX2 = 462, p.upperArmY2 = 82;
-    p.forearmX1 = 462, p.forearmY1 = 82, p.forearmX2 = 462, p.forearmY2 = 73;
-    p.thighX1 = 450, p.thighY1 = 100, p.thighX2 = 438, p.thighY2 = 100;
-    p.shankX1 = 438, p.shankY1 = 100, p.shankX2 = 438, p.shankY2 = 112;
-    p.headX = 450, p.headY = 74.5;
-    return p;
+CentreOfMass CentreOfMassOf(int posture, double canvasHeight = 150) {
+    return ComputeCentreOfMass(ReferenceFigureOf(posture, canvasHeight), canvasHeight);
+}
+
+// A figure with easy numbers on a canvas 500 units high; the centres below follow by hand.
+Figure WorkedFrame() {
+    const Point hip{450, 100}, shoulder{450, 82}, elbow{462, 82}, hand{462, 73}, knee{438, 100},
+        foot{438, 112};
+    Figure f;
+    f[SegmentId::Trunk] = {hip, shoulder};
+    f[SegmentId::UpperArm] = {shoulder, elbow};
+    f[SegmentId::Forearm] = {elbow, hand};
+    f[SegmentId::Thigh] = {hip, knee};
+    f[SegmentId::Shank] = {knee, foot};
+    f.head = {450, 74.5};
+    return f;
+}
+
+double CentreX(const Figure& f, SegmentId id) {
+    const Segment& s = f[id];
+    return SegmentCentre(s.from.x, s.to.x, FractionsOf(id));
+}
+double CentreY(const Figure& f, SegmentId id) {
+    const Segment& s = f[id];
+    return SegmentCentre(s.from.y, s.to.y, FractionsOf(id));
 }
 
 } // namespace
@@ -61,50 +72,51 @@ private slots:
         QFETCH(int, thigh);
         QFETCH(int, shank);
         QFETCH(int, increment);
-        int rotationDeg = 100;
-        const LimbDirections limbs = PostureStep(posture, 3.14159, rotationDeg);
-        QCOMPARE(rotationDeg, 100 + increment);
-        QCOMPARE(limbs.upperArmAngle, DegreesToRadians(3.14159, upperArm));
-        QCOMPARE(limbs.forearmAngle, DegreesToRadians(3.14159, forearm));
-        QCOMPARE(limbs.thighAngle, DegreesToRadians(3.14159, thigh));
-        QCOMPARE(limbs.shankAngle, DegreesToRadians(3.14159, shank));
+        const LimbDirections limbs = LimbDirectionsFor(posture);
+        QCOMPARE(PostureRowFor(posture).rotationIncrementDeg, increment);
+        QCOMPARE(limbs.upperArmAngle, (3.14159 * upperArm) / 180);
+        QCOMPARE(limbs.forearmAngle, (3.14159 * forearm) / 180);
+        QCOMPARE(limbs.thighAngle, (3.14159 * thigh) / 180);
+        QCOMPARE(limbs.shankAngle, (3.14159 * shank) / 180);
     }
 
-    void thighOfPosture1IsTheStoredPi() {
-        int rotationDeg = 0;
-        QCOMPARE(PostureStep(1, 3.14159, rotationDeg).thighAngle, 3.14159);
+    void thighOfPosture1IsTheStoredPi() { QCOMPARE(LimbDirectionsFor(1).thighAngle, 3.14159); }
+
+    void postureOutsideTheTableIsHeldAtItsEnds() {
+        QCOMPARE(PostureRowFor(0).rotationIncrementDeg, 10);
+        QCOMPARE(PostureRowFor(99).rotationIncrementDeg, 30);
     }
 
     void referenceFigureOfPosture1() {
-        const FigurePoints p = ReferenceFigureOf(1);
-        QCOMPARE(p.trunkX1, 450.0);
-        QCOMPARE(p.trunkY1, -250.0);
-        QCOMPARE(p.trunkX2, 450.0);
-        QCOMPARE(p.trunkY2, -268.0);
-        COMPARE_DECIMALS(p.upperArmX2, 450, 4);
-        COMPARE_DECIMALS(p.upperArmY2, -280, 4);
-        COMPARE_DECIMALS(p.forearmX2, 450, 4);
-        COMPARE_DECIMALS(p.forearmY2, -289, 4);
-        COMPARE_DECIMALS(p.thighX2, 450.0000, 4);
-        COMPARE_DECIMALS(p.thighY2, -238, 4);
-        COMPARE_DECIMALS(p.shankX2, 450.0001, 4);
-        COMPARE_DECIMALS(p.shankY2, -226, 4);
+        const Figure f = ReferenceFigureOf(1);
+        QCOMPARE(f.hip(), (Point{450, -250}));
+        QCOMPARE(f.shoulder(), (Point{450, -268}));
+        COMPARE_DECIMALS(f.elbow().x, 450, 4);
+        COMPARE_DECIMALS(f.elbow().y, -280, 4);
+        COMPARE_DECIMALS(f.hand().x, 450, 4);
+        COMPARE_DECIMALS(f.hand().y, -289, 4);
+        COMPARE_DECIMALS(f.knee().x, 450.0000, 4);
+        COMPARE_DECIMALS(f.knee().y, -238, 4);
+        COMPARE_DECIMALS(f.foot().x, 450.0001, 4);
+        COMPARE_DECIMALS(f.foot().y, -226, 4);
         // The stored pi is a little short of the real one, so the legs lean a trace forward.
-        QVERIFY(p.thighX2 > 450.0 && p.shankX2 > p.thighX2);
-        QCOMPARE(p.neckX2, 450.0);
-        QCOMPARE(p.neckY2, -271.0);
-        QCOMPARE(p.headX, 450.0);
-        QCOMPARE(p.headY, -275.5);
+        QVERIFY(f.knee().x > 450.0 && f.foot().x > f.knee().x);
+        QCOMPARE(f.neckEnd(), (Point{450, -271}));
+        QCOMPARE(f.head, (Point{450, -275.5}));
     }
 
     void trunkNeckAndHeadStayUpright() {
         for (int posture = 1; posture <= 7; ++posture) {
-            const FigurePoints p = ReferenceFigureOf(posture);
-            QCOMPARE(p.trunkX2, p.trunkX1);
-            QCOMPARE(p.neckX2, p.trunkX2);
-            QCOMPARE(p.headX, p.trunkX2);
-            QCOMPARE(p.upperArmX1, p.trunkX2);
-            QCOMPARE(p.shankX1, p.thighX2);
+            const Figure f = ReferenceFigureOf(posture);
+            QCOMPARE(f.shoulder().x, f.hip().x);
+            QCOMPARE(f.neckEnd().x, f.shoulder().x);
+            QCOMPARE(f.head.x, f.shoulder().x);
+            // Shared joints are stored in both segments.
+            QCOMPARE(f[SegmentId::UpperArm].from, f.shoulder());
+            QCOMPARE(f[SegmentId::Forearm].from, f.elbow());
+            QCOMPARE(f[SegmentId::Thigh].from, f.hip());
+            QCOMPARE(f[SegmentId::Shank].from, f.knee());
+            QCOMPARE(f[SegmentId::Neck].from, f.shoulder());
         }
     }
 
@@ -124,30 +136,35 @@ private slots:
         QFETCH(int, posture);
         QFETCH(double, comX);
         QFETCH(double, comHeight);
-        for (const float canvasHeight : {150.0f, 500.0f}) {
-            const FigurePoints p = ReferenceFigureOf(posture, canvasHeight);
-            COMPARE_DECIMALS(p.bodyComX, comX, 4);
-            COMPARE_DECIMALS(p.bodyComHeight, comHeight, 4);
+        for (const double canvasHeight : {150.0, 500.0}) {
+            const CentreOfMass com = CentreOfMassOf(posture, canvasHeight);
+            COMPARE_DECIMALS(com.bodyComX, comX, 4);
+            COMPARE_DECIMALS(com.bodyComHeight, comHeight, 4);
         }
     }
 
     void placementDistancesOfPosture1() {
-        const auto [comToHip, comToShoulder] = ComputePlacementDistances(ReferenceFigureOf(1), 18);
+        const auto [comToHip, comToShoulder] = ComputePlacementDistances(CentreOfMassOf(1), 18);
         COMPARE_DECIMALS(comToHip, 5.9118, 4);
         COMPARE_DECIMALS(comToShoulder, 12.0882, 4);
-        const auto other = ComputePlacementDistances(ReferenceFigureOf(1, 500.0f), 18);
+        const auto other = ComputePlacementDistances(CentreOfMassOf(1, 500), 18);
         COMPARE_DECIMALS(other.comToHip, 5.9118, 4);
         COMPARE_DECIMALS(other.comToShoulder, 12.0882, 4);
     }
 
     void fractionsFromTheSecondPointAreStoredApart() {
-        QCOMPARE(kForearmFractions.q, 0.5800000000000001);
-        QCOMPARE(kShankFractions.q, 0.5800000000000001);
-        QVERIFY(kForearmFractions.q != 0.58);
-        QCOMPARE(kTrunkFractions.q, 0.44);
-        const double massSum = kTrunkFractions.mass + kUpperArmFractions.mass +
-                               kForearmFractions.mass + kThighFractions.mass +
-                               kShankFractions.mass + kHeadMassFraction;
+        QCOMPARE(FractionsOf(SegmentId::Forearm).q, 0.5800000000000001);
+        QCOMPARE(FractionsOf(SegmentId::Shank).q, 0.5800000000000001);
+        QVERIFY(FractionsOf(SegmentId::Forearm).q != 0.58);
+        QCOMPARE(FractionsOf(SegmentId::Trunk).q, 0.44);
+        QCOMPARE(FractionsOf(SegmentId::Trunk).mass, 0.43);
+        QCOMPARE(FractionsOf(SegmentId::UpperArm).p, 0.47);
+        QCOMPARE(FractionsOf(SegmentId::Thigh).mass, 0.24);
+        QCOMPARE(FractionsOf(SegmentId::Shank).mass, 0.14);
+        double massSum = kHeadMassFraction;
+        for (const SegmentFractions& f : kSegmentFractions) {
+            massSum += f.mass;
+        }
         QCOMPARE(massSum, 1.0);
     }
 
@@ -163,61 +180,54 @@ private slots:
         QFETCH(double, a);
         QFETCH(double, b);
         QFETCH(double, centre);
-        COMPARE_DECIMALS(SegmentCentre(a, b, kForearmFractions), centre, 10);
+        COMPARE_DECIMALS(SegmentCentre(a, b, FractionsOf(SegmentId::Forearm)), centre, 10);
     }
 
     void coincidentAndStraightSegmentsKeepTheirCoordinateExactly() {
-        QCOMPARE(SegmentCentre(0.1 + 0.2, 0.1 + 0.2, kTrunkFractions), 0.1 + 0.2);
-        FigurePoints p = WorkedFrame();
-        ComputeCentreOfMass(p, 500);
+        QCOMPARE(SegmentCentre(0.1 + 0.2, 0.1 + 0.2, FractionsOf(SegmentId::Trunk)), 0.1 + 0.2);
+        const Figure f = WorkedFrame();
         // The trunk is vertical, the upper arm horizontal: their centres sit on those lines.
-        QCOMPARE(SegmentCentre(p.trunkX1, p.trunkX2, kTrunkFractions), 450.0);
-        QCOMPARE(SegmentCentre(p.upperArmY1, p.upperArmY2, kUpperArmFractions), 82.0);
+        QCOMPARE(CentreX(f, SegmentId::Trunk), 450.0);
+        QCOMPARE(CentreY(f, SegmentId::UpperArm), 82.0);
     }
 
     void workedFrameOnATallerCanvas() {
-        FigurePoints p = WorkedFrame();
-        COMPARE_DECIMALS(SegmentCentre(p.trunkY1, p.trunkY2, kTrunkFractions), 89.92, 10);
-        COMPARE_DECIMALS(SegmentCentre(p.upperArmX1, p.upperArmX2, kUpperArmFractions), 455.64, 10);
-        COMPARE_DECIMALS(SegmentCentre(p.forearmY1, p.forearmY2, kForearmFractions), 78.22, 10);
-        COMPARE_DECIMALS(SegmentCentre(p.thighX1, p.thighX2, kThighFractions), 444.72, 10);
-        COMPARE_DECIMALS(SegmentCentre(p.shankY1, p.shankY2, kShankFractions), 105.04, 10);
-        ComputeCentreOfMass(p, 500);
-        COMPARE_DECIMALS(p.bodyComX, 448.1112, 4);
-        COMPARE_DECIMALS(p.bodyComHeight, 407.8006, 4);
-        COMPARE_DECIMALS(500 - p.bodyComHeight, 92.1994, 4);
+        const Figure f = WorkedFrame();
+        COMPARE_DECIMALS(CentreY(f, SegmentId::Trunk), 89.92, 10);
+        COMPARE_DECIMALS(CentreX(f, SegmentId::UpperArm), 455.64, 10);
+        COMPARE_DECIMALS(CentreY(f, SegmentId::Forearm), 78.22, 10);
+        COMPARE_DECIMALS(CentreX(f, SegmentId::Thigh), 444.72, 10);
+        COMPARE_DECIMALS(CentreY(f, SegmentId::Shank), 105.04, 10);
+        const CentreOfMass com = ComputeCentreOfMass(f, 500);
+        COMPARE_DECIMALS(com.bodyComX, 448.1112, 4);
+        COMPARE_DECIMALS(com.bodyComHeight, 407.8006, 4);
+        COMPARE_DECIMALS(500 - com.bodyComHeight, 92.1994, 4);
     }
 
     void heightFollowsTheCanvasOneForOne() {
-        FigurePoints low = WorkedFrame();
-        FigurePoints high = WorkedFrame();
-        ComputeCentreOfMass(low, 500);
-        ComputeCentreOfMass(high, 650);
+        const CentreOfMass low = ComputeCentreOfMass(WorkedFrame(), 500);
+        const CentreOfMass high = ComputeCentreOfMass(WorkedFrame(), 650);
         COMPARE_DECIMALS(high.bodyComHeight - low.bodyComHeight, 150, 9);
         COMPARE_DECIMALS(650 - high.bodyComHeight, 500 - low.bodyComHeight, 9);
         QCOMPARE(high.bodyComX, low.bodyComX);
     }
 
     void uprightTrunkCentreOfTheReferenceFigure() {
-        const FigurePoints p = ReferenceFigureOf(1, 500.0f);
-        QCOMPARE(SegmentCentre(p.trunkX1, p.trunkX2, kTrunkFractions), 450.0);
-        COMPARE_DECIMALS(500 - SegmentCentre(p.trunkY1, p.trunkY2, kTrunkFractions), 410.08, 10);
+        const Figure f = ReferenceFigureOf(1, 500);
+        QCOMPARE(CentreX(f, SegmentId::Trunk), 450.0);
+        COMPARE_DECIMALS(500 - CentreY(f, SegmentId::Trunk), 410.08, 10);
     }
 
-    void centreOfMassWritesNothingElse() {
-        FigurePoints p = WorkedFrame();
-        p.neckX1 = 1, p.neckY1 = 2, p.neckX2 = 3, p.neckY2 = 4, p.hipX = 5, p.hipHeight = 6;
-        const FigurePoints before = p;
-        ComputeCentreOfMass(p, 500);
-        QCOMPARE(p.trunkY2, before.trunkY2);
-        QCOMPARE(p.headY, before.headY);
-        QCOMPARE(p.neckY2, before.neckY2);
-        QCOMPARE(p.hipHeight, before.hipHeight);
-        // Moving the neck, which carries no mass, moves nothing.
-        FigurePoints moved = p;
-        moved.neckX2 = 1000;
-        ComputeCentreOfMass(moved, 500);
-        QCOMPARE(moved.bodyComX, p.bodyComX);
+    void neckCarriesNoMass() {
+        Figure moved = WorkedFrame();
+        moved[SegmentId::Neck] = {{1, 2}, {1000, 4}};
+        const CentreOfMass a = ComputeCentreOfMass(WorkedFrame(), 500);
+        const CentreOfMass b = ComputeCentreOfMass(moved, 500);
+        QCOMPARE(b.bodyComX, a.bodyComX);
+        QCOMPARE(b.bodyComHeight, a.bodyComHeight);
+        // The head does: moving it by 10 moves the centre by its share, 0.07 × 10.
+        moved.head.x += 10;
+        COMPARE_DECIMALS(ComputeCentreOfMass(moved, 500).bodyComX - a.bodyComX, 0.7, 9);
     }
 };
 

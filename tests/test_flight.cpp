@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Whole flights through the frame step: rotated figures, landings and the loop's protection.
 #include "approx.h"
-#include "flight.h"
+#include "body/canvas_units.h"
+#include "body/reference_figure.h"
+#include "body/segment_lengths.h"
+#include "flight/flight_constants.h"
+#include "flight/frame_step.h"
+#include "flight/takeoff_check.h"
 #include "model_fixture.h"
-#include "model_state.h"
-#include "reference_figure.h"
-#include "takeoff_check.h"
 
 #include <QTest>
 #include <cmath>
@@ -16,8 +18,7 @@ using namespace purzo;
 namespace {
 
 Flight NewFlight(double speed, double angle) {
-    const ModelState model = DefaultModelState();
-    return StartFlight(model, ComputeFlightParameters(model, speed, angle, Pace::RealTime));
+    return StartFlight(ComputeFlightParameters(speed, angle));
 }
 
 std::vector<FrameResult> Fly(double speed, double angle) {
@@ -32,32 +33,32 @@ private slots:
     void firstFrameOfTheDesignFlight() {
         Flight flight = NewFlight(6, 60);
         const FrameResult r = RunFrame(flight, 1);
-        const FigurePoints& p = r.points;
+        const Figure& f = r.figure;
         QCOMPARE(r.frame, 1);
         QCOMPARE(r.flightX, 0.0);
         QCOMPARE(r.pathX, 0.0);
         QCOMPARE(r.pathY, 126.0);
         QCOMPARE(r.rotationDeg, 10);
-        COMPARE_DECIMALS(p.trunkX1, 4.9964, 4);
-        COMPARE_DECIMALS(p.trunkY1, 129.0919, 4);
-        COMPARE_DECIMALS(p.trunkX2, 7.6537, 4);
-        COMPARE_DECIMALS(p.trunkY2, 111.9168, 4);
-        COMPARE_DECIMALS(p.upperArmX2, 9.7375, 4);
-        COMPARE_DECIMALS(p.upperArmY2, 100.0991, 4);
-        COMPARE_DECIMALS(p.forearmX2, 11.3003, 4);
-        COMPARE_DECIMALS(p.forearmY2, 91.2358, 4);
-        COMPARE_DECIMALS(p.thighX2, 2.9127, 4);
-        COMPARE_DECIMALS(p.thighY2, 140.9096, 4);
-        COMPARE_DECIMALS(p.shankX2, 0.8289, 4);
-        COMPARE_DECIMALS(p.shankY2, 152.7273, 4);
-        COMPARE_DECIMALS(p.neckX2, 8.1652, 4);
-        COMPARE_DECIMALS(p.neckY2, 108.9607, 4);
-        COMPARE_DECIMALS(p.headX, 8.9325, 4);
-        COMPARE_DECIMALS(p.headY, 104.5266, 4);
+        COMPARE_DECIMALS(f.hip().x, 4.9964, 4);
+        COMPARE_DECIMALS(f.hip().y, 129.0919, 4);
+        COMPARE_DECIMALS(f.shoulder().x, 7.6537, 4);
+        COMPARE_DECIMALS(f.shoulder().y, 111.9168, 4);
+        COMPARE_DECIMALS(f.elbow().x, 9.7375, 4);
+        COMPARE_DECIMALS(f.elbow().y, 100.0991, 4);
+        COMPARE_DECIMALS(f.hand().x, 11.3003, 4);
+        COMPARE_DECIMALS(f.hand().y, 91.2358, 4);
+        COMPARE_DECIMALS(f.knee().x, 2.9127, 4);
+        COMPARE_DECIMALS(f.knee().y, 140.9096, 4);
+        COMPARE_DECIMALS(f.foot().x, 0.8289, 4);
+        COMPARE_DECIMALS(f.foot().y, 152.7273, 4);
+        COMPARE_DECIMALS(f.neckEnd().x, 8.1652, 4);
+        COMPARE_DECIMALS(f.neckEnd().y, 108.9607, 4);
+        COMPARE_DECIMALS(f.head.x, 8.9325, 4);
+        COMPARE_DECIMALS(f.head.y, 104.5266, 4);
         COMPARE_DECIMALS(r.lowestPointY, 152.7273, 4);
-        QCOMPARE(r.lowestPointY, p.shankY2);
-        COMPARE_DECIMALS(p.hipX, -3.0036, 4);
-        COMPARE_DECIMALS(p.hipHeight, 18.9081, 4);
+        QCOMPARE(r.lowestPointY, f.foot().y);
+        COMPARE_DECIMALS(r.hipX, -3.0036, 4);
+        COMPARE_DECIMALS(r.hipHeight, 18.9081, 4);
         // The foot is below the threshold, yet the first frame cannot land.
         QVERIFY(!r.landed);
         QVERIFY(!flight.ended);
@@ -66,14 +67,16 @@ private slots:
     void drawnFigureIsThePointsInSinglePrecision() {
         Flight flight = NewFlight(6, 60);
         const FrameResult r = RunFrame(flight, 1);
-        const FigurePoints& p = r.points;
-        QCOMPARE(r.drawn.lines[0].x1, float(p.trunkX1));
-        QCOMPARE(r.drawn.lines[0].y2, float(p.trunkY2));
-        QCOMPARE(r.drawn.lines[2].x2, float(p.forearmX2));
-        QCOMPARE(r.drawn.lines[4].y2, float(p.shankY2));
-        QCOMPARE(r.drawn.lines[5].y2, float(p.neckY2));
-        QCOMPARE(r.drawn.head.x, float(p.headX));
-        QCOMPARE(r.drawn.head.y, float(p.headY));
+        const Figure& f = r.figure;
+        QCOMPARE(r.drawn[SegmentId::Trunk].x1, float(f.hip().x));
+        QCOMPARE(r.drawn[SegmentId::Trunk].y2, float(f.shoulder().y));
+        QCOMPARE(r.drawn[SegmentId::UpperArm].x1, float(f.shoulder().x));
+        QCOMPARE(r.drawn[SegmentId::Forearm].x2, float(f.hand().x));
+        QCOMPARE(r.drawn[SegmentId::Thigh].y2, float(f.knee().y));
+        QCOMPARE(r.drawn[SegmentId::Shank].y2, float(f.foot().y));
+        QCOMPARE(r.drawn[SegmentId::Neck].y2, float(f.neckEnd().y));
+        QCOMPARE(r.drawn.head.x, float(f.head.x));
+        QCOMPARE(r.drawn.head.y, float(f.head.y));
         QCOMPARE(r.drawn.head.radius, 4.5f);
     }
 
@@ -81,28 +84,19 @@ private slots:
         Flight flight = NewFlight(6, 60);
         const FrameResult r = RunFrame(flight, 7);
         QCOMPARE(r.rotationDeg, 30);
-        const FigurePoints reference = [] {
-            Flight f = NewFlight(6, 60);
-            RunFrame(f, 7);
-            FigurePoints p;
-            p.bodyComX = f.points.bodyComX;
-            p.bodyComHeight = f.points.bodyComHeight;
-            p.hipX = 450;
-            p.hipHeight = 400;
-            return p;
-        }();
-        const auto [comToHip, comToShoulder] = ComputePlacementDistances(reference, 18);
+        const auto [comToHip, comToShoulder] =
+            ComputePlacementDistances({r.bodyComX, r.bodyComHeight}, 18);
         COMPARE_DECIMALS(comToHip, 9.6473, 4);
         COMPARE_DECIMALS(comToShoulder, 8.6285, 4);
-        const FigurePoints& p = r.points;
-        COMPARE_DECIMALS(p.trunkX1, 0.5521, 4);
-        COMPARE_DECIMALS(p.trunkY1, 130.1319, 4);
-        COMPARE_DECIMALS(p.trunkX2, 10.7176, 4);
-        COMPARE_DECIMALS(p.trunkY2, 115.8107, 4);
-        COMPARE_DECIMALS(p.shankX2, 7.6609, 4);
-        COMPARE_DECIMALS(p.shankY2, 134.2361, 4);
-        COMPARE_DECIMALS(p.headX, 14.4469, 4);
-        COMPARE_DECIMALS(p.headY, 109.3036, 4);
+        const Figure& f = r.figure;
+        COMPARE_DECIMALS(f.hip().x, 0.5521, 4);
+        COMPARE_DECIMALS(f.hip().y, 130.1319, 4);
+        COMPARE_DECIMALS(f.shoulder().x, 10.7176, 4);
+        COMPARE_DECIMALS(f.shoulder().y, 115.8107, 4);
+        COMPARE_DECIMALS(f.foot().x, 7.6609, 4);
+        COMPARE_DECIMALS(f.foot().y, 134.2361, 4);
+        COMPARE_DECIMALS(f.head.x, 14.4469, 4);
+        COMPARE_DECIMALS(f.head.y, 109.3036, 4);
         COMPARE_DECIMALS(r.lowestPointY, 134.2361, 4);
     }
 
@@ -136,20 +130,55 @@ private slots:
         }
     }
 
+    void theHeadCanBeTheLowestPoint() {
+        // Tucked a little at 7 m/s and 43°, the figure comes down head first: the head's centre
+        // lands it in frame 19, where the lowest of the other points would fly on to frame 20.
+        const std::vector<FrameResult> flight = purzo::test::ModelFlight(7, 43, {2});
+        QCOMPARE(int(flight.size()), 19);
+        const FrameResult& last = flight.back();
+        QVERIFY(last.landed);
+        QCOMPARE(last.lowestPointY, last.figure.head.y);
+        for (const Segment& s : last.figure.segments) {
+            QVERIFY(s.from.y <= kGroundThresholdY && s.to.y <= kGroundThresholdY);
+        }
+    }
+
+    void lowestPointLooksAtEveryStoredPoint_data() {
+        QTest::addColumn<int>("segment"); // -1: the head
+        QTest::addColumn<bool>("secondPoint");
+        QTest::newRow("head") << -1 << false;
+        for (int i = 0; i < int(kSegmentCount); ++i) {
+            QTest::addRow("segment %d first point", i) << i << false;
+            QTest::addRow("segment %d second point", i) << i << true;
+        }
+    }
+    void lowestPointLooksAtEveryStoredPoint() {
+        QFETCH(int, segment);
+        QFETCH(bool, secondPoint);
+        Figure f;
+        for (Segment& s : f.segments) {
+            s = {{1, 10}, {2, 20}};
+        }
+        f.head = {3, 30};
+        Point& lowest = segment < 0   ? f.head
+                        : secondPoint ? f.segments[std::size_t(segment)].to
+                                      : f.segments[std::size_t(segment)].from;
+        lowest.y = 160;
+        QCOMPARE(LowestPointY(f), 160.0);
+    }
+
     void designFlightLandsHalfTurned() {
         const FrameResult last = Fly(6, 60).back();
         QCOMPARE(last.rotationDeg, 180);
         // Upside down, the head's centre hangs below the neck end.
-        QVERIFY(last.points.headY > last.points.neckY2);
+        QVERIFY(last.figure.head.y > last.figure.neckEnd().y);
     }
 
     void handIsTheLowestPointOf5At50() {
         const FrameResult last = Fly(5, 50).back();
         QCOMPARE(last.rotationDeg, 150);
-        QCOMPARE(last.lowestPointY, last.points.forearmY2);
-        COMPARE_DECIMALS(
-            last.flightX,
-            14 * ComputeFlightParameters(DefaultModelState(), 5, 50, Pace::RealTime).stepX, 9);
+        QCOMPARE(last.lowestPointY, last.figure.hand().y);
+        COMPARE_DECIMALS(last.flightX, 14 * ComputeFlightParameters(5, 50).stepX, 9);
     }
 
     void firstThreeFramesOfTheSlowestStepAreProtected() {
@@ -213,20 +242,19 @@ private slots:
     }
 
     void fullTurnMoreDrawsTheSameFigure() {
-        const ModelState model = DefaultModelState();
-        int rotationDeg = 0;
-        const LimbDirections limbs = PostureStep(4, model.pi, rotationDeg);
-        FigurePoints a, b;
-        BuildReferenceFigure(model, limbs, a);
-        b = a;
-        DrawnFigure drawn;
-        PlaceRotatedFigure(model, limbs, DegreesToRadians(model.pi, 50), 60, 80, a, drawn);
-        PlaceRotatedFigure(model, limbs, DegreesToRadians(model.pi, 410), 60, 80, b, drawn);
-        QCOMPARE(DegreesToRadians(model.pi, 360), 6.28318);
-        for (const auto& [x, y] : {std::pair{a.shankX2, b.shankX2},
-                                   {a.shankY2, b.shankY2},
-                                   {a.headX, b.headX},
-                                   {a.forearmY2, b.forearmY2}}) {
+        const SegmentLengths& lengths = StandardSegmentLengths();
+        const LimbDirections limbs = LimbDirectionsFor(4);
+        const CentreOfMass com =
+            ComputeCentreOfMass(BuildReferenceFigure(lengths, 150, limbs), 150);
+        const Figure a =
+            PlaceRotatedFigure(lengths, 150, limbs, com, DegreesToRadians(50), {60, 80}).figure;
+        const Figure b =
+            PlaceRotatedFigure(lengths, 150, limbs, com, DegreesToRadians(410), {60, 80}).figure;
+        QCOMPARE(DegreesToRadians(360), 6.28318);
+        for (const auto& [x, y] : {std::pair{a.foot().x, b.foot().x},
+                                   {a.foot().y, b.foot().y},
+                                   {a.head.x, b.head.x},
+                                   {a.hand().y, b.hand().y}}) {
             QVERIFY(std::fabs(x - y) < 0.001);
         }
     }
@@ -261,9 +289,9 @@ private slots:
     void aStepThatCannotAdvanceNeverStarts() {
         FlightParameters params;
         params.stepX = 0;
-        QVERIFY(StartFlight(DefaultModelState(), params).ended);
+        QVERIFY(StartFlight(params).ended);
         params.stepX = std::nan("");
-        QVERIFY(StartFlight(DefaultModelState(), params).ended);
+        QVERIFY(StartFlight(params).ended);
     }
 
     void replacedTextsFlyAt5And50() {

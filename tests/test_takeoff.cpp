@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The take-off check and the flight parameters derived from it.
 #include "approx.h"
-#include "flight_parameters.h"
-#include "model_state.h"
-#include "takeoff_check.h"
+#include "flight/flight_parameters.h"
+#include "flight/takeoff_check.h"
 
 #include <QTest>
 
@@ -89,8 +88,7 @@ private slots:
     }
 
     void parametersOf5At50() {
-        const FlightParameters f =
-            ComputeFlightParameters(DefaultModelState(), 5, 50, Pace::RealTime);
+        const FlightParameters f = ComputeFlightParameters(5, 50);
         COMPARE_DECIMALS(f.angleRad, 0.872663889, 9);
         COMPARE_DECIMALS(f.flightTime, 0.780881, 6);
         COMPARE_DECIMALS(f.flightRange, 2.509704, 6);
@@ -98,12 +96,10 @@ private slots:
     }
 
     void parametersOfTheDesignFlight() {
-        const FlightParameters f =
-            ComputeFlightParameters(DefaultModelState(), 6, 60, Pace::RealTime);
+        const FlightParameters f = ComputeFlightParameters(6, 60);
         COMPARE_DECIMALS(f.flightTime, 1.0594, 4);
         COMPARE_DECIMALS(f.flightRange, 3.1781, 4);
         COMPARE_DECIMALS(f.stepX, 0.176471, 6);
-        QCOMPARE(f.frameDelayMs, 59);
     }
 
     void smallestAndLargestStep_data() {
@@ -117,30 +113,14 @@ private slots:
         QFETCH(double, speed);
         QFETCH(double, angle);
         QFETCH(double, stepX);
-        const ModelState model = DefaultModelState();
-        COMPARE_DECIMALS(ComputeFlightParameters(model, speed, angle, Pace::RealTime).stepX, stepX,
-                         6);
+        COMPARE_DECIMALS(ComputeFlightParameters(speed, angle).stepX, stepX, 6);
         // No integer take-off lies outside these two.
         for (int v = 4; v <= 8; ++v) {
             for (int a = 30; a <= 80; ++a) {
-                const double s = ComputeFlightParameters(model, v, a, Pace::RealTime).stepX;
+                const double s = ComputeFlightParameters(v, a).stepX;
                 QVERIFY(s >= 0.0408585 && s <= 0.4075415);
             }
         }
-    }
-
-    void paceSetsTheFrameDelay_data() {
-        QTest::addColumn<int>("pace");
-        QTest::addColumn<int>("delayMs");
-        QTest::newRow("Echtzeit") << int(Pace::RealTime) << 59;
-        QTest::newRow("Zeitlupe") << int(Pace::SlowMotion) << 118;
-        QTest::newRow("Extrem-Zeitlupe") << int(Pace::ExtremeSlowMotion) << 235;
-    }
-    void paceSetsTheFrameDelay() {
-        QFETCH(int, pace);
-        QFETCH(int, delayMs);
-        QCOMPARE(ComputeFlightParameters(DefaultModelState(), 6, 60, Pace(pace)).frameDelayMs,
-                 delayMs);
     }
 };
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // purzo-trace from outside: its CSV, its exit codes and its messages.
+#include "model_fixture.h"
+
 #include <QProcess>
 #include <QTest>
 
@@ -54,16 +56,28 @@ private slots:
         }
     }
 
-    void numbersReadBackExactly() {
-        const Run run = Trace({});
-        const QStringList first = run.out.split('\n')[1].split(',');
-        // The foot of the first frame: shortest round-trip form, period as decimal point.
-        bool ok = false;
-        const double footY = first[19].toDouble(&ok);
-        QVERIFY(ok);
-        QVERIFY(qAbs(footY - 152.7273) < 5e-5);
-        QVERIFY(!first[19].contains(','));
-        QCOMPARE(QString::number(footY, 'g', 17).toDouble(), footY);
+    void numbersReadBackAsTheModelsDoubles() {
+        const Run run = Trace({"--postures", "1,7"});
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        const std::vector<purzo::FrameResult> model = purzo::test::ModelFlight(6, 60, {1, 7});
+        QCOMPARE(lines.size(), int(model.size()) + 1);
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            const QStringList row = lines[int(i) + 1].split(',');
+            const purzo::FrameResult& r = model[i];
+            // Shortest round-trip form with a period: each field reads back to the very double.
+            const std::pair<int, double> fields[] = {
+                {1, r.flightX},          {3, r.pathY},
+                {6, r.bodyComX},         {7, r.bodyComHeight},
+                {8, r.figure.hip().x},   {13, r.figure.elbow().y},
+                {15, r.figure.hand().y}, {19, r.figure.foot().y},
+                {23, r.figure.head.y},   {24, r.lowestPointY}};
+            for (const auto& [column, expected] : fields) {
+                bool ok = false;
+                QCOMPARE(row[column].toDouble(&ok), expected);
+                QVERIFY(ok);
+            }
+            QCOMPARE(row[5].toInt(), r.rotationDeg);
+        }
     }
 
     void posturesHoldTheirLastEntry() {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Flights through the window: the take-off check, the frames on the canvas, the arrow keys,
 // Start during a flight, and ending the program while the figure flies.
-#include "canvas_widget.h"
-#include "flight.h"
-#include "purzo_window.h"
+#include "flight/frame_step.h"
+#include "window/canvas_widget.h"
+#include "window/purzo_window.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>
@@ -115,7 +115,7 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QVERIFY(button->isChecked());
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
-        QCOMPARE(window.flightParameters().frameDelayMs, delayMs);
+        QCOMPARE(window.frameDelayMs(), delayMs);
         QTRY_VERIFY(!window.flightRunning());
     }
 
@@ -148,7 +148,7 @@ private slots:
         // The hand lies just below the ground line; the arm reaching for it, and the rest of the
         // figure, are drawn in black where the model put them.
         int inkedSamples = 0;
-        for (int segment = 0; segment < 6; ++segment) {
+        for (std::size_t segment = 0; segment < kSegmentCount; ++segment) {
             int samples = 0;
             const int hits = InkAlong(image, *canvas, last.drawn.lines[segment], samples);
             QVERIFY2(hits * 10 >= samples * 8,
@@ -160,7 +160,7 @@ private slots:
         }
         QVERIFY(inkedSamples >= 20);
         int armSamples = 0;
-        QVERIFY(InkAlong(image, *canvas, last.drawn.lines[1], armSamples) >= 3);
+        QVERIFY(InkAlong(image, *canvas, last.drawn[SegmentId::UpperArm], armSamples) >= 3);
         // Far from the figure the sports hall shows through.
         QVERIFY(!IsInk(image.pixel(canvas->toWidget({180, 20}).toPoint())));
 

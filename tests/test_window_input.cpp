@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Whatever a student types into the two boxes: either the flight takes it as the right number,
 // or the standard values replace it with the warning; the flight runs to its end either way.
-#include "flight.h"
-#include "purzo_window.h"
+#include "flight/frame_step.h"
+#include "window/purzo_window.h"
 #include "window_fixture.h"
 
 #include <QLabel>

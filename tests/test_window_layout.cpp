@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The window as it opens: every control where it belongs, the tab order, the start-up step and
 // the scroll bars writing into their text boxes.
-#include "canvas_widget.h"
-#include "purzo_window.h"
+#include "window/canvas_widget.h"
+#include "window/purzo_window.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>
@@ -290,9 +290,7 @@ private slots:
         QVERIFY(Control<QRadioButton>(window, "Option1")->isChecked());
         QVERIFY(!Control<QRadioButton>(window, "Option2")->isChecked());
         QVERIFY(Control<QLabel>(window, "Label19")->isHidden());
-        QCOMPARE(window.model().takeoffHeight, 0.8);
-        QCOMPARE(window.model().canvasHeight, 150.0f);
-        QCOMPARE(window.flightParameters().frameDelayMs, 0);
+        QCOMPARE(window.frameDelayMs(), 0);
         QVERIFY(!Control<CanvasWidget>(window, "Picture1")->figure().has_value());
         QTRY_COMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Picture1"));
         // Arrow keys on the canvas change nothing.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A lesson's worth of flights in one window: random arrow keys, restarts in mid-flight. Every
 // flight ends with the frames the model gives for the postures it read, and memory stays flat.
-#include "flight.h"
-#include "purzo_window.h"
-#include "takeoff_check.h"
+#include "flight/frame_step.h"
+#include "flight/takeoff_check.h"
+#include "window/purzo_window.h"
 #include "window_fixture.h"
 
 #include <QEventLoop>

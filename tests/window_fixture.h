@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model_fixture.h"
-#include "purzo_window.h"
+#include "window/purzo_window.h"
 
 #include <QTest>
 #include <QtGlobal>

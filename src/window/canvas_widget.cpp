@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The canvas paints from state: any repaint brings back the background and the current figure.
-#include "canvas_widget.h"
+#include "window/canvas_widget.h"
 
-#include "model_constants.h"
+#include "body/canvas_units.h"
 
 #include <QPainter>
 
@@ -16,27 +16,17 @@ CanvasWidget::CanvasWidget(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double CanvasWidget::scaleWidth() const {
-    return kCanvasScaleWidth;
-}
-double CanvasWidget::scaleHeight() const {
-    return kCanvasScaleHeight;
-}
-
 void CanvasWidget::showFigure(const DrawnFigure& figure) {
     figure_ = figure;
-    repaint(contentsRect());
+    update(contentsRect());
 }
 
-void CanvasWidget::clearFigure() {
-    figure_.reset();
-    repaint(contentsRect());
-}
-
-QPointF CanvasWidget::toWidget(QPointF p) const {
+QTransform CanvasWidget::canvasTransform() const {
     const QRect area = contentsRect();
-    return {area.left() + p.x() * area.width() / scaleWidth(),
-            area.top() + p.y() * area.height() / scaleHeight()};
+    QTransform t;
+    t.translate(area.left(), area.top());
+    t.scale(area.width() / double(kCanvasWidth), area.height() / double(kCanvasHeight));
+    return t;
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -49,11 +39,9 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (!figure_) {
         return;
     }
-    const double sx = area.width() / scaleWidth();
-    const double sy = area.height() / scaleHeight();
+    const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(area.topLeft());
-    painter.scale(sx, sy);
+    painter.setTransform(transform);
     QPen pen(Qt::black, kPenWidthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(true);
     painter.setPen(pen);
@@ -63,7 +51,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     }
     // The radius is in x units; the y radius is adjusted so that the head is round on screen.
     const CanvasCircle& h = figure_->head;
-    painter.drawEllipse(QPointF(h.x, h.y), h.radius, h.radius * sx / sy);
+    painter.drawEllipse(QPointF(h.x, h.y), h.radius, h.radius * transform.m11() / transform.m22());
 }
 
 } // namespace purzo

@@ -3,10 +3,11 @@
 // in canvas units of 200 × 150 with the origin at the top left.
 #pragma once
 
-#include "rotated_figure.h"
+#include "body/rotated_figure.h"
 
 #include <QFrame>
 #include <QPixmap>
+#include <QTransform>
 #include <optional>
 
 namespace purzo {
@@ -19,19 +20,13 @@ public:
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 
-    // The canvas's user scale: ScaleWidth and ScaleHeight.
-    double scaleWidth() const;
-    double scaleHeight() const;
-
-    // Replaces what the canvas shows; it repaints at once, so a frame is on the screen for the
-    // whole pause that follows it.
+    // Replaces the figure the canvas shows; it stays until the next one.
     void showFigure(const DrawnFigure& figure);
-    // Only the background remains.
-    void clearFigure();
     const std::optional<DrawnFigure>& figure() const { return figure_; }
 
-    // Where a canvas point lies in widget pixels.
-    QPointF toWidget(QPointF canvasPoint) const;
+    // Canvas units to widget pixels, for painting and for finding where a point was drawn.
+    QTransform canvasTransform() const;
+    QPointF toWidget(QPointF canvasPoint) const { return canvasTransform().map(canvasPoint); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The bevel comes from the style; only the caption is laid out here.
-#include "caption_button.h"
+#include "window/caption_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A push button whose caption wraps onto a second line when it is wider than the button, as the
-// window's two tall buttons were designed.
+// two tall buttons of the control table show theirs.
 #pragma once
 
 #include <QPushButton>

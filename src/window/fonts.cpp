@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Font fall-backs: Liberation Sans has Arial's metrics and stands in for MS Sans Serif too.
-#include "fonts.h"
+#include "window/fonts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Label texts are the program's own, letter for letter, trailing blank of Label19 included.
-#include "label_table.h"
+// The labels' texts, geometry and looks; the layout tests hold their own typed copy. Label19
+// ends with a blank, and its two numbers are the standard values, filled in by the window.
+#include "window/label_table.h"
 
 #include <array>
 
@@ -31,7 +32,7 @@ constexpr std::array<LabelDesign, 17> kLabels{{
      false, kSystemText},
     {"Label19", 120, 8520, 10455, 495,
      "Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. Es wurden die "
-     "Standardwerte v=5 und Winkel=50 eingetragen ",
+     "Standardwerte v=%1 und Winkel=%2 eingetragen ",
      Face::MsSansSerif, 9.75, true, true, kRed},
     {"Label3", 120, 9120, 2415, 375, "Anmerkungen:", Face::Arial, 14.25, true, false, kBlue},
     {"Label12", 120, 9600, 12285, 375, "- Der Drehimpuls beim Absprung wurde konstant eingestellt.",

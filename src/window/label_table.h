@@ -2,7 +2,7 @@
 // The window's labels: where they stand, what they say and how they look.
 #pragma once
 
-#include "fonts.h"
+#include "window/fonts.h"
 
 #include <QColor>
 #include <span>

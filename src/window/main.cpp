@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Purzosimulation: one window, no arguments, no files.
-#include "purzo_window.h"
+#include "window/purzo_window.h"
 
 #include <QApplication>
 

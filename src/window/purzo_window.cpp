@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: MIT
 // The window computes no physics: it reads the controls, asks the model for each frame and shows
 // what comes back.
-#include "purzo_window.h"
+#include "window/purzo_window.h"
 
-#include "canvas_widget.h"
-#include "caption_button.h"
-#include "fonts.h"
-#include "label_table.h"
-#include "model_constants.h"
-#include "number_text.h"
-#include "scroll_bar.h"
-#include "takeoff_check.h"
-#include "twips.h"
+#include "body/posture_table.h"
+#include "flight/flight_constants.h"
+#include "flight/takeoff_check.h"
+#include "window/canvas_widget.h"
+#include "window/caption_button.h"
+#include "window/fonts.h"
+#include "window/label_table.h"
+#include "window/scroll_bar.h"
+#include "window/twips.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -27,9 +29,13 @@
 namespace purzo {
 namespace {
 
-QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect rect, int min, int max,
-                          int largeChange, int value) {
-    auto* bar = new ScrollBar(parent);
+// The take-off values the window opens with.
+constexpr int kDesignSpeed = 6;  // m/s
+constexpr int kDesignAngle = 60; // degrees
+
+QScrollBar* MakeScrollBar(QWidget* parent, QStyle* style, const char* name, QRect rect, int min,
+                          int max, int largeChange, int value) {
+    auto* bar = new ScrollBar(style, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(rect);
     bar->setRange(min, max);
@@ -39,14 +45,14 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect rect, int min
     return bar;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const char* text,
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const QString& text,
                        const QFont& font, Qt::Alignment alignment) {
-    auto* box = new QLineEdit(QString::fromUtf8(text), parent);
+    auto* box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setFont(font);
     box->setAlignment(alignment);
-    box->setMaxLength(std::numeric_limits<int>::max()); // no length limit, as designed
+    box->setMaxLength(std::numeric_limits<int>::max()); // students may paste anything
     return box;
 }
 
@@ -87,7 +93,6 @@ PurzoWindow::PurzoWindow(QWidget* parent) : QWidget(parent) {
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, &PurzoWindow::runFrame);
     createControls();
-    load();
 }
 
 PurzoWindow::~PurzoWindow() = default;
@@ -112,11 +117,15 @@ void PurzoWindow::createControls() {
         label->setPalette(palette);
     }
     label19_ = findChild<QLabel*>(QStringLiteral("Label19"));
+    label19_->setText(label19_->text().arg(kStandardSpeed).arg(kStandardAngle));
     label19_->hide();
+    auto* scrollBarStyle = new ScrollBarStyle;
+    scrollBarStyle->setParent(this);
 
     // The rest is created from back to front, so that each stands in front of the one before.
-    hScroll1_ = MakeScrollBar(this, "HScroll1", TwipsToPixels(1920, 6960, 3495, 375), kFirstPosture,
-                              kLastPosture, 1, kFirstPosture);
+    hScroll1_ =
+        MakeScrollBar(this, scrollBarStyle, "HScroll1", TwipsToPixels(1920, 6960, 3495, 375),
+                      kFirstPosture, kLastPosture, 1, kFirstPosture);
     picture1_ = new CanvasWidget(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setGeometry(TwipsToPixels(120, 240, 10575, 8055));
@@ -125,14 +134,16 @@ void PurzoWindow::createControls() {
     start_ = MakeButton(this, "Start", TwipsToPixels(11040, 7680, 1455, 735), "Simulation starten");
 
     const QFont boxFont = MakeFont(Face::Arial, 12, true);
-    text1_ = MakeTextBox(this, "Text1", TwipsToPixels(14160, 1880, 735, 405), "6", boxFont,
-                         Qt::AlignCenter);
-    text1_->setToolTip(QStringLiteral("Bereich: 4 bis 8"));
-    text2_ = MakeTextBox(this, "Text2", TwipsToPixels(14160, 3120, 735, 375), "60", boxFont,
-                         Qt::AlignCenter);
-    text2_->setToolTip(QStringLiteral("Bereich: 30 bis 80"));
-    text3_ = MakeTextBox(this, "Text3", TwipsToPixels(9360, 8640, 735, 375), kTakeoffHeightText,
-                         DefaultFont(), Qt::AlignLeft | Qt::AlignVCenter);
+    text1_ = MakeTextBox(this, "Text1", TwipsToPixels(14160, 1880, 735, 405),
+                         QString::number(kDesignSpeed), boxFont, Qt::AlignCenter);
+    text1_->setToolTip(QStringLiteral("Bereich: %1 bis %2").arg(kMinSpeed).arg(kMaxSpeed));
+    text2_ = MakeTextBox(this, "Text2", TwipsToPixels(14160, 3120, 735, 375),
+                         QString::number(kDesignAngle), boxFont, Qt::AlignCenter);
+    text2_->setToolTip(QStringLiteral("Bereich: %1 bis %2").arg(kMinAngle).arg(kMaxAngle));
+    // The hidden height box shows the take-off height with a decimal comma; nothing reads it.
+    text3_ = MakeTextBox(this, "Text3", TwipsToPixels(9360, 8640, 735, 375),
+                         QLocale(QLocale::German).toString(kTakeoffHeightM), DefaultFont(),
+                         Qt::AlignLeft | Qt::AlignVCenter);
     text3_->hide();
 
     frame1_ = new QGroupBox(QStringLiteral("Wiedergabegeschwindigkeit"), this);
@@ -144,6 +155,10 @@ void PurzoWindow::createControls() {
     option3_ =
         MakeOption(frame1_, "Option3", TwipsToPixels(240, 1320, 2400, 495), "Extrem-Zeitlupe");
     option1_->setChecked(true);
+    paceOptions_ = new QButtonGroup(this);
+    paceOptions_->addButton(option1_, int(Pace::RealTime));
+    paceOptions_->addButton(option2_, int(Pace::SlowMotion));
+    paceOptions_->addButton(option3_, int(Pace::ExtremeSlowMotion));
     // Tab reaches the option group at its checked button only.
     for (QRadioButton* option : {option1_, option2_, option3_}) {
         auto tabStop = [option](bool checked) {
@@ -167,9 +182,11 @@ void PurzoWindow::createControls() {
     picture3_->setPalette(footer);
 
     hScrollGeschw_ =
-        MakeScrollBar(this, "HScroll_geschw", TwipsToPixels(14160, 2280, 735, 255), 4, 8, 1, 4);
+        MakeScrollBar(this, scrollBarStyle, "HScroll_geschw", TwipsToPixels(14160, 2280, 735, 255),
+                      kMinSpeed, kMaxSpeed, 1, kDesignSpeed);
     hScrollAngle_ =
-        MakeScrollBar(this, "HScroll_angle", TwipsToPixels(14170, 3480, 735, 255), 30, 80, 5, 30);
+        MakeScrollBar(this, scrollBarStyle, "HScroll_angle", TwipsToPixels(14170, 3480, 735, 255),
+                      kMinAngle, kMaxAngle, 5, kDesignAngle);
 
     // Value sync: a scroll bar's change and drag both write its value into its text box.
     auto syncInto = [](QScrollBar* bar, QLineEdit* box) {
@@ -192,13 +209,6 @@ void PurzoWindow::createControls() {
     picture1_->setFocus();
 }
 
-void PurzoWindow::load() {
-    model_ =
-        LoadModelState(text3_->text().toStdString(), static_cast<float>(picture1_->scaleHeight()));
-    hScrollGeschw_->setValue(LeadingNumberAsInt16(text1_->text().toStdString()));
-    hScrollAngle_->setValue(LeadingNumberAsInt16(text2_->text().toStdString()));
-}
-
 void PurzoWindow::showAtBestSize() {
     resize(kFullClientSize);
     const QScreen* screen = this->screen();
@@ -216,16 +226,7 @@ void PurzoWindow::showAtBestSize() {
 }
 
 Pace PurzoWindow::selectedPace() const {
-    if (option1_->isChecked()) {
-        return Pace::RealTime;
-    }
-    if (option2_->isChecked()) {
-        return Pace::SlowMotion;
-    }
-    if (option3_->isChecked()) {
-        return Pace::ExtremeSlowMotion;
-    }
-    return Pace::RealTime;
+    return Pace(paceOptions_->checkedId());
 }
 
 void PurzoWindow::startFlight() {
@@ -244,30 +245,22 @@ void PurzoWindow::startFlight() {
         label19_->show();
     }
     hScroll1_->setValue(kFirstPosture);
-    params_ =
-        ComputeFlightParameters(model_, check.takeoffSpeed, check.takeoffAngle, selectedPace());
-    flight_ = StartFlight(model_, params_);
-    pauseMs_ = pauseOverrideMs_.value_or(params_.frameDelayMs);
+    params_ = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
+    frameDelayMs_ = FrameDelayMs(selectedPace());
+    flight_ = StartFlight(params_);
     hScroll1_->setFocus();
     emit flightStarted();
-    flightClock_.start();
+    clock_.start(pauseOverrideMs_.value_or(frameDelayMs_));
     scheduleNextFrame();
 }
 
 void PurzoWindow::stopFlight() {
     frameTimer_.stop();
-    if (flight_) {
-        flight_->ended = true;
-    }
+    flight_.reset();
 }
 
 void PurzoWindow::scheduleNextFrame() {
-    // Frame n is due at n pauses after the start, on the flight's own clock, so drawing time
-    // does not add up from frame to frame.
-    const qint64 dueNs = qint64(flight_->framesRun + 1) * pauseMs_ * 1'000'000;
-    const qint64 waitNs = dueNs - flightClock_.nsecsElapsed();
-    const int waitMs = waitNs > 0 ? int((waitNs + 999'999) / 1'000'000) : 0;
-    frameTimer_.start(waitMs);
+    frameTimer_.start(clock_.waitBeforeFrame(flight_->framesRun + 1));
 }
 
 void PurzoWindow::runFrame() {
@@ -275,6 +268,7 @@ void PurzoWindow::runFrame() {
         return;
     }
     hScroll1_->setFocus();
+    clock_.frameShown(flight_->framesRun + 1);
     // Read the posture now, so that a key pressed during the pause shows in this very frame.
     const FrameResult frame = RunFrame(*flight_, hScroll1_->value());
     currentFrame_ = frame;

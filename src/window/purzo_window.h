@@ -3,15 +3,16 @@
 // which the model computes frame by frame while a timer on the event loop sets the pace.
 #pragma once
 
-#include "flight.h"
-#include "flight_parameters.h"
-#include "model_state.h"
+#include "flight/flight_parameters.h"
+#include "flight/frame_step.h"
+#include "window/frame_clock.h"
+#include "window/pace.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,14 +36,17 @@ public:
     // At the full client size where the screen's available area holds it, maximised otherwise.
     void showAtBestSize();
 
-    const ModelState& model() const { return model_; }
     const FlightParameters& flightParameters() const { return params_; }
+    // The pause before each frame of the running or the last flight; 0 before the first.
+    int frameDelayMs() const { return frameDelayMs_; }
     bool flightRunning() const { return flight_.has_value() && !flight_->ended; }
     // The frame the canvas shows, from the running or the last flight.
     const std::optional<FrameResult>& currentFrame() const { return currentFrame_; }
 
-    // Test seam only: shortens the pause between frames; the program never calls it.
+    // Test seams only; the program never calls them. The first shortens the pause between
+    // frames, the second lets a test drive the frame clock's time.
     void setPauseOverrideForTesting(std::optional<int> pauseMs) { pauseOverrideMs_ = pauseMs; }
+    void setTimeSourceForTesting(FrameClock::TimeSource now) { clock_ = FrameClock(now); }
 
 signals:
     void beepSounded();
@@ -59,19 +63,17 @@ protected:
 
 private:
     void createControls();
-    void load();
     void stopFlight();
     void scheduleNextFrame();
     void runFrame();
     Pace selectedPace() const;
 
-    ModelState model_;
     FlightParameters params_;
+    int frameDelayMs_ = 0;
     std::optional<Flight> flight_;
     std::optional<FrameResult> currentFrame_;
-    QElapsedTimer flightClock_;
+    FrameClock clock_;
     QTimer frameTimer_;
-    int pauseMs_ = 0;
     std::optional<int> pauseOverrideMs_;
 
     CanvasWidget* picture1_ = nullptr;
@@ -89,6 +91,7 @@ private:
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     QRadioButton* option3_ = nullptr;
+    QButtonGroup* paceOptions_ = nullptr;
     QLabel* label19_ = nullptr;
 };
 

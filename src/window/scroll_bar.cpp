@@ -1,37 +1,27 @@
 // SPDX-License-Identifier: MIT
 // Qt's scroll bars invert the arrow keys (they scroll content); these step their value instead.
-#include "scroll_bar.h"
+#include "window/scroll_bar.h"
 
 #include <QKeyEvent>
-#include <QProxyStyle>
 
 namespace purzo {
 namespace {
 
-class NarrowThumbStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_ScrollBarSliderMin) {
-            return kThumbMinPx;
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-private:
-    static constexpr int kThumbMinPx = 9;
-};
-
-QStyle* SharedStyle() {
-    // Follows the application's style; lives as long as the program.
-    static NarrowThumbStyle* style = new NarrowThumbStyle;
-    return style;
-}
+// Narrow enough that the 49-pixel parameter bars keep a trough beside the thumb.
+constexpr int kThumbMinPx = 9;
 
 } // namespace
 
-ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
-    setStyle(SharedStyle());
+int ScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                const QWidget* widget) const {
+    if (metric == PM_ScrollBarSliderMin) {
+        return kThumbMinPx;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+ScrollBar::ScrollBar(QStyle* style, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    setStyle(style);
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -4,14 +4,23 @@
 // narrow parameter bars keep a trough to click in.
 #pragma once
 
+#include <QProxyStyle>
 #include <QScrollBar>
 
 namespace purzo {
 
+// The style the window's scroll bars share; the window owns it.
+class ScrollBarStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
+};
+
 class ScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    explicit ScrollBar(QWidget* parent = nullptr);
+    ScrollBar(QStyle* style, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

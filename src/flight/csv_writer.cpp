@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// CSV rows with std::to_chars, which never looks at the user's locale.
+#include "flight/csv_writer.h"
+
+#include <charconv>
+
+namespace purzo {
+namespace {
+
+void Put(std::string& row, double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    row.append(buffer, result.ptr);
+}
+
+void Put(std::string& row, int value) {
+    row += std::to_string(value);
+}
+
+} // namespace
+
+const char* const kCsvHeader =
+    "frame,flightX,pathX,pathY,posture,rotationDeg,bodyComX,bodyComHeight,hipX,hipY,shoulderX,"
+    "shoulderY,elbowX,elbowY,handX,handY,kneeX,kneeY,footX,footY,neckX,neckY,headX,headY,"
+    "lowestPointY,landed";
+
+std::string CsvRow(const FrameResult& r) {
+    std::string row;
+    auto field = [&row](auto value) {
+        row += ',';
+        Put(row, value);
+    };
+    Put(row, r.frame);
+    field(r.flightX);
+    field(r.pathX);
+    field(r.pathY);
+    field(r.posture);
+    field(r.rotationDeg);
+    field(r.bodyComX);
+    field(r.bodyComHeight);
+    const Figure& f = r.figure;
+    for (const Point p :
+         {f.hip(), f.shoulder(), f.elbow(), f.hand(), f.knee(), f.foot(), f.neckEnd(), f.head}) {
+        field(p.x);
+        field(p.y);
+    }
+    field(r.lowestPointY);
+    field(r.landed ? 1 : 0);
+    return row;
+}
+
+std::string FlightCsv(std::span<const FrameResult> frames) {
+    std::string out = kCsvHeader;
+    out += '\n';
+    for (const FrameResult& frame : frames) {
+        out += CsvRow(frame);
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace purzo

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// The frame step; arithmetic kept in the order of the flight formulas, as the results depend on
+// it bit for bit.
+#include "flight/frame_step.h"
+
+#include "body/canvas_units.h"
+#include "body/centre_of_mass.h"
+#include "body/posture_table.h"
+#include "body/reference_figure.h"
+#include "body/segment_lengths.h"
+#include "flight/flight_constants.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace purzo {
+
+Flight StartFlight(const FlightParameters& params) {
+    Flight flight;
+    flight.params = params;
+    // A step that is not positive would never reach the loop bound.
+    flight.ended = !(params.stepX > 0) || !std::isfinite(params.stepX);
+    return flight;
+}
+
+FlightPoint ComputeFlightPoint(const FlightParameters& f, double flightX) {
+    const double v = f.takeoffSpeed;
+    FlightPoint p;
+    p.flightY = flightX * std::tan(f.angleRad) -
+                ((kGravity * flightX) * flightX) /
+                    (((2 * v) * v) * (std::cos(f.angleRad) * std::cos(f.angleRad)));
+    p.path.x = kUnitsPerMetre * flightX;
+    p.path.y = (kCanvasHeight - kUnitsPerMetre * p.flightY) - kUnitsPerMetre * kTakeoffHeightM;
+    return p;
+}
+
+bool LandingEndsFlight(double lowestPointY, double flightX) {
+    return lowestPointY > kGroundThresholdY && flightX > kMinLandingDistanceM;
+}
+
+FrameResult RunFrame(Flight& flight, int posture) {
+    if (flight.ended) {
+        return flight.last;
+    }
+    const SegmentLengths& lengths = StandardSegmentLengths();
+    FrameResult r;
+    r.frame = ++flight.framesRun;
+    r.flightX = flight.flightX;
+    const FlightPoint point = ComputeFlightPoint(flight.params, flight.flightX);
+    r.flightY = point.flightY;
+    r.pathX = point.path.x;
+    r.pathY = point.path.y;
+
+    r.posture = std::clamp(posture, kFirstPosture, kLastPosture);
+    const LimbDirections limbs = LimbDirectionsFor(r.posture);
+    flight.rotationDeg += PostureRowFor(r.posture).rotationIncrementDeg;
+    r.rotationDeg = flight.rotationDeg;
+
+    const Figure reference = BuildReferenceFigure(lengths, kCanvasHeight, limbs);
+    const CentreOfMass com = ComputeCentreOfMass(reference, kCanvasHeight);
+    r.bodyComX = com.bodyComX;
+    r.bodyComHeight = com.bodyComHeight;
+
+    r.rotationRad = DegreesToRadians(flight.rotationDeg);
+    const RotatedFigure rotated =
+        PlaceRotatedFigure(lengths, kCanvasHeight, limbs, com, r.rotationRad, point.path);
+    r.figure = rotated.figure;
+    r.hipX = rotated.hipX;
+    r.hipHeight = rotated.hipHeight;
+    r.drawn = ToDrawn(r.figure, lengths.headRadius);
+    r.lowestPointY = LowestPointY(r.figure);
+
+    if (LandingEndsFlight(r.lowestPointY, flight.flightX)) {
+        flight.flightX = kLoopBoundM;
+        r.landed = true;
+    }
+    flight.flightX = flight.flightX + flight.params.stepX;
+    flight.ended = flight.flightX > kLoopBoundM;
+    r.lastFrame = flight.ended;
+    flight.last = r;
+    return r;
+}
+
+} // namespace purzo

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// purzo-trace: runs one flight through the model and prints every frame as CSV, for spreadsheets
+// and for checking the model from outside the window.
+#include "body/posture_table.h"
+#include "flight/csv_writer.h"
+#include "flight/frame_step.h"
+#include "flight/takeoff_check.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+constexpr const char* kUsage =
+    "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST]\n"
+    "\n"
+    "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
+    "\n"
+    "  --speed TEXT     take-off speed as typed into the window, m/s (default \"6\")\n"
+    "  --angle TEXT     take-off angle as typed into the window, degrees (default \"60\")\n"
+    "  --postures LIST  comma-separated postures 1 to 7 for frames 1, 2, 3, ...;\n"
+    "                   the last one holds for the rest of the flight (default \"1\")\n"
+    "  --help           show this text\n"
+    "\n"
+    "Values outside 4..8 m/s or 30..80 degrees are replaced by 5 and 50, as in the window;\n"
+    "the warning goes to standard error.\n";
+
+constexpr const char* kWarning = "Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. "
+                                 "Es wurden die Standardwerte v=5 und Winkel=50 eingetragen ";
+
+struct Options {
+    std::string speed = "6";
+    std::string angle = "60";
+    std::vector<int> postures{1};
+    bool help = false;
+};
+
+std::optional<std::vector<int>> ParsePostures(std::string_view list) {
+    std::vector<int> postures;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        const std::string_view item = list.substr(
+            start, comma == std::string_view::npos ? list.size() - start : comma - start);
+        int value = 0;
+        const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
+        if (item.empty() || ec != std::errc() || end != item.data() + item.size() ||
+            value < purzo::kFirstPosture || value > purzo::kLastPosture) {
+            return std::nullopt;
+        }
+        postures.push_back(value);
+        if (comma == std::string_view::npos) {
+            return postures;
+        }
+        start = comma + 1;
+    }
+}
+
+// Returns an error message, or nothing when the arguments are fine.
+std::optional<std::string> ParseArguments(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::optional<std::string_view> inlineValue;
+        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+            inlineValue = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg != "--speed" && arg != "--angle" && arg != "--postures") {
+            return "unknown option '" + std::string(argv[i]) + "'";
+        }
+        std::string_view value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < argc) {
+            value = argv[++i];
+        } else {
+            return "option '" + std::string(arg) + "' needs a value";
+        }
+        if (arg == "--speed") {
+            options.speed = value;
+        } else if (arg == "--angle") {
+            options.angle = value;
+        } else {
+            auto postures = ParsePostures(value);
+            if (!postures) {
+                return "--postures wants a comma-separated list of postures 1 to 7, got '" +
+                       std::string(value) + "'";
+            }
+            options.postures = *postures;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (const auto error = ParseArguments(argc, argv, options)) {
+        std::cerr << "purzo-trace: " << *error << "\n"
+                  << "Try 'purzo-trace --help'.\n";
+        return kUsageError;
+    }
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+
+    const purzo::TakeoffCheck check = purzo::CheckTakeoff(options.speed, options.angle);
+    if (check.showWarning) {
+        std::cerr << kWarning << "\n";
+    }
+    const purzo::FlightParameters params =
+        purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
+
+    std::vector<purzo::FrameResult> frames;
+    purzo::Flight flight = purzo::StartFlight(params);
+    while (!flight.ended) {
+        const std::size_t index = static_cast<std::size_t>(flight.framesRun);
+        const int posture = options.postures[std::min(index, options.postures.size() - 1)];
+        frames.push_back(purzo::RunFrame(flight, posture));
+    }
+    std::cout << purzo::FlightCsv(frames);
+    return 0;
+}
