@@ -23,6 +23,7 @@ public:
     // Uniform in [0, 1), from the raw engine so that it is the same on every platform.
     double next() { return double(engine_()) / 4294967296.0; }
     double between(double lo, double hi) { return lo + (hi - lo) * next(); }
+    void skip(unsigned long long count) { engine_.discard(count); }
 
 private:
     std::mt19937 engine_;
@@ -33,9 +34,38 @@ QColor Shade(QColor c, double amount) {
     return QColor(clamp(c.red() + amount), clamp(c.green() + amount), clamp(c.blue() + amount));
 }
 
-// Sprinkles per-pixel grain over a rectangle.
-void Grain(QImage& image, QRect area, Noise& noise, double strength) {
-    area = area.intersected(image.rect());
+// Where a picture is drawn: its image, how many image pixels one design pixel takes, and the
+// noise. The shapes draw from `shapes`. At the designed size the per-pixel grain draws from the
+// same stream; a larger picture takes its grain from a stream of its own and skips in `shapes`
+// what the designed size's grain takes, so both sizes show the same shapes and the designed
+// files stay as they are.
+struct Sheet {
+    QImage& image;
+    int scale;
+    Noise& shapes;
+    Noise& grain;
+};
+
+constexpr std::uint32_t kLargeGrainSeed = 19830524;
+
+// Paints again after the image was changed pixel by pixel.
+void Resume(QPainter& p, Sheet& sheet) {
+    p.begin(&sheet.image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (sheet.scale != 1) {
+        p.scale(sheet.scale, sheet.scale);
+    }
+}
+
+// Sprinkles per-pixel grain over a rectangle given in design pixels.
+void Grain(Sheet& sheet, QRect area, double strength) {
+    QImage& image = sheet.image;
+    area = area.intersected(QRect(QPoint(0, 0), image.size() / sheet.scale));
+    Noise& noise = sheet.grain;
+    if (sheet.scale != 1) {
+        sheet.shapes.skip((unsigned long long)area.width() * area.height());
+        area = QRect(area.topLeft() * sheet.scale, area.size() * sheet.scale);
+    }
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -45,7 +75,8 @@ void Grain(QImage& image, QRect area, Noise& noise, double strength) {
     }
 }
 
-void DrawConcrete(QPainter& p, QImage& image, QRect area, Noise& noise) {
+void DrawConcrete(QPainter& p, Sheet& sheet, QRect area) {
+    Noise& noise = sheet.shapes;
     p.fillRect(area, QColor(214, 211, 204));
     // Soft blotches of the cast concrete.
     for (int i = 0; i < 140; ++i) {
@@ -61,9 +92,8 @@ void DrawConcrete(QPainter& p, QImage& image, QRect area, Noise& noise) {
         p.drawEllipse(c, r, r * noise.between(0.5, 1.0));
     }
     p.end();
-    Grain(image, area, noise, 18);
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Grain(sheet, area, 18);
+    Resume(p, sheet);
     // Formwork joints and tie holes.
     const int panelW = 120, panelH = 90;
     p.setPen(QPen(QColor(188, 185, 178), 1));
@@ -82,7 +112,8 @@ void DrawConcrete(QPainter& p, QImage& image, QRect area, Noise& noise) {
     }
 }
 
-void DrawPanelling(QPainter& p, QImage& image, QRect area, Noise& noise) {
+void DrawPanelling(QPainter& p, Sheet& sheet, QRect area) {
+    Noise& noise = sheet.shapes;
     const int plankW = 34;
     for (int x = area.left(); x < area.right(); x += plankW) {
         const QColor base(226 + int(noise.between(-6, 6)), 200 + int(noise.between(-6, 6)),
@@ -109,21 +140,19 @@ void DrawPanelling(QPainter& p, QImage& image, QRect area, Noise& noise) {
     p.fillRect(QRect(area.left(), area.top(), area.width(), 7), QColor(196, 164, 118));
     p.fillRect(QRect(area.left(), area.top() + 7, area.width(), 2), QColor(170, 140, 98));
     p.end();
-    Grain(image, area, noise, 8);
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Grain(sheet, area, 8);
+    Resume(p, sheet);
 }
 
-void DrawFloor(QPainter& p, QImage& image, QRect area, Noise& noise) {
+void DrawFloor(QPainter& p, Sheet& sheet, QRect area) {
     QLinearGradient g(0, area.top(), 0, area.bottom());
     g.setColorAt(0, QColor(150, 150, 148));
     g.setColorAt(1, QColor(178, 178, 175));
     p.fillRect(area, g);
     p.fillRect(QRect(area.left(), area.top(), area.width(), 3), QColor(112, 112, 110));
     p.end();
-    Grain(image, area, noise, 10);
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Grain(sheet, area, 10);
+    Resume(p, sheet);
     p.setPen(QPen(QColor(226, 226, 222), 2)); // a court line
     p.drawLine(area.left(), area.top() + 22, area.right(), area.top() + 22);
 }
@@ -204,14 +233,16 @@ void DrawWallPad(QPainter& p, QRect pad) {
     }
 }
 
-QImage SportsHall() {
-    Noise noise(kSeed);
-    QImage image(722, 541, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    DrawConcrete(p, image, QRect(0, 0, 722, 280), noise);
-    DrawPanelling(p, image, QRect(0, 280, 722, 228), noise);
-    DrawFloor(p, image, QRect(0, 508, 722, 33), noise);
+QImage SportsHall(int scale) {
+    Noise shapes(kSeed);
+    Noise largeGrain(kLargeGrainSeed);
+    QImage image(722 * scale, 541 * scale, QImage::Format_RGB32);
+    Sheet sheet{image, scale, shapes, scale == 1 ? shapes : largeGrain};
+    QPainter p;
+    Resume(p, sheet);
+    DrawConcrete(p, sheet, QRect(0, 0, 722, 280));
+    DrawPanelling(p, sheet, QRect(0, 280, 722, 228));
+    DrawFloor(p, sheet, QRect(0, 508, 722, 33));
     DrawWallPad(p, QRect(356, 196, 46, 312));
     DrawBasket(p, QPointF(250, 200));
     DrawDoor(p, QRect(572, 322, 118, 186));
@@ -219,7 +250,7 @@ QImage SportsHall() {
     QLinearGradient light(0, 0, 0, 541);
     light.setColorAt(0, QColor(255, 255, 255, 30));
     light.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), light);
+    p.fillRect(QRect(0, 0, 722, 541), light);
     return image;
 }
 
@@ -251,11 +282,14 @@ void DrawKey(QPainter& p, QRectF key, double arrowAngleDeg) {
     p.restore();
 }
 
-QImage ArrowKeys() {
-    QImage image(150, 140, QImage::Format_RGB32);
+QImage ArrowKeys(int scale) {
+    QImage image(150 * scale, 140 * scale, QImage::Format_RGB32);
     image.fill(QColor(244, 244, 240));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1) {
+        p.scale(scale, scale);
+    }
     const double s = 40, gap = 5, left = 7;
     DrawKey(p, QRectF(left + s + gap, 8, s, s), 0);
     DrawKey(p, QRectF(left, 8 + s + gap, s, s), -90);
@@ -275,11 +309,14 @@ QImage ArrowKeys() {
     return image;
 }
 
-QImage Mark() {
-    QImage image(30, 18, QImage::Format_RGB32);
+QImage Mark(int scale) {
+    QImage image(30 * scale, 18 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1) {
+        p.scale(scale, scale);
+    }
     QPainterPath ink;
     ink.moveTo(2, 12);
     ink.cubicTo(5, 2, 8, 2, 8, 10);
@@ -343,9 +380,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-pictures: cannot create %s\n", qPrintable(out.path()));
         return 1;
     }
-    bool ok = Save(SportsHall(), out.filePath(QStringLiteral("sporthalle.jpg")), "JPEG", 92);
-    ok = Save(ArrowKeys(), out.filePath(QStringLiteral("pfeiltasten.jpg")), "JPEG", 95) && ok;
-    ok = Save(Mark(), out.filePath(QStringLiteral("zeichen.jpg")), "JPEG", 95) && ok;
+    // The designed size, and twice it for large scales and high-density screens. The "-2x"
+    // names keep Qt from picking the large files by itself, as it would "@2x".
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("-2x");
+        ok = Save(SportsHall(scale), out.filePath(QStringLiteral("sporthalle%1.jpg").arg(suffix)),
+                  "JPEG", 92) &&
+             ok;
+        ok = Save(ArrowKeys(scale), out.filePath(QStringLiteral("pfeiltasten%1.jpg").arg(suffix)),
+                  "JPEG", 95) &&
+             ok;
+        ok = Save(Mark(scale), out.filePath(QStringLiteral("zeichen%1.jpg").arg(suffix)), "JPEG",
+                  95) &&
+             ok;
+    }
     QDir().mkpath(out.filePath(QStringLiteral("icons")));
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString name = QStringLiteral("icons/purzo-%1.png").arg(size);
