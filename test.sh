@@ -22,4 +22,5 @@ scripts/install-deps
 cmake -S . -B "$dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+export PURZO_SILENT=1 # no beeps through the soak, no sound library under the sanitizers
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

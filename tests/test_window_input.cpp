@@ -55,7 +55,10 @@ QList<Reading> Readings() {
 class WindowInputTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { purzo::test::FailOnWarnings(); }
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
 
     void typedTextIsTakenOrReplaced_data() {
         QTest::addColumn<QString>("speedText");

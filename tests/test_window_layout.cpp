@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window as it opens: every control where it belongs, the tab order, the start-up step and
 // the scroll bars writing into their text boxes.
+#include "design_rects.h"
 #include "window/canvas_widget.h"
 #include "window/purzo_window.h"
 #include "window_fixture.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,13 +20,9 @@
 
 using namespace purzo;
 using purzo::test::Control;
+using purzo::test::DesignRectOf;
 
 namespace {
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
-}
 
 QPoint SubControlCentre(QScrollBar* bar, QStyle::SubControl part) {
     QStyleOptionSlider option;
@@ -40,12 +38,35 @@ QPoint SubControlCentre(QScrollBar* bar, QStyle::SubControl part) {
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
+// A style whose trough click jumps to the click's position, as some desktops set it.
+class JumpingStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition ||
+            hint == SH_ScrollBar_MiddleClickAbsolutePosition) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
 } // namespace
 
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { purzo::test::FailOnWarnings(); }
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
 
     void everyControlAsDesigned_data() {
         QTest::addColumn<QString>("name");
@@ -63,55 +84,59 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << r << text << colour << centred
                                 << visible << tip;
         };
-        row("Picture1", Twips(120, 240, 10575, 8055), "", system, false);
-        row("HScroll1", Twips(1920, 6960, 3495, 375), "", system, false);
-        row("Label4", Twips(10800, 360, 5535, 615), "Anleitung zur Purzosimulation", blue, true);
-        row("Label15", Twips(10800, 1200, 255, 495), "1.", blue, false);
-        row("Label5", Twips(11160, 1280, 5175, 255),
-            "Geben Sie als erstes die Absprunggeschwindigkeit an:", system, false);
-        row("Label1", Twips(11880, 1800, 2175, 495), "Geschwindigkeit in m/s (4 - 8)", system,
+        row("Picture1", DesignRectOf(QStringLiteral("Picture1")), "", system, false);
+        row("HScroll1", DesignRectOf(QStringLiteral("HScroll1")), "", system, false);
+        row("Label4", DesignRectOf(QStringLiteral("Label4")), "Anleitung zur Purzosimulation", blue,
             true);
-        row("Text1", Twips(14160, 1880, 735, 405), "6", system, true, true, "Bereich: 4 bis 8");
-        row("HScroll_geschw", Twips(14160, 2280, 735, 255), "", system, false);
-        row("Label16", Twips(10800, 2520, 255, 495), "2.", blue, false);
-        row("Label6", Twips(11160, 2595, 4095, 255), "Geben Sie nun den Absprungwinkel an:", system,
-            false);
-        row("Label2", Twips(12600, 3090, 1455, 495),
+        row("Label15", DesignRectOf(QStringLiteral("Label15")), "1.", blue, false);
+        row("Label5", DesignRectOf(QStringLiteral("Label5")),
+            "Geben Sie als erstes die Absprunggeschwindigkeit an:", system, false);
+        row("Label1", DesignRectOf(QStringLiteral("Label1")), "Geschwindigkeit in m/s (4 - 8)",
+            system, true);
+        row("Text1", DesignRectOf(QStringLiteral("Text1")), "6", system, true, true,
+            "Bereich: 4 bis 8");
+        row("HScroll_geschw", DesignRectOf(QStringLiteral("HScroll_geschw")), "", system, false);
+        row("Label16", DesignRectOf(QStringLiteral("Label16")), "2.", blue, false);
+        row("Label6", DesignRectOf(QStringLiteral("Label6")),
+            "Geben Sie nun den Absprungwinkel an:", system, false);
+        row("Label2", DesignRectOf(QStringLiteral("Label2")),
             QString::fromUtf8("Winkel in Grad (30° - 80°)"), system, true);
-        row("Text2", Twips(14160, 3120, 735, 375), "60", system, true, true, "Bereich: 30 bis 80");
-        row("HScroll_angle", Twips(14170, 3480, 735, 255), "", system, false);
-        row("Label17", Twips(10800, 3720, 255, 495), "3.", blue, false);
-        row("Label7", Twips(11160, 3780, 5295, 735),
+        row("Text2", DesignRectOf(QStringLiteral("Text2")), "60", system, true, true,
+            "Bereich: 30 bis 80");
+        row("HScroll_angle", DesignRectOf(QStringLiteral("HScroll_angle")), "", system, false);
+        row("Label17", DesignRectOf(QStringLiteral("Label17")), "3.", blue, false);
+        row("Label7", DesignRectOf(QStringLiteral("Label7")),
             QString::fromUtf8("Mit der rechten und linken Pfeiltaste können Sie während der "
                               "Flugphase die Körperposition der Strichfigur ändern."),
             system, false);
-        row("Picture2", Twips(11880, 4560, 2295, 2055), "", system, false);
-        row("Label18", Twips(10800, 6720, 255, 495), "4.", blue, false);
-        row("Label10", Twips(11160, 6800, 3735, 495),
+        row("Picture2", DesignRectOf(QStringLiteral("Picture2")), "", system, false);
+        row("Label18", DesignRectOf(QStringLiteral("Label18")), "4.", blue, false);
+        row("Label10", DesignRectOf(QStringLiteral("Label10")),
             "Mit dem Button \"Simulation starten\" beginnt die Simulation.", system, false);
-        row("Start", Twips(11040, 7680, 1455, 735), "Simulation starten", system, false);
-        row("Frame1", Twips(12720, 7440, 3255, 1935), "Wiedergabegeschwindigkeit", system, false);
-        row("Option1", Twips(240, 360, 2055, 375), "Echtzeit", system, false);
-        row("Option2", Twips(240, 840, 2400, 375), "Zeitlupe", system, false);
-        row("Option3", Twips(240, 1320, 2400, 495), "Extrem-Zeitlupe", system, false);
-        row("Ende", Twips(11040, 8640, 1455, 735), "Programm Ende", system, false);
-        row("Label19", Twips(120, 8520, 10455, 495),
+        row("Start", DesignRectOf(QStringLiteral("Start")), "Simulation starten", system, false);
+        row("Frame1", DesignRectOf(QStringLiteral("Frame1")), "Wiedergabegeschwindigkeit", system,
+            false);
+        row("Option1", DesignRectOf(QStringLiteral("Option1")), "Echtzeit", system, false);
+        row("Option2", DesignRectOf(QStringLiteral("Option2")), "Zeitlupe", system, false);
+        row("Option3", DesignRectOf(QStringLiteral("Option3")), "Extrem-Zeitlupe", system, false);
+        row("Ende", DesignRectOf(QStringLiteral("Ende")), "Programm Ende", system, false);
+        row("Label19", DesignRectOf(QStringLiteral("Label19")),
             QString::fromUtf8("Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. "
                               "Es wurden die Standardwerte v=5 und Winkel=50 eingetragen "),
             red, true, false);
-        row("Label3", Twips(120, 9120, 2415, 375), "Anmerkungen:", blue, false);
-        row("Label12", Twips(120, 9600, 12285, 375),
+        row("Label3", DesignRectOf(QStringLiteral("Label3")), "Anmerkungen:", blue, false);
+        row("Label12", DesignRectOf(QStringLiteral("Label12")),
             "- Der Drehimpuls beim Absprung wurde konstant eingestellt.", system, false);
-        row("Label13", Twips(120, 9960, 16005, 375),
+        row("Label13", DesignRectOf(QStringLiteral("Label13")),
             QString::fromUtf8("- Die Berechnung des Körperschwerpunktes wurde nach dem Modell von "
                               "Willimczik (1983, S.23-37) vorgenommen."),
             system, false);
-        row("Label14", Twips(120, 10320, 15405, 495),
+        row("Label14", DesignRectOf(QStringLiteral("Label14")),
             QString::fromUtf8("- Der Einfluss des Luftwiderstands wird bei der Berechnung der "
                               "Flugbahn vernachlässigt."),
             system, false);
-        row("Picture3", Twips(6600, 11400, 735, 255), "", system, false);
-        row("Text3", Twips(9360, 8640, 735, 375), "0,8", system, false, false);
+        row("Picture3", DesignRectOf(QStringLiteral("Picture3")), "", system, false);
+        row("Text3", DesignRectOf(QStringLiteral("Text3")), "0,8", system, false, false);
     }
     void everyControlAsDesigned() {
         QFETCH(QString, name);
@@ -165,16 +190,34 @@ private slots:
         }
     }
 
-    void windowMaximisesWhereTheScreenIsTooSmall() {
+    void windowOpensAtTheLargestSizeThatFits_data() {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("1280 x 1024: full size") << QSize(1280, 1024) << QSize(1097, 777);
+        QTest::newRow("1920 x 1080: full size") << QSize(1920, 1080) << QSize(1097, 777);
+        // The frame's allowance is 16 × 48 pixels.
+        QTest::newRow("1024 x 768 projector") << QSize(1024, 768) << QSize(1008, 713);
+        QTest::newRow("1366 x 768 laptop") << QSize(1366, 768) << QSize(1016, 720);
+        QTest::newRow("1920 x 1080 at 150 %") << QSize(1280, 696) << QSize(914, 648);
+        QTest::newRow("tiny: the minimum scale") << QSize(500, 400) << QSize(659, 467);
+    }
+    void windowOpensAtTheLargestSizeThatFits() {
+        QFETCH(QSize, available);
+        QFETCH(QSize, client);
+        QCOMPARE(PurzoWindow::bestClientSize(available), client);
+    }
+
+    void windowOpensUnmaximisedWithEveryControlVisible() {
         PurzoWindow window;
         window.showAtBestSize();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QSize available = window.screen()->availableGeometry().size();
-        const bool fits = available.width() >= 1097 && available.height() >= 777 + 40;
-        QCOMPARE(window.isMaximized(), !fits);
-        if (fits) {
-            QCOMPARE(window.size(), QSize(1097, 777));
+        QVERIFY(!window.isMaximized());
+        QCOMPARE(window.size(),
+                 PurzoWindow::bestClientSize(window.screen()->availableGeometry().size()));
+        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(window.rect().contains(child->geometry()), qPrintable(child->objectName()));
         }
+        QCOMPARE(window.minimumSize(), QSize(659, 467));
     }
 
     void fontsAsDesigned_data() {
@@ -369,7 +412,7 @@ private slots:
         QCOMPARE(text1->text(), QStringLiteral("4"));
     }
 
-    void typedTextLeavesTheScrollBarUntilItMoves() {
+    void typedTextMovesTheScrollBarUntilTheBarWritesAgain() {
         PurzoWindow window;
         QVERIFY(purzo::test::ShowWhole(window));
         auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
@@ -377,11 +420,89 @@ private slots:
         text1->selectAll();
         QTest::keyClicks(text1, QStringLiteral("7.5"));
         QCOMPARE(text1->text(), QStringLiteral("7.5"));
-        QCOMPARE(speed->value(), 6);
+        QCOMPARE(speed->value(), 8); // the nearest whole number, halves away from zero
         QTest::mouseClick(speed, Qt::LeftButton, {},
                           SubControlCentre(speed, QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(speed->value(), 7);
+        QCOMPARE(text1->text(), QStringLiteral("7"));
+    }
+
+    void troughClickStepsByTheLargeChangeUnderAnyStyle() {
+        QApplication::setStyle(new JumpingStyle);
+        {
+            PurzoWindow window;
+            QVERIFY(purzo::test::ShowWhole(window));
+            auto* angle = Control<QScrollBar>(window, "HScroll_angle");
+            // In the trough right of the thumb, where a jumping style would set about 72.
+            const QPoint nearEnd = SubControlCentre(angle, QStyle::SC_ScrollBarAddPage);
+            QTest::mouseClick(angle, Qt::LeftButton, {}, nearEnd);
+            QCOMPARE(angle->value(), 65);
+            QTest::mouseClick(angle, Qt::MiddleButton, {}, nearEnd);
+            QCOMPARE(angle->value(), 65);
+            QTest::mouseClick(angle, Qt::LeftButton, {},
+                              SubControlCentre(angle, QStyle::SC_ScrollBarSubLine));
+            QCOMPARE(angle->value(), 64);
+            QCOMPARE(Control<QLineEdit>(window, "Text2")->text(), QStringLiteral("64"));
+            QCOMPARE(angle->contextMenuPolicy(), Qt::NoContextMenu);
+            QCOMPARE(Control<QScrollBar>(window, "HScroll_geschw")->contextMenuPolicy(),
+                     Qt::NoContextMenu);
+        }
+        purzo::test::UseProgramLook();
+    }
+
+    void replacedTextsMoveTheBarsToo() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(purzo::test::ShowWhole(window));
+        Retype(Control<QLineEdit>(window, "Text1"), QStringLiteral("9"));
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_VERIFY(!window.flightRunning());
+        auto* speed = Control<QScrollBar>(window, "HScroll_geschw");
         QCOMPARE(speed->value(), 5);
-        QCOMPARE(text1->text(), QStringLiteral("5"));
+        QCOMPARE(Control<QScrollBar>(window, "HScroll_angle")->value(), 50);
+        // One click on the right arrow turns the 5 the student sees into 6.
+        QTest::mouseClick(speed, Qt::LeftButton, {},
+                          SubControlCentre(speed, QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(Control<QLineEdit>(window, "Text1")->text(), QStringLiteral("6"));
+    }
+
+    void typedNumbersMoveTheirBar_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value"); // where the bar stands after the typing
+        QTest::newRow("7,5 up to 8") << "Text1"
+                                     << "7,5" << 8;
+        QTest::newRow("4,5 up to 5") << "Text1"
+                                     << "4,5" << 5;
+        QTest::newRow("6,5 up to 7") << "Text1"
+                                     << "6,5" << 7;
+        QTest::newRow("6.4 down to 6") << "Text1"
+                                       << "6.4" << 6;
+        QTest::newRow("8 at the end") << "Text1"
+                                      << "8" << 8;
+        QTest::newRow("9 out of range") << "Text1"
+                                        << "9" << 6;
+        QTest::newRow("3,9 out of range") << "Text1"
+                                          << "3,9" << 6;
+        QTest::newRow("letters") << "Text1"
+                                 << "schnell" << 6;
+        QTest::newRow("angle 45,5 up to 46") << "Text2"
+                                             << "45,5" << 46;
+        QTest::newRow("angle 81 out of range") << "Text2"
+                                               << "81" << 60;
+    }
+    void typedNumbersMoveTheirBar() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        PurzoWindow window;
+        QVERIFY(purzo::test::ShowWhole(window));
+        auto* edit = window.findChild<QLineEdit*>(box);
+        auto* bar = Control<QScrollBar>(window, box == QLatin1String("Text1") ? "HScroll_geschw"
+                                                                              : "HScroll_angle");
+        Retype(edit, text);
+        QCOMPARE(bar->value(), value);
+        QCOMPARE(edit->text(), text); // the text stays as typed
     }
 
     void draggingTheThumbWritesEveryValueOnTheWay() {

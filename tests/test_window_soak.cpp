@@ -44,7 +44,10 @@ double ResidentKb() {
 class WindowSoakTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { purzo::test::FailOnWarnings(); }
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
 
     void fiveHundredFlights() {
         PurzoWindow window;

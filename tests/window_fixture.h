@@ -3,7 +3,9 @@
 #pragma once
 
 #include "model_fixture.h"
+#include "window/look.h"
 #include "window/purzo_window.h"
+#include "window/translations.h"
 
 #include <QTest>
 #include <QtGlobal>
@@ -25,6 +27,12 @@ template <typename T> T* Control(const PurzoWindow& window, const char* name) {
     window.show();
     window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+// The program's look and Qt's translations, as main() sets them.
+inline void UseProgramLook() {
+    ApplyLook();
+    InstallTranslations(*QCoreApplication::instance());
 }
 
 // A warning from Qt during a window test means something is wrong with the window.

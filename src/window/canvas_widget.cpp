@@ -5,15 +5,27 @@
 #include "body/canvas_units.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace purzo {
 
 CanvasWidget::CanvasWidget(QWidget* parent)
-    : QFrame(parent), background_(QStringLiteral(":/pictures/sporthalle.jpg")) {
+    : QFrame(parent), hall_(LoadPicture(QStringLiteral("sporthalle"))) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderPx);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::setScale(double scale) {
+    scale_ = scale;
+    setLineWidth(std::max(1, int(std::lround(kBorderPx * scale))));
+    update();
+}
+
+double CanvasWidget::penWidthDevicePx() const {
+    // A cosmetic pen is measured in device pixels, whatever the painter's transform.
+    return kPenWidthPx * scale_ * devicePixelRatioF();
 }
 
 void CanvasWidget::showFigure(const DrawnFigure& figure) {
@@ -29,20 +41,31 @@ QTransform CanvasWidget::canvasTransform() const {
     return t;
 }
 
+const QPixmap& CanvasWidget::background() {
+    const double ratio = devicePixelRatioF();
+    if (backgroundScale_ != scale_ || backgroundRatio_ != ratio) {
+        background_ = PictureAtScale(hall_, scale_, ratio);
+        backgroundScale_ = scale_;
+        backgroundRatio_ = ratio;
+    }
+    return background_;
+}
+
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     const QRect area = contentsRect();
     QPainter painter(this);
     painter.setClipRect(area);
     painter.fillRect(area, palette().window());
-    painter.drawPixmap(area.topLeft(), background_);
+    // From the drawing area's top-left corner, cut off at its right and bottom edges.
+    painter.drawPixmap(area.topLeft(), background());
     if (!figure_) {
         return;
     }
     const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(transform);
-    QPen pen(Qt::black, kPenWidthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen pen(Qt::black, penWidthDevicePx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

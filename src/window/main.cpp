@@ -1,12 +1,32 @@
 // SPDX-License-Identifier: MIT
-// Purzosimulation: one window, no arguments, no files.
+// Purzosimulation: one window.
+#include "window/command_line.h"
+#include "window/look.h"
 #include "window/purzo_window.h"
+#include "window/translations.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    const purzo::CommandLine line = purzo::ParseCommandLine(argc, argv);
+    switch (line.action) {
+    case purzo::CommandLine::Action::PrintVersion:
+        std::fputs(purzo::VersionText().c_str(), stdout);
+        return 0;
+    case purzo::CommandLine::Action::PrintHelp:
+        std::fputs(purzo::HelpText().c_str(), stdout);
+        return 0;
+    case purzo::CommandLine::Action::Run:
+        break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Purzosimulation"));
+    QApplication::setApplicationVersion(QStringLiteral(PURZO_VERSION));
+    // Docks match the window to its menu entry by this name (Wayland's app id, X's WM_CLASS).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.purzosimulation.purzo"));
+    purzo::ApplyLook();
+    purzo::InstallTranslations(app);
     purzo::PurzoWindow window;
     window.showAtBestSize();
     return QApplication::exec();

@@ -6,11 +6,16 @@
 #include "body/posture_table.h"
 #include "flight/flight_constants.h"
 #include "flight/takeoff_check.h"
+#include "flight/takeoff_text.h"
+#include "window/beep.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window/fonts.h"
 #include "window/label_table.h"
+#include "window/option_button.h"
+#include "window/scaled_style.h"
 #include "window/scroll_bar.h"
+#include "window/text_box.h"
 #include "window/twips.h"
 
 #include <QApplication>
@@ -24,6 +29,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
+#include <cmath>
 #include <limits>
 
 namespace purzo {
@@ -33,9 +40,9 @@ namespace {
 constexpr int kDesignSpeed = 6;  // m/s
 constexpr int kDesignAngle = 60; // degrees
 
-QScrollBar* MakeScrollBar(QWidget* parent, QStyle* style, const char* name, QRect rect, int min,
-                          int max, int largeChange, int value) {
-    auto* bar = new ScrollBar(style, parent);
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect rect, int min, int max,
+                          int largeChange, int value) {
+    auto* bar = new ScrollBar(parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(rect);
     bar->setRange(min, max);
@@ -47,7 +54,7 @@ QScrollBar* MakeScrollBar(QWidget* parent, QStyle* style, const char* name, QRec
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const QString& text,
                        const QFont& font, Qt::Alignment alignment) {
-    auto* box = new QLineEdit(text, parent);
+    auto* box = new TextBox(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setFont(font);
@@ -56,11 +63,11 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const QStr
     return box;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, QRect rect, const QString& resource) {
+QLabel* MakePicture(QWidget* parent, const char* name, QRect rect, const QPixmap& pixmap) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(rect);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(pixmap);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }
@@ -75,16 +82,34 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect rect, const cha
 }
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, QRect rect, const char* text) {
-    auto* option = new QRadioButton(QString::fromUtf8(text), parent);
+    auto* option = new OptionButton(QString::fromUtf8(text), parent);
     option->setObjectName(QLatin1String(name));
     option->setGeometry(rect);
     option->setFont(MakeFont(Face::MsSansSerif, 9.75, false));
     return option;
 }
 
+// The nearest whole number, halves away from zero, of a text inside [lo, hi]; nothing otherwise.
+std::optional<int> BarValueFor(const QString& text, int lo, int hi) {
+    const std::optional<double> value = ParseTakeoffNumber(text.toStdString());
+    if (!value || *value < lo || *value > hi) {
+        return std::nullopt;
+    }
+    return int(std::round(*value));
+}
+
+QSize MinimumClientSize() {
+    return {int(std::ceil(kDesignClientSize.width() * kMinScale)),
+            int(std::ceil(kDesignClientSize.height() * kMinScale))};
+}
+
 } // namespace
 
-PurzoWindow::PurzoWindow(QWidget* parent) : QWidget(parent) {
+PurzoWindow::PurzoWindow(QWidget* parent)
+    : QWidget(parent), style_(new ScaledStyle), layout_(style_),
+      arrowKeys_(LoadPicture(QStringLiteral("pfeiltasten"))),
+      mark_(LoadPicture(QStringLiteral("zeichen"))) {
+    style_->setParent(this);
     setObjectName(QStringLiteral("Purzo"));
     setWindowTitle(QStringLiteral("Purzosimulation"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/purzo-256.png")));
@@ -119,13 +144,10 @@ void PurzoWindow::createControls() {
     label19_ = findChild<QLabel*>(QStringLiteral("Label19"));
     label19_->setText(label19_->text().arg(kStandardSpeed).arg(kStandardAngle));
     label19_->hide();
-    auto* scrollBarStyle = new ScrollBarStyle;
-    scrollBarStyle->setParent(this);
 
     // The rest is created from back to front, so that each stands in front of the one before.
-    hScroll1_ =
-        MakeScrollBar(this, scrollBarStyle, "HScroll1", TwipsToPixels(1920, 6960, 3495, 375),
-                      kFirstPosture, kLastPosture, 1, kFirstPosture);
+    hScroll1_ = MakeScrollBar(this, "HScroll1", TwipsToPixels(1920, 6960, 3495, 375), kFirstPosture,
+                              kLastPosture, 1, kFirstPosture);
     picture1_ = new CanvasWidget(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setGeometry(TwipsToPixels(120, 240, 10575, 8055));
@@ -168,34 +190,46 @@ void PurzoWindow::createControls() {
         connect(option, &QRadioButton::toggled, option, tabStop);
     }
 
-    picture2_ = MakePicture(this, "Picture2", TwipsToPixels(11880, 4560, 2295, 2055),
-                            QStringLiteral(":/pictures/pfeiltasten.jpg"));
+    picture2_ =
+        MakePicture(this, "Picture2", TwipsToPixels(11880, 4560, 2295, 2055), arrowKeys_.designed);
     picture2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture2_->setLineWidth(2);
     picture2_->setFocusPolicy(Qt::StrongFocus);
-    picture3_ = MakePicture(this, "Picture3", TwipsToPixels(6600, 11400, 735, 255),
-                            QStringLiteral(":/pictures/zeichen.jpg"));
+    picture3_ = MakePicture(this, "Picture3", TwipsToPixels(6600, 11400, 735, 255), mark_.designed);
     picture3_->setAutoFillBackground(true);
     QPalette footer = picture3_->palette();
     footer.setColor(QPalette::Window, footer.color(QPalette::Base));
     footer.setColor(QPalette::WindowText, footer.color(QPalette::Text));
     picture3_->setPalette(footer);
 
-    hScrollGeschw_ =
-        MakeScrollBar(this, scrollBarStyle, "HScroll_geschw", TwipsToPixels(14160, 2280, 735, 255),
-                      kMinSpeed, kMaxSpeed, 1, kDesignSpeed);
-    hScrollAngle_ =
-        MakeScrollBar(this, scrollBarStyle, "HScroll_angle", TwipsToPixels(14170, 3480, 735, 255),
-                      kMinAngle, kMaxAngle, 5, kDesignAngle);
+    hScrollGeschw_ = MakeScrollBar(this, "HScroll_geschw", TwipsToPixels(14160, 2280, 735, 255),
+                                   kMinSpeed, kMaxSpeed, 1, kDesignSpeed);
+    hScrollAngle_ = MakeScrollBar(this, "HScroll_angle", TwipsToPixels(14170, 3480, 735, 255),
+                                  kMinAngle, kMaxAngle, 5, kDesignAngle);
 
-    // Value sync: a scroll bar's change and drag both write its value into its text box.
-    auto syncInto = [](QScrollBar* bar, QLineEdit* box) {
-        auto write = [box](int value) { box->setText(QString::number(value)); };
+    // Value sync: a scroll bar's change and drag both write its value into its text box; a
+    // number typed inside the range moves the bar to its nearest whole value without writing
+    // back, so the text stays as typed.
+    auto sync = [this](QScrollBar* bar, QLineEdit* box, int lo, int hi) {
+        auto write = [this, box](int value) {
+            if (!followingText_) {
+                box->setText(QString::number(value));
+            }
+        };
         connect(bar, &QScrollBar::valueChanged, box, write);
         connect(bar, &QScrollBar::sliderMoved, box, write);
+        connect(box, &QLineEdit::textEdited, bar, [this, bar, lo, hi](const QString& text) {
+            if (const std::optional<int> value = BarValueFor(text, lo, hi)) {
+                followingText_ = true;
+                bar->setValue(*value);
+                followingText_ = false;
+            }
+        });
+        // Enter in a text box starts a flight, as the Start button would.
+        connect(box, &QLineEdit::returnPressed, this, &PurzoWindow::startFlight);
     };
-    syncInto(hScrollGeschw_, text1_);
-    syncInto(hScrollAngle_, text2_);
+    sync(hScrollGeschw_, text1_, kMinSpeed, kMaxSpeed);
+    sync(hScrollAngle_, text2_, kMinAngle, kMaxAngle);
 
     connect(start_, &QPushButton::clicked, this, &PurzoWindow::startFlight);
     connect(ende_, &QPushButton::clicked, this, &QWidget::close);
@@ -207,21 +241,84 @@ void PurzoWindow::createControls() {
         setTabOrder(order[i], order[i + 1]);
     }
     picture1_->setFocus();
+
+    // Every control is drawn with the window's style and placed at the window's scale.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setStyle(style_);
+    }
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control) {
+            continue;
+        }
+        TextKind kind = TextKind::None;
+        if (qobject_cast<QLabel*>(control) && control != picture2_ && control != picture3_) {
+            kind = TextKind::Label;
+        } else if (qobject_cast<QPushButton*>(control)) {
+            kind = TextKind::Button;
+        } else if (qobject_cast<QLineEdit*>(control)) {
+            kind = TextKind::TextBox;
+        } else if (control == frame1_) {
+            kind = TextKind::GroupTitle;
+        }
+        layout_.add(control, kind);
+    }
+    for (QRadioButton* option : {option1_, option2_, option3_}) {
+        layout_.add(option, TextKind::Option);
+    }
+    setMinimumSize(MinimumClientSize());
+
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &PurzoWindow::toggleFullScreen);
+    auto* leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leaveFullScreen, &QShortcut::activated, this, [this] {
+        if (isFullScreen()) {
+            toggleFullScreen();
+        }
+    });
+}
+
+void PurzoWindow::toggleFullScreen() {
+    if (isFullScreen()) {
+        showNormal();
+    } else {
+        showFullScreen();
+    }
+}
+
+void PurzoWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyScale();
+}
+
+void PurzoWindow::applyScale() {
+    layout_.apply(size());
+    const double s = layout_.scale();
+    const double ratio = devicePixelRatioF();
+    picture1_->setScale(s);
+    picture2_->setLineWidth(style_->scaled(2));
+    picture2_->setPixmap(PictureAtScale(arrowKeys_, s, ratio));
+    picture3_->setPixmap(PictureAtScale(mark_, s, ratio));
+}
+
+QSize PurzoWindow::bestClientSize(QSize available) {
+    // Room for the title bar and the frame around the client area.
+    const QSize room = available - kFrameAllowance;
+    if (room.width() >= kDesignClientSize.width() && room.height() >= kDesignClientSize.height()) {
+        return kDesignClientSize;
+    }
+    const double s = ScaleForClient(room);
+    // The tiny allowance keeps a width of exactly room.width() from rounding down a pixel.
+    const QSize fitting(int(std::floor(kDesignClientSize.width() * s + 1e-9)),
+                        int(std::floor(kDesignClientSize.height() * s + 1e-9)));
+    return fitting.expandedTo(MinimumClientSize());
 }
 
 void PurzoWindow::showAtBestSize() {
-    resize(kFullClientSize);
     const QScreen* screen = this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    // Room for the title bar and the frame around the client area.
-    constexpr int kFrameAllowancePx = 40;
-    if (available.isValid() &&
-        (available.width() < kFullClientSize.width() ||
-         available.height() < kFullClientSize.height() + kFrameAllowancePx)) {
-        showMaximized();
-    } else {
-        show();
-    }
+    resize(available.isValid() ? bestClientSize(available.size()) : kDesignClientSize);
+    show();
     picture1_->setFocus();
 }
 
@@ -236,12 +333,15 @@ void PurzoWindow::startFlight() {
     const TakeoffCheck check =
         CheckTakeoff(text1_->text().toStdString(), text2_->text().toStdString());
     if (check.beep) {
-        QApplication::beep();
+        SoundWarningBeep();
         emit beepSounded();
     }
     if (check.showWarning) {
         text1_->setText(QString::fromStdString(check.speedText));
         text2_->setText(QString::fromStdString(check.angleText));
+        // The bars stand where the texts do, so that the next arrow click starts from 5 and 50.
+        hScrollGeschw_->setValue(kStandardSpeed);
+        hScrollAngle_->setValue(kStandardAngle);
         label19_->show();
     }
     hScroll1_->setValue(kFirstPosture);

@@ -7,6 +7,8 @@
 #include "flight/frame_step.h"
 #include "window/frame_clock.h"
 #include "window/pace.h"
+#include "window/pictures.h"
+#include "window/scaled_layout.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -23,18 +25,25 @@ class QScrollBar;
 namespace purzo {
 
 class CanvasWidget;
+class ScaledStyle;
 
 class PurzoWindow : public QWidget {
     Q_OBJECT
 public:
-    // Client size at which every control shows whole.
-    static constexpr QSize kFullClientSize{1097, 777};
+    // Client size at which every control shows whole at scale 1.
+    static constexpr QSize kFullClientSize = kDesignClientSize;
+    // What the title bar and the frame around the client area take at most.
+    static constexpr QSize kFrameAllowance{16, 48};
 
     explicit PurzoWindow(QWidget* parent = nullptr);
     ~PurzoWindow() override;
 
-    // At the full client size where the screen's available area holds it, maximised otherwise.
+    // At the full client size where the screen's available area holds it with the window
+    // frame; otherwise at the largest scale that fits.
     void showAtBestSize();
+    static QSize bestClientSize(QSize availableArea);
+    // The scale the window is drawn at: min(width / 1097, height / 777), at least 0.6.
+    double scale() const { return layout_.scale(); }
 
     const FlightParameters& flightParameters() const { return params_; }
     // The pause before each frame of the running or the last flight; 0 before the first.
@@ -60,14 +69,22 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
+    void applyScale();
+    void toggleFullScreen();
     void stopFlight();
     void scheduleNextFrame();
     void runFrame();
     Pace selectedPace() const;
 
+    ScaledStyle* style_;
+    ScaledLayout layout_;
+    Picture arrowKeys_;
+    Picture mark_;
+    bool followingText_ = false; // a bar moves to a typed number without writing it back
     FlightParameters params_;
     int frameDelayMs_ = 0;
     std::optional<Flight> flight_;

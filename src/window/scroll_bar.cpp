@@ -5,24 +5,11 @@
 #include <QKeyEvent>
 
 namespace purzo {
-namespace {
 
-// Narrow enough that the 49-pixel parameter bars keep a trough beside the thumb.
-constexpr int kThumbMinPx = 9;
-
-} // namespace
-
-int ScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                                const QWidget* widget) const {
-    if (metric == PM_ScrollBarSliderMin) {
-        return kThumbMinPx;
-    }
-    return QProxyStyle::pixelMetric(metric, option, widget);
-}
-
-ScrollBar::ScrollBar(QStyle* style, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
-    setStyle(style);
+ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // Qt's "Scroll here / Left edge ..." menu scrolls content, which these bars have none of.
+    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void ScrollBar::keyPressEvent(QKeyEvent* event) {

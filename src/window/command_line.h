@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// The program's own options, answered before any display is opened, so that they work over SSH
+// and in CI. Everything else is left to Qt (-platform, -style, ...).
+#pragma once
+
+#include <string>
+
+namespace purzo {
+
+struct CommandLine {
+    enum class Action { Run, PrintVersion, PrintHelp };
+    Action action = Action::Run;
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// "Purzosimulation 1.0.0"
+std::string VersionText();
+std::string HelpText();
+
+} // namespace purzo
