@@ -10,7 +10,8 @@ id=de.purzosimulation.purzo
 cmake --install "$build" --prefix "$stage" >/dev/null
 
 for f in bin/purzo bin/purzo-trace share/applications/$id.desktop \
-         share/metainfo/$id.metainfo.xml share/man/man1/purzo-trace.1; do
+         share/metainfo/$id.metainfo.xml share/man/man1/purzo.1.gz share/man/man1/purzo-trace.1.gz \
+         share/doc/purzosimulation/copyright share/doc/purzosimulation/changelog.gz; do
   [ -e "$stage/$f" ] || { echo "missing: $f"; exit 1; }
 done
 for size in 16 32 48 64 128 256; do
@@ -22,10 +23,28 @@ desktop-file-validate "$stage/share/applications/$id.desktop"
 appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml"
 grep -q '^Categories=Education;Sports;$' "$stage/share/applications/$id.desktop"
 grep -q "^Icon=$id$" "$stage/share/applications/$id.desktop"
+# Docks match the running window (WM_CLASS class "Purzosimulation") to the menu entry.
+grep -q '^StartupWMClass=Purzosimulation$' "$stage/share/applications/$id.desktop"
+# Manual pages are compressed without a time stamp and read as manual pages.
+for page in purzo purzo-trace; do
+  gz="$stage/share/man/man1/$page.1.gz"
+  gzip -t "$gz"
+  [ "$(od -An -tx1 -j4 -N4 "$gz" | tr -d ' ')" = 00000000 ] || { echo "$page.1.gz has a time stamp"; exit 1; }
+  zcat "$gz" | grep -q "^\.TH ${page^^} 1" || { echo "$page.1.gz is not its manual page"; exit 1; }
+done
+zcat "$stage/share/doc/purzosimulation/changelog.gz" | head -n 1 | grep -q '^purzosimulation (1.0.0)'
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+  "$stage/share/doc/purzosimulation/copyright"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
   "$stage/share/metainfo/$id.metainfo.xml"
 
 "$stage/bin/purzo-trace" --help | grep -q '^Usage: purzo-trace'
+# Both answer --version without a display.
+for program in purzo purzo-trace; do
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/$program" --version)
+  [ "$out" = "Purzosimulation 1.0.0" ] || { echo "$program --version: $out"; exit 1; }
+done
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/purzo" --help | grep -q -- '--version'
 rows=$("$stage/bin/purzo-trace" --speed 6 --angle 60 | wc -l)
 [ "$rows" -eq 19 ] || { echo "expected 19 lines of CSV, got $rows"; exit 1; }
 # Nothing of the build's own (tests, tools for developers) is installed.

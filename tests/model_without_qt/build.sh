@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Configures and builds the model and purzo-trace with Qt out of reach, then runs one flight.
-#   build.sh SOURCE_DIR SCRATCH_BUILD_DIR
+#   build.sh SOURCE_DIR SCRATCH_BUILD_DIR VERSION
 set -euo pipefail
 source_dir="$1"
 build="$2"
+version="$3"
 rm -rf "$build"
-cmake -S "$source_dir/tests/model_without_qt" -B "$build" -DPURZO_SOURCE_DIR="$source_dir" \
+cmake -S "$source_dir/tests/model_without_qt" -B "$build" -DPURZO_SOURCE_DIR="$source_dir" -DPURZO_VERSION="$version" \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" -j"$(nproc)"
 last=$("$build/trace/purzo-trace" --speed 6 --angle 60 | tail -n 1)

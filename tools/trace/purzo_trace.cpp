@@ -28,6 +28,7 @@ constexpr const char* kUsage =
     "  --angle TEXT     take-off angle as typed into the window, degrees (default \"60\")\n"
     "  --postures LIST  comma-separated postures 1 to 7 for frames 1, 2, 3, ...;\n"
     "                   the last one holds for the rest of the flight (default \"1\")\n"
+    "  --version        print the version and exit\n"
     "  --help           show this text\n"
     "\n"
     "Values outside 4..8 m/s or 30..80 degrees are replaced by 5 and 50, as in the window;\n"
@@ -41,6 +42,7 @@ struct Options {
     std::string angle = "60";
     std::vector<int> postures{1};
     bool help = false;
+    bool version = false;
 };
 
 std::optional<std::vector<int>> ParsePostures(std::string_view list) {
@@ -75,6 +77,10 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         }
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.version = true;
             continue;
         }
         if (arg != "--speed" && arg != "--angle" && arg != "--postures") {
@@ -115,6 +121,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "Purzosimulation " << PURZO_VERSION << "\n";
         return 0;
     }
 
