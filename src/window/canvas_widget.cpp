@@ -1,13 +1,27 @@
 // SPDX-License-Identifier: MIT
-// The canvas paints from state: any repaint brings back the background and the current figure.
+// The canvas paints from state: any repaint brings back the background, the tools that are on
+// and the current figure.
 #include "window/canvas_widget.h"
 
 #include "body/canvas_units.h"
+#include "flight/flight_record.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 namespace purzo {
+namespace {
+
+// The picture's ground line: image row 533 is canvas y 150 in the designed view.
+constexpr double kImageRowsPerGround = 533.0;
+
+const QColor kPathColour(220, 50, 20);
+const QColor kSequenceColour(0, 0, 0, 60);
+const QColor kPreviousColour(20, 90, 220, 120);
+const QColor kPanelBackground(255, 255, 255, 225);
+
+} // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent)
     : QFrame(parent), hall_(LoadPicture(QStringLiteral("sporthalle"))) {
@@ -15,6 +29,7 @@ CanvasWidget::CanvasWidget(QWidget* parent)
     setLineWidth(kBorderPx);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
 void CanvasWidget::setScale(double scale) {
@@ -28,12 +43,40 @@ double CanvasWidget::penWidthDevicePx() const {
     return kPenWidthPx * scale_ * devicePixelRatioF();
 }
 
-void CanvasWidget::showFigure(const DrawnFigure& figure) {
-    figure_ = figure;
+void CanvasWidget::startFlight() {
+    frames_.clear();
+    update();
+}
+
+void CanvasWidget::showFrame(const FrameResult& frame) {
+    frames_.push_back(frame);
     update(contentsRect());
 }
 
-QTransform CanvasWidget::canvasTransform() const {
+void CanvasWidget::setPreviousFlight(std::vector<FrameResult> frames) {
+    previous_ = std::move(frames);
+    update();
+}
+
+void CanvasWidget::setTools(const CanvasTools& tools) {
+    tools_ = tools;
+    update();
+}
+
+void CanvasWidget::setNumberLocale(const QLocale& locale) {
+    locale_ = locale;
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    update();
+}
+
+std::optional<DrawnFigure> CanvasWidget::figure() const {
+    if (frames_.empty()) {
+        return std::nullopt;
+    }
+    return frames_.back().drawn;
+}
+
+QTransform CanvasWidget::designTransform() const {
     const QRect area = contentsRect();
     QTransform t;
     t.translate(area.left(), area.top());
@@ -41,14 +84,176 @@ QTransform CanvasWidget::canvasTransform() const {
     return t;
 }
 
+QTransform CanvasWidget::wholeViewTransform() const {
+    const QRectF area = contentsRect();
+    const double k =
+        std::min(area.width() / kWholeView.width(), area.height() / kWholeView.height());
+    QTransform t;
+    t.translate(area.left() + (area.width() - kWholeView.width() * k) / 2,
+                area.top() + (area.height() - kWholeView.height() * k) / 2);
+    t.scale(k, k);
+    t.translate(-kWholeView.left(), -kWholeView.top());
+    return t;
+}
+
+QTransform CanvasWidget::canvasTransform() const {
+    return tools_.wholeView ? wholeViewTransform() : designTransform();
+}
+
+QPixmap CanvasWidget::wholeViewBackground() const {
+    // The picture keeps its place in canvas units, at one scale for both directions with its
+    // ground line on y 150; beyond its edges the outermost rows and columns carry the wall and
+    // the floor on, plain.
+    const QRect area = contentsRect();
+    const double ratio = devicePixelRatioF();
+    const QTransform t = wholeViewTransform();
+    const double imagePxToLogical = t.m11() * kCanvasHeight / kImageRowsPerGround;
+    const QPixmap hall = PictureAtScale(hall_, imagePxToLogical, ratio);
+    const QSizeF hallSize = QSizeF(hall.size()) / ratio;
+    const QPointF origin = t.map(QPointF(0, 0)) - QPointF(area.topLeft());
+
+    QPixmap out(area.size() * ratio);
+    out.setDevicePixelRatio(ratio);
+    QPainter p(&out);
+    const QRectF whole(QPointF(0, 0), QSizeF(area.size()));
+    const QRectF picture(origin, hallSize);
+    const double srcW = hall.width();
+    const double srcH = hall.height();
+    // Left, middle and right columns; top, middle and bottom rows: nine pieces.
+    const double xs[] = {whole.left(), picture.left(), picture.right(), whole.right()};
+    const double ys[] = {whole.top(), picture.top(), picture.bottom(), whole.bottom()};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const QRectF target(QPointF(xs[i], ys[j]), QPointF(xs[i + 1], ys[j + 1]));
+            if (target.width() <= 0 || target.height() <= 0) {
+                continue;
+            }
+            // The middle piece is the picture itself; an edge piece stretches one pixel row or
+            // column of it.
+            const double left = i == 2 ? srcW - 1 : 0;
+            const double width = i == 1 ? srcW : 1;
+            const double top = j == 2 ? srcH - 1 : 0;
+            const double height = j == 1 ? srcH : 1;
+            p.drawPixmap(target, hall, QRectF(left, top, width, height));
+        }
+    }
+    return out;
+}
+
 const QPixmap& CanvasWidget::background() {
     const double ratio = devicePixelRatioF();
-    if (backgroundScale_ != scale_ || backgroundRatio_ != ratio) {
-        background_ = PictureAtScale(hall_, scale_, ratio);
-        backgroundScale_ = scale_;
+    const QRect area = contentsRect();
+    if (background_.isNull() || backgroundRatio_ != ratio || backgroundArea_ != area ||
+        backgroundWholeView_ != tools_.wholeView) {
+        background_ =
+            tools_.wholeView ? wholeViewBackground() : PictureAtScale(hall_, scale_, ratio);
         backgroundRatio_ = ratio;
+        backgroundArea_ = area;
+        backgroundWholeView_ = tools_.wholeView;
     }
     return background_;
+}
+
+void CanvasWidget::drawFigure(QPainter& painter, const DrawnFigure& figure,
+                              const QTransform& transform, const QColor& colour,
+                              double widthFactor) const {
+    painter.setTransform(transform);
+    QPen pen(colour, penWidthDevicePx() * widthFactor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const CanvasLine& l : figure.lines) {
+        painter.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
+    }
+    // The radius is in x units; the y radius is adjusted so that the head is round on screen.
+    const CanvasCircle& h = figure.head;
+    painter.drawEllipse(QPointF(h.x, h.y), h.radius, h.radius * transform.m11() / transform.m22());
+}
+
+void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
+                            const QTransform& transform, const QColor& colour, bool markers) const {
+    // Drawn in widget pixels, so that the line and the markers keep their size in either view.
+    painter.resetTransform();
+    QPainterPath path;
+    for (const FrameResult& f : frames) {
+        const QPointF p = transform.map(QPointF(f.pathX, f.pathY));
+        if (path.elementCount() == 0) {
+            path.moveTo(p);
+        } else {
+            path.lineTo(p);
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 1.5 * scale_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    if (markers) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        const double r = 2.5 * scale_;
+        for (const FrameResult& f : frames) {
+            painter.drawEllipse(transform.map(QPointF(f.pathX, f.pathY)), r, r);
+        }
+    }
+}
+
+QStringList CanvasWidget::dataPanelLines() const {
+    if (frames_.empty()) {
+        return {};
+    }
+    const FrameResult& f = frames_.back();
+    auto number = [this](double value) { return locale_.toString(value, 'f', 2); };
+    QString posture = QString::number(f.posture);
+    if (f.posture == 1) {
+        posture = tr("%1 gestreckt").arg(f.posture);
+    } else if (f.posture == 7) {
+        posture = tr("%1 gehockt").arg(f.posture);
+    }
+    QStringList lines{
+        tr("Zeit: %1 s").arg(number(FrameTimeS(f))),
+        tr("Weite: %1 m").arg(number(f.flightX)),
+        tr("Höhe: %1 m").arg(number(CentreHeightM(f))),
+        tr("Drehung: %1° (%2 Umdrehungen)").arg(f.rotationDeg).arg(number(TurnsOf(f))),
+        tr("Haltung: %1").arg(posture),
+    };
+    if (f.lastFrame) {
+        lines << tr("Flugzeit: %1 s").arg(number(FrameTimeS(f)))
+              << tr("Weite: %1 m").arg(number(f.flightX)) << tr("Bilder: %1").arg(f.frame);
+    }
+    return lines;
+}
+
+void CanvasWidget::drawDataPanel(QPainter& painter) const {
+    const QStringList lines = dataPanelLines();
+    if (lines.isEmpty()) {
+        return;
+    }
+    painter.resetTransform();
+    QFont font = this->font();
+    font.setPointSizeF(9.0 * scale_);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const double margin = 6 * scale_;
+    double width = 0;
+    for (const QString& line : lines) {
+        width = std::max(width, metrics.horizontalAdvance(line));
+    }
+    const int landingLines = frames_.back().lastFrame ? 3 : 0;
+    const double gap = landingLines ? metrics.lineSpacing() / 2 : 0;
+    const QRectF box(contentsRect().topLeft() + QPointF(margin, margin),
+                     QSizeF(width + 2 * margin, lines.size() * metrics.lineSpacing() + gap +
+                                                    2 * margin - metrics.leading()));
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    painter.setBrush(kPanelBackground);
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    double y = box.top() + margin + metrics.ascent();
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i == lines.size() - landingLines) {
+            y += gap;
+        }
+        painter.drawText(QPointF(box.left() + margin, y), lines[i]);
+        y += metrics.lineSpacing();
+    }
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -59,22 +264,26 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(area, palette().window());
     // From the drawing area's top-left corner, cut off at its right and bottom edges.
     painter.drawPixmap(area.topLeft(), background());
-    if (!figure_) {
-        return;
-    }
     const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(transform);
-    QPen pen(Qt::black, penWidthDevicePx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    for (const CanvasLine& l : figure_->lines) {
-        painter.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
+    if (tools_.previous && !previous_.empty()) {
+        drawPath(painter, previous_, transform, kPreviousColour, false);
+        drawFigure(painter, previous_.back().drawn, transform, kPreviousColour, 1.0);
     }
-    // The radius is in x units; the y radius is adjusted so that the head is round on screen.
-    const CanvasCircle& h = figure_->head;
-    painter.drawEllipse(QPointF(h.x, h.y), h.radius, h.radius * transform.m11() / transform.m22());
+    if (tools_.sequence && frames_.size() > 1) {
+        for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
+            drawFigure(painter, frames_[i].drawn, transform, kSequenceColour, 1.0);
+        }
+    }
+    if (tools_.path && !frames_.empty()) {
+        drawPath(painter, frames_, transform, kPathColour, true);
+    }
+    if (!frames_.empty()) {
+        drawFigure(painter, frames_.back().drawn, transform, Qt::black, 1.0);
+    }
+    if (tools_.data) {
+        drawDataPanel(painter);
+    }
 }
 
 } // namespace purzo

@@ -1,23 +1,39 @@
 // SPDX-License-Identifier: MIT
 // Picture1, the canvas: the sports hall and the figure of the current frame, in canvas units of
 // 200 × 150 with the origin at the top left. Border, picture and pen follow the window's scale.
+// The lesson tools draw from the frames of the current and the previous flight; with every tool
+// off the canvas shows the current frame's figure only.
 #pragma once
 
 #include "body/rotated_figure.h"
+#include "flight/frame_step.h"
 #include "window/pictures.h"
 
 #include <QFrame>
+#include <QLocale>
 #include <QPixmap>
+#include <QStringList>
 #include <QTransform>
 #include <optional>
+#include <vector>
 
 namespace purzo {
+
+struct CanvasTools {
+    bool path = false;      // the centre of mass's path with a marker per frame
+    bool sequence = false;  // every earlier frame, faintly
+    bool data = false;      // the frame's numbers in the top-left corner
+    bool previous = false;  // the flight before, in a second colour
+    bool wholeView = false; // one fixed view that holds every flight
+};
 
 class CanvasWidget : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kBorderPx = 2;   // at scale 1
     static constexpr int kPenWidthPx = 3; // at scale 1
+    // The whole-flight view in canvas units: every figure the window can produce lies inside.
+    static constexpr QRectF kWholeView{-20, 0, 285, 175};
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 
@@ -27,11 +43,24 @@ public:
     // The figure's line in device pixels: 3 × scale logical pixels.
     double penWidthDevicePx() const;
 
-    // Replaces the figure the canvas shows; it stays until the next one.
-    void showFigure(const DrawnFigure& figure);
-    const std::optional<DrawnFigure>& figure() const { return figure_; }
+    // A flight (or a replay) begins: no frame of it is shown yet.
+    void startFlight();
+    // Shows the next frame; it stays until the next one.
+    void showFrame(const FrameResult& frame);
+    // The flight the "previous flight" tool shows; empty for none.
+    void setPreviousFlight(std::vector<FrameResult> frames);
+    void setTools(const CanvasTools& tools);
+    const CanvasTools& tools() const { return tools_; }
+    // Numbers in the data panel use this locale's decimal separator.
+    void setNumberLocale(const QLocale& locale);
 
-    // Canvas units to widget pixels, for painting and for finding where a point was drawn.
+    // The figure of the frame shown, if any.
+    std::optional<DrawnFigure> figure() const;
+    // The lines the data panel shows for the frame shown (empty before the first frame).
+    QStringList dataPanelLines() const;
+
+    // Canvas units to widget pixels, for painting and for finding where a point was drawn: the
+    // 200 × 150 units over the drawing area, or the whole-flight view when that tool is on.
     QTransform canvasTransform() const;
     QPointF toWidget(QPointF canvasPoint) const { return canvasTransform().map(canvasPoint); }
 
@@ -39,14 +68,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QTransform designTransform() const;
+    QTransform wholeViewTransform() const;
     const QPixmap& background();
+    QPixmap wholeViewBackground() const;
+    void drawFigure(QPainter& painter, const DrawnFigure& figure, const QTransform& transform,
+                    const QColor& colour, double widthFactor) const;
+    void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
+                  const QTransform& transform, const QColor& colour, bool markers) const;
+    void drawDataPanel(QPainter& painter) const;
 
     Picture hall_;
-    QPixmap background_; // the hall at the current scale and device pixel ratio
-    double backgroundScale_ = 0;
+    QPixmap background_; // the hall for the current view, scale and device pixel ratio
+    QRect backgroundArea_;
     double backgroundRatio_ = 0;
+    bool backgroundWholeView_ = false;
     double scale_ = 1.0;
-    std::optional<DrawnFigure> figure_;
+    CanvasTools tools_;
+    QLocale locale_;
+    std::vector<FrameResult> frames_;   // the current or last flight, as far as shown
+    std::vector<FrameResult> previous_; // the flight before it
 };
 
 } // namespace purzo

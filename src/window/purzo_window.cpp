@@ -4,6 +4,7 @@
 #include "window/purzo_window.h"
 
 #include "body/posture_table.h"
+#include "flight/csv_writer.h"
 #include "flight/flight_constants.h"
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
@@ -12,7 +13,9 @@
 #include "window/caption_button.h"
 #include "window/fonts.h"
 #include "window/label_table.h"
+#include "window/lesson_menu.h"
 #include "window/option_button.h"
+#include "window/saving.h"
 #include "window/scaled_style.h"
 #include "window/scroll_bar.h"
 #include "window/text_box.h"
@@ -21,10 +24,16 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QImageWriter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -268,6 +277,17 @@ void PurzoWindow::createControls() {
     }
     setMinimumSize(MinimumClientSize());
 
+    lessonMenu_ = new LessonMenu(this);
+    connect(lessonMenu_, &LessonMenu::toolsChanged, picture1_, &CanvasWidget::setTools);
+    connect(lessonMenu_, &LessonMenu::replayRequested, this, &PurzoWindow::replayLastFlight);
+    connect(lessonMenu_, &LessonMenu::saveCsvRequested, this, &PurzoWindow::chooseCsvFile);
+    connect(lessonMenu_, &LessonMenu::savePictureRequested, this, &PurzoWindow::choosePictureFile);
+    picture1_->setNumberLocale(QLocale(QLocale::German));
+    picture1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picture1_, &QWidget::customContextMenuRequested, this, &PurzoWindow::showLessonMenu);
+    picture1_->installEventFilter(this);
+    hScroll1_->installEventFilter(this);
+
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, &PurzoWindow::toggleFullScreen);
     auto* leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -327,7 +347,8 @@ Pace PurzoWindow::selectedPace() const {
 }
 
 void PurzoWindow::startFlight() {
-    // A press during a flight ends that flight and starts afresh: flights never nest.
+    // A press during a flight ends that flight and starts afresh: flights never nest. A flight
+    // cut off so is dropped; a replay simply ends.
     stopFlight();
     label19_->hide();
     const TakeoffCheck check =
@@ -348,6 +369,11 @@ void PurzoWindow::startFlight() {
     params_ = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
     frameDelayMs_ = FrameDelayMs(selectedPace());
     flight_ = StartFlight(params_);
+    running_ =
+        FlightRecord{text1_->text().toStdString(), text2_->text().toStdString(), params_, {}};
+    picture1_->startFlight();
+    // Compared with the flight before this one, which after its landing is the previous.
+    picture1_->setPreviousFlight(lastFlight_ ? lastFlight_->frames : std::vector<FrameResult>{});
     hScroll1_->setFocus();
     emit flightStarted();
     clock_.start(pauseOverrideMs_.value_or(frameDelayMs_));
@@ -357,13 +383,20 @@ void PurzoWindow::startFlight() {
 void PurzoWindow::stopFlight() {
     frameTimer_.stop();
     flight_.reset();
+    running_.reset();
+    replayNext_.reset();
 }
 
 void PurzoWindow::scheduleNextFrame() {
-    frameTimer_.start(clock_.waitBeforeFrame(flight_->framesRun + 1));
+    const int next = replayNext_ ? int(*replayNext_) + 1 : flight_->framesRun + 1;
+    frameTimer_.start(clock_.waitBeforeFrame(next));
 }
 
 void PurzoWindow::runFrame() {
+    if (replayNext_) {
+        runReplayFrame();
+        return;
+    }
     if (!flightRunning()) {
         return;
     }
@@ -372,13 +405,139 @@ void PurzoWindow::runFrame() {
     // Read the posture now, so that a key pressed during the pause shows in this very frame.
     const FrameResult frame = RunFrame(*flight_, hScroll1_->value());
     currentFrame_ = frame;
-    picture1_->showFigure(frame.drawn);
+    running_->frames.push_back(frame);
+    picture1_->showFrame(frame);
+    if (frame.lastFrame) {
+        previousFlight_ = std::move(lastFlight_);
+        lastFlight_ = std::move(running_);
+        running_.reset();
+        lessonMenu_->setFlightEnded(true);
+    }
     emit frameShown(frame.frame);
     if (frame.lastFrame) {
         emit flightFinished(frame.frame);
         return;
     }
     scheduleNextFrame();
+}
+
+void PurzoWindow::replayLastFlight() {
+    if (!lastFlight_) {
+        return;
+    }
+    stopFlight();
+    replayNext_ = 0;
+    picture1_->startFlight();
+    picture1_->setPreviousFlight(previousFlight_ ? previousFlight_->frames
+                                                 : std::vector<FrameResult>{});
+    // The replay plays the recorded postures; the arrow keys have nothing to move.
+    picture1_->setFocus();
+    clock_.start(pauseOverrideMs_.value_or(FrameDelayMs(selectedPace())));
+    scheduleNextFrame();
+}
+
+void PurzoWindow::runReplayFrame() {
+    const std::vector<FrameResult>& frames = lastFlight_->frames;
+    const std::size_t index = *replayNext_;
+    clock_.frameShown(int(index) + 1);
+    currentFrame_ = frames[index];
+    picture1_->showFrame(frames[index]);
+    emit frameShown(frames[index].frame);
+    if (index + 1 == frames.size()) {
+        replayNext_.reset();
+        emit replayFinished(int(frames.size()));
+        return;
+    }
+    replayNext_ = index + 1;
+    scheduleNextFrame();
+}
+
+void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
+    lessonMenu_->menu()->popup(picture1_->mapToGlobal(canvasPos));
+}
+
+bool PurzoWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The Menu key and Shift+F10 open the canvas's menu while the canvas or the posture bar has
+    // the focus, also during a flight.
+    if (event->type() == QEvent::KeyPress && (watched == picture1_ || watched == hScroll1_)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            showLessonMenu(picture1_->contentsRect().center());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QImage PurzoWindow::canvasPicture() const {
+    return picture1_->grab(picture1_->contentsRect()).toImage();
+}
+
+void PurzoWindow::reportSaveFailure(const QString& path, const QString& reason) {
+    const QString message =
+        tr("„%1“ konnte nicht gespeichert werden:\n%2").arg(QDir::toNativeSeparators(path), reason);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("saveFailedMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit saveFailed(message);
+}
+
+bool PurzoWindow::saveFlightCsv(const QString& path) {
+    if (!lastFlight_) {
+        return false;
+    }
+    const std::string csv = FlightCsv(lastFlight_->frames);
+    const auto failure = SaveAtomically(path, [&csv](QIODevice& file) {
+        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
+    if (failure) {
+        reportSaveFailure(path, *failure);
+    }
+    return !failure;
+}
+
+bool PurzoWindow::saveCanvasPicture(const QString& path) {
+    const QImage picture = canvasPicture();
+    const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
+        QImageWriter writer(&file, "png");
+        return writer.write(picture);
+    });
+    if (failure) {
+        reportSaveFailure(path, *failure);
+    }
+    return !failure;
+}
+
+void PurzoWindow::chooseCsvFile() {
+    if (!lastFlight_) {
+        return;
+    }
+    const QString suggested =
+        SuggestedFileName(QString::fromStdString(lastFlight_->speedText),
+                          QString::fromStdString(lastFlight_->angleText), QStringLiteral("csv"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Flug als CSV speichern"),
+                                                      QDir(SaveFolder()).filePath(suggested),
+                                                      tr("CSV-Dateien (*.csv)"));
+    if (!path.isEmpty()) {
+        saveFlightCsv(path);
+    }
+}
+
+void PurzoWindow::choosePictureFile() {
+    const QString speed =
+        lastFlight_ ? QString::fromStdString(lastFlight_->speedText) : text1_->text();
+    const QString angle =
+        lastFlight_ ? QString::fromStdString(lastFlight_->angleText) : text2_->text();
+    const QString suggested = SuggestedFileName(speed, angle, QStringLiteral("png"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Bild speichern"),
+                                                      QDir(SaveFolder()).filePath(suggested),
+                                                      tr("PNG-Bilder (*.png)"));
+    if (!path.isEmpty()) {
+        saveCanvasPicture(path);
+    }
 }
 
 void PurzoWindow::closeEvent(QCloseEvent* event) {

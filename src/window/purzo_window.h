@@ -4,6 +4,7 @@
 #pragma once
 
 #include "flight/flight_parameters.h"
+#include "flight/flight_record.h"
 #include "flight/frame_step.h"
 #include "window/frame_clock.h"
 #include "window/pace.h"
@@ -25,6 +26,7 @@ class QScrollBar;
 namespace purzo {
 
 class CanvasWidget;
+class LessonMenu;
 class ScaledStyle;
 
 class PurzoWindow : public QWidget {
@@ -49,8 +51,23 @@ public:
     // The pause before each frame of the running or the last flight; 0 before the first.
     int frameDelayMs() const { return frameDelayMs_; }
     bool flightRunning() const { return flight_.has_value() && !flight_->ended; }
-    // The frame the canvas shows, from the running or the last flight.
+    bool replayRunning() const { return replayNext_.has_value(); }
+    // The frame the canvas shows, from the running or the last flight, or the replay.
     const std::optional<FrameResult>& currentFrame() const { return currentFrame_; }
+
+    // The last flight that ran to its end, and the one before it.
+    const std::optional<FlightRecord>& lastFlight() const { return lastFlight_; }
+    const std::optional<FlightRecord>& previousFlight() const { return previousFlight_; }
+
+    LessonMenu* lessonMenu() const { return lessonMenu_; }
+    // Opens the canvas's context menu at a point of the canvas.
+    void showLessonMenu(const QPoint& canvasPos);
+    // The saves behind the two menu entries, without their dialogs. A failure shows a message
+    // naming the file and the reason, and leaves a file that was there as it was.
+    bool saveFlightCsv(const QString& path);
+    bool saveCanvasPicture(const QString& path);
+    // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
+    QImage canvasPicture() const;
 
     // Test seams only; the program never calls them. The first shortens the pause between
     // frames, the second lets a test drive the frame clock's time.
@@ -62,14 +79,19 @@ signals:
     void flightStarted();
     void frameShown(int frame);
     void flightFinished(int frames);
+    void replayFinished(int frames);
+    void saveFailed(const QString& message);
 
 public slots:
     // The click handler of Start.
     void startFlight();
+    // Plays the last flight again at the chosen pace, frame for frame.
+    void replayLastFlight();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -78,6 +100,11 @@ private:
     void stopFlight();
     void scheduleNextFrame();
     void runFrame();
+    void runReplayFrame();
+    void chooseCsvFile();
+    void choosePictureFile();
+    void reportSaveFailure(const QString& path, const QString& reason);
+    void setAccessibleTexts();
     Pace selectedPace() const;
 
     ScaledStyle* style_;
@@ -88,7 +115,12 @@ private:
     FlightParameters params_;
     int frameDelayMs_ = 0;
     std::optional<Flight> flight_;
+    std::optional<FlightRecord> running_; // what the running flight has shown so far
+    std::optional<FlightRecord> lastFlight_;
+    std::optional<FlightRecord> previousFlight_;
+    std::optional<std::size_t> replayNext_; // the replay's next frame in lastFlight_
     std::optional<FrameResult> currentFrame_;
+    LessonMenu* lessonMenu_ = nullptr;
     FrameClock clock_;
     QTimer frameTimer_;
     std::optional<int> pauseOverrideMs_;

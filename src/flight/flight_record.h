@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// A flight as the model computed it, frame by frame with the posture each frame read, kept so
+// that it can be drawn again, replayed, compared and saved. The numbers a lesson reads off a
+// frame come from here too.
+#pragma once
+
+#include "flight/flight_parameters.h"
+#include "flight/frame_step.h"
+
+#include <string>
+#include <vector>
+
+namespace purzo {
+
+struct FlightRecord {
+    std::string speedText; // the take-off texts the flight ran with, as they stood in the boxes
+    std::string angleText;
+    FlightParameters params;
+    std::vector<FrameResult> frames;
+
+    bool landed() const { return !frames.empty() && frames.back().lastFrame; }
+    // The posture of each frame, as purzo-trace --postures takes them.
+    std::vector<int> postures() const;
+};
+
+// Seconds of flight when frame n is shown: (n - 1) / 17, the first frame at the take-off.
+double FrameTimeS(const FrameResult& frame);
+// Height of the centre of mass (the flight point) above the ground, m.
+double CentreHeightM(const FrameResult& frame);
+// The rotation so far in whole turns.
+double TurnsOf(const FrameResult& frame);
+
+} // namespace purzo

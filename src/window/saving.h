@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// Writing a file all at once: either the whole new content is in place, or the file that was
+// there stays as it was.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QIODevice;
+
+namespace purzo {
+
+// Writes through `write` into a temporary file beside `path` and puts it in place; returns the
+// reason when that fails.
+std::optional<QString> SaveAtomically(const QString& path,
+                                      const std::function<bool(QIODevice&)>& write);
+
+// The folder the save dialogs start in: the user's documents, or home where there is none.
+QString SaveFolder();
+
+// "flug-6ms-60grad.csv" from the take-off texts as typed; characters a file name cannot hold
+// are left out.
+QString SuggestedFileName(const QString& speedText, const QString& angleText,
+                          const QString& extension);
+
+} // namespace purzo
