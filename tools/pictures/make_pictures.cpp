@@ -282,7 +282,13 @@ void DrawKey(QPainter& p, QRectF key, double arrowAngleDeg) {
     p.restore();
 }
 
-QImage ArrowKeys(int scale) {
+// The words under the left and the right arrow key.
+struct KeyWords {
+    QString stretch;
+    QString tuck;
+};
+
+QImage ArrowKeys(int scale, const KeyWords& words) {
     QImage image(150 * scale, 140 * scale, QImage::Format_RGB32);
     image.fill(QColor(244, 244, 240));
     QPainter p(&image);
@@ -300,8 +306,8 @@ QImage ArrowKeys(int scale) {
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(20, 60, 170));
-    p.drawText(QRectF(0, 100, 62, 18), Qt::AlignCenter, QStringLiteral("Strecken"));
-    p.drawText(QRectF(88, 100, 62, 18), Qt::AlignCenter, QStringLiteral("Hocken"));
+    p.drawText(QRectF(0, 100, 62, 18), Qt::AlignCenter, words.stretch);
+    p.drawText(QRectF(88, 100, 62, 18), Qt::AlignCenter, words.tuck);
     // Little pointers from the words to their keys.
     p.setPen(QPen(QColor(20, 60, 170), 1.2));
     p.drawLine(QPointF(27, 96), QPointF(27, 99));
@@ -388,8 +394,12 @@ int main(int argc, char** argv) {
         ok = Save(SportsHall(scale), out.filePath(QStringLiteral("sporthalle%1.jpg").arg(suffix)),
                   "JPEG", 92) &&
              ok;
-        ok = Save(ArrowKeys(scale), out.filePath(QStringLiteral("pfeiltasten%1.jpg").arg(suffix)),
-                  "JPEG", 95) &&
+        ok = Save(ArrowKeys(scale, {QStringLiteral("Strecken"), QStringLiteral("Hocken")}),
+                  out.filePath(QStringLiteral("pfeiltasten%1.jpg").arg(suffix)), "JPEG", 95) &&
+             ok;
+        // The English window's variant.
+        ok = Save(ArrowKeys(scale, {QStringLiteral("Stretch"), QStringLiteral("Tuck")}),
+                  out.filePath(QStringLiteral("pfeiltasten-en%1.jpg").arg(suffix)), "JPEG", 95) &&
              ok;
         ok = Save(Mark(scale), out.filePath(QStringLiteral("zeichen%1.jpg").arg(suffix)), "JPEG",
                   95) &&
