@@ -3,13 +3,18 @@
 // and in CI. Everything else is left to Qt (-platform, -style, ...).
 #pragma once
 
+#include "window/translations.h"
+
+#include <optional>
 #include <string>
 
 namespace purzo {
 
 struct CommandLine {
-    enum class Action { Run, PrintVersion, PrintHelp };
+    enum class Action { Run, PrintVersion, PrintHelp, Error };
     Action action = Action::Run;
+    std::optional<Language> language; // --language de|en
+    std::string error;                // what was wrong, for Action::Error
 };
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);

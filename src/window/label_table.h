@@ -5,6 +5,7 @@
 #include "window/fonts.h"
 
 #include <QColor>
+#include <QtGlobal>
 #include <span>
 
 namespace purzo {
@@ -12,7 +13,7 @@ namespace purzo {
 struct LabelDesign {
     const char* name;
     int left, top, width, height; // twips
-    const char* text;             // UTF-8
+    const char* text;             // UTF-8, German; translated when shown
     Face face;
     double pointSize;
     bool bold;
@@ -29,6 +30,7 @@ inline constexpr QRgb kSystemText = 0;
 std::span<const LabelDesign> LabelTable();
 
 // The footer's attribution line; its background is white.
-inline constexpr const char* kAttributionText = "Ein Lehrprogramm zur Sportbiomechanik";
+inline constexpr const char* kAttributionText =
+    QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Ein Lehrprogramm zur Sportbiomechanik");
 
 } // namespace purzo

@@ -6,6 +6,7 @@
 #include "window/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     case purzo::CommandLine::Action::PrintHelp:
         std::fputs(purzo::HelpText().c_str(), stdout);
         return 0;
+    case purzo::CommandLine::Action::Error:
+        std::fprintf(stderr, "purzo: %s\nTry 'purzo --help'.\n", line.error.c_str());
+        return 2;
     case purzo::CommandLine::Action::Run:
         break;
     }
@@ -26,7 +30,8 @@ int main(int argc, char** argv) {
     // Docks match the window to its menu entry by this name (Wayland's app id, X's WM_CLASS).
     QGuiApplication::setDesktopFileName(QStringLiteral("de.purzosimulation.purzo"));
     purzo::ApplyLook();
-    purzo::InstallTranslations(app);
+    purzo::InstallTranslations(app, line.language.value_or(purzo::LanguageForUiLanguages(
+                                        QLocale::system().uiLanguages())));
     purzo::PurzoWindow window;
     window.showAtBestSize();
     return QApplication::exec();

@@ -19,8 +19,10 @@
 #include "window/scaled_style.h"
 #include "window/scroll_bar.h"
 #include "window/text_box.h"
+#include "window/translations.h"
 #include "window/twips.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -81,8 +83,8 @@ QLabel* MakePicture(QWidget* parent, const char* name, QRect rect, const QPixmap
     return picture;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect rect, const char* text) {
-    auto* button = new CaptionButton(QString::fromUtf8(text), parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect rect, const QString& text) {
+    auto* button = new CaptionButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rect);
     button->setFont(MakeFont(Face::MsSansSerif, 9.75, true));
@@ -90,8 +92,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect rect, const cha
     return button;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const char* name, QRect rect, const char* text) {
-    auto* option = new OptionButton(QString::fromUtf8(text), parent);
+QRadioButton* MakeOption(QWidget* parent, const char* name, QRect rect, const QString& text) {
+    auto* option = new OptionButton(text, parent);
     option->setObjectName(QLatin1String(name));
     option->setGeometry(rect);
     option->setFont(MakeFont(Face::MsSansSerif, 9.75, false));
@@ -116,7 +118,9 @@ QSize MinimumClientSize() {
 
 PurzoWindow::PurzoWindow(QWidget* parent)
     : QWidget(parent), style_(new ScaledStyle), layout_(style_),
-      arrowKeys_(LoadPicture(QStringLiteral("pfeiltasten"))),
+      arrowKeys_(LoadPicture(CurrentLanguage() == Language::English
+                                 ? QStringLiteral("pfeiltasten-en")
+                                 : QStringLiteral("pfeiltasten"))),
       mark_(LoadPicture(QStringLiteral("zeichen"))) {
     style_->setParent(this);
     setObjectName(QStringLiteral("Purzo"));
@@ -134,7 +138,7 @@ PurzoWindow::~PurzoWindow() = default;
 void PurzoWindow::createControls() {
     // Labels lie beneath every other control.
     for (const LabelDesign& design : LabelTable()) {
-        auto* label = new QLabel(QString::fromUtf8(design.text), this);
+        auto* label = new QLabel(tr(design.text), this);
         label->setObjectName(QLatin1String(design.name));
         label->setGeometry(TwipsToPixels(design.left, design.top, design.width, design.height));
         label->setFont(MakeFont(design.face, design.pointSize, design.bold));
@@ -161,30 +165,31 @@ void PurzoWindow::createControls() {
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setGeometry(TwipsToPixels(120, 240, 10575, 8055));
 
-    ende_ = MakeButton(this, "Ende", TwipsToPixels(11040, 8640, 1455, 735), "Programm Ende");
-    start_ = MakeButton(this, "Start", TwipsToPixels(11040, 7680, 1455, 735), "Simulation starten");
+    ende_ = MakeButton(this, "Ende", TwipsToPixels(11040, 8640, 1455, 735), tr("Programm Ende"));
+    start_ =
+        MakeButton(this, "Start", TwipsToPixels(11040, 7680, 1455, 735), tr("Simulation starten"));
 
     const QFont boxFont = MakeFont(Face::Arial, 12, true);
     text1_ = MakeTextBox(this, "Text1", TwipsToPixels(14160, 1880, 735, 405),
                          QString::number(kDesignSpeed), boxFont, Qt::AlignCenter);
-    text1_->setToolTip(QStringLiteral("Bereich: %1 bis %2").arg(kMinSpeed).arg(kMaxSpeed));
+    text1_->setToolTip(tr("Bereich: %1 bis %2").arg(kMinSpeed).arg(kMaxSpeed));
     text2_ = MakeTextBox(this, "Text2", TwipsToPixels(14160, 3120, 735, 375),
                          QString::number(kDesignAngle), boxFont, Qt::AlignCenter);
-    text2_->setToolTip(QStringLiteral("Bereich: %1 bis %2").arg(kMinAngle).arg(kMaxAngle));
+    text2_->setToolTip(tr("Bereich: %1 bis %2").arg(kMinAngle).arg(kMaxAngle));
     // The hidden height box shows the take-off height with a decimal comma; nothing reads it.
     text3_ = MakeTextBox(this, "Text3", TwipsToPixels(9360, 8640, 735, 375),
                          QLocale(QLocale::German).toString(kTakeoffHeightM), DefaultFont(),
                          Qt::AlignLeft | Qt::AlignVCenter);
     text3_->hide();
 
-    frame1_ = new QGroupBox(QStringLiteral("Wiedergabegeschwindigkeit"), this);
+    frame1_ = new QGroupBox(tr("Wiedergabegeschwindigkeit"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(TwipsToPixels(12720, 7440, 3255, 1935));
     frame1_->setFont(MakeFont(Face::MsSansSerif, 9.75, true));
-    option1_ = MakeOption(frame1_, "Option1", TwipsToPixels(240, 360, 2055, 375), "Echtzeit");
-    option2_ = MakeOption(frame1_, "Option2", TwipsToPixels(240, 840, 2400, 375), "Zeitlupe");
+    option1_ = MakeOption(frame1_, "Option1", TwipsToPixels(240, 360, 2055, 375), tr("Echtzeit"));
+    option2_ = MakeOption(frame1_, "Option2", TwipsToPixels(240, 840, 2400, 375), tr("Zeitlupe"));
     option3_ =
-        MakeOption(frame1_, "Option3", TwipsToPixels(240, 1320, 2400, 495), "Extrem-Zeitlupe");
+        MakeOption(frame1_, "Option3", TwipsToPixels(240, 1320, 2400, 495), tr("Extrem-Zeitlupe"));
     option1_->setChecked(true);
     paceOptions_ = new QButtonGroup(this);
     paceOptions_->addButton(option1_, int(Pace::RealTime));
@@ -277,12 +282,15 @@ void PurzoWindow::createControls() {
     }
     setMinimumSize(MinimumClientSize());
 
+    setAccessibleTexts();
+
     lessonMenu_ = new LessonMenu(this);
     connect(lessonMenu_, &LessonMenu::toolsChanged, picture1_, &CanvasWidget::setTools);
     connect(lessonMenu_, &LessonMenu::replayRequested, this, &PurzoWindow::replayLastFlight);
     connect(lessonMenu_, &LessonMenu::saveCsvRequested, this, &PurzoWindow::chooseCsvFile);
     connect(lessonMenu_, &LessonMenu::savePictureRequested, this, &PurzoWindow::choosePictureFile);
-    picture1_->setNumberLocale(QLocale(QLocale::German));
+    picture1_->setNumberLocale(
+        QLocale(CurrentLanguage() == Language::English ? QLocale::English : QLocale::German));
     picture1_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(picture1_, &QWidget::customContextMenuRequested, this, &PurzoWindow::showLessonMenu);
     picture1_->installEventFilter(this);
@@ -296,6 +304,46 @@ void PurzoWindow::createControls() {
             toggleFullScreen();
         }
     });
+}
+
+void PurzoWindow::setAccessibleTexts() {
+    // A screen reader announces each control by the text a sighted student reads beside it.
+    auto labelText = [this](const char* name) {
+        return findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            label->setAccessibleName(label->text());
+        }
+    }
+    text1_->setAccessibleName(labelText("Label1"));
+    text1_->setAccessibleDescription(text1_->toolTip());
+    text2_->setAccessibleName(labelText("Label2"));
+    text2_->setAccessibleDescription(text2_->toolTip());
+    hScrollGeschw_->setAccessibleName(labelText("Label1"));
+    hScrollGeschw_->setAccessibleDescription(labelText("Label5"));
+    hScrollAngle_->setAccessibleName(labelText("Label2"));
+    hScrollAngle_->setAccessibleDescription(labelText("Label6"));
+    text3_->setAccessibleName(tr("Absprunghöhe in m"));
+    start_->setAccessibleName(start_->text());
+    start_->setAccessibleDescription(labelText("Label10"));
+    ende_->setAccessibleName(ende_->text());
+    ende_->setAccessibleDescription(tr("Beendet das Programm."));
+    frame1_->setAccessibleName(frame1_->title());
+    for (QAbstractButton* option : paceOptions_->buttons()) {
+        option->setAccessibleName(option->text());
+        option->setAccessibleDescription(
+            tr("%1 ms Pause vor jedem Bild").arg(FrameDelayMs(Pace(paceOptions_->id(option)))));
+    }
+    picture1_->setAccessibleName(tr("Flugbild"));
+    picture1_->setAccessibleDescription(
+        tr("Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht."));
+    hScroll1_->setAccessibleName(tr("Körperposition"));
+    hScroll1_->setAccessibleDescription(labelText("Label7"));
+    picture2_->setAccessibleName(tr("Pfeiltasten"));
+    picture2_->setAccessibleDescription(
+        tr("Linke Pfeiltaste: Strecken. Rechte Pfeiltaste: Hocken."));
+    picture3_->setAccessibleName(tr("Zeichen"));
 }
 
 void PurzoWindow::toggleFullScreen() {

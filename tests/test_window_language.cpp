@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+// The window's language: German as written, English on an English system or when asked for,
+// every English text inside its designed rectangle, Qt's own texts alongside; the command line;
+// the names a screen reader announces.
+#include "window/canvas_widget.h"
+#include "window/caption_button.h"
+#include "window/command_line.h"
+#include "window/scaled_layout.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <memory>
+
+using namespace purzo;
+using purzo::test::Control;
+using purzo::test::ShowWhole;
+
+namespace {
+
+QString AccessibleText(QWidget* widget, QAccessible::Text which) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(which) : QString();
+}
+
+// Every text of the window with the area it is laid out in and whether it wraps.
+struct ShownText {
+    QString name;
+    QString text;
+    QFont font;
+    QRect area;
+    bool wraps;
+};
+QList<ShownText> ShownTexts(const PurzoWindow& window) {
+    QList<ShownText> texts;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            texts.append(
+                {label->objectName(), label->text(), label->font(), label->contentsRect(), true});
+        }
+    }
+    for (CaptionButton* button : window.findChildren<CaptionButton*>()) {
+        texts.append(
+            {button->objectName(), button->text(), button->font(), button->captionRect(), true});
+    }
+    for (QRadioButton* option : window.findChildren<QRadioButton*>()) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        texts.append(
+            {option->objectName(), option->text(), option->font(),
+             option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option),
+             false});
+    }
+    auto* frame = Control<QGroupBox>(window, "Frame1");
+    texts.append({frame->objectName(), frame->title(), frame->font(),
+                  QRect(8, 0, frame->width() - 16, frame->height()), false});
+    return texts;
+}
+
+} // namespace
+
+class WindowLanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
+    void cleanup() { InstallTranslations(*QCoreApplication::instance(), Language::German); }
+
+    void languageFollowsTheFirstUiLanguage_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en-US") << QStringList{"en-US", "en"} << true;
+        QTest::newRow("en") << QStringList{"en"} << true;
+        QTest::newRow("en-GB before German") << QStringList{"en-GB", "de-DE"} << true;
+        QTest::newRow("German before English") << QStringList{"de-DE", "en-US"} << false;
+        QTest::newRow("French") << QStringList{"fr-FR"} << false;
+        QTest::newRow("none") << QStringList{} << false;
+        QTest::newRow("the C locale") << QLocale::c().uiLanguages() << false;
+    }
+    void languageFollowsTheFirstUiLanguage() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(bool, english);
+        QCOMPARE(LanguageForUiLanguages(uiLanguages) == Language::English, english);
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("language"); // -1: none given
+        using A = CommandLine::Action;
+        QTest::newRow("nothing") << QStringList{} << int(A::Run) << -1;
+        QTest::newRow("--language en")
+            << QStringList{"--language", "en"} << int(A::Run) << int(Language::English);
+        QTest::newRow("--language=de")
+            << QStringList{"--language=de"} << int(A::Run) << int(Language::German);
+        QTest::newRow("Qt's own options pass")
+            << QStringList{"-platform", "offscreen"} << int(A::Run) << -1;
+        QTest::newRow("--language fr") << QStringList{"--language", "fr"} << int(A::Error) << -1;
+        QTest::newRow("--language without a value")
+            << QStringList{"--language"} << int(A::Error) << -1;
+        QTest::newRow("--version") << QStringList{"--language", "en", "--version"}
+                                   << int(A::PrintVersion) << int(Language::English);
+        QTest::newRow("-h") << QStringList{"-h"} << int(A::PrintHelp) << -1;
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(int, language);
+        std::vector<QByteArray> storage{"purzo"};
+        for (const QString& a : arguments) {
+            storage.push_back(a.toUtf8());
+        }
+        std::vector<const char*> argv;
+        for (const QByteArray& a : storage) {
+            argv.push_back(a.constData());
+        }
+        const CommandLine line = ParseCommandLine(int(argv.size()), argv.data());
+        QCOMPARE(int(line.action), action);
+        QCOMPARE(line.language ? int(*line.language) : -1, language);
+        QCOMPARE(line.error.empty(), action != int(CommandLine::Action::Error));
+    }
+
+    void theEnglishWindowSpeaksEnglish() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        QCOMPARE(Control<QPushButton>(window, "Start")->text(), QStringLiteral("Start simulation"));
+        QCOMPARE(Control<QPushButton>(window, "Ende")->text(), QStringLiteral("Exit program"));
+        QCOMPARE(Control<QRadioButton>(window, "Option2")->text(), QStringLiteral("Slow motion"));
+        QCOMPARE(Control<QLineEdit>(window, "Text1")->toolTip(), QStringLiteral("Range: 4 to 8"));
+        QVERIFY(Control<QLabel>(window, "Label19")->text().contains(QLatin1String("v=5")));
+        QVERIFY(Control<QLabel>(window, "Label19")->text().startsWith(QLatin1String("You")));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Purzosimulation"));
+        // The arrow keys' picture has the English words drawn in.
+        const QImage english(QStringLiteral(":/pictures/pfeiltasten-en.jpg"));
+        QVERIFY(!english.isNull());
+        QCOMPARE(Control<QLabel>(window, "Picture2")
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(english.format()),
+                 english);
+        // Qt's own texts follow.
+        std::unique_ptr<QMenu> menu(
+            Control<QLineEdit>(window, "Text1")->createStandardContextMenu());
+        QVERIFY(menu->actions().first()->text().contains(QLatin1String("Undo")));
+    }
+
+    void everyEnglishTextFitsItsRectangle() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        for (const ShownText& t : ShownTexts(window)) {
+            const TextLayoutSize laid = LayOutText(t.font, t.text, t.area.width(), t.wraps);
+            QVERIFY2(laid.widest <= t.area.width() && laid.height <= t.area.height(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
+                                    .arg(t.name, t.text)
+                                    .arg(laid.widest)
+                                    .arg(laid.height)
+                                    .arg(t.area.width())
+                                    .arg(t.area.height())));
+        }
+    }
+
+    void theGermanWindowIsAsWritten() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        InstallTranslations(*QCoreApplication::instance(), Language::German);
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        QCOMPARE(Control<QPushButton>(window, "Start")->text(),
+                 QStringLiteral("Simulation starten"));
+        QCOMPARE(Control<QLabel>(window, "Label2")->text(),
+                 QString::fromUtf8("Winkel in Grad (30° - 80°)"));
+        QCOMPARE(Control<QRadioButton>(window, "Option3")->text(),
+                 QStringLiteral("Extrem-Zeitlupe"));
+    }
+
+    void englishFlightDataUseADecimalPoint() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.findChild<QObject*>(QStringLiteral("dataAction"))->setProperty("checked", true);
+        QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_COMPARE(finished.count(), 1);
+        const QStringList lines = Control<CanvasWidget>(window, "Picture1")->dataPanelLines();
+        QVERIFY2(lines.contains(QStringLiteral("Time: 1.00 s")), qPrintable(lines.join('|')));
+        QVERIFY(lines.contains(QStringLiteral("Distance: 3.00 m")));
+        QVERIFY(lines.contains(QStringLiteral("Frames: 18")));
+    }
+
+    void screenReadersAnnounceEachControlByItsLabel() {
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "Text1"), QAccessible::Name),
+                 Control<QLabel>(window, "Label1")->text());
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "Text1"), QAccessible::Name),
+                 QStringLiteral("Geschwindigkeit in m/s (4 - 8)"));
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "Text2"), QAccessible::Name),
+                 Control<QLabel>(window, "Label2")->text());
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "Start"), QAccessible::Name),
+                 QStringLiteral("Simulation starten"));
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "Option3"), QAccessible::Name),
+                 QStringLiteral("Extrem-Zeitlupe"));
+        QCOMPARE(AccessibleText(Control<QWidget>(window, "HScroll_angle"), QAccessible::Name),
+                 Control<QLabel>(window, "Label2")->text());
+        // Every control that can take the focus has a name and a description.
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !qobject_cast<QWidget*>(control)) {
+                continue;
+            }
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            if (control->objectName() != QLatin1String("Picture3") &&
+                control->objectName() != QLatin1String("Text3")) {
+                QVERIFY2(!control->accessibleDescription().isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(WindowLanguageTest)
+#include "test_window_language.moc"

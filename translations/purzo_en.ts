@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>purzo::CanvasWidget</name>
+    <message>
+        <source>%1 gestreckt</source>
+        <translation>%1 stretched</translation>
+    </message>
+    <message>
+        <source>%1 gehockt</source>
+        <translation>%1 tucked</translation>
+    </message>
+    <message>
+        <source>Zeit: %1 s</source>
+        <translation>Time: %1 s</translation>
+    </message>
+    <message>
+        <source>Weite: %1 m</source>
+        <translation>Distance: %1 m</translation>
+    </message>
+    <message>
+        <source>Höhe: %1 m</source>
+        <translation>Height: %1 m</translation>
+    </message>
+    <message>
+        <source>Drehung: %1° (%2 Umdrehungen)</source>
+        <translation>Rotation: %1° (%2 turns)</translation>
+    </message>
+    <message>
+        <source>Haltung: %1</source>
+        <translation>Posture: %1</translation>
+    </message>
+    <message>
+        <source>Flugzeit: %1 s</source>
+        <translation>Flight time: %1 s</translation>
+    </message>
+    <message>
+        <source>Bilder: %1</source>
+        <translation>Frames: %1</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LessonMenu</name>
+    <message>
+        <source>&amp;Schwerpunktbahn</source>
+        <translation>&amp;Path of the centre of mass</translation>
+    </message>
+    <message>
+        <source>&amp;Bewegungsablauf</source>
+        <translation>&amp;Movement sequence</translation>
+    </message>
+    <message>
+        <source>Flug&amp;daten</source>
+        <translation>Flight &amp;data</translation>
+    </message>
+    <message>
+        <source>&amp;Vorigen Flug zum Vergleich</source>
+        <translation>Pre&amp;vious flight for comparison</translation>
+    </message>
+    <message>
+        <source>&amp;Ganze Flugbahn zeigen</source>
+        <translation>Show &amp;whole flight</translation>
+    </message>
+    <message>
+        <source>Letzten Flug &amp;wiederholen</source>
+        <translation>&amp;Replay last flight</translation>
+    </message>
+    <message>
+        <source>Flug als &amp;CSV speichern…</source>
+        <translation>Save flight as &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>B&amp;ild speichern…</source>
+        <translation>Save p&amp;icture…</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::PurzoWindow</name>
+    <message>
+        <source>Anleitung zur Purzosimulation</source>
+        <translation>Guide to Purzosimulation</translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>Geben Sie als erstes die Absprunggeschwindigkeit an:</source>
+        <translation>First enter the take-off speed:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit in m/s (4 - 8)</source>
+        <translation>Speed in m/s (4 - 8)</translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>Geben Sie nun den Absprungwinkel an:</source>
+        <translation>Now enter the take-off angle:</translation>
+    </message>
+    <message>
+        <source>Winkel in Grad (30° - 80°)</source>
+        <translation>Take-off angle (30° - 80°)</translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>Mit der rechten und linken Pfeiltaste können Sie während der Flugphase die Körperposition der Strichfigur ändern.</source>
+        <translation>With the right and left arrow keys you change the stick figure&apos;s posture during the flight.</translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Mit dem Button &quot;Simulation starten&quot; beginnt die Simulation.</source>
+        <translation>The button &quot;Start simulation&quot; starts the simulation.</translation>
+    </message>
+    <message>
+        <source>Sie haben Werte außerhalb des angegebenen Bereiches eingetragen. Es wurden die Standardwerte v=%1 und Winkel=%2 eingetragen </source>
+        <translation>You entered values outside the given range. The standard values v=%1 and angle=%2 have been entered instead </translation>
+    </message>
+    <message>
+        <source>Anmerkungen:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>- Der Drehimpuls beim Absprung wurde konstant eingestellt.</source>
+        <translation>- The angular momentum at take-off is set constant.</translation>
+    </message>
+    <message>
+        <source>- Die Berechnung des Körperschwerpunktes wurde nach dem Modell von Willimczik (1983, S.23-37) vorgenommen.</source>
+        <translation>- The body&apos;s centre of mass is computed after the model of Willimczik (1983, pp. 23-37).</translation>
+    </message>
+    <message>
+        <source>- Der Einfluss des Luftwiderstands wird bei der Berechnung der Flugbahn vernachlässigt.</source>
+        <translation>- Air resistance is neglected in computing the flight path.</translation>
+    </message>
+    <message>
+        <source>Ein Lehrprogramm zur Sportbiomechanik</source>
+        <translation>A teaching program for sports biomechanics</translation>
+    </message>
+    <message>
+        <source>Programm Ende</source>
+        <translation>Exit program</translation>
+    </message>
+    <message>
+        <source>Simulation starten</source>
+        <translation>Start simulation</translation>
+    </message>
+    <message>
+        <source>Bereich: %1 bis %2</source>
+        <translation>Range: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Wiedergabegeschwindigkeit</source>
+        <translation>Playback speed</translation>
+    </message>
+    <message>
+        <source>Echtzeit</source>
+        <translation>Real time</translation>
+    </message>
+    <message>
+        <source>Zeitlupe</source>
+        <translation>Slow motion</translation>
+    </message>
+    <message>
+        <source>Extrem-Zeitlupe</source>
+        <translation>Extra slow motion</translation>
+    </message>
+    <message>
+        <source>Absprunghöhe in m</source>
+        <translation>Take-off height in m</translation>
+    </message>
+    <message>
+        <source>Beendet das Programm.</source>
+        <translation>Ends the program.</translation>
+    </message>
+    <message>
+        <source>%1 ms Pause vor jedem Bild</source>
+        <translation>%1 ms pause before each frame</translation>
+    </message>
+    <message>
+        <source>Flugbild</source>
+        <translation>Flight picture</translation>
+    </message>
+    <message>
+        <source>Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.</source>
+        <translation>The stick figure in flight. Its context menu switches the lesson tools.</translation>
+    </message>
+    <message>
+        <source>Körperposition</source>
+        <translation>Body posture</translation>
+    </message>
+    <message>
+        <source>Pfeiltasten</source>
+        <translation>Arrow keys</translation>
+    </message>
+    <message>
+        <source>Linke Pfeiltaste: Strecken. Rechte Pfeiltaste: Hocken.</source>
+        <translation>Left arrow key: stretch. Right arrow key: tuck.</translation>
+    </message>
+    <message>
+        <source>Zeichen</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht gespeichert werden:
+%2</source>
+        <translation>“%1” could not be saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Flug als CSV speichern</source>
+        <translation>Save flight as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+</context>
+</TS>
