@@ -102,24 +102,47 @@ QTransform CanvasWidget::canvasTransform() const {
 
 QPixmap CanvasWidget::wholeViewBackground() const {
     // The picture keeps its place in canvas units, at one scale for both directions with its
-    // ground line on y 150; beyond its edges the outermost rows and columns carry the wall and
-    // the floor on, plain.
+    // ground line on y 150. Beyond its edges the wall and the floor go on plainly: each strip
+    // carries the mean colour of the picture's outermost band, row by row or column by column.
     const QRect area = contentsRect();
     const double ratio = devicePixelRatioF();
     const QTransform t = wholeViewTransform();
     const double imagePxToLogical = t.m11() * kCanvasHeight / kImageRowsPerGround;
-    const QPixmap hall = PictureAtScale(hall_, imagePxToLogical, ratio);
+    const QImage hall = PictureAtScale(hall_, imagePxToLogical, ratio)
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
     const QSizeF hallSize = QSizeF(hall.size()) / ratio;
     const QPointF origin = t.map(QPointF(0, 0)) - QPointF(area.topLeft());
+
+    // Edge bands of the picture averaged across their depth: a column for the sides, a row for
+    // top and bottom.
+    const int depth = std::max(
+        1, std::min({hall.width(), hall.height(), int(std::lround(6 * imagePxToLogical * ratio))}));
+    auto bandMean = [&hall, depth](bool vertical, bool farEdge) {
+        const int length = vertical ? hall.height() : hall.width();
+        QImage band(vertical ? 1 : length, vertical ? length : 1, QImage::Format_RGB32);
+        for (int i = 0; i < length; ++i) {
+            int r = 0, g = 0, b = 0;
+            for (int d = 0; d < depth; ++d) {
+                const int across = farEdge ? (vertical ? hall.width() : hall.height()) - 1 - d : d;
+                const QRgb p = vertical ? hall.pixel(across, i) : hall.pixel(i, across);
+                r += qRed(p);
+                g += qGreen(p);
+                b += qBlue(p);
+            }
+            band.setPixel(vertical ? 0 : i, vertical ? i : 0,
+                          qRgb(r / depth, g / depth, b / depth));
+        }
+        return band;
+    };
+    const QImage left = bandMean(true, false), right = bandMean(true, true);
+    const QImage top = bandMean(false, false), bottom = bandMean(false, true);
 
     QPixmap out(area.size() * ratio);
     out.setDevicePixelRatio(ratio);
     QPainter p(&out);
     const QRectF whole(QPointF(0, 0), QSizeF(area.size()));
     const QRectF picture(origin, hallSize);
-    const double srcW = hall.width();
-    const double srcH = hall.height();
-    // Left, middle and right columns; top, middle and bottom rows: nine pieces.
     const double xs[] = {whole.left(), picture.left(), picture.right(), whole.right()};
     const double ys[] = {whole.top(), picture.top(), picture.bottom(), whole.bottom()};
     for (int i = 0; i < 3; ++i) {
@@ -128,13 +151,17 @@ QPixmap CanvasWidget::wholeViewBackground() const {
             if (target.width() <= 0 || target.height() <= 0) {
                 continue;
             }
-            // The middle piece is the picture itself; an edge piece stretches one pixel row or
-            // column of it.
-            const double left = i == 2 ? srcW - 1 : 0;
-            const double width = i == 1 ? srcW : 1;
-            const double top = j == 2 ? srcH - 1 : 0;
-            const double height = j == 1 ? srcH : 1;
-            p.drawPixmap(target, hall, QRectF(left, top, width, height));
+            if (i == 1 && j == 1) {
+                p.drawImage(target, hall);
+            } else if (i == 1) {
+                p.drawImage(target, j == 0 ? top : bottom);
+            } else if (j == 1) {
+                p.drawImage(target, i == 0 ? left : right);
+            } else {
+                // A corner: the colour where the two strips meet.
+                const QImage& side = i == 0 ? left : right;
+                p.fillRect(target, side.pixelColor(0, j == 0 ? 0 : side.height() - 1));
+            }
         }
     }
     return out;
