@@ -2,10 +2,10 @@
 // The window's language: German as written, English on an English system or when asked for,
 // every English text inside its designed rectangle, Qt's own texts alongside; the command line;
 // the names a screen reader announces.
+#include "text_layout.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window/command_line.h"
-#include "window/scaled_layout.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -162,7 +162,8 @@ private slots:
         PurzoWindow window;
         QVERIFY(ShowWhole(window));
         for (const ShownText& t : ShownTexts(window)) {
-            const TextLayoutSize laid = LayOutText(t.font, t.text, t.area.width(), t.wraps);
+            const purzo::test::Laid laid =
+                purzo::test::Lay(t.font, t.text, t.area.width(), t.wraps);
             QVERIFY2(laid.widest <= t.area.width() && laid.height <= t.area.height(),
                      qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
                                     .arg(t.name, t.text)

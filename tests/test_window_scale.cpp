@@ -3,6 +3,7 @@
 // many lines as at full size, the figure's line as heavy as the picture, and at scale 1 the
 // window exactly as before scaling existed.
 #include "design_rects.h"
+#include "text_layout.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window_fixture.h"
@@ -22,45 +23,23 @@ using purzo::test::kDesignRects;
 
 namespace {
 
-// Lines a text wraps to at a width, as QPainter::drawText lays it out, and whether it fits.
-struct Laid {
-    int lines = 0;
-    double height = 0;
-    double widest = 0;
-};
-Laid Lay(const QFont& font, const QString& text, double width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    const double leading = QFontMetricsF(font).leading();
-    Laid laid;
-    laid.height = -leading;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        laid.height += leading + line.height();
-        laid.widest = std::max(laid.widest, line.naturalTextWidth());
-        ++laid.lines;
-    }
-    layout.endLayout();
-    return laid;
-}
-
 // The texts that wrap: every label and the two buttons' captions.
-QList<QPair<QString, Laid>> WrappedTexts(const PurzoWindow& window, QList<QRect>* areas) {
-    QList<QPair<QString, Laid>> result;
+QList<QPair<QString, purzo::test::Laid>> WrappedTexts(const PurzoWindow& window,
+                                                      QList<QRect>* areas) {
+    QList<QPair<QString, purzo::test::Laid>> result;
     for (QLabel* label : window.findChildren<QLabel*>()) {
         if (label->text().isEmpty()) {
             continue; // the pictures
         }
         const QRect area = label->contentsRect();
-        result.append({label->objectName(), Lay(label->font(), label->text(), area.width())});
+        result.append(
+            {label->objectName(), purzo::test::Lay(label->font(), label->text(), area.width())});
         areas->append(area);
     }
     for (CaptionButton* button : window.findChildren<CaptionButton*>()) {
         const QRect area = button->captionRect();
-        result.append({button->objectName(), Lay(button->font(), button->text(), area.width())});
+        result.append(
+            {button->objectName(), purzo::test::Lay(button->font(), button->text(), area.width())});
         areas->append(area);
     }
     return result;
@@ -143,7 +122,7 @@ private slots:
             QList<QRect> areas;
             const auto scaled = WrappedTexts(window, &areas);
             for (int i = 0; i < scaled.size(); ++i) {
-                const Laid& laid = scaled[i].second;
+                const purzo::test::Laid& laid = scaled[i].second;
                 const QString what =
                     QStringLiteral("%1 at scale %2").arg(scaled[i].first).arg(s, 0, 'f', 2);
                 QVERIFY2(laid.lines == design[i].second.lines,
