@@ -150,26 +150,32 @@ private slots:
         QVERIFY2(grab == reference, "the window at scale 1 differs from the reference grab");
     }
 
+    void figureIsDrawnWithAPenThreeTimesTheScale_data() {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1.39") << QSize(1525, 1080) << 1.39;
+        QTest::newRow("2.5") << QSize(2743, 1943) << 2.5;
+    }
     void figureIsDrawnWithAPenThreeTimesTheScale() {
+        QFETCH(QSize, client);
+        QFETCH(double, scale);
         PurzoWindow window;
-        window.setPauseOverrideForTesting(10'000); // the first frame stays on the canvas
-        window.resize(1525, 1080);                 // scale 1.39
+        window.setPauseOverrideForTesting(1);
+        window.resize(client);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const double s = window.scale();
-        QVERIFY(std::fabs(s - 1.39) < 0.01);
+        QVERIFY(std::fabs(s - scale) < 0.01);
         auto* canvas = Control<CanvasWidget>(window, "Picture1");
         QCOMPARE(canvas->penWidthDevicePx(), 3 * s);
-        QSignalSpy frames(&window, &PurzoWindow::frameShown);
-        // The clock reads 0 at the start and 10.001 s from then on: frame 1 is due at once,
-        // frame 2 ten seconds later.
-        window.setTimeSourceForTesting([calls = 0]() mutable {
-            return calls++ == 0 ? std::int64_t(0) : std::int64_t(10'001'000'000);
-        });
+        // 4 m/s at 30° lands after two frames with the hand and the head well inside.
+        Control<QLineEdit>(window, "Text1")->setText(QStringLiteral("4"));
+        Control<QLineEdit>(window, "Text2")->setText(QStringLiteral("30"));
+        QSignalSpy finished(&window, &PurzoWindow::flightFinished);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
-        QTRY_COMPARE(frames.count(), 1);
-        // The first frame of 6 m/s at 60°: hand and head well inside the picture.
+        QTRY_COMPARE(finished.count(), 1);
         const FrameResult& last = *window.currentFrame();
+        QCOMPARE(last.frame, 2);
         const QImage image = canvas->grab().toImage();
         // Ink where the model put the hand's forearm and the head's circle.
         const Point hand = last.figure.hand();
