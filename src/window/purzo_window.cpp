@@ -501,7 +501,13 @@ void PurzoWindow::runReplayFrame() {
 }
 
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
-    lessonMenu_->menu()->popup(picture1_->mapToGlobal(canvasPos));
+    // The menu grows with the window, so that it reads on a projector too.
+    QMenu* menu = lessonMenu_->menu();
+    menu->setStyle(style_);
+    QFont font = DefaultFont();
+    font.setPointSizeF(font.pointSizeF() * layout_.scale());
+    menu->setFont(font);
+    menu->popup(picture1_->mapToGlobal(canvasPos));
 }
 
 bool PurzoWindow::eventFilter(QObject* watched, QEvent* event) {
