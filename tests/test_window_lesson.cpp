@@ -130,7 +130,7 @@ private slots:
 
     void aFlightCutOffByStartIsDropped() {
         PurzoWindow window;
-        window.setPauseOverrideForTesting(20);
+        window.setPauseOverrideForTesting(100); // the 8 m/s flight is still in the air when cut
         QVERIFY(ShowWhole(window));
         SetTexts(window, "5", "50");
         Fly(window);
@@ -350,7 +350,7 @@ private slots:
 
     void startEndsAReplayAndStartsAFlight() {
         PurzoWindow window;
-        window.setPauseOverrideForTesting(20);
+        window.setPauseOverrideForTesting(100); // the replay is still running at Start
         QVERIFY(ShowWhole(window));
         SetTexts(window, "5", "50");
         Fly(window);
