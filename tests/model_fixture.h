@@ -2,22 +2,17 @@
 // A whole flight through the model alone, for comparing against what the window showed.
 #pragma once
 
-#include "flight/frame_step.h"
+#include "flight/whole_flight.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace purzo::test {
 
 // Frame n reads postures[n - 1]; the last entry holds for the rest of the flight.
 inline std::vector<FrameResult> ModelFlight(double speed, double angle,
-                                            const std::vector<int>& postures = {1}) {
-    Flight flight = StartFlight(ComputeFlightParameters(speed, angle));
-    std::vector<FrameResult> frames;
-    for (std::size_t i = 0; !flight.ended; ++i) {
-        frames.push_back(RunFrame(flight, postures[std::min(i, postures.size() - 1)]));
-    }
-    return frames;
+                                            const std::vector<int>& postures = {1},
+                                            Model model = Model::Classic) {
+    return RunWholeFlight(ComputeFlightParameters(speed, angle), postures, model);
 }
 
 } // namespace purzo::test

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // purzo-trace from outside: its CSV, its exit codes and its messages.
+#include "body/lowest_point.h"
 #include "model_fixture.h"
 
 #include <QProcess>
@@ -56,27 +57,52 @@ private slots:
         }
     }
 
-    void numbersReadBackAsTheModelsDoubles() {
-        const Run run = Trace({"--postures", "1,7"});
+    void everyColumnIsTheModelsField_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("classic") << QStringLiteral("classic") << 26;
+        QTest::newRow("exact") << QStringLiteral("exact") << 31;
+    }
+    void everyColumnIsTheModelsField() {
+        QFETCH(QString, model);
+        QFETCH(int, columns);
+        const purzo::Model m = *purzo::ParseModel(model.toStdString());
+        const Run run = Trace({"--postures", "1,7,7,3", "--model", model});
+        QCOMPARE(run.exitCode, 0);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-        const std::vector<purzo::FrameResult> model = purzo::test::ModelFlight(6, 60, {1, 7});
-        QCOMPARE(lines.size(), int(model.size()) + 1);
-        for (std::size_t i = 0; i < model.size(); ++i) {
+        const std::vector<purzo::FrameResult> frames =
+            purzo::test::ModelFlight(6, 60, {1, 7, 7, 3}, m);
+        QCOMPARE(lines.size(), int(frames.size()) + 1);
+        QCOMPARE(lines[0].count(',') + 1, columns);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
             const QStringList row = lines[int(i) + 1].split(',');
-            const purzo::FrameResult& r = model[i];
+            QCOMPARE(row.size(), columns);
+            const purzo::FrameResult& r = frames[i];
+            const purzo::Figure& f = r.figure;
             // Shortest round-trip form with a period: each field reads back to the very double.
-            const std::pair<int, double> fields[] = {
-                {1, r.flightX},          {3, r.pathY},
-                {6, r.bodyComX},         {7, r.bodyComHeight},
-                {8, r.figure.hip().x},   {13, r.figure.elbow().y},
-                {15, r.figure.hand().y}, {19, r.figure.foot().y},
-                {23, r.figure.head.y},   {24, r.lowestPointY}};
-            for (const auto& [column, expected] : fields) {
-                bool ok = false;
-                QCOMPARE(row[column].toDouble(&ok), expected);
-                QVERIFY(ok);
+            std::vector<double> expected{double(r.frame), r.flightX,         r.pathX,
+                                         r.pathY,         double(r.posture), r.rotationDeg,
+                                         r.bodyComX,      r.bodyComHeight};
+            for (const purzo::Point p : {f.hip(), f.shoulder(), f.elbow(), f.hand(), f.knee(),
+                                         f.foot(), f.neckEnd(), f.head}) {
+                expected.push_back(p.x);
+                expected.push_back(p.y);
             }
-            QCOMPARE(row[5].toInt(), r.rotationDeg);
+            expected.push_back(r.lowestPointY);
+            expected.push_back(r.landed ? 1 : 0);
+            if (m == purzo::Model::Exact) {
+                expected.insert(expected.end(), {r.timeS, r.omegaDegPerS, r.inertiaKgM2,
+                                                 r.angularMomentumKgM2PerS});
+                QCOMPARE(row.last(), QLatin1String(purzo::BodyPartName(r.lowestPart)));
+            }
+            for (std::size_t c = 0; c < expected.size(); ++c) {
+                bool ok = false;
+                QVERIFY2(row[int(c)].toDouble(&ok) == expected[c] && ok,
+                         qPrintable(QStringLiteral("row %1, column %2 (%3): %4")
+                                        .arg(i + 1)
+                                        .arg(c)
+                                        .arg(lines[0].split(',')[int(c)], row[int(c)])));
+            }
         }
     }
 
@@ -121,6 +147,8 @@ private slots:
         QTest::newRow("not a list") << QStringList{"--postures", "eins"};
         QTest::newRow("missing value") << QStringList{"--angle"};
         QTest::newRow("stray argument") << QStringList{"6"};
+        QTest::newRow("unknown model") << QStringList{"--model", "exakt"};
+        QTest::newRow("model without name") << QStringList{"--model"};
     }
     void badArgumentsExitWith2() {
         QFETCH(QStringList, arguments);

@@ -57,6 +57,23 @@ int InkAlong(const QImage& image, const CanvasWidget& canvas, const CanvasLine& 
 class WindowFlightTest : public QObject {
     Q_OBJECT
 private slots:
+    void drawnFigureIsThePointsInSinglePrecision() {
+        Flight flight = StartFlight(ComputeFlightParameters(6, 60));
+        const FrameResult r = RunFrame(flight, 1);
+        const Figure& f = r.figure;
+        const DrawnFigure drawn = ToDrawn(f, 4.5);
+        QCOMPARE(drawn[SegmentId::Trunk].x1, float(f.hip().x));
+        QCOMPARE(drawn[SegmentId::Trunk].y2, float(f.shoulder().y));
+        QCOMPARE(drawn[SegmentId::UpperArm].x1, float(f.shoulder().x));
+        QCOMPARE(drawn[SegmentId::Forearm].x2, float(f.hand().x));
+        QCOMPARE(drawn[SegmentId::Thigh].y2, float(f.knee().y));
+        QCOMPARE(drawn[SegmentId::Shank].y2, float(f.foot().y));
+        QCOMPARE(drawn[SegmentId::Neck].y2, float(f.neckEnd().y));
+        QCOMPARE(drawn.head.x, float(f.head.x));
+        QCOMPARE(drawn.head.y, float(f.head.y));
+        QCOMPARE(drawn.head.radius, 4.5f);
+    }
+
     void initTestCase() {
         purzo::test::FailOnWarnings();
         purzo::test::UseProgramLook();
@@ -155,7 +172,8 @@ private slots:
         int inkedSamples = 0;
         for (std::size_t segment = 0; segment < kSegmentCount; ++segment) {
             int samples = 0;
-            const int hits = InkAlong(image, *canvas, last.drawn.lines[segment], samples);
+            const int hits =
+                InkAlong(image, *canvas, ToDrawn(last.figure, 4.5).lines[segment], samples);
             QVERIFY2(hits * 10 >= samples * 8,
                      qPrintable(QStringLiteral("segment %1: %2 of %3 samples inked")
                                     .arg(segment)
@@ -165,7 +183,8 @@ private slots:
         }
         QVERIFY(inkedSamples >= 20);
         int armSamples = 0;
-        QVERIFY(InkAlong(image, *canvas, last.drawn[SegmentId::UpperArm], armSamples) >= 3);
+        QVERIFY(InkAlong(image, *canvas, ToDrawn(last.figure, 4.5)[SegmentId::UpperArm],
+                         armSamples) >= 3);
         // Far from the figure the sports hall shows through.
         QVERIFY(!IsInk(image.pixel(canvas->toWidget({180, 20}).toPoint())));
 
@@ -201,17 +220,17 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTRY_COMPARE(frames.count(), 1);
         QCOMPARE(window.currentFrame()->posture, 2);
-        QCOMPARE(window.currentFrame()->rotationDeg, 13);
+        QCOMPARE(window.currentFrame()->rotationDeg, double(13));
         // Pressed during the pause after frame 1: frame 2 shows it.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTRY_COMPARE(frames.count(), 2);
         QCOMPARE(window.currentFrame()->posture, 4);
-        QCOMPARE(window.currentFrame()->rotationDeg, 13 + 21);
+        QCOMPARE(window.currentFrame()->rotationDeg, double(13 + 21));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QTRY_COMPARE(frames.count(), 3);
         QCOMPARE(window.currentFrame()->posture, 3);
-        QCOMPARE(window.currentFrame()->rotationDeg, 13 + 21 + 17);
+        QCOMPARE(window.currentFrame()->rotationDeg, double(13 + 21 + 17));
         window.close();
     }
 

@@ -332,7 +332,7 @@ private slots:
         QVERIFY(ShowWhole(window));
         SetTexts(window, "7,5", "70");
         Fly(window, 4);
-        const std::string recorded = FlightCsv(window.lastFlight()->frames);
+        const std::string recorded = FlightCsv(window.lastFlight()->frames, Model::Classic);
         std::vector<FrameResult> replayed;
         connect(&window, &PurzoWindow::frameShown, this, [&] {
             replayed.push_back(*window.currentFrame());
@@ -343,8 +343,8 @@ private slots:
         window.lessonMenu()->replayAction()->trigger();
         QVERIFY(window.replayRunning());
         QTRY_COMPARE(finished.count(), 1);
-        QCOMPARE(FlightCsv(replayed), recorded);
-        QCOMPARE(FlightCsv(window.lastFlight()->frames), recorded);
+        QCOMPARE(FlightCsv(replayed, Model::Classic), recorded);
+        QCOMPARE(FlightCsv(window.lastFlight()->frames, Model::Classic), recorded);
         QVERIFY(!window.previousFlight().has_value());
     }
 

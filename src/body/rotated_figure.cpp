@@ -45,31 +45,4 @@ RotatedFigure PlaceRotatedFigure(const SegmentLengths& lengths, double canvasHei
     return r;
 }
 
-double LowestPointY(const Figure& figure) {
-    double lowestPointY = 0;
-    auto consider = [&lowestPointY](double y) {
-        if (y > lowestPointY) {
-            lowestPointY = y;
-        }
-    };
-    for (const Segment& s : figure.segments) {
-        consider(s.from.y);
-        consider(s.to.y);
-    }
-    consider(figure.head.y);
-    return lowestPointY;
-}
-
-DrawnFigure ToDrawn(const Figure& figure, double headRadius) {
-    DrawnFigure drawn;
-    for (std::size_t i = 0; i < kSegmentCount; ++i) {
-        const Segment& s = figure.segments[i];
-        drawn.lines[i] = {static_cast<float>(s.from.x), static_cast<float>(s.from.y),
-                          static_cast<float>(s.to.x), static_cast<float>(s.to.y)};
-    }
-    drawn.head = {static_cast<float>(figure.head.x), static_cast<float>(figure.head.y),
-                  static_cast<float>(headRadius)};
-    return drawn;
-}
-
 } // namespace purzo

@@ -7,8 +7,6 @@
 #include "body/posture_table.h"
 #include "body/segment_lengths.h"
 
-#include <array>
-
 namespace purzo {
 
 // Distances from the reference figure's centre of mass to its hip and to its shoulder.
@@ -30,23 +28,5 @@ struct RotatedFigure {
 RotatedFigure PlaceRotatedFigure(const SegmentLengths& lengths, double canvasHeight,
                                  const LimbDirections& limbs, const CentreOfMass& reference,
                                  double rotationRad, Point path);
-
-// Largest canvas y of the figure's 13 points, the head by its circle's centre.
-double LowestPointY(const Figure& figure);
-
-// What the canvas draws, in canvas units and single precision as the drawing calls take them.
-struct CanvasLine {
-    float x1, y1, x2, y2;
-};
-struct CanvasCircle {
-    float x, y, radius;
-};
-struct DrawnFigure {
-    std::array<CanvasLine, kSegmentCount> lines{}; // in SegmentId order
-    CanvasCircle head{};
-
-    const CanvasLine& operator[](SegmentId id) const { return lines[std::size_t(id)]; }
-};
-DrawnFigure ToDrawn(const Figure& figure, double headRadius);
 
 } // namespace purzo

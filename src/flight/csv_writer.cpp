@@ -19,12 +19,18 @@ void Put(std::string& row, int value) {
 
 } // namespace
 
-const char* const kCsvHeader =
-    "frame,flightX,pathX,pathY,posture,rotationDeg,bodyComX,bodyComHeight,hipX,hipY,shoulderX,"
-    "shoulderY,elbowX,elbowY,handX,handY,kneeX,kneeY,footX,footY,neckX,neckY,headX,headY,"
-    "lowestPointY,landed";
+std::string CsvHeader(Model model) {
+    std::string header =
+        "frame,flightX,pathX,pathY,posture,rotationDeg,bodyComX,bodyComHeight,hipX,hipY,"
+        "shoulderX,shoulderY,elbowX,elbowY,handX,handY,kneeX,kneeY,footX,footY,neckX,neckY,"
+        "headX,headY,lowestPointY,landed";
+    if (model == Model::Exact) {
+        header += ",timeS,omegaDegPerS,inertiaKgM2,angularMomentumKgM2PerS,lowestPart";
+    }
+    return header;
+}
 
-std::string CsvRow(const FrameResult& r) {
+std::string CsvRow(const FrameResult& r, Model model) {
     std::string row;
     auto field = [&row](auto value) {
         row += ',';
@@ -46,14 +52,22 @@ std::string CsvRow(const FrameResult& r) {
     }
     field(r.lowestPointY);
     field(r.landed ? 1 : 0);
+    if (model == Model::Exact) {
+        field(r.timeS);
+        field(r.omegaDegPerS);
+        field(r.inertiaKgM2);
+        field(r.angularMomentumKgM2PerS);
+        row += ',';
+        row += BodyPartName(r.lowestPart);
+    }
     return row;
 }
 
-std::string FlightCsv(std::span<const FrameResult> frames) {
-    std::string out = kCsvHeader;
+std::string FlightCsv(std::span<const FrameResult> frames, Model model) {
+    std::string out = CsvHeader(model);
     out += '\n';
     for (const FrameResult& frame : frames) {
-        out += CsvRow(frame);
+        out += CsvRow(frame, model);
         out += '\n';
     }
     return out;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "flight/frame_step.h"
+#include "flight/model.h"
 
 #include <span>
 #include <string>
@@ -11,13 +12,14 @@
 namespace purzo {
 
 // frame,flightX,pathX,pathY,posture,rotationDeg,bodyComX,bodyComHeight, the joints of the
-// rotated figure from hipX,hipY to headX,headY, lowestPointY,landed.
-extern const char* const kCsvHeader;
+// drawn figure from hipX,hipY to headX,headY, lowestPointY,landed; the exact model adds
+// timeS,omegaDegPerS,inertiaKgM2,angularMomentumKgM2PerS,lowestPart.
+std::string CsvHeader(Model model);
 
 // One row, without the line end.
-std::string CsvRow(const FrameResult& frame);
+std::string CsvRow(const FrameResult& frame, Model model);
 
 // The header and every frame, each line ended by '\n'.
-std::string FlightCsv(std::span<const FrameResult> frames);
+std::string FlightCsv(std::span<const FrameResult> frames, Model model);
 
 } // namespace purzo

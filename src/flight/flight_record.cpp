@@ -3,7 +3,6 @@
 #include "flight/flight_record.h"
 
 #include "body/canvas_units.h"
-#include "flight/flight_constants.h"
 
 namespace purzo {
 
@@ -14,10 +13,6 @@ std::vector<int> FlightRecord::postures() const {
         result.push_back(f.posture);
     }
     return result;
-}
-
-double FrameTimeS(const FrameResult& frame) {
-    return (frame.frame - 1) / kFramesPerSecond;
 }
 
 double CentreHeightM(const FrameResult& frame) {

@@ -6,6 +6,7 @@
 
 #include "flight/flight_parameters.h"
 #include "flight/frame_step.h"
+#include "flight/model.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ struct FlightRecord {
     std::string speedText; // the take-off texts the flight ran with, as they stood in the boxes
     std::string angleText;
     FlightParameters params;
+    Model model = Model::Classic;
     std::vector<FrameResult> frames;
 
     bool landed() const { return !frames.empty() && frames.back().lastFrame; }
@@ -23,8 +25,6 @@ struct FlightRecord {
     std::vector<int> postures() const;
 };
 
-// Seconds of flight when frame n is shown: (n - 1) / 17, the first frame at the take-off.
-double FrameTimeS(const FrameResult& frame);
 // Height of the centre of mass (the flight point) above the ground, m.
 double CentreHeightM(const FrameResult& frame);
 // The rotation so far in whole turns.

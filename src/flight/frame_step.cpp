@@ -7,7 +7,9 @@
 #include "body/centre_of_mass.h"
 #include "body/posture_table.h"
 #include "body/reference_figure.h"
+#include "body/rotated_figure.h"
 #include "body/segment_lengths.h"
+#include "flight/exact_step.h"
 #include "flight/flight_constants.h"
 
 #include <algorithm>
@@ -15,9 +17,14 @@
 
 namespace purzo {
 
-Flight StartFlight(const FlightParameters& params) {
+Flight StartFlight(const FlightParameters& params, Model model) {
     Flight flight;
     flight.params = params;
+    flight.model = model;
+    if (model == Model::Exact) {
+        flight.exact.takeoffHeightM = ExactTakeoffHeightM();
+        flight.exact.angularMomentum = TakeoffAngularMomentumKgM2PerS();
+    }
     // A step that is not positive would never reach the loop bound.
     flight.ended = !(params.stepX > 0) || !std::isfinite(params.stepX);
     return flight;
@@ -42,12 +49,15 @@ FrameResult RunFrame(Flight& flight, int posture) {
     if (flight.ended) {
         return flight.last;
     }
+    if (flight.model == Model::Exact) {
+        return RunExactFrame(flight, posture);
+    }
     const SegmentLengths& lengths = StandardSegmentLengths();
     FrameResult r;
     r.frame = ++flight.framesRun;
+    r.timeS = (r.frame - 1) / kFramesPerSecond;
     r.flightX = flight.flightX;
     const FlightPoint point = ComputeFlightPoint(flight.params, flight.flightX);
-    r.flightY = point.flightY;
     r.pathX = point.path.x;
     r.pathY = point.path.y;
 
@@ -61,13 +71,12 @@ FrameResult RunFrame(Flight& flight, int posture) {
     r.bodyComX = com.bodyComX;
     r.bodyComHeight = com.bodyComHeight;
 
-    r.rotationRad = DegreesToRadians(flight.rotationDeg);
+    const double rotationRad = DegreesToRadians(flight.rotationDeg);
     const RotatedFigure rotated =
-        PlaceRotatedFigure(lengths, kCanvasHeight, limbs, com, r.rotationRad, point.path);
+        PlaceRotatedFigure(lengths, kCanvasHeight, limbs, com, rotationRad, point.path);
     r.figure = rotated.figure;
-    r.hipX = rotated.hipX;
-    r.hipHeight = rotated.hipHeight;
-    r.drawn = ToDrawn(r.figure, lengths.headRadius);
+    r.unshiftedHipX = rotated.hipX;
+    r.unshiftedHipHeight = rotated.hipHeight;
     r.lowestPointY = LowestPointY(r.figure);
 
     if (LandingEndsFlight(r.lowestPointY, flight.flightX)) {

@@ -1,45 +1,61 @@
 // SPDX-License-Identifier: MIT
-// One flight, advanced frame by frame: flight point, posture, centre of mass, rotated figure,
-// landing test.
+// One flight, advanced frame by frame in either model. The classic frame: flight point, posture,
+// centre of mass, rotated figure, landing test.
 #pragma once
 
 #include "body/figure.h"
+#include "body/lowest_point.h"
 #include "body/point.h"
-#include "body/rotated_figure.h"
+#include "body/posture_table.h"
 #include "flight/flight_parameters.h"
+#include "flight/model.h"
 
 namespace purzo {
 
 struct FrameResult {
     int frame = 0;      // counts from 1
-    double flightX = 0; // m from take-off, the loop value of this frame
-    double flightY = 0; // m above take-off height
+    double timeS = 0;   // s after take-off; the exact touchdown at its own time
+    double flightX = 0; // m from take-off: the classic's loop value, the exact model's x(t)
     double pathX = 0;   // canvas point of the centre of mass
     double pathY = 0;
-    int posture = 1;
-    int rotationDeg = 0; // accumulated, never wrapped
-    double rotationRad = 0;
-    double bodyComX = 0; // the reference figure's centre of mass
+    int posture = 1;        // read for this frame
+    double rotationDeg = 0; // accumulated, never wrapped; whole degrees in the classic model
+    double bodyComX = 0;    // the reference figure's centre of mass, of the shape shown
     double bodyComHeight = 0;
-    Figure figure;        // the rotated figure
-    double hipX = 0;      // its hip before the trunk's offset: canvas x
-    double hipHeight = 0; // and height above the ground line
-    DrawnFigure drawn;    // what the canvas draws
+    Figure figure; // as drawn
+    // Classic: the hip as placed about the flight point, before the trunk is shifted.
+    double unshiftedHipX = 0;
+    double unshiftedHipHeight = 0; // height above the ground line
     double lowestPointY = 0;
-    bool landed = false;    // this frame's landing test ended the flight
+    // Exact model only.
+    BodyPart lowestPart = BodyPart::Foot;
+    double omegaDegPerS = 0; // mean over the interval that ends at this frame
+    double inertiaKgM2 = 0;  // of the shape shown
+    double angularMomentumKgM2PerS = 0;
+    bool landed = false;    // this frame ended the flight on the ground
     bool lastFrame = false; // no frame follows (landed, or the loop bound passed)
+};
+
+// What the exact model carries from frame to frame.
+struct ExactState {
+    double takeoffHeightM = 0;
+    double angularMomentum = 0; // kg·m²/s
+    double thetaRad = 0;
+    LimbDirections limbs; // of the last frame shown
 };
 
 struct Flight {
     FlightParameters params;
-    double flightX = 0;
-    int rotationDeg = 0;
+    Model model = Model::Classic;
+    double flightX = 0;  // classic loop value, m
+    int rotationDeg = 0; // classic
+    ExactState exact;
     int framesRun = 0;
     bool ended = false;
     FrameResult last;
 };
 
-Flight StartFlight(const FlightParameters& params);
+Flight StartFlight(const FlightParameters& params, Model model = Model::Classic);
 
 // Runs the next frame with the posture read for it. On an ended flight it changes nothing and
 // returns the last frame again.

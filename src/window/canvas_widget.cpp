@@ -4,6 +4,7 @@
 #include "window/canvas_widget.h"
 
 #include "body/canvas_units.h"
+#include "body/segment_lengths.h"
 #include "flight/flight_record.h"
 
 #include <QPainter>
@@ -20,6 +21,10 @@ const QColor kPathColour(220, 50, 20);
 const QColor kSequenceColour(0, 0, 0, 60);
 const QColor kPreviousColour(20, 90, 220, 120);
 const QColor kPanelBackground(255, 255, 255, 225);
+
+DrawnFigure Drawn(const FrameResult& frame) {
+    return ToDrawn(frame.figure, StandardSegmentLengths().headRadius);
+}
 
 } // namespace
 
@@ -73,7 +78,7 @@ std::optional<DrawnFigure> CanvasWidget::figure() const {
     if (frames_.empty()) {
         return std::nullopt;
     }
-    return frames_.back().drawn;
+    return Drawn(frames_.back());
 }
 
 QTransform CanvasWidget::designTransform() const {
@@ -236,14 +241,14 @@ QStringList CanvasWidget::dataPanelLines() const {
         posture = tr("%1 gehockt").arg(f.posture);
     }
     QStringList lines{
-        tr("Zeit: %1 s").arg(number(FrameTimeS(f))),
+        tr("Zeit: %1 s").arg(number(f.timeS)),
         tr("Weite: %1 m").arg(number(f.flightX)),
         tr("Höhe: %1 m").arg(number(CentreHeightM(f))),
         tr("Drehung: %1° (%2 Umdrehungen)").arg(f.rotationDeg).arg(number(TurnsOf(f))),
         tr("Haltung: %1").arg(posture),
     };
     if (f.lastFrame) {
-        lines << tr("Flugzeit: %1 s").arg(number(FrameTimeS(f)))
+        lines << tr("Flugzeit: %1 s").arg(number(f.timeS))
               << tr("Weite: %1 m").arg(number(f.flightX)) << tr("Bilder: %1").arg(f.frame);
     }
     return lines;
@@ -295,18 +300,18 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     if (tools_.previous && !previous_.empty()) {
         drawPath(painter, previous_, transform, kPreviousColour, false);
-        drawFigure(painter, previous_.back().drawn, transform, kPreviousColour, 1.0);
+        drawFigure(painter, Drawn(previous_.back()), transform, kPreviousColour, 1.0);
     }
     if (tools_.sequence && frames_.size() > 1) {
         for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
-            drawFigure(painter, frames_[i].drawn, transform, kSequenceColour, 1.0);
+            drawFigure(painter, Drawn(frames_[i]), transform, kSequenceColour, 1.0);
         }
     }
     if (tools_.path && !frames_.empty()) {
         drawPath(painter, frames_, transform, kPathColour, true);
     }
     if (!frames_.empty()) {
-        drawFigure(painter, frames_.back().drawn, transform, Qt::black, 1.0);
+        drawFigure(painter, Drawn(frames_.back()), transform, Qt::black, 1.0);
     }
     if (tools_.data) {
         drawDataPanel(painter);

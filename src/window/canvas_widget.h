@@ -5,8 +5,8 @@
 // off the canvas shows the current frame's figure only.
 #pragma once
 
-#include "body/rotated_figure.h"
 #include "flight/frame_step.h"
+#include "window/drawn_figure.h"
 #include "window/pictures.h"
 
 #include <QFrame>

@@ -418,7 +418,7 @@ void PurzoWindow::startFlight() {
     frameDelayMs_ = FrameDelayMs(selectedPace());
     flight_ = StartFlight(params_);
     running_ =
-        FlightRecord{text1_->text().toStdString(), text2_->text().toStdString(), params_, {}};
+        FlightRecord{text1_->text().toStdString(), text2_->text().toStdString(), params_, Model::Classic, {}};
     picture1_->startFlight();
     // Compared with the flight before this one, which after its landing is the previous.
     picture1_->setPreviousFlight(lastFlight_ ? lastFlight_->frames : std::vector<FrameResult>{});
@@ -543,7 +543,7 @@ bool PurzoWindow::saveFlightCsv(const QString& path) {
     if (!lastFlight_) {
         return false;
     }
-    const std::string csv = FlightCsv(lastFlight_->frames);
+    const std::string csv = FlightCsv(lastFlight_->frames, lastFlight_->model);
     const auto failure = SaveAtomically(path, [&csv](QIODevice& file) {
         return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
     });

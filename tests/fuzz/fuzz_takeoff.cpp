@@ -30,8 +30,10 @@ bool Finite(const purzo::FrameResult& r) {
             }
         }
     }
-    for (const double v : {r.figure.head.x, r.figure.head.y, r.bodyComX, r.bodyComHeight, r.hipX,
-                           r.hipHeight, r.pathX, r.pathY, r.lowestPointY}) {
+    for (const double v :
+         {r.figure.head.x, r.figure.head.y, r.bodyComX, r.bodyComHeight, r.unshiftedHipX,
+          r.unshiftedHipHeight, r.pathX, r.pathY, r.lowestPointY, r.flightX, r.timeS, r.rotationDeg,
+          r.omegaDegPerS, r.inertiaKgM2, r.angularMomentumKgM2PerS}) {
         if (!std::isfinite(v)) {
             return false;
         }
@@ -70,15 +72,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const purzo::FlightParameters params =
         purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
-    purzo::Flight flight = purzo::StartFlight(params);
-    // Postures from the input's bytes, so that the fuzzer steers the figure too.
-    std::size_t next = 0;
-    while (!flight.ended) {
-        const int posture = size == 0 ? 1 : 1 + data[next++ % size] % 7;
-        const purzo::FrameResult frame = purzo::RunFrame(flight, posture);
-        Check(frame.frame <= kMostFrames, "a flight longer than 245 frames");
-        Check(Finite(frame), "a coordinate that is not finite");
+    for (const purzo::Model model : {purzo::Model::Classic, purzo::Model::Exact}) {
+        purzo::Flight flight = purzo::StartFlight(params, model);
+        // Postures from the input's bytes, so that the fuzzer steers the figure too.
+        std::size_t next = 0;
+        purzo::FrameResult frame;
+        while (!flight.ended) {
+            const int posture = size == 0 ? 1 : 1 + data[next++ % size] % 7;
+            frame = purzo::RunFrame(flight, posture);
+            Check(frame.frame <= kMostFrames, "a flight longer than 245 frames");
+            Check(Finite(frame), "a number that is not finite");
+        }
+        Check(flight.framesRun >= 1, "a flight without a frame");
+        if (model == purzo::Model::Exact) {
+            Check(frame.landed, "an exact flight that ended without a touchdown");
+            Check(std::abs(frame.lowestPointY - 150) < 1e-9, "a touchdown off the ground line");
+        }
     }
-    Check(flight.framesRun >= 1, "a flight without a frame");
     return 0;
 }

@@ -3,10 +3,10 @@
 // and for checking the model from outside the window.
 #include "body/posture_table.h"
 #include "flight/csv_writer.h"
-#include "flight/frame_step.h"
+#include "flight/model.h"
 #include "flight/takeoff_check.h"
+#include "flight/whole_flight.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -20,7 +20,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
-    "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST]\n"
+    "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
     "\n"
     "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
     "\n"
@@ -28,6 +28,11 @@ constexpr const char* kUsage =
     "  --angle TEXT     take-off angle as typed into the window, degrees (default \"60\")\n"
     "  --postures LIST  comma-separated postures 1 to 7 for frames 1, 2, 3, ...;\n"
     "                   the last one holds for the rest of the flight (default \"1\")\n"
+    "  --model NAME     classic (default): the program as designed, its turn a table of\n"
+    "                   increments; exact: a rigid body taking off from the floor, turning\n"
+    "                   with its angular momentum conserved and landing on the floor; adds\n"
+    "                   the columns timeS,omegaDegPerS,inertiaKgM2,\n"
+    "                   angularMomentumKgM2PerS,lowestPart\n"
     "  --version        print the version and exit\n"
     "  --help           show this text\n"
     "\n"
@@ -41,6 +46,7 @@ struct Options {
     std::string speed = "6";
     std::string angle = "60";
     std::vector<int> postures{1};
+    purzo::Model model = purzo::Model::Classic;
     bool help = false;
     bool version = false;
 };
@@ -83,7 +89,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             options.version = true;
             continue;
         }
-        if (arg != "--speed" && arg != "--angle" && arg != "--postures") {
+        if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model") {
             return "unknown option '" + std::string(argv[i]) + "'";
         }
         std::string_view value;
@@ -98,6 +104,12 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             options.speed = value;
         } else if (arg == "--angle") {
             options.angle = value;
+        } else if (arg == "--model") {
+            const auto model = purzo::ParseModel(value);
+            if (!model) {
+                return "--model takes classic or exact, not '" + std::string(value) + "'";
+            }
+            options.model = *model;
         } else {
             auto postures = ParsePostures(value);
             if (!postures) {
@@ -135,13 +147,8 @@ int main(int argc, char** argv) {
     const purzo::FlightParameters params =
         purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
 
-    std::vector<purzo::FrameResult> frames;
-    purzo::Flight flight = purzo::StartFlight(params);
-    while (!flight.ended) {
-        const std::size_t index = static_cast<std::size_t>(flight.framesRun);
-        const int posture = options.postures[std::min(index, options.postures.size() - 1)];
-        frames.push_back(purzo::RunFrame(flight, posture));
-    }
-    std::cout << purzo::FlightCsv(frames);
+    const std::vector<purzo::FrameResult> frames =
+        purzo::RunWholeFlight(params, options.postures, options.model);
+    std::cout << purzo::FlightCsv(frames, options.model);
     return 0;
 }

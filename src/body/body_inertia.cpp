@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// Part centres where the segment model puts them, their velocities from the limb rates.
+#include "body/body_inertia.h"
+
+#include "body/canvas_units.h"
+#include "body/centre_of_mass.h"
+#include "body/point.h"
+#include "body/reference_figure.h"
+#include "body/segment_lengths.h"
+
+#include <cmath>
+
+namespace purzo {
+namespace {
+
+struct Vec {
+    double x = 0;
+    double y = 0; // downwards, as on the canvas
+};
+Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+Vec operator*(double k, Vec a) {
+    return {k * a.x, k * a.y};
+}
+// Positive when b turns clockwise from a on the canvas (y downwards).
+double Cross(Vec a, Vec b) {
+    return a.x * b.y - a.y * b.x;
+}
+double Dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y;
+}
+
+// A segment of `length` in direction phi and its velocity when phi changes at `rate`.
+struct Limb {
+    Vec span;
+    Vec velocity;
+};
+Limb LimbOf(double length, double phi, double rate) {
+    const double s = std::sin(phi), c = std::cos(phi);
+    return {{length * s, -length * c}, {length * rate * c, length * rate * s}};
+}
+
+double MassKg(BodyPartId id) {
+    const double fraction =
+        id == BodyPartId::Head ? kHeadMassFraction : kSegmentFractions[std::size_t(id)].mass;
+    return fraction * kBodyMassKg;
+}
+
+} // namespace
+
+ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
+    const SegmentLengths& units = StandardSegmentLengths();
+    const double m = 1.0 / kUnitsPerMetre;
+    const double trunkM = units.trunkLength * m, headM = 2 * units.headRadius * m;
+    const double lengthM[kBodyPartCount] = {trunkM,
+                                            units.upperArmLength * m,
+                                            units.forearmLength * m,
+                                            units.thighLength * m,
+                                            units.shankLength * m,
+                                            headM};
+    const Limb upperArm = LimbOf(lengthM[1], limbs.upperArmAngle, rates.upperArmAngle);
+    const Limb forearm = LimbOf(lengthM[2], limbs.forearmAngle, rates.forearmAngle);
+    const Limb thigh = LimbOf(lengthM[3], limbs.thighAngle, rates.thighAngle);
+    const Limb shank = LimbOf(lengthM[4], limbs.shankAngle, rates.shankAngle);
+
+    // The reference figure of the shape, in metres from its hip; each segment's centre at its
+    // fraction p from the first point, as the segment model puts it.
+    const Figure figure = BuildReferenceFigure(units, kCanvasHeight, limbs);
+    const Point hip = figure.hip();
+    const auto metres = [&hip, m](Point q) { return Vec{(q.x - hip.x) * m, (q.y - hip.y) * m}; };
+    const auto p = [](BodyPartId id) { return kSegmentFractions[std::size_t(id)].p; };
+    std::array<Vec, kBodyPartCount> centre{};
+    for (std::size_t i = 0; i < kSegmentFractions.size(); ++i) {
+        const Vec from = metres(figure.segments[i].from), to = metres(figure.segments[i].to);
+        centre[i] = from + p(BodyPartId(i)) * (to - from);
+    }
+    centre[std::size_t(BodyPartId::Head)] = metres(figure.head);
+    const std::array<Vec, kBodyPartCount> velocity{
+        Vec{},
+        p(BodyPartId::UpperArm) * upperArm.velocity,
+        upperArm.velocity + p(BodyPartId::Forearm) * forearm.velocity,
+        p(BodyPartId::Thigh) * thigh.velocity,
+        thigh.velocity + p(BodyPartId::Shank) * shank.velocity,
+        Vec{},
+    };
+
+    Vec com, comVelocity;
+    std::array<double, kBodyPartCount> mass{};
+    for (std::size_t i = 0; i < kBodyPartCount; ++i) {
+        mass[i] = MassKg(BodyPartId(i));
+        com = com + (mass[i] / kBodyMassKg) * centre[i];
+        comVelocity = comVelocity + (mass[i] / kBodyMassKg) * velocity[i];
+    }
+    ShapeMotion motion;
+    std::array<double, kBodyPartCount> own{};
+    for (std::size_t i = 0; i < kBodyPartCount; ++i) {
+        const double k = kGyrationFractions[i] * lengthM[i];
+        own[i] = mass[i] * k * k;
+        const Vec r = centre[i] - com;
+        motion.inertiaKgM2 += mass[i] * Dot(r, r) + own[i];
+        motion.shapeMomentumKgM2PerS += mass[i] * Cross(r, velocity[i] - comVelocity);
+    }
+    // Each limb also spins about its own centre; trunk and head do not turn against the body.
+    motion.shapeMomentumKgM2PerS += own[1] * rates.upperArmAngle + own[2] * rates.forearmAngle +
+                                    own[3] * rates.thighAngle + own[4] * rates.shankAngle;
+    return motion;
+}
+
+double MomentOfInertiaKgM2(const LimbDirections& limbs) {
+    return ShapeMotionOf(limbs, {}).inertiaKgM2;
+}
+
+} // namespace purzo

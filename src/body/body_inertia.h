@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// The figure as a body of rigid parts with mass: its moment of inertia about its centre of mass,
+// and the angular momentum that a change of shape alone carries.
+#pragma once
+
+#include "body/posture_table.h"
+
+#include <array>
+#include <cstddef>
+
+namespace purzo {
+
+inline constexpr double kBodyMassKg = 70.0;
+
+// The six rigid parts: the five massive segments in SegmentId order, then the head.
+enum class BodyPartId { Trunk, UpperArm, Forearm, Thigh, Shank, Head };
+inline constexpr std::size_t kBodyPartCount = 6;
+
+// Sagittal radius of gyration about each part's own centre, as a fraction of its length (the
+// head's: twice the head radius). de Leva (1996), male, sagittal column.
+inline constexpr std::array<double, kBodyPartCount> kGyrationFractions{0.328, 0.285, 0.276,
+                                                                       0.329, 0.255, 0.303};
+
+// The rates at which the four limb directions change, rad/s, clockwise positive.
+using LimbRates = LimbDirections;
+
+struct ShapeMotion {
+    double inertiaKgM2 = 0;           // about the centre of mass, in this shape
+    double shapeMomentumKgM2PerS = 0; // of the shape change alone, clockwise positive
+};
+
+// The body in the shape of the limb directions (trunk upright), its limbs moving at `rates`:
+// I = Σ mᵢ·|cᵢ − C|² + Σ mᵢ·(kᵢ·ℓᵢ)², and H = Σ mᵢ·(cᵢ − C) × (ċᵢ − Ċ) + Σ Iᵢ·q̇ᵢ over the four
+// limbs, in metres, kilograms and seconds.
+ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates);
+
+// The moment of inertia of a held shape.
+double MomentOfInertiaKgM2(const LimbDirections& limbs);
+
+} // namespace purzo
