@@ -101,9 +101,14 @@ private slots:
                                      QString::fromUtf8("&Ganze Flugbahn zeigen"), "|",
                                      QString::fromUtf8("Letzten Flug &wiederholen"),
                                      QString::fromUtf8("Flug als &CSV speichern…"),
-                                     QString::fromUtf8("B&ild speichern…")}));
-        QCOMPARE(checkable,
-                 (QList<bool>{true, true, true, true, true, false, false, false, false}));
+                                     QString::fromUtf8("B&ild speichern…"), "|",
+                                     QString::fromUtf8("&Klassisches Modell"),
+                                     QString::fromUtf8("E&xaktes Modell (Drehimpulserhaltung)")}));
+        QCOMPARE(checkable, (QList<bool>{true, true, true, true, true, false, false, false, false,
+                                         false, true, true}));
+        // The classic model is chosen when the window opens.
+        QVERIFY(window.lessonMenu()->classicModelAction()->isChecked());
+        QCOMPARE(window.model(), Model::Classic);
         // Every tool is off when the window opens.
         const CanvasTools tools = Control<CanvasWidget>(window, "Picture1")->tools();
         QVERIFY(!tools.path && !tools.sequence && !tools.data && !tools.previous &&

@@ -39,6 +39,62 @@
         <source>Bilder: %1</source>
         <translation>Frames: %1</translation>
     </message>
+    <message>
+        <source>Hüfte</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Schulter</source>
+        <translation>shoulder</translation>
+    </message>
+    <message>
+        <source>Ellbogen</source>
+        <translation>elbow</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>hand</translation>
+    </message>
+    <message>
+        <source>Knie</source>
+        <translation>knee</translation>
+    </message>
+    <message>
+        <source>Fuß</source>
+        <translation>foot</translation>
+    </message>
+    <message>
+        <source>Hals</source>
+        <translation>neck</translation>
+    </message>
+    <message>
+        <source>Kopf</source>
+        <translation>head</translation>
+    </message>
+    <message>
+        <source>Modell: exakt</source>
+        <translation>Model: exact</translation>
+    </message>
+    <message>
+        <source>Modell: klassisch</source>
+        <translation>Model: classic</translation>
+    </message>
+    <message>
+        <source>Winkelgeschwindigkeit: %1 °/s</source>
+        <translation>Angular velocity: %1 °/s</translation>
+    </message>
+    <message>
+        <source>Trägheitsmoment: %1 kg·m²</source>
+        <translation>Moment of inertia: %1 kg·m²</translation>
+    </message>
+    <message>
+        <source>Drehimpuls: %1 kg·m²/s</source>
+        <translation>Angular momentum: %1 kg·m²/s</translation>
+    </message>
+    <message>
+        <source>Erster Bodenkontakt: %1</source>
+        <translation>First contact: %1</translation>
+    </message>
 </context>
 <context>
     <name>purzo::LessonMenu</name>
@@ -73,6 +129,39 @@
     <message>
         <source>B&amp;ild speichern…</source>
         <translation>Save p&amp;icture…</translation>
+    </message>
+    <message>
+        <source>&amp;Klassisches Modell</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>E&amp;xaktes Modell (Drehimpulserhaltung)</source>
+        <translation>E&amp;xact model (angular momentum)</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LessonTools</name>
+    <message>
+        <source>„%1“ konnte nicht gespeichert werden:
+%2</source>
+        <translation>“%1” could not be saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Flug als CSV speichern</source>
+        <translation>Save flight as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
     </message>
 </context>
 <context>
@@ -208,28 +297,6 @@
     <message>
         <source>Zeichen</source>
         <translation>Mark</translation>
-    </message>
-    <message>
-        <source>„%1“ konnte nicht gespeichert werden:
-%2</source>
-        <translation>“%1” could not be saved:
-%2</translation>
-    </message>
-    <message>
-        <source>Flug als CSV speichern</source>
-        <translation>Save flight as CSV</translation>
-    </message>
-    <message>
-        <source>CSV-Dateien (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Bild speichern</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>PNG-Bilder (*.png)</source>
-        <translation>PNG pictures (*.png)</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,9 @@ inline constexpr int kMinAngle = 30; // degrees
 inline constexpr int kMaxAngle = 80; // degrees
 inline constexpr int kStandardSpeed = 5;
 inline constexpr int kStandardAngle = 50;
+// The take-off the window opens with.
+inline constexpr int kDesignSpeed = 6;  // m/s
+inline constexpr int kDesignAngle = 60; // degrees
 
 // Frame loop: flightX runs to this bound (m) unless a landing ends it first.
 inline constexpr double kLoopBoundM = 10.0;

@@ -7,6 +7,7 @@
 #include "body/segment_lengths.h"
 #include "flight/flight_record.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -21,6 +22,28 @@ const QColor kPathColour(220, 50, 20);
 const QColor kSequenceColour(0, 0, 0, 60);
 const QColor kPreviousColour(20, 90, 220, 120);
 const QColor kPanelBackground(255, 255, 255, 225);
+
+QString PartName(BodyPart part) {
+    switch (part) {
+    case BodyPart::Hip:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Hüfte");
+    case BodyPart::Shoulder:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Schulter");
+    case BodyPart::Elbow:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Ellbogen");
+    case BodyPart::Hand:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Hand");
+    case BodyPart::Knee:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Knie");
+    case BodyPart::Foot:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Fuß");
+    case BodyPart::Neck:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Hals");
+    case BodyPart::Head:
+        return QCoreApplication::translate("purzo::CanvasWidget", "Kopf");
+    }
+    return {};
+}
 
 DrawnFigure Drawn(const FrameResult& frame) {
     return ToDrawn(frame.figure, StandardSegmentLengths().headRadius);
@@ -48,7 +71,8 @@ double CanvasWidget::penWidthDevicePx() const {
     return kPenWidthPx * scale_ * devicePixelRatioF();
 }
 
-void CanvasWidget::startFlight() {
+void CanvasWidget::startFlight(Model model) {
+    model_ = model;
     frames_.clear();
     update();
 }
@@ -229,33 +253,62 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
 }
 
 QStringList CanvasWidget::dataPanelLines() const {
+    return panelLines(nullptr);
+}
+
+QStringList CanvasWidget::panelLines(int* landingLines) const {
+    if (landingLines) {
+        *landingLines = 0;
+    }
     if (frames_.empty()) {
         return {};
     }
     const FrameResult& f = frames_.back();
-    auto number = [this](double value) { return locale_.toString(value, 'f', 2); };
+    const bool exact = model_ == Model::Exact;
+    auto number = [this](double value, int decimals = 2) {
+        return locale_.toString(value, 'f', decimals);
+    };
     QString posture = QString::number(f.posture);
     if (f.posture == 1) {
         posture = tr("%1 gestreckt").arg(f.posture);
     } else if (f.posture == 7) {
         posture = tr("%1 gehockt").arg(f.posture);
     }
+    const QString rotation = exact ? number(f.rotationDeg, 1) : QString::number(f.rotationDeg);
     QStringList lines{
+        exact ? tr("Modell: exakt") : tr("Modell: klassisch"),
         tr("Zeit: %1 s").arg(number(f.timeS)),
         tr("Weite: %1 m").arg(number(f.flightX)),
         tr("Höhe: %1 m").arg(number(CentreHeightM(f))),
-        tr("Drehung: %1° (%2 Umdrehungen)").arg(f.rotationDeg).arg(number(TurnsOf(f))),
+        tr("Drehung: %1° (%2 Umdrehungen)").arg(rotation, number(TurnsOf(f))),
         tr("Haltung: %1").arg(posture),
     };
+    if (exact) {
+        lines << tr("Winkelgeschwindigkeit: %1 °/s").arg(number(f.omegaDegPerS, 1))
+              << tr("Trägheitsmoment: %1 kg·m²").arg(number(f.inertiaKgM2))
+              << tr("Drehimpuls: %1 kg·m²/s").arg(number(f.angularMomentumKgM2PerS));
+    }
     if (f.lastFrame) {
-        lines << tr("Flugzeit: %1 s").arg(number(f.timeS))
-              << tr("Weite: %1 m").arg(number(f.flightX)) << tr("Bilder: %1").arg(f.frame);
+        const QStringList landing{tr("Flugzeit: %1 s").arg(number(f.timeS)),
+                                  tr("Weite: %1 m").arg(number(f.flightX)),
+                                  tr("Bilder: %1").arg(f.frame)};
+        lines << landing;
+        if (landingLines) {
+            *landingLines = int(landing.size());
+        }
+        if (exact && f.landed) {
+            lines << tr("Erster Bodenkontakt: %1").arg(PartName(f.lowestPart));
+            if (landingLines) {
+                ++*landingLines;
+            }
+        }
     }
     return lines;
 }
 
 void CanvasWidget::drawDataPanel(QPainter& painter) const {
-    const QStringList lines = dataPanelLines();
+    int landingLines = 0;
+    const QStringList lines = panelLines(&landingLines);
     if (lines.isEmpty()) {
         return;
     }
@@ -269,7 +322,6 @@ void CanvasWidget::drawDataPanel(QPainter& painter) const {
     for (const QString& line : lines) {
         width = std::max(width, metrics.horizontalAdvance(line));
     }
-    const int landingLines = frames_.back().lastFrame ? 3 : 0;
     const double gap = landingLines ? metrics.lineSpacing() / 2 : 0;
     const QRectF box(contentsRect().topLeft() + QPointF(margin, margin),
                      QSizeF(width + 2 * margin, lines.size() * metrics.lineSpacing() + gap +

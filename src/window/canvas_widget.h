@@ -6,6 +6,7 @@
 #pragma once
 
 #include "flight/frame_step.h"
+#include "flight/model.h"
 #include "window/drawn_figure.h"
 #include "window/pictures.h"
 
@@ -33,7 +34,9 @@ public:
     static constexpr int kBorderPx = 2;   // at scale 1
     static constexpr int kPenWidthPx = 3; // at scale 1
     // The whole-flight view in canvas units: every figure the window can produce lies inside.
-    static constexpr QRectF kWholeView{-20, 0, 285, 175};
+    // The exact model's highest centre of mass (8 m/s at 80°) lies at y 25.2, and no drawn point
+    // lies farther than 33.1 units from it.
+    static constexpr QRectF kWholeView{-20, -10, 285, 185};
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 
@@ -43,8 +46,8 @@ public:
     // The figure's line in device pixels: 3 × scale logical pixels.
     double penWidthDevicePx() const;
 
-    // A flight (or a replay) begins: no frame of it is shown yet.
-    void startFlight();
+    // A flight (or a replay) in `model` begins: no frame of it is shown yet.
+    void startFlight(Model model = Model::Classic);
     // Shows the next frame; it stays until the next one.
     void showFrame(const FrameResult& frame);
     // The flight the "previous flight" tool shows; empty for none.
@@ -77,6 +80,8 @@ private:
     void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
                   const QTransform& transform, const QColor& colour, bool markers) const;
     void drawDataPanel(QPainter& painter) const;
+    // The panel's lines; the last `landingLines` of them close a landed flight.
+    QStringList panelLines(int* landingLines) const;
 
     Picture hall_;
     QPixmap background_; // the hall for the current view, scale and device pixel ratio
@@ -85,6 +90,7 @@ private:
     bool backgroundWholeView_ = false;
     double scale_ = 1.0;
     CanvasTools tools_;
+    Model model_ = Model::Classic; // of the frames shown
     QLocale locale_;
     std::vector<FrameResult> frames_;   // the current or last flight, as far as shown
     std::vector<FrameResult> previous_; // the flight before it

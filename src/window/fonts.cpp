@@ -6,7 +6,8 @@
 
 namespace purzo {
 
-QFont MakeFont(Face face, double pointSize, bool bold) {
+QFont MakeFont(const FontDesign& design) {
+    const auto [face, pointSize, bold] = design;
     QFont font;
     switch (face) {
     case Face::MsSansSerif:
@@ -33,7 +34,7 @@ QFont MakeFont(Face face, double pointSize, bool bold) {
 }
 
 QFont DefaultFont() {
-    return MakeFont(Face::MsSansSerif, 8.25, false);
+    return MakeFont(kDefaultFont);
 }
 
 } // namespace purzo

@@ -3,6 +3,7 @@
 #include "window/lesson_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 namespace purzo {
@@ -23,7 +24,27 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     savePicture_ =
         menu_->addAction(tr("B&ild speichern…"), this, &LessonMenu::savePictureRequested);
     savePicture_->setObjectName(QStringLiteral("savePictureAction"));
+    menu_->addSeparator();
+    // A choice applies from the next start: a running flight or replay keeps its model.
+    auto* models = new QActionGroup(this);
+    classic_ = models->addAction(tr("&Klassisches Modell"));
+    classic_->setObjectName(QStringLiteral("classicModelAction"));
+    exact_ = models->addAction(tr("E&xaktes Modell (Drehimpulserhaltung)"));
+    exact_->setObjectName(QStringLiteral("exactModelAction"));
+    for (QAction* action : {classic_, exact_}) {
+        action->setCheckable(true);
+        menu_->addAction(action);
+    }
+    classic_->setChecked(true);
     setFlightEnded(false);
+}
+
+Model LessonMenu::model() const {
+    return exact_->isChecked() ? Model::Exact : Model::Classic;
+}
+
+void LessonMenu::setModel(Model model) {
+    (model == Model::Exact ? exact_ : classic_)->setChecked(true);
 }
 
 QAction* LessonMenu::addCheckable(const QString& text, const char* name) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The canvas's context menu: the lesson tools, the replay and the two saves. The checkable
-// entries are remembered for the life of the window; nothing is written to disk unasked.
+// The canvas's context menu: the lesson tools, the replay, the two saves and the model the next
+// flight runs in. The checkable entries are remembered for the life of the window; nothing is
+// written to disk unasked.
 #pragma once
 
+#include "flight/model.h"
 #include "window/canvas_widget.h"
 
 #include <QObject>
@@ -22,6 +24,9 @@ public:
     CanvasTools tools() const;
     // Replay, comparison and the CSV need a flight that ran to its end.
     void setFlightEnded(bool ended);
+    // The model chosen for the next flight; classic when the window opens.
+    Model model() const;
+    void setModel(Model model);
 
     QAction* pathAction() const { return path_; }
     QAction* sequenceAction() const { return sequence_; }
@@ -31,6 +36,8 @@ public:
     QAction* replayAction() const { return replay_; }
     QAction* saveCsvAction() const { return saveCsv_; }
     QAction* savePictureAction() const { return savePicture_; }
+    QAction* classicModelAction() const { return classic_; }
+    QAction* exactModelAction() const { return exact_; }
 
 signals:
     void toolsChanged(const CanvasTools& tools);
@@ -50,6 +57,8 @@ private:
     QAction* replay_;
     QAction* saveCsv_;
     QAction* savePicture_;
+    QAction* classic_;
+    QAction* exact_;
 };
 
 } // namespace purzo

@@ -30,6 +30,23 @@ double ScaleForClient(QSize client) {
                     client.height() / double(kDesignClientSize.height()));
 }
 
+QSize MinimumClientSize() {
+    return {int(std::ceil(kDesignClientSize.width() * kMinScale)),
+            int(std::ceil(kDesignClientSize.height() * kMinScale))};
+}
+
+QSize BestClientSize(QSize available) {
+    const QSize room = available - kFrameAllowance;
+    if (room.width() >= kDesignClientSize.width() && room.height() >= kDesignClientSize.height()) {
+        return kDesignClientSize;
+    }
+    const double s = ScaleForClient(room);
+    // The tiny allowance keeps a width of exactly room.width() from rounding down a pixel.
+    const QSize fitting(int(std::floor(kDesignClientSize.width() * s + 1e-9)),
+                        int(std::floor(kDesignClientSize.height() * s + 1e-9)));
+    return fitting.expandedTo(MinimumClientSize());
+}
+
 QPoint CentringOffset(QSize client, double scale) {
     return {int(std::lround((client.width() - kDesignClientSize.width() * scale) / 2)),
             int(std::lround((client.height() - kDesignClientSize.height() * scale) / 2))};

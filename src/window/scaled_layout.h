@@ -5,6 +5,8 @@
 // that fits is taken.
 #pragma once
 
+#include "design/control_table.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QRect>
@@ -19,9 +21,17 @@ namespace purzo {
 class ScaledStyle;
 
 // Client size at which every control shows whole at scale 1.
-inline constexpr QSize kDesignClientSize{1097, 777};
+inline constexpr QSize kDesignClientSize{kDesignClientWidthPx, kDesignClientHeightPx};
 // The window cannot be made smaller than this scale.
 inline constexpr double kMinScale = 0.6;
+// What the title bar and the frame around the client area take at most.
+inline constexpr QSize kFrameAllowance{16, 48};
+
+// The design at the smallest scale, rounded up.
+QSize MinimumClientSize();
+// The client size to open with: the full size where the available area holds it with the
+// window's frame, otherwise the largest scale that fits, but never below the minimum.
+QSize BestClientSize(QSize availableArea);
 
 // min(width / 1097, height / 777).
 double ScaleForClient(QSize client);

@@ -2,6 +2,8 @@
 // Draws the window's pictures and icons. Deterministic: a fixed seed and raw generator output,
 // so that the same machine writes the same files. Run it and commit what it wrote:
 //   QT_QPA_PLATFORM=offscreen build/purzo-make-pictures resources
+#include "design/arrow_keys.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -289,18 +291,23 @@ struct KeyWords {
 };
 
 QImage ArrowKeys(int scale, const KeyWords& words) {
-    QImage image(150 * scale, 140 * scale, QImage::Format_RGB32);
+    QImage image(purzo::kArrowKeysWidthPx * scale, purzo::kArrowKeysHeightPx * scale,
+                 QImage::Format_RGB32);
     image.fill(QColor(244, 244, 240));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     if (scale != 1) {
         p.scale(scale, scale);
     }
-    const double s = 40, gap = 5, left = 7;
-    DrawKey(p, QRectF(left + s + gap, 8, s, s), 0);
-    DrawKey(p, QRectF(left, 8 + s + gap, s, s), -90);
-    DrawKey(p, QRectF(left + s + gap, 8 + s + gap, s, s), 180);
-    DrawKey(p, QRectF(left + 2 * (s + gap), 8 + s + gap, s, s), 90);
+    // The arrow on each key, in degrees clockwise from pointing up.
+    const std::pair<purzo::ArrowKey, double> keys[] = {{purzo::ArrowKey::Up, 0},
+                                                       {purzo::ArrowKey::Left, -90},
+                                                       {purzo::ArrowKey::Down, 180},
+                                                       {purzo::ArrowKey::Right, 90}};
+    for (const auto& [key, arrowDeg] : keys) {
+        const purzo::KeyRect r = purzo::ArrowKeyRect(key);
+        DrawKey(p, QRectF(r.left, r.top, r.width, r.height), arrowDeg);
+    }
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     font.setBold(true);

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// Saves go through a temporary file, so that a failed save never spoils the file that was there.
+#include "window/lesson_tools.h"
+
+#include "flight/csv_writer.h"
+#include "window/canvas_widget.h"
+#include "window/flight_player.h"
+#include "window/fonts.h"
+#include "window/saving.h"
+#include "window/scaled_style.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace purzo {
+
+LessonTools::LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlayer* player,
+                         ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox)
+    : QObject(window), window_(window), canvas_(canvas), player_(player), style_(style),
+      speedBox_(speedBox), angleBox_(angleBox), menu_(new LessonMenu(window)) {
+    connect(menu_, &LessonMenu::saveCsvRequested, this, &LessonTools::chooseCsvFile);
+    connect(menu_, &LessonMenu::savePictureRequested, this, &LessonTools::choosePictureFile);
+}
+
+void LessonTools::showMenu(const QPoint& canvasPos, double scale) {
+    // The menu grows with the window, so that it reads on a projector too.
+    QMenu* menu = menu_->menu();
+    menu->setStyle(style_);
+    QFont font = DefaultFont();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    menu->setFont(font);
+    menu->popup(canvas_->mapToGlobal(canvasPos));
+}
+
+QImage LessonTools::canvasPicture() const {
+    return canvas_->grab(canvas_->contentsRect()).toImage();
+}
+
+void LessonTools::reportSaveFailure(const QString& path, const QString& reason) {
+    const QString message =
+        tr("„%1“ konnte nicht gespeichert werden:\n%2").arg(QDir::toNativeSeparators(path), reason);
+    auto* box = new QMessageBox(QMessageBox::Warning, window_->windowTitle(), message,
+                                QMessageBox::Ok, window_);
+    box->setObjectName(QStringLiteral("saveFailedMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit saveFailed(message);
+}
+
+bool LessonTools::saveFlightCsv(const QString& path) {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    if (!last) {
+        return false;
+    }
+    const std::string csv = FlightCsv(last->frames, last->model);
+    const auto failure = SaveAtomically(path, [&csv](QIODevice& file) {
+        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
+    if (failure) {
+        reportSaveFailure(path, *failure);
+    }
+    return !failure;
+}
+
+bool LessonTools::saveCanvasPicture(const QString& path) {
+    const QImage picture = canvasPicture();
+    const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
+        QImageWriter writer(&file, "png");
+        return writer.write(picture);
+    });
+    if (failure) {
+        reportSaveFailure(path, *failure);
+    }
+    return !failure;
+}
+
+void LessonTools::chooseCsvFile() {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    if (!last) {
+        return;
+    }
+    const QString suggested =
+        SuggestedFileName(QString::fromStdString(last->speedText),
+                          QString::fromStdString(last->angleText), QStringLiteral("csv"));
+    const QString path = QFileDialog::getSaveFileName(window_, tr("Flug als CSV speichern"),
+                                                      QDir(SaveFolder()).filePath(suggested),
+                                                      tr("CSV-Dateien (*.csv)"));
+    if (!path.isEmpty()) {
+        saveFlightCsv(path);
+    }
+}
+
+void LessonTools::choosePictureFile() {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
+    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
+    const QString suggested = SuggestedFileName(speed, angle, QStringLiteral("png"));
+    const QString path = QFileDialog::getSaveFileName(window_, tr("Bild speichern"),
+                                                      QDir(SaveFolder()).filePath(suggested),
+                                                      tr("PNG-Bilder (*.png)"));
+    if (!path.isEmpty()) {
+        saveCanvasPicture(path);
+    }
+}
+
+} // namespace purzo

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// The lesson tools behind the canvas's menu: the menu itself, shown at the window's scale, and
+// the saves of the last flight and of the picture, each with its dialog.
+#pragma once
+
+#include "window/lesson_menu.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace purzo {
+
+class CanvasWidget;
+class FlightPlayer;
+class ScaledStyle;
+
+class LessonTools : public QObject {
+    Q_OBJECT
+public:
+    // The texts of the take-off boxes name a picture saved before any flight.
+    LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlayer* player,
+                ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox);
+
+    LessonMenu* menu() const { return menu_; }
+    // Opens the menu at a point of the canvas, its text at the window's scale.
+    void showMenu(const QPoint& canvasPos, double scale);
+
+    // The saves without their dialogs. A failure shows a message naming the file and the
+    // reason, and leaves a file that was there as it was.
+    bool saveFlightCsv(const QString& path);
+    bool saveCanvasPicture(const QString& path);
+    // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
+    QImage canvasPicture() const;
+
+signals:
+    void saveFailed(const QString& message);
+
+private:
+    void chooseCsvFile();
+    void choosePictureFile();
+    void reportSaveFailure(const QString& path, const QString& reason);
+
+    QWidget* window_;
+    CanvasWidget* canvas_;
+    const FlightPlayer* player_;
+    ScaledStyle* style_;
+    const QLineEdit* speedBox_;
+    const QLineEdit* angleBox_;
+    LessonMenu* menu_;
+};
+
+} // namespace purzo
