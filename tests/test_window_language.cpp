@@ -6,6 +6,7 @@
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window/command_line.h"
+#include "window/lesson_menu.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -99,25 +100,38 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("language"); // -1: none given
+        QTest::addColumn<int>("model");
         using A = CommandLine::Action;
-        QTest::newRow("nothing") << QStringList{} << int(A::Run) << -1;
+        const int classic = int(Model::Classic), exact = int(Model::Exact);
+        QTest::newRow("nothing") << QStringList{} << int(A::Run) << -1 << classic;
         QTest::newRow("--language en")
-            << QStringList{"--language", "en"} << int(A::Run) << int(Language::English);
+            << QStringList{"--language", "en"} << int(A::Run) << int(Language::English) << classic;
         QTest::newRow("--language=de")
-            << QStringList{"--language=de"} << int(A::Run) << int(Language::German);
+            << QStringList{"--language=de"} << int(A::Run) << int(Language::German) << classic;
         QTest::newRow("Qt's own options pass")
-            << QStringList{"-platform", "offscreen"} << int(A::Run) << -1;
-        QTest::newRow("--language fr") << QStringList{"--language", "fr"} << int(A::Error) << -1;
+            << QStringList{"-platform", "offscreen"} << int(A::Run) << -1 << classic;
+        QTest::newRow("--language fr")
+            << QStringList{"--language", "fr"} << int(A::Error) << -1 << classic;
         QTest::newRow("--language without a value")
-            << QStringList{"--language"} << int(A::Error) << -1;
+            << QStringList{"--language"} << int(A::Error) << -1 << classic;
         QTest::newRow("--version") << QStringList{"--language", "en", "--version"}
-                                   << int(A::PrintVersion) << int(Language::English);
-        QTest::newRow("-h") << QStringList{"-h"} << int(A::PrintHelp) << -1;
+                                   << int(A::PrintVersion) << int(Language::English) << classic;
+        QTest::newRow("-h") << QStringList{"-h"} << int(A::PrintHelp) << -1 << classic;
+        QTest::newRow("--model exact")
+            << QStringList{"--model", "exact"} << int(A::Run) << -1 << exact;
+        QTest::newRow("--model=classic with a language")
+            << QStringList{"--language=en", "--model=classic"} << int(A::Run)
+            << int(Language::English) << classic;
+        QTest::newRow("--model exakt")
+            << QStringList{"--model", "exakt"} << int(A::Error) << -1 << classic;
+        QTest::newRow("--model without a value")
+            << QStringList{"--model"} << int(A::Error) << -1 << classic;
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(int, action);
         QFETCH(int, language);
+        QFETCH(int, model);
         std::vector<QByteArray> storage{"purzo"};
         for (const QString& a : arguments) {
             storage.push_back(a.toUtf8());
@@ -129,6 +143,7 @@ private slots:
         const CommandLine line = ParseCommandLine(int(argv.size()), argv.data());
         QCOMPARE(int(line.action), action);
         QCOMPARE(line.language ? int(*line.language) : -1, language);
+        QCOMPARE(int(line.model), model);
         QCOMPARE(line.error.empty(), action != int(CommandLine::Action::Error));
     }
 
@@ -187,19 +202,49 @@ private slots:
                  QStringLiteral("Extrem-Zeitlupe"));
     }
 
-    void englishFlightDataUseADecimalPoint() {
+    void englishFlightDataLineByLine_data() {
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("classic") << false
+                                 << QStringList{"Model: classic",
+                                                "Time: 1.00 s",
+                                                "Distance: 3.00 m",
+                                                "Height: 1.09 m",
+                                                "Rotation: 180° (0.50 turns)",
+                                                "Posture: 1 stretched",
+                                                "Flight time: 1.00 s",
+                                                "Distance: 3.00 m",
+                                                "Frames: 18"};
+        QTest::newRow("exact") << true
+                               << QStringList{"Model: exact",
+                                              "Time: 1.04 s",
+                                              "Distance: 3.12 m",
+                                              "Height: 1.10 m",
+                                              "Rotation: 176.6° (0.49 turns)",
+                                              "Posture: 1 stretched",
+                                              "Angular velocity: 170.0 °/s",
+                                              "Moment of inertia: 17.52 kg·m²",
+                                              "Angular momentum: 51.98 kg·m²/s",
+                                              "Flight time: 1.04 s",
+                                              "Distance: 3.12 m",
+                                              "Frames: 19",
+                                              "First contact: hand"};
+    }
+    void englishFlightDataLineByLine() {
+        QFETCH(bool, exact);
+        QFETCH(QStringList, lines);
         InstallTranslations(*QCoreApplication::instance(), Language::English);
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
         QVERIFY(ShowWhole(window));
-        window.findChild<QObject*>(QStringLiteral("dataAction"))->setProperty("checked", true);
+        window.lessonMenu()->dataAction()->trigger();
+        if (exact) {
+            window.lessonMenu()->exactModelAction()->trigger();
+        }
         QSignalSpy finished(&window, &PurzoWindow::flightFinished);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QTRY_COMPARE(finished.count(), 1);
-        const QStringList lines = Control<CanvasWidget>(window, "Picture1")->dataPanelLines();
-        QVERIFY2(lines.contains(QStringLiteral("Time: 1.00 s")), qPrintable(lines.join('|')));
-        QVERIFY(lines.contains(QStringLiteral("Distance: 3.00 m")));
-        QVERIFY(lines.contains(QStringLiteral("Frames: 18")));
+        QCOMPARE(Control<CanvasWidget>(window, "Picture1")->dataPanelLines(), lines);
     }
 
     void screenReadersAnnounceEachControlByItsLabel() {

@@ -9,6 +9,7 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdint>
 
 using namespace purzo;
 using purzo::test::Control;
@@ -279,24 +281,47 @@ private slots:
         QVERIFY2(lines.contains(QStringLiteral("Höhe: %1 m").arg(height)), qPrintable(all));
     }
 
+    void wholeViewHoldsEveryFigureTheWindowCanProduce_data() {
+        QTest::addColumn<int>("model");
+        QTest::newRow("classic") << int(Model::Classic);
+        QTest::newRow("exact") << int(Model::Exact);
+    }
     void wholeViewHoldsEveryFigureTheWindowCanProduce() {
-        // Every integer take-off, stretched, tucked and tucked from each of the first frames.
+        QFETCH(int, model);
+        // Every integer take-off: stretched, tucked from each of the first frames, swinging
+        // between the two, and postures pressed at random.
+        std::vector<std::vector<int>> lists{{1}, {1, 4, 7, 4, 1, 4, 7, 4, 1}};
+        for (int tuckAt = 0; tuckAt <= 6; ++tuckAt) {
+            lists.emplace_back(std::size_t(tuckAt), 1);
+            lists.back().push_back(7);
+        }
+        std::uint32_t seed = 12345;
+        for (int list = 0; list < 4; ++list) {
+            lists.emplace_back();
+            for (int frame = 0; frame < 40; ++frame) {
+                seed = seed * 1664525u + 1013904223u;
+                lists.back().push_back(1 + int(seed >> 24) % 7);
+            }
+        }
         const QRectF box = CanvasWidget::kWholeView;
+        const double r = 4.5; // the head's radius
         for (int v = 4; v <= 8; ++v) {
             for (int a = 30; a <= 80; ++a) {
-                for (int tuckAt = 0; tuckAt <= 6; ++tuckAt) {
-                    std::vector<int> postures(std::size_t(tuckAt), 1);
-                    postures.push_back(7);
-                    for (const FrameResult& f : ModelFlight(v, a, postures)) {
+                for (const std::vector<int>& postures : lists) {
+                    for (const FrameResult& f : ModelFlight(v, a, postures, Model(model))) {
+                        std::vector<Point> points{{f.figure.head.x - r, f.figure.head.y - r},
+                                                  {f.figure.head.x + r, f.figure.head.y + r}};
                         for (const Segment& s : f.figure.segments) {
-                            for (const Point p : {s.from, s.to}) {
-                                QVERIFY2(box.contains(p.x, p.y),
-                                         qPrintable(QStringLiteral("%1 m/s at %2°: %3, %4")
-                                                        .arg(v)
-                                                        .arg(a)
-                                                        .arg(p.x)
-                                                        .arg(p.y)));
-                            }
+                            points.insert(points.end(), {s.from, s.to});
+                        }
+                        for (const Point p : points) {
+                            QVERIFY2(box.contains(p.x, p.y),
+                                     qPrintable(QStringLiteral("%1 m/s at %2°, frame %3: %4, %5")
+                                                    .arg(v)
+                                                    .arg(a)
+                                                    .arg(f.frame)
+                                                    .arg(p.x)
+                                                    .arg(p.y)));
                         }
                     }
                 }
@@ -331,26 +356,78 @@ private slots:
         QVERIFY(std::abs(qGray(left) - qGray(edge)) < 25);
     }
 
-    void replayPlaysTheRecordedFramesExactly() {
+    void replayPlaysTheFlightAsItWasShown_data() {
+        QTest::addColumn<int>("model");
+        QTest::newRow("classic") << int(Model::Classic);
+        QTest::newRow("exact") << int(Model::Exact);
+    }
+    void replayPlaysTheFlightAsItWasShown() {
+        QFETCH(int, model);
         PurzoWindow window;
         window.setPauseOverrideForTesting(2);
         QVERIFY(ShowWhole(window));
+        window.setModel(Model(model));
         SetTexts(window, "7,5", "70");
+        std::vector<FrameResult> live;
+        auto collect = [&window](std::vector<FrameResult>& into) {
+            return connect(&window, &PurzoWindow::frameShown, &window,
+                           [&window, &into] { into.push_back(*window.currentFrame()); });
+        };
+        QMetaObject::Connection collecting = collect(live);
         Fly(window, 4);
-        const std::string recorded = FlightCsv(window.lastFlight()->frames, Model::Classic);
+        disconnect(collecting);
+        // The model, given the postures the flight read, computes what the canvas showed.
+        const Model m = Model(model);
+        const std::vector<FrameResult> computed =
+            ModelFlight(7.5, 70, window.lastFlight()->postures(), m);
+        QCOMPARE(FlightCsv(live, m), FlightCsv(computed, m));
+
         std::vector<FrameResult> replayed;
-        connect(&window, &PurzoWindow::frameShown, this, [&] {
-            replayed.push_back(*window.currentFrame());
+        collecting = collect(replayed);
+        connect(&window, &PurzoWindow::frameShown, this, [] {
             // Arrow keys during the replay change nothing.
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         });
+        window.setModel(m == Model::Exact ? Model::Classic : Model::Exact); // the record's counts
         QSignalSpy finished(&window, &PurzoWindow::replayFinished);
         window.lessonMenu()->replayAction()->trigger();
         QVERIFY(window.replayRunning());
         QTRY_COMPARE(finished.count(), 1);
-        QCOMPARE(FlightCsv(replayed, Model::Classic), recorded);
-        QCOMPARE(FlightCsv(window.lastFlight()->frames, Model::Classic), recorded);
+        QCOMPARE(FlightCsv(replayed, m), FlightCsv(live, m));
+        QCOMPARE(window.lastFlight()->model, m);
         QVERIFY(!window.previousFlight().has_value());
+    }
+
+    void aModelChosenDuringAFlightAppliesFromTheNextStart() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(20);
+        QVERIFY(ShowWhole(window));
+        window.lessonMenu()->dataAction()->setChecked(true);
+        QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+        QSignalSpy frames(&window, &PurzoWindow::frameShown);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_COMPARE(frames.count(), 2);
+        window.lessonMenu()->exactModelAction()->trigger();
+        QCOMPARE(window.model(), Model::Exact);
+        QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
+        QCOMPARE(window.lastFlight()->model, Model::Classic);
+        QCOMPARE(window.lastFlight()->frames.size(), std::size_t(18));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QCOMPARE(canvas->dataPanelLines().first(), QStringLiteral("Modell: klassisch"));
+
+        window.setPauseOverrideForTesting(1);
+        Fly(window);
+        QCOMPARE(window.lastFlight()->model, Model::Exact);
+        QCOMPARE(window.previousFlight()->model, Model::Classic);
+        const QStringList lines = canvas->dataPanelLines();
+        QCOMPARE(lines.first(), QStringLiteral("Modell: exakt"));
+        QCOMPARE(lines.last(), QStringLiteral("Erster Bodenkontakt: Hand"));
+        QVERIFY(lines.contains(QStringLiteral("Drehung: 176,6° (0,49 Umdrehungen)")));
+        QVERIFY(lines.contains(QString::fromUtf8("Trägheitsmoment: 17,52 kg·m²")));
+        // The exact figure stands on the floor at the take-off and lies on it at the end.
+        const std::vector<FrameResult>& flight = window.lastFlight()->frames;
+        QVERIFY(std::abs(flight.front().lowestPointY - 150) < 1e-9);
+        QVERIFY(std::abs(flight.back().lowestPointY - 150) < 1e-9);
     }
 
     void startEndsAReplayAndStartsAFlight() {
@@ -374,29 +451,36 @@ private slots:
         QTest::addColumn<QString>("speed");
         QTest::addColumn<QString>("angle");
         QTest::addColumn<int>("tuckFrom");
+        QTest::addColumn<QString>("model");
         QTest::newRow("6 at 60 stretched") << "6"
-                                           << "60" << 0;
+                                           << "60" << 0 << "classic";
         QTest::newRow("7,5 at 45,5 tucked from frame 3") << "7,5"
-                                                         << "45,5" << 3;
+                                                         << "45,5" << 3 << "classic";
         QTest::newRow("replaced by 5 and 50") << "9"
-                                              << "60" << 2;
+                                              << "60" << 2 << "classic";
+        QTest::newRow("exact, 6 at 60 stretched") << "6"
+                                                  << "60" << 0 << "exact";
+        QTest::newRow("exact, 4,5 at 75 tucked from frame 2") << "4,5"
+                                                              << "75" << 2 << "exact";
     }
     void savedCsvIsWhatTheTraceToolPrints() {
         QFETCH(QString, speed);
         QFETCH(QString, angle);
         QFETCH(int, tuckFrom);
+        QFETCH(QString, model);
         PurzoWindow window;
         window.setPauseOverrideForTesting(1);
         QVERIFY(ShowWhole(window));
+        window.setModel(*ParseModel(model.toStdString()));
         SetTexts(window, speed, angle);
         Fly(window, tuckFrom);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("flug.csv"));
         QVERIFY(window.saveFlightCsv(path));
         const FlightRecord& record = *window.lastFlight();
-        const QString trace =
-            Trace({"--speed", QString::fromStdString(record.speedText), "--angle",
-                   QString::fromStdString(record.angleText), "--postures", PostureList(record)});
+        const QString trace = Trace({"--speed", QString::fromStdString(record.speedText), "--angle",
+                                     QString::fromStdString(record.angleText), "--postures",
+                                     PostureList(record), "--model", model});
         QVERIFY(!trace.isEmpty());
         QCOMPARE(QString::fromUtf8(ReadFile(path)), trace);
     }

@@ -208,6 +208,15 @@ private slots:
         const QPixmap arrows = Control<QLabel>(window, "Picture2")->pixmap();
         QVERIFY(std::abs(arrows.width() - 150 * s) <= 1);
         QVERIFY(std::abs(arrows.height() - 140 * s) <= 1);
+        // Scaled down from the picture drawn at twice the size, not blown up from the small one.
+        const QImage shown = arrows.toImage().convertToFormat(QImage::Format_RGB32);
+        auto from = [&shown](const char* file) {
+            return QImage(QString::fromLatin1(file))
+                .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(shown, from(":/pictures/pfeiltasten-2x.jpg"));
+        QVERIFY(shown != from(":/pictures/pfeiltasten.jpg"));
         window.resize(1097, 777);
         QCOMPARE(Control<QLabel>(window, "Picture2")->pixmap().size(), QSize(150, 140));
     }

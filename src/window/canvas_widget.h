@@ -34,9 +34,11 @@ public:
     static constexpr int kBorderPx = 2;   // at scale 1
     static constexpr int kPenWidthPx = 3; // at scale 1
     // The whole-flight view in canvas units: every figure the window can produce lies inside.
-    // The exact model's highest centre of mass (8 m/s at 80°) lies at y 25.2, and no drawn point
-    // lies farther than 33.1 units from it.
-    static constexpr QRectF kWholeView{-20, -10, 285, 185};
+    // x −30 … 270, y −10 … 185. Across every take-off and any postures, drawn points reach
+    // x −26.1 (the exact figure early in a steep, slow flight, head rim included), x 268, y −7
+    // (the exact model's highest flights) and y 182.7 (the classic figure stretching out as it
+    // lands).
+    static constexpr QRectF kWholeView{-30, -10, 300, 195};
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 

@@ -18,25 +18,37 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             line.action = CommandLine::Action::PrintHelp;
             return line;
         }
+        std::string_view option = arg;
         std::string_view value;
-        if (arg == "--language") {
+        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+            option = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        } else if (arg == "--language" || arg == "--model") {
             if (i + 1 >= argc) {
                 line.action = CommandLine::Action::Error;
-                line.error = "option '--language' needs a value: de or en";
+                line.error = "option '" + std::string(arg) + "' needs a value: " +
+                             (arg == "--model" ? "classic or exact" : "de or en");
                 return line;
             }
             value = argv[++i];
-        } else if (arg.starts_with("--language=")) {
-            value = arg.substr(std::string_view("--language=").size());
-        } else {
-            continue; // Qt's options, for QApplication
         }
-        line.language = ParseLanguage(value);
-        if (!line.language) {
-            line.action = CommandLine::Action::Error;
-            line.error = "--language takes de or en, not '" + std::string(value) + "'";
-            return line;
+        if (option == "--language") {
+            line.language = ParseLanguage(value);
+            if (!line.language) {
+                line.action = CommandLine::Action::Error;
+                line.error = "--language takes de or en, not '" + std::string(value) + "'";
+                return line;
+            }
+        } else if (option == "--model") {
+            const std::optional<Model> model = ParseModel(value);
+            if (!model) {
+                line.action = CommandLine::Action::Error;
+                line.error = "--model takes classic or exact, not '" + std::string(value) + "'";
+                return line;
+            }
+            line.model = *model;
         }
+        // Anything else is Qt's, for QApplication.
     }
     return line;
 }
@@ -46,13 +58,20 @@ std::string VersionText() {
 }
 
 std::string HelpText() {
-    return "Usage: purzo [--language de|en] [--version] [--help] [Qt options]\n"
+    return "Usage: purzo [--language de|en] [--model classic|exact] [--version] [--help]\n"
+           "             [Qt options]\n"
            "\n"
            "Purzosimulation: a stick figure's somersault for teaching sports biomechanics.\n"
            "\n"
            "  --language de|en  the window's language; without it the window is English when\n"
            "                    the system's first user-interface language is English, German\n"
            "                    otherwise\n"
+           "  --model classic|exact\n"
+           "                    the model the window opens with (classic unless given): the\n"
+           "                    classic one as the program was designed, its turn a table of\n"
+           "                    increments; the exact one a rigid body that takes off from the\n"
+           "                    floor, turns with its angular momentum conserved and lands on\n"
+           "                    the floor. The canvas's menu switches between them.\n"
            "  --version         print the version and exit\n"
            "  --help            show this text\n"
            "\n"

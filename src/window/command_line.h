@@ -3,6 +3,7 @@
 // and in CI. Everything else is left to Qt (-platform, -style, ...).
 #pragma once
 
+#include "flight/model.h"
 #include "window/translations.h"
 
 #include <optional>
@@ -14,6 +15,7 @@ struct CommandLine {
     enum class Action { Run, PrintVersion, PrintHelp, Error };
     Action action = Action::Run;
     std::optional<Language> language; // --language de|en
+    Model model = Model::Classic;     // --model classic|exact
     std::string error;                // what was wrong, for Action::Error
 };
 

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     purzo::InstallTranslations(app, line.language.value_or(purzo::LanguageForUiLanguages(
                                         QLocale::system().uiLanguages())));
     purzo::PurzoWindow window;
+    window.setModel(line.model);
     window.showAtBestSize();
     return QApplication::exec();
 }
