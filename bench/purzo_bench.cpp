@@ -3,6 +3,7 @@
 // how fast it starts and how much memory it holds. Prints a table and writes a JSON file.
 //   purzo-bench [--json PATH]
 #include "flight/frame_step.h"
+#include "flight/whole_flight.h"
 #include "window/purzo_window.h"
 
 #include <QApplication>
@@ -60,16 +61,18 @@ BENCHMARK(BM_Frame)
     ->Arg(int(purzo::Model::Exact))
     ->Unit(benchmark::kNanosecond);
 
+// Whole flights as the trace tool runs them, records included.
 void BM_Flight(benchmark::State& state) {
     const auto model = purzo::Model(state.range(0));
     const auto takeoffs = AllTakeoffs();
+    std::vector<int> postures;
+    for (int frame = 0; frame < 245; ++frame) {
+        postures.push_back(PostureOfFrame(frame));
+    }
     std::size_t next = 0;
     for (auto _ : state) {
-        purzo::Flight flight = purzo::StartFlight(takeoffs[next], model);
+        benchmark::DoNotOptimize(purzo::RunWholeFlight(takeoffs[next], postures, model));
         next = (next + 1) % takeoffs.size();
-        while (!flight.ended) {
-            benchmark::DoNotOptimize(purzo::RunFrame(flight, PostureOfFrame(flight.framesRun)));
-        }
     }
 }
 BENCHMARK(BM_Flight)

@@ -7,6 +7,7 @@
 
 #include "flight/frame_step.h"
 #include "flight/model.h"
+#include "window/canvas_tools.h"
 #include "window/drawn_figure.h"
 #include "window/pictures.h"
 
@@ -19,14 +20,6 @@
 #include <vector>
 
 namespace purzo {
-
-struct CanvasTools {
-    bool path = false;      // the centre of mass's path with a marker per frame
-    bool sequence = false;  // every earlier frame, faintly
-    bool data = false;      // the frame's numbers in the top-left corner
-    bool previous = false;  // the flight before, in a second colour
-    bool wholeView = false; // one fixed view that holds every flight
-};
 
 class CanvasWidget : public QFrame {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "flight/model.h"
-#include "window/canvas_widget.h"
+#include "window/canvas_tools.h"
 
 #include <QObject>
 
