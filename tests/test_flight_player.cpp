@@ -11,6 +11,8 @@
 
 using namespace purzo;
 
+Q_DECLARE_METATYPE(purzo::FrameResult)
+
 namespace {
 
 // Every reading of this clock is a second later than the one before, so every frame is due at
@@ -131,6 +133,86 @@ private slots:
         QVERIFY(!player.flightRunning());
         QCOMPARE(int(player.lastFlight()->frames.size()), firstFrames);
         QVERIFY(!player.previousFlight());
+    }
+
+    void pauseHoldsTheFrameAndResumeStartsTheClockAfresh() {
+        FlightPlayer player;
+        std::int64_t nowNs = 0;
+        player.setTimeSource([&nowNs] { return nowNs; });
+        QSignalSpy frames(&player, &FlightPlayer::frameReady);
+        connect(&player, &FlightPlayer::frameReady, this, [&](const FrameResult& f) {
+            if (f.frame == 1) {
+                player.togglePause();
+            }
+        });
+        player.startFlight(Takeoff(6, 60, Model::Exact), 20);
+        QCOMPARE(player.nextFrameWaitMs(), 20);
+        nowNs = 20'000'000; // frame 1 is due
+        QTRY_COMPARE(frames.count(), 1);
+        QVERIFY(player.paused() && player.flightRunning());
+        QCOMPARE(player.nextFrameWaitMs(), -1);
+        nowNs = 10'000'000'000; // ten seconds later
+        QTest::qWait(60);
+        QCOMPARE(frames.count(), 1);
+        QCOMPARE(player.currentFrame()->frame, 1);
+
+        // Resumed, frame 2 is a whole pause away, not overdue from the old schedule.
+        player.togglePause();
+        QVERIFY(!player.paused());
+        QCOMPARE(player.nextFrameWaitMs(), 20);
+        QTRY_VERIFY(frames.count() >= 2);
+        const std::vector<FrameResult> model =
+            RunWholeFlight(ComputeFlightParameters(6, 60), std::vector<int>{1}, Model::Exact);
+        QVERIFY(SameFrames({frames.at(1).at(0).value<FrameResult>()}, {model[1]}));
+        player.stop();
+    }
+
+    void steppingShowsTheRecordedFramesAndNeverComputesOne() {
+        FlightPlayer player;
+        player.setTimeSource(RushingClock());
+        player.setPostureSource([] { return 5; });
+        QSignalSpy selected(&player, &FlightPlayer::frameSelected);
+        QVERIFY(!player.step(-1)); // nothing recorded yet
+        player.togglePause();      // nothing to pause
+        QVERIFY(!player.paused());
+
+        // Paused after frame 4 of a flight: back and forth over what it recorded.
+        connect(&player, &FlightPlayer::frameReady, this, [&player](const FrameResult& f) {
+            if (f.frame == 4 && !player.paused()) {
+                player.togglePause();
+            }
+        });
+        player.startFlight(Takeoff(7, 65, Model::Classic), 59);
+        QTRY_VERIFY(player.paused());
+        QVERIFY(player.canStep());
+        QVERIFY(!player.step(1)); // the newest frame: nothing beyond it yet
+        QVERIFY(player.step(-2));
+        QCOMPARE(player.currentFrame()->frame, 2);
+        QCOMPARE(player.shownCount(), std::size_t(2));
+        QVERIFY(player.stepToEnd(false));
+        QCOMPARE(player.currentFrame()->frame, 1);
+        QVERIFY(!player.step(-1));
+        QVERIFY(player.stepToEnd(true));
+        QCOMPARE(player.currentFrame()->frame, 4);
+        QCOMPARE(selected.count(), 3);
+        QVERIFY(player.step(-1));
+        QCOMPARE(player.recordedFrames().size(), std::size_t(4));
+
+        // Resumed: back to the newest frame, then on to the end.
+        QSignalSpy finished(&player, &FlightPlayer::flightFinished);
+        player.togglePause();
+        QCOMPARE(selected.count(), 5);
+        QCOMPARE(selected.last().at(0).value<std::size_t>(), std::size_t(4));
+        QTRY_COMPARE(finished.count(), 1);
+        const std::vector<FrameResult> model =
+            RunWholeFlight(ComputeFlightParameters(7, 65), std::vector<int>{5}, Model::Classic);
+        QVERIFY(SameFrames(player.lastFlight()->frames, model));
+
+        // After the flight every frame can be stepped to; the records do not change.
+        QVERIFY(player.canStep());
+        QVERIFY(player.step(-3));
+        QVERIFY(SameFrames({*player.currentFrame()}, {model[model.size() - 4]}));
+        QVERIFY(SameFrames(player.lastFlight()->frames, model));
     }
 
     void aFlightStartedWhileOneRunsReplacesIt() {

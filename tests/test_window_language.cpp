@@ -10,6 +10,7 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -170,6 +172,32 @@ private slots:
         std::unique_ptr<QMenu> menu(
             Control<QLineEdit>(window, "Text1")->createStandardContextMenu());
         QVERIFY(menu->actions().first()->text().contains(QLatin1String("Undo")));
+    }
+
+    void theEnglishMenuHasItsOwnLetters() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        PurzoWindow window;
+        QStringList texts;
+        for (QAction* action : window.lessonMenu()->menu()->actions()) {
+            if (!action->isSeparator()) {
+                texts << action->text();
+            }
+        }
+        QCOMPARE(texts, (QStringList{"&Path of the centre of mass", "&Movement sequence",
+                                     "Flight &data", "Pre&vious flight for comparison",
+                                     "Show &whole flight", "&Replay last flight",
+                                     "Pa&use / Resume\tSpace", "&Next frame\tPage Down",
+                                     "Previous &frame\tPage Up", QString::fromUtf8("C&harts…"),
+                                     QString::fromUtf8("Save flight as &CSV…"),
+                                     QString::fromUtf8("Save flight as &spreadsheet…"),
+                                     QString::fromUtf8("Save p&icture…"), "C&lassic model",
+                                     "E&xact model (angular momentum)", "Reset &tools"}));
+        QSet<QChar> letters;
+        for (const QString& text : texts) {
+            const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(text));
+            letters.insert(letter);
+        }
     }
 
     void everyEnglishTextFitsItsRectangle() {

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,14 +101,35 @@ private slots:
                                      QString::fromUtf8("&Bewegungsablauf"),
                                      QString::fromUtf8("Flug&daten"),
                                      QString::fromUtf8("&Vorigen Flug zum Vergleich"),
-                                     QString::fromUtf8("&Ganze Flugbahn zeigen"), "|",
+                                     QString::fromUtf8("&Ganze Flugbahn zeigen"),
+                                     "|",
                                      QString::fromUtf8("Letzten Flug &wiederholen"),
+                                     QString::fromUtf8("&Anhalten / Weiter\tLeertaste"),
+                                     QString::fromUtf8("Bild vo&r\tBild ab"),
+                                     QString::fromUtf8("Bild &zurück\tBild auf"),
+                                     QString::fromUtf8("Diagra&mme…"),
+                                     "|",
                                      QString::fromUtf8("Flug als &CSV speichern…"),
-                                     QString::fromUtf8("B&ild speichern…"), "|",
+                                     QString::fromUtf8("Flug als &Tabelle speichern…"),
+                                     QString::fromUtf8("B&ild speichern…"),
+                                     "|",
                                      QString::fromUtf8("&Klassisches Modell"),
-                                     QString::fromUtf8("E&xaktes Modell (Drehimpulserhaltung)")}));
-        QCOMPARE(checkable, (QList<bool>{true, true, true, true, true, false, false, false, false,
-                                         false, true, true}));
+                                     QString::fromUtf8("E&xaktes Modell (Drehimpulserhaltung)"),
+                                     "|",
+                                     QString::fromUtf8("Werkzeuge zurücks&etzen")}));
+        QCOMPARE(checkable, (QList<bool>{true,  true,  true,  true,  true,  false, false,
+                                         false, false, false, false, false, false, false,
+                                         false, false, true,  true,  false, false}));
+        // Every accelerator letter is the menu's own.
+        QSet<QChar> letters;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0) {
+                const QChar letter = text.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(text));
+                letters.insert(letter);
+            }
+        }
         // The classic model is chosen when the window opens.
         QVERIFY(window.lessonMenu()->classicModelAction()->isChecked());
         QCOMPARE(window.model(), Model::Classic);

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Hüfte</source>
-        <translation></translation>
+        <translation>hip</translation>
     </message>
     <message>
         <source>Schulter</source>
@@ -132,11 +132,47 @@
     </message>
     <message>
         <source>&amp;Klassisches Modell</source>
-        <translation></translation>
+        <translation>C&amp;lassic model</translation>
     </message>
     <message>
         <source>E&amp;xaktes Modell (Drehimpulserhaltung)</source>
         <translation>E&amp;xact model (angular momentum)</translation>
+    </message>
+    <message>
+        <source>&amp;Anhalten / Weiter</source>
+        <translation>Pa&amp;use / Resume</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Bild vo&amp;r</source>
+        <translation>&amp;Next frame</translation>
+    </message>
+    <message>
+        <source>Bild ab</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Bild &amp;zurück</source>
+        <translation>Previous &amp;frame</translation>
+    </message>
+    <message>
+        <source>Bild auf</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Diagra&amp;mme…</source>
+        <translation>C&amp;harts…</translation>
+    </message>
+    <message>
+        <source>Flug als &amp;Tabelle speichern…</source>
+        <translation>Save flight as &amp;spreadsheet…</translation>
+    </message>
+    <message>
+        <source>Werkzeuge zurücks&amp;etzen</source>
+        <translation>Reset &amp;tools</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,11 @@ void CanvasWidget::showFrame(const FrameResult& frame) {
     update(contentsRect());
 }
 
+void CanvasWidget::showFrames(std::vector<FrameResult> frames) {
+    frames_ = std::move(frames);
+    update(contentsRect());
+}
+
 void CanvasWidget::setPreviousFlight(std::vector<FrameResult> frames) {
     previous_ = std::move(frames);
     update();

@@ -45,6 +45,9 @@ public:
     void startFlight(Model model = Model::Classic);
     // Shows the next frame; it stays until the next one.
     void showFrame(const FrameResult& frame);
+    // Shows the last of these frames, the tools drawing the ones before it: stepping through a
+    // recorded flight.
+    void showFrames(std::vector<FrameResult> frames);
     // The flight the "previous flight" tool shows; empty for none.
     void setPreviousFlight(std::vector<FrameResult> frames);
     void setTools(const CanvasTools& tools);

@@ -4,6 +4,8 @@
 
 #include "body/posture_table.h"
 
+#include <algorithm>
+
 namespace purzo {
 
 FlightPlayer::FlightPlayer(QObject* parent) : QObject(parent) {
@@ -35,9 +37,79 @@ bool FlightPlayer::replayLastFlight(int pauseMs) {
 void FlightPlayer::stop() {
     ++generation_;
     timer_.stop();
+    if (paused_) {
+        paused_ = false;
+        emit pausedChanged(false);
+    }
     flight_.reset();
     running_.reset();
     replayNext_.reset();
+    shownCount_ = 0;
+}
+
+const std::vector<FrameResult>& FlightPlayer::recordedFrames() const {
+    static const std::vector<FrameResult> none;
+    if (running_) {
+        return running_->frames;
+    }
+    return lastFlight_ ? lastFlight_->frames : none;
+}
+
+std::size_t FlightPlayer::newestCount() const {
+    if (replayNext_) {
+        return *replayNext_;
+    }
+    return recordedFrames().size();
+}
+
+void FlightPlayer::togglePause() {
+    if (!flightRunning() && !replayRunning()) {
+        return;
+    }
+    paused_ = !paused_;
+    if (paused_) {
+        timer_.stop();
+    } else {
+        // Back to the newest frame, which the schedule starts from afresh.
+        select(newestCount());
+        clock_.resumeAfter(int(newestCount()));
+        scheduleNextFrame();
+    }
+    emit pausedChanged(paused_);
+}
+
+bool FlightPlayer::canStep() const {
+    const bool idle = !flightRunning() && !replayRunning();
+    return (paused_ || idle) && !recordedFrames().empty();
+}
+
+bool FlightPlayer::select(std::size_t count) {
+    const std::vector<FrameResult>& frames = recordedFrames();
+    if (count == 0 || count > frames.size() || count == shownCount_) {
+        return false;
+    }
+    shownCount_ = count;
+    currentFrame_ = frames[count - 1];
+    emit frameSelected(count);
+    return true;
+}
+
+bool FlightPlayer::step(int delta) {
+    if (!canStep()) {
+        return false;
+    }
+    // A paused flight has recorded nothing beyond its newest frame; a replay has all of them.
+    const std::size_t last = replayNext_ ? recordedFrames().size() : newestCount();
+    const long long target =
+        std::clamp<long long>(static_cast<long long>(shownCount_) + delta, 1, (long long)last);
+    return select(std::size_t(target));
+}
+
+bool FlightPlayer::stepToEnd(bool newest) {
+    if (!canStep()) {
+        return false;
+    }
+    return select(newest ? (replayNext_ ? recordedFrames().size() : newestCount()) : 1);
 }
 
 void FlightPlayer::scheduleNextFrame() {
@@ -46,6 +118,9 @@ void FlightPlayer::scheduleNextFrame() {
 }
 
 void FlightPlayer::runFrame() {
+    if (paused_) {
+        return;
+    }
     if (replayNext_) {
         runReplayFrame();
         return;
@@ -59,6 +134,7 @@ void FlightPlayer::runFrame() {
     const FrameResult frame = RunFrame(*flight_, posture);
     currentFrame_ = frame;
     running_->frames.push_back(frame);
+    shownCount_ = running_->frames.size();
     if (frame.lastFrame) {
         previousFlight_ = std::move(lastFlight_);
         lastFlight_ = std::move(running_);
@@ -68,7 +144,8 @@ void FlightPlayer::runFrame() {
     emit frameReady(frame);
     if (frame.lastFrame) {
         emit flightFinished(frame.frame);
-    } else if (generation == generation_) { // unless a listener started or stopped a flight
+    } else if (generation == generation_ && !paused_) {
+        // Unless a listener started, stopped or paused a flight.
         scheduleNextFrame();
     }
 }
@@ -78,6 +155,7 @@ void FlightPlayer::runReplayFrame() {
     const std::size_t index = *replayNext_;
     clock_.frameShown(int(index) + 1);
     currentFrame_ = frames[index];
+    shownCount_ = index + 1;
     const bool last = index + 1 == frames.size();
     if (last) {
         replayNext_.reset();
@@ -88,7 +166,7 @@ void FlightPlayer::runReplayFrame() {
     emit frameReady(frames[index]);
     if (last) {
         emit replayFinished(int(frames.size()));
-    } else if (generation == generation_) {
+    } else if (generation == generation_ && !paused_) {
         scheduleNextFrame();
     }
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Runs a flight, or replays the last one, frame by frame on the event loop: a single-shot timer
-// paced by the frame clock, the posture read just before each frame, and the flight records. It
-// shows nothing itself; whoever shows the frames listens to frameReady.
+// paced by the frame clock, the posture read just before each frame, and the flight records. A
+// flight or replay can be paused; while paused or after a flight, its recorded frames can be
+// stepped through. It shows nothing itself; whoever shows the frames listens to frameReady and
+// frameSelected.
 #pragma once
 
 #include "flight/flight_record.h"
@@ -23,6 +25,8 @@ public:
     // Asked just before each frame of a flight for the posture to read.
     void setPostureSource(std::function<int()> source) { postureSource_ = std::move(source); }
     void setTimeSource(FrameClock::TimeSource now) { clock_ = FrameClock(std::move(now)); }
+    // The wait before the next frame as the timer was last set, ms; -1 when none is due.
+    int nextFrameWaitMs() const { return timer_.isActive() ? timer_.interval() : -1; }
 
     // Ends whatever runs and starts the flight `record` describes (its texts, parameters and
     // model; its frames are ignored); frame 1 comes one pause later.
@@ -31,6 +35,22 @@ public:
     bool replayLastFlight(int pauseMs);
     // Ends a running flight, which is dropped, or a replay.
     void stop();
+
+    // Pauses a running flight or replay, or resumes it from its newest frame with the frame
+    // clock started afresh; nothing without one.
+    void togglePause();
+    bool paused() const { return paused_; }
+    // Whether the recorded frames can be stepped through: while paused, or after a flight.
+    bool canStep() const;
+    // Shows the recorded frame `delta` frames on (back when negative), held at the first and the
+    // newest; never computes a frame. False when nothing changed.
+    bool step(int delta);
+    // The first or the newest recorded frame.
+    bool stepToEnd(bool newest);
+    // The frames of the flight or replay on show: as recorded so far, or the last flight.
+    const std::vector<FrameResult>& recordedFrames() const;
+    // How many of them are shown: up to and including the current frame.
+    std::size_t shownCount() const { return shownCount_; }
 
     bool flightRunning() const { return flight_.has_value() && !flight_->ended; }
     bool replayRunning() const { return replayNext_.has_value(); }
@@ -42,6 +62,9 @@ public:
 
 signals:
     void frameReady(const FrameResult& frame);
+    // Stepping, or a resume, chose another of the recorded frames to show.
+    void frameSelected(std::size_t shownCount);
+    void pausedChanged(bool paused);
     void flightFinished(int frames);
     void replayFinished(int frames);
 
@@ -49,6 +72,8 @@ private:
     void scheduleNextFrame();
     void runFrame();
     void runReplayFrame();
+    std::size_t newestCount() const;
+    bool select(std::size_t count);
 
     std::function<int()> postureSource_;
     FrameClock clock_;
@@ -60,6 +85,8 @@ private:
     std::optional<std::size_t> replayNext_; // the replay's next frame in lastFlight_
     std::optional<FrameResult> currentFrame_;
     int generation_ = 0; // counts stops, so that a frame knows whether its flight still runs
+    bool paused_ = false;
+    std::size_t shownCount_ = 0;
 };
 
 } // namespace purzo

@@ -38,6 +38,11 @@ void FrameClock::frameShown(int n) {
     }
 }
 
+void FrameClock::resumeAfter(int n) {
+    anchorNs_ = now_();
+    anchorFrame_ = n;
+}
+
 int FrameClock::waitBeforeFrame(int n) const {
     const std::int64_t waitNs = dueNs(n) - now_();
     return waitNs > 0 ? int((waitNs + kNsPerMs - 1) / kNsPerMs) : 0;

@@ -22,6 +22,9 @@ public:
     void start(int pauseMs);
     // Frame n is being shown now.
     void frameShown(int n);
+    // After a pause: the schedule starts afresh with frame n as shown now, so frame n + 1 is due
+    // one pause later.
+    void resumeAfter(int n);
     // Milliseconds to wait from now until frame n is due, rounded up; 0 when it is due already.
     int waitBeforeFrame(int n) const;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The entries in their order, with their accelerator letters.
+// The entries in their order, with their accelerator letters, unique within each language.
 #include "window/lesson_menu.h"
 
 #include <QAction>
@@ -16,14 +16,26 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     previous_ = addCheckable(tr("&Vorigen Flug zum Vergleich"), "previousAction");
     wholeView_ = addCheckable(tr("&Ganze Flugbahn zeigen"), "wholeViewAction");
     menu_->addSeparator();
-    replay_ = menu_->addAction(tr("Letzten Flug &wiederholen"), this, &LessonMenu::replayRequested);
-    replay_->setObjectName(QStringLiteral("replayAction"));
-    saveCsv_ =
-        menu_->addAction(tr("Flug als &CSV speichern…"), this, &LessonMenu::saveCsvRequested);
-    saveCsv_->setObjectName(QStringLiteral("saveCsvAction"));
-    savePicture_ =
-        menu_->addAction(tr("B&ild speichern…"), this, &LessonMenu::savePictureRequested);
-    savePicture_->setObjectName(QStringLiteral("savePictureAction"));
+    replay_ = addEntry(tr("Letzten Flug &wiederholen"), "replayAction");
+    connect(replay_, &QAction::triggered, this, &LessonMenu::replayRequested);
+    // The key after the tab shows in the menu's shortcut column.
+    pause_ =
+        addEntry(tr("&Anhalten / Weiter") + QLatin1Char('\t') + tr("Leertaste"), "pauseAction");
+    connect(pause_, &QAction::triggered, this, &LessonMenu::pauseRequested);
+    nextFrame_ = addEntry(tr("Bild vo&r") + QLatin1Char('\t') + tr("Bild ab"), "nextFrameAction");
+    connect(nextFrame_, &QAction::triggered, this, [this] { emit stepRequested(1); });
+    previousFrame_ =
+        addEntry(tr("Bild &zurück") + QLatin1Char('\t') + tr("Bild auf"), "previousFrameAction");
+    connect(previousFrame_, &QAction::triggered, this, [this] { emit stepRequested(-1); });
+    charts_ = addEntry(tr("Diagra&mme…"), "chartsAction");
+    connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
+    menu_->addSeparator();
+    saveCsv_ = addEntry(tr("Flug als &CSV speichern…"), "saveCsvAction");
+    connect(saveCsv_, &QAction::triggered, this, &LessonMenu::saveCsvRequested);
+    saveWorkbook_ = addEntry(tr("Flug als &Tabelle speichern…"), "saveWorkbookAction");
+    connect(saveWorkbook_, &QAction::triggered, this, &LessonMenu::saveWorkbookRequested);
+    savePicture_ = addEntry(tr("B&ild speichern…"), "savePictureAction");
+    connect(savePicture_, &QAction::triggered, this, &LessonMenu::savePictureRequested);
     menu_->addSeparator();
     // A choice applies from the next start: a running flight or replay keeps its model.
     auto* models = new QActionGroup(this);
@@ -36,22 +48,28 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
         menu_->addAction(action);
     }
     classic_->setChecked(true);
+    connect(models, &QActionGroup::triggered, this, [this] { emit modelChanged(model()); });
+    menu_->addSeparator();
+    resetTools_ = addEntry(tr("Werkzeuge zurücks&etzen"), "resetToolsAction");
+    connect(resetTools_, &QAction::triggered, this, [this] {
+        setTools({});
+        setModel(Model::Classic);
+        emit modelChanged(Model::Classic);
+    });
     setFlightEnded(false);
-}
-
-Model LessonMenu::model() const {
-    return exact_->isChecked() ? Model::Exact : Model::Classic;
-}
-
-void LessonMenu::setModel(Model model) {
-    (model == Model::Exact ? exact_ : classic_)->setChecked(true);
+    setPlayState(false, false);
 }
 
 QAction* LessonMenu::addCheckable(const QString& text, const char* name) {
-    QAction* action = menu_->addAction(text);
-    action->setObjectName(QLatin1String(name));
+    QAction* action = addEntry(text, name);
     action->setCheckable(true);
     connect(action, &QAction::toggled, this, [this] { emit toolsChanged(tools()); });
+    return action;
+}
+
+QAction* LessonMenu::addEntry(const QString& text, const char* name) {
+    QAction* action = menu_->addAction(text);
+    action->setObjectName(QLatin1String(name));
     return action;
 }
 
@@ -60,10 +78,33 @@ CanvasTools LessonMenu::tools() const {
             wholeView_->isChecked()};
 }
 
+void LessonMenu::setTools(const CanvasTools& tools) {
+    path_->setChecked(tools.path);
+    sequence_->setChecked(tools.sequence);
+    data_->setChecked(tools.data);
+    previous_->setChecked(tools.previous);
+    wholeView_->setChecked(tools.wholeView);
+}
+
 void LessonMenu::setFlightEnded(bool ended) {
     previous_->setEnabled(ended);
     replay_->setEnabled(ended);
     saveCsv_->setEnabled(ended);
+    saveWorkbook_->setEnabled(ended);
+}
+
+void LessonMenu::setPlayState(bool canPause, bool canStep) {
+    pause_->setEnabled(canPause);
+    nextFrame_->setEnabled(canStep);
+    previousFrame_->setEnabled(canStep);
+}
+
+Model LessonMenu::model() const {
+    return exact_->isChecked() ? Model::Exact : Model::Classic;
+}
+
+void LessonMenu::setModel(Model model) {
+    (model == Model::Exact ? exact_ : classic_)->setChecked(true);
 }
 
 } // namespace purzo

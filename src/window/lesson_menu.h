@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The canvas's context menu: the lesson tools, the replay, the two saves and the model the next
-// flight runs in. The checkable entries are remembered for the life of the window; nothing is
-// written to disk unasked.
+// The canvas's context menu: the lesson tools, the replay, pause and stepping, the charts, the
+// saves, the model the next flight runs in and the reset of the tools. The keys that pause and
+// step are shown beside their entries; the window's key handling does what they say.
 #pragma once
 
 #include "flight/model.h"
@@ -22,8 +22,11 @@ public:
 
     QMenu* menu() const { return menu_; }
     CanvasTools tools() const;
-    // Replay, comparison and the CSV need a flight that ran to its end.
+    void setTools(const CanvasTools& tools);
+    // Replay, comparison and the saves of the flight need a flight that ran to its end.
     void setFlightEnded(bool ended);
+    // Pause needs a flight or replay on the way; stepping a paused one or a finished flight.
+    void setPlayState(bool canPause, bool canStep);
     // The model chosen for the next flight; classic when the window opens.
     Model model() const;
     void setModel(Model model);
@@ -34,19 +37,31 @@ public:
     QAction* previousAction() const { return previous_; }
     QAction* wholeViewAction() const { return wholeView_; }
     QAction* replayAction() const { return replay_; }
+    QAction* pauseAction() const { return pause_; }
+    QAction* nextFrameAction() const { return nextFrame_; }
+    QAction* previousFrameAction() const { return previousFrame_; }
+    QAction* chartsAction() const { return charts_; }
     QAction* saveCsvAction() const { return saveCsv_; }
+    QAction* saveWorkbookAction() const { return saveWorkbook_; }
     QAction* savePictureAction() const { return savePicture_; }
     QAction* classicModelAction() const { return classic_; }
     QAction* exactModelAction() const { return exact_; }
+    QAction* resetToolsAction() const { return resetTools_; }
 
 signals:
     void toolsChanged(const CanvasTools& tools);
+    void modelChanged(Model model);
     void replayRequested();
+    void pauseRequested();
+    void stepRequested(int frames);
+    void chartsRequested();
     void saveCsvRequested();
+    void saveWorkbookRequested();
     void savePictureRequested();
 
 private:
     QAction* addCheckable(const QString& text, const char* name);
+    QAction* addEntry(const QString& text, const char* name);
 
     QMenu* menu_;
     QAction* path_;
@@ -55,10 +70,16 @@ private:
     QAction* previous_;
     QAction* wholeView_;
     QAction* replay_;
+    QAction* pause_;
+    QAction* nextFrame_;
+    QAction* previousFrame_;
+    QAction* charts_;
     QAction* saveCsv_;
+    QAction* saveWorkbook_;
     QAction* savePicture_;
     QAction* classic_;
     QAction* exact_;
+    QAction* resetTools_;
 };
 
 } // namespace purzo

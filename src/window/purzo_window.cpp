@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QWheelEvent>
 
 namespace purzo {
 
@@ -69,12 +70,19 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         emit flightFinished(frames);
     });
     connect(&player_, &FlightPlayer::replayFinished, this, &PurzoWindow::replayFinished);
+    connect(&player_, &FlightPlayer::frameSelected, this, [this](std::size_t count) {
+        const std::vector<FrameResult>& frames = player_.recordedFrames();
+        form_.picture1->showFrames({frames.begin(), frames.begin() + std::ptrdiff_t(count)});
+        emit frameShown(frames[count - 1].frame);
+    });
 
     lessonTools_ =
         new LessonTools(this, form_.picture1, &player_, style_, form_.text1, form_.text2);
     LessonMenu* menu = lessonTools_->menu();
     connect(menu, &LessonMenu::toolsChanged, form_.picture1, &CanvasWidget::setTools);
     connect(menu, &LessonMenu::replayRequested, this, &PurzoWindow::replayLastFlight);
+    connect(menu, &LessonMenu::pauseRequested, &player_, &FlightPlayer::togglePause);
+    connect(menu, &LessonMenu::stepRequested, &player_, &FlightPlayer::step);
     connect(lessonTools_, &LessonTools::saveFailed, this, &PurzoWindow::saveFailed);
     form_.picture1->setNumberLocale(
         QLocale(CurrentLanguage() == Language::English ? QLocale::English : QLocale::German));
@@ -189,20 +197,53 @@ void PurzoWindow::replayLastFlight() {
 }
 
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
+    lessonTools_->menu()->setPlayState(player_.flightRunning() || player_.replayRunning(),
+                                       player_.canStep());
     lessonTools_->showMenu(canvasPos, layout_.scale());
 }
 
 bool PurzoWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The Menu key and Shift+F10 open the canvas's menu while the canvas or the posture bar has
-    // the focus, also during a flight.
-    if (event->type() == QEvent::KeyPress &&
-        (watched == form_.picture1 || watched == form_.hScroll1)) {
+    const bool flightFocus = watched == form_.picture1 || watched == form_.hScroll1;
+    if (event->type() == QEvent::KeyPress && flightFocus) {
+        // These keys act while the canvas or the posture bar has the focus, as it has during
+        // every flight, so that buttons keep Enter and Space.
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Menu ||
             (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
             showLessonMenu(form_.picture1->contentsRect().center());
             return true;
         }
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            player_.togglePause();
+            return true;
+        }
+        // While a flight runs unpaused, the stepping keys are the posture bar's, as always.
+        if (player_.canStep()) {
+            switch (key->key()) {
+            case Qt::Key_PageDown:
+                player_.step(1);
+                return true;
+            case Qt::Key_PageUp:
+                player_.step(-1);
+                return true;
+            case Qt::Key_Home:
+                player_.stepToEnd(false);
+                return true;
+            case Qt::Key_End:
+                player_.stepToEnd(true);
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    if (event->type() == QEvent::Wheel && watched == form_.picture1 && player_.canStep()) {
+        // Turned towards the user: forward.
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta != 0) {
+            player_.step(delta < 0 ? 1 : -1);
+        }
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
