@@ -26,7 +26,8 @@ FlightRecord Takeoff(double speed, double angle, Model model) {
                         std::to_string(angle),
                         ComputeFlightParameters(speed, angle),
                         model,
-                        {}};
+                        {},
+                        Pace::RealTime};
 }
 
 bool SameFrames(const std::vector<FrameResult>& a, const std::vector<FrameResult>& b) {

@@ -2,7 +2,7 @@
 // The frame clock with a time source the test sets: the schedule, small delays, stalls and a
 // restart, and the pause of each pace.
 #include "window/frame_clock.h"
-#include "window/pace.h"
+#include "flight/pace.h"
 
 #include <QTest>
 #include <cstdint>

@@ -2,9 +2,12 @@
 // purzo-trace from outside: its CSV, its exit codes and its messages.
 #include "body/lowest_point.h"
 #include "model_fixture.h"
+#include "xlsx_cells.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -106,6 +109,63 @@ private slots:
         }
     }
 
+    void spreadsheetHoldsTheModelsNumbers_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("classic, German") << "classic"
+                                         << "de";
+        QTest::newRow("exact, English") << "exact"
+                                        << "en";
+    }
+    void spreadsheetHoldsTheModelsNumbers() {
+        QFETCH(QString, model);
+        QFETCH(QString, language);
+        const purzo::Model m = *purzo::ParseModel(model.toStdString());
+        const bool english = language == QLatin1String("en");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("flug.xlsx"));
+        const Run run = Trace({"--speed", "7,5", "--angle", "55", "--postures", "1,1,6,7,7,2",
+                               "--model", model, "--xlsx", path, "--language", language});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        const QMap<QString, QString> cells = purzo::test::XlsxCells(path, 1);
+        QCOMPARE(cells.value("A1"), english ? QString("Take-off speed (m/s)")
+                                            : QString("Absprunggeschwindigkeit (m/s)"));
+        QCOMPARE(cells.value("B1").toDouble(), 7.5);
+        QCOMPARE(cells.value("B2").toDouble(), 55.0);
+        QCOMPARE(cells.value("B3"), english ? (m == purzo::Model::Exact ? "exact" : "classic")
+                                            : (m == purzo::Model::Exact ? "exakt" : "klassisch"));
+        QCOMPARE(cells.value("D6"), english ? QString("Height of the centre of mass (m)")
+                                            : QString::fromUtf8("Höhe des Schwerpunkts (m)"));
+        QCOMPARE(cells.contains("I6"), m == purzo::Model::Exact);
+        const std::vector<purzo::FrameResult> frames =
+            purzo::test::ModelFlight(7.5, 55, {1, 1, 6, 7, 7, 2}, m);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const purzo::FrameResult& f = frames[i];
+            const QString row = QString::number(7 + i);
+            std::vector<std::pair<QString, double>> expected{
+                {"A", f.frame},       {"B", f.timeS},
+                {"C", f.flightX},     {"D", (150 - f.pathY) / 30},
+                {"E", f.rotationDeg}, {"F", f.posture}};
+            if (m == purzo::Model::Exact) {
+                expected.insert(expected.end(), {{"G", f.omegaDegPerS},
+                                                 {"H", f.inertiaKgM2},
+                                                 {"I", f.angularMomentumKgM2PerS}});
+            }
+            for (const auto& [column, value] : expected) {
+                bool ok = false;
+                const double cell = cells.value(column + row).toDouble(&ok);
+                QVERIFY2(ok && std::abs(cell - value) <= 1e-12 * std::max(1.0, std::abs(value)),
+                         qPrintable(column + row + ": " + cells.value(column + row)));
+            }
+        }
+        QVERIFY(!cells.contains(QStringLiteral("A%1").arg(7 + frames.size())));
+        // The chart sheet draws from the frames' rows.
+        const QByteArray chart = purzo::test::ZipEntry(path, "xl/charts/chart1.xml");
+        QVERIFY(chart.contains("<c:scatterChart>"));
+        QVERIFY(chart.contains(QStringLiteral("$B$7:$B$%1").arg(6 + frames.size()).toUtf8()));
+    }
+
     void posturesHoldTheirLastEntry() {
         const Run run = Trace({"--postures", "1,7"});
         QCOMPARE(run.exitCode, 0);
@@ -149,6 +209,9 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"6"};
         QTest::newRow("unknown model") << QStringList{"--model", "exakt"};
         QTest::newRow("model without name") << QStringList{"--model"};
+        QTest::newRow("spreadsheet in French")
+            << QStringList{"--xlsx", "f.xlsx", "--language", "fr"};
+        QTest::newRow("spreadsheet without a name") << QStringList{"--xlsx="};
     }
     void badArgumentsExitWith2() {
         QFETCH(QStringList, arguments);

@@ -199,6 +199,14 @@
         <source>PNG-Bilder (*.png)</source>
         <translation>PNG pictures (*.png)</translation>
     </message>
+    <message>
+        <source>Flug als Tabelle speichern</source>
+        <translation>Save flight as spreadsheet</translation>
+    </message>
+    <message>
+        <source>Excel-Arbeitsmappen (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

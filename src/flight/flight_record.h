@@ -7,7 +7,9 @@
 #include "flight/flight_parameters.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
+#include "flight/pace.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@ struct FlightRecord {
     FlightParameters params;
     Model model = Model::Classic;
     std::vector<FrameResult> frames;
+    std::optional<Pace> pace; // the window's playback pace; none for the trace tool
 
     bool landed() const { return !frames.empty() && frames.back().lastFrame; }
     // The posture of each frame, as purzo-trace --postures takes them.

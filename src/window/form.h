@@ -3,7 +3,7 @@
 // at its designed rectangle, with its text, font and colour, stacked and in tab order.
 #pragma once
 
-#include "window/pace.h"
+#include "flight/pace.h"
 #include "window/pictures.h"
 
 #include <QCoreApplication>

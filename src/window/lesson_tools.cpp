@@ -8,8 +8,11 @@
 #include "window/fonts.h"
 #include "window/saving.h"
 #include "window/scaled_style.h"
+#include "window/translations.h"
+#include "workbook/flight_workbook.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageWriter>
 #include <QLineEdit>
@@ -23,6 +26,7 @@ LessonTools::LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlay
     : QObject(window), window_(window), canvas_(canvas), player_(player), style_(style),
       speedBox_(speedBox), angleBox_(angleBox), menu_(new LessonMenu(window)) {
     connect(menu_, &LessonMenu::saveCsvRequested, this, &LessonTools::chooseCsvFile);
+    connect(menu_, &LessonMenu::saveWorkbookRequested, this, &LessonTools::chooseWorkbookFile);
     connect(menu_, &LessonMenu::savePictureRequested, this, &LessonTools::choosePictureFile);
 }
 
@@ -66,6 +70,22 @@ bool LessonTools::saveFlightCsv(const QString& path) {
     return !failure;
 }
 
+bool LessonTools::saveFlightWorkbook(const QString& path) {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    if (!last) {
+        return false;
+    }
+    const WorkbookLanguage language = CurrentLanguage() == Language::English
+                                          ? WorkbookLanguage::English
+                                          : WorkbookLanguage::German;
+    const auto failure =
+        WriteFlightWorkbook(QFile::encodeName(path).toStdString(), *last, language);
+    if (failure) {
+        reportSaveFailure(path, QString::fromStdString(*failure));
+    }
+    return !failure;
+}
+
 bool LessonTools::saveCanvasPicture(const QString& path) {
     const QImage picture = canvasPicture();
     const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
@@ -78,30 +98,42 @@ bool LessonTools::saveCanvasPicture(const QString& path) {
     return !failure;
 }
 
-void LessonTools::chooseCsvFile() {
+QString LessonTools::chooseFile(const QString& title, const QString& filter,
+                                const QString& extension) {
     const std::optional<FlightRecord>& last = player_->lastFlight();
-    if (!last) {
+    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
+    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
+    const QString suggested = SuggestedFileName(speed, angle, extension);
+    return WithSuffix(QFileDialog::getSaveFileName(window_, title,
+                                                   QDir(SaveFolder()).filePath(suggested), filter),
+                      extension);
+}
+
+void LessonTools::chooseCsvFile() {
+    if (!player_->lastFlight()) {
         return;
     }
-    const QString suggested =
-        SuggestedFileName(QString::fromStdString(last->speedText),
-                          QString::fromStdString(last->angleText), QStringLiteral("csv"));
-    const QString path = QFileDialog::getSaveFileName(window_, tr("Flug als CSV speichern"),
-                                                      QDir(SaveFolder()).filePath(suggested),
-                                                      tr("CSV-Dateien (*.csv)"));
+    const QString path =
+        chooseFile(tr("Flug als CSV speichern"), tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty()) {
         saveFlightCsv(path);
     }
 }
 
+void LessonTools::chooseWorkbookFile() {
+    if (!player_->lastFlight()) {
+        return;
+    }
+    const QString path = chooseFile(tr("Flug als Tabelle speichern"),
+                                    tr("Excel-Arbeitsmappen (*.xlsx)"), QStringLiteral("xlsx"));
+    if (!path.isEmpty()) {
+        saveFlightWorkbook(path);
+    }
+}
+
 void LessonTools::choosePictureFile() {
-    const std::optional<FlightRecord>& last = player_->lastFlight();
-    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
-    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
-    const QString suggested = SuggestedFileName(speed, angle, QStringLiteral("png"));
-    const QString path = QFileDialog::getSaveFileName(window_, tr("Bild speichern"),
-                                                      QDir(SaveFolder()).filePath(suggested),
-                                                      tr("PNG-Bilder (*.png)"));
+    const QString path =
+        chooseFile(tr("Bild speichern"), tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty()) {
         saveCanvasPicture(path);
     }

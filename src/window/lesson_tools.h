@@ -32,6 +32,7 @@ public:
     // The saves without their dialogs. A failure shows a message naming the file and the
     // reason, and leaves a file that was there as it was.
     bool saveFlightCsv(const QString& path);
+    bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
     // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
     QImage canvasPicture() const;
@@ -41,6 +42,10 @@ signals:
 
 private:
     void chooseCsvFile();
+    void chooseWorkbookFile();
+    // The save dialog, starting in the save folder with the name the flight suggests; the
+    // chosen name with its suffix, or empty when cancelled.
+    QString chooseFile(const QString& title, const QString& filter, const QString& extension);
     void choosePictureFile();
     void reportSaveFailure(const QString& path, const QString& reason);
 

@@ -178,10 +178,10 @@ void PurzoWindow::startFlight() {
                                                    : std::vector<FrameResult>{});
     form_.hScroll1->setFocus();
     emit flightStarted();
-    player_.startFlight(
-        FlightRecord{
-            speed_->text().toStdString(), angle_->text().toStdString(), params_, model, {}},
-        pauseOverrideMs_.value_or(frameDelayMs_));
+    FlightRecord record{
+        speed_->text().toStdString(), angle_->text().toStdString(), params_, model, {},
+        form_.selectedPace()};
+    player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
 }
 
 void PurzoWindow::replayLastFlight() {
@@ -250,6 +250,10 @@ bool PurzoWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool PurzoWindow::saveFlightCsv(const QString& path) {
     return lessonTools_->saveFlightCsv(path);
+}
+
+bool PurzoWindow::saveFlightWorkbook(const QString& path) {
+    return lessonTools_->saveFlightWorkbook(path);
 }
 
 bool PurzoWindow::saveCanvasPicture(const QString& path) {

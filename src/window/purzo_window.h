@@ -59,6 +59,7 @@ public:
     // The saves behind the two menu entries, without their dialogs. A failure shows a message
     // naming the file and the reason, and leaves a file that was there as it was.
     bool saveFlightCsv(const QString& path);
+    bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
     // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
     QImage canvasPicture() const;

@@ -3,6 +3,7 @@
 #include "window/saving.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -31,6 +32,13 @@ QString SaveFolder() {
         return documents;
     }
     return QDir::homePath();
+}
+
+QString WithSuffix(const QString& path, const QString& extension) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path + QLatin1Char('.') + extension;
 }
 
 QString SuggestedFileName(const QString& speedText, const QString& angleText,

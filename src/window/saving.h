@@ -25,4 +25,7 @@ QString SaveFolder();
 QString SuggestedFileName(const QString& speedText, const QString& angleText,
                           const QString& extension);
 
+// A name typed without a suffix gets `extension`; one with a suffix stays as it is.
+QString WithSuffix(const QString& path, const QString& extension);
+
 } // namespace purzo

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// purzo-trace: runs one flight through the model and prints every frame as CSV, for spreadsheets
-// and for checking the model from outside the window.
+// purzo-trace: runs one flight through the model and prints every frame as CSV, or writes it as a
+// spreadsheet with --xlsx; for lessons and for checking the model from outside the window.
 #include "body/posture_table.h"
 #include "flight/csv_writer.h"
 #include "flight/model.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
+#include "workbook/flight_workbook.h"
 
 #include <charconv>
 #include <cstdio>
@@ -21,6 +22,7 @@ constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
     "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
+    "                   [--xlsx FILE [--language de|en]]\n"
     "\n"
     "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
     "\n"
@@ -33,6 +35,9 @@ constexpr const char* kUsage =
     "                   with its angular momentum conserved and landing on the floor; adds\n"
     "                   the columns timeS,omegaDegPerS,inertiaKgM2,\n"
     "                   angularMomentumKgM2PerS,lowestPart\n"
+    "  --xlsx FILE      write the flight as a spreadsheet (.xlsx) with its charts to FILE\n"
+    "                   instead of printing the CSV\n"
+    "  --language de|en the spreadsheet's language (default \"de\")\n"
     "  --version        print the version and exit\n"
     "  --help           show this text\n"
     "\n"
@@ -47,6 +52,8 @@ struct Options {
     std::string angle = "60";
     std::vector<int> postures{1};
     purzo::Model model = purzo::Model::Classic;
+    std::string xlsx; // empty: print the CSV
+    purzo::WorkbookLanguage language = purzo::WorkbookLanguage::German;
     bool help = false;
     bool version = false;
 };
@@ -89,7 +96,8 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             options.version = true;
             continue;
         }
-        if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model") {
+        if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model" &&
+            arg != "--xlsx" && arg != "--language") {
             return "unknown option '" + std::string(argv[i]) + "'";
         }
         std::string_view value;
@@ -104,6 +112,17 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             options.speed = value;
         } else if (arg == "--angle") {
             options.angle = value;
+        } else if (arg == "--xlsx") {
+            if (value.empty()) {
+                return "--xlsx wants a file name";
+            }
+            options.xlsx = value;
+        } else if (arg == "--language") {
+            if (value != "de" && value != "en") {
+                return "--language takes de or en, not '" + std::string(value) + "'";
+            }
+            options.language =
+                value == "en" ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
         } else if (arg == "--model") {
             const auto model = purzo::ParseModel(value);
             if (!model) {
@@ -149,6 +168,15 @@ int main(int argc, char** argv) {
 
     const std::vector<purzo::FrameResult> frames =
         purzo::RunWholeFlight(params, options.postures, options.model);
+    if (!options.xlsx.empty()) {
+        const purzo::FlightRecord record{check.speedText, check.angleText, params,
+                                         options.model,   frames,          std::nullopt};
+        if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, options.language)) {
+            std::cerr << "purzo-trace: " << options.xlsx << ": " << *error << "\n";
+            return 1;
+        }
+        return 0;
+    }
     std::cout << purzo::FlightCsv(frames, options.model);
     return 0;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The three playback paces of the option buttons and the pause each puts before a frame.
+// The three playback paces of the option buttons and the pause each puts before a frame; a
+// flight's record keeps the pace it ran at.
 #pragma once
 
 namespace purzo {

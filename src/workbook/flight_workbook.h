@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// A flight as a spreadsheet: the take-off and the frames in metres, seconds and degrees on one
+// sheet, native charts of height and rotation over time on a second. Plain C++ on the flight
+// layer, kept out of the model library so that the model builds without libxlsxwriter.
+#pragma once
+
+#include "flight/flight_record.h"
+
+#include <optional>
+#include <string>
+
+namespace purzo {
+
+// The workbook's own two languages: the trace tool, which writes it too, has no Qt to
+// translate with.
+enum class WorkbookLanguage { German, English };
+
+// Writes the .xlsx through a temporary file in the same folder and a rename, so that a file
+// already at `path` is replaced whole or not at all. Returns the reason when that fails.
+std::optional<std::string> WriteFlightWorkbook(const std::string& path, const FlightRecord& record,
+                                               WorkbookLanguage language);
+
+} // namespace purzo

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// What leaves the window for a worksheet: the spreadsheet of the last flight with its charts,
+// and the names the save dialogs give.
+#include "window/lesson_menu.h"
+#include "window/saving.h"
+#include "window_fixture.h"
+#include "xlsx_cells.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace purzo;
+using purzo::test::Control;
+using purzo::test::ModelFlight;
+using purzo::test::ShowWhole;
+
+namespace {
+
+void Fly(PurzoWindow& window) {
+    QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+    QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
+}
+
+} // namespace
+
+class WindowSavesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
+
+    void spreadsheetHoldsTheFlightAsRecorded() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model::Exact);
+        Control<QRadioButton>(window, "Option2")->setChecked(true);
+        Control<QLineEdit>(window, "Text1")->setText(QStringLiteral("6,5"));
+        Fly(window);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("flug.xlsx"));
+        QVERIFY(window.saveFlightWorkbook(path));
+        const QMap<QString, QString> cells = purzo::test::XlsxCells(path, 1);
+        QCOMPARE(cells.value("B1").toDouble(), 6.5);
+        QCOMPARE(cells.value("B3"), QStringLiteral("exakt"));
+        QCOMPARE(cells.value("B4"), QStringLiteral("Zeitlupe"));
+        QCOMPARE(cells.value("E6"), QString::fromUtf8("Drehung (°)"));
+        const std::vector<FrameResult>& frames = window.lastFlight()->frames;
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const QString row = QString::number(7 + i);
+            QCOMPARE(cells.value("A" + row).toInt(), frames[i].frame);
+            QVERIFY(std::abs(cells.value("B" + row).toDouble() - frames[i].timeS) < 1e-12);
+            QVERIFY(std::abs(cells.value("E" + row).toDouble() - frames[i].rotationDeg) < 1e-9);
+            QVERIFY(std::abs(cells.value("H" + row).toDouble() - frames[i].inertiaKgM2) < 1e-12);
+        }
+        QVERIFY(purzo::test::ZipEntry(path, "xl/charts/chart2.xml").contains("scatterChart"));
+    }
+
+    void aFailedSpreadsheetSaveSaysWhyAndLeavesTheFileAlone() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        Fly(window);
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("fehlt/flug.xlsx"));
+        QSignalSpy failed(&window, &PurzoWindow::saveFailed);
+        QVERIFY(!window.saveFlightWorkbook(missing));
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(failed.at(0).at(0).toString().contains(QLatin1String("flug.xlsx")));
+        // A file already there is replaced whole or not at all.
+        const QString existing = dir.filePath(QStringLiteral("alt.xlsx"));
+        QFile old(existing);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+        old.close();
+        QVERIFY(window.saveFlightWorkbook(existing));
+        QVERIFY(QFile(existing).size() > 1000);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("alt.xlsx")});
+    }
+
+    void aNameWithoutSuffixGetsOne_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("bare") << "/tmp/bild"
+                              << "/tmp/bild.png";
+        QTest::newRow("own suffix kept") << "/tmp/bild.jpeg"
+                                         << "/tmp/bild.jpeg";
+        QTest::newRow("dot in the folder") << "/tmp/v6.5/bild"
+                                           << "/tmp/v6.5/bild.png";
+        QTest::newRow("cancelled") << ""
+                                   << "";
+    }
+    void aNameWithoutSuffixGetsOne() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QCOMPARE(WithSuffix(typed, QStringLiteral("png")), saved);
+    }
+};
+
+QTEST_MAIN(WindowSavesTest)
+#include "test_window_saves.moc"
