@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Pause and step as a teacher works them: Space, Page Up and Down, Home and End and the wheel on
-// the canvas; the canvas shows the recorded frame, and buttons keep their Space.
+// the canvas; the canvas shows the recorded frame, and buttons keep their Space. At a
+// whiteboard: taps on the arrow-key picture, a long press for the menu, and the charts.
 #include "flight/csv_writer.h"
 #include "window/canvas_widget.h"
 #include "window/lesson_menu.h"
 #include "window_fixture.h"
 
+#include <QLabel>
 #include <QMenu>
+#include <QPointingDevice>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <memory>
 
 using namespace purzo;
 using purzo::test::Control;
@@ -125,6 +130,104 @@ private slots:
         QCOMPARE(bar->value(), 6);
         QSignalSpy finished(&window, &PurzoWindow::flightFinished);
         QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
+    }
+
+    void clicksAndTapsOnThePicturesKeysTuckAndStretch_data() {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("full size, mouse") << QSize(1097, 777) << false;
+        QTest::newRow("full size, finger") << QSize(1097, 777) << true;
+        QTest::newRow("scale 1.39, mouse") << QSize(1525, 1080) << false;
+        QTest::newRow("scale 1.39, finger") << QSize(1525, 1080) << true;
+    }
+    void clicksAndTapsOnThePicturesKeysTuckAndStretch() {
+        QFETCH(QSize, client);
+        QFETCH(bool, touch);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(40);
+        window.resize(client);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* picture = Control<QLabel>(window, "Picture2");
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        const double s = window.scale();
+        // Touches find their window by the screen position: bring the picture onto the small
+        // offscreen screen.
+        const QRect screen = window.screen()->geometry();
+        window.move(window.pos() + screen.center() -
+                    picture->mapToGlobal(picture->rect().center()));
+        QTRY_VERIFY(screen.contains(picture->mapToGlobal(picture->rect().center())));
+        // The keys' centres in the designed picture: left (27, 73), right (117, 73), up (72, 28).
+        auto at = [picture, s](double x, double y) {
+            return (QPointF(picture->contentsRect().topLeft()) + QPointF(x, y) * s).toPoint();
+        };
+        std::unique_ptr<QPointingDevice> panel(QTest::createTouchDevice());
+        auto press = [&](QPoint point) {
+            if (touch) {
+                QTest::touchEvent(picture, panel.get()).press(0, point);
+                QTest::touchEvent(picture, panel.get()).release(0, point);
+            } else {
+                QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, point);
+            }
+        };
+        press(at(117, 73)); // before any flight: nothing
+        QCOMPARE(bar->value(), 1);
+        QSignalSpy frames(&window, &PurzoWindow::frameShown);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_VERIFY(frames.count() >= 1);
+        window.findChild<QWidget*>(QStringLiteral("HScroll1"))->setFocus();
+        QTest::keyClick(bar, Qt::Key_Space); // held, so that the frames wait for the taps
+        for (int i = 0; i < 3; ++i) {
+            press(at(117, 73));
+        }
+        QCOMPARE(bar->value(), 4);
+        press(at(27, 73));
+        QCOMPARE(bar->value(), 3);
+        QCOMPARE(window.focusWidget(), bar); // the flight's keys stay with the posture bar
+        press(at(72, 28));                   // the up key
+        press(at(72, 120));                  // the words below the keys
+        QCOMPARE(bar->value(), 3);
+        QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+        QTest::keyClick(bar, Qt::Key_Space);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(window.lastFlight()->postures().back(), 3);
+    }
+
+    void aLongPressOnTheCanvasOpensTheMenu_data() {
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("mouse or pen") << false;
+        QTest::newRow("finger") << true;
+    }
+    void aLongPressOnTheCanvasOpensTheMenu() {
+        QFETCH(bool, touch);
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QMenu* menu = window.lessonMenu()->menu();
+        const QPoint point = canvas->rect().center();
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        // A short press does nothing.
+        if (touch) {
+            QTest::touchEvent(canvas, screen.get()).press(0, point);
+            QTest::qWait(100);
+            QTest::touchEvent(canvas, screen.get()).release(0, point);
+        } else {
+            QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, point);
+        }
+        QTest::qWait(700);
+        QVERIFY(!menu->isVisible());
+        if (touch) {
+            QTest::touchEvent(canvas, screen.get()).press(0, point);
+        } else {
+            QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, point);
+        }
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        if (touch) {
+            QTest::touchEvent(canvas, screen.get()).release(0, point);
+        } else {
+            QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, point);
+        }
     }
 
     void spaceOnAButtonStillClicksIt() {

@@ -97,6 +97,55 @@
     </message>
 </context>
 <context>
+    <name>purzo::ChartsWindow</name>
+    <message>
+        <source>Diagramme – Purzosimulation</source>
+        <translation>Charts – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>Höhe des Schwerpunkts (m)</source>
+        <translation>Height of the centre of mass (m)</translation>
+    </message>
+    <message>
+        <source>Weite (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <source>Drehung (°)</source>
+        <translation>Rotation (°)</translation>
+    </message>
+    <message>
+        <source>Winkelgeschwindigkeit (°/s)</source>
+        <translation>Angular velocity (°/s)</translation>
+    </message>
+    <message>
+        <source>Trägheitsmoment (kg·m²)</source>
+        <translation>Moment of inertia (kg·m²)</translation>
+    </message>
+    <message>
+        <source>Zeit (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>Diagramme speichern…</source>
+        <translation>Save charts…</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht gespeichert werden:
+%2</source>
+        <translation>“%1” could not be saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Diagramme speichern</source>
+        <translation>Save charts</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>purzo::LessonMenu</name>
     <message>
         <source>&amp;Schwerpunktbahn</source>

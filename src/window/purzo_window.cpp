@@ -5,11 +5,14 @@
 
 #include "flight/flight_constants.h"
 #include "flight/takeoff_check.h"
+#include "window/arrow_key_taps.h"
 #include "window/beep.h"
 #include "window/canvas_widget.h"
+#include "window/charts_window.h"
 #include "window/fonts.h"
 #include "window/lesson_menu.h"
 #include "window/lesson_tools.h"
+#include "window/playback_keys.h"
 #include "window/scaled_style.h"
 #include "window/takeoff_field.h"
 #include "window/translations.h"
@@ -63,6 +66,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     });
     connect(&player_, &FlightPlayer::frameReady, this, [this](const FrameResult& frame) {
         form_.picture1->showFrame(frame);
+        refreshCharts();
         emit frameShown(frame.frame);
     });
     connect(&player_, &FlightPlayer::flightFinished, this, [this](int frames) {
@@ -73,6 +77,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(&player_, &FlightPlayer::frameSelected, this, [this](std::size_t count) {
         const std::vector<FrameResult>& frames = player_.recordedFrames();
         form_.picture1->showFrames({frames.begin(), frames.begin() + std::ptrdiff_t(count)});
+        refreshCharts();
         emit frameShown(frames[count - 1].frame);
     });
 
@@ -89,8 +94,11 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     form_.picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(form_.picture1, &QWidget::customContextMenuRequested, this,
             &PurzoWindow::showLessonMenu);
-    form_.picture1->installEventFilter(this);
-    form_.hScroll1->installEventFilter(this);
+    auto* keys = new PlaybackKeys(form_.picture1, form_.hScroll1, &player_);
+    connect(keys, &PlaybackKeys::menuRequested, this, &PurzoWindow::showLessonMenu);
+    new ArrowKeyTaps(form_.picture2, form_.hScroll1, [this] { return player_.flightRunning(); });
+    connect(menu, &LessonMenu::chartsRequested, this, &PurzoWindow::showCharts);
+    connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshCharts);
 
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, &PurzoWindow::toggleFullScreen);
@@ -137,6 +145,37 @@ void PurzoWindow::applyScale() {
     form_.picture2->setLineWidth(style_->scaled(2));
     form_.picture2->setPixmap(PictureAtScale(arrowKeys_, s, ratio));
     form_.picture3->setPixmap(PictureAtScale(mark_, s, ratio));
+    if (charts_) {
+        charts_->setScale(s);
+    }
+}
+
+void PurzoWindow::showCharts() {
+    if (!charts_) {
+        charts_ = new ChartsWindow(this);
+        connect(charts_, &ChartsWindow::saveFailed, this, &PurzoWindow::saveFailed);
+        charts_->setScale(layout_.scale());
+        charts_->placeBeside(*this);
+    }
+    refreshCharts();
+    charts_->show();
+    charts_->raise();
+}
+
+void PurzoWindow::refreshCharts() {
+    if (!charts_) {
+        return;
+    }
+    // The flight on show is the running one, the replayed or the last; it is compared with the
+    // flight before it, as on the canvas.
+    const bool running = player_.flightRunning();
+    const std::optional<FlightRecord>& last = lastFlight();
+    const std::optional<FlightRecord>& before = running ? last : previousFlight();
+    const bool compare = lessonMenu()->tools().previous && before.has_value();
+    const Model model = running ? runningModel_ : (last ? last->model : Model::Classic);
+    charts_->showFlight(model, player_.recordedFrames(), player_.shownCount(),
+                        compare ? before->frames : std::vector<FrameResult>{},
+                        compare ? before->model : model);
 }
 
 void PurzoWindow::showAtBestSize() {
@@ -172,6 +211,7 @@ void PurzoWindow::startFlight() {
     params_ = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
     frameDelayMs_ = FrameDelayMs(form_.selectedPace());
     const Model model = this->model();
+    runningModel_ = model;
     form_.picture1->startFlight(model);
     // Compared with the flight before this one, which after its landing is the previous.
     form_.picture1->setPreviousFlight(lastFlight() ? lastFlight()->frames
@@ -182,6 +222,7 @@ void PurzoWindow::startFlight() {
         speed_->text().toStdString(), angle_->text().toStdString(), params_, model, {},
         form_.selectedPace()};
     player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
+    refreshCharts();
 }
 
 void PurzoWindow::replayLastFlight() {
@@ -194,58 +235,13 @@ void PurzoWindow::replayLastFlight() {
     // The replay plays the recorded postures; the arrow keys have nothing to move.
     form_.picture1->setFocus();
     player_.replayLastFlight(pauseMs());
+    refreshCharts();
 }
 
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
     lessonTools_->menu()->setPlayState(player_.flightRunning() || player_.replayRunning(),
                                        player_.canStep());
     lessonTools_->showMenu(canvasPos, layout_.scale());
-}
-
-bool PurzoWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool flightFocus = watched == form_.picture1 || watched == form_.hScroll1;
-    if (event->type() == QEvent::KeyPress && flightFocus) {
-        // These keys act while the canvas or the posture bar has the focus, as it has during
-        // every flight, so that buttons keep Enter and Space.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Menu ||
-            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-            showLessonMenu(form_.picture1->contentsRect().center());
-            return true;
-        }
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            player_.togglePause();
-            return true;
-        }
-        // While a flight runs unpaused, the stepping keys are the posture bar's, as always.
-        if (player_.canStep()) {
-            switch (key->key()) {
-            case Qt::Key_PageDown:
-                player_.step(1);
-                return true;
-            case Qt::Key_PageUp:
-                player_.step(-1);
-                return true;
-            case Qt::Key_Home:
-                player_.stepToEnd(false);
-                return true;
-            case Qt::Key_End:
-                player_.stepToEnd(true);
-                return true;
-            default:
-                break;
-            }
-        }
-    }
-    if (event->type() == QEvent::Wheel && watched == form_.picture1 && player_.canStep()) {
-        // Turned towards the user: forward.
-        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-        if (delta != 0) {
-            player_.step(delta < 0 ? 1 : -1);
-        }
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 bool PurzoWindow::saveFlightCsv(const QString& path) {

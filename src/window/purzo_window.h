@@ -18,6 +18,7 @@
 
 namespace purzo {
 
+class ChartsWindow;
 class LessonMenu;
 class LessonTools;
 class ScaledStyle;
@@ -54,6 +55,8 @@ public:
     void setModel(Model model);
 
     LessonMenu* lessonMenu() const;
+    // The charts window, once opened.
+    ChartsWindow* chartsWindow() const { return charts_; }
     // Opens the canvas's context menu at a point of the canvas.
     void showLessonMenu(const QPoint& canvasPos);
     // The saves behind the two menu entries, without their dialogs. A failure shows a message
@@ -82,16 +85,18 @@ public slots:
     void startFlight();
     // Plays the last flight again at the chosen pace, frame for frame.
     void replayLastFlight();
+    // Opens the charts window beside the main window.
+    void showCharts();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyScale();
     void toggleFullScreen();
     int pauseMs() const;
+    void refreshCharts();
 
     ScaledStyle* style_;
     ScaledLayout layout_;
@@ -105,6 +110,8 @@ private:
     FlightParameters params_;
     int frameDelayMs_ = 0;
     std::optional<int> pauseOverrideMs_;
+    Model runningModel_ = Model::Classic; // of the flight started last
+    ChartsWindow* charts_ = nullptr;
 };
 
 } // namespace purzo

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The charts window: a tool window of the main one that plots the flight the canvas shows, with a
+// marker at the frame shown, the previous flight of the same model, and a save as PNG.
+#include "window/charts_window.h"
+#include "window/lesson_menu.h"
+#include "window_fixture.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+
+using namespace purzo;
+using purzo::test::Control;
+using purzo::test::ModelFlight;
+using purzo::test::ShowWhole;
+
+namespace {
+
+// The series of a chart in the order they were added: previous flight, flight, marker.
+QList<QPointF> Points(QChart* chart, int series) {
+    return static_cast<QXYSeries*>(chart->series().at(series))->points();
+}
+
+void Fly(PurzoWindow& window) {
+    QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+    QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
+}
+
+} // namespace
+
+class WindowChartsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
+
+    void emptyAxesBeforeAnyFlight() {
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        window.lessonMenu()->chartsAction()->trigger();
+        ChartsWindow* charts = window.chartsWindow();
+        QVERIFY(charts && charts->isVisible());
+        QVERIFY(charts->windowFlags() & Qt::Tool);
+        QCOMPARE(charts->parentWidget(), &window);
+        QVERIFY(Points(charts->chart(ChartsWindow::Height), 1).isEmpty());
+    }
+
+    void chartsPlotTheFlightWithAMarkerAtTheFrameShown() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model::Exact);
+        window.lessonMenu()->chartsAction()->trigger();
+        ChartsWindow* charts = window.chartsWindow();
+        Fly(window);
+        const std::vector<FrameResult> model = ModelFlight(6, 60, {1}, Model::Exact);
+        const QList<QPointF> height = Points(charts->chart(ChartsWindow::Height), 1);
+        QCOMPARE(height.size(), qsizetype(model.size()));
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            QCOMPARE(height[qsizetype(i)].x(), model[i].timeS);
+            QCOMPARE(height[qsizetype(i)].y(), (150 - model[i].pathY) / 30);
+        }
+        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 1).last().y(),
+                 model.back().inertiaKgM2);
+        QCOMPARE(charts->chart(ChartsWindow::Rotation)->axes(Qt::Vertical).first()->titleText(),
+                 QString::fromUtf8("Drehung (°)"));
+        QCOMPARE(Points(charts->chart(ChartsWindow::Rotation), 2),
+                 QList<QPointF>{QPointF(model.back().timeS, model.back().rotationDeg)});
+        // Stepping back moves the marker with the canvas.
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2),
+                 QList<QPointF>{QPointF(0, (150 - model.front().pathY) / 30)});
+
+        // A classic flight next: three charts, and the exact one before it not compared.
+        window.lessonMenu()->previousAction()->setChecked(true);
+        window.setModel(Model::Classic);
+        Fly(window);
+        QVERIFY(!charts->isPlotShown(ChartsWindow::Inertia));
+        QVERIFY(charts->isPlotShown(ChartsWindow::Rotation));
+        QVERIFY(Points(charts->chart(ChartsWindow::Height), 0).isEmpty());
+        // A second classic flight is compared with the first, in its own series.
+        Fly(window);
+        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 0).size(), qsizetype(18));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("diagramme.png"));
+        QVERIFY(charts->saveCharts(path));
+        QVERIFY(QImage(path).width() > 300);
+    }
+};
+
+QTEST_MAIN(WindowChartsTest)
+#include "test_window_charts.moc"
