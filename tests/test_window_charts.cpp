@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The charts window: a tool window of the main one that plots the flight the canvas shows, with a
-// marker at the frame shown, the previous flight of the same model, and a save as PNG.
+// marker at the frame shown, the previous flight of the same model, and a save as PNG. And the
+// data panel, which keeps out of the flight's way.
+#include "window/canvas_widget.h"
 #include "window/charts_window.h"
 #include "window/lesson_menu.h"
 #include "window_fixture.h"
 
 #include <QChart>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -96,6 +99,42 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("diagramme.png"));
         QVERIFY(charts->saveCharts(path));
         QVERIFY(QImage(path).width() > 300);
+    }
+
+    void dataPanelTakesTheCornerThePathLeavesFree_data() {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("8 m/s at 80°, high on the left") << "8"
+                                                        << "80" << int(Model::Classic) << true;
+        QTest::newRow("8 m/s at 80°, exact") << "8"
+                                             << "80" << int(Model::Exact) << true;
+        QTest::newRow("4 m/s at 30°, low") << "4"
+                                           << "30" << int(Model::Classic) << false;
+        QTest::newRow("8 m/s at 30°, flat across") << "8"
+                                                   << "30" << int(Model::Exact) << false;
+    }
+    void dataPanelTakesTheCornerThePathLeavesFree() {
+        QFETCH(QString, speed);
+        QFETCH(QString, angle);
+        QFETCH(int, model);
+        QFETCH(bool, right);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model(model));
+        window.lessonMenu()->dataAction()->setChecked(true);
+        Control<QLineEdit>(window, "Text1")->setText(speed);
+        Control<QLineEdit>(window, "Text2")->setText(angle);
+        Fly(window);
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QCOMPARE(canvas->panelOnRight(), right);
+        // The panel's white box stands in that corner of the picture.
+        const QImage image = canvas->grab(canvas->contentsRect()).toImage();
+        const QColor nearLeft = image.pixelColor(12, 12);
+        const QColor nearRight = image.pixelColor(image.width() - 12, 12);
+        QCOMPARE((right ? nearRight : nearLeft).lightness() > 240, true);
     }
 };
 

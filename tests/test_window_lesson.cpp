@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
@@ -507,27 +508,44 @@ private slots:
         QCOMPARE(QString::fromUtf8(ReadFile(path)), trace);
     }
 
-    void savedPictureIsTheDrawingAreaAtTheWindowsScale_data() {
+    void savedPictureIsTheWorksheetSizeWithItsCaption_data() {
         QTest::addColumn<QSize>("client");
         QTest::newRow("full size") << QSize(1097, 777);
         QTest::newRow("scale 1.39") << QSize(1525, 1080);
+        QTest::newRow("smallest") << QSize(659, 467);
     }
-    void savedPictureIsTheDrawingAreaAtTheWindowsScale() {
+    void savedPictureIsTheWorksheetSizeWithItsCaption() {
         QFETCH(QSize, client);
         PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
         window.resize(client);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.worksheetCaption(),
+                 QString::fromUtf8("6 m/s, 60°, Echtzeit, klassisches Modell"));
+        SetTexts(window, " 7,5", "45");
+        Control<QRadioButton>(window, "Option3")->setChecked(true);
+        window.setModel(Model::Exact);
+        Fly(window);
+        Control<QRadioButton>(window, "Option1")->setChecked(true); // after the flight: its own
+        QCOMPARE(window.worksheetCaption(),
+                 QString::fromUtf8("7,5 m/s, 45°, Extrem-Zeitlupe, exaktes Modell"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bild.png"));
         QVERIFY(window.saveCanvasPicture(path));
-        const QImage saved(path);
-        const double s = window.scale();
-        QVERIFY(std::abs(saved.width() - 701 * s) <= 2);
-        QVERIFY(std::abs(saved.height() - 533 * s) <= 2);
-        if (s == 1.0) {
-            QCOMPARE(saved.size(), QSize(701, 533));
+        const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(), QSize(1402, 1130));
+        // Above the caption, the drawing area at twice its size: the figure where the canvas
+        // puts it, the hall behind it.
+        const QImage area = Control<CanvasWidget>(window, "Picture1")->drawingAreaPicture(2.0);
+        QCOMPARE(saved.copy(0, 0, 1402, 1066), area.convertToFormat(QImage::Format_RGB32));
+        int ink = 0;
+        for (int y = 1066; y < 1130; ++y) {
+            for (int x = 0; x < 1402; ++x) {
+                ink += qGray(saved.pixel(x, y)) < 100 ? 1 : 0;
+            }
         }
+        QVERIFY2(ink > 200, qPrintable(QString::number(ink))); // the caption's letters
     }
 
     void aFailedSaveSaysWhyAndLeavesTheFileAlone() {

@@ -256,6 +256,18 @@
         <source>Excel-Arbeitsmappen (*.xlsx)</source>
         <translation>Excel workbooks (*.xlsx)</translation>
     </message>
+    <message>
+        <source>%1 m/s, %2°, %3, %4</source>
+        <translation>%1 m/s, %2°, %3, %4</translation>
+    </message>
+    <message>
+        <source>exaktes Modell</source>
+        <translation>exact model</translation>
+    </message>
+    <message>
+        <source>klassisches Modell</source>
+        <translation>classic model</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

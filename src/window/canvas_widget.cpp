@@ -6,8 +6,8 @@
 #include "body/canvas_units.h"
 #include "body/segment_lengths.h"
 #include "flight/flight_record.h"
+#include "window/data_panel.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -21,29 +21,6 @@ constexpr double kImageRowsPerGround = 533.0;
 const QColor kPathColour(220, 50, 20);
 const QColor kSequenceColour(0, 0, 0, 60);
 const QColor kPreviousColour(20, 90, 220, 120);
-const QColor kPanelBackground(255, 255, 255, 225);
-
-QString PartName(BodyPart part) {
-    switch (part) {
-    case BodyPart::Hip:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hüfte");
-    case BodyPart::Shoulder:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Schulter");
-    case BodyPart::Elbow:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Ellbogen");
-    case BodyPart::Hand:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hand");
-    case BodyPart::Knee:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Knie");
-    case BodyPart::Foot:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Fuß");
-    case BodyPart::Neck:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hals");
-    case BodyPart::Head:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Kopf");
-    }
-    return {};
-}
 
 DrawnFigure Drawn(const FrameResult& frame) {
     return ToDrawn(frame.figure, StandardSegmentLengths().headRadius);
@@ -68,11 +45,13 @@ void CanvasWidget::setScale(double scale) {
 
 double CanvasWidget::penWidthDevicePx() const {
     // A cosmetic pen is measured in device pixels, whatever the painter's transform.
-    return kPenWidthPx * scale_ * devicePixelRatioF();
+    return kPenWidthPx * paintScale() * paintRatio();
 }
 
-void CanvasWidget::startFlight(Model model) {
+void CanvasWidget::startFlight(Model model, std::vector<Point> path) {
     model_ = model;
+    path_ = std::move(path);
+    choosePanelCorner();
     frames_.clear();
     update();
 }
@@ -110,8 +89,33 @@ std::optional<DrawnFigure> CanvasWidget::figure() const {
     return Drawn(frames_.back());
 }
 
+QRect CanvasWidget::area() const {
+    return rendering_ ? rendering_->area : contentsRect();
+}
+
+double CanvasWidget::paintScale() const {
+    return rendering_ ? rendering_->scale : scale_;
+}
+
+double CanvasWidget::paintRatio() const {
+    return rendering_ ? 1.0 : devicePixelRatioF();
+}
+
+QImage CanvasWidget::drawingAreaPicture(double scale) {
+    const QSize size(int(std::lround(kDesignAreaPx.width() * scale)),
+                     int(std::lround(kDesignAreaPx.height() * scale)));
+    QImage image(size, QImage::Format_RGB32);
+    rendering_ = Surface{QRect(QPoint(0, 0), size), scale};
+    {
+        QPainter painter(&image);
+        paintCanvas(painter);
+    }
+    rendering_.reset();
+    return image;
+}
+
 QTransform CanvasWidget::designTransform() const {
-    const QRect area = contentsRect();
+    const QRect area = this->area();
     QTransform t;
     t.translate(area.left(), area.top());
     t.scale(area.width() / double(kCanvasWidth), area.height() / double(kCanvasHeight));
@@ -119,7 +123,7 @@ QTransform CanvasWidget::designTransform() const {
 }
 
 QTransform CanvasWidget::wholeViewTransform() const {
-    const QRectF area = contentsRect();
+    const QRectF area = this->area();
     const double k =
         std::min(area.width() / kWholeView.width(), area.height() / kWholeView.height());
     QTransform t;
@@ -138,8 +142,8 @@ QPixmap CanvasWidget::wholeViewBackground() const {
     // The picture keeps its place in canvas units, at one scale for both directions with its
     // ground line on y 150. Beyond its edges the wall and the floor go on plainly: each strip
     // carries the mean colour of the picture's outermost band, row by row or column by column.
-    const QRect area = contentsRect();
-    const double ratio = devicePixelRatioF();
+    const QRect area = this->area();
+    const double ratio = paintRatio();
     const QTransform t = wholeViewTransform();
     const double imagePxToLogical = t.m11() * kCanvasHeight / kImageRowsPerGround;
     const QImage hall = PictureAtScale(hall_, imagePxToLogical, ratio)
@@ -201,7 +205,11 @@ QPixmap CanvasWidget::wholeViewBackground() const {
     return out;
 }
 
-const QPixmap& CanvasWidget::background() {
+QPixmap CanvasWidget::background() {
+    if (rendering_) {
+        return tools_.wholeView ? wholeViewBackground()
+                                : PictureAtScale(hall_, rendering_->scale, 1.0);
+    }
     const double ratio = devicePixelRatioF();
     const QRect area = contentsRect();
     if (background_.isNull() || backgroundRatio_ != ratio || backgroundArea_ != area ||
@@ -245,12 +253,12 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
         }
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 1.5 * scale_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(colour, 1.5 * paintScale(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     if (markers) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        const double r = 2.5 * scale_;
+        const double r = 2.5 * paintScale();
         for (const FrameResult& f : frames) {
             painter.drawEllipse(transform.map(QPointF(f.pathX, f.pathY)), r, r);
         }
@@ -258,97 +266,58 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
 }
 
 QStringList CanvasWidget::dataPanelLines() const {
-    return panelLines(nullptr);
-}
-
-QStringList CanvasWidget::panelLines(int* landingLines) const {
-    if (landingLines) {
-        *landingLines = 0;
-    }
     if (frames_.empty()) {
         return {};
     }
-    const FrameResult& f = frames_.back();
-    const bool exact = model_ == Model::Exact;
-    auto number = [this](double value, int decimals = 2) {
-        return locale_.toString(value, 'f', decimals);
-    };
-    QString posture = QString::number(f.posture);
-    if (f.posture == 1) {
-        posture = tr("%1 gestreckt").arg(f.posture);
-    } else if (f.posture == 7) {
-        posture = tr("%1 gehockt").arg(f.posture);
-    }
-    const QString rotation = exact ? number(f.rotationDeg, 1) : QString::number(f.rotationDeg);
-    QStringList lines{
-        exact ? tr("Modell: exakt") : tr("Modell: klassisch"),
-        tr("Zeit: %1 s").arg(number(f.timeS)),
-        tr("Weite: %1 m").arg(number(f.flightX)),
-        tr("Höhe: %1 m").arg(number(CentreHeightM(f))),
-        tr("Drehung: %1° (%2 Umdrehungen)").arg(rotation, number(TurnsOf(f))),
-        tr("Haltung: %1").arg(posture),
-    };
-    if (exact) {
-        lines << tr("Winkelgeschwindigkeit: %1 °/s").arg(number(f.omegaDegPerS, 1))
-              << tr("Trägheitsmoment: %1 kg·m²").arg(number(f.inertiaKgM2))
-              << tr("Drehimpuls: %1 kg·m²/s").arg(number(f.angularMomentumKgM2PerS));
-    }
-    if (f.lastFrame) {
-        const QStringList landing{tr("Flugzeit: %1 s").arg(number(f.timeS)),
-                                  tr("Weite: %1 m").arg(number(f.flightX)),
-                                  tr("Bilder: %1").arg(f.frame)};
-        lines << landing;
-        if (landingLines) {
-            *landingLines = int(landing.size());
-        }
-        if (exact && f.landed) {
-            lines << tr("Erster Bodenkontakt: %1").arg(PartName(f.lowestPart));
-            if (landingLines) {
-                ++*landingLines;
-            }
-        }
-    }
-    return lines;
+    return DataPanel::LinesFor(frames_.back(), model_, locale_).text;
+}
+
+QFont CanvasWidget::panelFont() const {
+    QFont font = this->font();
+    font.setPointSizeF(9.0 * paintScale());
+    return font;
+}
+
+QRectF CanvasWidget::panelBox(const QSizeF& size) const {
+    const double margin = 6 * paintScale();
+    const QRectF area = this->area();
+    const double left = panelRight_ ? area.right() - margin - size.width() : area.left() + margin;
+    return {QPointF(left, area.top() + margin), size};
+}
+
+void CanvasWidget::choosePanelCorner() {
+    // Sized for the longest panel the flight can have: its landing, with wide numbers.
+    FrameResult widest;
+    widest.rotationDeg = 7350.5;
+    widest.omegaDegPerS = 9999.9;
+    widest.posture = 7;
+    widest.frame = 245;
+    widest.lastFrame = widest.landed = true;
+    widest.lowestPart = BodyPart::Shoulder;
+    const DataPanel::Lines lines = DataPanel::LinesFor(widest, model_, locale_);
+    const QSizeF box = DataPanel::BoxSize(lines, panelFont(), paintScale());
+    panelRight_ = DataPanel::BelongsRight(path_, box, area(), canvasTransform(), 6 * paintScale());
 }
 
 void CanvasWidget::drawDataPanel(QPainter& painter) const {
-    int landingLines = 0;
-    const QStringList lines = panelLines(&landingLines);
-    if (lines.isEmpty()) {
+    if (frames_.empty()) {
         return;
     }
     painter.resetTransform();
-    QFont font = this->font();
-    font.setPointSizeF(9.0 * scale_);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font);
-    const double margin = 6 * scale_;
-    double width = 0;
-    for (const QString& line : lines) {
-        width = std::max(width, metrics.horizontalAdvance(line));
-    }
-    const double gap = landingLines ? metrics.lineSpacing() / 2 : 0;
-    const QRectF box(contentsRect().topLeft() + QPointF(margin, margin),
-                     QSizeF(width + 2 * margin, lines.size() * metrics.lineSpacing() + gap +
-                                                    2 * margin - metrics.leading()));
-    painter.setPen(QPen(QColor(120, 120, 120), 1));
-    painter.setBrush(kPanelBackground);
-    painter.drawRect(box);
-    painter.setPen(Qt::black);
-    double y = box.top() + margin + metrics.ascent();
-    for (int i = 0; i < lines.size(); ++i) {
-        if (i == lines.size() - landingLines) {
-            y += gap;
-        }
-        painter.drawText(QPointF(box.left() + margin, y), lines[i]);
-        y += metrics.lineSpacing();
-    }
+    const DataPanel::Lines lines = DataPanel::LinesFor(frames_.back(), model_, locale_);
+    const QFont font = panelFont();
+    DataPanel::Draw(painter, panelBox(DataPanel::BoxSize(lines, font, paintScale())), lines, font,
+                    paintScale());
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    const QRect area = contentsRect();
     QPainter painter(this);
+    paintCanvas(painter);
+}
+
+void CanvasWidget::paintCanvas(QPainter& painter) {
+    const QRect area = this->area();
     painter.setClipRect(area);
     painter.fillRect(area, palette().window());
     // From the drawing area's top-left corner, cut off at its right and bottom edges.

@@ -5,6 +5,7 @@
 // off the canvas shows the current frame's figure only.
 #pragma once
 
+#include "body/point.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "window/canvas_tools.h"
@@ -26,6 +27,8 @@ class CanvasWidget : public QFrame {
 public:
     static constexpr int kBorderPx = 2;   // at scale 1
     static constexpr int kPenWidthPx = 3; // at scale 1
+    // The drawing area inside the border at scale 1.
+    static constexpr QSize kDesignAreaPx{701, 533};
     // The whole-flight view in canvas units: every figure the window can produce lies inside.
     // x −30 … 270, y −10 … 185. Across every take-off and any postures, drawn points reach
     // x −26.1 (the exact figure early in a steep, slow flight, head rim included), x 268, y −7
@@ -40,9 +43,15 @@ public:
     double scale() const { return scale_; }
     // The figure's line in device pixels: 3 × scale logical pixels.
     double penWidthDevicePx() const;
+    // The drawing area as it stands, drawn afresh at `scale` times its designed size, whatever
+    // the window's size: for worksheets.
+    QImage drawingAreaPicture(double scale);
 
-    // A flight (or a replay) in `model` begins: no frame of it is shown yet.
-    void startFlight(Model model = Model::Classic);
+    // A flight (or a replay) in `model` begins: no frame of it is shown yet. Its centre of
+    // mass's path decides the data panel's corner.
+    void startFlight(Model model = Model::Classic, std::vector<Point> path = {});
+    // Whether the data panel stands in the top right corner (else the top left).
+    bool panelOnRight() const { return panelRight_; }
     // Shows the next frame; it stays until the next one.
     void showFrame(const FrameResult& frame);
     // Shows the last of these frames, the tools drawing the ones before it: stepping through a
@@ -71,15 +80,21 @@ protected:
 private:
     QTransform designTransform() const;
     QTransform wholeViewTransform() const;
-    const QPixmap& background();
+    QPixmap background();
+    void paintCanvas(QPainter& painter);
+    // Where and at what scale the canvas is being painted: the widget, or a picture.
+    QRect area() const;
+    double paintScale() const;
+    double paintRatio() const;
     QPixmap wholeViewBackground() const;
     void drawFigure(QPainter& painter, const DrawnFigure& figure, const QTransform& transform,
                     const QColor& colour, double widthFactor) const;
     void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
                   const QTransform& transform, const QColor& colour, bool markers) const;
     void drawDataPanel(QPainter& painter) const;
-    // The panel's lines; the last `landingLines` of them close a landed flight.
-    QStringList panelLines(int* landingLines) const;
+    QFont panelFont() const;
+    QRectF panelBox(const QSizeF& size) const;
+    void choosePanelCorner();
 
     Picture hall_;
     QPixmap background_; // the hall for the current view, scale and device pixel ratio
@@ -87,8 +102,15 @@ private:
     double backgroundRatio_ = 0;
     bool backgroundWholeView_ = false;
     double scale_ = 1.0;
+    struct Surface {
+        QRect area;
+        double scale;
+    };
+    std::optional<Surface> rendering_; // set while drawing into a picture
     CanvasTools tools_;
     Model model_ = Model::Classic; // of the frames shown
+    std::vector<Point> path_;      // the centre of mass's path of the flight on show
+    bool panelRight_ = false;
     QLocale locale_;
     std::vector<FrameResult> frames_;   // the current or last flight, as far as shown
     std::vector<FrameResult> previous_; // the flight before it

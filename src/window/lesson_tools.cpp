@@ -11,6 +11,7 @@
 #include "window/translations.h"
 #include "workbook/flight_workbook.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,13 +19,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 
 namespace purzo {
 
 LessonTools::LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlayer* player,
-                         ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox)
+                         ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox,
+                         std::function<Pace()> currentPace)
     : QObject(window), window_(window), canvas_(canvas), player_(player), style_(style),
-      speedBox_(speedBox), angleBox_(angleBox), menu_(new LessonMenu(window)) {
+      speedBox_(speedBox), angleBox_(angleBox), currentPace_(std::move(currentPace)),
+      menu_(new LessonMenu(window)) {
     connect(menu_, &LessonMenu::saveCsvRequested, this, &LessonTools::chooseCsvFile);
     connect(menu_, &LessonMenu::saveWorkbookRequested, this, &LessonTools::chooseWorkbookFile);
     connect(menu_, &LessonMenu::savePictureRequested, this, &LessonTools::choosePictureFile);
@@ -40,8 +44,36 @@ void LessonTools::showMenu(const QPoint& canvasPos, double scale) {
     menu->popup(canvas_->mapToGlobal(canvasPos));
 }
 
-QImage LessonTools::canvasPicture() const {
-    return canvas_->grab(canvas_->contentsRect()).toImage();
+QString LessonTools::worksheetCaption() const {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
+    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
+    const Pace pace = last && last->pace ? *last->pace : currentPace_();
+    const Model model = last ? last->model : menu_->model();
+    const char* paceNames[] = {QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Echtzeit"),
+                               QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Zeitlupe"),
+                               QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Extrem-Zeitlupe")};
+    return tr("%1 m/s, %2°, %3, %4")
+        .arg(speed.trimmed(), angle.trimmed(),
+             QCoreApplication::translate("purzo::PurzoWindow", paceNames[int(pace)]),
+             model == Model::Exact ? tr("exaktes Modell") : tr("klassisches Modell"));
+}
+
+QImage LessonTools::worksheetPicture() const {
+    const QImage area = canvas_->drawingAreaPicture(2.0);
+    QImage picture(area.width(), area.height() + kCaptionHeightPx, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, area);
+
+    const QString caption = worksheetCaption();
+    QFont font = DefaultFont();
+    font.setPixelSize(26);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(24, area.height(), area.width() - 48, kCaptionHeightPx),
+                     Qt::AlignVCenter | Qt::AlignLeft, caption);
+    return picture;
 }
 
 void LessonTools::reportSaveFailure(const QString& path, const QString& reason) {
@@ -87,7 +119,7 @@ bool LessonTools::saveFlightWorkbook(const QString& path) {
 }
 
 bool LessonTools::saveCanvasPicture(const QString& path) {
-    const QImage picture = canvasPicture();
+    const QImage picture = worksheetPicture();
     const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
         QImageWriter writer(&file, "png");
         return writer.write(picture);

@@ -3,11 +3,13 @@
 // the saves of the last flight and of the picture, each with its dialog.
 #pragma once
 
+#include "flight/pace.h"
 #include "window/lesson_menu.h"
 
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 class QWidget;
@@ -22,8 +24,11 @@ class LessonTools : public QObject {
     Q_OBJECT
 public:
     // The texts of the take-off boxes name a picture saved before any flight.
+    // The caption of a picture taken before any flight names what the controls show: the texts
+    // of the take-off boxes and `currentPace`.
     LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlayer* player,
-                ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox);
+                ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox,
+                std::function<Pace()> currentPace);
 
     LessonMenu* menu() const { return menu_; }
     // Opens the menu at a point of the canvas, its text at the window's scale.
@@ -34,8 +39,14 @@ public:
     bool saveFlightCsv(const QString& path);
     bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
-    // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
-    QImage canvasPicture() const;
+    // The picture the save writes: the drawing area at twice its designed size (1402 × 1066),
+    // whatever the window's size, above a caption strip naming the take-off, the pace and the
+    // model (1402 × 1130 in all).
+    QImage worksheetPicture() const;
+    // "6 m/s, 60°, Echtzeit, klassisches Modell": the last flight's take-off texts as typed,
+    // its pace and model, in the window's language.
+    QString worksheetCaption() const;
+    static constexpr int kCaptionHeightPx = 64;
 
 signals:
     void saveFailed(const QString& message);
@@ -55,6 +66,7 @@ private:
     ScaledStyle* style_;
     const QLineEdit* speedBox_;
     const QLineEdit* angleBox_;
+    std::function<Pace()> currentPace_;
     LessonMenu* menu_;
 };
 

@@ -3,6 +3,7 @@
 // each frame and shows what comes back.
 #include "window/purzo_window.h"
 
+#include "flight/centre_path.h"
 #include "flight/flight_constants.h"
 #include "flight/takeoff_check.h"
 #include "window/arrow_key_taps.h"
@@ -81,8 +82,8 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         emit frameShown(frames[count - 1].frame);
     });
 
-    lessonTools_ =
-        new LessonTools(this, form_.picture1, &player_, style_, form_.text1, form_.text2);
+    lessonTools_ = new LessonTools(this, form_.picture1, &player_, style_, form_.text1, form_.text2,
+                                   [this] { return form_.selectedPace(); });
     LessonMenu* menu = lessonTools_->menu();
     connect(menu, &LessonMenu::toolsChanged, form_.picture1, &CanvasWidget::setTools);
     connect(menu, &LessonMenu::replayRequested, this, &PurzoWindow::replayLastFlight);
@@ -212,7 +213,7 @@ void PurzoWindow::startFlight() {
     frameDelayMs_ = FrameDelayMs(form_.selectedPace());
     const Model model = this->model();
     runningModel_ = model;
-    form_.picture1->startFlight(model);
+    form_.picture1->startFlight(model, CentreOfMassPath(params_, model));
     // Compared with the flight before this one, which after its landing is the previous.
     form_.picture1->setPreviousFlight(lastFlight() ? lastFlight()->frames
                                                    : std::vector<FrameResult>{});
@@ -229,7 +230,8 @@ void PurzoWindow::replayLastFlight() {
     if (!lastFlight()) {
         return;
     }
-    form_.picture1->startFlight(lastFlight()->model);
+    form_.picture1->startFlight(lastFlight()->model,
+                                CentreOfMassPath(lastFlight()->params, lastFlight()->model));
     form_.picture1->setPreviousFlight(previousFlight() ? previousFlight()->frames
                                                        : std::vector<FrameResult>{});
     // The replay plays the recorded postures; the arrow keys have nothing to move.
@@ -256,8 +258,12 @@ bool PurzoWindow::saveCanvasPicture(const QString& path) {
     return lessonTools_->saveCanvasPicture(path);
 }
 
-QImage PurzoWindow::canvasPicture() const {
-    return lessonTools_->canvasPicture();
+QImage PurzoWindow::worksheetPicture() const {
+    return lessonTools_->worksheetPicture();
+}
+
+QString PurzoWindow::worksheetCaption() const {
+    return lessonTools_->worksheetCaption();
 }
 
 void PurzoWindow::closeEvent(QCloseEvent* event) {

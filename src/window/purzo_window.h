@@ -64,8 +64,9 @@ public:
     bool saveFlightCsv(const QString& path);
     bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
-    // The canvas's drawing area as it stands, at the window's scale and pixel ratio.
-    QImage canvasPicture() const;
+    // The picture "Bild speichern…" writes: the drawing area at twice its size with a caption.
+    QImage worksheetPicture() const;
+    QString worksheetCaption() const;
 
     // Test seams only; the program never calls them. The first shortens the pause between
     // frames, the second lets a test drive the frame clock's time.

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// Each model's flight point, sampled at its frames.
+#include "flight/centre_path.h"
+
+#include "body/canvas_units.h"
+#include "flight/exact_step.h"
+#include "flight/flight_constants.h"
+#include "flight/frame_step.h"
+
+namespace purzo {
+namespace {
+
+constexpr int kMostFrames = 245;
+
+} // namespace
+
+std::vector<Point> CentreOfMassPath(const FlightParameters& params, Model model) {
+    std::vector<Point> path;
+    const double takeoffHeightM = ExactTakeoffHeightM();
+    double flightX = 0;
+    for (int frame = 1; frame <= kMostFrames; ++frame) {
+        const Point p =
+            model == Model::Exact
+                ? ComputeExactFlightPoint(params, takeoffHeightM, (frame - 1) / kFramesPerSecond)
+                      .path
+                : ComputeFlightPoint(params, flightX).path;
+        path.push_back(p);
+        if (p.y > kCanvasHeight || !(params.stepX > 0)) {
+            break;
+        }
+        flightX = flightX + params.stepX;
+    }
+    return path;
+}
+
+} // namespace purzo
