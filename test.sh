@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds into build/ and runs every test headless.
-#   ./test.sh             the normal build
+#   ./test.sh             the normal build, every test
+#   ./test.sh --quick     leaves out the slow system tests (package, install, the build without
+#                         Qt, the soak); CI runs them all
 #   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 dir=build
 cmake_args=()
+ctest_args=()
 case "${1:-}" in
   "") ;;
+  --quick) ctest_args=(--label-exclude slow) ;;
   --sanitize)
     dir=build-asan
     cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ;;
-  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--quick | --sanitize]" >&2; exit 2 ;;
 esac
 
 scripts/install-deps
@@ -23,4 +27,4 @@ cmake -S . -B "$dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export PURZO_SILENT=1 # no beeps through the soak, no sound library under the sanitizers
-ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" "${ctest_args[@]}"

@@ -145,7 +145,7 @@ private slots:
         const CommandLine line = ParseCommandLine(int(argv.size()), argv.data());
         QCOMPARE(int(line.action), action);
         QCOMPARE(line.language ? int(*line.language) : -1, language);
-        QCOMPARE(int(line.model), model);
+        QCOMPARE(int(line.model.value_or(Model::Classic)), model);
         QCOMPARE(line.error.empty(), action != int(CommandLine::Action::Error));
     }
 

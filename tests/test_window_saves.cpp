@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What leaves the window for a worksheet: the spreadsheet of the last flight with its charts,
-// and the names the save dialogs give.
+// and the names the save dialogs give; and what the window remembers between starts.
+#include "window/canvas_widget.h"
 #include "window/lesson_menu.h"
 #include "window/saving.h"
 #include "window_fixture.h"
@@ -86,6 +87,51 @@ private slots:
         QVERIFY(QFile(existing).size() > 1000);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("alt.xlsx")});
+    }
+
+    void toolsModelAndPaceAreRememberedBetweenStarts() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("purzo.conf"));
+        {
+            PurzoWindow fresh;
+            fresh.rememberChoicesIn(file);
+            QVERIFY(ShowWhole(fresh));
+            const CanvasTools tools = fresh.lessonMenu()->tools();
+            QVERIFY(!tools.path && !tools.sequence && !tools.data && !tools.previous &&
+                    !tools.wholeView);
+            QCOMPARE(fresh.model(), Model::Classic);
+            QVERIFY(Control<QRadioButton>(fresh, "Option1")->isChecked());
+            QVERIFY(!QFile::exists(file)); // nothing written unasked
+            fresh.lessonMenu()->pathAction()->trigger();
+            fresh.lessonMenu()->wholeViewAction()->trigger();
+            fresh.lessonMenu()->exactModelAction()->trigger();
+            QTest::mouseClick(Control<QRadioButton>(fresh, "Option3"), Qt::LeftButton);
+        }
+        {
+            PurzoWindow again;
+            again.rememberChoicesIn(file);
+            const CanvasTools tools = again.lessonMenu()->tools();
+            QVERIFY(tools.path && tools.wholeView && !tools.sequence && !tools.data);
+            QCOMPARE(Control<CanvasWidget>(again, "Picture1")->tools().wholeView, true);
+            QCOMPARE(again.model(), Model::Exact);
+            QVERIFY(Control<QRadioButton>(again, "Option3")->isChecked());
+            // A model given on the command line holds for that start only.
+            again.setModel(Model::Classic);
+        }
+        {
+            PurzoWindow third;
+            third.rememberChoicesIn(file);
+            QCOMPARE(third.model(), Model::Exact);
+            third.lessonMenu()->resetToolsAction()->trigger();
+            const CanvasTools tools = third.lessonMenu()->tools();
+            QVERIFY(!tools.path && !tools.wholeView);
+            QCOMPARE(third.model(), Model::Classic);
+        }
+        PurzoWindow fourth;
+        fourth.rememberChoicesIn(file);
+        QVERIFY(!fourth.lessonMenu()->tools().path);
+        QCOMPARE(fourth.model(), Model::Classic);
+        QVERIFY(Control<QRadioButton>(fourth, "Option3")->isChecked()); // the pace stays
     }
 
     void aNameWithoutSuffixGetsOne_data() {

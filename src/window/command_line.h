@@ -15,7 +15,7 @@ struct CommandLine {
     enum class Action { Run, PrintVersion, PrintHelp, Error };
     Action action = Action::Run;
     std::optional<Language> language; // --language de|en
-    Model model = Model::Classic;     // --model classic|exact
+    std::optional<Model> model;       // --model classic|exact; the remembered one without it
     std::string error;                // what was wrong, for Action::Error
 };
 

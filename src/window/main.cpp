@@ -3,6 +3,7 @@
 #include "window/command_line.h"
 #include "window/look.h"
 #include "window/purzo_window.h"
+#include "window/remembered_choices.h"
 #include "window/translations.h"
 
 #include <QApplication>
@@ -33,7 +34,10 @@ int main(int argc, char** argv) {
     purzo::InstallTranslations(app, line.language.value_or(purzo::LanguageForUiLanguages(
                                         QLocale::system().uiLanguages())));
     purzo::PurzoWindow window;
-    window.setModel(line.model);
+    window.rememberChoicesIn(purzo::DefaultChoicesFile());
+    if (line.model) {
+        window.setModel(*line.model); // for this start only
+    }
     window.showAtBestSize();
     return QApplication::exec();
 }

@@ -14,10 +14,13 @@
 #include "window/lesson_menu.h"
 #include "window/lesson_tools.h"
 #include "window/playback_keys.h"
+#include "window/remembered_choices.h"
 #include "window/scaled_style.h"
 #include "window/takeoff_field.h"
 #include "window/translations.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -119,6 +122,28 @@ Model PurzoWindow::model() const {
 
 void PurzoWindow::setModel(Model model) {
     lessonTools_->menu()->setModel(model);
+}
+
+void PurzoWindow::rememberChoicesIn(const QString& settingsFile) {
+    const RememberedChoices choices = LoadChoices(settingsFile);
+    LessonMenu* menu = lessonMenu();
+    menu->setTools(choices.tools);
+    menu->setModel(choices.model);
+    form_.paceOptions->button(int(choices.pace))->setChecked(true);
+    if (!settingsFile_.isEmpty()) {
+        return;
+    }
+    settingsFile_ = settingsFile;
+    auto save = [this] {
+        SaveChoices(settingsFile_, {lessonMenu()->tools(), model(), form_.selectedPace()});
+    };
+    connect(menu, &LessonMenu::toolsChanged, this, save);
+    connect(menu, &LessonMenu::modelChanged, this, save);
+    connect(form_.paceOptions, &QButtonGroup::idToggled, this, [save](int, bool checked) {
+        if (checked) {
+            save();
+        }
+    });
 }
 
 LessonMenu* PurzoWindow::lessonMenu() const {

@@ -53,6 +53,9 @@ public:
     // The model the next flight runs in, as the canvas menu chooses it.
     Model model() const;
     void setModel(Model model);
+    // Takes the tools, the model and the pace from `settingsFile` and keeps them there whenever
+    // the user changes them. Without it the window remembers nothing.
+    void rememberChoicesIn(const QString& settingsFile);
 
     LessonMenu* lessonMenu() const;
     // The charts window, once opened.
@@ -113,6 +116,7 @@ private:
     std::optional<int> pauseOverrideMs_;
     Model runningModel_ = Model::Classic; // of the flight started last
     ChartsWindow* charts_ = nullptr;
+    QString settingsFile_; // empty: nothing remembered
 };
 
 } // namespace purzo

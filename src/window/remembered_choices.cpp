@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// QSettings in INI form, so that the file can be read and deleted by hand.
+#include "window/remembered_choices.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace purzo {
+
+QString DefaultChoicesFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Purzosimulation/purzo.conf");
+}
+
+RememberedChoices LoadChoices(const QString& file) {
+    const QSettings settings(file, QSettings::IniFormat);
+    RememberedChoices c;
+    c.tools.path = settings.value(QStringLiteral("tools/path"), false).toBool();
+    c.tools.sequence = settings.value(QStringLiteral("tools/sequence"), false).toBool();
+    c.tools.data = settings.value(QStringLiteral("tools/data"), false).toBool();
+    c.tools.previous = settings.value(QStringLiteral("tools/previous"), false).toBool();
+    c.tools.wholeView = settings.value(QStringLiteral("tools/wholeView"), false).toBool();
+    c.model = ParseModel(settings.value(QStringLiteral("model")).toString().toStdString())
+                  .value_or(Model::Classic);
+    const int pace = settings.value(QStringLiteral("pace"), 0).toInt();
+    c.pace = pace >= 0 && pace <= int(Pace::ExtremeSlowMotion) ? Pace(pace) : Pace::RealTime;
+    return c;
+}
+
+void SaveChoices(const QString& file, const RememberedChoices& c) {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("tools/path"), c.tools.path);
+    settings.setValue(QStringLiteral("tools/sequence"), c.tools.sequence);
+    settings.setValue(QStringLiteral("tools/data"), c.tools.data);
+    settings.setValue(QStringLiteral("tools/previous"), c.tools.previous);
+    settings.setValue(QStringLiteral("tools/wholeView"), c.tools.wholeView);
+    settings.setValue(
+        QStringLiteral("model"),
+        QString::fromLatin1(ModelName(c.model).data(), qsizetype(ModelName(c.model).size())));
+    settings.setValue(QStringLiteral("pace"), int(c.pace));
+    settings.sync();
+}
+
+} // namespace purzo

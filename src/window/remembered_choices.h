@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// What the window remembers from one start to the next: the lesson tools that are on, the model
+// and the pace, in an INI file in the user's configuration folder. Nothing else is written
+// unasked.
+#pragma once
+
+#include "flight/model.h"
+#include "flight/pace.h"
+#include "window/canvas_tools.h"
+
+#include <QString>
+
+namespace purzo {
+
+struct RememberedChoices {
+    CanvasTools tools; // all off in a fresh configuration
+    Model model = Model::Classic;
+    Pace pace = Pace::RealTime;
+};
+
+// ~/.config/Purzosimulation/purzo.conf (or where XDG_CONFIG_HOME points).
+QString DefaultChoicesFile();
+
+// What `file` holds; a missing file or unknown values give the fresh choices.
+RememberedChoices LoadChoices(const QString& file);
+void SaveChoices(const QString& file, const RememberedChoices& choices);
+
+} // namespace purzo
