@@ -115,13 +115,16 @@ private slots:
             QCOMPARE(Control<CanvasWidget>(again, "Picture1")->tools().wholeView, true);
             QCOMPARE(again.model(), Model::Exact);
             QVERIFY(Control<QRadioButton>(again, "Option3")->isChecked());
-            // A model given on the command line holds for that start only.
+            // A model given on the command line holds for that start only, also when a tool is
+            // switched then.
             again.setModel(Model::Classic);
+            again.lessonMenu()->dataAction()->trigger();
         }
         {
             PurzoWindow third;
             third.rememberChoicesIn(file);
             QCOMPARE(third.model(), Model::Exact);
+            QVERIFY(third.lessonMenu()->tools().data);
             third.lessonMenu()->resetToolsAction()->trigger();
             const CanvasTools tools = third.lessonMenu()->tools();
             QVERIFY(!tools.path && !tools.wholeView);

@@ -27,7 +27,7 @@ namespace {
 const QColor kFlightColour(20, 20, 20);
 const QColor kPreviousColour(20, 90, 220);
 const QColor kMarkerColour(220, 50, 20);
-constexpr QSize kDesignSize{760, 720}; // at the main window's scale 1
+constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
 
 double ValueOf(const FrameResult& f, ChartsWindow::Quantity q) {
     switch (q) {
@@ -154,6 +154,9 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
         }
         p.value->setRange(lo, hi);
         p.time->setRange(0, std::ceil(lastTime * 10) / 10);
+        // Round steps on both axes: a teacher reads values off them.
+        p.value->applyNiceNumbers();
+        p.time->applyNiceNumbers();
     }
 }
 

@@ -19,8 +19,6 @@
 #include "window/takeoff_field.h"
 #include "window/translations.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -125,25 +123,7 @@ void PurzoWindow::setModel(Model model) {
 }
 
 void PurzoWindow::rememberChoicesIn(const QString& settingsFile) {
-    const RememberedChoices choices = LoadChoices(settingsFile);
-    LessonMenu* menu = lessonMenu();
-    menu->setTools(choices.tools);
-    menu->setModel(choices.model);
-    form_.paceOptions->button(int(choices.pace))->setChecked(true);
-    if (!settingsFile_.isEmpty()) {
-        return;
-    }
-    settingsFile_ = settingsFile;
-    auto save = [this] {
-        SaveChoices(settingsFile_, {lessonMenu()->tools(), model(), form_.selectedPace()});
-    };
-    connect(menu, &LessonMenu::toolsChanged, this, save);
-    connect(menu, &LessonMenu::modelChanged, this, save);
-    connect(form_.paceOptions, &QButtonGroup::idToggled, this, [save](int, bool checked) {
-        if (checked) {
-            save();
-        }
-    });
+    KeepChoices(settingsFile, lessonMenu(), form_.paceOptions);
 }
 
 LessonMenu* PurzoWindow::lessonMenu() const {

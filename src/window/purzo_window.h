@@ -54,7 +54,7 @@ public:
     Model model() const;
     void setModel(Model model);
     // Takes the tools, the model and the pace from `settingsFile` and keeps them there whenever
-    // the user changes them. Without it the window remembers nothing.
+    // the user changes them. Without it the window remembers nothing. Call it once.
     void rememberChoicesIn(const QString& settingsFile);
 
     LessonMenu* lessonMenu() const;
@@ -116,7 +116,6 @@ private:
     std::optional<int> pauseOverrideMs_;
     Model runningModel_ = Model::Classic; // of the flight started last
     ChartsWindow* charts_ = nullptr;
-    QString settingsFile_; // empty: nothing remembered
 };
 
 } // namespace purzo

@@ -2,8 +2,13 @@
 // QSettings in INI form, so that the file can be read and deleted by hand.
 #include "window/remembered_choices.h"
 
+#include "window/lesson_menu.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QSettings>
 #include <QStandardPaths>
+#include <memory>
 
 namespace purzo {
 
@@ -39,6 +44,29 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
         QString::fromLatin1(ModelName(c.model).data(), qsizetype(ModelName(c.model).size())));
     settings.setValue(QStringLiteral("pace"), int(c.pace));
     settings.sync();
+}
+
+void KeepChoices(const QString& file, LessonMenu* menu, QButtonGroup* paceOptions) {
+    const RememberedChoices loaded = LoadChoices(file);
+    menu->setTools(loaded.tools);
+    menu->setModel(loaded.model);
+    paceOptions->button(int(loaded.pace))->setChecked(true);
+    auto remembered = std::make_shared<RememberedChoices>(loaded);
+    auto save = [file, menu, paceOptions, remembered] {
+        remembered->tools = menu->tools();
+        remembered->pace = Pace(paceOptions->checkedId());
+        SaveChoices(file, *remembered);
+    };
+    QObject::connect(menu, &LessonMenu::toolsChanged, menu, save);
+    QObject::connect(menu, &LessonMenu::modelChanged, menu, [save, remembered](Model model) {
+        remembered->model = model;
+        save();
+    });
+    QObject::connect(paceOptions, &QButtonGroup::idToggled, menu, [save](int, bool checked) {
+        if (checked) {
+            save();
+        }
+    });
 }
 
 } // namespace purzo

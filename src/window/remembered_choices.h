@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class QButtonGroup;
+
 namespace purzo {
 
 struct RememberedChoices {
@@ -24,5 +26,11 @@ QString DefaultChoicesFile();
 // What `file` holds; a missing file or unknown values give the fresh choices.
 RememberedChoices LoadChoices(const QString& file);
 void SaveChoices(const QString& file, const RememberedChoices& choices);
+
+class LessonMenu;
+// Puts the choices in `file` into the menu and the pace options and writes them back whenever
+// the user changes one. A model chosen by other means (purzo --model) is not written: only a
+// choice in the menu replaces the remembered model.
+void KeepChoices(const QString& file, LessonMenu* menu, QButtonGroup* paceOptions);
 
 } // namespace purzo

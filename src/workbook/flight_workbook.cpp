@@ -3,7 +3,9 @@
 // target and is renamed into place once it is whole.
 #include "workbook/flight_workbook.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -92,8 +94,15 @@ std::optional<std::string> WriteFlightWorkbook(const std::string& path, const Fl
     }
     lxw_format* bold = workbook_add_format(workbook);
     format_set_bold(bold);
+    // Shown to three decimals; the cells hold the model's full numbers.
+    lxw_format* decimals = workbook_add_format(workbook);
+    format_set_num_format(decimals, "0.000");
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, text(kFlightSheet));
     lxw_worksheet* charts = workbook_add_worksheet(workbook, text(kChartSheet));
+    // Printed for a worksheet: the frames as wide as a page, the charts on one page.
+    worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_set_landscape(charts);
+    worksheet_fit_to_pages(charts, 1, 1);
 
     worksheet_write_string(sheet, 0, 0, text(kSpeed), bold);
     worksheet_write_number(sheet, 0, 1, record.params.takeoffSpeed, nullptr);
@@ -117,7 +126,12 @@ std::optional<std::string> WriteFlightWorkbook(const std::string& path, const Fl
         worksheet_write_string(sheet, kHeaderRow, lxw_col_t(c), text(headers[c]), bold);
     }
     worksheet_set_column(sheet, 0, 0, 30, nullptr);
-    worksheet_set_column(sheet, 1, lxw_col_t(headers.size() - 1), 16, nullptr);
+    for (std::size_t c = 1; c < headers.size(); ++c) {
+        // Wide enough for the header; German umlauts count twice in UTF-8, which is room enough.
+        const double width = std::max<double>(12, std::strlen(text(headers[c])) * 0.8);
+        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), width,
+                             headers[c] == kPosture ? nullptr : decimals);
+    }
 
     lxw_row_t row = kFirstFrameRow;
     for (const FrameResult& f : record.frames) {
@@ -150,10 +164,10 @@ std::optional<std::string> WriteFlightWorkbook(const std::string& path, const Fl
         chart_axis_set_name(chart->y_axis, text(title == kHeightOverTime ? kHeight : kRotation));
         chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
         lxw_chart_options options{};
-        options.x_scale = 1.5;
-        options.y_scale = 1.5;
-        worksheet_insert_chart_opt(charts, place, 1, chart, &options);
-        place += 24;
+        options.x_scale = 1.25;
+        options.y_scale = 1.25;
+        worksheet_insert_chart_opt(charts, place, 0, chart, &options);
+        place += 21;
     }
 
     const lxw_error error = workbook_close(workbook);
