@@ -42,7 +42,9 @@ bool ArrowKeyTaps::press(QPointF at) {
 
 bool ArrowKeyTaps::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
+    // A quick second click arrives as a double click: it is a press all the same.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         return mouse->button() == Qt::LeftButton && press(mouse->position());
     }
