@@ -20,6 +20,7 @@
 
 using namespace purzo;
 using purzo::test::Control;
+using purzo::test::Fly;
 using purzo::test::ModelFlight;
 using purzo::test::ShowWhole;
 
@@ -28,12 +29,6 @@ namespace {
 // The series of a chart in the order they were added: previous flight, flight, marker.
 QList<QPointF> Points(QChart* chart, int series) {
     return static_cast<QXYSeries*>(chart->series().at(series))->points();
-}
-
-void Fly(PurzoWindow& window) {
-    QSignalSpy finished(&window, &PurzoWindow::flightFinished);
-    QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
 
 } // namespace

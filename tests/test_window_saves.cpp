@@ -18,18 +18,9 @@
 
 using namespace purzo;
 using purzo::test::Control;
+using purzo::test::Fly;
 using purzo::test::ModelFlight;
 using purzo::test::ShowWhole;
-
-namespace {
-
-void Fly(PurzoWindow& window) {
-    QSignalSpy finished(&window, &PurzoWindow::flightFinished);
-    QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
-}
-
-} // namespace
 
 class WindowSavesTest : public QObject {
     Q_OBJECT

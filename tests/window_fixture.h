@@ -7,6 +7,8 @@
 #include "window/purzo_window.h"
 #include "window/translations.h"
 
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtGlobal>
 
@@ -27,6 +29,13 @@ template <typename T> T* Control(const PurzoWindow& window, const char* name) {
     window.show();
     window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+// Presses Start and waits for the flight's landing.
+inline void Fly(PurzoWindow& window) {
+    QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+    QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
 
 // The program's look and Qt's translations, as main() sets them.
