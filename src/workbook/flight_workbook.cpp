@@ -74,9 +74,12 @@ constexpr lxw_col_t kRotationColumn = 4;
 
 std::string TemporaryNameBeside(const std::filesystem::path& target) {
     std::random_device entropy;
-    return (target.parent_path() /
-            ("." + target.filename().string() + "." + std::to_string(entropy()) + ".tmp"))
-        .string();
+    std::string name = ".";
+    name.append(target.filename().string());
+    name.append(".");
+    name.append(std::to_string(entropy()));
+    name.append(".tmp");
+    return (target.parent_path() / name).string();
 }
 
 } // namespace
