@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
-// CSV rows with std::to_chars, which never looks at the user's locale.
+// CSV rows in the shortest round-trip form, which never looks at the user's locale.
 #include "flight/csv_writer.h"
 
-#include <charconv>
+#include "flight/number_text.h"
 
 namespace purzo {
 namespace {
 
 void Put(std::string& row, double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    row.append(buffer, result.ptr);
+    row += ShortestDoubleText(value);
 }
 
 void Put(std::string& row, int value) {

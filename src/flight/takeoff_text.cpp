@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Locale-independent number reading: std::from_chars never looks at the user's locale.
+// Locale-independent number reading: the plain decimal is read without the user's locale.
 #include "flight/takeoff_text.h"
 
-#include <charconv>
+#include "flight/number_text.h"
+
 #include <cmath>
 #include <string>
 
@@ -16,16 +17,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// from_chars takes no leading '+'; the sign is applied here instead.
+// The reading takes no sign; it is applied here instead.
 std::optional<double> ToDouble(const std::string& unsignedNumber, bool negative) {
-    double value = 0;
-    const char* first = unsignedNumber.data();
-    const char* last = first + unsignedNumber.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || !std::isfinite(value)) {
+    const std::optional<double> value = ReadPlainDecimal(unsignedNumber);
+    if (!value) {
         return std::nullopt;
     }
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 } // namespace

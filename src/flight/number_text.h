@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// Doubles to text and back, never through the user's locale: the shortest text that reads back
+// to the same double, with a period, and the reading of a plain decimal number. Where the
+// standard library has floating-point std::to_chars/std::from_chars they do the work; the
+// portable versions serve standard libraries without them (WebAssembly's) and print exactly
+// what std::to_chars prints.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace purzo {
+
+// What std::to_chars(double) prints: the fewest significant digits that read back to the same
+// double, in fixed or scientific notation, whichever is shorter (fixed on a tie).
+std::string ShortestDoubleText(double value);
+// A whole text of digits with at most one period (no sign, no exponent) as a finite double;
+// nothing for anything else.
+std::optional<double> ReadPlainDecimal(std::string_view text);
+
+// The portable versions, built everywhere so that they can be checked against the standard's.
+std::string PortableShortestDoubleText(double value);
+std::optional<double> PortableReadPlainDecimal(std::string_view text);
+
+} // namespace purzo
