@@ -131,12 +131,6 @@
         <translation>Save charts…</translation>
     </message>
     <message>
-        <source>„%1“ konnte nicht gespeichert werden:
-%2</source>
-        <translation>“%1” could not be saved:
-%2</translation>
-    </message>
-    <message>
         <source>Diagramme speichern</source>
         <translation>Save charts</translation>
     </message>

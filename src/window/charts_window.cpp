@@ -10,9 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QImageWriter>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
@@ -195,19 +193,9 @@ QImage ChartsWindow::chartsPicture() const {
 }
 
 bool ChartsWindow::saveCharts(const QString& path) {
-    const QImage picture = chartsPicture();
-    const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
-        QImageWriter writer(&file, "png");
-        return writer.write(picture);
-    });
+    const auto failure = SavePngAtomically(path, chartsPicture());
     if (failure) {
-        const QString message = tr("„%1“ konnte nicht gespeichert werden:\n%2")
-                                    .arg(QDir::toNativeSeparators(path), *failure);
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-        emit saveFailed(message);
+        emit saveFailed(ShowSaveFailure(this, path, *failure));
     }
     return !failure;
 }

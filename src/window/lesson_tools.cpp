@@ -15,10 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 
 namespace purzo {
@@ -77,14 +75,7 @@ QImage LessonTools::worksheetPicture() const {
 }
 
 void LessonTools::reportSaveFailure(const QString& path, const QString& reason) {
-    const QString message =
-        tr("„%1“ konnte nicht gespeichert werden:\n%2").arg(QDir::toNativeSeparators(path), reason);
-    auto* box = new QMessageBox(QMessageBox::Warning, window_->windowTitle(), message,
-                                QMessageBox::Ok, window_);
-    box->setObjectName(QStringLiteral("saveFailedMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-    emit saveFailed(message);
+    emit saveFailed(ShowSaveFailure(window_, path, reason));
 }
 
 bool LessonTools::saveFlightCsv(const QString& path) {
@@ -119,11 +110,7 @@ bool LessonTools::saveFlightWorkbook(const QString& path) {
 }
 
 bool LessonTools::saveCanvasPicture(const QString& path) {
-    const QImage picture = worksheetPicture();
-    const auto failure = SaveAtomically(path, [&picture](QIODevice& file) {
-        QImageWriter writer(&file, "png");
-        return writer.write(picture);
-    });
+    const auto failure = SavePngAtomically(path, worksheetPicture());
     if (failure) {
         reportSaveFailure(path, *failure);
     }

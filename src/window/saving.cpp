@@ -2,8 +2,11 @@
 // QSaveFile does the atomic part: it writes a temporary file and renames it over the target.
 #include "window/saving.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -32,6 +35,25 @@ QString SaveFolder() {
         return documents;
     }
     return QDir::homePath();
+}
+
+std::optional<QString> SavePngAtomically(const QString& path, const QImage& picture) {
+    return SaveAtomically(path, [&picture](QIODevice& file) {
+        QImageWriter writer(&file, "png");
+        return writer.write(picture);
+    });
+}
+
+QString ShowSaveFailure(QWidget* parent, const QString& path, const QString& reason) {
+    const QString message = QCoreApplication::translate("purzo::LessonTools",
+                                                        "„%1“ konnte nicht gespeichert werden:\n%2")
+                                .arg(QDir::toNativeSeparators(path), reason);
+    auto* box = new QMessageBox(QMessageBox::Warning, parent->window()->windowTitle(), message,
+                                QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("saveFailedMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return message;
 }
 
 QString WithSuffix(const QString& path, const QString& extension) {

@@ -9,6 +9,8 @@
 #include <optional>
 
 class QIODevice;
+class QImage;
+class QWidget;
 
 namespace purzo {
 
@@ -16,6 +18,13 @@ namespace purzo {
 // reason when that fails.
 std::optional<QString> SaveAtomically(const QString& path,
                                       const std::function<bool(QIODevice&)>& write);
+
+// A PNG written as SaveAtomically writes; the reason when that fails.
+std::optional<QString> SavePngAtomically(const QString& path, const QImage& picture);
+
+// Tells the user in a window-modal message over `parent` that `path` could not be saved and
+// why; returns the message.
+QString ShowSaveFailure(QWidget* parent, const QString& path, const QString& reason);
 
 // The folder the save dialogs start in: the user's documents, or home where there is none.
 QString SaveFolder();
