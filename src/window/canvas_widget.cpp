@@ -6,6 +6,7 @@
 #include "body/canvas_units.h"
 #include "body/segment_lengths.h"
 #include "flight/flight_record.h"
+#include "flight/panel_lines.h"
 #include "window/data_panel.h"
 
 #include <QPainter>
@@ -15,12 +16,9 @@
 namespace purzo {
 namespace {
 
-// The picture's ground line: image row 533 is canvas y 150 in the designed view.
-constexpr double kImageRowsPerGround = 533.0;
-
-const QColor kPathColour(220, 50, 20);
-const QColor kSequenceColour(0, 0, 0, 60);
-const QColor kPreviousColour(20, 90, 220, 120);
+QColor Colour(Argb argb) {
+    return QColor::fromRgba(argb);
+}
 
 DrawnFigure Drawn(const FrameResult& frame) {
     return ToDrawn(frame.figure, StandardSegmentLengths().headRadius);
@@ -145,7 +143,7 @@ QPixmap CanvasWidget::wholeViewBackground() const {
     const QRect area = this->area();
     const double ratio = paintRatio();
     const QTransform t = wholeViewTransform();
-    const double imagePxToLogical = t.m11() * kCanvasHeight / kImageRowsPerGround;
+    const double imagePxToLogical = t.m11() * kCanvasHeight / kHallRowsPerGround;
     const QImage hall = PictureAtScale(hall_, imagePxToLogical, ratio)
                             .toImage()
                             .convertToFormat(QImage::Format_RGB32);
@@ -253,12 +251,13 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
         }
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 1.5 * paintScale(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(colour, kPathPenPx * paintScale(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     if (markers) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        const double r = 2.5 * paintScale();
+        const double r = kPathMarkerRadiusPx * paintScale();
         for (const FrameResult& f : frames) {
             painter.drawEllipse(transform.map(QPointF(f.pathX, f.pathY)), r, r);
         }
@@ -274,12 +273,12 @@ QStringList CanvasWidget::dataPanelLines() const {
 
 QFont CanvasWidget::panelFont() const {
     QFont font = this->font();
-    font.setPointSizeF(9.0 * paintScale());
+    font.setPointSizeF(kPanelFontPt * paintScale());
     return font;
 }
 
 QRectF CanvasWidget::panelBox(const QSizeF& size) const {
-    const double margin = 6 * paintScale();
+    const double margin = kPanelMarginPx * paintScale();
     const QRectF area = this->area();
     const double left = panelRight_ ? area.right() - margin - size.width() : area.left() + margin;
     return {QPointF(left, area.top() + margin), size};
@@ -287,16 +286,10 @@ QRectF CanvasWidget::panelBox(const QSizeF& size) const {
 
 void CanvasWidget::choosePanelCorner() {
     // Sized for the longest panel the flight can have: its landing, with wide numbers.
-    FrameResult widest;
-    widest.rotationDeg = 7350.5;
-    widest.omegaDegPerS = 9999.9;
-    widest.posture = 7;
-    widest.frame = 245;
-    widest.lastFrame = widest.landed = true;
-    widest.lowestPart = BodyPart::Shoulder;
-    const DataPanel::Lines lines = DataPanel::LinesFor(widest, model_, locale_);
+    const DataPanel::Lines lines = DataPanel::LinesFor(WidestPanelFrame(), model_, locale_);
     const QSizeF box = DataPanel::BoxSize(lines, panelFont(), paintScale());
-    panelRight_ = DataPanel::BelongsRight(path_, box, area(), canvasTransform(), 6 * paintScale());
+    panelRight_ = DataPanel::BelongsRight(path_, box, area(), canvasTransform(),
+                                          kPanelMarginPx * paintScale());
 }
 
 void CanvasWidget::drawDataPanel(QPainter& painter) const {
@@ -325,16 +318,16 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
     if (tools_.previous && !previous_.empty()) {
-        drawPath(painter, previous_, transform, kPreviousColour, false);
-        drawFigure(painter, Drawn(previous_.back()), transform, kPreviousColour, 1.0);
+        drawPath(painter, previous_, transform, Colour(kPreviousColour), false);
+        drawFigure(painter, Drawn(previous_.back()), transform, Colour(kPreviousColour), 1.0);
     }
     if (tools_.sequence && frames_.size() > 1) {
         for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
-            drawFigure(painter, Drawn(frames_[i]), transform, kSequenceColour, 1.0);
+            drawFigure(painter, Drawn(frames_[i]), transform, Colour(kSequenceColour), 1.0);
         }
     }
     if (tools_.path && !frames_.empty()) {
-        drawPath(painter, frames_, transform, kPathColour, true);
+        drawPath(painter, frames_, transform, Colour(kPathColour), true);
     }
     if (!frames_.empty()) {
         drawFigure(painter, Drawn(frames_.back()), transform, Qt::black, 1.0);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "body/point.h"
+#include "design/canvas_design.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "window/canvas_tools.h"
@@ -25,16 +26,11 @@ namespace purzo {
 class CanvasWidget : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kBorderPx = 2;   // at scale 1
-    static constexpr int kPenWidthPx = 3; // at scale 1
-    // The drawing area inside the border at scale 1.
-    static constexpr QSize kDesignAreaPx{701, 533};
-    // The whole-flight view in canvas units: every figure the window can produce lies inside.
-    // x −30 … 270, y −10 … 185. Across every take-off and any postures, drawn points reach
-    // x −26.1 (the exact figure early in a steep, slow flight, head rim included), x 268, y −7
-    // (the exact model's highest flights) and y 182.7 (the classic figure stretching out as it
-    // lands).
-    static constexpr QRectF kWholeView{-30, -10, 300, 195};
+    static constexpr int kBorderPx = kCanvasBorderPx;
+    static constexpr int kPenWidthPx = kFigurePenPx;
+    static constexpr QSize kDesignAreaPx{kCanvasAreaWidthPx, kCanvasAreaHeightPx};
+    static constexpr QRectF kWholeView{purzo::kWholeView.left, purzo::kWholeView.top,
+                                       purzo::kWholeView.width, purzo::kWholeView.height};
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 

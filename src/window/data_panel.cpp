@@ -2,7 +2,7 @@
 // The panel's lines, its box and its corner.
 #include "window/data_panel.h"
 
-#include "flight/flight_record.h"
+#include "flight/panel_lines.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,28 +12,22 @@
 namespace purzo {
 namespace {
 
-const QColor kPanelBackground(255, 255, 255, 225);
+QString Translated(const char* source) {
+    return QCoreApplication::translate(kPanelContext, source);
+}
 
-QString PartName(BodyPart part) {
-    switch (part) {
-    case BodyPart::Hip:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hüfte");
-    case BodyPart::Shoulder:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Schulter");
-    case BodyPart::Elbow:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Ellbogen");
-    case BodyPart::Hand:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hand");
-    case BodyPart::Knee:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Knie");
-    case BodyPart::Foot:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Fuß");
-    case BodyPart::Neck:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Hals");
-    case BodyPart::Head:
-        return QCoreApplication::translate("purzo::CanvasWidget", "Kopf");
+QString Filled(const PanelText& line) {
+    QString text = Translated(line.source);
+    for (const PanelArg& arg : line.args) {
+        const QString value = QString::fromStdString(arg.text);
+        if (!arg.source) {
+            text = text.arg(value);
+        } else {
+            const QString inner = Translated(arg.source);
+            text = text.arg(value.isEmpty() ? inner : inner.arg(value));
+        }
     }
-    return {};
+    return text;
 }
 
 double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
@@ -48,46 +42,18 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
 } // namespace
 
 DataPanel::Lines DataPanel::LinesFor(const FrameResult& f, Model model, const QLocale& locale) {
-    const bool exact = model == Model::Exact;
-    auto number = [&locale](double value, int decimals = 2) {
-        return locale.toString(value, 'f', decimals);
-    };
-    QString posture = QString::number(f.posture);
-    if (f.posture == 1) {
-        posture = tr("%1 gestreckt").arg(f.posture);
-    } else if (f.posture == 7) {
-        posture = tr("%1 gehockt").arg(f.posture);
-    }
-    const QString rotation = exact ? number(f.rotationDeg, 1) : QString::number(f.rotationDeg);
+    const PanelLines panel = PanelLinesFor(f, model, locale.decimalPoint().at(0).toLatin1());
     Lines lines;
-    lines.text = QStringList{
-        exact ? tr("Modell: exakt") : tr("Modell: klassisch"),
-        tr("Zeit: %1 s").arg(number(f.timeS)),
-        tr("Weite: %1 m").arg(number(f.flightX)),
-        tr("Höhe: %1 m").arg(number(CentreHeightM(f))),
-        tr("Drehung: %1° (%2 Umdrehungen)").arg(rotation, number(TurnsOf(f))),
-        tr("Haltung: %1").arg(posture),
-    };
-    if (exact) {
-        lines.text << tr("Winkelgeschwindigkeit: %1 °/s").arg(number(f.omegaDegPerS, 1))
-                   << tr("Trägheitsmoment: %1 kg·m²").arg(number(f.inertiaKgM2))
-                   << tr("Drehimpuls: %1 kg·m²/s").arg(number(f.angularMomentumKgM2PerS));
+    for (const PanelText& line : panel.lines) {
+        lines.text << Filled(line);
     }
-    if (f.lastFrame) {
-        lines.text << tr("Flugzeit: %1 s").arg(number(f.timeS))
-                   << tr("Weite: %1 m").arg(number(f.flightX)) << tr("Bilder: %1").arg(f.frame);
-        lines.landingLines = 3;
-        if (exact && f.landed) {
-            lines.text << tr("Erster Bodenkontakt: %1").arg(PartName(f.lowestPart));
-            ++lines.landingLines;
-        }
-    }
+    lines.landingLines = panel.landingLines;
     return lines;
 }
 
 QSizeF DataPanel::BoxSize(const Lines& lines, const QFont& font, double scale) {
     const QFontMetricsF metrics(font);
-    const double margin = 6 * scale;
+    const double margin = kPanelMarginPx * scale;
     double width = 0;
     for (const QString& line : lines.text) {
         width = std::max(width, metrics.horizontalAdvance(line));
@@ -100,11 +66,11 @@ QSizeF DataPanel::BoxSize(const Lines& lines, const QFont& font, double scale) {
 void DataPanel::Draw(QPainter& painter, const QRectF& box, const Lines& lines, const QFont& font,
                      double scale) {
     const QFontMetricsF metrics(font);
-    const double margin = 6 * scale;
+    const double margin = kPanelMarginPx * scale;
     const double gap = lines.landingLines ? metrics.lineSpacing() / 2 : 0;
     painter.setFont(font);
-    painter.setPen(QPen(QColor(120, 120, 120), 1));
-    painter.setBrush(kPanelBackground);
+    painter.setPen(QPen(QColor::fromRgba(kPanelBorder), 1));
+    painter.setBrush(QColor::fromRgba(kPanelBackground));
     painter.drawRect(box);
     painter.setPen(Qt::black);
     double y = box.top() + margin + metrics.ascent();

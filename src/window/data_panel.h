@@ -5,6 +5,7 @@
 #pragma once
 
 #include "body/point.h"
+#include "design/canvas_design.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 
@@ -21,13 +22,7 @@ class QPainter;
 namespace purzo {
 
 class DataPanel {
-    // The panel's texts keep the canvas's translation context.
-    Q_DECLARE_TR_FUNCTIONS(purzo::CanvasWidget)
-
 public:
-    // How far a drawn point can lie from the centre of mass, canvas units.
-    static constexpr double kBodyReach = 33.1;
-
     struct Lines {
         QStringList text;
         int landingLines = 0; // the last ones, after a gap: the landed flight's summary

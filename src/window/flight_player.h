@@ -7,8 +7,8 @@
 #pragma once
 
 #include "flight/flight_record.h"
+#include "flight/frame_clock.h"
 #include "flight/frame_step.h"
-#include "window/frame_clock.h"
 
 #include <QObject>
 #include <QTimer>

@@ -5,11 +5,11 @@
 
 #include "flight/flight_parameters.h"
 #include "flight/flight_record.h"
+#include "flight/frame_clock.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "window/flight_player.h"
 #include "window/form.h"
-#include "window/frame_clock.h"
 #include "window/pictures.h"
 #include "window/scaled_layout.h"
 

@@ -6,7 +6,9 @@
 #include "flight/model.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
+#if PURZO_WITH_XLSX
 #include "workbook/flight_workbook.h"
+#endif
 
 #include <charconv>
 #include <cstdio>
@@ -52,8 +54,8 @@ struct Options {
     std::string angle = "60";
     std::vector<int> postures{1};
     purzo::Model model = purzo::Model::Classic;
-    std::string xlsx; // empty: print the CSV
-    purzo::WorkbookLanguage language = purzo::WorkbookLanguage::German;
+    std::string xlsx;     // empty: print the CSV
+    bool english = false; // the spreadsheet's language
     bool help = false;
     bool version = false;
 };
@@ -113,6 +115,9 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         } else if (arg == "--angle") {
             options.angle = value;
         } else if (arg == "--xlsx") {
+#if !PURZO_WITH_XLSX
+            return "this purzo-trace was built without spreadsheets (--xlsx)";
+#endif
             if (value.empty()) {
                 return "--xlsx wants a file name";
             }
@@ -121,8 +126,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             if (value != "de" && value != "en") {
                 return "--language takes de or en, not '" + std::string(value) + "'";
             }
-            options.language =
-                value == "en" ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
+            options.english = value == "en";
         } else if (arg == "--model") {
             const auto model = purzo::ParseModel(value);
             if (!model) {
@@ -168,15 +172,19 @@ int main(int argc, char** argv) {
 
     const std::vector<purzo::FrameResult> frames =
         purzo::RunWholeFlight(params, options.postures, options.model);
+#if PURZO_WITH_XLSX
     if (!options.xlsx.empty()) {
         const purzo::FlightRecord record{check.speedText, check.angleText, params,
                                          options.model,   frames,          std::nullopt};
-        if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, options.language)) {
+        const auto language =
+            options.english ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
+        if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, language)) {
             std::cerr << "purzo-trace: " << options.xlsx << ": " << *error << "\n";
             return 1;
         }
         return 0;
     }
+#endif
     std::cout << purzo::FlightCsv(frames, options.model);
     return 0;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Drift-free frame schedule that re-anchors after a stall.
-#include "window/frame_clock.h"
+#include "flight/frame_clock.h"
 
 #include <chrono>
 

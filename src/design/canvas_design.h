@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// The canvas as designed, beyond its rectangle in the control table: its border, the figure's
+// pen, the lesson tools' colours and sizes, and the whole-flight view. Both windows draw with it.
+#pragma once
+
+#include "design/control_table.h"
+
+#include <cstdint>
+
+namespace purzo {
+
+inline constexpr int kCanvasBorderPx = 2;      // sunken border, at scale 1
+inline constexpr int kFigurePenPx = 3;         // the figure's line, at scale 1
+inline constexpr int kCanvasAreaWidthPx = 701; // the drawing area inside the border, at scale 1
+inline constexpr int kCanvasAreaHeightPx = 533;
+
+// The whole-flight view in canvas units: every figure the program can produce lies inside.
+// x −30 … 270, y −10 … 185. Across every take-off and any postures, drawn points reach x −26.1
+// (the exact figure early in a steep, slow flight, head rim included), x 268, y −7 (the exact
+// model's highest flights) and y 182.7 (the classic figure stretching out as it lands).
+struct CanvasBox {
+    double left, top, width, height;
+};
+inline constexpr CanvasBox kWholeView{-30, -10, 300, 195};
+
+// The hall picture's ground line: its image row 533 is canvas y 150 in the designed view.
+inline constexpr double kHallRowsPerGround = 533.0;
+
+// 0xAARRGGBB
+using Argb = std::uint32_t;
+inline constexpr Argb kPathColour = 0xffdc3214;     // the centre of mass's path and markers
+inline constexpr Argb kSequenceColour = 0x3c000000; // earlier frames, faintly
+inline constexpr Argb kPreviousColour = 0x78145adc; // the flight before
+inline constexpr double kPathPenPx = 1.5;           // at scale 1
+inline constexpr double kPathMarkerRadiusPx = 2.5;  // at scale 1
+
+// The data panel: its font size and its margin, at scale 1, and its background.
+inline constexpr double kPanelFontPt = 9.0;
+inline constexpr double kPanelMarginPx = 6.0;
+inline constexpr Argb kPanelBackground = 0xe1ffffff;
+inline constexpr Argb kPanelBorder = 0xff787878;
+// How far a drawn point can lie from the centre of mass, canvas units: the panel takes the top
+// corner that the path widened by this covers less.
+inline constexpr double kBodyReach = 33.1;
+
+} // namespace purzo

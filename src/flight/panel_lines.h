@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// "Flugdaten": the lines of the data panel for one frame, as German source texts with their
+// numbers already written. Each front end translates the texts in the canvas's translation
+// context and fills in the arguments, so that the desktop window and the page show the same.
+#pragma once
+
+#include "flight/frame_step.h"
+#include "flight/model.h"
+
+#include <string>
+#include <vector>
+
+namespace purzo {
+
+// The translation context of the panel's texts.
+inline constexpr const char* kPanelContext = "purzo::CanvasWidget";
+
+// An argument: a number already written, or a text to translate (a part's name, or "%1 gehockt"
+// with `text` filled into it).
+struct PanelArg {
+    std::string text;
+    const char* source = nullptr;
+};
+
+struct PanelText {
+    const char* source; // German, with %1, %2 for the arguments
+    std::vector<PanelArg> args;
+};
+
+struct PanelLines {
+    std::vector<PanelText> lines;
+    int landingLines = 0; // the last ones, after a gap: the landed flight's summary
+};
+
+// The lines for a frame of a flight in `model`; numbers use `decimalPoint` and no grouping.
+PanelLines PanelLinesFor(const FrameResult& frame, Model model, char decimalPoint);
+
+// A number with `decimals` places after `decimalPoint`, rounded to nearest.
+std::string FixedText(double value, int decimals, char decimalPoint);
+
+// The frame a flight's panel can be widest at: its landing, with wide numbers. The panel's
+// corner is chosen for a box of this size.
+FrameResult WidestPanelFrame();
+
+} // namespace purzo
