@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The frame clock with a time source the test sets: the schedule, small delays, stalls and a
 // restart, and the pause of each pace.
-#include "window/frame_clock.h"
+#include "flight/frame_clock.h"
 #include "flight/pace.h"
 
 #include <QTest>
