@@ -4,16 +4,12 @@
 // layer, kept out of the model library so that the model builds without libxlsxwriter.
 #pragma once
 
-#include "flight/flight_record.h"
+#include "workbook/flight_sheet.h"
 
 #include <optional>
 #include <string>
 
 namespace purzo {
-
-// The workbook's own two languages: the trace tool, which writes it too, has no Qt to
-// translate with.
-enum class WorkbookLanguage { German, English };
 
 // Writes the .xlsx through a temporary file in the same folder and a rename, so that a file
 // already at `path` is replaced whole or not at all. Returns the reason when that fails.
