@@ -2,7 +2,8 @@
 # Installs what is missing, builds into build/ and runs every test headless.
 #   ./test.sh             the normal build, every test
 #   ./test.sh --quick     leaves out the slow system tests (package, install, the build without
-#                         Qt, the soak); CI runs them all
+#                         Qt, the soak, the WebAssembly build and the page in chromium); CI runs
+#                         them all
 #   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,6 +17,7 @@ case "${1:-}" in
   --sanitize)
     dir=build-asan
     cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
+    ctest_args=(--label-exclude web) # the page's tests run in the normal build
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ;;
@@ -23,6 +25,10 @@ case "${1:-}" in
 esac
 
 scripts/install-deps
+# The page: emscripten, chromium and the npm packages its build and browser tests need.
+if [ "$dir" = build ] && [ "${1:-}" != --quick ]; then
+  scripts/install-web-deps
+fi
 cmake -S . -B "$dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -264,6 +264,45 @@
     </message>
 </context>
 <context>
+    <name>purzo::Page</name>
+    <message>
+        <source>Purzosimulation konnte nicht geladen werden. Bitte laden Sie die Seite neu.</source>
+        <translation>Purzosimulation could not be loaded. Please reload the page.</translation>
+    </message>
+    <message>
+        <source>Grund: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Das Programm ist beendet. Sie können dieses Fenster jetzt schließen.</source>
+        <translation>The program has ended. You can close this window now.</translation>
+    </message>
+    <message>
+        <source>Neu beginnen</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Diagramme</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>voriger Flug</source>
+        <translation>previous flight</translation>
+    </message>
+    <message>
+        <source>dieser Flug</source>
+        <translation>this flight</translation>
+    </message>
+    <message>
+        <source>Die Tabelle enthält das Blatt „Flug“; die Diagramme zeigt die Seite selbst.</source>
+        <translation>The spreadsheet holds the sheet “Flight”; the page itself shows the charts.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::PurzoWindow</name>
     <message>
         <source>Anleitung zur Purzosimulation</source>

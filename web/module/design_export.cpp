@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The design as a plain JavaScript object.
+#include "design_export.h"
+
+#include "body/canvas_units.h"
+#include "body/posture_table.h"
+#include "design/arrow_keys.h"
+#include "design/canvas_design.h"
+#include "design/control_table.h"
+#include "flight/flight_constants.h"
+#include "flight/pace.h"
+
+namespace purzo::web {
+namespace {
+
+using emscripten::val;
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Canvas:
+        return "canvas";
+    case ControlKind::ScrollBar:
+        return "scrollBar";
+    case ControlKind::TextBox:
+        return "textBox";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::Option:
+        return "option";
+    case ControlKind::PictureBox:
+        return "pictureBox";
+    }
+    return "";
+}
+
+const char* FaceName(Face face) {
+    switch (face) {
+    case Face::MsSansSerif:
+        return "msSansSerif";
+    case Face::Arial:
+        return "arial";
+    case Face::ArialBlack:
+        return "arialBlack";
+    }
+    return "";
+}
+
+val Colour(Rgb rgb) {
+    return rgb == kSystemColour ? val::null() : val(rgb);
+}
+
+val Control(const ControlDesign& c) {
+    val control = val::object();
+    control.set("name", val(c.name));
+    control.set("kind", val(KindName(c.kind)));
+    val rect = val::object();
+    rect.set("left", c.rect.left);
+    rect.set("top", c.rect.top);
+    rect.set("width", c.rect.width);
+    rect.set("height", c.rect.height);
+    control.set("rectTwips", rect);
+    control.set("text", val(std::string(c.text)));
+    val font = val::object();
+    font.set("face", val(FaceName(c.font.face)));
+    font.set("pointSize", c.font.pointSize);
+    font.set("bold", c.font.bold);
+    control.set("font", font);
+    control.set("colour", Colour(c.colour));
+    control.set("background", Colour(c.background));
+    control.set("centred", c.centred);
+    control.set("tabIndex", c.tabIndex);
+    control.set("inFrame", c.inFrame);
+    return control;
+}
+
+val KeyRectValue(ArrowKey key) {
+    const KeyRect r = ArrowKeyRect(key);
+    val rect = val::object();
+    rect.set("left", r.left);
+    rect.set("top", r.top);
+    rect.set("width", r.width);
+    rect.set("height", r.height);
+    return rect;
+}
+
+} // namespace
+
+val DesignForPage() {
+    val design = val::object();
+    val controls = val::array();
+    for (const ControlDesign& c : ControlTable()) {
+        controls.call<void>("push", Control(c));
+    }
+    design.set("controls", controls);
+    design.set("twipsPerPixel", kTwipsPerPixel);
+    design.set("clientWidthPx", kDesignClientWidthPx);
+    design.set("clientHeightPx", kDesignClientHeightPx);
+
+    val keys = val::object();
+    keys.set("widthPx", kArrowKeysWidthPx);
+    keys.set("heightPx", kArrowKeysHeightPx);
+    keys.set("left", KeyRectValue(ArrowKey::Left));
+    keys.set("right", KeyRectValue(ArrowKey::Right));
+    keys.set("up", KeyRectValue(ArrowKey::Up));
+    keys.set("down", KeyRectValue(ArrowKey::Down));
+    design.set("arrowKeys", keys);
+
+    val canvas = val::object();
+    canvas.set("widthUnits", kCanvasWidth);
+    canvas.set("heightUnits", kCanvasHeight);
+    canvas.set("borderPx", kCanvasBorderPx);
+    canvas.set("figurePenPx", kFigurePenPx);
+    canvas.set("areaWidthPx", kCanvasAreaWidthPx);
+    canvas.set("areaHeightPx", kCanvasAreaHeightPx);
+    val whole = val::object();
+    whole.set("left", kWholeView.left);
+    whole.set("top", kWholeView.top);
+    whole.set("width", kWholeView.width);
+    whole.set("height", kWholeView.height);
+    canvas.set("wholeView", whole);
+    canvas.set("hallRowsPerGround", kHallRowsPerGround);
+    canvas.set("pathColour", double(kPathColour));
+    canvas.set("sequenceColour", double(kSequenceColour));
+    canvas.set("previousColour", double(kPreviousColour));
+    canvas.set("pathPenPx", kPathPenPx);
+    canvas.set("pathMarkerRadiusPx", kPathMarkerRadiusPx);
+    canvas.set("panelFontPt", kPanelFontPt);
+    canvas.set("panelMarginPx", kPanelMarginPx);
+    canvas.set("panelBackground", double(kPanelBackground));
+    canvas.set("panelBorder", double(kPanelBorder));
+    canvas.set("bodyReach", kBodyReach);
+    design.set("canvas", canvas);
+
+    val takeoff = val::object();
+    takeoff.set("minSpeed", kMinSpeed);
+    takeoff.set("maxSpeed", kMaxSpeed);
+    takeoff.set("minAngle", kMinAngle);
+    takeoff.set("maxAngle", kMaxAngle);
+    takeoff.set("standardSpeed", kStandardSpeed);
+    takeoff.set("standardAngle", kStandardAngle);
+    takeoff.set("designSpeed", kDesignSpeed);
+    takeoff.set("designAngle", kDesignAngle);
+    takeoff.set("firstPosture", kFirstPosture);
+    takeoff.set("lastPosture", kLastPosture);
+    design.set("takeoff", takeoff);
+
+    val paces = val::array();
+    for (const Pace pace : {Pace::RealTime, Pace::SlowMotion, Pace::ExtremeSlowMotion}) {
+        paces.call<void>("push", FrameDelayMs(pace));
+    }
+    design.set("frameDelayMs", paces);
+    return design;
+}
+
+} // namespace purzo::web

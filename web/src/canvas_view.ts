@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: MIT
+// The canvas: the hall, the figure of the frame shown and the lesson tools, drawn from state in
+// device pixels at any scale, as the desktop canvas draws them. It computes no physics: every
+// point comes from the model's frames.
+import type { CanvasDesign, Frame, Model, Rect } from './model';
+
+export interface Tools {
+  path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
+}
+export const kNoTools: Tools = { path: false, sequence: false, data: false, previous: false, wholeView: false };
+
+export interface Surface {
+  ctx: CanvasRenderingContext2D;
+  width: number; // device pixels of the drawing area
+  height: number;
+  scale: number; // device pixels per designed pixel: the window's scale times the pixel ratio
+}
+
+export interface CanvasState {
+  frames: Frame[];    // the flight on show, as far as shown
+  previous: Frame[];  // the flight before it
+  tools: Tools;
+  model: Model;
+  panelRight: boolean;
+  panelLines: string[]; // the data panel's lines for the frame shown
+  landingLines: number;
+}
+
+// Canvas units to device pixels.
+export interface Transform { sx: number; sy: number; dx: number; dy: number }
+const apply = (t: Transform, x: number, y: number): [number, number] => [t.dx + x * t.sx, t.dy + y * t.sy];
+
+export function colourOf(argb: number): string {
+  const a = (argb >>> 24) & 255, r = (argb >>> 16) & 255, g = (argb >>> 8) & 255, b = argb & 255;
+  return `rgba(${r}, ${g}, ${b}, ${(a / 255).toFixed(3)})`;
+}
+
+export function designTransform(width: number, height: number, units: { widthUnits: number; heightUnits: number }): Transform {
+  return { sx: width / units.widthUnits, sy: height / units.heightUnits, dx: 0, dy: 0 };
+}
+
+export function wholeViewTransform(width: number, height: number, view: Rect): Transform {
+  const k = Math.min(width / view.width, height / view.height);
+  return {
+    sx: k, sy: k,
+    dx: (width - view.width * k) / 2 - view.left * k,
+    dy: (height - view.height * k) / 2 - view.top * k,
+  };
+}
+
+export class CanvasView {
+  constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
+              private readonly hall: () => { image: HTMLImageElement; density: number }) {}
+
+  transform(surface: Surface, tools: Tools): Transform {
+    return tools.wholeView ? wholeViewTransform(surface.width, surface.height, this.design.wholeView)
+                           : designTransform(surface.width, surface.height, this.design);
+  }
+
+  draw(surface: Surface, state: CanvasState): void {
+    const { ctx } = surface;
+    ctx.save();
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.fillStyle = '#f0f0f0';
+    ctx.fillRect(0, 0, surface.width, surface.height);
+    const t = this.transform(surface, state.tools);
+    this.drawHall(surface, state.tools.wholeView, t);
+    const d = this.design;
+    if (state.tools.previous && state.previous.length) {
+      this.drawPath(surface, state.previous, t, colourOf(d.previousColour), false);
+      this.drawFigure(surface, state.previous[state.previous.length - 1], t, colourOf(d.previousColour));
+    }
+    if (state.tools.sequence) {
+      for (const f of state.frames.slice(0, -1)) this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
+    }
+    if (state.tools.path && state.frames.length) {
+      this.drawPath(surface, state.frames, t, colourOf(d.pathColour), true);
+    }
+    if (state.frames.length) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
+    if (state.tools.data && state.panelLines.length) this.drawPanel(surface, state);
+    ctx.restore();
+  }
+
+  private drawHall(surface: Surface, wholeView: boolean, t: Transform): void {
+    const { ctx } = surface;
+    const { image: hall, density } = this.hall();
+    if (!hall.complete || !hall.naturalWidth) return;
+    // The picture's size in its designed pixels; its large version has twice as many.
+    const pictureWidth = hall.naturalWidth / density, pictureHeight = hall.naturalHeight / density;
+    ctx.imageSmoothingEnabled = true;
+    ctx.imageSmoothingQuality = 'high';
+    if (!wholeView) {
+      // The picture at the window's scale from the area's top-left corner, cut off at its edges.
+      ctx.drawImage(hall, 0, 0, pictureWidth * surface.scale, pictureHeight * surface.scale);
+      return;
+    }
+    // The picture keeps its place in canvas units with its ground line on y 150; beyond its
+    // edges the wall and the floor go on with its outermost pixels.
+    const [x0, y0] = apply(t, 0, 0);
+    const pictureScale = t.sy * this.design.heightUnits / this.design.hallRowsPerGround; // device px per designed picture px
+    const w = pictureWidth * pictureScale, h = pictureHeight * pictureScale;
+    const iw = hall.naturalWidth, ih = hall.naturalHeight;
+    const xs = [0, x0, x0 + w, surface.width], ys = [0, y0, y0 + h, surface.height];
+    const sx = [0, 0, iw - 1], sw = [1, iw, 1], sy = [0, 0, ih - 1], sh = [1, ih, 1];
+    for (let i = 0; i < 3; ++i) {
+      for (let j = 0; j < 3; ++j) {
+        const dw = xs[i + 1] - xs[i], dh = ys[j + 1] - ys[j];
+        if (dw <= 0 || dh <= 0) continue;
+        ctx.drawImage(hall, sx[i], sy[j], sw[i], sh[j], xs[i], ys[j], dw, dh);
+      }
+    }
+  }
+
+  private drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
+    const { ctx } = surface;
+    ctx.strokeStyle = colour;
+    ctx.lineWidth = this.design.figurePenPx * surface.scale;
+    ctx.lineCap = 'round';
+    ctx.lineJoin = 'round';
+    ctx.beginPath();
+    for (let i = 0; i + 3 < f.lines.length; i += 4) {
+      ctx.moveTo(...apply(t, f.lines[i], f.lines[i + 1]));
+      ctx.lineTo(...apply(t, f.lines[i + 2], f.lines[i + 3]));
+    }
+    // The radius is in x units; the head is round on screen.
+    const [hx, hy] = apply(t, f.head.x, f.head.y);
+    const r = f.head.radius * t.sx;
+    ctx.moveTo(hx + r, hy);
+    ctx.ellipse(hx, hy, r, r, 0, 0, 2 * Math.PI);
+    ctx.stroke();
+  }
+
+  private drawPath(surface: Surface, frames: Frame[], t: Transform, colour: string, markers: boolean): void {
+    const { ctx } = surface;
+    ctx.strokeStyle = colour;
+    ctx.lineWidth = this.design.pathPenPx * surface.scale;
+    ctx.lineCap = 'round';
+    ctx.lineJoin = 'round';
+    ctx.beginPath();
+    frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
+    ctx.stroke();
+    if (!markers) return;
+    ctx.fillStyle = colour;
+    const r = this.design.pathMarkerRadiusPx * surface.scale;
+    for (const f of frames) {
+      const [x, y] = apply(t, f.pathX, f.pathY);
+      ctx.beginPath();
+      ctx.arc(x, y, r, 0, 2 * Math.PI);
+      ctx.fill();
+    }
+  }
+
+  panelFont(scale: number): string {
+    return `400 ${(this.design.panelFontPt * 96 / 72 * scale).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
+  }
+
+  // The panel's box for these lines, device pixels.
+  panelSize(ctx: CanvasRenderingContext2D, lines: string[], landingLines: number, scale: number): { width: number; height: number } {
+    ctx.font = this.panelFont(scale);
+    const margin = this.design.panelMarginPx * scale;
+    const lineSpacing = this.lineSpacing(ctx);
+    const width = Math.max(0, ...lines.map((l) => ctx.measureText(l).width));
+    const gap = landingLines ? lineSpacing / 2 : 0;
+    return { width: width + 2 * margin, height: lines.length * lineSpacing + gap + 2 * margin };
+  }
+
+  private lineSpacing(ctx: CanvasRenderingContext2D): number {
+    const m = ctx.measureText('Hg');
+    return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+  }
+
+  private drawPanel(surface: Surface, state: CanvasState): void {
+    const { ctx } = surface;
+    const scale = surface.scale;
+    const size = this.panelSize(ctx, state.panelLines, state.landingLines, scale);
+    const margin = this.design.panelMarginPx * scale;
+    const left = state.panelRight ? surface.width - margin - size.width : margin;
+    ctx.fillStyle = colourOf(this.design.panelBackground);
+    ctx.strokeStyle = colourOf(this.design.panelBorder);
+    ctx.lineWidth = Math.max(1, scale / 2);
+    ctx.fillRect(left, margin, size.width, size.height);
+    ctx.strokeRect(left, margin, size.width, size.height);
+    ctx.fillStyle = '#000';
+    ctx.textBaseline = 'alphabetic';
+    const lineSpacing = this.lineSpacing(ctx);
+    const ascent = ctx.measureText('Hg').fontBoundingBoxAscent;
+    let y = margin + margin + ascent;
+    state.panelLines.forEach((line, i) => {
+      if (i === state.panelLines.length - state.landingLines) y += lineSpacing / 2;
+      ctx.fillText(line, left + margin, y);
+      y += lineSpacing;
+    });
+  }
+
+  // Whether the panel belongs in the top right corner: the corner whose box covers less of the
+  // centre of mass's path widened by the body's reach. Ties go left.
+  panelBelongsRight(path: number[], box: { width: number; height: number }, surface: { width: number; height: number },
+                    t: Transform, margin: number): boolean {
+    const reach = this.design.bodyReach;
+    const covered = (left: number, top: number) => {
+      const samples = 24;
+      let count = 0;
+      for (let i = 0; i < samples; ++i) {
+        for (let j = 0; j < samples; ++j) {
+          const x = (left + box.width * (i + 0.5) / samples - t.dx) / t.sx;
+          const y = (top + box.height * (j + 0.5) / samples - t.dy) / t.sy;
+          for (let k = 0; k < path.length; k += 2) {
+            const bx = k + 3 < path.length ? path[k + 2] : path[k], by = k + 3 < path.length ? path[k + 3] : path[k + 1];
+            if (distanceToSegment(x, y, path[k], path[k + 1], bx, by) <= reach) {
+              ++count;
+              break;
+            }
+          }
+        }
+      }
+      return count;
+    };
+    return covered(surface.width - margin - box.width, margin) < covered(margin, margin);
+  }
+}
+
+function distanceToSegment(px: number, py: number, ax: number, ay: number, bx: number, by: number): number {
+  const abx = bx - ax, aby = by - ay;
+  const length2 = abx * abx + aby * aby;
+  const t = length2 > 0 ? Math.min(1, Math.max(0, ((px - ax) * abx + (py - ay) * aby) / length2)) : 0;
+  return Math.hypot(px - (ax + t * abx), py - (ay + t * aby));
+}

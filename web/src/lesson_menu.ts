@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// The canvas's menu, with the desktop's entries in their order and their accelerator letters:
+// the lesson tools, replay, pause and stepping, charts, the saves, the model and the reset.
+import type { Tools } from './canvas_view';
+import type { Model } from './model';
+import { Texts, splitAccelerator } from './texts';
+
+export interface MenuState {
+  tools: Tools;
+  model: Model;
+  flightEnded: boolean; // a flight has landed: replay, previous flight and the flight's saves
+  canPause: boolean;
+  canStep: boolean;
+}
+
+export interface MenuActions {
+  toolsChanged(tools: Tools): void;
+  replay(): void;
+  pause(): void;
+  step(delta: number): void;
+  charts(): void;
+  saveCsv(): void;
+  saveWorkbook(): void;
+  savePicture(): void;
+  modelChanged(model: Model): void;
+  resetTools(): void;
+}
+
+type Entry =
+  | { kind: 'tool'; name: string; text: string; tool: keyof Tools }
+  | { kind: 'action'; name: string; text: string; shortcut?: string; run: () => void; enabled: (s: MenuState) => boolean }
+  | { kind: 'model'; name: string; text: string; model: Model }
+  | { kind: 'separator' };
+
+export class LessonMenu {
+  private element: HTMLElement | null = null;
+  private state: MenuState | null = null;
+  private readonly entries: Entry[];
+
+  constructor(private readonly texts: Texts, private readonly actions: MenuActions) {
+    const tr = (s: string) => texts.tr('purzo::LessonMenu', s);
+    const always = () => true;
+    this.entries = [
+      { kind: 'tool', name: 'pathAction', text: tr('&Schwerpunktbahn'), tool: 'path' },
+      { kind: 'tool', name: 'sequenceAction', text: tr('&Bewegungsablauf'), tool: 'sequence' },
+      { kind: 'tool', name: 'dataAction', text: tr('Flug&daten'), tool: 'data' },
+      { kind: 'tool', name: 'previousAction', text: tr('&Vorigen Flug zum Vergleich'), tool: 'previous' },
+      { kind: 'tool', name: 'wholeViewAction', text: tr('&Ganze Flugbahn zeigen'), tool: 'wholeView' },
+      { kind: 'separator' },
+      { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.flightEnded },
+      { kind: 'action', name: 'pauseAction', text: tr('&Anhalten / Weiter'), shortcut: tr('Leertaste'), run: () => actions.pause(), enabled: (s) => s.canPause },
+      { kind: 'action', name: 'nextFrameAction', text: tr('Bild vo&r'), shortcut: tr('Bild ab'), run: () => actions.step(1), enabled: (s) => s.canStep },
+      { kind: 'action', name: 'previousFrameAction', text: tr('Bild &zurück'), shortcut: tr('Bild auf'), run: () => actions.step(-1), enabled: (s) => s.canStep },
+      { kind: 'action', name: 'chartsAction', text: tr('Diagra&mme…'), run: () => actions.charts(), enabled: always },
+      { kind: 'separator' },
+      { kind: 'action', name: 'saveCsvAction', text: tr('Flug als &CSV speichern…'), run: () => actions.saveCsv(), enabled: (s) => s.flightEnded },
+      { kind: 'action', name: 'saveWorkbookAction', text: tr('Flug als &Tabelle speichern…'), run: () => actions.saveWorkbook(), enabled: (s) => s.flightEnded },
+      { kind: 'action', name: 'savePictureAction', text: tr('B&ild speichern…'), run: () => actions.savePicture(), enabled: always },
+      { kind: 'separator' },
+      { kind: 'model', name: 'classicModelAction', text: tr('&Klassisches Modell'), model: 'classic' },
+      { kind: 'model', name: 'exactModelAction', text: tr('E&xaktes Modell (Drehimpulserhaltung)'), model: 'exact' },
+      { kind: 'separator' },
+      { kind: 'action', name: 'resetToolsAction', text: tr('Werkzeuge zurücks&etzen'), run: () => actions.resetTools(), enabled: always },
+    ];
+  }
+
+  get isOpen(): boolean { return this.element !== null; }
+
+  // Opens at a point of the page, its font grown with the window's scale.
+  open(host: HTMLElement, x: number, y: number, scale: number, state: MenuState): void {
+    this.close();
+    this.state = state;
+    const menu = document.createElement('div');
+    menu.className = 'menu';
+    menu.setAttribute('role', 'menu');
+    menu.style.fontSize = `${(8.25 * 96 / 72 * scale).toFixed(2)}px`;
+    for (const entry of this.entries) menu.append(this.item(entry, state));
+    const backdrop = document.createElement('div');
+    backdrop.className = 'menu-backdrop';
+    backdrop.addEventListener('pointerdown', (e) => { e.preventDefault(); this.close(); });
+    backdrop.addEventListener('contextmenu', (e) => { e.preventDefault(); this.close(); });
+    backdrop.append(menu);
+    host.append(backdrop);
+    // Kept inside the viewport, as a desktop menu is kept on the screen.
+    const box = menu.getBoundingClientRect();
+    menu.style.left = `${Math.max(0, Math.min(x, innerWidth - box.width))}px`;
+    menu.style.top = `${Math.max(0, Math.min(y, innerHeight - box.height))}px`;
+    menu.addEventListener('keydown', (e) => this.key(e));
+    this.element = backdrop;
+    (menu.querySelector('[role^="menuitem"]:not([aria-disabled="true"])') as HTMLElement | null)?.focus();
+  }
+
+  close(): void {
+    this.element?.remove();
+    this.element = null;
+  }
+
+  private item(entry: Entry, state: MenuState): HTMLElement {
+    if (entry.kind === 'separator') {
+      const line = document.createElement('div');
+      line.className = 'menu-separator';
+      line.setAttribute('role', 'separator');
+      return line;
+    }
+    const item = document.createElement('div');
+    item.className = 'menu-item';
+    item.tabIndex = -1;
+    item.dataset.entry = entry.name;
+    const parts = splitAccelerator(entry.text);
+    item.dataset.key = parts.key.toLowerCase();
+    const check = document.createElement('span');
+    check.className = 'menu-check';
+    const label = document.createElement('span');
+    label.className = 'menu-text';
+    label.append(parts.before);
+    if (parts.key) {
+      const key = document.createElement('u');
+      key.textContent = parts.key;
+      label.append(key);
+    }
+    label.append(parts.after);
+    const shortcut = document.createElement('span');
+    shortcut.className = 'menu-shortcut';
+    item.append(check, label, shortcut);
+    let enabled = true;
+    if (entry.kind === 'tool') {
+      item.setAttribute('role', 'menuitemcheckbox');
+      item.setAttribute('aria-checked', String(state.tools[entry.tool]));
+      // The previous flight can only be compared once a flight has landed.
+      enabled = entry.tool !== 'previous' || state.flightEnded;
+      check.textContent = state.tools[entry.tool] ? '✓' : '';
+    } else if (entry.kind === 'model') {
+      item.setAttribute('role', 'menuitemradio');
+      item.setAttribute('aria-checked', String(state.model === entry.model));
+      check.textContent = state.model === entry.model ? '●' : '';
+    } else {
+      item.setAttribute('role', 'menuitem');
+      shortcut.textContent = entry.shortcut ?? '';
+      enabled = entry.enabled(state);
+    }
+    if (!enabled) item.setAttribute('aria-disabled', 'true');
+    item.addEventListener('click', (e) => {
+      e.stopPropagation();
+      if (enabled) this.trigger(entry);
+    });
+    item.addEventListener('pointerdown', (e) => e.stopPropagation());
+    item.addEventListener('pointerenter', () => item.focus());
+    return item;
+  }
+
+  private trigger(entry: Entry): void {
+    const state = this.state!;
+    this.close();
+    if (entry.kind === 'tool') {
+      this.actions.toolsChanged({ ...state.tools, [entry.tool]: !state.tools[entry.tool] });
+    } else if (entry.kind === 'model') {
+      if (entry.model !== state.model) this.actions.modelChanged(entry.model);
+    } else if (entry.kind === 'action') {
+      entry.run();
+    }
+  }
+
+  private key(e: KeyboardEvent): void {
+    const items = [...this.element!.querySelectorAll<HTMLElement>('.menu-item:not([aria-disabled="true"])')];
+    const at = items.indexOf(document.activeElement as HTMLElement);
+    if (e.key === 'Escape') {
+      this.close();
+    } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      const next = (at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length;
+      items[next]?.focus();
+    } else if (e.key === 'Enter' || e.key === ' ') {
+      (document.activeElement as HTMLElement | null)?.click();
+    } else {
+      items.find((i) => i.dataset.key === e.key.toLowerCase())?.click();
+      if (!e.key.startsWith('F')) e.preventDefault();
+      e.stopPropagation();
+      return;
+    }
+    e.preventDefault();
+    e.stopPropagation();
+  }
+}

@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: MIT
+// The page as the desktop window behaves: the take-off check and its warning, the follow rule of
+// the sliders, Enter starts a flight, the arrow keys in flight, pause and stepping, the canvas's
+// menu and its tools. It shows what the model computes and never computes physics itself.
+import { beep } from './beep';
+import { CanvasView, type CanvasState, type Surface, type Tools, kNoTools } from './canvas_view';
+import { ChartsDialog } from './charts_dialog';
+import { type Choices, saveChoices } from './choices';
+import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
+import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
+import { LessonMenu } from './lesson_menu';
+import type { Design, Frame, Model, PanelLines, PurzoModule } from './model';
+import { PagePictures } from './pictures';
+import { WorksheetSaves } from './worksheet';
+import { Texts, fill } from './texts';
+import { onArrowKeyTaps, onLongPress } from './touch';
+
+export class PurzoPage {
+  readonly design: Design;
+  readonly w: PageWindow;
+  readonly player: FlightPlayer;
+  private readonly view: CanvasView;
+  private readonly menu: LessonMenu;
+  private readonly charts: ChartsDialog;
+  private readonly saves: WorksheetSaves;
+  private scale = 1;
+  private drawPending = false;
+  private runningModel: Model = 'classic';
+  private panelRight = false;
+  readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
+
+  constructor(private readonly module: PurzoModule, readonly texts: Texts, private readonly pictures: PagePictures,
+              private readonly choices: Choices, private storedModel: Model, private readonly storage: Storage | null,
+              private readonly time: TimeSource, host: HTMLElement) {
+    this.design = module.design();
+    this.w = buildWindow(this.design, texts, host);
+    this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
+    this.player = new FlightPlayer(new module.FrameClock(), time, {
+      frameShown: () => this.frameShown(),
+      flightFinished: () => this.redraw(),
+      replayFinished: () => this.redraw(),
+      pausedChanged: () => this.redraw(),
+    }, () => Number(this.w.posture.value));
+    this.menu = new LessonMenu(texts, {
+      toolsChanged: (tools) => this.setTools(tools),
+      replay: () => this.replay(),
+      pause: () => this.player.togglePause(),
+      step: (delta) => this.player.step(delta),
+      charts: () => this.charts.open(this.chartsContent(), this.scale),
+      saveCsv: () => this.saves.saveCsv(),
+      saveWorkbook: () => void this.saves.saveWorkbook(),
+      savePicture: () => void this.saves.savePicture(),
+      modelChanged: (model) => this.setModel(model),
+      resetTools: () => { this.setTools({ ...kNoTools }); this.setModel('classic'); },
+    });
+    this.charts = new ChartsDialog(texts, host);
+    this.saves = new WorksheetSaves(this);
+    this.setUp();
+  }
+
+  get deviceScale(): number { return this.scale * (window.devicePixelRatio || 1); }
+  get tools(): Tools { return this.choices.tools; }
+  get model(): Model { return this.choices.model; }
+  get pace(): number { return Math.max(0, this.w.paces.findIndex((p) => p.checked)); }
+
+  private setUp(): void {
+    const { w, design } = this;
+    const t = design.takeoff;
+    w.speedBox.value = String(t.designSpeed);
+    w.angleBox.value = String(t.designAngle);
+    w.speedBar.value = String(t.designSpeed);
+    w.angleBar.value = String(t.designAngle);
+    w.posture.value = String(t.firstPosture);
+    w.paces[this.choices.pace].checked = true;
+    w.paces.forEach((p) => p.addEventListener('change', () => this.remember()));
+    this.follow(w.speedBox, w.speedBar, t.minSpeed, t.maxSpeed);
+    this.follow(w.angleBox, w.angleBar, t.minAngle, t.maxAngle);
+    for (const box of [w.speedBox, w.angleBox]) {
+      box.addEventListener('keydown', (e) => {
+        if (e.key === 'Enter') { e.preventDefault(); this.startFlight(); }
+      });
+    }
+    w.start.addEventListener('click', () => this.startFlight());
+    w.end.addEventListener('click', () => this.end());
+    w.canvas.addEventListener('contextmenu', (e) => { e.preventDefault(); this.openMenu(e.clientX, e.clientY); });
+    onLongPress(w.canvas, (x, y) => this.openMenu(x, y), this.time);
+    w.canvas.addEventListener('wheel', (e) => {
+      if (this.player.canStep && e.deltaY !== 0) { e.preventDefault(); this.player.step(e.deltaY > 0 ? 1 : -1); }
+    }, { passive: false });
+    onArrowKeyTaps(w.arrowKeys.parentElement!, design.arrowKeys.widthPx, design.arrowKeys, (key) => {
+      if (!this.player.flightRunning) return;
+      this.movePosture(key === 'right' ? 1 : -1);
+    });
+    document.addEventListener('keydown', (e) => this.key(e));
+    window.addEventListener('resize', () => this.fit());
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => this.fit());
+    this.pictures.onLoaded(() => { this.fit(); this.redraw(); });
+    this.fit();
+    fitTexts(w.root);
+    w.canvas.focus();
+  }
+
+  // A typed value inside the range moves its slider to the nearest whole value; the text stays.
+  // Moving the slider writes its value into the box.
+  private follow(box: HTMLInputElement, bar: HTMLInputElement, lo: number, hi: number): void {
+    box.addEventListener('input', () => {
+      const value = this.module.sliderValueFor(box.value, lo, hi);
+      if (value !== null) bar.value = String(value);
+    });
+    bar.addEventListener('input', () => { box.value = bar.value; });
+  }
+
+  private movePosture(delta: number): void {
+    const t = this.design.takeoff;
+    const value = Math.min(t.lastPosture, Math.max(t.firstPosture, Number(this.w.posture.value) + delta));
+    this.w.posture.value = String(value);
+  }
+
+  fit(): void {
+    const { scale, left, top } = fitScale(document.documentElement.clientWidth, window.innerHeight, this.design);
+    this.scale = scale;
+    this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    const ratio = this.deviceScale;
+    const c = this.design.canvas;
+    this.w.canvas.width = Math.round(c.areaWidthPx * ratio);
+    this.w.canvas.height = Math.round(c.areaHeightPx * ratio);
+    const keys = this.texts.language === 'en' ? 'pfeiltasten-en' : 'pfeiltasten';
+    for (const [img, name] of [[this.w.arrowKeys, keys], [this.w.mark, 'zeichen']] as const) {
+      img.src = this.pictures.url(name, ratio);
+      const size = this.pictures.designedSize(name);
+      img.style.width = `${size.width}px`;
+      img.style.height = `${size.height}px`;
+    }
+    this.redraw();
+  }
+
+  startFlight(): void {
+    const { w, design } = this;
+    this.player.stop();
+    this.menu.close();
+    w.warning.hidden = true;
+    const check = this.module.checkTakeoff(w.speedBox.value, w.angleBox.value);
+    if (check.beep) beep();
+    if (check.showWarning) {
+      // The sliders stand where the texts do, so that the next step starts from 5 and 50.
+      w.speedBox.value = w.speedBar.value = String(design.takeoff.standardSpeed);
+      w.angleBox.value = w.angleBar.value = String(design.takeoff.standardAngle);
+      w.warning.hidden = false;
+    }
+    w.posture.value = String(design.takeoff.firstPosture);
+    const session = new this.module.FlightSession(w.speedBox.value, w.angleBox.value, this.model, this.pace);
+    this.runningModel = this.model;
+    this.choosePanelCorner(session.centrePath());
+    this.frameTimesMs.length = 0;
+    w.posture.focus();
+    const record: FlightRecord = { session, frames: [], speedText: check.speedText, angleText: check.angleText, pace: this.pace };
+    this.player.startFlight(record, design.frameDelayMs[this.pace]);
+    this.redraw();
+  }
+
+  private replay(): void {
+    const last = this.player.lastFlight;
+    if (!last) return;
+    this.runningModel = last.session.modelName();
+    this.choosePanelCorner(last.session.centrePath());
+    this.w.canvas.focus();
+    this.player.replayLastFlight(this.design.frameDelayMs[this.pace]);
+  }
+
+  private end(): void {
+    this.player.stop();
+    this.menu.close();
+    const overlay = document.createElement('div');
+    overlay.className = 'ended';
+    const text = document.createElement('p');
+    text.textContent = this.texts.page('ended');
+    const again = document.createElement('button');
+    again.className = 'button';
+    again.textContent = this.texts.page('restart');
+    again.addEventListener('click', () => overlay.remove());
+    overlay.append(text, again);
+    document.body.append(overlay);
+    window.close(); // only where the page was opened as its own window; otherwise the note stays
+    again.focus();
+  }
+
+  private frameShown(): void {
+    if (this.player.flightRunning || this.player.replayRunning) this.frameTimesMs.push(this.time.now());
+    this.redraw();
+  }
+
+  // Drawing waits for the browser's next animation frame; several frames in between draw once.
+  redraw(): void {
+    if (this.drawPending) return;
+    this.drawPending = true;
+    requestAnimationFrame(() => {
+      this.drawPending = false;
+      this.drawNow();
+    });
+  }
+
+  drawNow(): void {
+    const ctx = this.w.canvas.getContext('2d');
+    if (!ctx) return;
+    this.drawInto({ ctx, width: this.w.canvas.width, height: this.w.canvas.height, scale: this.deviceScale });
+    this.charts.show(this.chartsContent());
+    this.w.root.dataset.frame = String(this.shownFrames().at(-1)?.frame ?? 0);
+    this.w.root.dataset.paused = String(this.player.paused);
+    this.w.root.dataset.state = this.player.flightRunning ? 'flight' : this.player.replayRunning ? 'replay' : 'idle';
+  }
+
+  // The canvas drawn onto any surface: the page's, or a worksheet picture's.
+  drawInto(surface: Surface): void {
+    this.view.draw(surface, this.canvasState());
+  }
+
+  shownFrames(): Frame[] { return this.player.shownFrames; }
+
+  private shownSession() {
+    return this.player.flightRunning ? null : this.player.lastFlight?.session ?? null;
+  }
+
+  canvasState(): CanvasState {
+    const frames = this.shownFrames();
+    const session = this.player.flightRunning ? this.player.runningSession : this.shownSession();
+    const panel = this.panelTexts(session && frames.length ? session.panelLines(frames.length - 1, this.texts.decimalPoint)
+                                                            : { lines: [], landingLines: 0 });
+    return {
+      frames,
+      previous: this.comparedFlight()?.frames ?? [],
+      tools: this.tools,
+      model: this.runningModel,
+      panelRight: this.panelRight,
+      panelLines: panel.lines,
+      landingLines: panel.landingLines,
+    };
+  }
+
+  // The panel's lines translated in the canvas's context, their arguments filled in.
+  private panelTexts(panel: PanelLines): { lines: string[]; landingLines: number } {
+    const tr = (s: string) => this.texts.tr('purzo::CanvasWidget', s);
+    return {
+      lines: panel.lines.map((l) => fill(tr(l.source), ...l.args.map((a) =>
+        a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text))),
+      landingLines: panel.landingLines,
+    };
+  }
+
+  // The flight before the one on show: while a flight runs, the last one.
+  private comparedFlight(): FlightRecord | null {
+    return this.player.flightRunning ? this.player.lastFlight : this.player.previousFlight;
+  }
+
+  private chartsContent() {
+    const compare = this.comparedFlight();
+    const model = this.player.flightRunning ? this.runningModel : this.player.lastFlight?.session.modelName() ?? this.model;
+    const sameModel = compare && compare.session.modelName() === model;
+    return {
+      model,
+      frames: this.player.recordedFrames,
+      shownCount: this.player.shownCount,
+      previous: this.tools.previous && sameModel ? compare.frames : [],
+    };
+  }
+
+  private choosePanelCorner(path: number[]): void {
+    const ctx = this.w.canvas.getContext('2d');
+    if (!ctx) return;
+    const scale = this.deviceScale;
+    const widest = this.panelTexts(this.module.widestPanelLines(this.model, this.texts.decimalPoint));
+    const box = this.view.panelSize(ctx, widest.lines, widest.landingLines, scale);
+    const surface = { width: this.w.canvas.width, height: this.w.canvas.height };
+    this.panelRight = this.view.panelBelongsRight(path, box, surface, this.view.transform({ ctx, ...surface, scale }, this.tools),
+                                                  this.design.canvas.panelMarginPx * scale);
+  }
+
+  private setTools(tools: Tools): void {
+    this.choices.tools = tools;
+    this.remember();
+    this.redraw();
+  }
+
+  private setModel(model: Model): void {
+    this.choices.model = model;
+    this.storedModel = model;
+    this.remember();
+  }
+
+  private remember(): void {
+    this.choices.pace = this.pace;
+    saveChoices(this.storage, { ...this.choices, model: this.storedModel });
+  }
+
+  private openMenu(x: number, y: number): void {
+    this.menu.open(document.body, x, y, this.scale, {
+      tools: this.tools,
+      model: this.model,
+      flightEnded: this.player.lastFlight !== null,
+      canPause: this.player.flightRunning || this.player.replayRunning,
+      canStep: this.player.canStep,
+    });
+  }
+
+  private key(e: KeyboardEvent): void {
+    if (this.menu.isOpen || e.defaultPrevented) return;
+    const onCanvas = e.target === this.w.canvas || e.target === this.w.posture;
+    if (e.key === 'F11') {
+      e.preventDefault();
+      void (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen?.());
+      return;
+    }
+    if (!onCanvas) return;
+    if ((e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey))) {
+      e.preventDefault();
+      const box = this.w.canvas.getBoundingClientRect();
+      this.openMenu(box.left + 20, box.top + 20);
+    } else if (e.key === ' ') {
+      e.preventDefault();
+      this.player.togglePause();
+    } else if (this.player.canStep && ['PageDown', 'PageUp', 'Home', 'End'].includes(e.key)) {
+      // Paused or after a flight these keys step; in flight they stay the posture bar's.
+      e.preventDefault();
+      if (e.key === 'Home' || e.key === 'End') this.player.stepToEnd(e.key === 'End');
+      else this.player.step(e.key === 'PageDown' ? 1 : -1);
+    } else if (e.target === this.w.canvas && this.player.flightRunning && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
+      e.preventDefault();
+      this.w.posture.focus();
+      this.movePosture(e.key === 'ArrowRight' ? 1 : -1);
+    }
+  }
+}

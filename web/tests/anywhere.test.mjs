@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// The page anywhere: laid out from the control table at any viewport, in the browser's language,
+// offline once loaded, as a single file from file://, with a clear message when a picture fails,
+// and never asking for anything but its own files.
+import assert from 'node:assert/strict';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { after, before, describe, test } from 'node:test';
+import { launch, openPage, out, serve, startServer, waitForLanding } from './browser.mjs';
+
+let browser, server, url;
+before(async () => {
+  ({ server, url } = await startServer());
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+describe('layout', () => {
+  for (const [width, height] of [[1366, 768], [1024, 768], [1024, 1366], [600, 400]]) {
+    test(`at ${width} × ${height} every control stands at its designed rectangle, scaled and centred`, async () => {
+      const { context, page } = await openPage(browser, url, { width, height });
+      const scale = Math.min(width / 1097, height / 777);
+      const left = Math.round((width - 1097 * scale) / 2), top = Math.round((height - 777 * scale) / 2);
+      const placed = await page.$$eval('[data-control]', (elements) => elements.map((e) => {
+        const r = e.getBoundingClientRect();
+        return { name: e.dataset.control, x: r.left, y: r.top, width: r.width, height: r.height, visible: r.width > 0 };
+      }));
+      const frame = placed.find((p) => p.name === 'Frame1');
+      // The designed rectangles in twips, from the table the desktop window is built from.
+      const rects = await page.evaluate(() => window.purzo.design.controls.map((c) => ({ name: c.name, inFrame: c.inFrame, ...c.rectTwips })));
+      for (const r of rects) {
+        const p = placed.find((q) => q.name === r.name);
+        if (!p || !p.visible) continue; // the hidden height box and warning
+        const originX = r.inFrame ? frame.x : left, originY = r.inFrame ? frame.y : top;
+        assert.ok(Math.abs(p.x - (originX + r.left / 15 * scale)) < 1.01, `${r.name} left`);
+        assert.ok(Math.abs(p.y - (originY + r.top / 15 * scale)) < 1.01, `${r.name} top`);
+        assert.ok(Math.abs(p.width - r.width / 15 * scale) < 1.01, `${r.name} width`);
+        assert.ok(Math.abs(p.height - r.height / 15 * scale) < 1.01, `${r.name} height`);
+      }
+      // Every control inside the viewport: the whole window shows.
+      for (const p of placed.filter((q) => q.visible)) {
+        assert.ok(p.x >= -0.5 && p.y >= -0.5 && p.x + p.width <= width + 0.5 && p.y + p.height <= height + 0.5, p.name);
+      }
+      await context.close();
+    });
+  }
+
+  test('no text overflows its control', async () => {
+    for (const locale of ['de-DE', 'en-GB']) {
+      const { context, page } = await openPage(browser, url, { locale });
+      const cut = await page.$$eval('.label:not([hidden]), .button, .option', (elements) => elements
+        .filter((e) => e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1).map((e) => e.dataset.control ?? e.textContent));
+      assert.deepEqual(cut, [], locale);
+      await context.close();
+    }
+  });
+});
+
+describe('language', () => {
+  for (const [locale, search, start] of [['de-DE', '', 'Simulation starten'], ['en-US', '', 'Start simulation'],
+    ['fr-FR', '', 'Simulation starten'], ['en-GB', '?lang=de', 'Simulation starten'], ['de-DE', '?lang=en', 'Start simulation']]) {
+    test(`${locale}${search} shows "${start}"`, async () => {
+      const { context, page } = await openPage(browser, url + search, { locale });
+      assert.equal(await page.textContent('[data-control="Start"]'), start);
+      await context.close();
+    });
+  }
+});
+
+describe('anywhere', () => {
+  test('runs offline once loaded: the service worker serves it with the server gone', async () => {
+    const own = await serve(join(out, 'dist'), 0);
+    const ownUrl = `http://127.0.0.1:${own.address().port}/`;
+    const { context, page } = await openPage(browser, ownUrl);
+    await page.evaluate(async () => { await navigator.serviceWorker.ready; });
+    await new Promise((done) => own.close(done));
+    own.closeAllConnections?.();
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    await context.close();
+  });
+
+  test('the single file flies from file://', async () => {
+    const { context, page, errors } = await openPage(browser, pathToFileURL(join(out, 'single/purzosimulation.html')).href);
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    assert.equal(await page.$eval('.window', (w) => w.dataset.frame), '18');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('a picture that fails to load shows a message', async () => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    await page.route('**/sporthalle*.jpg', (route) => route.abort());
+    await page.goto(url);
+    await page.waitForSelector('.failure');
+    assert.match(await page.textContent('.failure'), /sporthalle/);
+    await context.close();
+  });
+
+  test('asks for nothing but its own files', async () => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    const asked = [];
+    page.on('request', (r) => asked.push(r.url()));
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    const foreign = asked.filter((a) => !a.startsWith(url) && !a.startsWith('data:') && !a.startsWith('blob:'));
+    assert.deepEqual(foreign, []);
+    await context.close();
+  });
+});
