@@ -106,6 +106,7 @@ export class ChartsDialog {
         },
         options: {
           animation: false,
+          locale: this.texts.language === 'de' ? 'de-DE' : 'en-GB', // the page's decimal point
           responsive: true,
           maintainAspectRatio: false,
           plugins: { title: { display: true, text: tr(q.title) } },
