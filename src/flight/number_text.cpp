@@ -126,7 +126,9 @@ std::string Fixed(const Digits& d) {
 std::string Scientific(const Digits& d) {
     std::string text = d.digits.substr(0, 1);
     if (d.digits.size() > 1) {
-        text += "." + d.digits.substr(1);
+        // Appended in two steps: GCC 12 at -O3 misreads '"." + string&&' as an overlapping copy.
+        text += '.';
+        text.append(d.digits, 1);
     }
     const int e = d.exponent < 0 ? -d.exponent : d.exponent;
     text += d.exponent < 0 ? "e-" : "e+";

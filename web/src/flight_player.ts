@@ -27,7 +27,7 @@ export interface FlightRecord {
 }
 
 export interface PlayerListener {
-  frameShown(): void;           // a frame was run, replayed or selected by stepping
+  frameShown(live: boolean): void; // a frame was run or replayed (live), or selected by stepping
   flightFinished(): void;
   replayFinished(): void;
   pausedChanged(paused: boolean): void;
@@ -128,7 +128,7 @@ export class FlightPlayer {
   private select(count: number): boolean {
     if (count <= 0 || count > this.recordedFrames.length || count === this.shown) return false;
     this.shown = count;
-    this.listener.frameShown();
+    this.listener.frameShown(false);
     return true;
   }
 
@@ -167,7 +167,7 @@ export class FlightPlayer {
       this.running = null;
     }
     const generation = this.generation;
-    this.listener.frameShown();
+    this.listener.frameShown(true);
     if (frame.lastFrame) {
       this.listener.flightFinished();
     } else if (generation === this.generation && !this.pausedNow) {
@@ -183,7 +183,7 @@ export class FlightPlayer {
     const last = index + 1 === frames.length;
     this.replayNext = last ? null : index + 1;
     const generation = this.generation;
-    this.listener.frameShown();
+    this.listener.frameShown(true);
     if (last) {
       this.listener.replayFinished();
     } else if (generation === this.generation && !this.pausedNow) {

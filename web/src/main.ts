@@ -46,6 +46,7 @@ async function start(): Promise<void> {
       // For the benchmark and the tests: when each frame of the last flight was shown (ms), and
       // the design the page was laid out from.
       frameTimesMs: page.frameTimesMs,
+      flightStartMs: () => page.flightStartMs,
       design: page.design,
     };
     document.body.dataset.ready = 'true';

@@ -28,6 +28,7 @@ export class PurzoPage {
   private runningModel: Model = 'classic';
   private panelRight = false;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
+  flightStartMs = 0;
 
   constructor(private readonly module: PurzoModule, readonly texts: Texts, private readonly pictures: PagePictures,
               private readonly choices: Choices, private storedModel: Model, private readonly storage: Storage | null,
@@ -36,7 +37,7 @@ export class PurzoPage {
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
     this.player = new FlightPlayer(new module.FrameClock(), time, {
-      frameShown: () => this.frameShown(),
+      frameShown: (live) => this.frameShown(live),
       flightFinished: () => this.redraw(),
       replayFinished: () => this.redraw(),
       pausedChanged: () => this.redraw(),
@@ -152,6 +153,7 @@ export class PurzoPage {
     this.runningModel = this.model;
     this.choosePanelCorner(session.centrePath());
     this.frameTimesMs.length = 0;
+    this.flightStartMs = this.time.now();
     w.posture.focus();
     const record: FlightRecord = { session, frames: [], speedText: check.speedText, angleText: check.angleText, pace: this.pace };
     this.player.startFlight(record, design.frameDelayMs[this.pace]);
@@ -184,8 +186,8 @@ export class PurzoPage {
     again.focus();
   }
 
-  private frameShown(): void {
-    if (this.player.flightRunning || this.player.replayRunning) this.frameTimesMs.push(this.time.now());
+  private frameShown(live: boolean): void {
+    if (live) this.frameTimesMs.push(this.time.now());
     this.redraw();
   }
 
