@@ -413,7 +413,8 @@ int main(int argc, char** argv) {
              ok;
     }
     QDir().mkpath(out.filePath(QStringLiteral("icons")));
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // 192 and 512 are for the web page, which browsers install as an app with those sizes.
+    for (const int size : {16, 32, 48, 64, 128, 192, 256, 512}) {
         const QString name = QStringLiteral("icons/purzo-%1.png").arg(size);
         ok = Save(Icon(size), out.filePath(name), "PNG", -1) && ok;
     }

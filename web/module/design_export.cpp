@@ -53,16 +53,20 @@ val Colour(Rgb rgb) {
     return rgb == kSystemColour ? val::null() : val(rgb);
 }
 
+val RectValue(double left, double top, double width, double height) {
+    val rect = val::object();
+    rect.set("left", left);
+    rect.set("top", top);
+    rect.set("width", width);
+    rect.set("height", height);
+    return rect;
+}
+
 val Control(const ControlDesign& c) {
     val control = val::object();
     control.set("name", val(c.name));
     control.set("kind", val(KindName(c.kind)));
-    val rect = val::object();
-    rect.set("left", c.rect.left);
-    rect.set("top", c.rect.top);
-    rect.set("width", c.rect.width);
-    rect.set("height", c.rect.height);
-    control.set("rectTwips", rect);
+    control.set("rectTwips", RectValue(c.rect.left, c.rect.top, c.rect.width, c.rect.height));
     control.set("text", val(std::string(c.text)));
     val font = val::object();
     font.set("face", val(FaceName(c.font.face)));
@@ -79,12 +83,7 @@ val Control(const ControlDesign& c) {
 
 val KeyRectValue(ArrowKey key) {
     const KeyRect r = ArrowKeyRect(key);
-    val rect = val::object();
-    rect.set("left", r.left);
-    rect.set("top", r.top);
-    rect.set("width", r.width);
-    rect.set("height", r.height);
-    return rect;
+    return RectValue(r.left, r.top, r.width, r.height);
 }
 
 } // namespace
@@ -116,12 +115,8 @@ val DesignForPage() {
     canvas.set("figurePenPx", kFigurePenPx);
     canvas.set("areaWidthPx", kCanvasAreaWidthPx);
     canvas.set("areaHeightPx", kCanvasAreaHeightPx);
-    val whole = val::object();
-    whole.set("left", kWholeView.left);
-    whole.set("top", kWholeView.top);
-    whole.set("width", kWholeView.width);
-    whole.set("height", kWholeView.height);
-    canvas.set("wholeView", whole);
+    canvas.set("wholeView",
+               RectValue(kWholeView.left, kWholeView.top, kWholeView.width, kWholeView.height));
     canvas.set("hallRowsPerGround", kHallRowsPerGround);
     canvas.set("pathColour", double(kPathColour));
     canvas.set("sequenceColour", double(kSequenceColour));

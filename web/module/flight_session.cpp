@@ -2,6 +2,7 @@
 // Frames as plain JavaScript objects: numbers as the model computed them.
 #include "flight_session.h"
 
+#include "body/lowest_point.h"
 #include "body/posture_table.h"
 #include "body/segment_lengths.h"
 #include "flight/centre_path.h"
@@ -17,28 +18,6 @@ namespace {
 
 using emscripten::val;
 
-const char* PartName(BodyPart part) {
-    switch (part) {
-    case BodyPart::Hip:
-        return "hip";
-    case BodyPart::Shoulder:
-        return "shoulder";
-    case BodyPart::Elbow:
-        return "elbow";
-    case BodyPart::Hand:
-        return "hand";
-    case BodyPart::Knee:
-        return "knee";
-    case BodyPart::Foot:
-        return "foot";
-    case BodyPart::Neck:
-        return "neck";
-    case BodyPart::Head:
-        return "head";
-    }
-    return "";
-}
-
 val FrameValue(const FrameResult& f) {
     val out = val::object();
     out.set("frame", f.frame);
@@ -53,7 +32,7 @@ val FrameValue(const FrameResult& f) {
     out.set("omegaDegPerS", f.omegaDegPerS);
     out.set("inertiaKgM2", f.inertiaKgM2);
     out.set("angularMomentumKgM2PerS", f.angularMomentumKgM2PerS);
-    out.set("lowestPart", val(PartName(f.lowestPart)));
+    out.set("lowestPart", val(BodyPartName(f.lowestPart)));
     out.set("landed", f.landed);
     out.set("lastFrame", f.lastFrame);
     // The figure as drawn: a line per segment, then the head circle.

@@ -5,23 +5,15 @@
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { after, before, describe, test } from 'node:test';
-import { launch, openPage, out, serve, startServer, waitForLanding } from './browser.mjs';
+import { describe, test } from 'node:test';
+import { openPage, out, serve, useSite, waitForLanding } from './browser.mjs';
 
-let browser, server, url;
-before(async () => {
-  ({ server, url } = await startServer());
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const site = useSite();
 
 describe('layout', () => {
   for (const [width, height] of [[1366, 768], [1024, 768], [1024, 1366], [600, 400]]) {
     test(`at ${width} × ${height} every control stands at its designed rectangle, scaled and centred`, async () => {
-      const { context, page } = await openPage(browser, url, { width, height });
+      const { context, page } = await openPage(site.browser, site.url, { width, height });
       const scale = Math.min(width / 1097, height / 777);
       const left = Math.round((width - 1097 * scale) / 2), top = Math.round((height - 777 * scale) / 2);
       const placed = await page.$$eval('[data-control]', (elements) => elements.map((e) => {
@@ -50,7 +42,7 @@ describe('layout', () => {
 
   test('no text overflows its control', async () => {
     for (const locale of ['de-DE', 'en-GB']) {
-      const { context, page } = await openPage(browser, url, { locale });
+      const { context, page } = await openPage(site.browser, site.url, { locale });
       const cut = await page.$$eval('.label:not([hidden]), .button, .option', (elements) => elements
         .filter((e) => e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1).map((e) => e.dataset.control ?? e.textContent));
       assert.deepEqual(cut, [], locale);
@@ -63,7 +55,7 @@ describe('language', () => {
   for (const [locale, search, start] of [['de-DE', '', 'Simulation starten'], ['en-US', '', 'Start simulation'],
     ['fr-FR', '', 'Simulation starten'], ['en-GB', '?lang=de', 'Simulation starten'], ['de-DE', '?lang=en', 'Start simulation']]) {
     test(`${locale}${search} shows "${start}"`, async () => {
-      const { context, page } = await openPage(browser, url + search, { locale });
+      const { context, page } = await openPage(site.browser, site.url + search, { locale });
       assert.equal(await page.textContent('[data-control="Start"]'), start);
       await context.close();
     });
@@ -71,22 +63,36 @@ describe('language', () => {
 });
 
 describe('anywhere', () => {
-  test('runs offline once loaded: the service worker serves it with the server gone', async () => {
+  test('installable, and offline once loaded: the service worker serves it with the server gone', async () => {
     const own = await serve(join(out, 'dist'), 0);
     const ownUrl = `http://127.0.0.1:${own.address().port}/`;
-    const { context, page } = await openPage(browser, ownUrl);
-    await page.evaluate(async () => { await navigator.serviceWorker.ready; });
-    await new Promise((done) => own.close(done));
-    own.closeAllConnections?.();
-    await page.reload();
-    await page.waitForSelector('body[data-ready="true"]');
-    await page.click('[data-control="Start"]');
-    await waitForLanding(page);
-    await context.close();
+    try {
+      const { context, page } = await openPage(site.browser, ownUrl);
+      await page.evaluate(async () => { await navigator.serviceWorker.ready; });
+      // Installable as an app: its manifest reads without errors and chromium names nothing in
+      // the way but the test browser's private window.
+      const cdp = await context.newCDPSession(page);
+      const manifest = await cdp.send('Page.getAppManifest');
+      assert.deepEqual(manifest.errors, []);
+      assert.match(manifest.data, /"sizes": "512x512"/);
+      const blocking = (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors
+        .filter((e) => e.errorId !== 'in-incognito');
+      assert.deepEqual(blocking, []);
+      own.closeAllConnections?.();
+      await new Promise((done) => own.close(done));
+      await page.reload();
+      await page.waitForSelector('body[data-ready="true"]');
+      await page.click('[data-control="Start"]');
+      await waitForLanding(page);
+      await context.close();
+    } finally {
+      own.closeAllConnections?.();
+      own.close();
+    }
   });
 
   test('the single file flies from file://', async () => {
-    const { context, page, errors } = await openPage(browser, pathToFileURL(join(out, 'single/purzosimulation.html')).href);
+    const { context, page, errors } = await openPage(site.browser, pathToFileURL(join(out, 'single/purzosimulation.html')).href);
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     assert.equal(await page.$eval('.window', (w) => w.dataset.frame), '18');
@@ -95,25 +101,25 @@ describe('anywhere', () => {
   });
 
   test('a picture that fails to load shows a message', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await context.newPage();
     await page.route('**/sporthalle*.jpg', (route) => route.abort());
-    await page.goto(url);
+    await page.goto(site.url);
     await page.waitForSelector('.failure');
     assert.match(await page.textContent('.failure'), /sporthalle/);
     await context.close();
   });
 
   test('asks for nothing but its own files', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await context.newPage();
     const asked = [];
     page.on('request', (r) => asked.push(r.url()));
-    await page.goto(url);
+    await page.goto(site.url);
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
-    const foreign = asked.filter((a) => !a.startsWith(url) && !a.startsWith('data:') && !a.startsWith('blob:'));
+    const foreign = asked.filter((a) => !a.startsWith(site.url) && !a.startsWith('data:') && !a.startsWith('blob:'));
     assert.deepEqual(foreign, []);
     await context.close();
   });

@@ -5,6 +5,7 @@ import { execFile } from 'node:child_process';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { promisify } from 'node:util';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 import { serve } from '../tools/serve.mjs';
 
@@ -14,6 +15,21 @@ const web = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 // The built page (dist/ and single/ below it) and the WebAssembly purzo-trace.
 export const out = process.env.PURZO_WEB_OUT ?? web;
 export const wasmTrace = process.env.PURZO_WASM_TRACE ?? join(web, '../build-wasm/tools/trace/purzo-trace.js');
+
+// One server and one browser for a test file: `const site = useSite();` then site.url and
+// site.browser inside the tests.
+export function useSite() {
+  const site = {};
+  before(async () => {
+    Object.assign(site, await startServer());
+    site.browser = await launch();
+  });
+  after(async () => {
+    await site.browser?.close();
+    site.server?.close();
+  });
+  return site;
+}
 
 export async function startServer() {
   const server = await serve(join(out, 'dist'), 0);

@@ -3,18 +3,10 @@
 // worksheet picture, the charts, the menu by long press, and the choices kept across visits.
 import assert from 'node:assert/strict';
 import { unzipSync, strFromU8 } from 'fflate';
-import { after, before, describe, test } from 'node:test';
-import { chooseInMenu, csvRows, launch, openPage, startServer, trace, waitForLanding } from './browser.mjs';
+import { describe, test } from 'node:test';
+import { chooseInMenu, csvRows, openPage, useSite, trace, waitForLanding } from './browser.mjs';
 
-let browser, server, url;
-before(async () => {
-  ({ server, url } = await startServer());
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const site = useSite();
 
 async function downloadFrom(page, entry) {
   const [download] = await Promise.all([page.waitForEvent('download'), chooseInMenu(page, entry)]);
@@ -40,7 +32,7 @@ function sheetCells(bytes) {
 
 describe('saves', () => {
   test('the spreadsheet holds the sheet "Flug" with the model\'s numbers as numbers', async () => {
-    const { context, page } = await openPage(browser, url + '?model=exact');
+    const { context, page } = await openPage(site.browser, site.url + '?model=exact');
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { name, bytes } = await downloadFrom(page, 'saveWorkbookAction');
@@ -65,7 +57,7 @@ describe('saves', () => {
   });
 
   test('the picture is the worksheet size with its caption', async () => {
-    const { context, page } = await openPage(browser, url, { width: 800, height: 600 });
+    const { context, page } = await openPage(site.browser, site.url, { width: 800, height: 600 });
     await page.check('[data-control="Option2"] input');
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
@@ -81,7 +73,7 @@ describe('saves', () => {
 describe('charts', () => {
   for (const [model, count] of [['classic', 3], ['exact', 5]]) {
     test(`the ${model} model shows ${count} charts; Home steps to frame 1 with them open`, async () => {
-      const { context, page } = await openPage(browser, `${url}?model=${model}`);
+      const { context, page } = await openPage(site.browser, `${site.url}?model=${model}`);
       await page.click('[data-control="Start"]');
       await waitForLanding(page);
       await chooseInMenu(page, 'chartsAction');
@@ -96,7 +88,7 @@ describe('charts', () => {
 
 describe('menu and choices', () => {
   test('a long press on the canvas opens the menu', async () => {
-    const { context, page } = await openPage(browser, url, { touch: true });
+    const { context, page } = await openPage(site.browser, site.url, { touch: true });
     const box = await page.locator('canvas.canvas').boundingBox();
     const at = { x: box.x + 100, y: box.y + 100 };
     await page.dispatchEvent('canvas.canvas', 'pointerdown', { button: 0, clientX: at.x, clientY: at.y, pointerType: 'touch' });
@@ -107,7 +99,7 @@ describe('menu and choices', () => {
   });
 
   test('tools, model and pace are remembered; ?model= is for one visit', async () => {
-    const { context, page } = await openPage(browser, url);
+    const { context, page } = await openPage(site.browser, site.url);
     await chooseInMenu(page, 'pathAction');
     await chooseInMenu(page, 'exactModelAction');
     await page.check('[data-control="Option3"] input');
@@ -118,13 +110,13 @@ describe('menu and choices', () => {
     assert.equal(await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'), 'true');
     assert.ok(await page.isChecked('[data-control="Option3"] input'));
     await page.keyboard.press('Escape');
-    await page.goto(url + '?model=classic');
+    await page.goto(site.url + '?model=classic');
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
     assert.equal(await page.getAttribute('[data-entry="classicModelAction"]', 'aria-checked'), 'true');
     await page.keyboard.press('Escape');
     await page.check('[data-control="Option1"] input'); // a change of pace writes the choices
-    await page.goto(url);
+    await page.goto(site.url);
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
     assert.equal(await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'), 'true');

@@ -3,24 +3,16 @@
 // purzo-trace, the warning, tucks by key and by tap, the exact model from the menu, pause and
 // stepping, the layout against the control table, and the pacing with the browser's clock held.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-  chooseInMenu, csvRows, darkestNear, downloadCsv, launch, openPage, shownFrame, startServer, trace, waitForLanding,
+  chooseInMenu, csvRows, darkestNear, downloadCsv, openPage, shownFrame, useSite, trace, waitForLanding,
 } from './browser.mjs';
 
-let browser, server, url;
-before(async () => {
-  ({ server, url } = await startServer());
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const site = useSite();
 
 describe('a flight', () => {
   test('the design flight lands where the model puts it and its CSV is purzo-trace\'s', async () => {
-    const { context, page, errors } = await openPage(browser, url, { width: 1024, height: 768, scale: 2 });
+    const { context, page, errors } = await openPage(site.browser, site.url, { width: 1024, height: 768, scale: 2 });
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const csv = await downloadCsv(page);
@@ -42,7 +34,7 @@ describe('a flight', () => {
   });
 
   test('tucks by the arrow key, recorded as the model ran them', async () => {
-    const { context, page } = await openPage(browser, url);
+    const { context, page } = await openPage(site.browser, site.url);
     await page.check('[data-control="Option3"] input'); // extra slow motion: time to press
     await page.click('[data-control="Start"]');
     await page.waitForFunction(() => Number(document.querySelector('.window').dataset.frame) >= 2);
@@ -56,7 +48,7 @@ describe('a flight', () => {
   });
 
   test('a tap on the picture\'s right key tucks, on its left key stretches', async () => {
-    const { context, page } = await openPage(browser, url, { width: 1024, height: 1366, touch: true });
+    const { context, page } = await openPage(site.browser, site.url, { width: 1024, height: 1366, touch: true });
     await page.check('[data-control="Option3"] input');
     await page.click('[data-control="Start"]');
     const box = await page.locator('[data-control="Picture2"] img').boundingBox();
@@ -74,7 +66,7 @@ describe('a flight', () => {
   });
 
   test('the exact model chosen in the menu flies the exact model', async () => {
-    const { context, page } = await openPage(browser, url);
+    const { context, page } = await openPage(site.browser, site.url);
     await chooseInMenu(page, 'exactModelAction');
     await page.fill('[data-control="Text1"]', '7,5');
     await page.press('[data-control="Text1"]', 'Enter');
@@ -89,7 +81,7 @@ describe('a flight', () => {
 describe('the take-off check', () => {
   for (const [speed, angle, beeps] of [['9', '60', true], ['6', '81', false], ['abc', '50', true], ['6', 'NaN', false]]) {
     test(`"${speed}" and "${angle}" give the warning${beeps ? ' and a beep' : ''} and reset both texts`, async () => {
-      const { context, page } = await openPage(browser, url);
+      const { context, page } = await openPage(site.browser, site.url);
       await page.fill('[data-control="Text1"]', speed);
       await page.fill('[data-control="Text2"]', angle);
       await page.click('[data-control="Start"]');
@@ -106,7 +98,7 @@ describe('the take-off check', () => {
   }
 
   test('a typed value inside the range moves its slider; the slider writes its value', async () => {
-    const { context, page } = await openPage(browser, url);
+    const { context, page } = await openPage(site.browser, site.url);
     await page.fill('[data-control="Text1"]', '7,4');
     assert.equal(await page.inputValue('[data-control="HScroll_geschw"]'), '7');
     await page.fill('[data-control="Text1"]', '9');
@@ -120,7 +112,7 @@ describe('the take-off check', () => {
 
 describe('pause and stepping', () => {
   test('Space pauses, Page Up steps back, Space resumes to the newest frame', async () => {
-    const { context, page } = await openPage(browser, url, { clock: true });
+    const { context, page } = await openPage(site.browser, site.url, { clock: true });
     await page.check('[data-control="Option2"] input'); // 118 ms a frame
     await page.click('[data-control="Start"]');
     await page.clock.runFor(118 * 6 + 5);
@@ -141,7 +133,7 @@ describe('pause and stepping', () => {
 
   test('each pace shows frame n after n pauses of its own length', async () => {
     for (const [option, pauseMs] of [['Option1', 59], ['Option3', 235]]) {
-      const { context, page } = await openPage(browser, url, { clock: true });
+      const { context, page } = await openPage(site.browser, site.url, { clock: true });
       await page.check(`[data-control="${option}"] input`);
       await page.click('[data-control="Start"]');
       await page.clock.runFor(pauseMs * 3 - 2);

@@ -73,9 +73,7 @@ async function buildDist() {
     format: 'esm', plugins: [purzoPlugin(false)], define: { PURZO_SINGLE: 'false' },
   });
   for (const name of pictureNames) cpSync(join(root, 'resources', name), join(dist, 'pictures', name));
-  for (const size of [192, 512]) {
-    cpSync(join(root, `resources/icons/purzo-${size === 192 ? 128 : 256}.png`), join(dist, `icons/purzo-${size}.png`));
-  }
+  for (const size of [192, 512]) cpSync(join(root, `resources/icons/purzo-${size}.png`), join(dist, `icons/purzo-${size}.png`));
   writeFileSync(join(dist, 'style.css'), css);
   writeFileSync(join(dist, 'index.html'), template
     .replace('<!--head-->', '<link rel="manifest" href="manifest.webmanifest">\n' +
@@ -91,7 +89,7 @@ async function buildDist() {
     display: 'standalone',
     background_color: '#f0f0f0',
     theme_color: '#f0f0f0',
-    icons: [192, 512].map((s) => ({ src: `icons/purzo-${s}.png`, sizes: s === 192 ? '128x128' : '256x256', type: 'image/png' })),
+    icons: [192, 512].map((s) => ({ src: `icons/purzo-${s}.png`, sizes: `${s}x${s}`, type: 'image/png', purpose: 'any' })),
   }, null, 2));
   // The service worker caches exactly the files of this build under a name that changes with
   // them, so that a new build replaces the old cache whole.
