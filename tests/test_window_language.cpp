@@ -3,6 +3,7 @@
 // every English text inside its designed rectangle, Qt's own texts alongside; the command line;
 // the names a screen reader announces.
 #include "text_layout.h"
+#include "flight/panel_lines.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window/command_line.h"
@@ -273,6 +274,33 @@ private slots:
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(Control<CanvasWidget>(window, "Picture1")->dataPanelLines(), lines);
+    }
+
+    // The panel's numbers are written without Qt, for the page too; they must read as Qt writes
+    // them, ties included (a classic turn of 45° is 0.125 turns: "0,13").
+    void panelNumbersReadAsQtWritesThem_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("English") << QStringLiteral("en");
+    }
+    void panelNumbersReadAsQtWritesThem() {
+        QFETCH(QString, language);
+        QLocale locale(language == QLatin1String("de") ? QLocale::German : QLocale::English);
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        const char point = locale.decimalPoint().at(0).toLatin1();
+        std::vector<double> values{0, -0.001, 1e-9, 2.5, 0.25, 0.05, 1.005, 9999.95, -7350.25};
+        for (int n = -3000; n <= 3000; ++n) {
+            values.push_back(n / 8.0);   // ties at two decimals: classic turns, degrees / 360
+            values.push_back(n / 20.0);  // ties at one decimal
+            values.push_back(n / 17.0);  // frame times
+            values.push_back(n * 0.01);  // near-ties that are not exact
+        }
+        for (const double v : values) {
+            for (const int decimals : {1, 2}) {
+                QCOMPARE(QString::fromStdString(FixedText(v, decimals, point)),
+                         locale.toString(v, 'f', decimals));
+            }
+        }
     }
 
     void screenReadersAnnounceEachControlByItsLabel() {
