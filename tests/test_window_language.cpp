@@ -2,8 +2,8 @@
 // The window's language: German as written, English on an English system or when asked for,
 // every English text inside its designed rectangle, Qt's own texts alongside; the command line;
 // the names a screen reader announces.
-#include "text_layout.h"
 #include "flight/panel_lines.h"
+#include "text_layout.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
 #include "window/command_line.h"
@@ -290,10 +290,10 @@ private slots:
         const char point = locale.decimalPoint().at(0).toLatin1();
         std::vector<double> values{0, -0.001, 1e-9, 2.5, 0.25, 0.05, 1.005, 9999.95, -7350.25};
         for (int n = -3000; n <= 3000; ++n) {
-            values.push_back(n / 8.0);   // ties at two decimals: classic turns, degrees / 360
-            values.push_back(n / 20.0);  // ties at one decimal
-            values.push_back(n / 17.0);  // frame times
-            values.push_back(n * 0.01);  // near-ties that are not exact
+            values.push_back(n / 8.0);  // ties at two decimals: classic turns, degrees / 360
+            values.push_back(n / 20.0); // ties at one decimal
+            values.push_back(n / 17.0); // frame times
+            values.push_back(n * 0.01); // near-ties that are not exact
         }
         for (const double v : values) {
             for (const int decimals : {1, 2}) {
