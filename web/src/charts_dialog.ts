@@ -57,6 +57,9 @@ export class ChartsDialog {
     close.addEventListener('click', () => this.dialog.close());
     buttons.append(save, close);
     this.dialog.append(title, this.grid, buttons);
+    this.dialog.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') this.dialog.close();
+    });
     host.append(this.dialog);
   }
 
