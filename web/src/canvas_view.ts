@@ -112,12 +112,7 @@ export class CanvasView {
   }
 
   private drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
-    const { ctx } = surface;
-    ctx.strokeStyle = colour;
-    ctx.lineWidth = this.design.figurePenPx * surface.scale;
-    ctx.lineCap = 'round';
-    ctx.lineJoin = 'round';
-    ctx.beginPath();
+    const ctx = roundPen(surface.ctx, colour, this.design.figurePenPx * surface.scale);
     for (let i = 0; i + 3 < f.lines.length; i += 4) {
       ctx.moveTo(...apply(t, f.lines[i], f.lines[i + 1]));
       ctx.lineTo(...apply(t, f.lines[i + 2], f.lines[i + 3]));
@@ -131,12 +126,7 @@ export class CanvasView {
   }
 
   private drawPath(surface: Surface, frames: Frame[], t: Transform, colour: string, markers: boolean): void {
-    const { ctx } = surface;
-    ctx.strokeStyle = colour;
-    ctx.lineWidth = this.design.pathPenPx * surface.scale;
-    ctx.lineCap = 'round';
-    ctx.lineJoin = 'round';
-    ctx.beginPath();
+    const ctx = roundPen(surface.ctx, colour, this.design.pathPenPx * surface.scale);
     frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
     ctx.stroke();
     if (!markers) return;
@@ -217,6 +207,16 @@ export class CanvasView {
     };
     return covered(surface.width - margin - box.width, margin) < covered(margin, margin);
   }
+}
+
+// A round-capped, round-joined pen of this colour and width in device pixels, and a new path.
+function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number): CanvasRenderingContext2D {
+  ctx.strokeStyle = colour;
+  ctx.lineWidth = width;
+  ctx.lineCap = 'round';
+  ctx.lineJoin = 'round';
+  ctx.beginPath();
+  return ctx;
 }
 
 function distanceToSegment(px: number, py: number, ax: number, ay: number, bx: number, by: number): number {
