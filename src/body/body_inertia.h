@@ -16,10 +16,11 @@ inline constexpr double kBodyMassKg = 70.0;
 enum class BodyPartId { Trunk, UpperArm, Forearm, Thigh, Shank, Head };
 inline constexpr std::size_t kBodyPartCount = 6;
 
-// Sagittal radius of gyration about each part's own centre, as a fraction of its length (the
-// head's: twice the head radius). de Leva (1996), male, sagittal column.
-inline constexpr std::array<double, kBodyPartCount> kGyrationFractions{0.328, 0.285, 0.276,
-                                                                       0.329, 0.255, 0.303};
+// Radius of gyration about each part's own centre, as a fraction of its length (the head's:
+// twice the head radius). de Leva (1996), male, "transverse" column: the radius about the
+// mediolateral axis, the axis a somersault turns about.
+inline constexpr std::array<double, kBodyPartCount> kGyrationFractions{0.306, 0.269, 0.265,
+                                                                       0.329, 0.249, 0.315};
 
 // The rates at which the four limb directions change, rad/s, clockwise positive.
 using LimbRates = LimbDirections;
