@@ -197,6 +197,63 @@ private slots:
         QVERIFY(run.out.startsWith(QStringLiteral("Usage: purzo-trace")));
     }
 
+    // Worked by hand from the frames: touchdown, rotation, its fold into (−180°, 180°], the
+    // lowest part, and the tuck (postures 5 and up) from the posture list.
+    void summaryIsTheFlightsLogRow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("row");
+        const QString worked = QStringLiteral("1,2,3,4,5,6,7,7,7,6,5,4,3,2,1");
+        QTest::newRow("exact, stretched, hand first")
+            << QStringList{"--model", "exact"}
+            << "exact,6,60,,0,1.039,3.117,2.373,176.6,0.49,hand,176.6,not-on-feet";
+        QTest::newRow("exact, tucked at frame 3, head first")
+            << QStringList{"--model", "exact", "--postures", "1,1,7"}
+            << "exact,6,60,0.118,1.118,1.153,3.46,2.373,851.8,2.37,head,131.8,not-on-feet";
+        QTest::newRow("exact, tucked and stretched, upright")
+            << QStringList{"--model", "exact", "--angle", "70", "--postures", worked}
+            << "exact,6,70,0.235,0.412,1.151,2.361,2.616,366.8,1.02,foot,6.8,upright";
+        QTest::newRow("exact, steep, short")
+            << QStringList{"--model", "exact", "--speed", "8", "--angle", "80"}
+            << "exact,8,80,,0,1.691,2.348,4.159,287.4,0.8,foot,-72.6,too-short";
+        QTest::newRow("classic, half a turn onto the hand")
+            << QStringList{} << "classic,6,60,,0,1,3,2.176,180,0.5,hand,180,not-on-feet";
+        QTest::newRow("classic, steep, short")
+            << QStringList{"--speed", "8", "--angle", "80"}
+            << "classic,8,80,,0,1.706,2.37,3.962,300,0.83,foot,-60,too-short";
+        QTest::newRow("classic, upright")
+            << QStringList{"--angle", "70", "--postures", worked}
+            << "classic,6,70,0.235,0.412,1.118,2.294,2.419,362,1.01,foot,2,upright";
+    }
+    void summaryIsTheFlightsLogRow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, row);
+        const Run run = Trace(arguments << QStringLiteral("--summary"));
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0],
+                 QStringLiteral("model,speedMPerS,angleDeg,tuckStartS,tuckedS,flightTimeS,"
+                                "distanceM,maxHeightM,rotationDeg,turns,firstContact,"
+                                "attitudeDeg,verdict"));
+        const QStringList actual = lines[1].split(','), expected = row.split(',');
+        QCOMPARE(actual.size(), expected.size());
+        for (int i = 0; i < actual.size(); ++i) {
+            bool isNumber = false;
+            const double want = expected[i].toDouble(&isNumber);
+            if (isNumber && !expected[i].isEmpty()) {
+                // To the decimals worked.
+                const qsizetype point = expected[i].indexOf('.');
+                const int decimals = point < 0 ? 0 : int(expected[i].size() - point - 1);
+                QVERIFY2(std::abs(actual[i].toDouble() - want) <= 0.5 * std::pow(10.0, -decimals),
+                         qPrintable(QStringLiteral("column %1: %2, expected %3")
+                                        .arg(i)
+                                        .arg(actual[i], expected[i])));
+            } else {
+                QCOMPARE(actual[i], expected[i]);
+            }
+        }
+    }
+
     void badArgumentsExitWith2_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("unknown option") << QStringList{"--sped", "6"};
@@ -212,6 +269,8 @@ private slots:
         QTest::newRow("spreadsheet in French")
             << QStringList{"--xlsx", "f.xlsx", "--language", "fr"};
         QTest::newRow("spreadsheet without a name") << QStringList{"--xlsx="};
+        QTest::newRow("summary and spreadsheet") << QStringList{"--summary", "--xlsx", "f.xlsx"};
+        QTest::newRow("summary with a value") << QStringList{"--summary=1"};
     }
     void badArgumentsExitWith2() {
         QFETCH(QStringList, arguments);

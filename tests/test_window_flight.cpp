@@ -97,7 +97,41 @@ private slots:
         QCOMPARE(window.flightParameters().takeoffAngle, 50.0);
         QTRY_VERIFY(!window.flightRunning());
         QCOMPARE(window.currentFrame()->frame, 15);
-        QVERIFY(Control<QLabel>(window, "Label19")->isVisible()); // stays after the flight
+        QVERIFY(Control<QLabel>(window, "Label19")->isVisible());    // stays after the flight
+        QVERIFY(Control<QLabel>(window, "VerdictLine")->isHidden()); // and keeps its place
+    }
+
+    // Under the canvas after the landing, gone while the next flight flies.
+    void verdictLineAfterTheLanding_data() {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("classic, onto the hand")
+            << "60" << int(Model::Classic)
+            << "Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht";
+        QTest::newRow("exact, onto the hand")
+            << "60" << int(Model::Exact)
+            << "Keine Landung auf den Füßen: zuerst Hand, 177° über aufrecht";
+    }
+    void verdictLineAfterTheLanding() {
+        QFETCH(QString, angle);
+        QFETCH(int, model);
+        QFETCH(QString, verdict);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model(model));
+        Type(window, "Text2", angle);
+        auto* line = Control<QLabel>(window, "VerdictLine");
+        QVERIFY(line->isHidden());
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QVERIFY(line->isHidden());
+        QTRY_VERIFY(!window.flightRunning());
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), verdict);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QVERIFY(line->isHidden());
+        QTRY_VERIFY(line->isVisible());
     }
 
     void outOfRangeAngleWarnsWithoutABeep() {

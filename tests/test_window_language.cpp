@@ -243,7 +243,11 @@ private slots:
                                                 "Posture: 1 stretched",
                                                 "Flight time: 1.00 s",
                                                 "Distance: 3.00 m",
-                                                "Frames: 18"};
+                                                "Frames: 18",
+                                                "Turns: 0.50",
+                                                "Attitude at touchdown: +180°",
+                                                "First contact: hand",
+                                                "Not on the feet: hand first, 180° past upright"};
         QTest::newRow("exact") << true
                                << QStringList{"Model: exact",
                                               "Time: 1.04 s",
@@ -257,7 +261,10 @@ private slots:
                                               "Flight time: 1.04 s",
                                               "Distance: 3.12 m",
                                               "Frames: 19",
-                                              "First contact: hand"};
+                                              "Turns: 0.49",
+                                              "Attitude at touchdown: +176.6°",
+                                              "First contact: hand",
+                                              "Not on the feet: hand first, 177° past upright"};
     }
     void englishFlightDataLineByLine() {
         QFETCH(bool, exact);

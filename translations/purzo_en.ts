@@ -95,6 +95,34 @@
         <source>Erster Bodenkontakt: %1</source>
         <translation>First contact: %1</translation>
     </message>
+    <message>
+        <source>Landung auf den Füßen, aufrecht (%1°)</source>
+        <translation>Landed on the feet, upright (%1°)</translation>
+    </message>
+    <message>
+        <source>Auf den Füßen, aber %1° zu weit gedreht: fällt nach vorn</source>
+        <translation>On the feet, but %1° too far: falls forward</translation>
+    </message>
+    <message>
+        <source>Auf den Füßen, aber %1° zu wenig gedreht: fällt nach hinten</source>
+        <translation>On the feet, but %1° short: falls backward</translation>
+    </message>
+    <message>
+        <source>Keine Landung auf den Füßen: zuerst %1, %2° vor aufrecht</source>
+        <translation>Not on the feet: %1 first, %2° short of upright</translation>
+    </message>
+    <message>
+        <source>Keine Landung auf den Füßen: zuerst %1, %2° über aufrecht</source>
+        <translation>Not on the feet: %1 first, %2° past upright</translation>
+    </message>
+    <message>
+        <source>Umdrehungen: %1</source>
+        <translation>Turns: %1</translation>
+    </message>
+    <message>
+        <source>Lage bei der Landung: %1°</source>
+        <translation>Attitude at touchdown: %1°</translation>
+    </message>
 </context>
 <context>
     <name>purzo::ChartsWindow</name>

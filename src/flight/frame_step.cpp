@@ -78,6 +78,8 @@ FrameResult RunFrame(Flight& flight, int posture) {
     r.unshiftedHipX = rotated.hipX;
     r.unshiftedHipHeight = rotated.hipHeight;
     r.lowestPointY = LowestPointY(r.figure);
+    // Only named: the landing test below reads the head by its centre, as designed.
+    r.lowestPart = LowestContact(r.figure, lengths.headRadius).part;
 
     if (LandingEndsFlight(r.lowestPointY, flight.flightX)) {
         flight.flightX = kLoopBoundM;

@@ -27,8 +27,8 @@ struct FrameResult {
     double unshiftedHipX = 0;
     double unshiftedHipHeight = 0; // height above the ground line
     double lowestPointY = 0;
+    BodyPart lowestPart = BodyPart::Foot; // the joint or the head's rim lowest in this frame
     // Exact model only.
-    BodyPart lowestPart = BodyPart::Foot;
     double omegaDegPerS = 0; // mean over the interval that ends at this frame
     double inertiaKgM2 = 0;  // of the shape shown
     double angularMomentumKgM2PerS = 0;

@@ -3,6 +3,7 @@
 #include "flight/panel_lines.h"
 
 #include "flight/flight_record.h"
+#include "flight/landing.h"
 
 #include <cmath>
 #include <cstdio>
@@ -49,7 +50,49 @@ PanelArg Number(double value, int decimals, char decimalPoint) {
     return {FixedText(value, decimals, decimalPoint)};
 }
 
+// With a plus sign when positive, as an angle past upright reads; never "-0".
+std::string SignedText(double value, int decimals, char decimalPoint) {
+    std::string text = FixedText(value, decimals, decimalPoint);
+    const bool zero = text.find_first_not_of("-0,.") == std::string::npos;
+    if (zero && text.front() == '-') {
+        text.erase(0, 1);
+    } else if (!zero && value > 0) {
+        text.insert(0, 1, '+');
+    }
+    return text;
+}
+
 } // namespace
+
+PanelText VerdictText(const Landing& landing, char decimalPoint) {
+    const double a = landing.attitudeDeg;
+    const PanelArg degrees{FixedText(std::abs(a), 0, decimalPoint)};
+    switch (landing.verdict) {
+    case Verdict::Upright:
+        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Landung auf den Füßen, aufrecht (%1°)"),
+                {{SignedText(a, 0, decimalPoint)}}};
+    case Verdict::TooFar:
+        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                                  "Auf den Füßen, aber %1° zu weit gedreht: fällt nach vorn"),
+                {degrees}};
+    case Verdict::TooShort:
+        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                                  "Auf den Füßen, aber %1° zu wenig gedreht: fällt nach hinten"),
+                {degrees}};
+    case Verdict::NotOnFeet:
+        break;
+    }
+    const PanelArg part{"", PartSource(landing.firstContact)};
+    // Whole degrees decide the wording too, so that "0°" never reads "short of upright".
+    if (degrees.text != FixedText(0, 0, decimalPoint) && a < 0) {
+        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                                  "Keine Landung auf den Füßen: zuerst %1, %2° vor aufrecht"),
+                {part, degrees}};
+    }
+    return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                              "Keine Landung auf den Füßen: zuerst %1, %2° über aufrecht"),
+            {part, degrees}};
+}
 
 std::string FixedText(double value, int decimals, char decimalPoint) {
     // An exact tie goes away from zero, as Qt's number formatting rounds it (0.125 turns read
@@ -118,11 +161,20 @@ PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
         out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Bilder: %1"),
                              {PanelArg{std::to_string(f.frame)}}});
         out.landingLines = 3;
-        if (exact && f.landed) {
-            const PanelArg part{"", PartSource(f.lowestPart)};
+        if (const auto landing = LandingOf(f)) {
+            const PanelArg attitude =
+                exact ? PanelArg{SignedText(landing->attitudeDeg, 1, decimalPoint)}
+                      : PanelArg{SignedText(landing->attitudeDeg, 0, decimalPoint)};
+            const PanelArg part{"", PartSource(landing->firstContact)};
+            out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Umdrehungen: %1"),
+                                 {number(TurnsOf(f))}});
+            out.lines.push_back(
+                {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Lage bei der Landung: %1°"),
+                 {attitude}});
             out.lines.push_back(
                 {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Erster Bodenkontakt: %1"), {part}});
-            ++out.landingLines;
+            out.lines.push_back(VerdictText(*landing, decimalPoint));
+            out.landingLines += 4;
         }
     }
     return out;
@@ -130,7 +182,8 @@ PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
 
 FrameResult WidestPanelFrame() {
     FrameResult widest;
-    widest.rotationDeg = 7350.5;
+    // Turned far and landed on the shoulder, 179.5° short of upright: the longest verdict.
+    widest.rotationDeg = 7380.5;
     widest.omegaDegPerS = 9999.9;
     widest.posture = 7;
     widest.frame = 245;

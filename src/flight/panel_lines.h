@@ -32,6 +32,12 @@ struct PanelLines {
     int landingLines = 0; // the last ones, after a gap: the landed flight's summary
 };
 
+struct Landing;
+
+// The landing's verdict as a sentence, e.g. "Landung auf den Füßen, aufrecht (+7°)", its degrees
+// whole; the panel's last line, and the line under the canvas after a landing.
+PanelText VerdictText(const Landing& landing, char decimalPoint);
+
 // The lines for a frame of a flight in `model`; numbers use `decimalPoint` and no grouping.
 PanelLines PanelLinesFor(const FrameResult& frame, Model model, char decimalPoint);
 

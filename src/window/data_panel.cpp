@@ -16,7 +16,18 @@ QString Translated(const char* source) {
     return QCoreApplication::translate(kPanelContext, source);
 }
 
-QString Filled(const PanelText& line) {
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
+} // namespace
+
+QString FilledPanelText(const PanelText& line) {
     QString text = Translated(line.source);
     for (const PanelArg& arg : line.args) {
         const QString value = QString::fromStdString(arg.text);
@@ -30,22 +41,11 @@ QString Filled(const PanelText& line) {
     return text;
 }
 
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
-    const QPointF ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t =
-        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
-    const QPointF d = p - (a + t * ab);
-    return std::hypot(d.x(), d.y());
-}
-
-} // namespace
-
 DataPanel::Lines DataPanel::LinesFor(const FrameResult& f, Model model, const QLocale& locale) {
     const PanelLines panel = PanelLinesFor(f, model, locale.decimalPoint().at(0).toLatin1());
     Lines lines;
     for (const PanelText& line : panel.lines) {
-        lines.text << Filled(line);
+        lines.text << FilledPanelText(line);
     }
     lines.landingLines = panel.landingLines;
     return lines;

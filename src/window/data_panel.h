@@ -21,6 +21,11 @@ class QPainter;
 
 namespace purzo {
 
+struct PanelText;
+
+// A text of the panel translated in the canvas's context, its arguments filled in.
+QString FilledPanelText(const PanelText& text);
+
 class DataPanel {
 public:
     struct Lines {

@@ -173,6 +173,15 @@ void Form::setupUi(QWidget* window, const Picture& arrowKeys, const Picture& mar
     label19 = window->findChild<QLabel*>(QStringLiteral("Label19"));
     label19->setText(label19->text().arg(kStandardSpeed).arg(kStandardAngle));
     label19->hide();
+    verdictLine = new QLabel(window);
+    verdictLine->setObjectName(QStringLiteral("VerdictLine"));
+    verdictLine->setGeometry(label19->geometry());
+    verdictLine->setFont(label19->font());
+    verdictLine->setWordWrap(true);
+    QPalette verdictColour = verdictLine->palette();
+    verdictColour.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(kBlue)));
+    verdictLine->setPalette(verdictColour);
+    verdictLine->hide();
 
     option1->setChecked(true);
     paceOptions = new QButtonGroup(window);
@@ -204,6 +213,10 @@ void Form::addTo(ScaledLayout& layout) const {
     for (const ControlDesign& d : ControlTable()) {
         layout.add(window_->findChild<QWidget*>(QLatin1String(d.name)), TextKindOf(d.kind));
     }
+    // Laid out as one line, as every verdict fits in one at the designed size.
+    verdictLine->setText(QStringLiteral("Keine Landung auf den Füßen: zuerst Schulter"));
+    layout.add(verdictLine, TextKind::Label);
+    verdictLine->clear();
 }
 
 Pace Form::selectedPace() const {

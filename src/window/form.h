@@ -48,7 +48,8 @@ public:
     QRadioButton* option2 = nullptr;
     QRadioButton* option3 = nullptr;
     QButtonGroup* paceOptions = nullptr;
-    QLabel* label19 = nullptr; // the range warning
+    QLabel* label19 = nullptr;     // the range warning
+    QLabel* verdictLine = nullptr; // the landing's verdict, where the warning stands
 
 private:
     void setAccessibleTexts();

@@ -5,11 +5,14 @@
 
 #include "flight/centre_path.h"
 #include "flight/flight_constants.h"
+#include "flight/landing.h"
+#include "flight/panel_lines.h"
 #include "flight/takeoff_check.h"
 #include "window/arrow_key_taps.h"
 #include "window/beep.h"
 #include "window/canvas_widget.h"
 #include "window/charts_window.h"
+#include "window/data_panel.h"
 #include "window/fonts.h"
 #include "window/lesson_menu.h"
 #include "window/lesson_tools.h"
@@ -73,9 +76,13 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     });
     connect(&player_, &FlightPlayer::flightFinished, this, [this](int frames) {
         lessonTools_->menu()->setFlightEnded(true);
+        showVerdict();
         emit flightFinished(frames);
     });
-    connect(&player_, &FlightPlayer::replayFinished, this, &PurzoWindow::replayFinished);
+    connect(&player_, &FlightPlayer::replayFinished, this, [this](int frames) {
+        showVerdict();
+        emit replayFinished(frames);
+    });
     connect(&player_, &FlightPlayer::frameSelected, this, [this](std::size_t count) {
         const std::vector<FrameResult>& frames = player_.recordedFrames();
         form_.picture1->showFrames({frames.begin(), frames.begin() + std::ptrdiff_t(count)});
@@ -201,6 +208,7 @@ void PurzoWindow::startFlight() {
     // cut off so is dropped; a replay simply ends.
     player_.stop();
     form_.label19->hide();
+    form_.verdictLine->hide();
     const TakeoffCheck check =
         CheckTakeoff(speed_->text().toStdString(), angle_->text().toStdString());
     if (check.beep) {
@@ -241,8 +249,24 @@ void PurzoWindow::replayLastFlight() {
                                                        : std::vector<FrameResult>{});
     // The replay plays the recorded postures; the arrow keys have nothing to move.
     form_.picture1->setFocus();
+    form_.verdictLine->hide();
     player_.replayLastFlight(pauseMs());
     refreshCharts();
+}
+
+void PurzoWindow::showVerdict() {
+    const std::vector<FrameResult>& frames = player_.recordedFrames();
+    const std::optional<Landing> landing = frames.empty() ? std::nullopt : LandingOf(frames.back());
+    if (!landing) {
+        return;
+    }
+    const QLocale numbers(CurrentLanguage() == Language::English ? QLocale::English
+                                                                 : QLocale::German);
+    form_.verdictLine->setText(
+        FilledPanelText(VerdictText(*landing, numbers.decimalPoint().at(0).toLatin1())));
+    // The warning keeps its place until the next start; the panel names the landing then.
+    form_.verdictLine->setVisible(form_.label19->isHidden());
+    form_.verdictLine->setAccessibleName(form_.verdictLine->text());
 }
 
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {

@@ -101,6 +101,8 @@ private:
     void toggleFullScreen();
     int pauseMs() const;
     void refreshCharts();
+    // The landing's verdict under the canvas, after a flight or a replay that landed.
+    void showVerdict();
 
     ScaledStyle* style_;
     ScaledLayout layout_;

@@ -3,6 +3,7 @@
 // spreadsheet with --xlsx; for lessons and for checking the model from outside the window.
 #include "body/posture_table.h"
 #include "flight/csv_writer.h"
+#include "flight/flight_summary.h"
 #include "flight/model.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
@@ -24,7 +25,7 @@ constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
     "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
-    "                   [--xlsx FILE [--language de|en]]\n"
+    "                   [--summary | --xlsx FILE [--language de|en]]\n"
     "\n"
     "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
     "\n"
@@ -37,6 +38,11 @@ constexpr const char* kUsage =
     "                   with its angular momentum conserved and landing on the floor; adds\n"
     "                   the columns timeS,omegaDegPerS,inertiaKgM2,\n"
     "                   angularMomentumKgM2PerS,lowestPart\n"
+    "  --summary        print the flight as one row instead of its frames: model, take-off,\n"
+    "                   tuck start and tucked time (s), flight time, distance, highest point\n"
+    "                   of the centre of mass, rotation, turns, first contact, attitude at\n"
+    "                   touchdown (degrees from upright, -180..180) and the verdict\n"
+    "                   (upright, too-far, too-short or not-on-feet)\n"
     "  --xlsx FILE      write the flight as a spreadsheet (.xlsx) with its charts to FILE\n"
     "                   instead of printing the CSV\n"
     "  --language de|en the spreadsheet's language (default \"de\")\n"
@@ -56,6 +62,7 @@ struct Options {
     purzo::Model model = purzo::Model::Classic;
     std::string xlsx;     // empty: print the CSV
     bool english = false; // the spreadsheet's language
+    bool summary = false;
     bool help = false;
     bool version = false;
 };
@@ -96,6 +103,10 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         }
         if (arg == "--version") {
             options.version = true;
+            continue;
+        }
+        if (arg == "--summary" && !inlineValue) {
+            options.summary = true;
             continue;
         }
         if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model" &&
@@ -154,6 +165,11 @@ int main(int argc, char** argv) {
                   << "Try 'purzo-trace --help'.\n";
         return kUsageError;
     }
+    if (options.summary && !options.xlsx.empty()) {
+        std::cerr << "purzo-trace: --summary and --xlsx do not go together\n"
+                  << "Try 'purzo-trace --help'.\n";
+        return kUsageError;
+    }
     if (options.help) {
         std::cout << kUsage;
         return 0;
@@ -172,6 +188,11 @@ int main(int argc, char** argv) {
 
     const std::vector<purzo::FrameResult> frames =
         purzo::RunWholeFlight(params, options.postures, options.model);
+    if (options.summary) {
+        std::cout << purzo::SummaryCsvHeader() << "\n"
+                  << purzo::SummaryCsvRow(purzo::SummaryOf(params, options.model, frames)) << "\n";
+        return 0;
+    }
 #if PURZO_WITH_XLSX
     if (!options.xlsx.empty()) {
         const purzo::FlightRecord record{check.speedText, check.angleText, params,

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// The landing's verdict from the touchdown frame alone.
+#include "flight/landing.h"
+
+#include "flight/flight_constants.h"
+
+#include <cmath>
+
+namespace purzo {
+
+std::string_view VerdictCode(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Upright:
+        return "upright";
+    case Verdict::TooFar:
+        return "too-far";
+    case Verdict::TooShort:
+        return "too-short";
+    case Verdict::NotOnFeet:
+        return "not-on-feet";
+    }
+    return "";
+}
+
+double AttitudeDeg(double rotationDeg) {
+    // ceil puts an exact half turn (180°, 540°, …) at +180°, never at −180°.
+    return rotationDeg - 360.0 * std::ceil((rotationDeg - 180.0) / 360.0);
+}
+
+Verdict VerdictOf(BodyPart firstContact, double attitudeDeg) {
+    if (firstContact != BodyPart::Foot) {
+        return Verdict::NotOnFeet;
+    }
+    if (attitudeDeg > kUprightToleranceDeg) {
+        return Verdict::TooFar;
+    }
+    if (attitudeDeg < -kUprightToleranceDeg) {
+        return Verdict::TooShort;
+    }
+    return Verdict::Upright;
+}
+
+std::optional<Landing> LandingOf(const FrameResult& frame) {
+    if (!frame.landed) {
+        return std::nullopt;
+    }
+    Landing landing;
+    landing.rotationDeg = frame.rotationDeg;
+    landing.attitudeDeg = AttitudeDeg(frame.rotationDeg);
+    landing.firstContact = frame.lowestPart;
+    landing.verdict = VerdictOf(landing.firstContact, landing.attitudeDeg);
+    return landing;
+}
+
+Tuck TuckOf(std::span<const FrameResult> frames) {
+    Tuck tuck;
+    int tuckedFrames = 0;
+    for (const FrameResult& f : frames) {
+        if (f.posture >= kFirstTuckedPosture) {
+            if (!tuck.startS) {
+                tuck.startS = f.timeS;
+            }
+            ++tuckedFrames;
+        }
+    }
+    tuck.tuckedS = tuckedFrames / kFramesPerSecond;
+    return tuck;
+}
+
+} // namespace purzo

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// The landing: the attitude's fold, the four verdicts, the part that really touches first, the
+// tuck read off the frames, and the verdict's sentence.
+#include "approx.h"
+#include "flight/flight_record.h"
+#include "flight/landing.h"
+#include "flight/panel_lines.h"
+#include "model_fixture.h"
+
+#include <QTest>
+#include <cmath>
+#include <vector>
+
+using namespace purzo;
+
+namespace {
+
+using Postures = std::vector<int>;
+
+// The point the model names, found without the model's own search.
+double PartY(const Figure& f, BodyPart part, double headRadius) {
+    switch (part) {
+    case BodyPart::Hip:
+        return f.hip().y;
+    case BodyPart::Shoulder:
+        return f.shoulder().y;
+    case BodyPart::Elbow:
+        return f.elbow().y;
+    case BodyPart::Hand:
+        return f.hand().y;
+    case BodyPart::Knee:
+        return f.knee().y;
+    case BodyPart::Foot:
+        return f.foot().y;
+    case BodyPart::Neck:
+        return f.neckEnd().y;
+    case BodyPart::Head:
+        return f.head.y + headRadius;
+    }
+    return 0;
+}
+
+double HeadRadius(const Figure& f) {
+    const Point neck = f.neckEnd();
+    return std::hypot(f.head.x - neck.x, f.head.y - neck.y);
+}
+
+} // namespace
+
+class LandingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void attitudeFoldsIntoHalfTurns_data() {
+        QTest::addColumn<double>("rotationDeg");
+        QTest::addColumn<double>("attitudeDeg");
+        QTest::newRow("take-off") << 0.0 << 0.0;
+        QTest::newRow("half a turn stays +180") << 180.0 << 180.0;
+        QTest::newRow("just past half a turn") << 180.5 << -179.5;
+        QTest::newRow("one turn") << 360.0 << 0.0;
+        QTest::newRow("two turns") << 720.0 << 0.0;
+        QTest::newRow("one and a half") << 540.0 << 180.0;
+        QTest::newRow("short of one turn") << 287.4 << -72.6;
+        QTest::newRow("past two turns") << 851.8 << 131.8;
+        QTest::newRow("turned backwards") << -10.0 << -10.0;
+        QTest::newRow("half a turn backwards") << -180.0 << 180.0;
+    }
+    void attitudeFoldsIntoHalfTurns() {
+        QFETCH(double, rotationDeg);
+        QFETCH(double, attitudeDeg);
+        COMPARE_DECIMALS(AttitudeDeg(rotationDeg), attitudeDeg, 9);
+    }
+
+    void verdictFromContactAndAttitude_data() {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<double>("attitudeDeg");
+        QTest::addColumn<int>("verdict");
+        const int foot = int(BodyPart::Foot);
+        QTest::newRow("upright") << foot << 0.0 << int(Verdict::Upright);
+        QTest::newRow("20° past still upright") << foot << 20.0 << int(Verdict::Upright);
+        QTest::newRow("20° short still upright") << foot << -20.0 << int(Verdict::Upright);
+        QTest::newRow("past") << foot << 20.01 << int(Verdict::TooFar);
+        QTest::newRow("short") << foot << -20.01 << int(Verdict::TooShort);
+        QTest::newRow("knee") << int(BodyPart::Knee) << 0.0 << int(Verdict::NotOnFeet);
+        QTest::newRow("hip") << int(BodyPart::Hip) << -15.0 << int(Verdict::NotOnFeet);
+        QTest::newRow("head") << int(BodyPart::Head) << 180.0 << int(Verdict::NotOnFeet);
+    }
+    void verdictFromContactAndAttitude() {
+        QFETCH(int, part);
+        QFETCH(double, attitudeDeg);
+        QFETCH(int, verdict);
+        QCOMPARE(int(VerdictOf(BodyPart(part), attitudeDeg)), verdict);
+    }
+
+    // The tuck counts postures 5 to 7, from the frames as flown.
+    void tuckFromTheFrames_data() {
+        QTest::addColumn<Postures>("postures");
+        QTest::addColumn<int>("firstTuckedFrame"); // 0: none
+        QTest::addColumn<int>("tuckedFrames");     // -1: every frame from the first tucked one
+        QTest::newRow("stretched") << Postures{1} << 0 << 0;
+        QTest::newRow("posture 4 is not tucked") << Postures{1, 4, 4, 1} << 0 << 0;
+        QTest::newRow("posture 5 is") << Postures{1, 1, 5, 1} << 3 << 1;
+        QTest::newRow("twice, 6 and 7") << Postures{1, 6, 1, 1, 7, 7, 2} << 2 << 3;
+        QTest::newRow("tucked from frame 3 on") << Postures{1, 1, 7} << 3 << -1;
+        QTest::newRow("from the take-off") << Postures{7} << 1 << -1;
+    }
+    void tuckFromTheFrames() {
+        QFETCH(Postures, postures);
+        QFETCH(int, firstTuckedFrame);
+        QFETCH(int, tuckedFrames);
+        for (const Model model : {Model::Classic, Model::Exact}) {
+            const std::vector<FrameResult> frames = test::ModelFlight(6, 60, postures, model);
+            const Tuck tuck = TuckOf(frames);
+            if (firstTuckedFrame == 0) {
+                QVERIFY(!tuck.startS);
+                QCOMPARE(tuck.tuckedS, 0.0);
+                continue;
+            }
+            QVERIFY(tuck.startS);
+            QCOMPARE(*tuck.startS, frames.at(std::size_t(firstTuckedFrame - 1)).timeS);
+            const int count =
+                tuckedFrames < 0 ? int(frames.size()) - firstTuckedFrame + 1 : tuckedFrames;
+            COMPARE_DECIMALS(tuck.tuckedS, count / 17.0, 12);
+        }
+    }
+
+    // In every frame of both models, the part named is one whose point lies lowest.
+    void firstContactIsTheLowestPart() {
+        int named[8] = {};
+        for (const Model model : {Model::Classic, Model::Exact}) {
+            for (double speed = 4; speed <= 8; speed += 1) {
+                for (double angle = 30; angle <= 80; angle += 10) {
+                    for (const Postures& postures :
+                         {Postures{1}, Postures{5}, Postures{7}, Postures{1, 1, 7, 7, 7, 1}}) {
+                        for (const FrameResult& f :
+                             test::ModelFlight(speed, angle, postures, model)) {
+                            const double r = HeadRadius(f.figure);
+                            const double y = PartY(f.figure, f.lowestPart, r);
+                            for (int p = 0; p < 8; ++p) {
+                                QVERIFY2(PartY(f.figure, BodyPart(p), r) <= y,
+                                         BodyPartName(f.lowestPart));
+                            }
+                            if (f.landed) {
+                                ++named[int(f.lowestPart)];
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        // The landings of this grid come down on feet, hands, hips and heads.
+        for (const BodyPart part : {BodyPart::Foot, BodyPart::Hand, BodyPart::Hip}) {
+            QVERIFY2(named[int(part)] > 0, BodyPartName(part));
+        }
+    }
+
+    void verdictSentence_data() {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<double>("rotationDeg");
+        QTest::addColumn<QString>("text");
+        const int foot = int(BodyPart::Foot);
+        QTest::newRow("upright") << foot << 366.8 << "Landung auf den Füßen, aufrecht (+7°)";
+        QTest::newRow("upright, short") << foot << 355.2 << "Landung auf den Füßen, aufrecht (-5°)";
+        QTest::newRow("exactly upright") << foot << 359.8 << "Landung auf den Füßen, aufrecht (0°)";
+        QTest::newRow("too far") << foot << 410.0
+                                 << "Auf den Füßen, aber 50° zu weit gedreht: fällt nach vorn";
+        QTest::newRow("too short")
+            << foot << 287.4 << "Auf den Füßen, aber 73° zu wenig gedreht: fällt nach hinten";
+        QTest::newRow("head, past")
+            << int(BodyPart::Head) << 851.8
+            << "Keine Landung auf den Füßen: zuerst Kopf, 132° über aufrecht";
+        QTest::newRow("hip, short")
+            << int(BodyPart::Hip) << 315.0
+            << "Keine Landung auf den Füßen: zuerst Hüfte, 45° vor aufrecht";
+    }
+    void verdictSentence() {
+        QFETCH(int, part);
+        QFETCH(double, rotationDeg);
+        QFETCH(QString, text);
+        FrameResult touchdown;
+        touchdown.landed = touchdown.lastFrame = true;
+        touchdown.rotationDeg = rotationDeg;
+        touchdown.lowestPart = BodyPart(part);
+        const PanelText sentence = VerdictText(*LandingOf(touchdown), ',');
+        QString filled = QString::fromUtf8(sentence.source);
+        for (const PanelArg& arg : sentence.args) {
+            filled = filled.arg(QString::fromUtf8(arg.source ? arg.source : arg.text.c_str()));
+        }
+        QCOMPARE(filled, text);
+        // The panel ends with the same sentence.
+        const PanelLines panel = PanelLinesFor(touchdown, Model::Exact, ',');
+        QCOMPARE(panel.lines.back().source, sentence.source);
+    }
+};
+
+QTEST_GUILESS_MAIN(LandingTest)
+#include "test_landing.moc"
