@@ -7,6 +7,7 @@
 #include "body/segment_lengths.h"
 #include "flight/centre_path.h"
 #include "flight/csv_writer.h"
+#include "flight/landing.h"
 #include "flight/panel_lines.h"
 #include "flight/takeoff_check.h"
 #include "workbook/flight_sheet.h"
@@ -86,22 +87,33 @@ val FlightSession::centrePath() const {
     return out;
 }
 
+namespace {
+
+val PanelTextValue(const PanelText& line) {
+    val text = val::object();
+    text.set("source", val(std::string(line.source)));
+    val args = val::array();
+    for (const PanelArg& arg : line.args) {
+        val a = val::object();
+        a.set("text", val(arg.text));
+        a.set("source", arg.source ? val(std::string(arg.source)) : val::null());
+        args.call<void>("push", a);
+    }
+    text.set("args", args);
+    return text;
+}
+
+char DecimalPoint(const std::string& text) {
+    return text.empty() ? '.' : text[0];
+}
+
+} // namespace
+
 val PanelLinesValue(const FrameResult& frame, Model model, const std::string& decimalPoint) {
-    const PanelLines panel =
-        PanelLinesFor(frame, model, decimalPoint.empty() ? '.' : decimalPoint[0]);
+    const PanelLines panel = PanelLinesFor(frame, model, DecimalPoint(decimalPoint));
     val lines = val::array();
     for (const PanelText& line : panel.lines) {
-        val text = val::object();
-        text.set("source", val(std::string(line.source)));
-        val args = val::array();
-        for (const PanelArg& arg : line.args) {
-            val a = val::object();
-            a.set("text", val(arg.text));
-            a.set("source", arg.source ? val(std::string(arg.source)) : val::null());
-            args.call<void>("push", a);
-        }
-        text.set("args", args);
-        lines.call<void>("push", text);
+        lines.call<void>("push", PanelTextValue(line));
     }
     val out = val::object();
     out.set("lines", lines);
@@ -117,6 +129,12 @@ val FlightSession::panelLines(int index, const std::string& decimalPoint) const 
         return none;
     }
     return PanelLinesValue(record_.frames[std::size_t(index)], record_.model, decimalPoint);
+}
+
+val FlightSession::verdict(const std::string& decimalPoint) const {
+    const std::optional<Landing> landing =
+        record_.frames.empty() ? std::nullopt : LandingOf(record_.frames.back());
+    return landing ? PanelTextValue(VerdictText(*landing, DecimalPoint(decimalPoint))) : val::null();
 }
 
 std::string FlightSession::csv() const {

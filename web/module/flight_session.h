@@ -31,6 +31,8 @@ public:
     emscripten::val centrePath() const;
     // The data panel's lines for frame i, numbers with this decimal point.
     emscripten::val panelLines(int index, const std::string& decimalPoint) const;
+    // The landing's verdict as a panel text, or null before the flight has landed.
+    emscripten::val verdict(const std::string& decimalPoint) const;
     // Exactly what purzo-trace prints for these frames.
     std::string csv() const;
     // The spreadsheet's flight sheet: {name, cells: [{row, column, text|number, bold}], columns}.

@@ -88,6 +88,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("frame", &FlightSession::frame)
         .function("centrePath", &FlightSession::centrePath)
         .function("panelLines", &FlightSession::panelLines)
+        .function("verdict", &FlightSession::verdict)
         .function("csv", &FlightSession::csv)
         .function("sheet", &FlightSession::sheet)
         .function("modelName", &FlightSession::modelName);

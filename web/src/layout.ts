@@ -18,6 +18,7 @@ export interface PageWindow {
   end: HTMLButtonElement;
   paces: HTMLInputElement[];
   warning: HTMLElement;
+  verdict: HTMLElement;
   arrowKeys: HTMLImageElement;
   mark: HTMLImageElement;
 }
@@ -167,6 +168,15 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
   };
   const warning = get<HTMLElement>('Label19');
   warning.hidden = true;
+  // The landing's verdict stands where the warning does, in the blue of the notes' heading.
+  const verdict = make('div', 'label verdict');
+  verdict.setAttribute('role', 'status');
+  verdict.style.cssText = warning.style.cssText;
+  const blue = design.controls.find((c) => c.name === 'Label3')?.colour;
+  if (blue !== undefined && blue !== null) verdict.style.color = cssColour(blue);
+  verdict.dataset.control = 'VerdictLine';
+  verdict.hidden = true;
+  root.append(verdict);
   return {
     root,
     canvasFrame: get('Picture1'),
@@ -180,6 +190,7 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
     end: get('Ende'),
     paces: ['Option1', 'Option2', 'Option3'].map((n) => get<HTMLInputElement>(n, 'input')),
     warning,
+    verdict,
     arrowKeys: get('Picture2', 'img'),
     mark: get('Picture3', 'img'),
   };

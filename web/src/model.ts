@@ -50,8 +50,10 @@ export interface Frame {
   head: { x: number; y: number; radius: number };
 }
 
+export interface PanelText { source: string; args: { text: string; source: string | null }[] }
+
 export interface PanelLines {
-  lines: { source: string; args: { text: string; source: string | null }[] }[];
+  lines: PanelText[];
   landingLines: number;
 }
 
@@ -68,6 +70,7 @@ export interface FlightSession {
   frame(index: number): Frame | null;
   centrePath(): number[];
   panelLines(index: number, decimalPoint: string): PanelLines;
+  verdict(decimalPoint: string): PanelText | null; // null until the flight has landed
   csv(): string;
   sheet(language: string): SheetData;
   modelName(): 'classic' | 'exact';

@@ -9,7 +9,7 @@ import { type Choices, saveChoices } from './choices';
 import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
 import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
 import { LessonMenu } from './lesson_menu';
-import type { Design, Frame, Model, PanelLines, PurzoModule } from './model';
+import type { Design, Frame, Model, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { WorksheetSaves } from './worksheet';
 import { Texts, fill } from './texts';
@@ -38,8 +38,8 @@ export class PurzoPage {
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
     this.player = new FlightPlayer(new module.FrameClock(), time, {
       frameShown: (live) => this.frameShown(live),
-      flightFinished: () => this.redraw(),
-      replayFinished: () => this.redraw(),
+      flightFinished: () => { this.showVerdict(); this.redraw(); },
+      replayFinished: () => { this.showVerdict(); this.redraw(); },
       pausedChanged: () => this.redraw(),
     }, () => Number(this.w.posture.value));
     this.menu = new LessonMenu(texts, {
@@ -140,6 +140,7 @@ export class PurzoPage {
     this.player.stop();
     this.menu.close();
     w.warning.hidden = true;
+    w.verdict.hidden = true;
     const check = this.module.checkTakeoff(w.speedBox.value, w.angleBox.value);
     if (check.beep) beep();
     if (check.showWarning) {
@@ -166,6 +167,7 @@ export class PurzoPage {
     this.runningModel = last.session.modelName();
     this.choosePanelCorner(last.session.centrePath());
     this.w.canvas.focus();
+    this.w.verdict.hidden = true;
     this.player.replayLastFlight(this.design.frameDelayMs[this.pace]);
   }
 
@@ -238,14 +240,23 @@ export class PurzoPage {
     };
   }
 
-  // The panel's lines translated in the canvas's context, their arguments filled in.
-  private panelTexts(panel: PanelLines): { lines: string[]; landingLines: number } {
+  // A text of the panel translated in the canvas's context, its arguments filled in.
+  private panelText(line: PanelText): string {
     const tr = (s: string) => this.texts.tr('purzo::CanvasWidget', s);
-    return {
-      lines: panel.lines.map((l) => fill(tr(l.source), ...l.args.map((a) =>
-        a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text))),
-      landingLines: panel.landingLines,
-    };
+    return fill(tr(line.source), ...line.args.map((a) =>
+      a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text));
+  }
+
+  private panelTexts(panel: PanelLines): { lines: string[]; landingLines: number } {
+    return { lines: panel.lines.map((l) => this.panelText(l)), landingLines: panel.landingLines };
+  }
+
+  // The landing's verdict under the canvas; the warning keeps its place until the next start.
+  private showVerdict(): void {
+    const verdict = this.player.lastFlight?.session.verdict(this.texts.decimalPoint) ?? null;
+    if (!verdict) return;
+    this.w.verdict.textContent = this.panelText(verdict);
+    this.w.verdict.hidden = !this.w.warning.hidden;
   }
 
   // The flight before the one on show: while a flight runs, the last one.

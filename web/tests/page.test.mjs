@@ -15,6 +15,9 @@ describe('a flight', () => {
     const { context, page, errors } = await openPage(site.browser, site.url, { width: 1024, height: 768, scale: 2 });
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
+    // The verdict under the canvas: half a turn, onto the hand.
+    assert.equal(await page.textContent('[data-control="VerdictLine"]:not([hidden])'),
+      'Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht');
     const csv = await downloadCsv(page);
     assert.equal(csv.name, 'flug-6ms-60grad.csv');
     assert.equal(csv.text, await trace('--speed', '6', '--angle', '60'));
@@ -92,6 +95,8 @@ describe('the take-off check', () => {
       assert.equal(await page.inputValue('[data-control="HScroll_angle"]'), '50');
       assert.equal(await page.evaluate(() => window.beeps), beeps ? 1 : 0, 'beeps');
       await waitForLanding(page);
+      // The warning keeps its place after the landing.
+      assert.equal(await page.isHidden('[data-control="VerdictLine"]'), true);
       assert.equal((await downloadCsv(page)).text, await trace('--speed', speed, '--angle', angle));
       await context.close();
     });
