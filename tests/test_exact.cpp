@@ -121,7 +121,7 @@ private slots:
         // Parts' centres and spins, metres and seconds; the centre of mass stays at (40, 60).
         const double m = 1.0 / kUnitsPerMetre;
         double momentum = 0;
-        for (std::size_t i = 0; i < kBodyPartCount; ++i) {
+        for (std::size_t i = 0; i < kMassivePartCount; ++i) {
             Point c[2];
             double spin = 0;
             for (int k = 0; k < 2; ++k) {
@@ -217,9 +217,9 @@ private slots:
                         const CentreOfMass com = ComputeCentreOfMass(f.figure, kCanvasHeight);
                         QVERIFY(std::abs(com.bodyComX - f.pathX) < 1e-9);
                         QVERIFY(std::abs((kCanvasHeight - com.bodyComHeight) - f.pathY) < 1e-9);
-                        QVERIFY(std::abs(Length(f.figure[SegmentId::Trunk]) - lengths.trunkLength) <
+                        QVERIFY(std::abs(Length(f.figure[BodyPart::Trunk]) - lengths.trunkLength) <
                                 1e-9);
-                        QVERIFY(std::abs(Length(f.figure[SegmentId::Shank]) - lengths.shankLength) <
+                        QVERIFY(std::abs(Length(f.figure[BodyPart::Shank]) - lengths.shankLength) <
                                 1e-9);
                         if (&f != &flight.back()) {
                             QVERIFY(f.lowestPointY < kCanvasHeight || f.frame == 1);

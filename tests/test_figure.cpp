@@ -27,20 +27,20 @@ Figure WorkedFrame() {
     const Point hip{450, 100}, shoulder{450, 82}, elbow{462, 82}, hand{462, 73}, knee{438, 100},
         foot{438, 112};
     Figure f;
-    f[SegmentId::Trunk] = {hip, shoulder};
-    f[SegmentId::UpperArm] = {shoulder, elbow};
-    f[SegmentId::Forearm] = {elbow, hand};
-    f[SegmentId::Thigh] = {hip, knee};
-    f[SegmentId::Shank] = {knee, foot};
+    f[BodyPart::Trunk] = {hip, shoulder};
+    f[BodyPart::UpperArm] = {shoulder, elbow};
+    f[BodyPart::Forearm] = {elbow, hand};
+    f[BodyPart::Thigh] = {hip, knee};
+    f[BodyPart::Shank] = {knee, foot};
     f.head = {450, 74.5};
     return f;
 }
 
-double CentreX(const Figure& f, SegmentId id) {
+double CentreX(const Figure& f, BodyPart id) {
     const Segment& s = f[id];
     return SegmentCentre(s.from.x, s.to.x, FractionsOf(id));
 }
-double CentreY(const Figure& f, SegmentId id) {
+double CentreY(const Figure& f, BodyPart id) {
     const Segment& s = f[id];
     return SegmentCentre(s.from.y, s.to.y, FractionsOf(id));
 }
@@ -112,11 +112,11 @@ private slots:
             QCOMPARE(f.neckEnd().x, f.shoulder().x);
             QCOMPARE(f.head.x, f.shoulder().x);
             // Shared joints are stored in both segments.
-            QCOMPARE(f[SegmentId::UpperArm].from, f.shoulder());
-            QCOMPARE(f[SegmentId::Forearm].from, f.elbow());
-            QCOMPARE(f[SegmentId::Thigh].from, f.hip());
-            QCOMPARE(f[SegmentId::Shank].from, f.knee());
-            QCOMPARE(f[SegmentId::Neck].from, f.shoulder());
+            QCOMPARE(f[BodyPart::UpperArm].from, f.shoulder());
+            QCOMPARE(f[BodyPart::Forearm].from, f.elbow());
+            QCOMPARE(f[BodyPart::Thigh].from, f.hip());
+            QCOMPARE(f[BodyPart::Shank].from, f.knee());
+            QCOMPARE(f[BodyPart::Neck].from, f.shoulder());
         }
     }
 
@@ -153,14 +153,14 @@ private slots:
     }
 
     void fractionsFromTheSecondPointAreStoredApart() {
-        QCOMPARE(FractionsOf(SegmentId::Forearm).q, 0.5800000000000001);
-        QCOMPARE(FractionsOf(SegmentId::Shank).q, 0.5800000000000001);
-        QVERIFY(FractionsOf(SegmentId::Forearm).q != 0.58);
-        QCOMPARE(FractionsOf(SegmentId::Trunk).q, 0.44);
-        QCOMPARE(FractionsOf(SegmentId::Trunk).mass, 0.43);
-        QCOMPARE(FractionsOf(SegmentId::UpperArm).p, 0.47);
-        QCOMPARE(FractionsOf(SegmentId::Thigh).mass, 0.24);
-        QCOMPARE(FractionsOf(SegmentId::Shank).mass, 0.14);
+        QCOMPARE(FractionsOf(BodyPart::Forearm).q, 0.5800000000000001);
+        QCOMPARE(FractionsOf(BodyPart::Shank).q, 0.5800000000000001);
+        QVERIFY(FractionsOf(BodyPart::Forearm).q != 0.58);
+        QCOMPARE(FractionsOf(BodyPart::Trunk).q, 0.44);
+        QCOMPARE(FractionsOf(BodyPart::Trunk).mass, 0.43);
+        QCOMPARE(FractionsOf(BodyPart::UpperArm).p, 0.47);
+        QCOMPARE(FractionsOf(BodyPart::Thigh).mass, 0.24);
+        QCOMPARE(FractionsOf(BodyPart::Shank).mass, 0.14);
         double massSum = kHeadMassFraction;
         for (const SegmentFractions& f : kSegmentFractions) {
             massSum += f.mass;
@@ -180,24 +180,24 @@ private slots:
         QFETCH(double, a);
         QFETCH(double, b);
         QFETCH(double, centre);
-        COMPARE_DECIMALS(SegmentCentre(a, b, FractionsOf(SegmentId::Forearm)), centre, 10);
+        COMPARE_DECIMALS(SegmentCentre(a, b, FractionsOf(BodyPart::Forearm)), centre, 10);
     }
 
     void coincidentAndStraightSegmentsKeepTheirCoordinateExactly() {
-        QCOMPARE(SegmentCentre(0.1 + 0.2, 0.1 + 0.2, FractionsOf(SegmentId::Trunk)), 0.1 + 0.2);
+        QCOMPARE(SegmentCentre(0.1 + 0.2, 0.1 + 0.2, FractionsOf(BodyPart::Trunk)), 0.1 + 0.2);
         const Figure f = WorkedFrame();
         // The trunk is vertical, the upper arm horizontal: their centres sit on those lines.
-        QCOMPARE(CentreX(f, SegmentId::Trunk), 450.0);
-        QCOMPARE(CentreY(f, SegmentId::UpperArm), 82.0);
+        QCOMPARE(CentreX(f, BodyPart::Trunk), 450.0);
+        QCOMPARE(CentreY(f, BodyPart::UpperArm), 82.0);
     }
 
     void workedFrameOnATallerCanvas() {
         const Figure f = WorkedFrame();
-        COMPARE_DECIMALS(CentreY(f, SegmentId::Trunk), 89.92, 10);
-        COMPARE_DECIMALS(CentreX(f, SegmentId::UpperArm), 455.64, 10);
-        COMPARE_DECIMALS(CentreY(f, SegmentId::Forearm), 78.22, 10);
-        COMPARE_DECIMALS(CentreX(f, SegmentId::Thigh), 444.72, 10);
-        COMPARE_DECIMALS(CentreY(f, SegmentId::Shank), 105.04, 10);
+        COMPARE_DECIMALS(CentreY(f, BodyPart::Trunk), 89.92, 10);
+        COMPARE_DECIMALS(CentreX(f, BodyPart::UpperArm), 455.64, 10);
+        COMPARE_DECIMALS(CentreY(f, BodyPart::Forearm), 78.22, 10);
+        COMPARE_DECIMALS(CentreX(f, BodyPart::Thigh), 444.72, 10);
+        COMPARE_DECIMALS(CentreY(f, BodyPart::Shank), 105.04, 10);
         const CentreOfMass com = ComputeCentreOfMass(f, 500);
         COMPARE_DECIMALS(com.bodyComX, 448.1112, 4);
         COMPARE_DECIMALS(com.bodyComHeight, 407.8006, 4);
@@ -214,13 +214,13 @@ private slots:
 
     void uprightTrunkCentreOfTheReferenceFigure() {
         const Figure f = ReferenceFigureOf(1, 500);
-        QCOMPARE(CentreX(f, SegmentId::Trunk), 450.0);
-        COMPARE_DECIMALS(500 - CentreY(f, SegmentId::Trunk), 410.08, 10);
+        QCOMPARE(CentreX(f, BodyPart::Trunk), 450.0);
+        COMPARE_DECIMALS(500 - CentreY(f, BodyPart::Trunk), 410.08, 10);
     }
 
     void neckCarriesNoMass() {
         Figure moved = WorkedFrame();
-        moved[SegmentId::Neck] = {{1, 2}, {1000, 4}};
+        moved[BodyPart::Neck] = {{1, 2}, {1000, 4}};
         const CentreOfMass a = ComputeCentreOfMass(WorkedFrame(), 500);
         const CentreOfMass b = ComputeCentreOfMass(moved, 500);
         QCOMPARE(b.bodyComX, a.bodyComX);

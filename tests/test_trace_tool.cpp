@@ -96,7 +96,7 @@ private slots:
             if (m == purzo::Model::Exact) {
                 expected.insert(expected.end(), {r.timeS, r.omegaDegPerS, r.inertiaKgM2,
                                                  r.angularMomentumKgM2PerS});
-                QCOMPARE(row.last(), QLatin1String(purzo::BodyPartName(r.lowestPart)));
+                QCOMPARE(row.last(), QLatin1String(purzo::BodyPartCode(r.lowestPart)));
             }
             for (std::size_t c = 0; c < expected.size(); ++c) {
                 bool ok = false;

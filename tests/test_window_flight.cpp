@@ -62,13 +62,13 @@ private slots:
         const FrameResult r = RunFrame(flight, 1);
         const Figure& f = r.figure;
         const DrawnFigure drawn = ToDrawn(f, 4.5);
-        QCOMPARE(drawn[SegmentId::Trunk].x1, float(f.hip().x));
-        QCOMPARE(drawn[SegmentId::Trunk].y2, float(f.shoulder().y));
-        QCOMPARE(drawn[SegmentId::UpperArm].x1, float(f.shoulder().x));
-        QCOMPARE(drawn[SegmentId::Forearm].x2, float(f.hand().x));
-        QCOMPARE(drawn[SegmentId::Thigh].y2, float(f.knee().y));
-        QCOMPARE(drawn[SegmentId::Shank].y2, float(f.foot().y));
-        QCOMPARE(drawn[SegmentId::Neck].y2, float(f.neckEnd().y));
+        QCOMPARE(drawn[BodyPart::Trunk].x1, float(f.hip().x));
+        QCOMPARE(drawn[BodyPart::Trunk].y2, float(f.shoulder().y));
+        QCOMPARE(drawn[BodyPart::UpperArm].x1, float(f.shoulder().x));
+        QCOMPARE(drawn[BodyPart::Forearm].x2, float(f.hand().x));
+        QCOMPARE(drawn[BodyPart::Thigh].y2, float(f.knee().y));
+        QCOMPARE(drawn[BodyPart::Shank].y2, float(f.foot().y));
+        QCOMPARE(drawn[BodyPart::Neck].y2, float(f.neckEnd().y));
         QCOMPARE(drawn.head.x, float(f.head.x));
         QCOMPARE(drawn.head.y, float(f.head.y));
         QCOMPARE(drawn.head.radius, 4.5f);
@@ -217,7 +217,7 @@ private slots:
         }
         QVERIFY(inkedSamples >= 20);
         int armSamples = 0;
-        QVERIFY(InkAlong(image, *canvas, ToDrawn(last.figure, 4.5)[SegmentId::UpperArm],
+        QVERIFY(InkAlong(image, *canvas, ToDrawn(last.figure, 4.5)[BodyPart::UpperArm],
                          armSamples) >= 3);
         // Far from the figure the sports hall shows through.
         QVERIFY(!IsInk(image.pixel(canvas->toWidget({180, 20}).toPoint())));

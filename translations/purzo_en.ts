@@ -123,6 +123,26 @@
         <source>Lage bei der Landung: %1°</source>
         <translation>Attitude at touchdown: %1°</translation>
     </message>
+    <message>
+        <source>Rumpf</source>
+        <translation>trunk</translation>
+    </message>
+    <message>
+        <source>Oberarm</source>
+        <translation>upper arm</translation>
+    </message>
+    <message>
+        <source>Unterarm</source>
+        <translation>forearm</translation>
+    </message>
+    <message>
+        <source>Oberschenkel</source>
+        <translation>thigh</translation>
+    </message>
+    <message>
+        <source>Unterschenkel</source>
+        <translation>shank</translation>
+    </message>
 </context>
 <context>
     <name>purzo::ChartsWindow</name>

@@ -44,9 +44,9 @@ Limb LimbOf(double length, double phi, double rate) {
     return {{length * s, -length * c}, {length * rate * c, length * rate * s}};
 }
 
-double MassKg(BodyPartId id) {
+double MassKg(BodyPart part) {
     const double fraction =
-        id == BodyPartId::Head ? kHeadMassFraction : kSegmentFractions[std::size_t(id)].mass;
+        part == BodyPart::Head ? kHeadMassFraction : kSegmentFractions[std::size_t(part)].mass;
     return fraction * kBodyMassKg;
 }
 
@@ -56,12 +56,12 @@ ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
     const SegmentLengths& units = StandardSegmentLengths();
     const double m = 1.0 / kUnitsPerMetre;
     const double trunkM = units.trunkLength * m, headM = 2 * units.headRadius * m;
-    const double lengthM[kBodyPartCount] = {trunkM,
-                                            units.upperArmLength * m,
-                                            units.forearmLength * m,
-                                            units.thighLength * m,
-                                            units.shankLength * m,
-                                            headM};
+    const double lengthM[kMassivePartCount] = {trunkM,
+                                               units.upperArmLength * m,
+                                               units.forearmLength * m,
+                                               units.thighLength * m,
+                                               units.shankLength * m,
+                                               headM};
     const Limb upperArm = LimbOf(lengthM[1], limbs.upperArmAngle, rates.upperArmAngle);
     const Limb forearm = LimbOf(lengthM[2], limbs.forearmAngle, rates.forearmAngle);
     const Limb thigh = LimbOf(lengthM[3], limbs.thighAngle, rates.thighAngle);
@@ -72,32 +72,32 @@ ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
     const Figure figure = BuildReferenceFigure(units, kCanvasHeight, limbs);
     const Point hip = figure.hip();
     const auto metres = [&hip, m](Point q) { return Vec{(q.x - hip.x) * m, (q.y - hip.y) * m}; };
-    const auto p = [](BodyPartId id) { return kSegmentFractions[std::size_t(id)].p; };
-    std::array<Vec, kBodyPartCount> centre{};
+    const auto p = [](BodyPart part) { return kSegmentFractions[std::size_t(part)].p; };
+    std::array<Vec, kMassivePartCount> centre{};
     for (std::size_t i = 0; i < kSegmentFractions.size(); ++i) {
         const Vec from = metres(figure.segments[i].from), to = metres(figure.segments[i].to);
-        centre[i] = from + p(BodyPartId(i)) * (to - from);
+        centre[i] = from + p(kMassiveParts[i]) * (to - from);
     }
-    centre[std::size_t(BodyPartId::Head)] = metres(figure.head);
-    const std::array<Vec, kBodyPartCount> velocity{
+    centre[kMassivePartCount - 1] = metres(figure.head);
+    const std::array<Vec, kMassivePartCount> velocity{
         Vec{},
-        p(BodyPartId::UpperArm) * upperArm.velocity,
-        upperArm.velocity + p(BodyPartId::Forearm) * forearm.velocity,
-        p(BodyPartId::Thigh) * thigh.velocity,
-        thigh.velocity + p(BodyPartId::Shank) * shank.velocity,
+        p(BodyPart::UpperArm) * upperArm.velocity,
+        upperArm.velocity + p(BodyPart::Forearm) * forearm.velocity,
+        p(BodyPart::Thigh) * thigh.velocity,
+        thigh.velocity + p(BodyPart::Shank) * shank.velocity,
         Vec{},
     };
 
     Vec com, comVelocity;
-    std::array<double, kBodyPartCount> mass{};
-    for (std::size_t i = 0; i < kBodyPartCount; ++i) {
-        mass[i] = MassKg(BodyPartId(i));
+    std::array<double, kMassivePartCount> mass{};
+    for (std::size_t i = 0; i < kMassivePartCount; ++i) {
+        mass[i] = MassKg(kMassiveParts[i]);
         com = com + (mass[i] / kBodyMassKg) * centre[i];
         comVelocity = comVelocity + (mass[i] / kBodyMassKg) * velocity[i];
     }
     ShapeMotion motion;
-    std::array<double, kBodyPartCount> own{};
-    for (std::size_t i = 0; i < kBodyPartCount; ++i) {
+    std::array<double, kMassivePartCount> own{};
+    for (std::size_t i = 0; i < kMassivePartCount; ++i) {
         const double k = kGyrationFractions[i] * lengthM[i];
         own[i] = mass[i] * k * k;
         const Vec r = centre[i] - com;

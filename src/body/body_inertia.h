@@ -3,6 +3,7 @@
 // and the angular momentum that a change of shape alone carries.
 #pragma once
 
+#include "body/body_part.h"
 #include "body/posture_table.h"
 
 #include <array>
@@ -12,15 +13,17 @@ namespace purzo {
 
 inline constexpr double kBodyMassKg = 70.0;
 
-// The six rigid parts: the five massive segments in SegmentId order, then the head.
-enum class BodyPartId { Trunk, UpperArm, Forearm, Thigh, Shank, Head };
-inline constexpr std::size_t kBodyPartCount = 6;
+// The six rigid parts with mass: the five massive segments, then the head (the neck has none).
+inline constexpr std::array<BodyPart, 6> kMassiveParts{BodyPart::Trunk,   BodyPart::UpperArm,
+                                                       BodyPart::Forearm, BodyPart::Thigh,
+                                                       BodyPart::Shank,   BodyPart::Head};
+inline constexpr std::size_t kMassivePartCount = kMassiveParts.size();
 
-// Radius of gyration about each part's own centre, as a fraction of its length (the head's:
-// twice the head radius). de Leva (1996), male, "transverse" column: the radius about the
-// mediolateral axis, the axis a somersault turns about.
-inline constexpr std::array<double, kBodyPartCount> kGyrationFractions{0.306, 0.269, 0.265,
-                                                                       0.329, 0.249, 0.315};
+// Radius of gyration about each massive part's own centre, in kMassiveParts order, as a fraction of
+// its length (the head's: twice the head radius). de Leva (1996), male, "transverse" column: the
+// radius about the mediolateral axis, the axis a somersault turns about.
+inline constexpr std::array<double, kMassivePartCount> kGyrationFractions{0.306, 0.269, 0.265,
+                                                                          0.329, 0.249, 0.315};
 
 // The rates at which the four limb directions change, rad/s, clockwise positive.
 using LimbRates = LimbDirections;

@@ -14,7 +14,7 @@ struct SegmentFractions {
     double mass; // share of the whole body's mass
 };
 
-// Trunk, upper arm, forearm, thigh and shank, in SegmentId order; the neck carries no mass and
+// Trunk, upper arm, forearm, thigh and shank, in BodyPart order; the neck carries no mass and
 // the head's centre is its centre of mass. p and q are kept separately: q of forearm and shank
 // is the double that 1 - 0.42 yields, one unit in the last place above 0.58, and the reference
 // frames in the tests depend on that.
@@ -27,7 +27,7 @@ inline constexpr std::array<SegmentFractions, 5> kSegmentFractions{{
 }};
 inline constexpr double kHeadMassFraction = 0.07;
 
-constexpr const SegmentFractions& FractionsOf(SegmentId id) {
+constexpr const SegmentFractions& FractionsOf(BodyPart id) {
     return kSegmentFractions[std::size_t(id)];
 }
 

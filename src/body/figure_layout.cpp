@@ -7,16 +7,16 @@ namespace purzo {
 Figure LayOutFigure(const Segment& trunk, const SegmentLengths& lengths,
                     const LimbDirections& limbs, double turn, double neckDirection) {
     Figure f;
-    f[SegmentId::Trunk] = trunk;
+    f[BodyPart::Trunk] = trunk;
     const Point elbow = SegmentEnd(trunk.to, lengths.upperArmLength, turn + limbs.upperArmAngle);
-    f[SegmentId::UpperArm] = {trunk.to, elbow};
-    f[SegmentId::Forearm] = {elbow,
-                             SegmentEnd(elbow, lengths.forearmLength, turn + limbs.forearmAngle)};
+    f[BodyPart::UpperArm] = {trunk.to, elbow};
+    f[BodyPart::Forearm] = {elbow,
+                            SegmentEnd(elbow, lengths.forearmLength, turn + limbs.forearmAngle)};
     const Point knee = SegmentEnd(trunk.from, lengths.thighLength, turn + limbs.thighAngle);
-    f[SegmentId::Thigh] = {trunk.from, knee};
-    f[SegmentId::Shank] = {knee, SegmentEnd(knee, lengths.shankLength, turn + limbs.shankAngle)};
+    f[BodyPart::Thigh] = {trunk.from, knee};
+    f[BodyPart::Shank] = {knee, SegmentEnd(knee, lengths.shankLength, turn + limbs.shankAngle)};
     const Point neckEnd = SegmentEnd(trunk.to, lengths.neckLength, neckDirection);
-    f[SegmentId::Neck] = {trunk.to, neckEnd};
+    f[BodyPart::Neck] = {trunk.to, neckEnd};
     f.head = SegmentEnd(neckEnd, lengths.headRadius, neckDirection);
     return f;
 }

@@ -21,40 +21,33 @@ double LowestPointY(const Figure& figure) {
 }
 
 Contact LowestContact(const Figure& figure, double headRadius) {
-    const Point joints[] = {figure.hip(),  figure.shoulder(), figure.elbow(),  figure.hand(),
-                            figure.knee(), figure.foot(),     figure.neckEnd()};
-    Contact lowest{joints[0].y, BodyPart::Hip};
-    for (int i = 1; i < 7; ++i) {
-        if (joints[i].y > lowest.y) {
-            lowest = {joints[i].y, BodyPart(i)};
+    const auto y = [&figure, headRadius](BodyPart part) {
+        switch (part) {
+        case BodyPart::Hip:
+            return figure.hip().y;
+        case BodyPart::Shoulder:
+            return figure.shoulder().y;
+        case BodyPart::Elbow:
+            return figure.elbow().y;
+        case BodyPart::Hand:
+            return figure.hand().y;
+        case BodyPart::Knee:
+            return figure.knee().y;
+        case BodyPart::Foot:
+            return figure.foot().y;
+        case BodyPart::Neck:
+            return figure.neckEnd().y;
+        default:
+            return figure.head.y + headRadius;
+        }
+    };
+    Contact lowest{y(kContactParts[0]), kContactParts[0]};
+    for (const BodyPart part : kContactParts) {
+        if (y(part) > lowest.y) {
+            lowest = {y(part), part};
         }
     }
-    if (figure.head.y + headRadius > lowest.y) {
-        lowest = {figure.head.y + headRadius, BodyPart::Head};
-    }
     return lowest;
-}
-
-const char* BodyPartName(BodyPart part) {
-    switch (part) {
-    case BodyPart::Hip:
-        return "hip";
-    case BodyPart::Shoulder:
-        return "shoulder";
-    case BodyPart::Elbow:
-        return "elbow";
-    case BodyPart::Hand:
-        return "hand";
-    case BodyPart::Knee:
-        return "knee";
-    case BodyPart::Foot:
-        return "foot";
-    case BodyPart::Neck:
-        return "neck";
-    case BodyPart::Head:
-        return "head";
-    }
-    return "";
 }
 
 } // namespace purzo

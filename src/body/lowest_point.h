@@ -9,19 +9,13 @@ namespace purzo {
 // Largest canvas y of the figure's 13 points, the head by its circle's centre.
 double LowestPointY(const Figure& figure);
 
-// The joints and the head, as the part that touches the ground first.
-enum class BodyPart { Hip, Shoulder, Elbow, Hand, Knee, Foot, Neck, Head };
-
 struct Contact {
     double y = 0; // canvas y
     BodyPart part = BodyPart::Foot;
 };
 
 // Largest canvas y over the seven joints and the bottom of the head circle; on a tie the part
-// named first.
+// first in kContactParts.
 Contact LowestContact(const Figure& figure, double headRadius);
-
-// "hip", "shoulder", … as the trace tool writes them.
-const char* BodyPartName(BodyPart part);
 
 } // namespace purzo

@@ -56,7 +56,7 @@ std::string CsvRow(const FrameResult& r, Model model) {
         field(r.inertiaKgM2);
         field(r.angularMomentumKgM2PerS);
         row += ',';
-        row += BodyPartName(r.lowestPart);
+        row += BodyPartCode(r.lowestPart);
     }
     return row;
 }

@@ -53,7 +53,7 @@ std::string SummaryCsvRow(const FlightSummary& s) {
     field(ShortestDoubleText(s.maxHeightM));
     field(ShortestDoubleText(s.rotationDeg));
     field(FixedText(s.turns, 2, '.'));
-    field(s.landing ? BodyPartName(s.landing->firstContact) : "");
+    field(s.landing ? BodyPartCode(s.landing->firstContact) : "");
     field(s.landing ? ShortestDoubleText(s.landing->attitudeDeg) : "");
     field(s.landing ? std::string(VerdictCode(s.landing->verdict)) : "");
     return row;

@@ -17,28 +17,6 @@
 namespace purzo {
 namespace {
 
-const char* PartSource(BodyPart part) {
-    switch (part) {
-    case BodyPart::Hip:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hüfte");
-    case BodyPart::Shoulder:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Schulter");
-    case BodyPart::Elbow:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Ellbogen");
-    case BodyPart::Hand:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hand");
-    case BodyPart::Knee:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Knie");
-    case BodyPart::Foot:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Fuß");
-    case BodyPart::Neck:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hals");
-    case BodyPart::Head:
-        return QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Kopf");
-    }
-    return "";
-}
-
 // As a shortest general number with six significant digits, the classic model's whole degrees.
 std::string GeneralText(double value) {
     char buffer[32];
@@ -82,7 +60,7 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
     case Verdict::NotOnFeet:
         break;
     }
-    const PanelArg part{"", PartSource(landing.firstContact)};
+    const PanelArg part{"", BodyPartSource(landing.firstContact)};
     // Whole degrees decide the wording too, so that "0°" never reads "short of upright".
     if (degrees.text != FixedText(0, 0, decimalPoint) && a < 0) {
         return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
@@ -165,7 +143,7 @@ PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
             const PanelArg attitude =
                 exact ? PanelArg{SignedText(landing->attitudeDeg, 1, decimalPoint)}
                       : PanelArg{SignedText(landing->attitudeDeg, 0, decimalPoint)};
-            const PanelArg part{"", PartSource(landing->firstContact)};
+            const PanelArg part{"", BodyPartSource(landing->firstContact)};
             out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Umdrehungen: %1"),
                                  {number(TurnsOf(f))}});
             out.lines.push_back(

@@ -16,10 +16,10 @@ struct CanvasCircle {
     float x, y, radius;
 };
 struct DrawnFigure {
-    std::array<CanvasLine, kSegmentCount> lines{}; // in SegmentId order
+    std::array<CanvasLine, kSegmentCount> lines{}; // in BodyPart order
     CanvasCircle head{};
 
-    const CanvasLine& operator[](SegmentId id) const { return lines[std::size_t(id)]; }
+    const CanvasLine& operator[](BodyPart id) const { return lines[std::size_t(id)]; }
 };
 
 DrawnFigure ToDrawn(const Figure& figure, double headRadius);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// What the page calls: the design, the take-off check, flights and the frame clock. The page
+// What the page calls: the design, the take-off check and the playback of flights. The page
 // computes no physics and formats no numbers of its own.
 #include "design_export.h"
-#include "flight/frame_clock.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
-#include "flight_session.h"
+#include "flight_values.h"
+#include "page_player.h"
 
 #include <cmath>
 #include <emscripten/bind.h>
@@ -44,33 +44,6 @@ val WidestPanelLines(const std::string& modelName, const std::string& decimalPoi
                            decimalPoint);
 }
 
-// The frame clock with the page's time (performance.now(), ms) handed in at every call.
-class PageFrameClock {
-public:
-    PageFrameClock() : clock_([this] { return nowNs_; }) {}
-    void start(int pauseMs, double nowMs) {
-        at(nowMs);
-        clock_.start(pauseMs);
-    }
-    void frameShown(int n, double nowMs) {
-        at(nowMs);
-        clock_.frameShown(n);
-    }
-    void resumeAfter(int n, double nowMs) {
-        at(nowMs);
-        clock_.resumeAfter(n);
-    }
-    int waitBeforeFrame(int n, double nowMs) {
-        at(nowMs);
-        return clock_.waitBeforeFrame(n);
-    }
-
-private:
-    void at(double nowMs) { nowNs_ = std::int64_t(std::llround(nowMs * 1e6)); }
-    std::int64_t nowNs_ = 0;
-    FrameClock clock_;
-};
-
 } // namespace
 } // namespace purzo::web
 
@@ -80,22 +53,32 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("checkTakeoff", &CheckTakeoffForPage);
     emscripten::function("sliderValueFor", &SliderValueFor);
     emscripten::function("widestPanelLines", &WidestPanelLines);
-    emscripten::class_<FlightSession>("FlightSession")
-        .constructor<std::string, std::string, std::string, int>()
-        .function("next", &FlightSession::next)
-        .function("ended", &FlightSession::ended)
-        .function("frameCount", &FlightSession::frameCount)
-        .function("frame", &FlightSession::frame)
-        .function("centrePath", &FlightSession::centrePath)
-        .function("panelLines", &FlightSession::panelLines)
-        .function("verdict", &FlightSession::verdict)
-        .function("csv", &FlightSession::csv)
-        .function("sheet", &FlightSession::sheet)
-        .function("modelName", &FlightSession::modelName);
-    emscripten::class_<PageFrameClock>("FrameClock")
-        .constructor<>()
-        .function("start", &PageFrameClock::start)
-        .function("frameShown", &PageFrameClock::frameShown)
-        .function("resumeAfter", &PageFrameClock::resumeAfter)
-        .function("waitBeforeFrame", &PageFrameClock::waitBeforeFrame);
+    emscripten::class_<PagePlayer>("PagePlayer")
+        .constructor<emscripten::val, emscripten::val>()
+        .function("startFlight", &PagePlayer::startFlight)
+        .function("replayLastFlight", &PagePlayer::replayLastFlight)
+        .function("stop", &PagePlayer::stop)
+        .function("runDueFrame", &PagePlayer::runDueFrame)
+        .function("togglePause", &PagePlayer::togglePause)
+        .function("paused", &PagePlayer::paused)
+        .function("canStep", &PagePlayer::canStep)
+        .function("step", &PagePlayer::step)
+        .function("stepToEnd", &PagePlayer::stepToEnd)
+        .function("shownCount", &PagePlayer::shownCount)
+        .function("flightRunning", &PagePlayer::flightRunning)
+        .function("replayRunning", &PagePlayer::replayRunning)
+        .function("runningNumber", &PagePlayer::runningNumber)
+        .function("lastNumber", &PagePlayer::lastNumber)
+        .function("previousNumber", &PagePlayer::previousNumber)
+        .function("frameCount", &PagePlayer::frameCount)
+        .function("frame", &PagePlayer::frame)
+        .function("panelLines", &PagePlayer::panelLines)
+        .function("verdict", &PagePlayer::verdict)
+        .function("centrePath", &PagePlayer::centrePath)
+        .function("csv", &PagePlayer::csv)
+        .function("sheet", &PagePlayer::sheet)
+        .function("modelName", &PagePlayer::modelName)
+        .function("speedText", &PagePlayer::speedText)
+        .function("angleText", &PagePlayer::angleText)
+        .function("pace", &PagePlayer::pace);
 }

@@ -63,25 +63,47 @@ export interface SheetData {
   columns: { column: number; width: number; decimals: boolean }[];
 }
 
-export interface FlightSession {
-  next(posture: number): Frame;
-  ended(): boolean;
-  frameCount(): number;
-  frame(index: number): Frame | null;
-  centrePath(): number[];
-  panelLines(index: number, decimalPoint: string): PanelLines;
-  verdict(decimalPoint: string): PanelText | null; // null until the flight has landed
-  csv(): string;
-  sheet(language: string): SheetData;
-  modelName(): 'classic' | 'exact';
-  delete(): void;
+// What the playback tells the page, from within its calls.
+export interface PlayerListener {
+  schedule(waitMs: number): void; // call runDueFrame() after waitMs; replaces an earlier wait
+  cancelSchedule(): void;
+  readPosture(): number;
+  frameReady(): void;
+  frameSelected(shownCount: number): void;
+  pausedChanged(paused: boolean): void;
+  flightFinished(frames: number): void;
+  replayFinished(frames: number): void;
 }
 
-export interface FrameClock {
-  start(pauseMs: number, nowMs: number): void;
-  frameShown(n: number, nowMs: number): void;
-  resumeAfter(n: number, nowMs: number): void;
-  waitBeforeFrame(n: number, nowMs: number): number;
+// The model's playback: flights and replays, pause and stepping, and the flights it keeps, read
+// by their number (from 1; 0 is none).
+export interface PagePlayer {
+  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number): void;
+  replayLastFlight(pauseMs: number): boolean;
+  stop(): void;
+  runDueFrame(): void;
+  togglePause(): void;
+  paused(): boolean;
+  canStep(): boolean;
+  step(delta: number): boolean;
+  stepToEnd(newest: boolean): boolean;
+  shownCount(): number;
+  flightRunning(): boolean;
+  replayRunning(): boolean;
+  runningNumber(): number;
+  lastNumber(): number;
+  previousNumber(): number;
+  frameCount(number: number): number;
+  frame(number: number, index: number): Frame | null;
+  panelLines(number: number, index: number, decimalPoint: string): PanelLines;
+  verdict(number: number, decimalPoint: string): PanelText | null; // null until it has landed
+  centrePath(number: number): number[];
+  csv(number: number): string;
+  sheet(number: number, language: string): SheetData;
+  modelName(number: number): 'classic' | 'exact';
+  speedText(number: number): string;
+  angleText(number: number): string;
+  pace(number: number): number;
 }
 
 export interface TakeoffCheck {
@@ -95,8 +117,7 @@ export interface PurzoModule {
   sliderValueFor(text: string, lo: number, hi: number): number | null;
   // The data panel at its widest: a landing with wide numbers, for choosing its corner.
   widestPanelLines(model: Model, decimalPoint: string): PanelLines;
-  FlightSession: new (speedText: string, angleText: string, model: string, pace: number) => FlightSession;
-  FrameClock: new () => FrameClock;
+  PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }
 
 export type Model = 'classic' | 'exact';

@@ -36,7 +36,7 @@ export class PurzoPage {
     this.design = module.design();
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
-    this.player = new FlightPlayer(new module.FrameClock(), time, {
+    this.player = new FlightPlayer(module, time, {
       frameShown: (live) => this.frameShown(live),
       flightFinished: () => { this.showVerdict(); this.redraw(); },
       replayFinished: () => { this.showVerdict(); this.redraw(); },
@@ -150,14 +150,12 @@ export class PurzoPage {
       w.warning.hidden = false;
     }
     w.posture.value = String(design.takeoff.firstPosture);
-    const session = new this.module.FlightSession(w.speedBox.value, w.angleBox.value, this.model, this.pace);
     this.runningModel = this.model;
-    this.choosePanelCorner(session.centrePath());
     this.frameTimesMs.length = 0;
     this.flightStartMs = this.time.now();
     w.posture.focus();
-    const record: FlightRecord = { session, frames: [], speedText: check.speedText, angleText: check.angleText, pace: this.pace };
-    this.player.startFlight(record, design.frameDelayMs[this.pace]);
+    this.player.startFlight(w.speedBox.value, w.angleBox.value, this.model, this.pace, design.frameDelayMs[this.pace]);
+    this.choosePanelCorner(this.player.runningSession!.centrePath());
     this.redraw();
   }
 

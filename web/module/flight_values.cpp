@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: MIT
 // Frames as plain JavaScript objects: numbers as the model computed them.
-#include "flight_session.h"
+#include "flight_values.h"
 
-#include "body/lowest_point.h"
+#include "body/body_part.h"
 #include "body/posture_table.h"
 #include "body/segment_lengths.h"
 #include "flight/centre_path.h"
 #include "flight/csv_writer.h"
 #include "flight/landing.h"
 #include "flight/panel_lines.h"
-#include "flight/takeoff_check.h"
 #include "workbook/flight_sheet.h"
 
 #include <algorithm>
 
 namespace purzo::web {
-namespace {
 
 using emscripten::val;
 
@@ -33,7 +31,7 @@ val FrameValue(const FrameResult& f) {
     out.set("omegaDegPerS", f.omegaDegPerS);
     out.set("inertiaKgM2", f.inertiaKgM2);
     out.set("angularMomentumKgM2PerS", f.angularMomentumKgM2PerS);
-    out.set("lowestPart", val(BodyPartName(f.lowestPart)));
+    out.set("lowestPart", val(BodyPartCode(f.lowestPart)));
     out.set("landed", f.landed);
     out.set("lastFrame", f.lastFrame);
     // The figure as drawn: a line per segment, then the head circle.
@@ -50,44 +48,13 @@ val FrameValue(const FrameResult& f) {
     return out;
 }
 
-} // namespace
-
-FlightSession::FlightSession(std::string speedText, std::string angleText, std::string modelName,
-                             int pace) {
-    const TakeoffCheck check = CheckTakeoff(speedText, angleText);
-    record_.speedText = check.speedText;
-    record_.angleText = check.angleText;
-    record_.params = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
-    record_.model = ParseModel(modelName).value_or(Model::Classic);
-    record_.pace = Pace(std::clamp(pace, 0, 2));
-    flight_ = StartFlight(record_.params, record_.model);
-}
-
-val FlightSession::next(int posture) {
-    if (flight_.ended) {
-        return record_.frames.empty() ? val::null() : FrameValue(record_.frames.back());
-    }
-    const FrameResult f = RunFrame(flight_, std::clamp(posture, kFirstPosture, kLastPosture));
-    record_.frames.push_back(f);
-    return FrameValue(f);
-}
-
-val FlightSession::frame(int index) const {
-    if (index < 0 || index >= frameCount()) {
-        return val::null();
-    }
-    return FrameValue(record_.frames[std::size_t(index)]);
-}
-
-val FlightSession::centrePath() const {
+val CentrePathValue(const FlightRecord& record) {
     val out = val::array();
-    for (const Point& p : CentreOfMassPath(record_.params, record_.model)) {
+    for (const Point& p : CentreOfMassPath(record.params, record.model)) {
         out.call<void>("push", p.x, p.y);
     }
     return out;
 }
-
-namespace {
 
 val PanelTextValue(const PanelText& line) {
     val text = val::object();
@@ -102,6 +69,8 @@ val PanelTextValue(const PanelText& line) {
     text.set("args", args);
     return text;
 }
+
+namespace {
 
 char DecimalPoint(const std::string& text) {
     return text.empty() ? '.' : text[0];
@@ -121,29 +90,16 @@ val PanelLinesValue(const FrameResult& frame, Model model, const std::string& de
     return out;
 }
 
-val FlightSession::panelLines(int index, const std::string& decimalPoint) const {
-    if (index < 0 || index >= frameCount()) {
-        val none = val::object();
-        none.set("lines", val::array());
-        none.set("landingLines", 0);
-        return none;
-    }
-    return PanelLinesValue(record_.frames[std::size_t(index)], record_.model, decimalPoint);
-}
-
-val FlightSession::verdict(const std::string& decimalPoint) const {
+val VerdictValue(const FlightRecord& record, const std::string& decimalPoint) {
     const std::optional<Landing> landing =
-        record_.frames.empty() ? std::nullopt : LandingOf(record_.frames.back());
-    return landing ? PanelTextValue(VerdictText(*landing, DecimalPoint(decimalPoint))) : val::null();
+        record.frames.empty() ? std::nullopt : LandingOf(record.frames.back());
+    return landing ? PanelTextValue(VerdictText(*landing, DecimalPoint(decimalPoint)))
+                   : val::null();
 }
 
-std::string FlightSession::csv() const {
-    return FlightCsv(record_.frames, record_.model);
-}
-
-val FlightSession::sheet(const std::string& language) const {
-    const FlightSheet sheet = FlightSheetFor(record_, language == "en" ? WorkbookLanguage::English
-                                                                       : WorkbookLanguage::German);
+val SheetValue(const FlightRecord& record, const std::string& language) {
+    const FlightSheet sheet = FlightSheetFor(record, language == "en" ? WorkbookLanguage::English
+                                                                      : WorkbookLanguage::German);
     val out = val::object();
     out.set("name", val(sheet.name));
     val cells = val::array();
@@ -170,10 +126,6 @@ val FlightSession::sheet(const std::string& language) const {
     }
     out.set("columns", columns);
     return out;
-}
-
-std::string FlightSession::modelName() const {
-    return record_.model == Model::Exact ? "exact" : "classic";
 }
 
 } // namespace purzo::web

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// The playback's calls handed to the page, and its flights read by number.
+#include "page_player.h"
+
+#include "flight/csv_writer.h"
+#include "flight/takeoff_check.h"
+#include "flight_values.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace purzo::web {
+
+using emscripten::val;
+
+PagePlayer::PagePlayer(val listener, val time)
+    : listener_(std::move(listener)), playback_(*this, [time] {
+          return std::int64_t(std::llround(time.call<double>("now") * 1e6));
+      }) {}
+
+void PagePlayer::startFlight(const std::string& speedText, const std::string& angleText,
+                             const std::string& modelName, int pace, int pauseMs) {
+    const TakeoffCheck check = CheckTakeoff(speedText, angleText);
+    FlightRecord record;
+    record.speedText = check.speedText;
+    record.angleText = check.angleText;
+    record.params = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
+    record.model = ParseModel(modelName).value_or(Model::Classic);
+    record.pace = Pace(std::clamp(pace, 0, 2));
+    playback_.startFlight(std::move(record), pauseMs);
+    running_ = ++started_;
+}
+
+const FlightRecord* PagePlayer::record(int number) const {
+    if (number <= 0) {
+        return nullptr;
+    }
+    if (number == running_ && playback_.runningFlight()) {
+        return &*playback_.runningFlight();
+    }
+    if (number == last_ && playback_.lastFlight()) {
+        return &*playback_.lastFlight();
+    }
+    if (number == previous_ && playback_.previousFlight()) {
+        return &*playback_.previousFlight();
+    }
+    return nullptr;
+}
+
+int PagePlayer::frameCount(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? int(r->frames.size()) : 0;
+}
+
+val PagePlayer::frame(int number, int index) const {
+    const FlightRecord* r = record(number);
+    if (!r || index < 0 || index >= int(r->frames.size())) {
+        return val::null();
+    }
+    return FrameValue(r->frames[std::size_t(index)]);
+}
+
+val PagePlayer::panelLines(int number, int index, const std::string& decimalPoint) const {
+    const FlightRecord* r = record(number);
+    if (!r || index < 0 || index >= int(r->frames.size())) {
+        val none = val::object();
+        none.set("lines", val::array());
+        none.set("landingLines", 0);
+        return none;
+    }
+    return PanelLinesValue(r->frames[std::size_t(index)], r->model, decimalPoint);
+}
+
+val PagePlayer::verdict(int number, const std::string& decimalPoint) const {
+    const FlightRecord* r = record(number);
+    return r ? VerdictValue(*r, decimalPoint) : val::null();
+}
+
+val PagePlayer::centrePath(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? CentrePathValue(*r) : val::array();
+}
+
+std::string PagePlayer::csv(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? FlightCsv(r->frames, r->model) : std::string();
+}
+
+val PagePlayer::sheet(int number, const std::string& language) const {
+    const FlightRecord* r = record(number);
+    return r ? SheetValue(*r, language) : val::null();
+}
+
+std::string PagePlayer::modelName(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? std::string(ModelName(r->model)) : std::string();
+}
+
+std::string PagePlayer::speedText(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? r->speedText : std::string();
+}
+
+std::string PagePlayer::angleText(int number) const {
+    const FlightRecord* r = record(number);
+    return r ? r->angleText : std::string();
+}
+
+int PagePlayer::pace(int number) const {
+    const FlightRecord* r = record(number);
+    return r && r->pace ? int(*r->pace) : 0;
+}
+
+void PagePlayer::schedule(int waitMs) {
+    listener_.call<void>("schedule", waitMs);
+}
+
+void PagePlayer::cancelSchedule() {
+    listener_.call<void>("cancelSchedule");
+}
+
+int PagePlayer::readPosture() {
+    return listener_.call<int>("readPosture");
+}
+
+void PagePlayer::frameReady(const FrameResult& frame) {
+    if (frame.lastFrame && running_ != 0 && !playback_.runningFlight()) {
+        // The flight has landed: the playback keeps it as the last one now.
+        previous_ = last_;
+        last_ = running_;
+        running_ = 0;
+    }
+    listener_.call<void>("frameReady");
+}
+
+void PagePlayer::frameSelected(std::size_t shownCount) {
+    listener_.call<void>("frameSelected", int(shownCount));
+}
+
+void PagePlayer::pausedChanged(bool paused) {
+    listener_.call<void>("pausedChanged", paused);
+}
+
+void PagePlayer::flightFinished(int frames) {
+    listener_.call<void>("flightFinished", frames);
+}
+
+void PagePlayer::replayFinished(int frames) {
+    listener_.call<void>("replayFinished", frames);
+}
+
+} // namespace purzo::web
