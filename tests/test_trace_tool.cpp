@@ -160,6 +160,26 @@ private slots:
             }
         }
         QVERIFY(!cells.contains(QStringLiteral("A%1").arg(7 + frames.size())));
+        // Beside the take-off: the tuck (postures 6, 7, 7 from frame 3) and the landing.
+        const purzo::FrameResult& last = frames.back();
+        const double attitude = last.rotationDeg - 360 * std::ceil((last.rotationDeg - 180) / 360);
+        const std::vector<std::pair<QString, double>> landing{{"E1", frames[2].timeS},
+                                                              {"E2", 3 / 17.0},
+                                                              {"E3", last.rotationDeg / 360},
+                                                              {"E4", attitude}};
+        for (const auto& [cell, value] : landing) {
+            QVERIFY2(std::abs(cells.value(cell).toDouble() - value) < 1e-9,
+                     qPrintable(cell + ": " + cells.value(cell)));
+        }
+        QCOMPARE(cells.value("D2"), english ? QString("Tucked (s)") : QString("Gehockt (s)"));
+        QCOMPARE(cells.value("G1"),
+                 english ? QString("First contact") : QString("Erster Bodenkontakt"));
+        const QMap<QString, QString> german{
+            {"hip", "Hüfte"}, {"shoulder", "Schulter"}, {"elbow", "Ellbogen"}, {"hand", "Hand"},
+            {"knee", "Knie"}, {"foot", "Fuß"},          {"neck", "Hals"},      {"head", "Kopf"}};
+        const QString code = purzo::BodyPartCode(last.lowestPart);
+        QCOMPARE(cells.value("H1"), english ? code : german.value(code));
+        QVERIFY(!cells.value("H2").isEmpty());
         // The chart sheet draws from the frames' rows.
         const QByteArray chart = purzo::test::ZipEntry(path, "xl/charts/chart1.xml");
         QVERIFY(chart.contains("<c:scatterChart>"));

@@ -151,30 +151,6 @@
         <translation>Charts – Purzosimulation</translation>
     </message>
     <message>
-        <source>Höhe des Schwerpunkts (m)</source>
-        <translation>Height of the centre of mass (m)</translation>
-    </message>
-    <message>
-        <source>Weite (m)</source>
-        <translation>Distance (m)</translation>
-    </message>
-    <message>
-        <source>Drehung (°)</source>
-        <translation>Rotation (°)</translation>
-    </message>
-    <message>
-        <source>Winkelgeschwindigkeit (°/s)</source>
-        <translation>Angular velocity (°/s)</translation>
-    </message>
-    <message>
-        <source>Trägheitsmoment (kg·m²)</source>
-        <translation>Moment of inertia (kg·m²)</translation>
-    </message>
-    <message>
-        <source>Zeit (s)</source>
-        <translation>Time (s)</translation>
-    </message>
-    <message>
         <source>Diagramme speichern…</source>
         <translation>Save charts…</translation>
     </message>

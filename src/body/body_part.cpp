@@ -13,22 +13,23 @@ namespace {
 struct Names {
     const char* code;
     const char* source;
+    const char* english;
 };
 
 constexpr std::array<Names, kBodyPartCount> kNames{{
-    {"trunk", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Rumpf")},
-    {"upperArm", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Oberarm")},
-    {"forearm", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Unterarm")},
-    {"thigh", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Oberschenkel")},
-    {"shank", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Unterschenkel")},
-    {"neck", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hals")},
-    {"head", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Kopf")},
-    {"hip", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hüfte")},
-    {"shoulder", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Schulter")},
-    {"elbow", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Ellbogen")},
-    {"hand", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hand")},
-    {"knee", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Knie")},
-    {"foot", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Fuß")},
+    {"trunk", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Rumpf"), "trunk"},
+    {"upperArm", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Oberarm"), "upper arm"},
+    {"forearm", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Unterarm"), "forearm"},
+    {"thigh", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Oberschenkel"), "thigh"},
+    {"shank", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Unterschenkel"), "shank"},
+    {"neck", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hals"), "neck"},
+    {"head", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Kopf"), "head"},
+    {"hip", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hüfte"), "hip"},
+    {"shoulder", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Schulter"), "shoulder"},
+    {"elbow", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Ellbogen"), "elbow"},
+    {"hand", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hand"), "hand"},
+    {"knee", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Knie"), "knee"},
+    {"foot", QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Fuß"), "foot"},
 }};
 
 } // namespace
@@ -39,6 +40,10 @@ const char* BodyPartCode(BodyPart part) {
 
 const char* BodyPartSource(BodyPart part) {
     return kNames.at(std::size_t(part)).source;
+}
+
+const char* BodyPartEnglish(BodyPart part) {
+    return kNames.at(std::size_t(part)).english;
 }
 
 } // namespace purzo

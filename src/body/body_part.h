@@ -40,5 +40,7 @@ inline constexpr std::array<BodyPart, 8> kContactParts{
 const char* BodyPartCode(BodyPart part);
 // "Hüfte", "Schulter", …: the German name the front ends translate in the canvas's context.
 const char* BodyPartSource(BodyPart part);
+// "hip", "upper arm", …: the English name, for what is written without Qt (the workbooks).
+const char* BodyPartEnglish(BodyPart part);
 
 } // namespace purzo

@@ -22,6 +22,21 @@ std::string_view VerdictCode(Verdict verdict) {
     return "";
 }
 
+const char* VerdictName(Verdict verdict, TextLanguage language) {
+    const bool english = language == TextLanguage::English;
+    switch (verdict) {
+    case Verdict::Upright:
+        return english ? "upright" : "aufrecht";
+    case Verdict::TooFar:
+        return english ? "turned too far" : "zu weit gedreht";
+    case Verdict::TooShort:
+        return english ? "turned too little" : "zu wenig gedreht";
+    case Verdict::NotOnFeet:
+        return english ? "not on the feet" : "nicht auf den Füßen";
+    }
+    return "";
+}
+
 double AttitudeDeg(double rotationDeg) {
     // ceil puts an exact half turn (180°, 540°, …) at +180°, never at −180°.
     return rotationDeg - 360.0 * std::ceil((rotationDeg - 180.0) / 360.0);

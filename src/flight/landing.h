@@ -5,6 +5,7 @@
 
 #include "body/lowest_point.h"
 #include "flight/frame_step.h"
+#include "flight/text_language.h"
 
 #include <optional>
 #include <span>
@@ -22,6 +23,8 @@ enum class Verdict { Upright, TooFar, TooShort, NotOnFeet };
 
 // "upright", "too-far", "too-short", "not-on-feet", as the trace tool writes them.
 std::string_view VerdictCode(Verdict verdict);
+// The verdict in a word or two, for a table: "aufrecht", "zu weit gedreht", … or in English.
+const char* VerdictName(Verdict verdict, TextLanguage language);
 
 // The rotation folded into (−180°, +180°]: the trunk's angle from upright, positive when turned
 // past it.

@@ -4,6 +4,7 @@
 
 #include "flight/flight_record.h"
 #include "flight/landing.h"
+#include "flight/quantities.h"
 
 #include <cmath>
 #include <cstdio>
@@ -99,8 +100,9 @@ std::string FixedText(double value, int decimals, char decimalPoint) {
 
 PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
     const bool exact = model == Model::Exact;
-    auto number = [decimalPoint](double value, int decimals = 2) {
-        return Number(value, decimals, decimalPoint);
+    // Each number to the decimals its quantity is shown with.
+    auto number = [decimalPoint](double value, Quantity quantity) {
+        return Number(value, InfoOf(quantity).decimals, decimalPoint);
     };
     PanelArg posture{std::to_string(f.posture)};
     if (f.posture == 1) {
@@ -109,43 +111,46 @@ PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
         posture.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 gehockt");
     }
     const PanelArg rotation =
-        exact ? number(f.rotationDeg, 1) : PanelArg{GeneralText(f.rotationDeg)};
+        exact ? number(f.rotationDeg, Quantity::Rotation) : PanelArg{GeneralText(f.rotationDeg)};
     PanelLines out;
     out.lines = {
         {exact ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Modell: exakt")
                : QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Modell: klassisch"),
          {}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeit: %1 s"), {number(f.timeS)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"), {number(f.flightX)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Höhe: %1 m"), {number(CentreHeightM(f))}},
+        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeit: %1 s"), {number(f.timeS, Quantity::Time)}},
+        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"),
+         {number(f.flightX, Quantity::Distance)}},
+        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Höhe: %1 m"),
+         {number(CentreHeightM(f), Quantity::Height)}},
         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehung: %1° (%2 Umdrehungen)"),
-         {rotation, number(TurnsOf(f))}},
+         {rotation, number(TurnsOf(f), Quantity::Turns)}},
         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Haltung: %1"), {posture}},
     };
     if (exact) {
         out.lines.push_back(
             {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Winkelgeschwindigkeit: %1 °/s"),
-             {number(f.omegaDegPerS, 1)}});
+             {number(f.omegaDegPerS, Quantity::Omega)}});
         out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Trägheitsmoment: %1 kg·m²"),
-                             {number(f.inertiaKgM2)}});
+                             {number(f.inertiaKgM2, Quantity::Inertia)}});
         out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehimpuls: %1 kg·m²/s"),
-                             {number(f.angularMomentumKgM2PerS)}});
+                             {number(f.angularMomentumKgM2PerS, Quantity::Momentum)}});
     }
     if (f.lastFrame) {
-        out.lines.push_back(
-            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Flugzeit: %1 s"), {number(f.timeS)}});
-        out.lines.push_back(
-            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"), {number(f.flightX)}});
+        out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Flugzeit: %1 s"),
+                             {number(f.timeS, Quantity::Time)}});
+        out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"),
+                             {number(f.flightX, Quantity::Distance)}});
         out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Bilder: %1"),
                              {PanelArg{std::to_string(f.frame)}}});
         out.landingLines = 3;
         if (const auto landing = LandingOf(f)) {
             const PanelArg attitude =
-                exact ? PanelArg{SignedText(landing->attitudeDeg, 1, decimalPoint)}
+                exact ? PanelArg{SignedText(landing->attitudeDeg,
+                                            InfoOf(Quantity::Attitude).decimals, decimalPoint)}
                       : PanelArg{SignedText(landing->attitudeDeg, 0, decimalPoint)};
             const PanelArg part{"", BodyPartSource(landing->firstContact)};
             out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Umdrehungen: %1"),
-                                 {number(TurnsOf(f))}});
+                                 {number(TurnsOf(f), Quantity::Turns)}});
             out.lines.push_back(
                 {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Lage bei der Landung: %1°"),
                  {attitude}});

@@ -2,8 +2,10 @@
 // Qt Charts draws the series; the numbers are the model's, read off the frames.
 #include "window/charts_window.h"
 
+#include "flight/quantities.h"
 #include "window/fonts.h"
 #include "window/saving.h"
+#include "window/translations.h"
 
 #include <QChart>
 #include <QChartView>
@@ -27,22 +29,18 @@ const QColor kPreviousColour(20, 90, 220);
 const QColor kMarkerColour(220, 50, 20);
 constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
 
+// The plots in the order of the charts' quantities, as many as the exact model has.
+Quantity Charted(ChartsWindow::Quantity q) {
+    return ChartQuantities(Model::Exact)[std::size_t(q)];
+}
+
 double ValueOf(const FrameResult& f, ChartsWindow::Quantity q) {
-    switch (q) {
-    case ChartsWindow::Height:
-        return CentreHeightM(f);
-    case ChartsWindow::Distance:
-        return f.flightX;
-    case ChartsWindow::Rotation:
-        return f.rotationDeg;
-    case ChartsWindow::AngularVelocity:
-        return f.omegaDegPerS;
-    case ChartsWindow::Inertia:
-        return f.inertiaKgM2;
-    case ChartsWindow::kQuantityCount:
-        break;
-    }
-    return 0;
+    return FrameValueOf(Charted(q), f);
+}
+
+QString HeaderText(Quantity q) {
+    return QString::fromStdString(HeaderOf(
+        q, CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German));
 }
 
 QList<QPointF> PointsOf(const std::vector<FrameResult>& frames, ChartsWindow::Quantity q) {
@@ -61,9 +59,6 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     grid_ = new QWidget(this);
     auto* grid = new QGridLayout(grid_);
     grid->setContentsMargins(0, 0, 0, 0);
-    const QString titles[kQuantityCount] = {tr("Höhe des Schwerpunkts (m)"), tr("Weite (m)"),
-                                            tr("Drehung (°)"), tr("Winkelgeschwindigkeit (°/s)"),
-                                            tr("Trägheitsmoment (kg·m²)")};
     for (int q = 0; q < kQuantityCount; ++q) {
         Plot& p = plots_[std::size_t(q)];
         auto* chart = new QChart;
@@ -78,9 +73,9 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         p.marker->setBorderColor(kMarkerColour);
         p.marker->setMarkerSize(9);
         p.time = new QValueAxis;
-        p.time->setTitleText(tr("Zeit (s)"));
+        p.time->setTitleText(HeaderText(purzo::Quantity::Time));
         p.value = new QValueAxis;
-        p.value->setTitleText(titles[q]);
+        p.value->setTitleText(HeaderText(Charted(ChartsWindow::Quantity(q))));
         chart->addAxis(p.time, Qt::AlignBottom);
         chart->addAxis(p.value, Qt::AlignLeft);
         for (QXYSeries* series :
@@ -115,7 +110,6 @@ bool ChartsWindow::isPlotShown(Quantity quantity) const {
 void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frames,
                               std::size_t shown, const std::vector<FrameResult>& previous,
                               Model previousModel) {
-    const bool exact = model == Model::Exact;
     const bool compare = !previous.empty() && previousModel == model;
     double lastTime = 0.1;
     for (const std::vector<FrameResult>* list : {&frames, &previous}) {
@@ -125,7 +119,7 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
     }
     for (int q = 0; q < kQuantityCount; ++q) {
         Plot& p = plots_[std::size_t(q)];
-        p.view->setVisible(q < AngularVelocity || exact);
+        p.view->setVisible(std::size_t(q) < ChartQuantities(model).size());
         const QList<QPointF> flight = PointsOf(frames, Quantity(q));
         const QList<QPointF> before = compare ? PointsOf(previous, Quantity(q)) : QList<QPointF>{};
         p.flight->replace(flight);

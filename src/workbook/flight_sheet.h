@@ -5,6 +5,7 @@
 #pragma once
 
 #include "flight/flight_record.h"
+#include "flight/text_language.h"
 
 #include <string>
 #include <vector>
@@ -13,30 +14,17 @@ namespace purzo {
 
 // The workbook's own two languages: the trace tool, which writes it too, has no Qt to
 // translate with.
-enum class WorkbookLanguage { German, English };
+using WorkbookLanguage = TextLanguage;
 
-// Every text of the workbook, German first.
+// The workbook's texts beyond the quantities' names, German first.
 enum class WorkbookText {
     FlightSheet,
     ChartSheet,
-    Speed,
-    Angle,
-    Model,
-    Pace,
     Classic,
     Exact,
     RealTime,
     SlowMotion,
     ExtremeSlowMotion,
-    Frame,
-    Time,
-    Distance,
-    Height,
-    Rotation,
-    Posture,
-    Omega,
-    Inertia,
-    Momentum,
     HeightOverTime,
     RotationOverTime,
 };
@@ -57,7 +45,8 @@ struct SheetColumn {
     bool decimals = false; // shown to three decimals; the cells keep the full numbers
 };
 
-// The take-off above, the header in row 5 and a row per frame from row 6 (from 0).
+// The take-off above at the left, the tuck and the landing beside it, the header in row 5 and a
+// row per frame from row 6 (from 0).
 struct FlightSheet {
     std::string name;
     std::vector<SheetCell> cells;

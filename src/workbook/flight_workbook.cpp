@@ -3,6 +3,8 @@
 // target and is renamed into place once it is whole.
 #include "workbook/flight_workbook.h"
 
+#include "flight/quantities.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -69,19 +71,21 @@ std::optional<std::string> WriteFlightWorkbook(const std::string& path, const Fl
     const std::pair<WorkbookText, lxw_col_t> plotted[] = {
         {WorkbookText::HeightOverTime, lxw_col_t(content.heightColumn)},
         {WorkbookText::RotationOverTime, lxw_col_t(content.rotationColumn)}};
+    const std::string timeHeader = HeaderOf(Quantity::Time, language);
     lxw_row_t place = 1;
     for (const auto& [title, column] : plotted) {
         lxw_chart* chart = workbook_add_chart(workbook, LXW_CHART_SCATTER_STRAIGHT);
         lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
-        const char* quantity = text(title == WorkbookText::HeightOverTime ? WorkbookText::Height
-                                                                          : WorkbookText::Rotation);
+        const std::string quantity =
+            HeaderOf(title == WorkbookText::HeightOverTime ? Quantity::Height : Quantity::Rotation,
+                     language);
         chart_series_set_categories(series, content.name.c_str(), firstRow, timeColumn, lastRow,
                                     timeColumn);
         chart_series_set_values(series, content.name.c_str(), firstRow, column, lastRow, column);
-        chart_series_set_name(series, quantity);
+        chart_series_set_name(series, quantity.c_str());
         chart_title_set_name(chart, text(title));
-        chart_axis_set_name(chart->x_axis, text(WorkbookText::Time));
-        chart_axis_set_name(chart->y_axis, quantity);
+        chart_axis_set_name(chart->x_axis, timeHeader.c_str());
+        chart_axis_set_name(chart->y_axis, quantity.c_str());
         chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
         lxw_chart_options options{};
         options.x_scale = 1.25;

@@ -4,6 +4,7 @@
 #include "design_export.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
+#include "flight/quantities.h"
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
 #include "flight_values.h"
@@ -44,6 +45,31 @@ val WidestPanelLines(const std::string& modelName, const std::string& decimalPoi
                            decimalPoint);
 }
 
+TextLanguage LanguageOf(const std::string& language) {
+    return language == "en" ? TextLanguage::English : TextLanguage::German;
+}
+
+val ChartQuantitiesForPage(const std::string& modelName, const std::string& language) {
+    val out = val::array();
+    for (const Quantity q : ChartQuantities(ParseModel(modelName).value_or(Model::Classic))) {
+        val entry = val::object();
+        entry.set("code", val(std::string(InfoOf(q).code)));
+        entry.set("header", val(HeaderOf(q, LanguageOf(language))));
+        out.call<void>("push", entry);
+    }
+    return out;
+}
+
+// "" for an unknown key.
+std::string QuantityHeaderForPage(const std::string& code, const std::string& language) {
+    for (int q = 0; q <= int(Quantity::Verdict); ++q) {
+        if (code == InfoOf(Quantity(q)).code) {
+            return HeaderOf(Quantity(q), LanguageOf(language));
+        }
+    }
+    return {};
+}
+
 } // namespace
 } // namespace purzo::web
 
@@ -53,6 +79,8 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("checkTakeoff", &CheckTakeoffForPage);
     emscripten::function("sliderValueFor", &SliderValueFor);
     emscripten::function("widestPanelLines", &WidestPanelLines);
+    emscripten::function("chartQuantities", &ChartQuantitiesForPage);
+    emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)

@@ -5,19 +5,12 @@
 import {
   Chart, LineController, LineElement, LinearScale, PointElement, ScatterController, Title,
 } from 'chart.js';
-import type { Frame, Model } from './model';
+import type { Frame, Model, PurzoModule, QuantityHeader } from './model';
 import { Texts } from './texts';
 import { download } from './saves';
 
 Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title);
 
-const kQuantities: { title: string; value: (f: Frame) => number; exactOnly: boolean }[] = [
-  { title: 'Höhe des Schwerpunkts (m)', value: (f) => f.heightM, exactOnly: false },
-  { title: 'Weite (m)', value: (f) => f.flightX, exactOnly: false },
-  { title: 'Drehung (°)', value: (f) => f.rotationDeg, exactOnly: false },
-  { title: 'Winkelgeschwindigkeit (°/s)', value: (f) => f.omegaDegPerS, exactOnly: true },
-  { title: 'Trägheitsmoment (kg·m²)', value: (f) => f.inertiaKgM2, exactOnly: true },
-];
 const kFlightColour = 'rgb(20, 20, 20)';
 const kPreviousColour = 'rgb(20, 90, 220)';
 const kMarkerColour = 'rgb(220, 50, 20)';
@@ -35,7 +28,7 @@ export class ChartsDialog {
   private charts: Chart[] = [];
   private model: Model | null = null;
 
-  constructor(private readonly texts: Texts, host: HTMLElement) {
+  constructor(private readonly module: PurzoModule, private readonly texts: Texts, host: HTMLElement) {
     const tr = (s: string) => texts.tr('purzo::ChartsWindow', s);
     this.dialog = document.createElement('dialog');
     this.dialog.className = 'charts';
@@ -75,10 +68,10 @@ export class ChartsDialog {
   show(content: ChartsContent): void {
     if (!this.dialog.open) return;
     if (this.model !== content.model) this.rebuild(content.model);
-    const quantities = kQuantities.filter((q) => content.model === 'exact' || !q.exactOnly);
-    quantities.forEach((q, i) => {
+    this.quantities(content.model).forEach((q, i) => {
       const chart = this.charts[i];
-      const points = (frames: Frame[]) => frames.map((f) => ({ x: f.timeS, y: q.value(f) }));
+      const value = (f: Frame) => (f as unknown as Record<string, number>)[q.code];
+      const points = (frames: Frame[]) => frames.map((f) => ({ x: f.timeS, y: value(f) }));
       chart.data.datasets[0].data = points(content.previous);
       chart.data.datasets[1].data = points(content.frames);
       const current = content.frames[content.shownCount - 1];
@@ -91,8 +84,8 @@ export class ChartsDialog {
     for (const chart of this.charts) chart.destroy();
     this.grid.replaceChildren();
     this.model = model;
-    const tr = (s: string) => this.texts.tr('purzo::ChartsWindow', s);
-    this.charts = kQuantities.filter((q) => model === 'exact' || !q.exactOnly).map((q) => {
+    const time = this.module.quantityHeader('timeS', this.texts.language);
+    this.charts = this.quantities(model).map((q) => {
       const cell = document.createElement('div');
       cell.className = 'chart-cell';
       const canvas = document.createElement('canvas');
@@ -112,11 +105,16 @@ export class ChartsDialog {
           locale: this.texts.language === 'de' ? 'de-DE' : 'en-GB', // the page's decimal point
           responsive: true,
           maintainAspectRatio: false,
-          plugins: { title: { display: true, text: tr(q.title) } },
-          scales: { x: { type: 'linear', title: { display: true, text: tr('Zeit (s)') } }, y: { type: 'linear' } },
+          plugins: { title: { display: true, text: q.header } },
+          scales: { x: { type: 'linear', title: { display: true, text: time } }, y: { type: 'linear' } },
         },
       });
     });
+  }
+
+  // What the charts plot in this model, named in the page's language.
+  private quantities(model: Model): QuantityHeader[] {
+    return this.module.chartQuantities(model, this.texts.language);
   }
 
   // One PNG of all charts on white, in a grid of two columns.

@@ -106,6 +106,9 @@ export interface PagePlayer {
   pace(number: number): number;
 }
 
+// A quantity by its key (a field of Frame for the frame quantities) and its header with the unit.
+export interface QuantityHeader { code: string; header: string }
+
 export interface TakeoffCheck {
   speed: number; angle: number; beep: boolean; showWarning: boolean;
   speedText: string; angleText: string;
@@ -117,6 +120,9 @@ export interface PurzoModule {
   sliderValueFor(text: string, lo: number, hi: number): number | null;
   // The data panel at its widest: a landing with wide numbers, for choosing its corner.
   widestPanelLines(model: Model, decimalPoint: string): PanelLines;
+  // The charts' quantities in this model; a quantity's header by its key ("timeS").
+  chartQuantities(model: Model, language: string): QuantityHeader[];
+  quantityHeader(code: string, language: string): string;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }
 

@@ -54,7 +54,7 @@ export class PurzoPage {
       modelChanged: (model) => this.setModel(model),
       resetTools: () => { this.setTools({ ...kNoTools }); this.setModel('classic'); },
     });
-    this.charts = new ChartsDialog(texts, host);
+    this.charts = new ChartsDialog(module, texts, host);
     this.saves = new WorksheetSaves(this);
     this.setUp();
   }

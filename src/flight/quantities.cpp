@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// The table of quantities.
+#include "flight/quantities.h"
+
+#include "flight/flight_record.h"
+
+#include <array>
+
+namespace purzo {
+namespace {
+
+constexpr std::array<QuantityInfo, 22> kInfo{{
+    {"frame", "Bild", "Frame", "", -1, false},
+    {"timeS", "Zeit", "Time", "s", 2, false},
+    {"flightX", "Weite", "Distance", "m", 2, false},
+    {"heightM", "Höhe des Schwerpunkts", "Height of the centre of mass", "m", 2, false},
+    {"rotationDeg", "Drehung", "Rotation", "°", 1, false},
+    {"posture", "Haltung", "Posture", "", -1, false},
+    {"omegaDegPerS", "Winkelgeschwindigkeit", "Angular velocity", "°/s", 1, true},
+    {"inertiaKgM2", "Trägheitsmoment", "Moment of inertia", "kg·m²", 2, true},
+    {"angularMomentumKgM2PerS", "Drehimpuls", "Angular momentum", "kg·m²/s", 2, true},
+    {"number", "Nr.", "No.", "", -1, false},
+    {"model", "Modell", "Model", "", -1, false},
+    {"speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false},
+    {"angleDeg", "Absprungwinkel", "Take-off angle", "°", 1, false},
+    {"pace", "Wiedergabe", "Playback", "", -1, false},
+    {"tuckStartS", "Hocken ab", "Tuck from", "s", 2, false},
+    {"tuckedS", "Gehockt", "Tucked", "s", 2, false},
+    {"flightTimeS", "Flugzeit", "Flight time", "s", 2, false},
+    {"maxHeightM", "Höchster Punkt des Schwerpunkts", "Highest point of the centre of mass", "m", 2, false},
+    {"turns", "Umdrehungen", "Turns", "", 2, false},
+    {"firstContact", "Erster Bodenkontakt", "First contact", "", -1, false},
+    {"attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1, false},
+    {"verdict", "Urteil", "Verdict", "", -1, false},
+}};
+
+constexpr std::array<Quantity, 9> kFrameQuantities{
+    Quantity::Frame,   Quantity::Time,  Quantity::Distance, Quantity::Height,  Quantity::Rotation,
+    Quantity::Posture, Quantity::Omega, Quantity::Inertia,  Quantity::Momentum};
+constexpr std::array<Quantity, 5> kChartQuantities{
+    Quantity::Height, Quantity::Distance, Quantity::Rotation, Quantity::Omega, Quantity::Inertia};
+
+} // namespace
+
+const QuantityInfo& InfoOf(Quantity quantity) {
+    return kInfo.at(std::size_t(quantity));
+}
+
+const char* NameOf(Quantity quantity, TextLanguage language) {
+    const QuantityInfo& info = InfoOf(quantity);
+    return language == TextLanguage::English ? info.english : info.german;
+}
+
+std::string HeaderOf(Quantity quantity, TextLanguage language) {
+    std::string header = NameOf(quantity, language);
+    const std::string unit = InfoOf(quantity).unit;
+    if (!unit.empty()) {
+        header += " (" + unit + ")";
+    }
+    return header;
+}
+
+std::span<const Quantity> FrameQuantities(Model model) {
+    return std::span(kFrameQuantities).first(model == Model::Exact ? 9 : 6);
+}
+
+std::span<const Quantity> ChartQuantities(Model model) {
+    return std::span(kChartQuantities).first(model == Model::Exact ? 5 : 3);
+}
+
+double FrameValueOf(Quantity quantity, const FrameResult& f) {
+    switch (quantity) {
+    case Quantity::Frame:
+        return f.frame;
+    case Quantity::Time:
+        return f.timeS;
+    case Quantity::Distance:
+        return f.flightX;
+    case Quantity::Height:
+        return CentreHeightM(f);
+    case Quantity::Rotation:
+        return f.rotationDeg;
+    case Quantity::Posture:
+        return f.posture;
+    case Quantity::Omega:
+        return f.omegaDegPerS;
+    case Quantity::Inertia:
+        return f.inertiaKgM2;
+    case Quantity::Momentum:
+        return f.angularMomentumKgM2PerS;
+    default:
+        return 0;
+    }
+}
+
+} // namespace purzo

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// Every quantity a flight is shown, charted, tabled or logged by: its key, its names in German
+// and English, its unit and the decimals it is shown with. The panel, the charts, both workbooks,
+// the log and the page take them from here; the CSV keeps its own column names beside them.
+#pragma once
+
+#include "flight/frame_step.h"
+#include "flight/model.h"
+#include "flight/text_language.h"
+
+#include <span>
+#include <string>
+
+namespace purzo {
+
+enum class Quantity {
+    // Of a frame.
+    Frame,
+    Time,
+    Distance,
+    Height,
+    Rotation,
+    Posture,
+    Omega,
+    Inertia,
+    Momentum,
+    // Of a whole flight, as the log keeps it.
+    Number,
+    Model,
+    Speed,
+    Angle,
+    Pace,
+    TuckStart,
+    Tucked,
+    FlightTime,
+    MaxHeight,
+    Turns,
+    FirstContact,
+    Attitude,
+    Verdict,
+};
+
+struct QuantityInfo {
+    const char* code;    // its key in files and on the page: "timeS", "heightM", "verdict", …
+    const char* german;  // name without the unit, e.g. "Höhe des Schwerpunkts"
+    const char* english; // e.g. "Height of the centre of mass"
+    const char* unit;    // "m", "°", "kg·m²"; empty for a count or a text
+    int decimals;        // as shown on screen; -1 for texts and counts
+    bool exactOnly;      // only the exact model has it
+};
+
+const QuantityInfo& InfoOf(Quantity quantity);
+const char* NameOf(Quantity quantity, TextLanguage language);
+// The name with its unit in brackets, as a column or an axis is headed: "Zeit (s)".
+std::string HeaderOf(Quantity quantity, TextLanguage language);
+
+// The columns of a frame table in `model`: frame, time, distance, height, rotation, posture, and
+// in the exact model ω, I and L.
+std::span<const Quantity> FrameQuantities(Model model);
+// What the charts plot over time in `model`: height, distance, rotation, and ω and I.
+std::span<const Quantity> ChartQuantities(Model model);
+// The value of a frame quantity (Frame to Momentum) in a frame.
+double FrameValueOf(Quantity quantity, const FrameResult& frame);
+
+} // namespace purzo
