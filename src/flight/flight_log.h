@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The lesson's flights: every flight that landed gets a row, numbered 1, 2, 3, … in the order
+// flown, with its record (enough to replay and redraw it), its summary, who flew it and whether
+// it is shown beside the others.
+#pragma once
+
+#include "flight/flight_record.h"
+#include "flight/flight_summary.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace purzo {
+
+struct LoggedFlight {
+    int number = 0;
+    std::string group;   // the name or group typed when it flew; may be empty
+    std::string flownAt; // local date and time, "2026-12-09 10:15"
+    FlightRecord record;
+    FlightSummary summary;
+    bool shown = false;
+};
+
+class FlightLog {
+public:
+    // Flights drawn beside each other at most: one colour and marker each.
+    static constexpr std::size_t kMostShown = 8;
+
+    // Logs a flight and returns its number.
+    int add(FlightRecord record, std::string group, std::string flownAt);
+    // A flight read back from a file, with the number it had.
+    void restore(LoggedFlight flight);
+
+    const std::vector<LoggedFlight>& flights() const { return flights_; }
+    const LoggedFlight* find(int number) const;
+    // Shows or hides a flight; false when it does not exist or eight are shown already.
+    bool setShown(int number, bool shown);
+    std::size_t shownCount() const;
+    bool remove(int number);
+    // Empties the log; numbering starts again at 1.
+    void clear();
+
+    // The name or group the next flights are logged with.
+    std::string group;
+
+private:
+    std::vector<LoggedFlight> flights_;
+    int lastNumber_ = 0;
+};
+
+} // namespace purzo
