@@ -109,6 +109,7 @@ private slots:
                                      QString::fromUtf8("Bild vo&r\tBild ab"),
                                      QString::fromUtf8("Bild &zurück\tBild auf"),
                                      QString::fromUtf8("Diagra&mme…"),
+                                     QString::fromUtf8("&Flugprotokoll…"),
                                      "|",
                                      QString::fromUtf8("Flug als &CSV speichern…"),
                                      QString::fromUtf8("Flug als &Tabelle speichern…"),
@@ -120,7 +121,7 @@ private slots:
                                      QString::fromUtf8("Werkzeuge zurücks&etzen")}));
         QCOMPARE(checkable, (QList<bool>{true,  true,  true,  true,  true,  false, false,
                                          false, false, false, false, false, false, false,
-                                         false, false, true,  true,  false, false}));
+                                         false, false, false, true,  true,  false, false}));
         // Every accelerator letter is the menu's own.
         QSet<QChar> letters;
         for (const QString& text : texts) {

@@ -164,6 +164,79 @@
     </message>
 </context>
 <context>
+    <name>purzo::FlightLogModel</name>
+    <message>
+        <source>Name / Gruppe</source>
+        <translation>Name / group</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::FlightLogWindow</name>
+    <message>
+        <source>Flugprotokoll – Purzosimulation</source>
+        <translation>Flight log – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>&amp;Name / Gruppe:</source>
+        <translation>&amp;Name / group:</translation>
+    </message>
+    <message>
+        <source>Flüge der Stunde</source>
+        <translation>Flights of the lesson</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Replay</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Protokoll &amp;leeren…</source>
+        <translation>&amp;Empty the log…</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Flüge werden zugleich gezeigt.</source>
+        <translation>At most %1 flights are shown at once.</translation>
+    </message>
+    <message>
+        <source>Protokoll leeren</source>
+        <translation>Empty the log</translation>
+    </message>
+    <message>
+        <source>Alle %1 Flüge des Protokolls löschen? Das kann nicht rückgängig gemacht werden.</source>
+        <translation>Delete all %1 flights of the log? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Nicht &amp;zeigen</source>
+        <translation>Do not &amp;show</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LessonLog</name>
+    <message>
+        <source>Das Flugprotokoll %1 kann nicht gelesen werden: %2</source>
+        <translation>The flight log %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll war beschädigt (%1). Es wurde als %2 beiseitegelegt; die Stunde beginnt mit einem leeren Protokoll.</source>
+        <translation>The flight log was damaged (%1). It was set aside as %2; the lesson starts with an empty log.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll %1 ist beschädigt (%2) und kann nicht beiseitegelegt werden; diese Stunde wird nicht gespeichert.</source>
+        <translation>The flight log %1 is damaged (%2) and cannot be set aside; this lesson will not be saved.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben bis zum Ende des Programms erhalten.</source>
+        <translation>The flight log cannot be saved (%1). The flights are kept until the program ends.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::LessonMenu</name>
     <message>
         <source>&amp;Schwerpunktbahn</source>
@@ -240,6 +313,10 @@
     <message>
         <source>Werkzeuge zurücks&amp;etzen</source>
         <translation>Reset &amp;tools</translation>
+    </message>
+    <message>
+        <source>&amp;Flugprotokoll…</source>
+        <translation>Flight l&amp;og…</translation>
     </message>
 </context>
 <context>
@@ -459,6 +536,10 @@
     <message>
         <source>Zeichen</source>
         <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Flugprotokoll</source>
+        <translation>Flight log</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,29 @@ inline constexpr Argb kPreviousColour = 0x78145adc; // the flight before
 inline constexpr double kPathPenPx = 1.5;           // at scale 1
 inline constexpr double kPathMarkerRadiusPx = 2.5;  // at scale 1
 
+// Flights shown beside the current one, each in a style of its own that a grey print still tells
+// apart: the Okabe–Ito colours, seen alike by colour-blind eyes, a marker shape and a dash
+// pattern. The first is blue, as the previous flight always was.
+enum class MarkerShape { Circle, Square, TriangleUp, Diamond, TriangleDown, Cross, Plus, Star };
+enum class DashPattern { Solid, Dash, Dot, DashDot, LongDash, DashDotDot, ShortDash, LongDot };
+struct FlightStyle {
+    Argb colour;
+    MarkerShape marker;
+    DashPattern dash;
+};
+inline constexpr FlightStyle kShownFlightStyles[8]{
+    {0xff0072b2, MarkerShape::Circle, DashPattern::Solid},         // blue
+    {0xffd55e00, MarkerShape::Square, DashPattern::Dash},          // vermillion
+    {0xff009e73, MarkerShape::TriangleUp, DashPattern::Dot},       // bluish green
+    {0xffcc79a7, MarkerShape::Diamond, DashPattern::DashDot},      // reddish purple
+    {0xffe69f00, MarkerShape::TriangleDown, DashPattern::LongDash}, // orange
+    {0xff56b4e9, MarkerShape::Cross, DashPattern::DashDotDot},     // sky blue
+    {0xfff0e442, MarkerShape::Plus, DashPattern::ShortDash},       // yellow
+    {0xff000000, MarkerShape::Star, DashPattern::LongDot},         // black
+};
+inline constexpr double kShownMarkerRadiusPx = 3.5; // at scale 1
+inline constexpr double kShownLabelPt = 11.0;       // the flight's number beside its figure
+
 // The data panel: its font size and its margin, at scale 1, and its background.
 inline constexpr double kPanelFontPt = 9.0;
 inline constexpr double kPanelMarginPx = 6.0;

@@ -49,6 +49,24 @@ bool FlightLog::remove(int number) {
            0;
 }
 
+std::vector<int> FlightLog::numbersToDraw(bool withPrevious, bool flightRunning) const {
+    std::vector<int> numbers;
+    for (const LoggedFlight& f : flights_) {
+        if (f.shown) {
+            numbers.push_back(f.number);
+        }
+    }
+    const std::size_t back = flightRunning ? 1 : 2;
+    if (withPrevious && flights_.size() >= back && numbers.size() < kMostShown) {
+        const int previous = flights_[flights_.size() - back].number;
+        if (std::find(numbers.begin(), numbers.end(), previous) == numbers.end()) {
+            numbers.push_back(previous);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
 void FlightLog::clear() {
     flights_.clear();
     lastNumber_ = 0;

@@ -38,6 +38,9 @@ public:
     bool setShown(int number, bool shown);
     std::size_t shownCount() const;
     bool remove(int number);
+    // The flights to draw beside the current one, by number in ascending order: those shown, and
+    // with `withPrevious` the one before the last (the last itself while a flight runs).
+    std::vector<int> numbersToDraw(bool withPrevious, bool flightRunning) const;
     // Empties the log; numbering starts again at 1.
     void clear();
 

@@ -11,6 +11,7 @@ Playback::Playback(Listener& listener, FrameClock::TimeSource now)
 
 void Playback::startFlight(FlightRecord record, int pauseMs) {
     stop();
+    replayed_.reset();
     record.frames.clear();
     flight_ = StartFlight(record.params, record.model);
     running_ = std::move(record);
@@ -19,10 +20,15 @@ void Playback::startFlight(FlightRecord record, int pauseMs) {
 }
 
 bool Playback::replayLastFlight(int pauseMs) {
-    if (!lastFlight_ || lastFlight_->frames.empty()) {
+    return lastFlight_ && replay(*lastFlight_, pauseMs);
+}
+
+bool Playback::replay(FlightRecord record, int pauseMs) {
+    if (record.frames.empty()) {
         return false;
     }
     stop();
+    replayed_ = std::move(record);
     replayNext_ = 0;
     clock_.start(pauseMs);
     scheduleNextFrame();
@@ -46,6 +52,9 @@ const std::vector<FrameResult>& Playback::recordedFrames() const {
     static const std::vector<FrameResult> none;
     if (running_) {
         return running_->frames;
+    }
+    if (replayed_) {
+        return replayed_->frames;
     }
     return lastFlight_ ? lastFlight_->frames : none;
 }
@@ -152,7 +161,7 @@ void Playback::runFlightFrame() {
 }
 
 void Playback::runReplayFrame() {
-    const std::vector<FrameResult>& frames = lastFlight_->frames;
+    const std::vector<FrameResult>& frames = replayed_->frames;
     const std::size_t index = *replayNext_;
     clock_.frameShown(int(index) + 1);
     currentFrame_ = frames[index];

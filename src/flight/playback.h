@@ -43,6 +43,9 @@ public:
     void startFlight(FlightRecord record, int pauseMs);
     // Plays the last flight again, frame for frame; false when there is none.
     bool replayLastFlight(int pauseMs);
+    // Plays a kept flight again, frame for frame, in its own model; it stays the flight on show
+    // until the next flight starts. False when it has no frames.
+    bool replay(FlightRecord record, int pauseMs);
     // Ends a running flight, which is dropped, or a replay.
     void stop();
     // The due frame: the front end's wait is over.
@@ -60,7 +63,8 @@ public:
     // The first or the last recorded frame.
     bool stepToEnd(bool newest);
 
-    // The frames of the flight or replay on show: as recorded so far, or the last flight.
+    // The frames of the flight or replay on show: as recorded so far, the flight replayed, or the
+    // last flight.
     const std::vector<FrameResult>& recordedFrames() const;
     // How many of them are shown: up to and including the current frame.
     std::size_t shownCount() const { return shownCount_; }
@@ -69,6 +73,8 @@ public:
     bool replayRunning() const { return replayNext_.has_value(); }
     // The frame last handed out, from the running or the last flight, or the replay.
     const std::optional<FrameResult>& currentFrame() const { return currentFrame_; }
+    // The flight replayed last, if it is still on show.
+    const std::optional<FlightRecord>& replayedFlight() const { return replayed_; }
     // The flight running now, with its frames so far.
     const std::optional<FlightRecord>& runningFlight() const { return running_; }
     // The last flight that ran to its end, and the one before it.
@@ -87,7 +93,8 @@ private:
     std::optional<FlightRecord> running_; // what the running flight has shown so far
     std::optional<FlightRecord> lastFlight_;
     std::optional<FlightRecord> previousFlight_;
-    std::optional<std::size_t> replayNext_; // the replay's next frame in lastFlight_
+    std::optional<FlightRecord> replayed_;  // the flight replayed, until the next flight starts
+    std::optional<std::size_t> replayNext_; // the replay's next frame in replayed_
     std::optional<FrameResult> currentFrame_;
     int generation_ = 0; // counts stops, so that a frame knows whether its flight still runs
     bool paused_ = false;

@@ -21,16 +21,18 @@ constexpr std::array<QuantityInfo, 22> kInfo{{
     {"angularMomentumKgM2PerS", "Drehimpuls", "Angular momentum", "kg·m²/s", 2, true},
     {"number", "Nr.", "No.", "", -1, false},
     {"model", "Modell", "Model", "", -1, false},
-    {"speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false},
-    {"angleDeg", "Absprungwinkel", "Take-off angle", "°", 1, false},
+    {"speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false, "v", "v"},
+    {"angleDeg", "Absprungwinkel", "Take-off angle", "°", 1, false, "α", "α"},
     {"pace", "Wiedergabe", "Playback", "", -1, false},
     {"tuckStartS", "Hocken ab", "Tuck from", "s", 2, false},
     {"tuckedS", "Gehockt", "Tucked", "s", 2, false},
     {"flightTimeS", "Flugzeit", "Flight time", "s", 2, false},
-    {"maxHeightM", "Höchster Punkt des Schwerpunkts", "Highest point of the centre of mass", "m", 2, false},
+    {"maxHeightM", "Höchster Punkt des Schwerpunkts", "Highest point of the centre of mass", "m", 2,
+     false, "Höchster Punkt", "Highest point"},
     {"turns", "Umdrehungen", "Turns", "", 2, false},
-    {"firstContact", "Erster Bodenkontakt", "First contact", "", -1, false},
-    {"attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1, false},
+    {"firstContact", "Erster Bodenkontakt", "First contact", "", -1, false, "Kontakt", "Contact"},
+    {"attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1, false, "Lage",
+     "Attitude"},
     {"verdict", "Urteil", "Verdict", "", -1, false},
 }};
 
@@ -60,12 +62,42 @@ std::string HeaderOf(Quantity quantity, TextLanguage language) {
     return header;
 }
 
+std::string ShortHeaderOf(Quantity quantity, TextLanguage language) {
+    const QuantityInfo& info = InfoOf(quantity);
+    const char* name = language == TextLanguage::English ? info.englishShort : info.germanShort;
+    std::string header = name ? name : NameOf(quantity, language);
+    const std::string unit = info.unit;
+    if (!unit.empty()) {
+        header += " (" + unit + ")";
+    }
+    return header;
+}
+
 std::span<const Quantity> FrameQuantities(Model model) {
     return std::span(kFrameQuantities).first(model == Model::Exact ? 9 : 6);
 }
 
 std::span<const Quantity> ChartQuantities(Model model) {
     return std::span(kChartQuantities).first(model == Model::Exact ? 5 : 3);
+}
+
+const char* ModelText(Model model, TextLanguage language) {
+    const bool english = language == TextLanguage::English;
+    return model == Model::Exact ? (english ? "exact" : "exakt")
+                                 : (english ? "classic" : "klassisch");
+}
+
+const char* PaceText(Pace pace, TextLanguage language) {
+    const bool english = language == TextLanguage::English;
+    switch (pace) {
+    case Pace::RealTime:
+        return english ? "Real time" : "Echtzeit";
+    case Pace::SlowMotion:
+        return english ? "Slow motion" : "Zeitlupe";
+    case Pace::ExtremeSlowMotion:
+        return english ? "Extra slow motion" : "Extrem-Zeitlupe";
+    }
+    return "";
 }
 
 double FrameValueOf(Quantity quantity, const FrameResult& f) {

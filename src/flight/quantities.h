@@ -6,6 +6,7 @@
 
 #include "flight/frame_step.h"
 #include "flight/model.h"
+#include "flight/pace.h"
 #include "flight/text_language.h"
 
 #include <span>
@@ -47,18 +48,27 @@ struct QuantityInfo {
     const char* unit;    // "m", "°", "kg·m²"; empty for a count or a text
     int decimals;        // as shown on screen; -1 for texts and counts
     bool exactOnly;      // only the exact model has it
+    const char* germanShort = nullptr; // for a narrow column, where the name is long
+    const char* englishShort = nullptr;
 };
 
 const QuantityInfo& InfoOf(Quantity quantity);
 const char* NameOf(Quantity quantity, TextLanguage language);
 // The name with its unit in brackets, as a column or an axis is headed: "Zeit (s)".
 std::string HeaderOf(Quantity quantity, TextLanguage language);
+// The same for a narrow column: "v (m/s)".
+std::string ShortHeaderOf(Quantity quantity, TextLanguage language);
 
 // The columns of a frame table in `model`: frame, time, distance, height, rotation, posture, and
 // in the exact model ω, I and L.
 std::span<const Quantity> FrameQuantities(Model model);
 // What the charts plot over time in `model`: height, distance, rotation, and ω and I.
 std::span<const Quantity> ChartQuantities(Model model);
+// "klassisch" / "classic", "exakt" / "exact".
+const char* ModelText(Model model, TextLanguage language);
+// "Echtzeit" / "Real time", "Zeitlupe" / "Slow motion", "Extrem-Zeitlupe" / "Extra slow motion".
+const char* PaceText(Pace pace, TextLanguage language);
+
 // The value of a frame quantity (Frame to Momentum) in a frame.
 double FrameValueOf(Quantity quantity, const FrameResult& frame);
 

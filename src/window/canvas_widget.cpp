@@ -8,6 +8,7 @@
 #include "flight/flight_record.h"
 #include "flight/panel_lines.h"
 #include "window/data_panel.h"
+#include "window/flight_marks.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -64,8 +65,8 @@ void CanvasWidget::showFrames(std::vector<FrameResult> frames) {
     update(contentsRect());
 }
 
-void CanvasWidget::setPreviousFlight(std::vector<FrameResult> frames) {
-    previous_ = std::move(frames);
+void CanvasWidget::setShownFlights(std::vector<ShownFlight> flights) {
+    shown_ = std::move(flights);
     update();
 }
 
@@ -264,6 +265,35 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
     }
 }
 
+void CanvasWidget::drawShownFlight(QPainter& painter, const ShownFlight& flight,
+                                   const QTransform& transform) const {
+    if (flight.frames.empty()) {
+        return;
+    }
+    const FlightStyle& style = kShownFlightStyles[flight.style % std::size(kShownFlightStyles)];
+    const FrameResult& last = flight.frames.back();
+    drawFigure(painter, Drawn(last), transform, ColourOf(style.colour), 1.0);
+    // Path and markers in widget pixels, so that they keep their size in either view.
+    painter.resetTransform();
+    QPainterPath path;
+    for (const FrameResult& f : flight.frames) {
+        const QPointF p = transform.map(QPointF(f.pathX, f.pathY));
+        path.elementCount() == 0 ? path.moveTo(p) : path.lineTo(p);
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(FlightPen(style, kPathPenPx * paintScale()));
+    painter.drawPath(path);
+    for (const FrameResult& f : flight.frames) {
+        DrawMarker(painter, transform.map(QPointF(f.pathX, f.pathY)), style,
+                   kShownMarkerRadiusPx * paintScale());
+    }
+    // The number above the head, where no part of the figure stands.
+    const DrawnFigure figure = Drawn(last);
+    const QPointF head = transform.map(QPointF(figure.head.x, figure.head.y));
+    DrawFlightNumber(painter, head + QPointF(6, -8) * paintScale(), flight.number, style,
+                     paintScale());
+}
+
 QStringList CanvasWidget::dataPanelLines() const {
     if (frames_.empty()) {
         return {};
@@ -317,9 +347,8 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     painter.drawPixmap(area.topLeft(), background());
     const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
-    if (tools_.previous && !previous_.empty()) {
-        drawPath(painter, previous_, transform, Colour(kPreviousColour), false);
-        drawFigure(painter, Drawn(previous_.back()), transform, Colour(kPreviousColour), 1.0);
+    for (const ShownFlight& flight : shown_) {
+        drawShownFlight(painter, flight, transform);
     }
     if (tools_.sequence && frames_.size() > 1) {
         for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Picture1, the canvas: the sports hall and the figure of the current frame, in canvas units of
 // 200 × 150 with the origin at the top left. Border, picture and pen follow the window's scale.
-// The lesson tools draw from the frames of the current and the previous flight; with every tool
-// off the canvas shows the current frame's figure only.
+// The lesson tools draw from the frames of the current flight, and beside it the flights the
+// log shows; with every tool off and none shown the canvas shows the current frame's figure only.
 #pragma once
 
 #include "body/point.h"
@@ -53,8 +53,15 @@ public:
     // Shows the last of these frames, the tools drawing the ones before it: stepping through a
     // recorded flight.
     void showFrames(std::vector<FrameResult> frames);
-    // The flight the "previous flight" tool shows; empty for none.
-    void setPreviousFlight(std::vector<FrameResult> frames);
+    // A flight drawn beside the current one: its path, its markers, its last figure and its
+    // number, in the style at `style` of kShownFlightStyles.
+    struct ShownFlight {
+        int number = 0;
+        std::vector<FrameResult> frames;
+        std::size_t style = 0;
+    };
+    void setShownFlights(std::vector<ShownFlight> flights);
+    const std::vector<ShownFlight>& shownFlights() const { return shown_; }
     void setTools(const CanvasTools& tools);
     const CanvasTools& tools() const { return tools_; }
     // Numbers in the data panel use this locale's decimal separator.
@@ -87,6 +94,8 @@ private:
                     const QColor& colour, double widthFactor) const;
     void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
                   const QTransform& transform, const QColor& colour, bool markers) const;
+    void drawShownFlight(QPainter& painter, const ShownFlight& flight,
+                         const QTransform& transform) const;
     void drawDataPanel(QPainter& painter) const;
     QFont panelFont() const;
     QRectF panelBox(const QSizeF& size) const;
@@ -108,8 +117,8 @@ private:
     std::vector<Point> path_;      // the centre of mass's path of the flight on show
     bool panelRight_ = false;
     QLocale locale_;
-    std::vector<FrameResult> frames_;   // the current or last flight, as far as shown
-    std::vector<FrameResult> previous_; // the flight before it
+    std::vector<FrameResult> frames_; // the current or last flight, as far as shown
+    std::vector<ShownFlight> shown_;  // beside it, from the log
 };
 
 } // namespace purzo

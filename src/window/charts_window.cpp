@@ -5,6 +5,7 @@
 #include "flight/quantities.h"
 #include "window/fonts.h"
 #include "window/saving.h"
+#include "window/tool_window.h"
 #include "window/translations.h"
 
 #include <QChart>
@@ -169,17 +170,7 @@ void ChartsWindow::setScale(double scale) {
 }
 
 void ChartsWindow::placeBeside(const QWidget& mainWindow) {
-    const QRect main = mainWindow.frameGeometry();
-    const QScreen* screen = mainWindow.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(main.topLeft(), size());
-    QPoint at(main.right() + 8, main.top());
-    if (at.x() + width() > room.right()) {
-        at.setX(main.left() - width() - 8);
-    }
-    if (at.x() < room.left()) {
-        at.setX(std::max(room.left(), room.right() - width()));
-    }
-    move(at);
+    PlaceBeside(*this, mainWindow);
 }
 
 QImage ChartsWindow::chartsPicture() const {

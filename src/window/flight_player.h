@@ -30,6 +30,9 @@ public:
         playback_.startFlight(std::move(record), pauseMs);
     }
     bool replayLastFlight(int pauseMs) { return playback_.replayLastFlight(pauseMs); }
+    bool replay(FlightRecord record, int pauseMs) {
+        return playback_.replay(std::move(record), pauseMs);
+    }
     void stop() { playback_.stop(); }
 
     void togglePause() { playback_.togglePause(); }

@@ -29,6 +29,8 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     connect(previousFrame_, &QAction::triggered, this, [this] { emit stepRequested(-1); });
     charts_ = addEntry(tr("Diagra&mme…"), "chartsAction");
     connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
+    log_ = addEntry(tr("&Flugprotokoll…"), "logAction");
+    connect(log_, &QAction::triggered, this, &LessonMenu::logRequested);
     menu_->addSeparator();
     saveCsv_ = addEntry(tr("Flug als &CSV speichern…"), "saveCsvAction");
     connect(saveCsv_, &QAction::triggered, this, &LessonMenu::saveCsvRequested);

@@ -41,6 +41,7 @@ public:
     QAction* nextFrameAction() const { return nextFrame_; }
     QAction* previousFrameAction() const { return previousFrame_; }
     QAction* chartsAction() const { return charts_; }
+    QAction* logAction() const { return log_; }
     QAction* saveCsvAction() const { return saveCsv_; }
     QAction* saveWorkbookAction() const { return saveWorkbook_; }
     QAction* savePictureAction() const { return savePicture_; }
@@ -55,6 +56,7 @@ signals:
     void pauseRequested();
     void stepRequested(int frames);
     void chartsRequested();
+    void logRequested();
     void saveCsvRequested();
     void saveWorkbookRequested();
     void savePictureRequested();
@@ -74,6 +76,7 @@ private:
     QAction* nextFrame_;
     QAction* previousFrame_;
     QAction* charts_;
+    QAction* log_;
     QAction* saveCsv_;
     QAction* saveWorkbook_;
     QAction* savePicture_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Purzosimulation: one window.
 #include "window/command_line.h"
+#include "window/lesson_log.h"
 #include "window/look.h"
 #include "window/purzo_window.h"
 #include "window/remembered_choices.h"
@@ -39,5 +40,7 @@ int main(int argc, char** argv) {
         window.setModel(*line.model); // for this start only
     }
     window.showAtBestSize();
+    // After the window shows, so that a log set aside is said over it.
+    window.keepLogIn(purzo::LessonLog::DefaultFile());
     return QApplication::exec();
 }

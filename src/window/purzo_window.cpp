@@ -13,7 +13,9 @@
 #include "window/canvas_widget.h"
 #include "window/charts_window.h"
 #include "window/data_panel.h"
+#include "window/flight_log_window.h"
 #include "window/fonts.h"
+#include "window/lesson_log.h"
 #include "window/lesson_menu.h"
 #include "window/lesson_tools.h"
 #include "window/playback_keys.h"
@@ -26,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -76,6 +79,9 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     });
     connect(&player_, &FlightPlayer::flightFinished, this, [this](int frames) {
         lessonTools_->menu()->setFlightEnded(true);
+        if (lastFlight()) {
+            log_->logFlight(*lastFlight());
+        }
         showVerdict();
         emit flightFinished(frames);
     });
@@ -108,6 +114,14 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     new ArrowKeyTaps(form_.picture2, form_.hScroll1, [this] { return player_.flightRunning(); });
     connect(menu, &LessonMenu::chartsRequested, this, &PurzoWindow::showCharts);
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshCharts);
+    log_ = new LessonLog(this);
+    connect(log_, &LessonLog::changed, this, [this] {
+        refreshShownFlights();
+        refreshCharts();
+    });
+    connect(log_, &LessonLog::problem, this, &PurzoWindow::showLogProblem);
+    connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshShownFlights);
+    connect(menu, &LessonMenu::logRequested, this, &PurzoWindow::showLog);
 
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, &PurzoWindow::toggleFullScreen);
@@ -227,9 +241,7 @@ void PurzoWindow::startFlight() {
     const Model model = this->model();
     runningModel_ = model;
     form_.picture1->startFlight(model, CentreOfMassPath(params_, model));
-    // Compared with the flight before this one, which after its landing is the previous.
-    form_.picture1->setPreviousFlight(lastFlight() ? lastFlight()->frames
-                                                   : std::vector<FrameResult>{});
+    refreshShownFlights();
     form_.hScroll1->setFocus();
     emit flightStarted();
     FlightRecord record{
@@ -245,8 +257,7 @@ void PurzoWindow::replayLastFlight() {
     }
     form_.picture1->startFlight(lastFlight()->model,
                                 CentreOfMassPath(lastFlight()->params, lastFlight()->model));
-    form_.picture1->setPreviousFlight(previousFlight() ? previousFlight()->frames
-                                                       : std::vector<FrameResult>{});
+    refreshShownFlights();
     // The replay plays the recorded postures; the arrow keys have nothing to move.
     form_.picture1->setFocus();
     form_.verdictLine->hide();
@@ -267,6 +278,54 @@ void PurzoWindow::showVerdict() {
     // The warning keeps its place until the next start; the panel names the landing then.
     form_.verdictLine->setVisible(form_.label19->isHidden());
     form_.verdictLine->setAccessibleName(form_.verdictLine->text());
+}
+
+void PurzoWindow::keepLogIn(const QString& file) {
+    log_->keepIn(file);
+}
+
+void PurzoWindow::showLog() {
+    if (!logWindow_) {
+        logWindow_ = new FlightLogWindow(log_, this);
+        connect(logWindow_, &FlightLogWindow::replayRequested, this,
+                &PurzoWindow::replayLoggedFlight);
+        connect(logWindow_, &FlightLogWindow::saveFailed, this, &PurzoWindow::saveFailed);
+        logWindow_->placeBeside(*this);
+    }
+    logWindow_->show();
+    logWindow_->raise();
+}
+
+bool PurzoWindow::replayLoggedFlight(int number) {
+    const LoggedFlight* flight = log_->log().find(number);
+    if (!flight) {
+        return false;
+    }
+    const FlightRecord& record = flight->record;
+    form_.picture1->startFlight(record.model, CentreOfMassPath(record.params, record.model));
+    form_.verdictLine->hide();
+    form_.picture1->setFocus();
+    player_.replay(record, pauseMs());
+    refreshShownFlights();
+    refreshCharts();
+    return true;
+}
+
+void PurzoWindow::refreshShownFlights() {
+    const FlightLog& log = log_->log();
+    std::vector<CanvasWidget::ShownFlight> shown;
+    for (const int number : log.numbersToDraw(lessonMenu()->tools().previous, flightRunning())) {
+        shown.push_back({number, log.find(number)->record.frames, shown.size()});
+    }
+    form_.picture1->setShownFlights(std::move(shown));
+}
+
+void PurzoWindow::showLogProblem(const QString& message) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("Flugprotokoll"), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {

@@ -19,6 +19,8 @@
 namespace purzo {
 
 class ChartsWindow;
+class FlightLogWindow;
+class LessonLog;
 class LessonMenu;
 class LessonTools;
 class ScaledStyle;
@@ -56,6 +58,17 @@ public:
     // Takes the tools, the model and the pace from `settingsFile` and keeps them there whenever
     // the user changes them. Without it the window remembers nothing. Call it once.
     void rememberChoicesIn(const QString& settingsFile);
+
+    // Reads the lesson's log from `file` and keeps every flight there from now on; without it
+    // the log lives as long as the window. Call it once.
+    void keepLogIn(const QString& file);
+    LessonLog* lessonLog() const { return log_; }
+    // The log's window, once opened.
+    FlightLogWindow* logWindow() const { return logWindow_; }
+    // Opens the log's window beside the main window.
+    void showLog();
+    // Plays a flight of the log again in its own model; false when there is no such flight.
+    bool replayLoggedFlight(int number);
 
     LessonMenu* lessonMenu() const;
     // The charts window, once opened.
@@ -103,6 +116,9 @@ private:
     void refreshCharts();
     // The landing's verdict under the canvas, after a flight or a replay that landed.
     void showVerdict();
+    // The log's shown flights, and the one before the last with that tool, beside the current.
+    void refreshShownFlights();
+    void showLogProblem(const QString& message);
 
     ScaledStyle* style_;
     ScaledLayout layout_;
@@ -118,6 +134,8 @@ private:
     std::optional<int> pauseOverrideMs_;
     Model runningModel_ = Model::Classic; // of the flight started last
     ChartsWindow* charts_ = nullptr;
+    LessonLog* log_ = nullptr;
+    FlightLogWindow* logWindow_ = nullptr;
 };
 
 } // namespace purzo

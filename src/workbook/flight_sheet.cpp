@@ -14,14 +14,9 @@ namespace {
 
 using T = WorkbookText;
 
-constexpr std::array<std::array<const char*, 2>, 9> kTexts{{
+constexpr std::array<std::array<const char*, 2>, 4> kTexts{{
     {"Flug", "Flight"},
     {"Diagramme", "Charts"},
-    {"klassisch", "classic"},
-    {"exakt", "exact"},
-    {"Echtzeit", "Real time"},
-    {"Zeitlupe", "Slow motion"},
-    {"Extrem-Zeitlupe", "Extra slow motion"},
     {"Höhe des Schwerpunkts über der Zeit", "Height of the centre of mass over time"},
     {"Drehung über der Zeit", "Rotation over time"},
 }};
@@ -44,7 +39,6 @@ const char* TextOf(WorkbookText text, WorkbookLanguage language) {
 FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language) {
     auto text = [language](T t) { return TextOf(t, language); };
     auto header = [language](Quantity q) { return HeaderOf(q, language); };
-    const bool exact = record.model == Model::Exact;
     FlightSheet sheet;
     sheet.name = text(T::FlightSheet);
     auto label = [&sheet](int row, int column, const std::string& value, bool bold) {
@@ -59,13 +53,10 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
     label(1, 0, header(Quantity::Angle), true);
     number(1, 1, record.params.takeoffAngle);
     label(2, 0, header(Quantity::Model), true);
-    label(2, 1, text(exact ? T::Exact : T::Classic), false);
+    label(2, 1, ModelText(record.model, language), false);
     label(3, 0, header(Quantity::Pace), true);
     if (record.pace) {
-        const T pace = *record.pace == Pace::RealTime     ? T::RealTime
-                       : *record.pace == Pace::SlowMotion ? T::SlowMotion
-                                                          : T::ExtremeSlowMotion;
-        label(3, 1, text(pace), false);
+        label(3, 1, PaceText(*record.pace, language), false);
     }
 
     // The tuck and the landing beside the take-off, in the columns the frames leave room in.

@@ -20,11 +20,6 @@ using WorkbookLanguage = TextLanguage;
 enum class WorkbookText {
     FlightSheet,
     ChartSheet,
-    Classic,
-    Exact,
-    RealTime,
-    SlowMotion,
-    ExtremeSlowMotion,
     HeightOverTime,
     RotationOverTime,
 };

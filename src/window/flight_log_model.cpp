@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+// The log's cells: numbers to the decimals their quantity is shown with, in the window's language.
+#include "window/flight_log_model.h"
+
+#include "body/body_part.h"
+#include "flight/landing.h"
+#include "flight/panel_lines.h"
+#include "window/lesson_log.h"
+#include "window/translations.h"
+
+#include <QCoreApplication>
+
+namespace purzo {
+
+const std::vector<Quantity>& FlightLogModel::Columns() {
+    static const std::vector<Quantity> columns{
+        Quantity::Model,     Quantity::Speed,    Quantity::Angle,      Quantity::Pace,
+        Quantity::TuckStart, Quantity::Tucked,   Quantity::FlightTime, Quantity::Distance,
+        Quantity::MaxHeight, Quantity::Rotation, Quantity::Turns,      Quantity::FirstContact,
+        Quantity::Attitude,  Quantity::Verdict};
+    return columns;
+}
+
+FlightLogModel::FlightLogModel(LessonLog* log, QObject* parent)
+    : QAbstractTableModel(parent), log_(log),
+      language_(CurrentLanguage() == Language::English ? TextLanguage::English
+                                                       : TextLanguage::German) {
+    locale_ = QLocale(language_ == TextLanguage::English ? QLocale::English : QLocale::German);
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    connect(log_, &LessonLog::changed, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int FlightLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(log_->log().flights().size());
+}
+
+int FlightLogModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kFirstQuantityColumn + int(Columns().size());
+}
+
+int FlightLogModel::numberAt(int row) const {
+    const auto& flights = log_->log().flights();
+    return row >= 0 && row < int(flights.size()) ? flights[std::size_t(row)].number : 0;
+}
+
+QString FlightLogModel::text(int row, Quantity q) const {
+    const LoggedFlight& f = log_->log().flights()[std::size_t(row)];
+    const FlightSummary& s = f.summary;
+    auto number = [this, q](double value) {
+        return locale_.toString(value, 'f', InfoOf(q).decimals);
+    };
+    switch (q) {
+    case Quantity::Model:
+        return QString::fromUtf8(ModelText(s.model, language_));
+    case Quantity::Speed:
+        return number(s.speedMPerS);
+    case Quantity::Angle:
+        return number(s.angleDeg);
+    case Quantity::Pace:
+        return f.record.pace ? QString::fromUtf8(PaceText(*f.record.pace, language_)) : QString();
+    case Quantity::TuckStart:
+        return s.tuck.startS ? number(*s.tuck.startS) : QString();
+    case Quantity::Tucked:
+        return number(s.tuck.tuckedS);
+    case Quantity::FlightTime:
+        return number(s.flightTimeS);
+    case Quantity::Distance:
+        return number(s.distanceM);
+    case Quantity::MaxHeight:
+        return number(s.maxHeightM);
+    case Quantity::Rotation:
+        return number(s.rotationDeg);
+    case Quantity::Turns:
+        return number(s.turns);
+    case Quantity::FirstContact:
+        return s.landing ? QCoreApplication::translate(kPanelContext,
+                                                       BodyPartSource(s.landing->firstContact))
+                         : QString();
+    case Quantity::Attitude:
+        return s.landing ? number(s.landing->attitudeDeg) : QString();
+    case Quantity::Verdict:
+        return s.landing ? QString::fromUtf8(VerdictName(s.landing->verdict, language_))
+                         : QString();
+    default:
+        return {};
+    }
+}
+
+QVariant FlightLogModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const LoggedFlight& f = log_->log().flights()[std::size_t(index.row())];
+    if (index.column() == 0) {
+        if (role == Qt::DisplayRole) {
+            return f.number;
+        }
+        if (role == Qt::CheckStateRole) {
+            return f.shown ? Qt::Checked : Qt::Unchecked;
+        }
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const Quantity q = index.column() >= kFirstQuantityColumn
+                               ? Columns()[std::size_t(index.column() - kFirstQuantityColumn)]
+                               : Quantity::Model;
+        return InfoOf(q).decimals >= 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (index.column() == 1) {
+        return QString::fromStdString(f.group);
+    }
+    return text(index.row(), Columns()[std::size_t(index.column() - kFirstQuantityColumn)]);
+}
+
+QVariant FlightLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole &&
+        section >= kFirstQuantityColumn) {
+        return QString::fromStdString(
+            HeaderOf(Columns()[std::size_t(section - kFirstQuantityColumn)], language_));
+    }
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (section == 0) {
+        return QString::fromUtf8(NameOf(Quantity::Number, language_));
+    }
+    if (section == 1) {
+        return tr("Name / Gruppe");
+    }
+    return QString::fromStdString(
+        ShortHeaderOf(Columns()[std::size_t(section - kFirstQuantityColumn)], language_));
+}
+
+Qt::ItemFlags FlightLogModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == 0) {
+        flags |= Qt::ItemIsUserCheckable;
+    }
+    return flags;
+}
+
+bool FlightLogModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (index.column() != 0 || role != Qt::CheckStateRole) {
+        return false;
+    }
+    return log_->setShown(numberAt(index.row()), value.toInt() == Qt::Checked);
+}
+
+} // namespace purzo

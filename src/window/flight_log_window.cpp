@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The log's table and its buttons.
+#include "window/flight_log_window.h"
+
+#include "flight/flight_log.h"
+#include "window/flight_log_model.h"
+#include "window/lesson_log.h"
+#include "window/tool_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace purzo {
+
+FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool), log_(log), model_(new FlightLogModel(log, this)) {
+    setObjectName(QStringLiteral("flightLogWindow"));
+    setWindowTitle(tr("Flugprotokoll – Purzosimulation"));
+
+    auto* groupLabel = new QLabel(tr("&Name / Gruppe:"), this);
+    group_ = new QLineEdit(log_->group(), this);
+    group_->setObjectName(QStringLiteral("groupField"));
+    groupLabel->setBuddy(group_);
+    connect(group_, &QLineEdit::editingFinished, this, [this] { log_->setGroup(group_->text()); });
+
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("logTable"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setAccessibleName(tr("Flüge der Stunde"));
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("logNote"));
+    show_ = new QPushButton(tr("&Zeigen"), this);
+    show_->setObjectName(QStringLiteral("showButton"));
+    replay_ = new QPushButton(tr("&Wiederholen"), this);
+    replay_->setObjectName(QStringLiteral("replayButton"));
+    delete_ = new QPushButton(tr("&Löschen"), this);
+    delete_->setObjectName(QStringLiteral("deleteButton"));
+    clear_ = new QPushButton(tr("Protokoll &leeren…"), this);
+    clear_->setObjectName(QStringLiteral("clearButton"));
+    connect(show_, &QPushButton::clicked, this, &FlightLogWindow::toggleShownOfSelected);
+    connect(replay_, &QPushButton::clicked, this, [this] {
+        if (const int number = selectedNumber()) {
+            emit replayRequested(number);
+        }
+    });
+    connect(delete_, &QPushButton::clicked, this, &FlightLogWindow::deleteSelected);
+    connect(clear_, &QPushButton::clicked, this, &FlightLogWindow::askToClear);
+    connect(table_, &QTableView::doubleClicked, this, [this] {
+        if (const int number = selectedNumber()) {
+            emit replayRequested(number);
+        }
+    });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(groupLabel);
+    top->addWidget(group_, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {show_, replay_, delete_}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(clear_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
+    layout->addWidget(note_);
+    layout->addLayout(buttons);
+
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FlightLogWindow::updateButtons);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        group_->setText(log_->group());
+        // The newest flight is the one a class wants to see next.
+        if (model_->rowCount() > 0) {
+            table_->selectRow(model_->rowCount() - 1);
+        }
+        updateButtons();
+    });
+    if (model_->rowCount() > 0) {
+        table_->selectRow(model_->rowCount() - 1);
+    }
+    updateButtons();
+    resize(1000, 320);
+}
+
+void FlightLogWindow::placeBeside(const QWidget& mainWindow) {
+    PlaceBeside(*this, mainWindow);
+}
+
+int FlightLogWindow::selectedNumber() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : model_->numberAt(rows.first().row());
+}
+
+void FlightLogWindow::selectNumber(int number) {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (model_->numberAt(row) == number) {
+            table_->selectRow(row);
+            return;
+        }
+    }
+}
+
+void FlightLogWindow::toggleShownOfSelected() {
+    const LoggedFlight* flight = log_->log().find(selectedNumber());
+    if (!flight) {
+        return;
+    }
+    const int number = flight->number;
+    if (!log_->setShown(number, !flight->shown)) {
+        note_->setText(
+            tr("Höchstens %1 Flüge werden zugleich gezeigt.").arg(FlightLog::kMostShown));
+        return;
+    }
+    note_->clear();
+    selectNumber(number);
+}
+
+void FlightLogWindow::deleteSelected() {
+    if (const int number = selectedNumber()) {
+        log_->remove(number);
+    }
+}
+
+void FlightLogWindow::askToClear() {
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Protokoll leeren"),
+                                tr("Alle %1 Flüge des Protokolls löschen? Das kann nicht "
+                                   "rückgängig gemacht werden.")
+                                    .arg(log_->log().flights().size()),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("clearQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this](int result) {
+        if (result == QMessageBox::Yes) {
+            log_->clear();
+        }
+    });
+    box->open();
+}
+
+void FlightLogWindow::updateButtons() {
+    const LoggedFlight* flight = log_->log().find(selectedNumber());
+    show_->setEnabled(flight != nullptr);
+    show_->setText(flight && flight->shown ? tr("Nicht &zeigen") : tr("&Zeigen"));
+    replay_->setEnabled(flight != nullptr);
+    delete_->setEnabled(flight != nullptr);
+    clear_->setEnabled(!log_->log().flights().empty());
+}
+
+} // namespace purzo

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// "Flugprotokoll": the lesson's flights in a table beside the main window, who flew them, and
+// what to do with the selected one: show it beside the current flight, replay it, delete it, or
+// empty the whole log after asking.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace purzo {
+
+class FlightLogModel;
+class LessonLog;
+
+class FlightLogWindow : public QWidget {
+    Q_OBJECT
+public:
+    FlightLogWindow(LessonLog* log, QWidget* mainWindow);
+
+    void placeBeside(const QWidget& mainWindow);
+    QTableView* table() const { return table_; }
+    FlightLogModel* model() const { return model_; }
+    // The number of the selected flight; 0 when none is selected.
+    int selectedNumber() const;
+    void selectNumber(int number);
+
+    // The buttons' work, without the question before emptying the log.
+    void toggleShownOfSelected();
+    void deleteSelected();
+
+signals:
+    void replayRequested(int number);
+    void saveFailed(const QString& message);
+
+private:
+    void askToClear();
+    void updateButtons();
+
+    LessonLog* log_;
+    FlightLogModel* model_;
+    QLineEdit* group_;
+    QTableView* table_;
+    QLabel* note_;
+    QPushButton* show_;
+    QPushButton* replay_;
+    QPushButton* delete_;
+    QPushButton* clear_;
+};
+
+} // namespace purzo

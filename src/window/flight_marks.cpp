@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+// Markers drawn as paths, so that they look the same on the canvas, in pictures and in print.
+#include "window/flight_marks.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <cmath>
+#include <numbers>
+
+namespace purzo {
+namespace {
+
+QPolygonF Regular(QPointF at, double r, int corners, double turnRad) {
+    QPolygonF polygon;
+    for (int i = 0; i < corners; ++i) {
+        const double a = turnRad + 2 * std::numbers::pi * i / corners;
+        polygon << at + QPointF(r * std::sin(a), -r * std::cos(a));
+    }
+    return polygon;
+}
+
+} // namespace
+
+QColor ColourOf(Argb argb) {
+    return QColor::fromRgba(argb);
+}
+
+QPen FlightPen(const FlightStyle& style, double widthPx) {
+    QPen pen(ColourOf(style.colour), widthPx, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    // Dashes in multiples of the pen's width.
+    switch (style.dash) {
+    case DashPattern::Solid:
+        break;
+    case DashPattern::Dash:
+        pen.setDashPattern({4, 2});
+        break;
+    case DashPattern::Dot:
+        pen.setDashPattern({1, 2});
+        break;
+    case DashPattern::DashDot:
+        pen.setDashPattern({4, 2, 1, 2});
+        break;
+    case DashPattern::LongDash:
+        pen.setDashPattern({8, 3});
+        break;
+    case DashPattern::DashDotDot:
+        pen.setDashPattern({4, 2, 1, 2, 1, 2});
+        break;
+    case DashPattern::ShortDash:
+        pen.setDashPattern({2, 2});
+        break;
+    case DashPattern::LongDot:
+        pen.setDashPattern({1, 4});
+        break;
+    }
+    return pen;
+}
+
+void DrawMarker(QPainter& painter, QPointF at, const FlightStyle& style, double r) {
+    const QColor colour = ColourOf(style.colour);
+    painter.save();
+    painter.setPen(QPen(Qt::white, std::max(1.0, r / 3)));
+    painter.setBrush(colour);
+    const double pi = std::numbers::pi;
+    switch (style.marker) {
+    case MarkerShape::Circle:
+        painter.drawEllipse(at, r * 0.85, r * 0.85);
+        break;
+    case MarkerShape::Square:
+        painter.drawRect(QRectF(at - QPointF(r * 0.75, r * 0.75), QSizeF(r * 1.5, r * 1.5)));
+        break;
+    case MarkerShape::TriangleUp:
+        painter.drawPolygon(Regular(at, r, 3, 0));
+        break;
+    case MarkerShape::Diamond:
+        painter.drawPolygon(Regular(at, r, 4, 0));
+        break;
+    case MarkerShape::TriangleDown:
+        painter.drawPolygon(Regular(at, r, 3, pi));
+        break;
+    case MarkerShape::Star:
+        painter.drawPolygon(Regular(at, r, 5, 0));
+        painter.drawPolygon(Regular(at, r * 0.5, 5, pi / 5));
+        break;
+    case MarkerShape::Cross:
+    case MarkerShape::Plus: {
+        // Two bars, with the white edge the filled shapes have.
+        const double turn = style.marker == MarkerShape::Cross ? pi / 4 : 0;
+        QPainterPath bars;
+        for (const double a : {turn, turn + pi / 2}) {
+            const QPointF d(r * std::cos(a), r * std::sin(a));
+            bars.moveTo(at - d);
+            bars.lineTo(at + d);
+        }
+        QPainterPathStroker stroker;
+        stroker.setWidth(r * 0.55);
+        painter.drawPath(stroker.createStroke(bars).simplified());
+        break;
+    }
+    }
+    painter.restore();
+}
+
+void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
+                      double scale) {
+    painter.save();
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(kShownLabelPt * scale);
+    font.setBold(true);
+    QPainterPath text;
+    text.addText(at, font, QString::number(number));
+    painter.setPen(QPen(Qt::white, 3 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(text);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColourOf(style.colour));
+    painter.drawPath(text);
+    painter.restore();
+}
+
+} // namespace purzo
