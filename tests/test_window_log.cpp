@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+// The flight log as a class uses it: every flight a row, kept across a restart, shown beside the
+// current flight, replayed in its own model, emptied only after asking; a damaged file set aside
+// and a log that cannot be written said once.
+#include "flight/flight_log.h"
+#include "window/canvas_widget.h"
+#include "window/flight_log_model.h"
+#include "window/flight_log_window.h"
+#include "window/lesson_log.h"
+#include "window/lesson_menu.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace purzo;
+using purzo::test::Control;
+using purzo::test::Fly;
+using purzo::test::ShowWhole;
+
+namespace {
+
+void Takeoff(PurzoWindow& window, const QString& speed, const QString& angle) {
+    Control<QLineEdit>(window, "Text1")->setText(speed);
+    Control<QLineEdit>(window, "Text2")->setText(angle);
+}
+
+std::vector<int> Numbers(const FlightLog& log) {
+    std::vector<int> numbers;
+    for (const LoggedFlight& f : log.flights()) {
+        numbers.push_back(f.number);
+    }
+    return numbers;
+}
+
+QMessageBox* OpenMessage(const QWidget& parent) {
+    for (QMessageBox* box : parent.findChildren<QMessageBox*>()) {
+        if (box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class WindowLogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
+
+    // Four flights, four rows; the window started again with the same file has them all.
+    void everyFlightIsARowAndARestartKeepsThem() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sub/flugprotokoll.txt"));
+        {
+            PurzoWindow window;
+            window.setPauseOverrideForTesting(1);
+            QVERIFY(ShowWhole(window));
+            window.keepLogIn(file);
+            window.showLog();
+            window.logWindow()->findChild<QLineEdit*>(QStringLiteral("groupField"))->setText("7b");
+            emit window.logWindow()
+                ->findChild<QLineEdit*>(QStringLiteral("groupField"))
+                ->editingFinished();
+            const QStringList angles{"60", "70", "45", "80"};
+            for (const QString& angle : angles) {
+                Takeoff(window, "6", angle);
+                Fly(window);
+            }
+            QCOMPARE(window.logWindow()->table()->model()->rowCount(), 4);
+            QCOMPARE(window.lessonLog()->log().flights().back().summary.angleDeg, 80.0);
+            QCOMPARE(window.lessonLog()->log().flights().front().group, std::string("7b"));
+        }
+        PurzoWindow again;
+        again.keepLogIn(file);
+        const FlightLog& log = again.lessonLog()->log();
+        QCOMPARE(Numbers(log), (std::vector<int>{1, 2, 3, 4}));
+        QCOMPARE(log.flights()[1].summary.angleDeg, 70.0);
+        QCOMPARE(log.group, std::string("7b"));
+        // The next flight goes on with number 5.
+        again.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(again));
+        Fly(again);
+        QCOMPARE(log.flights().back().number, 5);
+    }
+
+    // Flights 1 and 3 drawn beside the current one, each in its own colour with its number.
+    void shownFlightsAreDrawnInTheirOwnColours() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        for (const char* speed : {"5", "6", "8"}) {
+            Takeoff(window, speed, "60");
+            Fly(window);
+        }
+        window.showLog();
+        auto* model = window.logWindow()->model();
+        QVERIFY(model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        const auto& shown = canvas->shownFlights();
+        QCOMPARE(shown.size(), std::size_t(2));
+        QCOMPARE(shown[0].number, 1);
+        QCOMPARE(shown[1].number, 3);
+        QCOMPARE(shown[0].frames.size(), window.lessonLog()->log().find(1)->record.frames.size());
+        const QImage image = canvas->grab().toImage();
+        for (const auto& flight : shown) {
+            const FrameResult& middle = flight.frames[flight.frames.size() / 3];
+            const QColor drawn(
+                image.pixel(canvas->toWidget({middle.pathX, middle.pathY}).toPoint()));
+            const QColor style = QColor::fromRgba(kShownFlightStyles[flight.style].colour);
+            QVERIFY2(std::abs(drawn.hue() - style.hue()) < 20 && drawn.saturation() > 120,
+                     qPrintable(drawn.name() + " for " + style.name()));
+        }
+        // Unchecked, the flight is gone from the canvas.
+        QVERIFY(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+        QCOMPARE(canvas->shownFlights().size(), std::size_t(1));
+    }
+
+    // A classic flight replayed while the exact model is chosen flies as it was flown.
+    void replayShowsAFlightInItsOwnModel() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        Fly(window);
+        window.setModel(Model::Exact);
+        Fly(window);
+        QSignalSpy replayed(&window, &PurzoWindow::replayFinished);
+        QVERIFY(window.replayLoggedFlight(1));
+        QVERIFY(replayed.wait(10000));
+        const FlightRecord& first = window.lessonLog()->log().find(1)->record;
+        QCOMPARE(first.model, Model::Classic);
+        QCOMPARE(window.currentFrame()->frame, int(first.frames.size()));
+        QCOMPARE(window.currentFrame()->figure, first.frames.back().figure);
+        QCOMPARE(Control<CanvasWidget>(window, "Picture1")->dataPanelLines().value(0),
+                 QStringLiteral("Modell: klassisch"));
+        QVERIFY(!window.replayLoggedFlight(42));
+    }
+
+    void emptyingTheLogAsksFirst() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        Fly(window);
+        Fly(window);
+        window.showLog();
+        auto* clear = window.logWindow()->findChild<QPushButton*>(QStringLiteral("clearButton"));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QMessageBox* question = OpenMessage(*window.logWindow());
+        QVERIFY(question);
+        question->button(QMessageBox::No)->click();
+        QCOMPARE(window.lessonLog()->log().flights().size(), std::size_t(2));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        OpenMessage(*window.logWindow())->button(QMessageBox::Yes)->click();
+        QVERIFY(window.lessonLog()->log().flights().empty());
+        Fly(window);
+        QCOMPARE(window.lessonLog()->log().flights().front().number, 1);
+    }
+
+    // A log cut short is renamed beside itself, said, and the lesson starts empty.
+    void aDamagedLogIsSetAside() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("flugprotokoll.txt"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("Purzosimulation flight log 1\ngroup\t\nflight\t1\tclassic\t0\t0\t6\t6");
+        out.close();
+        PurzoWindow window;
+        QSignalSpy problems(window.lessonLog(), &LessonLog::problem);
+        window.keepLogIn(file);
+        QCOMPARE(problems.count(), 1);
+        QVERIFY(window.lessonLog()->log().flights().empty());
+        QVERIFY(!QFile::exists(file));
+        const QStringList aside =
+            QDir(dir.path()).entryList({QStringLiteral("flugprotokoll.txt.defekt-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(dir.filePath(aside.first()));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.readAll().endsWith("\t6\t6"));
+    }
+
+    // Where the log cannot be written, the class is told once and flies on.
+    void aLogThatCannotBeWrittenIsSaidOnce() {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("a-file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.keepLogIn(dir.filePath(QStringLiteral("a-file/flugprotokoll.txt")));
+        QSignalSpy problems(window.lessonLog(), &LessonLog::problem);
+        Fly(window);
+        Fly(window);
+        QCOMPARE(problems.count(), 1);
+        QCOMPARE(window.lessonLog()->log().flights().size(), std::size_t(2));
+        if (QMessageBox* box = OpenMessage(window)) {
+            box->close();
+        }
+    }
+};
+
+QTEST_MAIN(WindowLogTest)
+#include "test_window_log.moc"
