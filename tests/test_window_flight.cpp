@@ -101,6 +101,25 @@ private slots:
         QVERIFY(Control<QLabel>(window, "VerdictLine")->isHidden()); // and keeps its place
     }
 
+    // Start leaves the last frame on the canvas until the new flight's first frame replaces it.
+    void startKeepsTheLastFrameUntilTheFirstNewOne() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_VERIFY(!window.flightRunning());
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        const DrawnFigure landed = *canvas->figure();
+        window.setPauseOverrideForTesting(400);
+        QSignalSpy frames(&window, &PurzoWindow::frameShown);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QCOMPARE(frames.count(), 0);
+        QCOMPARE(canvas->figure()->head.x, landed.head.x);
+        QCOMPARE(canvas->figure()->head.y, landed.head.y);
+        QVERIFY(frames.wait(5000));
+        QVERIFY(canvas->figure()->head.x != landed.head.x);
+    }
+
     // Under the canvas after the landing, gone while the next flight flies.
     void verdictLineAfterTheLanding_data() {
         QTest::addColumn<QString>("angle");

@@ -48,19 +48,30 @@ double CanvasWidget::penWidthDevicePx() const {
 }
 
 void CanvasWidget::startFlight(Model model, std::vector<Point> path) {
-    model_ = model;
-    path_ = std::move(path);
+    // The last frame stays until the new flight's first one replaces it, with no empty hall
+    // between them.
+    starting_ = Start{model, std::move(path)};
+}
+
+void CanvasWidget::takeStartedFlight() {
+    if (!starting_) {
+        return;
+    }
+    model_ = starting_->model;
+    path_ = std::move(starting_->path);
+    starting_.reset();
     choosePanelCorner();
     frames_.clear();
-    update();
 }
 
 void CanvasWidget::showFrame(const FrameResult& frame) {
+    takeStartedFlight();
     frames_.push_back(frame);
     update(contentsRect());
 }
 
 void CanvasWidget::showFrames(std::vector<FrameResult> frames) {
+    takeStartedFlight();
     frames_ = std::move(frames);
     update(contentsRect());
 }

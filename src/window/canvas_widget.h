@@ -43,8 +43,8 @@ public:
     // the window's size: for worksheets.
     QImage drawingAreaPicture(double scale);
 
-    // A flight (or a replay) in `model` begins: no frame of it is shown yet. Its centre of
-    // mass's path decides the data panel's corner.
+    // A flight (or a replay) in `model` begins; the frame shown stays until its first frame
+    // comes. Its centre of mass's path decides the data panel's corner.
     void startFlight(Model model = Model::Classic, std::vector<Point> path = {});
     // Whether the data panel stands in the top right corner (else the top left).
     bool panelOnRight() const { return panelRight_; }
@@ -100,6 +100,8 @@ private:
     QFont panelFont() const;
     QRectF panelBox(const QSizeF& size) const;
     void choosePanelCorner();
+    // The flight begun becomes the one shown, its first frame about to come.
+    void takeStartedFlight();
 
     Picture hall_;
     QPixmap background_; // the hall for the current view, scale and device pixel ratio
@@ -119,6 +121,11 @@ private:
     QLocale locale_;
     std::vector<FrameResult> frames_; // the current or last flight, as far as shown
     std::vector<ShownFlight> shown_;  // beside it, from the log
+    struct Start {
+        Model model;
+        std::vector<Point> path;
+    };
+    std::optional<Start> starting_; // a flight begun whose first frame has not come yet
 };
 
 } // namespace purzo
