@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The lesson's log: numbering, the eight shown, and its file written and read back, damaged or
 // foreign files refused with a reason.
+#include "flight/file_names.h"
 #include "flight/log_file.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
@@ -144,6 +145,61 @@ private slots:
         std::string error;
         QVERIFY(!ReadLogFile(text, error));
         QVERIFY2(error.find(reason.toStdString()) != std::string::npos, error.c_str());
+    }
+
+    // The names a save suggests: number, take-off as typed, model and group, safe for any disk.
+    void suggestedFileNames_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("third flight, exact") << 3 << "6"
+                                             << "60" << true << ""
+                                             << "flug-03-6ms-60grad-exakt.xlsx";
+        QTest::newRow("before any log") << 0 << "6"
+                                        << "60" << false << ""
+                                        << "flug-6ms-60grad-klassisch.xlsx";
+        QTest::newRow("decimal comma, blanks") << 12 << "7,5"
+                                               << " 45 " << false << ""
+                                               << "flug-12-7,5ms-45grad-klassisch.xlsx";
+        QTest::newRow("slashes in the take-off") << 1 << "6/../x"
+                                                 << "60" << false << ""
+                                                 << "flug-01-6..ms-60grad-klassisch.xlsx";
+        QTest::newRow("a group with what no file name holds")
+            << 1 << "6"
+            << "60" << false << " Klasse 7b/Gruppe: 2 \\ \"A*\"?"
+            << "flug-01-6ms-60grad-klassisch-Klasse-7b-Gruppe-2-A.xlsx";
+        QTest::newRow("a long name cut between characters")
+            << 100 << "6"
+            << "60" << true << "Größenwahnsinnige Überflieger der Jahrgangsstufe"
+            << "flug-100-6ms-60grad-exakt-Größenwahnsinnige-Überflieger-der-Jah.xlsx";
+        // Byte 40 falls inside the "ä": it goes whole.
+        QTest::newRow("never half a character")
+            << 1 << "6"
+            << "60" << false << QString(39, 'a') + "äb"
+            << "flug-01-6ms-60grad-klassisch-" + QString(39, 'a') + ".xlsx";
+    }
+    void suggestedFileNames() {
+        QFETCH(int, number);
+        QFETCH(QString, speed);
+        QFETCH(QString, angle);
+        QFETCH(bool, exact);
+        QFETCH(QString, group);
+        QFETCH(QString, name);
+        const FlightNaming naming{number, speed.toStdString(), angle.toStdString(),
+                                  exact ? Model::Exact : Model::Classic, group.toStdString()};
+        QCOMPARE(QString::fromStdString(FlightFileName(naming, "xlsx")), name);
+    }
+
+    void logWorkbookName() {
+        QCOMPARE(LogFileName("7b / Anna", "2026-12-09", "xlsx"),
+                 std::string("flugprotokoll-7b-Anna-2026-12-09.xlsx"));
+        QCOMPARE(LogFileName("", "2026-12-09", "xlsx"),
+                 std::string("flugprotokoll-2026-12-09.xlsx"));
+        QCOMPARE(LogFileName(":/", "2026-12-09", "xlsx"),
+                 std::string("flugprotokoll-2026-12-09.xlsx"));
     }
 };
 

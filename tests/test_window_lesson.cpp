@@ -596,32 +596,6 @@ private slots:
         QVERIFY(!SaveAtomically(path, [](QIODevice& file) { return file.write("neu") == 3; }));
         QCOMPARE(ReadFile(path), QByteArray("neu"));
     }
-
-    void suggestedNamesComeFromTheTexts_data() {
-        QTest::addColumn<QString>("speed");
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("integers") << "6"
-                                  << "60"
-                                  << "csv"
-                                  << "flug-6ms-60grad.csv";
-        QTest::newRow("decimal comma") << "7,5"
-                                       << "70"
-                                       << "png"
-                                       << "flug-7,5ms-70grad.png";
-        QTest::newRow("no slashes in a file name") << "6/../x"
-                                                   << " 60 "
-                                                   << "csv"
-                                                   << "flug-6..ms-60grad.csv";
-    }
-    void suggestedNamesComeFromTheTexts() {
-        QFETCH(QString, speed);
-        QFETCH(QString, angle);
-        QFETCH(QString, extension);
-        QFETCH(QString, name);
-        QCOMPARE(SuggestedFileName(speed, angle, extension), name);
-    }
 };
 
 QTEST_MAIN(WindowLessonTest)

@@ -3,9 +3,11 @@
 #include "window/lesson_tools.h"
 
 #include "flight/csv_writer.h"
+#include "flight/file_names.h"
 #include "window/canvas_widget.h"
 #include "window/flight_player.h"
 #include "window/fonts.h"
+#include "window/lesson_log.h"
 #include "window/saving.h"
 #include "window/scaled_style.h"
 #include "window/translations.h"
@@ -122,7 +124,17 @@ QString LessonTools::chooseFile(const QString& title, const QString& filter,
     const std::optional<FlightRecord>& last = player_->lastFlight();
     const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
     const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
-    const QString suggested = SuggestedFileName(speed, angle, extension);
+    FlightNaming naming{
+        0, speed.toStdString(), angle.toStdString(), last ? last->model : menu_->model(), {}};
+    if (log_) {
+        naming.group = log_->log().group;
+        // The last flight is the log's newest: it was logged as it landed.
+        if (last && !log_->log().flights().empty()) {
+            naming.number = log_->log().flights().back().number;
+        }
+    }
+    const QString suggested =
+        QString::fromStdString(FlightFileName(naming, extension.toStdString()));
     return WithSuffix(QFileDialog::getSaveFileName(window_, title,
                                                    QDir(SaveFolder()).filePath(suggested), filter),
                       extension);

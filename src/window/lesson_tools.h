@@ -18,6 +18,7 @@ namespace purzo {
 
 class CanvasWidget;
 class FlightPlayer;
+class LessonLog;
 class ScaledStyle;
 
 class LessonTools : public QObject {
@@ -31,6 +32,8 @@ public:
                 std::function<Pace()> currentPace);
 
     LessonMenu* menu() const { return menu_; }
+    // The log names the saves: the flight's number and the name or group.
+    void setLog(const LessonLog* log) { log_ = log; }
     // Opens the menu at a point of the canvas, its text at the window's scale.
     void showMenu(const QPoint& canvasPos, double scale);
 
@@ -68,6 +71,7 @@ private:
     const QLineEdit* angleBox_;
     std::function<Pace()> currentPace_;
     LessonMenu* menu_;
+    const LessonLog* log_ = nullptr;
 };
 
 } // namespace purzo

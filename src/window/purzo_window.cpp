@@ -115,6 +115,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(menu, &LessonMenu::chartsRequested, this, &PurzoWindow::showCharts);
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshCharts);
     log_ = new LessonLog(this);
+    lessonTools_->setLog(log_);
     connect(log_, &LessonLog::changed, this, [this] {
         refreshShownFlights();
         refreshCharts();

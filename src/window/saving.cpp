@@ -63,20 +63,4 @@ QString WithSuffix(const QString& path, const QString& extension) {
     return path + QLatin1Char('.') + extension;
 }
 
-QString SuggestedFileName(const QString& speedText, const QString& angleText,
-                          const QString& extension) {
-    auto clean = [](QString text) {
-        text = text.trimmed();
-        QString kept;
-        for (const QChar c : text) {
-            if (c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.') ||
-                c == QLatin1Char('-') || c == QLatin1Char('+')) {
-                kept += c;
-            }
-        }
-        return kept.left(20);
-    };
-    return QStringLiteral("flug-%1ms-%2grad.%3").arg(clean(speedText), clean(angleText), extension);
-}
-
 } // namespace purzo

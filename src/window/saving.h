@@ -29,11 +29,6 @@ QString ShowSaveFailure(QWidget* parent, const QString& path, const QString& rea
 // The folder the save dialogs start in: the user's documents, or home where there is none.
 QString SaveFolder();
 
-// "flug-6ms-60grad.csv" from the take-off texts as typed; characters a file name cannot hold
-// are left out.
-QString SuggestedFileName(const QString& speedText, const QString& angleText,
-                          const QString& extension);
-
 // A name typed without a suffix gets `extension`; one with a suffix stays as it is.
 QString WithSuffix(const QString& path, const QString& extension);
 

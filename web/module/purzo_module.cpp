@@ -2,6 +2,7 @@
 // What the page calls: the design, the take-off check and the playback of flights. The page
 // computes no physics and formats no numbers of its own.
 #include "design_export.h"
+#include "flight/file_names.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
 #include "flight/quantities.h"
@@ -70,6 +71,14 @@ std::string QuantityHeaderForPage(const std::string& code, const std::string& la
     return {};
 }
 
+std::string FlightFileNameForPage(int number, const std::string& speedText,
+                                  const std::string& angleText, const std::string& modelName,
+                                  const std::string& group, const std::string& extension) {
+    return FlightFileName(
+        {number, speedText, angleText, ParseModel(modelName).value_or(Model::Classic), group},
+        extension);
+}
+
 } // namespace
 } // namespace purzo::web
 
@@ -80,6 +89,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("sliderValueFor", &SliderValueFor);
     emscripten::function("widestPanelLines", &WidestPanelLines);
     emscripten::function("chartQuantities", &ChartQuantitiesForPage);
+    emscripten::function("flightFileName", &FlightFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()

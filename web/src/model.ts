@@ -123,6 +123,8 @@ export interface PurzoModule {
   // The charts' quantities in this model; a quantity's header by its key ("timeS").
   chartQuantities(model: Model, language: string): QuantityHeader[];
   quantityHeader(code: string, language: string): string;
+  // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
+  flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }
 

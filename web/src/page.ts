@@ -30,7 +30,7 @@ export class PurzoPage {
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
-  constructor(private readonly module: PurzoModule, readonly texts: Texts, private readonly pictures: PagePictures,
+  constructor(readonly module: PurzoModule, readonly texts: Texts, private readonly pictures: PagePictures,
               private readonly choices: Choices, private storedModel: Model, private readonly storage: Storage | null,
               private readonly time: TimeSource, host: HTMLElement) {
     this.design = module.design();

@@ -5,12 +5,6 @@
 import writeExcelFile from 'write-excel-file/browser';
 import type { SheetData } from './model';
 
-// "flug-6ms-60grad.csv": the take-off texts as typed, kept to digits, separators and signs.
-export function suggestedFileName(speedText: string, angleText: string, extension: string): string {
-  const clean = (text: string) => [...text.trim()].filter((c) => /[0-9.,+-]/.test(c)).join('').slice(0, 20);
-  return `flug-${clean(speedText)}ms-${clean(angleText)}grad.${extension}`;
-}
-
 export function download(blob: Blob, fileName: string): void {
   const url = URL.createObjectURL(blob);
   const link = document.createElement('a');

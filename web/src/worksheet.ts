@@ -2,7 +2,7 @@
 // The lesson's saves from the page: the flight as CSV and as a spreadsheet, the canvas as a
 // worksheet picture (the drawing area at twice its designed size, whatever the page's size,
 // with a caption naming the take-off, the pace and the model).
-import { canvasBlob, csvBlob, download, suggestedFileName, workbookBlob } from './saves';
+import { canvasBlob, csvBlob, download, workbookBlob } from './saves';
 import { fill } from './texts';
 import type { PurzoPage } from './page';
 
@@ -13,24 +13,29 @@ const kPaceNames = ['Echtzeit', 'Zeitlupe', 'Extrem-Zeitlupe'];
 export class WorksheetSaves {
   constructor(private readonly page: PurzoPage) {}
 
+  // "flug-03-6ms-60grad-exakt.csv", named by the model as the window names its saves.
+  private fileName(extension: string): string {
+    const { page } = this;
+    const last = page.player.lastFlight;
+    return page.module.flightFileName(last?.number ?? 0, last?.speedText ?? page.w.speedBox.value,
+      last?.angleText ?? page.w.angleBox.value, last?.modelName() ?? page.model, '', extension);
+  }
+
   saveCsv(): void {
     const last = this.page.player.lastFlight;
     if (!last) return;
-    download(csvBlob(last.session.csv()), suggestedFileName(last.speedText, last.angleText, 'csv'));
+    download(csvBlob(last.session.csv()), this.fileName('csv'));
   }
 
   async saveWorkbook(): Promise<void> {
     const last = this.page.player.lastFlight;
     if (!last) return;
     const blob = await workbookBlob(last.session.sheet(this.page.texts.language));
-    download(blob, suggestedFileName(last.speedText, last.angleText, 'xlsx'));
+    download(blob, this.fileName('xlsx'));
   }
 
   async savePicture(): Promise<void> {
-    const last = this.page.player.lastFlight;
-    const w = this.page.w;
-    const canvas = this.picture();
-    download(await canvasBlob(canvas), suggestedFileName(last?.speedText ?? w.speedBox.value, last?.angleText ?? w.angleBox.value, 'png'));
+    download(await canvasBlob(this.picture()), this.fileName('png'));
   }
 
   caption(): string {

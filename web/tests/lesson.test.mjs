@@ -36,7 +36,7 @@ describe('saves', () => {
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { name, bytes } = await downloadFrom(page, 'saveWorkbookAction');
-    assert.equal(name, 'flug-6ms-60grad.xlsx');
+    assert.equal(name, 'flug-01-6ms-60grad-exakt.xlsx');
     const { cells, workbook } = sheetCells(bytes);
     assert.match(workbook, /<sheet [^>]*name="Flug"/);
     assert.equal(cells.A1, 'Absprunggeschwindigkeit (m/s)');
@@ -62,7 +62,7 @@ describe('saves', () => {
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { name, bytes } = await downloadFrom(page, 'savePictureAction');
-    assert.equal(name, 'flug-6ms-60grad.png');
+    assert.equal(name, 'flug-01-6ms-60grad-klassisch.png');
     // PNG header: width and height at bytes 16 and 20.
     assert.equal(bytes.readUInt32BE(16), 1402);
     assert.equal(bytes.readUInt32BE(20), 1130);

@@ -19,7 +19,7 @@ describe('a flight', () => {
     assert.equal(await page.textContent('[data-control="VerdictLine"]:not([hidden])'),
       'Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht');
     const csv = await downloadCsv(page);
-    assert.equal(csv.name, 'flug-6ms-60grad.csv');
+    assert.equal(csv.name, 'flug-01-6ms-60grad-klassisch.csv');
     assert.equal(csv.text, await trace('--speed', '6', '--angle', '60'));
     const last = csvRows(csv.text).at(-1);
     assert.equal(await shownFrame(page), Number(last.frame));
