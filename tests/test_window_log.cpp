@@ -9,7 +9,9 @@
 #include "window/lesson_log.h"
 #include "window/lesson_menu.h"
 #include "window_fixture.h"
+#include "xlsx_cells.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -143,6 +145,61 @@ private slots:
         QCOMPARE(Control<CanvasWidget>(window, "Picture1")->dataPanelLines().value(0),
                  QStringLiteral("Modell: klassisch"));
         QVERIFY(!window.replayLoggedFlight(42));
+    }
+
+    // The class's workbook: the log's rows as numbers, a sheet per flight, the shown flights'
+    // lines in the charts.
+    void theLogWorkbookHoldsTheRows() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.lessonLog()->setGroup(QStringLiteral("7b: Anna/Ben"));
+        Takeoff(window, "8", "80");
+        Fly(window);
+        window.setModel(Model::Exact);
+        Takeoff(window, "6", "60");
+        Fly(window);
+        Takeoff(window, "5", "60");
+        Fly(window);
+        window.lessonLog()->setShown(1, true);
+        window.lessonLog()->setShown(3, true);
+        window.showLog();
+        QCOMPARE(window.logWindow()->suggestedWorkbookName(),
+                 QStringLiteral("flugprotokoll-7b-Anna-Ben-%1.xlsx")
+                     .arg(QDate::currentDate().toString(Qt::ISODate)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("protokoll.xlsx"));
+        QVERIFY(window.logWindow()->saveWorkbook(path));
+        const QMap<QString, QString> cells = test::XlsxCells(path, 1);
+        QCOMPARE(cells.value("B1"), QStringLiteral("7b: Anna/Ben")); // as typed inside
+        QCOMPARE(cells.value("D4"), QStringLiteral("Absprunggeschwindigkeit (m/s)"));
+        const FlightLog& log = window.lessonLog()->log();
+        for (int i = 0; i < 3; ++i) {
+            const FlightSummary& s = log.flights()[std::size_t(i)].summary;
+            const QString row = QString::number(5 + i);
+            QCOMPARE(cells.value("A" + row).toInt(), i + 1);
+            QCOMPARE(cells.value("C" + row), s.model == Model::Exact ? "exakt" : "klassisch");
+            QCOMPARE(cells.value("D" + row).toDouble(), s.speedMPerS);
+            QCOMPARE(cells.value("I" + row).toDouble(), s.flightTimeS);
+            QCOMPARE(cells.value("L" + row).toDouble(), s.rotationDeg);
+            QCOMPARE(cells.value("O" + row).toDouble(), s.landing->attitudeDeg);
+        }
+        QVERIFY(!cells.contains("A8"));
+        // 8 m/s at 80° classic lands 60° short of upright; 6 m/s at 60° exact on the hand.
+        QCOMPARE(cells.value("P5"), QStringLiteral("zu wenig gedreht"));
+        QCOMPARE(cells.value("O5").toDouble(), -60.0);
+        QCOMPARE(cells.value("N6"), QStringLiteral("Hand"));
+        QCOMPARE(cells.value("P6"), QString::fromUtf8("nicht auf den Füßen"));
+        const QByteArray book = test::ZipEntry(path, "xl/workbook.xml");
+        for (const char* sheet : {"Protokoll", "Flug 1", "Flug 2", "Flug 3", "Diagramme"}) {
+            QVERIFY2(book.contains(QByteArray("name=\"") + sheet + "\""), sheet);
+        }
+        // The height chart draws flights 1 and 3 from their own sheets' height column.
+        const QByteArray chart = test::ZipEntry(path, "xl/charts/chart1.xml");
+        QCOMPARE(chart.count("<c:ser>"), 2);
+        QVERIFY(chart.contains("'Flug 1'!$D$7"));
+        QVERIFY(chart.contains("'Flug 3'!$D$7"));
+        QVERIFY(!chart.contains("'Flug 2'"));
     }
 
     void emptyingTheLogAsksFirst() {

@@ -216,6 +216,18 @@
         <source>Nicht &amp;zeigen</source>
         <translation>Do not &amp;show</translation>
     </message>
+    <message>
+        <source>Protokoll als &amp;Tabelle speichern…</source>
+        <translation>Save log as &amp;spreadsheet…</translation>
+    </message>
+    <message>
+        <source>Protokoll als Tabelle speichern</source>
+        <translation>Save log as spreadsheet</translation>
+    </message>
+    <message>
+        <source>Excel-Arbeitsmappen (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>purzo::LessonLog</name>

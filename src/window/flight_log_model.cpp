@@ -2,23 +2,15 @@
 // The log's cells: numbers to the decimals their quantity is shown with, in the window's language.
 #include "window/flight_log_model.h"
 
-#include "body/body_part.h"
-#include "flight/landing.h"
-#include "flight/panel_lines.h"
+#include "flight/log_cells.h"
 #include "window/lesson_log.h"
 #include "window/translations.h"
 
-#include <QCoreApplication>
-
 namespace purzo {
 
-const std::vector<Quantity>& FlightLogModel::Columns() {
-    static const std::vector<Quantity> columns{
-        Quantity::Model,     Quantity::Speed,    Quantity::Angle,      Quantity::Pace,
-        Quantity::TuckStart, Quantity::Tucked,   Quantity::FlightTime, Quantity::Distance,
-        Quantity::MaxHeight, Quantity::Rotation, Quantity::Turns,      Quantity::FirstContact,
-        Quantity::Attitude,  Quantity::Verdict};
-    return columns;
+std::span<const Quantity> FlightLogModel::Columns() {
+    // The number stands in the first column with its check.
+    return LogQuantities().subspan(1);
 }
 
 FlightLogModel::FlightLogModel(LessonLog* log, QObject* parent)
@@ -47,46 +39,9 @@ int FlightLogModel::numberAt(int row) const {
 }
 
 QString FlightLogModel::text(int row, Quantity q) const {
-    const LoggedFlight& f = log_->log().flights()[std::size_t(row)];
-    const FlightSummary& s = f.summary;
-    auto number = [this, q](double value) {
-        return locale_.toString(value, 'f', InfoOf(q).decimals);
-    };
-    switch (q) {
-    case Quantity::Model:
-        return QString::fromUtf8(ModelText(s.model, language_));
-    case Quantity::Speed:
-        return number(s.speedMPerS);
-    case Quantity::Angle:
-        return number(s.angleDeg);
-    case Quantity::Pace:
-        return f.record.pace ? QString::fromUtf8(PaceText(*f.record.pace, language_)) : QString();
-    case Quantity::TuckStart:
-        return s.tuck.startS ? number(*s.tuck.startS) : QString();
-    case Quantity::Tucked:
-        return number(s.tuck.tuckedS);
-    case Quantity::FlightTime:
-        return number(s.flightTimeS);
-    case Quantity::Distance:
-        return number(s.distanceM);
-    case Quantity::MaxHeight:
-        return number(s.maxHeightM);
-    case Quantity::Rotation:
-        return number(s.rotationDeg);
-    case Quantity::Turns:
-        return number(s.turns);
-    case Quantity::FirstContact:
-        return s.landing ? QCoreApplication::translate(kPanelContext,
-                                                       BodyPartSource(s.landing->firstContact))
-                         : QString();
-    case Quantity::Attitude:
-        return s.landing ? number(s.landing->attitudeDeg) : QString();
-    case Quantity::Verdict:
-        return s.landing ? QString::fromUtf8(VerdictName(s.landing->verdict, language_))
-                         : QString();
-    default:
-        return {};
-    }
+    const LogCell cell = LogCellOf(log_->log().flights()[std::size_t(row)], q, language_);
+    return cell.number ? locale_.toString(*cell.number, 'f', InfoOf(q).decimals)
+                       : QString::fromStdString(cell.text);
 }
 
 QVariant FlightLogModel::data(const QModelIndex& index, int role) const {

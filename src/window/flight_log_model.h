@@ -7,7 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QLocale>
-#include <vector>
+#include <span>
 
 namespace purzo {
 
@@ -17,7 +17,7 @@ class FlightLogModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // The columns, after the number with its "show" check and the name or group.
-    static const std::vector<Quantity>& Columns();
+    static std::span<const Quantity> Columns();
     static constexpr int kFirstQuantityColumn = 2;
 
     explicit FlightLogModel(LessonLog* log, QObject* parent = nullptr);

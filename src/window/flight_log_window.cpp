@@ -2,11 +2,19 @@
 // The log's table and its buttons.
 #include "window/flight_log_window.h"
 
+#include "flight/file_names.h"
 #include "flight/flight_log.h"
 #include "window/flight_log_model.h"
 #include "window/lesson_log.h"
+#include "window/saving.h"
 #include "window/tool_window.h"
+#include "window/translations.h"
+#include "workbook/log_workbook.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -57,6 +65,9 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     });
     connect(delete_, &QPushButton::clicked, this, &FlightLogWindow::deleteSelected);
     connect(clear_, &QPushButton::clicked, this, &FlightLogWindow::askToClear);
+    save_ = new QPushButton(tr("Protokoll als &Tabelle speichern…"), this);
+    save_->setObjectName(QStringLiteral("saveLogButton"));
+    connect(save_, &QPushButton::clicked, this, &FlightLogWindow::chooseWorkbookFile);
     connect(table_, &QTableView::doubleClicked, this, [this] {
         if (const int number = selectedNumber()) {
             emit replayRequested(number);
@@ -71,6 +82,7 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
+    buttons->addWidget(save_);
     buttons->addWidget(clear_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -134,6 +146,34 @@ void FlightLogWindow::deleteSelected() {
     }
 }
 
+QString FlightLogWindow::suggestedWorkbookName() const {
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return QString::fromStdString(LogFileName(log_->log().group, date, "xlsx"));
+}
+
+bool FlightLogWindow::saveWorkbook(const QString& path) {
+    const TextLanguage language =
+        CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German;
+    const auto failure =
+        WriteLogWorkbook(QFile::encodeName(path).toStdString(), log_->log(), language,
+                         QDate::currentDate().toString(Qt::ISODate).toStdString());
+    if (failure) {
+        emit saveFailed(ShowSaveFailure(this, path, QString::fromStdString(*failure)));
+    }
+    return !failure;
+}
+
+void FlightLogWindow::chooseWorkbookFile() {
+    const QString path = WithSuffix(
+        QFileDialog::getSaveFileName(this, tr("Protokoll als Tabelle speichern"),
+                                     QDir(SaveFolder()).filePath(suggestedWorkbookName()),
+                                     tr("Excel-Arbeitsmappen (*.xlsx)")),
+        QStringLiteral("xlsx"));
+    if (!path.isEmpty()) {
+        saveWorkbook(path);
+    }
+}
+
 void FlightLogWindow::askToClear() {
     auto* box = new QMessageBox(QMessageBox::Question, tr("Protokoll leeren"),
                                 tr("Alle %1 Flüge des Protokolls löschen? Das kann nicht "
@@ -158,6 +198,7 @@ void FlightLogWindow::updateButtons() {
     replay_->setEnabled(flight != nullptr);
     delete_->setEnabled(flight != nullptr);
     clear_->setEnabled(!log_->log().flights().empty());
+    save_->setEnabled(!log_->log().flights().empty());
 }
 
 } // namespace purzo

@@ -28,9 +28,13 @@ public:
     int selectedNumber() const;
     void selectNumber(int number);
 
-    // The buttons' work, without the question before emptying the log.
+    // The buttons' work, without the question before emptying the log or the save dialog.
     void toggleShownOfSelected();
     void deleteSelected();
+    // Writes the log as a workbook; a failure shows a message naming the file and the reason.
+    bool saveWorkbook(const QString& path);
+    // The name the save suggests: flugprotokoll-<name>-<date>.xlsx.
+    QString suggestedWorkbookName() const;
 
 signals:
     void replayRequested(int number);
@@ -38,6 +42,7 @@ signals:
 
 private:
     void askToClear();
+    void chooseWorkbookFile();
     void updateButtons();
 
     LessonLog* log_;
@@ -49,6 +54,7 @@ private:
     QPushButton* replay_;
     QPushButton* delete_;
     QPushButton* clear_;
+    QPushButton* save_;
 };
 
 } // namespace purzo

@@ -51,6 +51,22 @@ struct FlightSheet {
     int timeColumn = 0, heightColumn = 0, rotationColumn = 0;
 };
 
+// A line of a chart: the time column and a value column of a sheet's frame rows.
+struct ChartSeries {
+    std::string sheet;
+    std::string name;
+    int firstRow = 0, lastRow = 0;
+    int timeColumn = 0, valueColumn = 0;
+};
+
+struct ChartDesign {
+    std::string title;
+    std::string xAxis;
+    std::string yAxis;
+    std::vector<ChartSeries> series;
+    bool legend = false;
+};
+
 FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language);
 
 } // namespace purzo

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// The log's cells from the flight's summary.
+#include "flight/log_cells.h"
+
+#include "body/body_part.h"
+
+#include <array>
+
+namespace purzo {
+
+std::span<const Quantity> LogQuantities() {
+    static constexpr std::array kColumns{
+        Quantity::Number,       Quantity::Model,     Quantity::Speed,    Quantity::Angle,
+        Quantity::Pace,         Quantity::TuckStart, Quantity::Tucked,   Quantity::FlightTime,
+        Quantity::Distance,     Quantity::MaxHeight, Quantity::Rotation, Quantity::Turns,
+        Quantity::FirstContact, Quantity::Attitude,  Quantity::Verdict};
+    return kColumns;
+}
+
+LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
+    const FlightSummary& s = f.summary;
+    const std::optional<Landing>& landing = s.landing;
+    switch (q) {
+    case Quantity::Number:
+        return {double(f.number), {}};
+    case Quantity::Model:
+        return {{}, ModelText(s.model, language)};
+    case Quantity::Speed:
+        return {s.speedMPerS, {}};
+    case Quantity::Angle:
+        return {s.angleDeg, {}};
+    case Quantity::Pace:
+        return {{}, f.record.pace ? PaceText(*f.record.pace, language) : ""};
+    case Quantity::TuckStart:
+        return {s.tuck.startS, {}};
+    case Quantity::Tucked:
+        return {s.tuck.tuckedS, {}};
+    case Quantity::FlightTime:
+        return {s.flightTimeS, {}};
+    case Quantity::Distance:
+        return {s.distanceM, {}};
+    case Quantity::MaxHeight:
+        return {s.maxHeightM, {}};
+    case Quantity::Rotation:
+        return {s.rotationDeg, {}};
+    case Quantity::Turns:
+        return {s.turns, {}};
+    case Quantity::FirstContact:
+        if (!landing) {
+            return {};
+        }
+        return {{},
+                language == TextLanguage::English ? BodyPartEnglish(landing->firstContact)
+                                                  : BodyPartSource(landing->firstContact)};
+    case Quantity::Attitude:
+        return landing ? LogCell{landing->attitudeDeg, {}} : LogCell{};
+    case Quantity::Verdict:
+        return landing ? LogCell{{}, VerdictName(landing->verdict, language)} : LogCell{};
+    default:
+        return {};
+    }
+}
+
+} // namespace purzo

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// A logged flight's cell for each quantity of the log: a number, a text in the chosen language, or
+// nothing (no tuck, no landing). The window's table, the log workbook and the page read them.
+#pragma once
+
+#include "flight/flight_log.h"
+#include "flight/quantities.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace purzo {
+
+// The log's columns in order: number, model, take-off, pace, tuck, flight and landing.
+std::span<const Quantity> LogQuantities();
+
+struct LogCell {
+    std::optional<double> number;
+    std::string text; // when it is no number
+    bool empty() const { return !number && text.empty(); }
+};
+
+LogCell LogCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
+
+} // namespace purzo

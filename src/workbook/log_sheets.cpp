@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The log's sheets from the log's cells and each flight's own sheet.
+#include "workbook/log_sheets.h"
+
+#include "flight/log_cells.h"
+#include "flight/quantities.h"
+
+#include <algorithm>
+
+namespace purzo {
+namespace {
+
+constexpr int kHeaderRow = 3;
+
+const char* Text(TextLanguage language, const char* german, const char* english) {
+    return language == TextLanguage::English ? english : german;
+}
+
+} // namespace
+
+LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage language,
+                                  const std::string& date) {
+    LogWorkbookContent out;
+    FlightSheet sheet;
+    sheet.name = Text(language, "Protokoll", "Log");
+    auto label = [&sheet](int row, int column, const std::string& text, bool bold) {
+        sheet.cells.push_back({row, column, text, 0, false, bold});
+    };
+    label(0, 0, Text(language, "Name / Gruppe", "Name / group"), true);
+    label(0, 1, log.group, false);
+    label(1, 0, Text(language, "Datum", "Date"), true);
+    label(1, 1, date, false);
+
+    const std::span<const Quantity> columns = LogQuantities();
+    // The flight's number, then who flew it, then the quantities.
+    label(kHeaderRow, 0, HeaderOf(Quantity::Number, language), true);
+    label(kHeaderRow, 1, Text(language, "Name / Gruppe", "Name / group"), true);
+    sheet.columns.push_back({0, 6, false});
+    sheet.columns.push_back({1, 16, false});
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        const std::string header = HeaderOf(columns[c], language);
+        label(kHeaderRow, int(c) + 1, header, true);
+        sheet.columns.push_back({int(c) + 1, std::max<double>(10, double(header.size()) * 0.8),
+                                 InfoOf(columns[c]).decimals >= 0});
+    }
+    int row = kHeaderRow + 1;
+    for (const LoggedFlight& f : log.flights()) {
+        sheet.cells.push_back({row, 0, {}, double(f.number), true, false});
+        label(row, 1, f.group, false);
+        for (std::size_t c = 1; c < columns.size(); ++c) {
+            const LogCell cell = LogCellOf(f, columns[c], language);
+            if (cell.number) {
+                sheet.cells.push_back({row, int(c) + 1, {}, *cell.number, true, false});
+            } else if (!cell.text.empty()) {
+                label(row, int(c) + 1, cell.text, false);
+            }
+        }
+        ++row;
+    }
+    sheet.firstFrameRow = kHeaderRow + 1;
+    sheet.lastFrameRow = std::max(row - 1, kHeaderRow + 1);
+    out.firstFlightRow = kHeaderRow + 1;
+    out.sheets.push_back(std::move(sheet));
+
+    // The charts draw the shown flights; with none shown, the last eight.
+    std::vector<const LoggedFlight*> charted;
+    for (const LoggedFlight& f : log.flights()) {
+        if (f.shown) {
+            charted.push_back(&f);
+        }
+    }
+    if (charted.empty()) {
+        const std::size_t from = log.flights().size() > FlightLog::kMostShown
+                                     ? log.flights().size() - FlightLog::kMostShown
+                                     : 0;
+        for (std::size_t i = from; i < log.flights().size(); ++i) {
+            charted.push_back(&log.flights()[i]);
+        }
+    }
+
+    ChartDesign height{TextOf(WorkbookText::HeightOverTime, language),
+                       HeaderOf(Quantity::Time, language),
+                       HeaderOf(Quantity::Height, language),
+                       {},
+                       true};
+    ChartDesign rotation{TextOf(WorkbookText::RotationOverTime, language),
+                         HeaderOf(Quantity::Time, language),
+                         HeaderOf(Quantity::Rotation, language),
+                         {},
+                         true};
+    for (const LoggedFlight& f : log.flights()) {
+        FlightSheet flight = FlightSheetFor(f.record, language);
+        flight.name = std::string(Text(language, "Flug ", "Flight ")) + std::to_string(f.number);
+        if (std::find(charted.begin(), charted.end(), &f) != charted.end()) {
+            for (auto [chart, column] : {std::pair{&height, flight.heightColumn},
+                                         std::pair{&rotation, flight.rotationColumn}}) {
+                chart->series.push_back({flight.name, flight.name, flight.firstFrameRow,
+                                         flight.lastFrameRow, flight.timeColumn, column});
+            }
+        }
+        out.sheets.push_back(std::move(flight));
+    }
+    out.chartSheet = TextOf(WorkbookText::ChartSheet, language);
+    out.charts = {height, rotation};
+    return out;
+}
+
+} // namespace purzo

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// The writing of sheets and charts through libxlsxwriter.
+#include "workbook/xlsx_file.h"
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+#include <xlsxwriter.h>
+
+namespace purzo {
+namespace {
+
+std::string TemporaryNameBeside(const std::filesystem::path& target) {
+    std::random_device entropy;
+    std::string name = ".";
+    name.append(target.filename().string());
+    name.append(".");
+    name.append(std::to_string(entropy()));
+    name.append(".tmp");
+    return (target.parent_path() / name).string();
+}
+
+} // namespace
+
+XlsxFile::XlsxFile(const std::string& path)
+    : path_(path), temporary_(TemporaryNameBeside(path)), book_(workbook_new(temporary_.c_str())) {
+    if (!book_) {
+        return;
+    }
+    bold_ = workbook_add_format(book_);
+    format_set_bold(bold_);
+    // Shown to three decimals; the cells hold the model's full numbers.
+    decimals_ = workbook_add_format(book_);
+    format_set_num_format(decimals_, "0.000");
+}
+
+XlsxFile::~XlsxFile() {
+    if (book_) {
+        finish();
+    }
+}
+
+void XlsxFile::addSheet(const FlightSheet& content) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book_, content.name.c_str());
+    worksheet_fit_to_pages(sheet, 1, 0);
+    for (const SheetCell& cell : content.cells) {
+        if (cell.isNumber) {
+            worksheet_write_number(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column), cell.number,
+                                   nullptr);
+        } else {
+            worksheet_write_string(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column),
+                                   cell.text.c_str(), cell.bold ? bold_ : nullptr);
+        }
+    }
+    for (const SheetColumn& column : content.columns) {
+        worksheet_set_column(sheet, lxw_col_t(column.column), lxw_col_t(column.column),
+                             column.width, column.decimals ? decimals_ : nullptr);
+    }
+}
+
+void XlsxFile::addChartSheet(const std::string& name, const std::vector<ChartDesign>& charts) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book_, name.c_str());
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 1);
+    lxw_row_t place = 1;
+    for (const ChartDesign& design : charts) {
+        // Scatter charts with straight lines: the touchdown's time is not evenly spaced.
+        lxw_chart* chart = workbook_add_chart(book_, LXW_CHART_SCATTER_STRAIGHT);
+        for (const ChartSeries& s : design.series) {
+            lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+            chart_series_set_categories(series, s.sheet.c_str(), lxw_row_t(s.firstRow),
+                                        lxw_col_t(s.timeColumn), lxw_row_t(s.lastRow),
+                                        lxw_col_t(s.timeColumn));
+            chart_series_set_values(series, s.sheet.c_str(), lxw_row_t(s.firstRow),
+                                    lxw_col_t(s.valueColumn), lxw_row_t(s.lastRow),
+                                    lxw_col_t(s.valueColumn));
+            chart_series_set_name(series, s.name.c_str());
+        }
+        chart_title_set_name(chart, design.title.c_str());
+        chart_axis_set_name(chart->x_axis, design.xAxis.c_str());
+        chart_axis_set_name(chart->y_axis, design.yAxis.c_str());
+        chart_legend_set_position(chart,
+                                  design.legend ? LXW_CHART_LEGEND_RIGHT : LXW_CHART_LEGEND_NONE);
+        lxw_chart_options options{};
+        options.x_scale = 1.25;
+        options.y_scale = 1.25;
+        worksheet_insert_chart_opt(sheet, place, 0, chart, &options);
+        place += 21;
+    }
+}
+
+std::optional<std::string> XlsxFile::finish() {
+    if (!book_) {
+        return "the file cannot be created";
+    }
+    const lxw_error error = workbook_close(book_);
+    book_ = nullptr;
+    std::error_code ec;
+    if (error != LXW_NO_ERROR) {
+        std::filesystem::remove(temporary_, ec);
+        return lxw_strerror(error);
+    }
+    std::filesystem::rename(temporary_, path_, ec);
+    if (ec) {
+        std::filesystem::remove(temporary_, ec);
+        return ec.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace purzo
