@@ -26,7 +26,8 @@ using purzo::test::ShowWhole;
 
 namespace {
 
-// The series of a chart in the order they were added: previous flight, flight, marker.
+// The series of a chart in the order they were added: the flight, its marker, then the flights
+// shown beside it.
 QList<QPointF> Points(QChart* chart, int series) {
     return static_cast<QXYSeries*>(chart->series().at(series))->points();
 }
@@ -49,7 +50,7 @@ private slots:
         QVERIFY(charts && charts->isVisible());
         QVERIFY(charts->windowFlags() & Qt::Tool);
         QCOMPARE(charts->parentWidget(), &window);
-        QVERIFY(Points(charts->chart(ChartsWindow::Height), 1).isEmpty());
+        QVERIFY(Points(charts->chart(ChartsWindow::Height), 0).isEmpty());
     }
 
     void chartsPlotTheFlightWithAMarkerAtTheFrameShown() {
@@ -61,34 +62,38 @@ private slots:
         ChartsWindow* charts = window.chartsWindow();
         Fly(window);
         const std::vector<FrameResult> model = ModelFlight(6, 60, {1}, Model::Exact);
-        const QList<QPointF> height = Points(charts->chart(ChartsWindow::Height), 1);
+        const QList<QPointF> height = Points(charts->chart(ChartsWindow::Height), 0);
         QCOMPARE(height.size(), qsizetype(model.size()));
         for (std::size_t i = 0; i < model.size(); ++i) {
             QCOMPARE(height[qsizetype(i)].x(), model[i].timeS);
             QCOMPARE(height[qsizetype(i)].y(), (150 - model[i].pathY) / 30);
         }
-        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 1).last().y(),
+        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 0).last().y(),
                  model.back().inertiaKgM2);
         QCOMPARE(charts->chart(ChartsWindow::Rotation)->axes(Qt::Vertical).first()->titleText(),
                  QString::fromUtf8("Drehung (°)"));
-        QCOMPARE(Points(charts->chart(ChartsWindow::Rotation), 2),
+        QCOMPARE(Points(charts->chart(ChartsWindow::Rotation), 1),
                  QList<QPointF>{QPointF(model.back().timeS, model.back().rotationDeg)});
         // Stepping back moves the marker with the canvas.
         auto* bar = Control<QScrollBar>(window, "HScroll1");
         QTest::keyClick(bar, Qt::Key_Home);
-        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2),
+        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 1),
                  QList<QPointF>{QPointF(0, (150 - model.front().pathY) / 30)});
 
-        // A classic flight next: three charts, and the exact one before it not compared.
+        // A classic flight next: three charts, the exact one before it beside it in them, with
+        // a legend naming it.
         window.lessonMenu()->previousAction()->setChecked(true);
         window.setModel(Model::Classic);
         Fly(window);
         QVERIFY(!charts->isPlotShown(ChartsWindow::Inertia));
         QVERIFY(charts->isPlotShown(ChartsWindow::Rotation));
-        QVERIFY(Points(charts->chart(ChartsWindow::Height), 0).isEmpty());
+        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(model.size()));
+        QVERIFY(charts->chart(ChartsWindow::Height)->legend()->isVisible());
+        QCOMPARE(charts->chart(ChartsWindow::Height)->series().at(2)->name(),
+                 QStringLiteral("Flug 1"));
         // A second classic flight is compared with the first, in its own series.
         Fly(window);
-        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 0).size(), qsizetype(18));
+        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(18));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("diagramme.png"));

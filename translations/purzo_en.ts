@@ -162,6 +162,14 @@
         <source>PNG-Bilder (*.png)</source>
         <translation>PNG pictures (*.png)</translation>
     </message>
+    <message>
+        <source>Flug auf dem Bild</source>
+        <translation>Flight on show</translation>
+    </message>
+    <message>
+        <source>Flug %1</source>
+        <translation>Flight %1</translation>
+    </message>
 </context>
 <context>
     <name>purzo::FlightLogModel</name>
@@ -552,6 +560,10 @@
     <message>
         <source>Flugprotokoll</source>
         <translation>Flight log</translation>
+    </message>
+    <message>
+        <source>Flug %1: %2 m/s, %3°, %4</source>
+        <translation>Flight %1: %2 m/s, %3°, %4</translation>
     </message>
 </context>
 </TS>

@@ -286,18 +286,11 @@ void CanvasWidget::drawShownFlight(QPainter& painter, const ShownFlight& flight,
     drawFigure(painter, Drawn(last), transform, ColourOf(style.colour), 1.0);
     // Path and markers in widget pixels, so that they keep their size in either view.
     painter.resetTransform();
-    QPainterPath path;
+    QPolygonF points;
     for (const FrameResult& f : flight.frames) {
-        const QPointF p = transform.map(QPointF(f.pathX, f.pathY));
-        path.elementCount() == 0 ? path.moveTo(p) : path.lineTo(p);
+        points << transform.map(QPointF(f.pathX, f.pathY));
     }
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(FlightPen(style, kPathPenPx * paintScale()));
-    painter.drawPath(path);
-    for (const FrameResult& f : flight.frames) {
-        DrawMarker(painter, transform.map(QPointF(f.pathX, f.pathY)), style,
-                   kShownMarkerRadiusPx * paintScale());
-    }
+    DrawMarkedPath(painter, points, style, paintScale());
     // The number above the head, where no part of the figure stands.
     const DrawnFigure figure = Drawn(last);
     const QPointF head = transform.map(QPointF(figure.head.x, figure.head.y));
@@ -375,6 +368,13 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     if (tools_.data) {
         drawDataPanel(painter);
     }
+    // The legend takes the top corner the data panel leaves.
+    std::vector<LegendEntry> legend;
+    for (const ShownFlight& flight : shown_) {
+        legend.push_back({flight.label, flight.style});
+    }
+    painter.resetTransform();
+    DrawLegend(painter, area, !panelRight_, legend, panelFont(), paintScale());
 }
 
 } // namespace purzo

@@ -12,6 +12,7 @@
 #include "window/canvas_tools.h"
 #include "window/drawn_figure.h"
 #include "window/pictures.h"
+#include "window/shown_flight.h"
 
 #include <QFrame>
 #include <QLocale>
@@ -53,13 +54,8 @@ public:
     // Shows the last of these frames, the tools drawing the ones before it: stepping through a
     // recorded flight.
     void showFrames(std::vector<FrameResult> frames);
-    // A flight drawn beside the current one: its path, its markers, its last figure and its
-    // number, in the style at `style` of kShownFlightStyles.
-    struct ShownFlight {
-        int number = 0;
-        std::vector<FrameResult> frames;
-        std::size_t style = 0;
-    };
+    // Flights drawn beside the current one: each its path, its markers, its last figure and its
+    // number in its style, and a legend.
     void setShownFlights(std::vector<ShownFlight> flights);
     const std::vector<ShownFlight>& shownFlights() const { return shown_; }
     void setTools(const CanvasTools& tools);

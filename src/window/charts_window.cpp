@@ -3,6 +3,7 @@
 #include "window/charts_window.h"
 
 #include "flight/quantities.h"
+#include "window/flight_marks.h"
 #include "window/fonts.h"
 #include "window/saving.h"
 #include "window/tool_window.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -26,7 +29,6 @@ namespace purzo {
 namespace {
 
 const QColor kFlightColour(20, 20, 20);
-const QColor kPreviousColour(20, 90, 220);
 const QColor kMarkerColour(220, 50, 20);
 constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
 
@@ -42,6 +44,16 @@ double ValueOf(const FrameResult& f, ChartsWindow::Quantity q) {
 QString HeaderText(Quantity q) {
     return QString::fromStdString(HeaderOf(
         q, CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German));
+}
+
+// A marker of the style, drawn once at the size the charts show it.
+QImage MarkerImage(const FlightStyle& style) {
+    QImage image(22, 22, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawMarker(painter, QPointF(11, 11), style, 8);
+    return image;
 }
 
 QList<QPointF> PointsOf(const std::vector<FrameResult>& frames, ChartsWindow::Quantity q) {
@@ -64,9 +76,8 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         Plot& p = plots_[std::size_t(q)];
         auto* chart = new QChart;
         chart->legend()->hide();
+        chart->legend()->setAlignment(Qt::AlignBottom);
         chart->setMargins(QMargins(4, 4, 4, 4));
-        p.previous = new QLineSeries;
-        p.previous->setPen(QPen(kPreviousColour, 2));
         p.flight = new QLineSeries;
         p.flight->setPen(QPen(kFlightColour, 2));
         p.marker = new QScatterSeries;
@@ -79,9 +90,16 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         p.value->setTitleText(HeaderText(Charted(ChartsWindow::Quantity(q))));
         chart->addAxis(p.time, Qt::AlignBottom);
         chart->addAxis(p.value, Qt::AlignLeft);
-        for (QXYSeries* series :
-             {static_cast<QXYSeries*>(p.previous), static_cast<QXYSeries*>(p.flight),
-              static_cast<QXYSeries*>(p.marker)}) {
+        std::vector<QXYSeries*> all{p.flight, p.marker};
+        for (std::size_t i = 0; i < kMostBeside; ++i) {
+            // In its style, its marker at each frame, so that a grey print tells them apart.
+            p.beside[i] = new QLineSeries;
+            p.beside[i]->setPen(FlightPen(kShownFlightStyles[i], 2));
+            p.beside[i]->setLightMarker(MarkerImage(kShownFlightStyles[i]));
+            p.beside[i]->setMarkerSize(11);
+            all.push_back(p.beside[i]);
+        }
+        for (QXYSeries* series : all) {
             chart->addSeries(series);
             series->attachAxis(p.time);
             series->attachAxis(p.value);
@@ -96,7 +114,7 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
     layout->addWidget(save_, 0, Qt::AlignRight);
-    showFlight(Model::Classic, {}, 0, {}, Model::Classic);
+    showFlight(Model::Classic, {}, 0, {});
     setScale(1.0);
 }
 
@@ -109,31 +127,49 @@ bool ChartsWindow::isPlotShown(Quantity quantity) const {
 }
 
 void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frames,
-                              std::size_t shown, const std::vector<FrameResult>& previous,
-                              Model previousModel) {
-    const bool compare = !previous.empty() && previousModel == model;
-    double lastTime = 0.1;
-    for (const std::vector<FrameResult>* list : {&frames, &previous}) {
-        if (!list->empty() && (list == &frames || compare)) {
-            lastTime = std::max(lastTime, list->back().timeS);
+                              std::size_t shown, const std::vector<ShownFlight>& beside) {
+    double lastTime = frames.empty() ? 0.1 : std::max(0.1, frames.back().timeS);
+    for (const ShownFlight& b : beside) {
+        if (!b.frames.empty()) {
+            lastTime = std::max(lastTime, b.frames.back().timeS);
         }
     }
     for (int q = 0; q < kQuantityCount; ++q) {
         Plot& p = plots_[std::size_t(q)];
+        const std::size_t plotted = ChartQuantities(Model::Exact).size();
         p.view->setVisible(std::size_t(q) < ChartQuantities(model).size());
         const QList<QPointF> flight = PointsOf(frames, Quantity(q));
-        const QList<QPointF> before = compare ? PointsOf(previous, Quantity(q)) : QList<QPointF>{};
         p.flight->replace(flight);
-        p.previous->replace(before);
+        p.flight->setName(tr("Flug auf dem Bild"));
         p.marker->clear();
         if (shown > 0 && shown <= std::size_t(flight.size())) {
             p.marker->append(flight[qsizetype(shown - 1)]);
         }
+        std::vector<QList<QPointF>> lists{flight};
+        for (std::size_t i = 0; i < kMostBeside; ++i) {
+            QLineSeries* series = p.beside[i];
+            const bool has = i < beside.size() && std::size_t(q) < plotted &&
+                             std::size_t(q) < ChartQuantities(beside[i].model).size();
+            series->replace(has ? PointsOf(beside[i].frames, Quantity(q)) : QList<QPointF>{});
+            series->setPen(FlightPen(kShownFlightStyles[has ? beside[i].style : i], 2));
+            series->setLightMarker(MarkerImage(kShownFlightStyles[has ? beside[i].style : i]));
+            // Named short: the canvas's legend gives the take-off in the same colour.
+            series->setName(has ? tr("Flug %1").arg(beside[i].number) : QString());
+            series->setVisible(has);
+            if (has) {
+                lists.push_back(series->points());
+            }
+        }
+        // A legend where other flights stand beside the one on show; the marker needs none.
+        p.view->chart()->legend()->setVisible(!beside.empty());
+        for (QLegendMarker* m : p.view->chart()->legend()->markers(p.marker)) {
+            m->setVisible(false);
+        }
         // Value axes from the data, with a little room, and starting at 0 where the values do.
         double lo = 0, hi = 1;
         bool any = false;
-        for (const QList<QPointF>* list : {&flight, &before}) {
-            for (const QPointF& pt : *list) {
+        for (const QList<QPointF>& list : lists) {
+            for (const QPointF& pt : list) {
                 lo = any ? std::min(lo, pt.y()) : pt.y();
                 hi = any ? std::max(hi, pt.y()) : pt.y();
                 any = true;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // "Diagramme": a tool window beside the main window with the flight over time: the height of
 // the centre of mass, the distance and the rotation, and in the exact model the angular velocity
-// and the moment of inertia. The previous flight of the same model in its own colour, a marker
-// at the frame the canvas shows.
+// and the moment of inertia. A marker at the frame the canvas shows; beside the flight every
+// flight the canvas shows, each in its style, with a legend.
 #pragma once
 
+#include "flight/flight_log.h"
 #include "flight/flight_record.h"
+#include "window/shown_flight.h"
 
 #include <QWidget>
 #include <array>
@@ -27,9 +29,9 @@ public:
     explicit ChartsWindow(QWidget* mainWindow);
 
     // The flight on show (in `model`), the first `shown` of its frames as far as the canvas has
-    // come, and the flight to compare with (empty for none; left out unless of the same model).
+    // come, and the flights shown beside it (the exact model's own charts only of exact ones).
     void showFlight(Model model, const std::vector<FrameResult>& frames, std::size_t shown,
-                    const std::vector<FrameResult>& previous, Model previousModel);
+                    const std::vector<ShownFlight>& beside);
     // Fonts and size follow the main window's scale.
     void setScale(double scale);
     // Beside the main window where the screen has room, else over its right part.
@@ -47,10 +49,11 @@ signals:
     void saveFailed(const QString& message);
 
 private:
+    static constexpr std::size_t kMostBeside = FlightLog::kMostShown;
     struct Plot {
         QChartView* view = nullptr;
         QLineSeries* flight = nullptr;
-        QLineSeries* previous = nullptr;
+        std::array<QLineSeries*, kMostBeside> beside{}; // one for each style
         QScatterSeries* marker = nullptr;
         QValueAxis* time = nullptr;
         QValueAxis* value = nullptr;

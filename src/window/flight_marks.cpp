@@ -3,6 +3,7 @@
 #include "window/flight_marks.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -99,6 +100,53 @@ void DrawMarker(QPainter& painter, QPointF at, const FlightStyle& style, double 
         painter.drawPath(stroker.createStroke(bars).simplified());
         break;
     }
+    }
+    painter.restore();
+}
+
+void DrawMarkedPath(QPainter& painter, const QPolygonF& points, const FlightStyle& style,
+                    double scale) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(FlightPen(style, kPathPenPx * scale));
+    painter.drawPolyline(points);
+    for (const QPointF& p : points) {
+        DrawMarker(painter, p, style, kShownMarkerRadiusPx * scale);
+    }
+    painter.restore();
+}
+
+void DrawLegend(QPainter& painter, const QRectF& area, bool right,
+                const std::vector<LegendEntry>& entries, const QFont& font, double scale) {
+    if (entries.empty()) {
+        return;
+    }
+    painter.save();
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const double margin = kPanelMarginPx * scale, sample = 28 * scale;
+    const double line = metrics.height() * 1.25;
+    double textWidth = 0;
+    for (const LegendEntry& e : entries) {
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(e.text));
+    }
+    const QSizeF size(margin * 3 + sample + textWidth, margin * 2 + line * double(entries.size()));
+    const double left = right ? area.right() - margin - size.width() : area.left() + margin;
+    const QRectF box(QPointF(left, area.top() + margin), size);
+    painter.setPen(QPen(ColourOf(kPanelBorder), 1));
+    painter.setBrush(ColourOf(kPanelBackground));
+    painter.drawRect(box);
+    double y = box.top() + margin + line / 2;
+    for (const LegendEntry& e : entries) {
+        const FlightStyle& style = kShownFlightStyles[e.style % std::size(kShownFlightStyles)];
+        const double x = box.left() + margin;
+        painter.setPen(FlightPen(style, 2 * scale));
+        painter.drawLine(QPointF(x, y), QPointF(x + sample, y));
+        DrawMarker(painter, QPointF(x + sample / 2, y), style, kShownMarkerRadiusPx * scale);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x + sample + margin, y - line / 2, textWidth + 1, line),
+                         Qt::AlignVCenter | Qt::AlignLeft, e.text);
+        y += line;
     }
     painter.restore();
 }

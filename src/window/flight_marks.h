@@ -8,8 +8,13 @@
 #include <QColor>
 #include <QPen>
 #include <QPointF>
+#include <QPolygonF>
+#include <QString>
+#include <vector>
 
+class QFont;
 class QPainter;
+class QRectF;
 
 namespace purzo {
 
@@ -18,6 +23,19 @@ QColor ColourOf(Argb argb);
 QPen FlightPen(const FlightStyle& style, double widthPx);
 // The style's marker centred on `at`, `radiusPx` from its centre to its tips.
 void DrawMarker(QPainter& painter, QPointF at, const FlightStyle& style, double radiusPx);
+// A flight's centre-of-mass path in its pen, with its marker at every frame.
+void DrawMarkedPath(QPainter& painter, const QPolygonF& points, const FlightStyle& style,
+                    double scale);
+
+struct LegendEntry {
+    QString text; // "Flug 3: 6 m/s, 60°, exakt"
+    std::size_t style = 0;
+};
+// The shown flights' legend in a box at the top of `area`, at its right or left edge: a sample
+// of each flight's line with its marker, and its text.
+void DrawLegend(QPainter& painter, const QRectF& area, bool right,
+                const std::vector<LegendEntry>& entries, const QFont& font, double scale);
+
 // The flight's number in its colour on a white halo, its left edge at `at`.
 void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
                       double scale);

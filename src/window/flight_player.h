@@ -48,6 +48,7 @@ public:
     const std::optional<FrameResult>& currentFrame() const { return playback_.currentFrame(); }
     const std::optional<FlightRecord>& lastFlight() const { return playback_.lastFlight(); }
     const std::optional<FlightRecord>& previousFlight() const { return playback_.previousFlight(); }
+    const std::optional<FlightRecord>& replayedFlight() const { return playback_.replayedFlight(); }
 
 signals:
     void frameReady(const FrameResult& frame);

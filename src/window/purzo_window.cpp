@@ -7,6 +7,7 @@
 #include "flight/flight_constants.h"
 #include "flight/landing.h"
 #include "flight/panel_lines.h"
+#include "flight/quantities.h"
 #include "flight/takeoff_check.h"
 #include "window/arrow_key_taps.h"
 #include "window/beep.h"
@@ -194,16 +195,14 @@ void PurzoWindow::refreshCharts() {
     if (!charts_) {
         return;
     }
-    // The flight on show is the running one, the replayed or the last; it is compared with the
-    // flight before it, as on the canvas.
-    const bool running = player_.flightRunning();
-    const std::optional<FlightRecord>& last = lastFlight();
-    const std::optional<FlightRecord>& before = running ? last : previousFlight();
-    const bool compare = lessonMenu()->tools().previous && before.has_value();
-    const Model model = running ? runningModel_ : (last ? last->model : Model::Classic);
-    charts_->showFlight(model, player_.recordedFrames(), player_.shownCount(),
-                        compare ? before->frames : std::vector<FrameResult>{},
-                        compare ? before->model : model);
+    // The flight on show is the running one, the replayed or the last; beside it the flights
+    // the canvas shows.
+    const std::optional<FlightRecord>& replayed = player_.replayedFlight();
+    const Model model = player_.flightRunning() ? runningModel_
+                        : replayed              ? replayed->model
+                        : lastFlight()          ? lastFlight()->model
+                                                : Model::Classic;
+    charts_->showFlight(model, player_.recordedFrames(), player_.shownCount(), shownFlights());
 }
 
 void PurzoWindow::showAtBestSize() {
@@ -312,13 +311,26 @@ bool PurzoWindow::replayLoggedFlight(int number) {
     return true;
 }
 
-void PurzoWindow::refreshShownFlights() {
+std::vector<ShownFlight> PurzoWindow::shownFlights() const {
     const FlightLog& log = log_->log();
-    std::vector<CanvasWidget::ShownFlight> shown;
+    std::vector<ShownFlight> shown;
     for (const int number : log.numbersToDraw(lessonMenu()->tools().previous, flightRunning())) {
-        shown.push_back({number, log.find(number)->record.frames, shown.size()});
+        const FlightRecord& r = log.find(number)->record;
+        const QString label =
+            tr("Flug %1: %2 m/s, %3°, %4")
+                .arg(number)
+                .arg(QString::fromStdString(r.speedText).trimmed(),
+                     QString::fromStdString(r.angleText).trimmed(),
+                     QString::fromUtf8(ModelText(r.model, CurrentLanguage() == Language::English
+                                                              ? TextLanguage::English
+                                                              : TextLanguage::German)));
+        shown.push_back({number, r.frames, shown.size(), label, r.model});
     }
-    form_.picture1->setShownFlights(std::move(shown));
+    return shown;
+}
+
+void PurzoWindow::refreshShownFlights() {
+    form_.picture1->setShownFlights(shownFlights());
 }
 
 void PurzoWindow::showLogProblem(const QString& message) {

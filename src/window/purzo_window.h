@@ -12,6 +12,7 @@
 #include "window/form.h"
 #include "window/pictures.h"
 #include "window/scaled_layout.h"
+#include "window/shown_flight.h"
 
 #include <QWidget>
 #include <optional>
@@ -118,6 +119,7 @@ private:
     void showVerdict();
     // The log's shown flights, and the one before the last with that tool, beside the current.
     void refreshShownFlights();
+    std::vector<ShownFlight> shownFlights() const;
     void showLogProblem(const QString& message);
 
     ScaledStyle* style_;
