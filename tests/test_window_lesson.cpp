@@ -3,6 +3,7 @@
 // one picture, the flight's numbers, the previous flight, the whole-flight view, the replay and
 // the two saves; with every tool off the canvas is as it always was.
 #include "flight/csv_writer.h"
+#include "flight/flight_summary.h"
 #include "window/canvas_widget.h"
 #include "window/lesson_menu.h"
 #include "window/saving.h"
@@ -533,22 +534,27 @@ private slots:
         Control<QRadioButton>(window, "Option1")->setChecked(true); // after the flight: its own
         QCOMPARE(window.worksheetCaption(),
                  QString::fromUtf8("7,5 m/s, 45°, Extrem-Zeitlupe, exaktes Modell"));
+        const FlightSummary summary =
+            SummaryOf(window.lastFlight()->params, Model::Exact, window.lastFlight()->frames);
+        QVERIFY(window.worksheetLandingLine().startsWith(QStringLiteral("Ohne Hocken · ")));
+        QVERIFY(window.worksheetLandingLine().contains(
+            QString::number(std::lround(std::abs(summary.landing->attitudeDeg)))));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bild.png"));
         QVERIFY(window.saveCanvasPicture(path));
         const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(saved.size(), QSize(1402, 1130));
+        QCOMPARE(saved.size(), QSize(1402, 1170));
         // Above the caption, the drawing area at twice its size: the figure where the canvas
         // puts it, the hall behind it.
         const QImage area = Control<CanvasWidget>(window, "Picture1")->drawingAreaPicture(2.0);
         QCOMPARE(saved.copy(0, 0, 1402, 1066), area.convertToFormat(QImage::Format_RGB32));
         int ink = 0;
-        for (int y = 1066; y < 1130; ++y) {
+        for (int y = 1066; y < 1170; ++y) {
             for (int x = 0; x < 1402; ++x) {
                 ink += qGray(saved.pixel(x, y)) < 100 ? 1 : 0;
             }
         }
-        QVERIFY2(ink > 200, qPrintable(QString::number(ink))); // the caption's letters
+        QVERIFY2(ink > 400, qPrintable(QString::number(ink))); // two lines of letters
     }
 
     void aFailedSaveSaysWhyAndLeavesTheFileAlone() {

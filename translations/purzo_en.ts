@@ -143,6 +143,14 @@
         <source>Unterschenkel</source>
         <translation>shank</translation>
     </message>
+    <message>
+        <source>Hocken ab %1 s, %2 s lang</source>
+        <translation>Tucked from %1 s for %2 s</translation>
+    </message>
+    <message>
+        <source>Ohne Hocken</source>
+        <translation>No tuck</translation>
+    </message>
 </context>
 <context>
     <name>purzo::ChartsWindow</name>

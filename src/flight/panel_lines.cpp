@@ -73,6 +73,26 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
             {part, degrees}};
 }
 
+std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, char decimalPoint) {
+    std::vector<PanelText> texts;
+    if (frames.empty()) {
+        return texts;
+    }
+    const Tuck tuck = TuckOf(frames);
+    const int decimals = InfoOf(Quantity::TuckStart).decimals;
+    if (tuck.startS) {
+        texts.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Hocken ab %1 s, %2 s lang"),
+                         {Number(*tuck.startS, decimals, decimalPoint),
+                          Number(tuck.tuckedS, decimals, decimalPoint)}});
+    } else {
+        texts.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Ohne Hocken"), {}});
+    }
+    if (const auto landing = LandingOf(frames.back())) {
+        texts.push_back(VerdictText(*landing, decimalPoint));
+    }
+    return texts;
+}
+
 std::string FixedText(double value, int decimals, char decimalPoint) {
     // An exact tie goes away from zero, as Qt's number formatting rounds it (0.125 turns read
     // "0,13"); the C library would round it to even. Far more digits than asked show whether

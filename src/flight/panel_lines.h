@@ -7,6 +7,7 @@
 #include "flight/frame_step.h"
 #include "flight/model.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct Landing;
 // The landing's verdict as a sentence, e.g. "Landung auf den Füßen, aufrecht (+7°)", its degrees
 // whole; the panel's last line, and the line under the canvas after a landing.
 PanelText VerdictText(const Landing& landing, char decimalPoint);
+
+// The worksheet picture's second caption line, in parts: the tuck ("Hocken ab 0,12 s, 1,12 s
+// lang" or "Ohne Hocken") and, for a flight that landed, its verdict.
+std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, char decimalPoint);
 
 // The lines for a frame of a flight in `model`; numbers use `decimalPoint` and no grouping.
 PanelLines PanelLinesFor(const FrameResult& frame, Model model, char decimalPoint);

@@ -119,6 +119,13 @@ QImage CanvasWidget::drawingAreaPicture(double scale) {
     {
         QPainter painter(&image);
         paintCanvas(painter);
+        // A metre to measure with, in the bottom right corner, above the floor.
+        const QTransform t = canvasTransform();
+        const double metre = t.map(QPointF(kUnitsPerMetre, 0)).x() - t.map(QPointF(0, 0)).x();
+        painter.resetTransform();
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawScaleBar(painter, QPointF(size.width() - 16 * scale, size.height() - 40 * scale), metre,
+                     scale);
     }
     rendering_.reset();
     return image;

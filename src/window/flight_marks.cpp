@@ -2,6 +2,8 @@
 // Markers drawn as paths, so that they look the same on the canvas, in pictures and in print.
 #include "window/flight_marks.h"
 
+#include "window/fonts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,6 +22,22 @@ QPolygonF Regular(QPointF at, double r, int corners, double turnRad) {
         polygon << at + QPointF(r * std::sin(a), -r * std::cos(a));
     }
     return polygon;
+}
+
+// Text on its baseline at `at`, ringed in white so that it reads on any background. Drawn as
+// text, not as a path: as a path it came out a few pixels apart between the first picture made
+// and the next, and the worksheet picture must be the same however often it is made.
+void DrawHaloText(QPainter& painter, QPointF at, const QString& text, const QFont& font,
+                  const QColor& colour, double scale) {
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    const double r = 1.5 * scale;
+    for (const QPointF d : {QPointF(-r, 0), QPointF(r, 0), QPointF(0, -r), QPointF(0, r),
+                            QPointF(-r, -r), QPointF(r, r), QPointF(-r, r), QPointF(r, -r)}) {
+        painter.drawText(at + d, text);
+    }
+    painter.setPen(colour);
+    painter.drawText(at, text);
 }
 
 } // namespace
@@ -151,20 +169,38 @@ void DrawLegend(QPainter& painter, const QRectF& area, bool right,
     painter.restore();
 }
 
+void DrawScaleBar(QPainter& painter, QPointF rightEnd, double pxPerMetre, double scale) {
+    painter.save();
+    const QPointF left = rightEnd - QPointF(pxPerMetre, 0);
+    const double tick = 6 * scale;
+    QPainterPath bar;
+    bar.moveTo(left + QPointF(0, -tick));
+    bar.lineTo(left);
+    bar.lineTo(rightEnd);
+    bar.lineTo(rightEnd + QPointF(0, -tick));
+    QFont font = DefaultFont();
+    font.setPixelSize(int(std::lround(kShownLabelPt * 4 / 3 * scale)));
+    const QString text = QStringLiteral("1 m");
+    const QPointF at((left.x() + rightEnd.x()) / 2 -
+                         QFontMetricsF(font).horizontalAdvance(text) / 2,
+                     rightEnd.y() - tick);
+    // Black on a white halo: it reads on the hall and on a grey print.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 5 * scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPath(bar);
+    painter.setPen(QPen(Qt::black, 2 * scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPath(bar);
+    DrawHaloText(painter, at, text, font, Qt::black, scale);
+    painter.restore();
+}
+
 void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
                       double scale) {
     painter.save();
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(kShownLabelPt * scale);
+    QFont font = DefaultFont();
+    font.setPixelSize(int(std::lround(kShownLabelPt * 4 / 3 * scale)));
     font.setBold(true);
-    QPainterPath text;
-    text.addText(at, font, QString::number(number));
-    painter.setPen(QPen(Qt::white, 3 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(text);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ColourOf(style.colour));
-    painter.drawPath(text);
+    DrawHaloText(painter, at, QString::number(number), font, ColourOf(style.colour), scale);
     painter.restore();
 }
 

@@ -36,6 +36,9 @@ struct LegendEntry {
 void DrawLegend(QPainter& painter, const QRectF& area, bool right,
                 const std::vector<LegendEntry>& entries, const QFont& font, double scale);
 
+// A bar one metre long, labelled "1 m", its right end at `rightEnd`, for measuring on paper.
+void DrawScaleBar(QPainter& painter, QPointF rightEnd, double pxPerMetre, double scale);
+
 // The flight's number in its colour on a white halo, its left edge at `at`.
 void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
                       double scale);

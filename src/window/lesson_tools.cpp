@@ -4,7 +4,9 @@
 
 #include "flight/csv_writer.h"
 #include "flight/file_names.h"
+#include "flight/panel_lines.h"
 #include "window/canvas_widget.h"
+#include "window/data_panel.h"
 #include "window/flight_player.h"
 #include "window/fonts.h"
 #include "window/lesson_log.h"
@@ -59,6 +61,19 @@ QString LessonTools::worksheetCaption() const {
              model == Model::Exact ? tr("exaktes Modell") : tr("klassisches Modell"));
 }
 
+QString LessonTools::worksheetLandingLine() const {
+    const std::optional<FlightRecord>& last = player_->lastFlight();
+    if (!last) {
+        return {};
+    }
+    const char point = CurrentLanguage() == Language::English ? '.' : ',';
+    QStringList parts;
+    for (const PanelText& text : CaptionLandingTexts(last->frames, point)) {
+        parts << FilledPanelText(text);
+    }
+    return parts.join(QStringLiteral(" · "));
+}
+
 QImage LessonTools::worksheetPicture() const {
     const QImage area = canvas_->drawingAreaPicture(2.0);
     QImage picture(area.width(), area.height() + kCaptionHeightPx, QImage::Format_RGB32);
@@ -66,13 +81,15 @@ QImage LessonTools::worksheetPicture() const {
     QPainter painter(&picture);
     painter.drawImage(0, 0, area);
 
-    const QString caption = worksheetCaption();
     QFont font = DefaultFont();
     font.setPixelSize(26);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(24, area.height(), area.width() - 48, kCaptionHeightPx),
-                     Qt::AlignVCenter | Qt::AlignLeft, caption);
+    const int line = kCaptionHeightPx / 2 - 6;
+    painter.drawText(QRect(24, area.height() + 6, area.width() - 48, line),
+                     Qt::AlignVCenter | Qt::AlignLeft, worksheetCaption());
+    painter.drawText(QRect(24, area.height() + 6 + line, area.width() - 48, line),
+                     Qt::AlignVCenter | Qt::AlignLeft, worksheetLandingLine());
     return picture;
 }
 

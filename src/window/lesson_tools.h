@@ -43,13 +43,16 @@ public:
     bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
     // The picture the save writes: the drawing area at twice its designed size (1402 × 1066),
-    // whatever the window's size, above a caption strip naming the take-off, the pace and the
-    // model (1402 × 1130 in all).
+    // whatever the window's size, with the shown flights' legend and a metre to measure with,
+    // above a caption strip of two lines: the take-off, the pace and the model, then the tuck
+    // and the verdict (1402 × 1170 in all).
     QImage worksheetPicture() const;
     // "6 m/s, 60°, Echtzeit, klassisches Modell": the last flight's take-off texts as typed,
     // its pace and model, in the window's language.
     QString worksheetCaption() const;
-    static constexpr int kCaptionHeightPx = 64;
+    // Its second line: the tuck and the verdict of the last flight; empty before any flight.
+    QString worksheetLandingLine() const;
+    static constexpr int kCaptionHeightPx = 104;
 
 signals:
     void saveFailed(const QString& message);

@@ -367,6 +367,10 @@ QString PurzoWindow::worksheetCaption() const {
     return lessonTools_->worksheetCaption();
 }
 
+QString PurzoWindow::worksheetLandingLine() const {
+    return lessonTools_->worksheetLandingLine();
+}
+
 void PurzoWindow::closeEvent(QCloseEvent* event) {
     player_.stop();
     event->accept();

@@ -84,6 +84,7 @@ public:
     // The picture "Bild speichern…" writes: the drawing area at twice its size with a caption.
     QImage worksheetPicture() const;
     QString worksheetCaption() const;
+    QString worksheetLandingLine() const;
 
     // Test seams only; the program never calls them. The first shortens the pause between
     // frames, the second lets a test drive the frame clock's time.
