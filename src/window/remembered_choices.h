@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What the window remembers from one start to the next: the lesson tools that are on, the model
-// and the pace, in an INI file in the user's configuration folder. Nothing else is written
-// unasked.
+// and the pace, in an INI file in the user's configuration folder.
 #pragma once
 
 #include "flight/model.h"
