@@ -128,6 +128,17 @@ val DesignForPage() {
     canvas.set("panelBackground", double(kPanelBackground));
     canvas.set("panelBorder", double(kPanelBorder));
     canvas.set("bodyReach", kBodyReach);
+    val styles = val::array();
+    for (const FlightStyle& style : kShownFlightStyles) {
+        val entry = val::object();
+        entry.set("colour", double(style.colour));
+        entry.set("marker", int(style.marker));
+        entry.set("dash", int(style.dash));
+        styles.call<void>("push", entry);
+    }
+    canvas.set("shownStyles", styles);
+    canvas.set("shownMarkerRadiusPx", kShownMarkerRadiusPx);
+    canvas.set("shownLabelPt", kShownLabelPt);
     design.set("canvas", canvas);
 
     val takeoff = val::object();

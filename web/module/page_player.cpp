@@ -31,6 +31,15 @@ void PagePlayer::startFlight(const std::string& speedText, const std::string& an
     running_ = ++started_;
 }
 
+bool PagePlayer::replay(const FlightRecord& record, int pauseMs) {
+    if (!playback_.replay(record, pauseMs)) {
+        return false;
+    }
+    // The replayed flight is read by a number of its own.
+    replayed_ = ++started_;
+    return true;
+}
+
 const FlightRecord* PagePlayer::record(int number) const {
     if (number <= 0) {
         return nullptr;
@@ -43,6 +52,9 @@ const FlightRecord* PagePlayer::record(int number) const {
     }
     if (number == previous_ && playback_.previousFlight()) {
         return &*playback_.previousFlight();
+    }
+    if (number == replayed_ && playback_.replayedFlight()) {
+        return &*playback_.replayedFlight();
     }
     return nullptr;
 }

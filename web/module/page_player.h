@@ -20,6 +20,10 @@ public:
     void startFlight(const std::string& speedText, const std::string& angleText,
                      const std::string& modelName, int pace, int pauseMs);
     bool replayLastFlight(int pauseMs) { return playback_.replayLastFlight(pauseMs); }
+    // Plays a kept flight again in its own model.
+    bool replay(const FlightRecord& record, int pauseMs);
+    // The last flight that landed, for the log; nothing before one.
+    const std::optional<FlightRecord>& lastRecord() const { return playback_.lastFlight(); }
     void stop() { playback_.stop(); }
     void runDueFrame() { playback_.runDueFrame(); }
     void togglePause() { playback_.togglePause(); }
@@ -36,6 +40,8 @@ public:
     int runningNumber() const { return playback_.runningFlight() ? running_ : 0; }
     int lastNumber() const { return last_; }
     int previousNumber() const { return previous_; }
+    // The flight replayed from the log while it is on show; 0 otherwise.
+    int replayedNumber() const { return playback_.replayedFlight() ? replayed_ : 0; }
 
     // Of the flight with this number (null, 0 or "" when it is not kept).
     int frameCount(int number) const;
@@ -68,6 +74,7 @@ private:
     int running_ = 0;
     int last_ = 0;
     int previous_ = 0;
+    int replayed_ = 0;
 };
 
 } // namespace purzo::web

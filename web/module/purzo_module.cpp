@@ -9,6 +9,7 @@
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
 #include "flight_values.h"
+#include "page_log.h"
 #include "page_player.h"
 
 #include <cmath>
@@ -118,5 +119,23 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("modelName", &PagePlayer::modelName)
         .function("speedText", &PagePlayer::speedText)
         .function("angleText", &PagePlayer::angleText)
-        .function("pace", &PagePlayer::pace);
+        .function("pace", &PagePlayer::pace)
+        .function("replayedNumber", &PagePlayer::replayedNumber);
+    emscripten::class_<PageLog>("PageLog")
+        .constructor<>()
+        .function("load", &PageLog::load)
+        .function("text", &PageLog::text)
+        .function("logLast", &PageLog::logLast)
+        .function("setShown", &PageLog::setShown)
+        .function("remove", &PageLog::remove)
+        .function("clear", &PageLog::clear)
+        .function("setGroup", &PageLog::setGroup)
+        .function("group", &PageLog::group)
+        .function("count", &PageLog::count)
+        .function("headers", &PageLog::headers)
+        .function("rows", &PageLog::rows)
+        .function("drawn", &PageLog::drawn)
+        .function("frameCount", &PageLog::frameCount)
+        .function("frame", &PageLog::frame)
+        .function("replay", &PageLog::replay);
 }

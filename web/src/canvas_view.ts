@@ -2,6 +2,7 @@
 // The canvas: the hall, the figure of the frame shown and the lesson tools, drawn from state in
 // device pixels at any scale, as the desktop canvas draws them. It computes no physics: every
 // point comes from the model's frames.
+import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
 import type { CanvasDesign, Frame, Model, Rect } from './model';
 
 export interface Tools {
@@ -16,9 +17,12 @@ export interface Surface {
   scale: number; // device pixels per designed pixel: the window's scale times the pixel ratio
 }
 
+// A flight of the log drawn beside the current one, in the style at `style`.
+export interface DrawnFlightFrames { number: number; style: number; frames: Frame[]; label: string }
+
 export interface CanvasState {
   frames: Frame[];    // the flight on show, as far as shown
-  previous: Frame[];  // the flight before it
+  shown: DrawnFlightFrames[]; // beside it, from the log
   tools: Tools;
   model: Model;
   panelRight: boolean;
@@ -66,10 +70,7 @@ export class CanvasView {
     const t = this.transform(surface, state.tools);
     this.drawHall(surface, state.tools.wholeView, t);
     const d = this.design;
-    if (state.tools.previous && state.previous.length) {
-      this.drawPath(surface, state.previous, t, colourOf(d.previousColour), false);
-      this.drawFigure(surface, state.previous[state.previous.length - 1], t, colourOf(d.previousColour));
-    }
+    for (const flight of state.shown) this.drawShown(surface, flight, t);
     if (state.tools.sequence) {
       for (const f of state.frames.slice(0, -1)) this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
     }
@@ -78,6 +79,11 @@ export class CanvasView {
     }
     if (state.frames.length) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
     if (state.tools.data && state.panelLines.length) this.drawPanel(surface, state);
+    // The legend takes the top corner the data panel leaves.
+    drawLegend(surface.ctx, surface.width, !state.panelRight,
+      state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })), this.panelFont(surface.scale),
+      d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale, colourOf(d.panelBackground),
+      colourOf(d.panelBorder), surface.scale);
     ctx.restore();
   }
 
@@ -123,6 +129,32 @@ export class CanvasView {
     ctx.moveTo(hx + r, hy);
     ctx.ellipse(hx, hy, r, r, 0, 0, 2 * Math.PI);
     ctx.stroke();
+  }
+
+  private styleOf(index: number) {
+    const styles = this.design.shownStyles;
+    return styles[index % styles.length];
+  }
+
+  // A flight of the log: its last figure, its path in its dashes with its marker at every frame,
+  // and its number above the head.
+  private drawShown(surface: Surface, flight: DrawnFlightFrames, t: Transform): void {
+    const last = flight.frames.at(-1);
+    if (!last) return;
+    const style = this.styleOf(flight.style);
+    this.drawFigure(surface, last, t, colourOf(style.colour));
+    const { ctx } = surface;
+    ctx.save();
+    setFlightPen(ctx, style, this.design.pathPenPx * surface.scale);
+    ctx.beginPath();
+    flight.frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
+    ctx.stroke();
+    const r = this.design.shownMarkerRadiusPx * surface.scale;
+    for (const f of flight.frames) drawMarker(ctx, ...apply(t, f.pathX, f.pathY), style, r);
+    ctx.font = `700 ${(this.design.shownLabelPt * 96 / 72 * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
+    const [hx, hy] = apply(t, last.head.x, last.head.y);
+    drawHaloText(ctx, String(flight.number), hx + 6 * surface.scale, hy - 8 * surface.scale, colourOf(style.colour), 1.5 * surface.scale);
+    ctx.restore();
   }
 
   private drawPath(surface: Surface, frames: Frame[], t: Transform, colour: string, markers: boolean): void {

@@ -91,14 +91,20 @@ export class FlightPlayer {
   get lastFlight(): FlightRecord | null { return this.record(this.player.lastNumber()); }
   get previousFlight(): FlightRecord | null { return this.record(this.player.previousNumber()); }
   get runningSession(): FlightRecord | null { return this.record(this.player.runningNumber()); }
-  // The frames of the flight or replay on show: as recorded so far, or the last flight.
-  get recordedFrames(): Frame[] { return (this.runningSession ?? this.lastFlight)?.frames ?? []; }
+  // A flight of the log replayed, while it is on show.
+  get replayedFlight(): FlightRecord | null { return this.record(this.player.replayedNumber()); }
+  // The module's own player, for the log to read the last flight from and replay on.
+  get native(): PagePlayer { return this.player; }
+  // The frames of the flight or replay on show: as recorded so far, the flight replayed, or the
+  // last flight.
+  get recordedFrames(): Frame[] { return (this.runningSession ?? this.replayedFlight ?? this.lastFlight)?.frames ?? []; }
   get shownCount(): number { return this.player.shownCount(); }
   get shownFrames(): Frame[] { return this.recordedFrames.slice(0, this.shownCount); }
 
   private record(number: number): FlightRecord | null {
     if (number === 0) return null;
-    const kept = [this.player.runningNumber(), this.player.lastNumber(), this.player.previousNumber()];
+    const kept = [this.player.runningNumber(), this.player.lastNumber(), this.player.previousNumber(),
+      this.player.replayedNumber()];
     for (const n of this.frames.keys()) if (!kept.includes(n)) this.frames.delete(n);
     if (!this.frames.has(number)) this.frames.set(number, []);
     return new FlightRecord(this.player, number, this.frames.get(number)!);

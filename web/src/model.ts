@@ -23,6 +23,10 @@ export interface CanvasDesign {
   pathColour: number; sequenceColour: number; previousColour: number;
   pathPenPx: number; pathMarkerRadiusPx: number;
   panelFontPt: number; panelMarginPx: number; panelBackground: number; panelBorder: number;
+  // The flights of the log drawn beside the current one: colour, marker shape and dash pattern
+  // by the order of MarkerShape and DashPattern in the design.
+  shownStyles: { colour: number; marker: number; dash: number }[];
+  shownMarkerRadiusPx: number; shownLabelPt: number;
   bodyReach: number;
 }
 
@@ -104,6 +108,30 @@ export interface PagePlayer {
   speedText(number: number): string;
   angleText(number: number): string;
   pace(number: number): number;
+  replayedNumber(): number;
+}
+
+// A flight of the log drawn beside the current one.
+export interface DrawnFlight { number: number; style: number; speedText: string; angleText: string; model: string }
+
+// The lesson's log, the same as the window's.
+export interface PageLog {
+  load(text: string): string; // the reason it is no log, or ''
+  text(): string;
+  logLast(player: PagePlayer): number;
+  setShown(number: number, shown: boolean): boolean;
+  remove(number: number): boolean;
+  clear(): void;
+  setGroup(group: string): void;
+  group(): string;
+  count(): number;
+  headers(language: string): string[];
+  rows(language: string, decimalPoint: string): { number: number; shown: boolean; group: string; cells: string[] }[];
+  drawn(withPrevious: boolean, flightRunning: boolean, language: string): DrawnFlight[];
+  frameCount(number: number): number;
+  frame(number: number, index: number): Frame | null;
+  replay(player: PagePlayer, number: number, pauseMs: number): boolean;
+  delete(): void;
 }
 
 // A quantity by its key (a field of Frame for the frame quantities) and its header with the unit.
@@ -125,6 +153,7 @@ export interface PurzoModule {
   quantityHeader(code: string, language: string): string;
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
+  PageLog: new () => PageLog;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }
 

@@ -3,17 +3,20 @@
 // the sliders, Enter starts a flight, the arrow keys in flight, pause and stepping, the canvas's
 // menu and its tools. It shows what the model computes and never computes physics itself.
 import { beep } from './beep';
-import { CanvasView, type CanvasState, type Surface, type Tools, kNoTools } from './canvas_view';
+import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
 import { ChartsDialog } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
 import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
 import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
 import { LessonMenu } from './lesson_menu';
-import type { Design, Frame, Model, PanelLines, PanelText, PurzoModule } from './model';
+import { LogPanel } from './log_panel';
+import type { Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { WorksheetSaves } from './worksheet';
 import { Texts, fill } from './texts';
 import { onArrowKeyTaps, onLongPress } from './touch';
+
+const kLogKey = 'purzosimulation.log';
 
 export class PurzoPage {
   readonly design: Design;
@@ -22,6 +25,8 @@ export class PurzoPage {
   private readonly view: CanvasView;
   private readonly menu: LessonMenu;
   private readonly charts: ChartsDialog;
+  readonly log: PageLog;
+  private readonly logPanel: LogPanel;
   private readonly saves: WorksheetSaves;
   private scale = 1;
   private drawPending = false;
@@ -38,7 +43,11 @@ export class PurzoPage {
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
     this.player = new FlightPlayer(module, time, {
       frameShown: (live) => this.frameShown(live),
-      flightFinished: () => { this.showVerdict(); this.redraw(); },
+      flightFinished: () => {
+        this.log.logLast(this.player.native);
+        this.logChanged();
+        this.showVerdict();
+      },
       replayFinished: () => { this.showVerdict(); this.redraw(); },
       pausedChanged: () => this.redraw(),
     }, () => Number(this.w.posture.value));
@@ -48,6 +57,7 @@ export class PurzoPage {
       pause: () => this.player.togglePause(),
       step: (delta) => this.player.step(delta),
       charts: () => this.charts.open(this.chartsContent(), this.scale),
+      log: () => this.logPanel.open(this.scale),
       saveCsv: () => this.saves.saveCsv(),
       saveWorkbook: () => void this.saves.saveWorkbook(),
       savePicture: () => void this.saves.savePicture(),
@@ -55,6 +65,12 @@ export class PurzoPage {
       resetTools: () => { this.setTools({ ...kNoTools }); this.setModel('classic'); },
     });
     this.charts = new ChartsDialog(module, texts, host);
+    this.log = new module.PageLog();
+    this.loadLog();
+    this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
+      changed: () => this.logChanged(),
+      replay: (number) => this.replayLogged(number),
+    }, host);
     this.saves = new WorksheetSaves(this);
     this.setUp();
   }
@@ -159,6 +175,56 @@ export class PurzoPage {
     this.redraw();
   }
 
+  // The log kept in the browser's storage. One that cannot be read is set aside under a name of
+  // its own and said; the lesson starts with an empty log.
+  private loadLog(): void {
+    const stored = this.storage?.getItem(kLogKey) ?? null;
+    if (stored === null) return;
+    const reason = this.log.load(stored);
+    if (!reason) return;
+    const aside = `${kLogKey}.defekt-${new Date().toISOString()}`;
+    try {
+      this.storage?.setItem(aside, stored);
+      this.storage?.removeItem(kLogKey);
+    } catch { /* a full storage: the damaged log stays where it was */ }
+    this.w.verdict.textContent = fill(this.texts.tr('purzo::LessonLog',
+      'Das Flugprotokoll war beschädigt (%1). Es wurde als %2 beiseitegelegt; die Stunde beginnt mit einem leeren Protokoll.'),
+      reason, aside);
+    this.w.verdict.hidden = false;
+  }
+
+  private logChanged(): void {
+    try {
+      this.storage?.setItem(kLogKey, this.log.text());
+    } catch { /* private browsing or a full storage: the log lasts for this visit */ }
+    this.logPanel?.refresh();
+    this.redraw();
+  }
+
+  private replayLogged(number: number): void {
+    this.player.stop();
+    this.w.verdict.hidden = true;
+    if (this.log.replay(this.player.native, number, this.design.frameDelayMs[this.pace])) {
+      const shown = this.player.replayedFlight;
+      if (shown) {
+        this.runningModel = shown.modelName();
+        this.choosePanelCorner(shown.centrePath());
+      }
+      this.w.canvas.focus();
+    }
+  }
+
+  // The log's flights drawn beside the current one, each with its frames.
+  private drawnFlights(): DrawnFlightFrames[] {
+    return this.log.drawn(this.tools.previous, this.player.flightRunning, this.texts.language).map((d) => {
+      const frames: Frame[] = [];
+      for (let i = 0, n = this.log.frameCount(d.number); i < n; ++i) frames.push(this.log.frame(d.number, i)!);
+      const label = fill(this.texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
+        String(d.number), d.speedText.trim(), d.angleText.trim(), d.model);
+      return { number: d.number, style: d.style, frames, label };
+    });
+  }
+
   private replay(): void {
     const last = this.player.lastFlight;
     if (!last) return;
@@ -219,7 +285,7 @@ export class PurzoPage {
   shownFrames(): Frame[] { return this.player.shownFrames; }
 
   private shownSession() {
-    return this.player.flightRunning ? null : this.player.lastFlight?.session ?? null;
+    return this.player.flightRunning ? null : (this.player.replayedFlight ?? this.player.lastFlight)?.session ?? null;
   }
 
   canvasState(): CanvasState {
@@ -229,7 +295,7 @@ export class PurzoPage {
                                                             : { lines: [], landingLines: 0 });
     return {
       frames,
-      previous: this.comparedFlight()?.frames ?? [],
+      shown: this.drawnFlights(),
       tools: this.tools,
       model: this.runningModel,
       panelRight: this.panelRight,

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+// The log's rows and flights as plain JavaScript values.
+#include "page_log.h"
+
+#include "flight/log_cells.h"
+#include "flight/log_file.h"
+#include "flight/panel_lines.h"
+#include "flight_values.h"
+#include "page_player.h"
+
+namespace purzo::web {
+namespace {
+
+using emscripten::val;
+
+TextLanguage LanguageOf(const std::string& language) {
+    return language == "en" ? TextLanguage::English : TextLanguage::German;
+}
+
+} // namespace
+
+std::string PageLog::load(const std::string& text) {
+    std::string error;
+    if (auto read = ReadLogFile(text, error)) {
+        log_ = std::move(*read);
+        return {};
+    }
+    return error.empty() ? "not a flight log" : error;
+}
+
+std::string PageLog::text() const {
+    return LogFileText(log_);
+}
+
+int PageLog::logLast(const PagePlayer& player) {
+    return player.lastRecord() ? log_.add(*player.lastRecord(), log_.group, {}) : 0;
+}
+
+val PageLog::headers(const std::string& language) const {
+    val out = val::array();
+    for (const Quantity q : LogQuantities().subspan(1)) {
+        out.call<void>("push", val(ShortHeaderOf(q, LanguageOf(language))));
+    }
+    return out;
+}
+
+val PageLog::rows(const std::string& language, const std::string& decimalPoint) const {
+    const char point = decimalPoint.empty() ? '.' : decimalPoint[0];
+    val out = val::array();
+    for (const LoggedFlight& f : log_.flights()) {
+        val row = val::object();
+        row.set("number", f.number);
+        row.set("shown", f.shown);
+        row.set("group", val(f.group));
+        val cells = val::array();
+        for (const Quantity q : LogQuantities().subspan(1)) {
+            const LogCell cell = LogCellOf(f, q, LanguageOf(language));
+            cells.call<void>(
+                "push",
+                val(cell.number ? FixedText(*cell.number, InfoOf(q).decimals, point) : cell.text));
+        }
+        row.set("cells", cells);
+        out.call<void>("push", row);
+    }
+    return out;
+}
+
+val PageLog::drawn(bool withPrevious, bool flightRunning, const std::string& language) const {
+    val out = val::array();
+    int style = 0;
+    for (const int number : log_.numbersToDraw(withPrevious, flightRunning)) {
+        const FlightRecord& r = log_.find(number)->record;
+        val flight = val::object();
+        flight.set("number", number);
+        flight.set("style", style++);
+        flight.set("speedText", val(r.speedText));
+        flight.set("angleText", val(r.angleText));
+        flight.set("model", val(std::string(ModelText(r.model, LanguageOf(language)))));
+        out.call<void>("push", flight);
+    }
+    return out;
+}
+
+int PageLog::frameCount(int number) const {
+    const LoggedFlight* f = log_.find(number);
+    return f ? int(f->record.frames.size()) : 0;
+}
+
+val PageLog::frame(int number, int index) const {
+    const LoggedFlight* f = log_.find(number);
+    if (!f || index < 0 || index >= int(f->record.frames.size())) {
+        return val::null();
+    }
+    return FrameValue(f->record.frames[std::size_t(index)]);
+}
+
+bool PageLog::replay(PagePlayer& player, int number, int pauseMs) const {
+    const LoggedFlight* f = log_.find(number);
+    return f && player.replay(f->record, pauseMs);
+}
+
+} // namespace purzo::web

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// The lesson's log for the page: the same log as the window's, kept by the page in the browser's
+// storage as the same text, its rows written out in the page's language.
+#pragma once
+
+#include "flight/flight_log.h"
+
+#include <emscripten/val.h>
+#include <string>
+
+namespace purzo::web {
+
+class PagePlayer;
+
+class PageLog {
+public:
+    // Reads a stored log; the reason when it is not one (then the log stays empty).
+    std::string load(const std::string& text);
+    // The log as the text the page stores.
+    std::string text() const;
+
+    // Logs the flight that landed last; its number, or 0 when there is none.
+    int logLast(const PagePlayer& player);
+    bool setShown(int number, bool shown) { return log_.setShown(number, shown); }
+    bool remove(int number) { return log_.remove(number); }
+    void clear() { log_.clear(); }
+    void setGroup(const std::string& group) { log_.group = group; }
+    std::string group() const { return log_.group; }
+    int count() const { return int(log_.flights().size()); }
+
+    // The table's short headers, after the number: ["Modell", "v (m/s)", …].
+    emscripten::val headers(const std::string& language) const;
+    // A row per flight: {number, shown, group, cells: [text, …]}, numbers with `decimalPoint`.
+    emscripten::val rows(const std::string& language, const std::string& decimalPoint) const;
+    // The flights to draw beside the current one: [{number, style, label: {speed, angle,
+    // model}}], as the window draws them.
+    emscripten::val drawn(bool withPrevious, bool flightRunning, const std::string& language) const;
+    int frameCount(int number) const;
+    emscripten::val frame(int number, int index) const;
+    // Replays a logged flight on `player`, in its own model.
+    bool replay(PagePlayer& player, int number, int pauseMs) const;
+
+private:
+    FlightLog log_;
+};
+
+} // namespace purzo::web

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// The page's flight log as a class uses it: every flight a row with its verdict, flights shown
+// beside the current one in their own colours, the log kept across a reload, a damaged log set
+// aside.
+import assert from 'node:assert/strict';
+import { describe, test } from 'node:test';
+import { chooseInMenu, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+
+const site = useSite();
+
+async function fly(page, speed, angle) {
+  await page.fill('[data-control="Text1"]', speed);
+  await page.fill('[data-control="Text2"]', angle);
+  await page.click('[data-control="Start"]');
+  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
+  await waitForLanding(page);
+}
+
+const rows = (page) => page.$$eval('[data-control="logTable"] tr[data-number]',
+  (trs) => trs.map((tr) => [...tr.querySelectorAll('td')].map((td) => td.textContent.trim())));
+
+describe('the flight log', () => {
+  test('four flights, four rows with their verdicts; shown flights drawn in their colours; kept across a reload', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url + '?model=exact');
+    for (const [speed, angle] of [['6', '60'], ['8', '80'], ['5', '50'], ['7', '45']]) await fly(page, speed, angle);
+    await chooseInMenu(page, 'logAction');
+    const table = await rows(page);
+    assert.equal(table.length, 4);
+    assert.deepEqual(table.map((r) => r[0]), ['1', '2', '3', '4']);
+    // 6 m/s at 60° comes down on the hand; 8 m/s at 80° on the feet, 72.6° short of upright.
+    assert.equal(table[0].at(-3), 'Hand');
+    assert.equal(table[0].at(-1), 'nicht auf den Füßen');
+    assert.equal(table[1].at(-2), '-72,6');
+    assert.equal(table[1].at(-1), 'zu wenig gedreht');
+
+    await page.check('[data-control="logTable"] tr[data-number="1"] input');
+    await page.check('[data-control="logTable"] tr[data-number="3"] input');
+    // Flight 1's path, a third of the way, in the first style's blue; flight 3's in vermillion.
+    for (const [args, isStyle] of [[['--speed', '6', '--angle', '60'], ([r, , b]) => b > r + 40],
+                                   [['--speed', '5', '--angle', '50'], ([r, , b]) => r > b + 40]]) {
+      const frames = csvRows(await trace(...args, '--model', 'exact'));
+      const f = frames[Math.floor(frames.length / 3)];
+      const rgb = await page.evaluate(([x, y]) => {
+        const canvas = document.querySelector('canvas.canvas');
+        const px = Math.round(x * canvas.width / 200), py = Math.round(y * canvas.height / 150);
+        return [...canvas.getContext('2d').getImageData(px, py, 1, 1).data];
+      }, [Number(f.pathX), Number(f.pathY)]);
+      assert.ok(isStyle(rgb), `${args.join(' ')}: ${rgb}`);
+    }
+    await page.reload();
+    await page.waitForSelector('[data-control="Start"]');
+    await chooseInMenu(page, 'logAction');
+    const again = await rows(page);
+    assert.equal(again.length, 4);
+    assert.deepEqual(await page.$$eval('[data-control="logTable"] input:checked',
+      (inputs) => inputs.map((i) => i.closest('tr').dataset.number)), ['1', '3']);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('a damaged log is set aside and the lesson starts empty', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    await page.evaluate(() => localStorage.setItem('purzosimulation.log', 'Purzosimulation flight log 1\ngroup\t\nflight\t1\tclassic'));
+    await page.reload();
+    await page.waitForSelector('[data-control="VerdictLine"]:not([hidden])');
+    assert.match(await page.textContent('[data-control="VerdictLine"]'), /beschädigt/);
+    const kept = await page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('purzosimulation.log.defekt-')));
+    assert.equal(kept.length, 1);
+    await chooseInMenu(page, 'logAction');
+    assert.equal((await rows(page)).length, 0);
+    await context.close();
+  });
+});
