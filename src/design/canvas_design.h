@@ -30,7 +30,6 @@ inline constexpr double kHallRowsPerGround = 533.0;
 using Argb = std::uint32_t;
 inline constexpr Argb kPathColour = 0xffdc3214;     // the centre of mass's path and markers
 inline constexpr Argb kSequenceColour = 0x3c000000; // earlier frames, faintly
-inline constexpr Argb kPreviousColour = 0x78145adc; // the flight before
 inline constexpr double kPathPenPx = 1.5;           // at scale 1
 inline constexpr double kPathMarkerRadiusPx = 2.5;  // at scale 1
 

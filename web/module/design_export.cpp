@@ -120,7 +120,6 @@ val DesignForPage() {
     canvas.set("hallRowsPerGround", kHallRowsPerGround);
     canvas.set("pathColour", double(kPathColour));
     canvas.set("sequenceColour", double(kSequenceColour));
-    canvas.set("previousColour", double(kPreviousColour));
     canvas.set("pathPenPx", kPathPenPx);
     canvas.set("pathMarkerRadiusPx", kPathMarkerRadiusPx);
     canvas.set("panelFontPt", kPanelFontPt);
@@ -139,6 +138,7 @@ val DesignForPage() {
     canvas.set("shownStyles", styles);
     canvas.set("shownMarkerRadiusPx", kShownMarkerRadiusPx);
     canvas.set("shownLabelPt", kShownLabelPt);
+    canvas.set("unitsPerMetre", int(kUnitsPerMetre));
     design.set("canvas", canvas);
 
     val takeoff = val::object();

@@ -98,8 +98,11 @@ val VerdictValue(const FlightRecord& record, const std::string& decimalPoint) {
 }
 
 val SheetValue(const FlightRecord& record, const std::string& language) {
-    const FlightSheet sheet = FlightSheetFor(record, language == "en" ? WorkbookLanguage::English
-                                                                      : WorkbookLanguage::German);
+    return SheetValue(FlightSheetFor(record, language == "en" ? WorkbookLanguage::English
+                                                              : WorkbookLanguage::German));
+}
+
+val SheetValue(const FlightSheet& sheet) {
     val out = val::object();
     out.set("name", val(sheet.name));
     val cells = val::array();

@@ -7,6 +7,7 @@
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
+#include "workbook/flight_sheet.h"
 
 #include <emscripten/val.h>
 #include <string>
@@ -25,5 +26,6 @@ emscripten::val VerdictValue(const FlightRecord& record, const std::string& deci
 emscripten::val CentrePathValue(const FlightRecord& record);
 // The spreadsheet's flight sheet: {name, cells: [{row, column, text|number, bold}], columns}.
 emscripten::val SheetValue(const FlightRecord& record, const std::string& language);
+emscripten::val SheetValue(const FlightSheet& sheet);
 
 } // namespace purzo::web

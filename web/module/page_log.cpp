@@ -7,6 +7,7 @@
 #include "flight/panel_lines.h"
 #include "flight_values.h"
 #include "page_player.h"
+#include "workbook/log_sheets.h"
 
 namespace purzo::web {
 namespace {
@@ -76,6 +77,7 @@ val PageLog::drawn(bool withPrevious, bool flightRunning, const std::string& lan
         flight.set("speedText", val(r.speedText));
         flight.set("angleText", val(r.angleText));
         flight.set("model", val(std::string(ModelText(r.model, LanguageOf(language)))));
+        flight.set("exact", r.model == Model::Exact);
         out.call<void>("push", flight);
     }
     return out;
@@ -92,6 +94,14 @@ val PageLog::frame(int number, int index) const {
         return val::null();
     }
     return FrameValue(f->record.frames[std::size_t(index)]);
+}
+
+val PageLog::workbook(const std::string& language, const std::string& date) const {
+    val out = val::array();
+    for (const FlightSheet& sheet : LogWorkbookFor(log_, LanguageOf(language), date).sheets) {
+        out.call<void>("push", SheetValue(sheet));
+    }
+    return out;
 }
 
 bool PageLog::replay(PagePlayer& player, int number, int pauseMs) const {

@@ -27,6 +27,8 @@ public:
     void setGroup(const std::string& group) { log_.group = group; }
     std::string group() const { return log_.group; }
     int count() const { return int(log_.flights().size()); }
+    // The newest flight's number; 0 in an empty log.
+    int newestNumber() const { return log_.flights().empty() ? 0 : log_.flights().back().number; }
 
     // The table's short headers, after the number: ["Modell", "v (m/s)", …].
     emscripten::val headers(const std::string& language) const;
@@ -37,6 +39,9 @@ public:
     emscripten::val drawn(bool withPrevious, bool flightRunning, const std::string& language) const;
     int frameCount(int number) const;
     emscripten::val frame(int number, int index) const;
+    // The class's workbook as sheets (the log, then a sheet per flight), as the window writes it
+    // but for its chart sheet; `date` as yyyy-mm-dd.
+    emscripten::val workbook(const std::string& language, const std::string& date) const;
     // Replays a logged flight on `player`, in its own model.
     bool replay(PagePlayer& player, int number, int pauseMs) const;
 

@@ -3,6 +3,7 @@
 #include "page_player.h"
 
 #include "flight/csv_writer.h"
+#include "flight/panel_lines.h"
 #include "flight/takeoff_check.h"
 #include "flight_values.h"
 
@@ -116,6 +117,17 @@ std::string PagePlayer::speedText(int number) const {
 std::string PagePlayer::angleText(int number) const {
     const FlightRecord* r = record(number);
     return r ? r->angleText : std::string();
+}
+
+val PagePlayer::captionTexts(int number, const std::string& decimalPoint) const {
+    val out = val::array();
+    if (const FlightRecord* r = record(number)) {
+        for (const PanelText& text :
+             CaptionLandingTexts(r->frames, decimalPoint.empty() ? '.' : decimalPoint[0])) {
+            out.call<void>("push", PanelTextValue(text));
+        }
+    }
+    return out;
 }
 
 int PagePlayer::pace(int number) const {

@@ -55,6 +55,8 @@ public:
     std::string speedText(int number) const;
     std::string angleText(int number) const;
     int pace(int number) const; // 0, 1 or 2; 0 when the flight is not kept
+    // The worksheet picture's second caption line in parts: the tuck and the verdict.
+    emscripten::val captionTexts(int number, const std::string& decimalPoint) const;
 
 private:
     const FlightRecord* record(int number) const;

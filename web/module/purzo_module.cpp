@@ -80,6 +80,11 @@ std::string FlightFileNameForPage(int number, const std::string& speedText,
         extension);
 }
 
+std::string LogFileNameForPage(const std::string& group, const std::string& date,
+                               const std::string& extension) {
+    return LogFileName(group, date, extension);
+}
+
 } // namespace
 } // namespace purzo::web
 
@@ -91,6 +96,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("widestPanelLines", &WidestPanelLines);
     emscripten::function("chartQuantities", &ChartQuantitiesForPage);
     emscripten::function("flightFileName", &FlightFileNameForPage);
+    emscripten::function("logFileName", &LogFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
@@ -120,7 +126,8 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("speedText", &PagePlayer::speedText)
         .function("angleText", &PagePlayer::angleText)
         .function("pace", &PagePlayer::pace)
-        .function("replayedNumber", &PagePlayer::replayedNumber);
+        .function("replayedNumber", &PagePlayer::replayedNumber)
+        .function("captionTexts", &PagePlayer::captionTexts);
     emscripten::class_<PageLog>("PageLog")
         .constructor<>()
         .function("load", &PageLog::load)
@@ -132,10 +139,12 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("setGroup", &PageLog::setGroup)
         .function("group", &PageLog::group)
         .function("count", &PageLog::count)
+        .function("newestNumber", &PageLog::newestNumber)
         .function("headers", &PageLog::headers)
         .function("rows", &PageLog::rows)
         .function("drawn", &PageLog::drawn)
         .function("frameCount", &PageLog::frameCount)
         .function("frame", &PageLog::frame)
+        .function("workbook", &PageLog::workbook)
         .function("replay", &PageLog::replay);
 }

@@ -18,7 +18,7 @@ export interface Surface {
 }
 
 // A flight of the log drawn beside the current one, in the style at `style`.
-export interface DrawnFlightFrames { number: number; style: number; frames: Frame[]; label: string }
+export interface DrawnFlightFrames { number: number; style: number; frames: Frame[]; label: string; exact: boolean }
 
 export interface CanvasState {
   frames: Frame[];    // the flight on show, as far as shown

@@ -1,25 +1,33 @@
 // SPDX-License-Identifier: MIT
 // The charts of the flight on show over time, drawn by Chart.js from the model's frames: height,
 // distance and rotation, and in the exact model angular velocity and moment of inertia. The
-// previous flight of the same model in blue when that tool is on; a marker at the frame shown.
+// flights the canvas shows beside it in their styles with a legend; a marker at the frame shown.
 import {
-  Chart, LineController, LineElement, LinearScale, PointElement, ScatterController, Title,
+  Chart, Legend, LineController, LineElement, LinearScale, PointElement, ScatterController, Title,
 } from 'chart.js';
+import { colourOf } from './canvas_view';
+import type { FlightStyle } from './flight_marks';
 import type { Frame, Model, PurzoModule, QuantityHeader } from './model';
 import { Texts } from './texts';
 import { download } from './saves';
 
-Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title);
+Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title, Legend);
 
 const kFlightColour = 'rgb(20, 20, 20)';
-const kPreviousColour = 'rgb(20, 90, 220)';
 const kMarkerColour = 'rgb(220, 50, 20)';
+// Chart.js's point styles for the design's marker shapes, in their order; the second triangle
+// turned over.
+const kPointStyles = ['circle', 'rect', 'triangle', 'rectRot', 'triangle', 'crossRot', 'cross', 'star'] as const;
+const kDashes = [[], [4, 2], [1, 2], [4, 2, 1, 2], [8, 3], [4, 2, 1, 2, 1, 2], [2, 2], [1, 4]];
+
+// A flight of the log beside the one on show, in its style.
+export interface ChartedFlight { number: number; frames: Frame[]; style: FlightStyle; exact: boolean }
 
 export interface ChartsContent {
   model: Model;
   frames: Frame[];      // the flight on show, all recorded frames
   shownCount: number;   // up to the frame shown
-  previous: Frame[];    // empty for none
+  beside: ChartedFlight[]; // the flights the canvas shows beside it
 }
 
 export class ChartsDialog {
@@ -72,10 +80,26 @@ export class ChartsDialog {
       const chart = this.charts[i];
       const value = (f: Frame) => (f as unknown as Record<string, number>)[q.code];
       const points = (frames: Frame[]) => frames.map((f) => ({ x: f.timeS, y: value(f) }));
-      chart.data.datasets[0].data = points(content.previous);
-      chart.data.datasets[1].data = points(content.frames);
-      const current = content.frames[content.shownCount - 1];
-      chart.data.datasets[2].data = current ? points([current]) : [];
+      const exactOnly = !['heightM', 'flightX', 'rotationDeg'].includes(q.code);
+      const beside = content.beside.filter((b) => b.exact || !exactOnly);
+      const tr = (s: string) => this.texts.tr('purzo::ChartsWindow', s);
+      chart.data.datasets = [
+        { label: tr('Flug auf dem Bild'), data: points(content.frames), showLine: true, borderColor: kFlightColour,
+          backgroundColor: kFlightColour, borderWidth: 2, pointRadius: 0 },
+        { label: '', data: content.frames[content.shownCount - 1] ? points([content.frames[content.shownCount - 1]]) : [],
+          showLine: false, backgroundColor: kMarkerColour, borderColor: kMarkerColour, pointRadius: 4.5 },
+        ...beside.map((b) => ({
+          label: tr('Flug %1').replace('%1', String(b.number)), data: points(b.frames), showLine: true,
+          borderColor: colourOf(b.style.colour), backgroundColor: colourOf(b.style.colour), borderWidth: 2,
+          borderDash: (kDashes[b.style.dash] ?? []).map((d) => d * 2), pointRadius: 4,
+          pointStyle: kPointStyles[b.style.marker] ?? 'circle', pointRotation: b.style.marker === 4 ? 180 : 0,
+          pointBorderColor: '#fff',
+        })),
+      ];
+      chart.options.plugins!.legend!.display = beside.length > 0;
+      // What the chart shows, for a screen reader: its quantity and its flights.
+      chart.canvas.setAttribute('role', 'img');
+      chart.canvas.setAttribute('aria-label', [q.header, ...chart.data.datasets.map((d) => d.label).filter(Boolean)].join(', '));
       chart.update('none');
     });
   }
@@ -93,20 +117,18 @@ export class ChartsDialog {
       this.grid.append(cell);
       return new Chart(canvas, {
         type: 'scatter',
-        data: {
-          datasets: [
-            { data: [], showLine: true, borderColor: kPreviousColour, borderWidth: 2, pointRadius: 0 },
-            { data: [], showLine: true, borderColor: kFlightColour, borderWidth: 2, pointRadius: 0 },
-            { data: [], showLine: false, backgroundColor: kMarkerColour, borderColor: kMarkerColour, pointRadius: 4.5 },
-          ],
-        },
+        data: { datasets: [] },
         options: {
           animation: false,
           locale: this.texts.language === 'de' ? 'de-DE' : 'en-GB', // the page's decimal point
           responsive: true,
           maintainAspectRatio: false,
-          plugins: { title: { display: true, text: q.header } },
-          scales: { x: { type: 'linear', title: { display: true, text: time } }, y: { type: 'linear' } },
+          plugins: {
+            title: { display: true, text: q.header },
+            // The marker at the frame shown needs no entry.
+            legend: { display: false, position: 'bottom', labels: { usePointStyle: true, filter: (item) => item.text !== '' } },
+          },
+          scales: { x: { type: 'linear', title: { display: true, text: time } }, y: { type: 'linear', beginAtZero: true } }, // from 0, as the window's charts
         },
       });
     });

@@ -112,3 +112,31 @@ export function drawLegend(ctx: CanvasRenderingContext2D, areaWidth: number, rig
   });
   ctx.restore();
 }
+
+// A bar one metre long, labelled "1 m", its right end at (x, y): for measuring on paper.
+export function drawScaleBar(ctx: CanvasRenderingContext2D, x: number, y: number, metrePx: number, scale: number): void {
+  ctx.save();
+  const tick = 6 * scale;
+  const bar = () => {
+    ctx.beginPath();
+    ctx.moveTo(x - metrePx, y - tick);
+    ctx.lineTo(x - metrePx, y);
+    ctx.lineTo(x, y);
+    ctx.lineTo(x, y - tick);
+  };
+  ctx.setLineDash([]);
+  ctx.lineJoin = 'miter';
+  bar();
+  ctx.strokeStyle = '#fff';
+  ctx.lineWidth = 5 * scale;
+  ctx.stroke();
+  bar();
+  ctx.strokeStyle = '#000';
+  ctx.lineWidth = 2 * scale;
+  ctx.stroke();
+  ctx.font = `400 ${(11 * 4 / 3 * scale).toFixed(1)}px "Liberation Sans", Arial, Arimo, sans-serif`;
+  ctx.textAlign = 'center';
+  ctx.textBaseline = 'alphabetic';
+  drawHaloText(ctx, '1 m', x - metrePx / 2, y - tick, '#000', 1.5 * scale);
+  ctx.restore();
+}

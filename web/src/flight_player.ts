@@ -45,6 +45,7 @@ export class FlightRecord {
   verdict(decimalPoint: string): PanelText | null { return this.player.verdict(this.number, decimalPoint); }
   centrePath(): number[] { return this.player.centrePath(this.number); }
   modelName(): 'classic' | 'exact' { return this.player.modelName(this.number); }
+  captionTexts(decimalPoint: string): PanelText[] { return this.player.captionTexts(this.number, decimalPoint); }
 }
 
 export class FlightPlayer {

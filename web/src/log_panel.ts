@@ -8,6 +8,7 @@ import { Texts, splitAccelerator } from './texts';
 export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
   replay(number: number): void;
+  saveWorkbook(): void;
 }
 
 export class LogPanel {
@@ -60,6 +61,7 @@ export class LogPanel {
     button('deleteButton', '&Löschen', () => {
       if (this.selected && log.remove(this.selected)) { this.selected = 0; actions.changed(); }
     });
+    button('saveLogButton', 'Protokoll als &Tabelle speichern…', () => { if (log.count()) actions.saveWorkbook(); });
     button('clearButton', 'Protokoll &leeren…', () => {
       const question = texts.tr('purzo::FlightLogWindow',
         'Alle %1 Flüge des Protokolls löschen? Das kann nicht rückgängig gemacht werden.').replace('%1', String(log.count()));

@@ -20,13 +20,14 @@ export interface ControlDesign {
 export interface CanvasDesign {
   borderPx: number; figurePenPx: number; areaWidthPx: number; areaHeightPx: number;
   wholeView: Rect; hallRowsPerGround: number;
-  pathColour: number; sequenceColour: number; previousColour: number;
+  pathColour: number; sequenceColour: number;
   pathPenPx: number; pathMarkerRadiusPx: number;
   panelFontPt: number; panelMarginPx: number; panelBackground: number; panelBorder: number;
   // The flights of the log drawn beside the current one: colour, marker shape and dash pattern
   // by the order of MarkerShape and DashPattern in the design.
   shownStyles: { colour: number; marker: number; dash: number }[];
   shownMarkerRadiusPx: number; shownLabelPt: number;
+  unitsPerMetre: number; // canvas units
   bodyReach: number;
 }
 
@@ -109,10 +110,11 @@ export interface PagePlayer {
   angleText(number: number): string;
   pace(number: number): number;
   replayedNumber(): number;
+  captionTexts(number: number, decimalPoint: string): PanelText[];
 }
 
 // A flight of the log drawn beside the current one.
-export interface DrawnFlight { number: number; style: number; speedText: string; angleText: string; model: string }
+export interface DrawnFlight { number: number; style: number; speedText: string; angleText: string; model: string; exact: boolean }
 
 // The lesson's log, the same as the window's.
 export interface PageLog {
@@ -125,12 +127,14 @@ export interface PageLog {
   setGroup(group: string): void;
   group(): string;
   count(): number;
+  newestNumber(): number;
   headers(language: string): string[];
   rows(language: string, decimalPoint: string): { number: number; shown: boolean; group: string; cells: string[] }[];
   drawn(withPrevious: boolean, flightRunning: boolean, language: string): DrawnFlight[];
   frameCount(number: number): number;
   frame(number: number, index: number): Frame | null;
   replay(player: PagePlayer, number: number, pauseMs: number): boolean;
+  workbook(language: string, date: string): SheetData[];
   delete(): void;
 }
 
@@ -153,6 +157,7 @@ export interface PurzoModule {
   quantityHeader(code: string, language: string): string;
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
+  logFileName(group: string, date: string, extension: string): string;
   PageLog: new () => PageLog;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }

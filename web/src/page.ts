@@ -4,9 +4,9 @@
 // menu and its tools. It shows what the model computes and never computes physics itself.
 import { beep } from './beep';
 import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
-import { ChartsDialog } from './charts_dialog';
+import { ChartsDialog, type ChartsContent } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
-import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
+import { FlightPlayer, type TimeSource } from './flight_player';
 import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
@@ -70,6 +70,7 @@ export class PurzoPage {
     this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
       changed: () => this.logChanged(),
       replay: (number) => this.replayLogged(number),
+      saveWorkbook: () => void this.saves.saveLogWorkbook(),
     }, host);
     this.saves = new WorksheetSaves(this);
     this.setUp();
@@ -221,7 +222,7 @@ export class PurzoPage {
       for (let i = 0, n = this.log.frameCount(d.number); i < n; ++i) frames.push(this.log.frame(d.number, i)!);
       const label = fill(this.texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
         String(d.number), d.speedText.trim(), d.angleText.trim(), d.model);
-      return { number: d.number, style: d.style, frames, label };
+      return { number: d.number, style: d.style, frames, label, exact: d.exact };
     });
   }
 
@@ -304,8 +305,13 @@ export class PurzoPage {
     };
   }
 
+  // Device pixels of a metre on this surface, in the view the tools choose.
+  metrePx(surface: Surface): number {
+    return this.design.canvas.unitsPerMetre * this.view.transform(surface, this.tools).sx;
+  }
+
   // A text of the panel translated in the canvas's context, its arguments filled in.
-  private panelText(line: PanelText): string {
+  panelText(line: PanelText): string {
     const tr = (s: string) => this.texts.tr('purzo::CanvasWidget', s);
     return fill(tr(line.source), ...line.args.map((a) =>
       a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text));
@@ -323,20 +329,17 @@ export class PurzoPage {
     this.w.verdict.hidden = !this.w.warning.hidden;
   }
 
-  // The flight before the one on show: while a flight runs, the last one.
-  private comparedFlight(): FlightRecord | null {
-    return this.player.flightRunning ? this.player.lastFlight : this.player.previousFlight;
-  }
-
-  private chartsContent() {
-    const compare = this.comparedFlight();
-    const model = this.player.flightRunning ? this.runningModel : this.player.lastFlight?.session.modelName() ?? this.model;
-    const sameModel = compare && compare.session.modelName() === model;
+  private chartsContent(): ChartsContent {
+    const shown = this.player.replayedFlight ?? this.player.lastFlight;
+    const model = this.player.flightRunning ? this.runningModel : shown?.session.modelName() ?? this.model;
+    const styles = this.design.canvas.shownStyles;
     return {
       model,
       frames: this.player.recordedFrames,
       shownCount: this.player.shownCount,
-      previous: this.tools.previous && sameModel ? compare.frames : [],
+      beside: this.drawnFlights().map((f) => ({
+        number: f.number, frames: f.frames, style: styles[f.style % styles.length], exact: f.exact,
+      })),
     };
   }
 

@@ -24,6 +24,19 @@ export function csvBlob(csv: string): Blob {
 // The sheet as the desktop's workbook writes it: numbers as numbers, shown to three decimals
 // where the column says so, headers in bold.
 export async function workbookBlob(sheet: SheetData): Promise<Blob> {
+  const { rows, columns } = sheetRows(sheet);
+  return writeExcelFile(rows as never, { columns, sheet: sheet.name }).toBlob();
+}
+
+// A workbook of several sheets, each as workbookBlob writes one.
+export async function workbookOfSheets(sheets: SheetData[]): Promise<Blob> {
+  return writeExcelFile(sheets.map((sheet) => {
+    const { rows, columns } = sheetRows(sheet);
+    return { data: rows, columns, sheet: sheet.name };
+  }) as never).toBlob();
+}
+
+function sheetRows(sheet: SheetData) {
   const rows: ({ value: string | number; type?: StringConstructor | NumberConstructor; fontWeight?: 'bold'; format?: string } | null)[][] = [];
   const decimals = new Set(sheet.columns.filter((c) => c.decimals).map((c) => c.column));
   for (const cell of sheet.cells) {
@@ -37,7 +50,7 @@ export async function workbookBlob(sheet: SheetData): Promise<Blob> {
   const width = Math.max(...rows.map((r) => r.length));
   for (const row of rows) while (row.length < width) row.push(null);
   const columns = Array.from({ length: width }, (_, i) => ({ width: sheet.columns.find((c) => c.column === i)?.width ?? 12 }));
-  return writeExcelFile(rows as never, { columns, sheet: sheet.name }).toBlob();
+  return { rows, columns };
 }
 
 export function canvasBlob(canvas: HTMLCanvasElement): Promise<Blob> {

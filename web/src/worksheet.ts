@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The lesson's saves from the page: the flight as CSV and as a spreadsheet, the canvas as a
 // worksheet picture (the drawing area at twice its designed size, whatever the page's size,
-// with a caption naming the take-off, the pace and the model).
-import { canvasBlob, csvBlob, download, workbookBlob } from './saves';
+// with the shown flights' legend and a metre to measure with, above two caption lines: the
+// take-off, the pace and the model, then the tuck and the verdict).
+import { canvasBlob, csvBlob, download, workbookBlob, workbookOfSheets } from './saves';
+import { drawScaleBar } from './flight_marks';
 import { fill } from './texts';
 import type { PurzoPage } from './page';
 
-const kCaptionHeightPx = 64;
+const kCaptionHeightPx = 104;
 const kWorksheetScale = 2;
 const kPaceNames = ['Echtzeit', 'Zeitlupe', 'Extrem-Zeitlupe'];
 
@@ -17,8 +19,9 @@ export class WorksheetSaves {
   private fileName(extension: string): string {
     const { page } = this;
     const last = page.player.lastFlight;
-    return page.module.flightFileName(last?.number ?? 0, last?.speedText ?? page.w.speedBox.value,
-      last?.angleText ?? page.w.angleBox.value, last?.modelName() ?? page.model, '', extension);
+    // The last flight is the log's newest: it was logged as it landed.
+    return page.module.flightFileName(last ? page.log.newestNumber() : 0, last?.speedText ?? page.w.speedBox.value,
+      last?.angleText ?? page.w.angleBox.value, last?.modelName() ?? page.model, page.log.group(), extension);
   }
 
   saveCsv(): void {
@@ -32,6 +35,14 @@ export class WorksheetSaves {
     if (!last) return;
     const blob = await workbookBlob(last.session.sheet(this.page.texts.language));
     download(blob, this.fileName('xlsx'));
+  }
+
+  // The class's workbook: flugprotokoll-<name>-<date>.xlsx.
+  async saveLogWorkbook(): Promise<void> {
+    const { page } = this;
+    const date = new Date().toLocaleDateString('sv-SE'); // yyyy-mm-dd, the local day
+    const blob = await workbookOfSheets(page.log.workbook(page.texts.language, date));
+    download(blob, page.module.logFileName(page.log.group(), date, 'xlsx'));
   }
 
   async savePicture(): Promise<void> {
@@ -51,6 +62,12 @@ export class WorksheetSaves {
                 tr('purzo::LessonTools', model === 'exact' ? 'exaktes Modell' : 'klassisches Modell'));
   }
 
+  // The second caption line: the last flight's tuck and verdict.
+  landingLine(): string {
+    const last = this.page.player.lastFlight;
+    return last ? last.captionTexts(this.page.texts.decimalPoint).map((t) => this.page.panelText(t)).join(' · ') : '';
+  }
+
   picture(): HTMLCanvasElement {
     const c = this.page.design.canvas;
     const width = Math.round(c.areaWidthPx * kWorksheetScale), height = Math.round(c.areaHeightPx * kWorksheetScale);
@@ -61,10 +78,14 @@ export class WorksheetSaves {
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, out.width, out.height);
     this.page.drawInto({ ctx, width, height, scale: kWorksheetScale });
+    drawScaleBar(ctx, width - 16 * kWorksheetScale, height - 40 * kWorksheetScale,
+      this.page.metrePx({ ctx, width, height, scale: kWorksheetScale }), kWorksheetScale);
     ctx.fillStyle = '#000';
     ctx.font = '400 26px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif';
     ctx.textBaseline = 'middle';
-    ctx.fillText(this.caption(), 24, height + kCaptionHeightPx / 2, width - 48);
+    const line = kCaptionHeightPx / 2 - 6;
+    ctx.fillText(this.caption(), 24, height + 6 + line / 2, width - 48);
+    ctx.fillText(this.landingLine(), 24, height + 6 + line * 1.5, width - 48);
     return out;
   }
 }

@@ -6,6 +6,7 @@ import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { promisify } from 'node:util';
 import { after, before } from 'node:test';
+import { unzipSync, strFromU8 } from 'fflate';
 import { chromium } from 'playwright-core';
 import { serve } from '../tools/serve.mjs';
 
@@ -113,4 +114,20 @@ export function csvRows(text) {
   const [header, ...rows] = text.trim().split('\n');
   const names = header.split(',');
   return rows.map((r) => Object.fromEntries(r.split(',').map((v, i) => [names[i], v])));
+}
+
+// A sheet's cells as { "B7": number or text }, read from the workbook's XML: sheet n (1, 2, …),
+// or the first one found.
+export function sheetCells(bytes, sheet = null) {
+  const files = unzipSync(new Uint8Array(bytes));
+  const shared = [...strFromU8(files['xl/sharedStrings.xml'] ?? new Uint8Array()).matchAll(/<si>(?:<t[^>]*>([^<]*)<\/t>)<\/si>/g)].map((m) => m[1]);
+  const sheetName = sheet ? `xl/worksheets/sheet${sheet}.xml` : Object.keys(files).find((f) => /^xl\/worksheets\/sheet\d+\.xml$/.test(f));
+  const cells = {};
+  for (const m of strFromU8(files[sheetName]).matchAll(/<c r="([A-Z]+\d+)"([^>]*?)(?:\/>|>(?:<v>([^<]*)<\/v>|<is><t[^>]*>([^<]*)<\/t><\/is>)?<\/c>)/g)) {
+    const [, ref, attributes, value, inline] = m;
+    if (/t="s"/.test(attributes)) cells[ref] = shared[Number(value)];
+    else if (/t="inlineStr"/.test(attributes)) cells[ref] = inline;
+    else if (value !== undefined) cells[ref] = Number(value);
+  }
+  return { cells, workbook: strFromU8(files['xl/workbook.xml']) };
 }

@@ -4,7 +4,7 @@
 // aside.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, csvRows, openPage, sheetCells, trace, useSite, waitForLanding } from './browser.mjs';
 
 const site = useSite();
 
@@ -47,6 +47,31 @@ describe('the flight log', () => {
       }, [Number(f.pathX), Number(f.pathY)]);
       assert.ok(isStyle(rgb), `${args.join(' ')}: ${rgb}`);
     }
+    // The charts draw them too, named in a legend.
+    await chooseInMenu(page, 'chartsAction');
+    const labels = await page.$$eval('.charts[open] canvas', (canvases) => canvases.map((c) => c.getAttribute('aria-label')));
+    assert.equal(labels.length, 5);
+    assert.equal(labels[0], 'Höhe des Schwerpunkts (m), Flug auf dem Bild, Flug 1, Flug 3');
+    assert.equal(labels[4], 'Trägheitsmoment (kg·m²), Flug auf dem Bild, Flug 1, Flug 3');
+    await page.keyboard.press('Escape');
+    // The class's workbook: named by the group and the day, the log's rows as numbers, a sheet
+    // per flight.
+    await page.fill('[data-control="groupField"]', '7b / Anna');
+    await page.press('[data-control="groupField"]', 'Enter');
+    await page.click('[data-control="groupField"]');
+    await page.keyboard.press('Tab');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-control="saveLogButton"]')]);
+    const day = await page.evaluate(() => new Date().toLocaleDateString('sv-SE'));
+    assert.equal(download.suggestedFilename(), `flugprotokoll-7b-Anna-${day}.xlsx`);
+    const chunks = [];
+    for await (const chunk of await download.createReadStream()) chunks.push(chunk);
+    const { cells, workbook } = sheetCells(Buffer.concat(chunks), 1);
+    assert.equal(cells.B1, '7b / Anna');
+    assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
+    assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
+    assert.equal(cells.P6, 'zu wenig gedreht');
+    for (const name of ['Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
+
     await page.reload();
     await page.waitForSelector('[data-control="Start"]');
     await chooseInMenu(page, 'logAction');
