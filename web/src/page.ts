@@ -6,7 +6,7 @@ import { beep } from './beep';
 import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
 import { ChartsDialog, type ChartsContent } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
-import { FlightPlayer, type TimeSource } from './flight_player';
+import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
 import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
@@ -32,6 +32,8 @@ export class PurzoPage {
   private drawPending = false;
   private runningModel: Model = 'classic';
   private panelRight = false;
+  // The frames and record shown when Start was pressed, until the new flight's first frame.
+  private held: { frames: Frame[]; session: FlightRecord } | null = null;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
@@ -154,6 +156,8 @@ export class PurzoPage {
 
   startFlight(): void {
     const { w, design } = this;
+    const before = this.player.flightRunning ? this.player.runningSession : this.shownSession();
+    this.held = before ? { frames: this.shownFrames(), session: before } : null;
     this.player.stop();
     this.menu.close();
     w.warning.hidden = true;
@@ -283,7 +287,12 @@ export class PurzoPage {
     this.view.draw(surface, this.canvasState());
   }
 
-  shownFrames(): Frame[] { return this.player.shownFrames; }
+  // The frames on show; a flight just started shows the last frame of the one before until its
+  // own first frame comes, as the window does.
+  shownFrames(): Frame[] {
+    if (this.held && this.player.flightRunning && this.player.shownCount === 0) return this.held.frames;
+    return this.player.shownFrames;
+  }
 
   private shownSession() {
     return this.player.flightRunning ? null : (this.player.replayedFlight ?? this.player.lastFlight)?.session ?? null;
@@ -291,7 +300,8 @@ export class PurzoPage {
 
   canvasState(): CanvasState {
     const frames = this.shownFrames();
-    const session = this.player.flightRunning ? this.player.runningSession : this.shownSession();
+    const holding = this.held !== null && frames === this.held.frames;
+    const session = holding ? this.held!.session : this.player.flightRunning ? this.player.runningSession : this.shownSession();
     const panel = this.panelTexts(session && frames.length ? session.panelLines(frames.length - 1, this.texts.decimalPoint)
                                                             : { lines: [], landingLines: 0 });
     return {

@@ -83,6 +83,17 @@ describe('the flight log', () => {
     await context.close();
   });
 
+  test('Start keeps the last frame until the new flight\'s first frame', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    await fly(page, '6', '60');
+    const landed = await page.$eval('.window', (w) => w.dataset.frame);
+    await page.check('[data-control="Option3"] input'); // 235 ms before frame 1
+    await page.click('[data-control="Start"]');
+    assert.equal(await page.$eval('.window', (w) => w.dataset.frame), landed);
+    await page.waitForFunction(() => document.querySelector('.window').dataset.frame === '1');
+    await context.close();
+  });
+
   test('a damaged log is set aside and the lesson starts empty', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     await page.evaluate(() => localStorage.setItem('purzosimulation.log', 'Purzosimulation flight log 1\ngroup\t\nflight\t1\tclassic'));
