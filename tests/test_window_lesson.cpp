@@ -30,14 +30,10 @@
 using namespace purzo;
 using purzo::test::Control;
 using purzo::test::ModelFlight;
+using purzo::test::SetTexts;
 using purzo::test::ShowWhole;
 
 namespace {
-
-void SetTexts(PurzoWindow& window, const QString& speed, const QString& angle) {
-    Control<QLineEdit>(window, "Text1")->setText(speed);
-    Control<QLineEdit>(window, "Text2")->setText(angle);
-}
 
 // Flies to the end; from frame `tuckFrom` on (0: never) the right arrow tucks the figure fully.
 void Fly(PurzoWindow& window, int tuckFrom = 0) {

@@ -22,14 +22,10 @@
 using namespace purzo;
 using purzo::test::Control;
 using purzo::test::Fly;
+using purzo::test::SetTexts;
 using purzo::test::ShowWhole;
 
 namespace {
-
-void Takeoff(PurzoWindow& window, const QString& speed, const QString& angle) {
-    Control<QLineEdit>(window, "Text1")->setText(speed);
-    Control<QLineEdit>(window, "Text2")->setText(angle);
-}
 
 std::vector<int> Numbers(const FlightLog& log) {
     std::vector<int> numbers;
@@ -74,7 +70,7 @@ private slots:
                 ->editingFinished();
             const QStringList angles{"60", "70", "45", "80"};
             for (const QString& angle : angles) {
-                Takeoff(window, "6", angle);
+                SetTexts(window, "6", angle);
                 Fly(window);
             }
             QCOMPARE(window.logWindow()->table()->model()->rowCount(), 4);
@@ -100,7 +96,7 @@ private slots:
         window.setPauseOverrideForTesting(1);
         QVERIFY(ShowWhole(window));
         for (const char* speed : {"5", "6", "8"}) {
-            Takeoff(window, speed, "60");
+            SetTexts(window, speed, "60");
             Fly(window);
         }
         window.showLog();
@@ -154,12 +150,12 @@ private slots:
         window.setPauseOverrideForTesting(1);
         QVERIFY(ShowWhole(window));
         window.lessonLog()->setGroup(QStringLiteral("7b: Anna/Ben"));
-        Takeoff(window, "8", "80");
+        SetTexts(window, "8", "80");
         Fly(window);
         window.setModel(Model::Exact);
-        Takeoff(window, "6", "60");
+        SetTexts(window, "6", "60");
         Fly(window);
-        Takeoff(window, "5", "60");
+        SetTexts(window, "5", "60");
         Fly(window);
         window.lessonLog()->setShown(1, true);
         window.lessonLog()->setShown(3, true);

@@ -7,6 +7,7 @@
 #include "window/purzo_window.h"
 #include "window/translations.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,6 +30,12 @@ template <typename T> T* Control(const PurzoWindow& window, const char* name) {
     window.show();
     window.findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+// Types the take-off into the two text boxes.
+inline void SetTexts(PurzoWindow& window, const QString& speed, const QString& angle) {
+    Control<QLineEdit>(window, "Text1")->setText(speed);
+    Control<QLineEdit>(window, "Text2")->setText(angle);
 }
 
 // Presses Start and waits for the flight's landing.

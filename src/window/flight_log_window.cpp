@@ -58,21 +58,13 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     clear_ = new QPushButton(tr("Protokoll &leeren…"), this);
     clear_->setObjectName(QStringLiteral("clearButton"));
     connect(show_, &QPushButton::clicked, this, &FlightLogWindow::toggleShownOfSelected);
-    connect(replay_, &QPushButton::clicked, this, [this] {
-        if (const int number = selectedNumber()) {
-            emit replayRequested(number);
-        }
-    });
+    connect(replay_, &QPushButton::clicked, this, &FlightLogWindow::replaySelected);
     connect(delete_, &QPushButton::clicked, this, &FlightLogWindow::deleteSelected);
     connect(clear_, &QPushButton::clicked, this, &FlightLogWindow::askToClear);
     save_ = new QPushButton(tr("Protokoll als &Tabelle speichern…"), this);
     save_->setObjectName(QStringLiteral("saveLogButton"));
     connect(save_, &QPushButton::clicked, this, &FlightLogWindow::chooseWorkbookFile);
-    connect(table_, &QTableView::doubleClicked, this, [this] {
-        if (const int number = selectedNumber()) {
-            emit replayRequested(number);
-        }
-    });
+    connect(table_, &QTableView::doubleClicked, this, &FlightLogWindow::replaySelected);
 
     auto* top = new QHBoxLayout;
     top->addWidget(groupLabel);
@@ -138,6 +130,12 @@ void FlightLogWindow::toggleShownOfSelected() {
     }
     note_->clear();
     selectNumber(number);
+}
+
+void FlightLogWindow::replaySelected() {
+    if (const int number = selectedNumber()) {
+        emit replayRequested(number);
+    }
 }
 
 void FlightLogWindow::deleteSelected() {

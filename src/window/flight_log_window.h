@@ -31,6 +31,7 @@ public:
     // The buttons' work, without the question before emptying the log or the save dialog.
     void toggleShownOfSelected();
     void deleteSelected();
+    void replaySelected();
     // Writes the log as a workbook; a failure shows a message naming the file and the reason.
     bool saveWorkbook(const QString& path);
     // The name the save suggests: flugprotokoll-<name>-<date>.xlsx.

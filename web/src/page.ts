@@ -34,6 +34,7 @@ export class PurzoPage {
   private panelRight = false;
   // The frames and record shown when Start was pressed, until the new flight's first frame.
   private held: { frames: Frame[]; session: FlightRecord } | null = null;
+  private logSaveFailed = false;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
@@ -47,8 +48,8 @@ export class PurzoPage {
       frameShown: (live) => this.frameShown(live),
       flightFinished: () => {
         this.log.logLast(this.player.native);
-        this.logChanged();
         this.showVerdict();
+        this.logChanged(); // after the verdict: a log that cannot be stored says so in its place
       },
       replayFinished: () => { this.showVerdict(); this.redraw(); },
       pausedChanged: () => this.redraw(),
@@ -201,7 +202,17 @@ export class PurzoPage {
   private logChanged(): void {
     try {
       this.storage?.setItem(kLogKey, this.log.text());
-    } catch { /* private browsing or a full storage: the log lasts for this visit */ }
+      this.logSaveFailed = false;
+    } catch (e) {
+      // Private browsing or a full storage: the log lasts for this visit, and that is said once.
+      if (!this.logSaveFailed) {
+        this.w.verdict.textContent = fill(this.texts.tr('purzo::LessonLog',
+          'Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben bis zum Ende des Programms erhalten.'),
+          e instanceof Error ? e.name : String(e));
+        this.w.verdict.hidden = false;
+      }
+      this.logSaveFailed = true;
+    }
     this.logPanel?.refresh();
     this.redraw();
   }

@@ -94,6 +94,26 @@ describe('the flight log', () => {
     await context.close();
   });
 
+  test('a log the browser cannot store is said once and the flights stay', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    await context.addInitScript(() => {
+      const set = Storage.prototype.setItem;
+      Storage.prototype.setItem = function (key, value) {
+        if (key === 'purzosimulation.log') throw new DOMException('full', 'QuotaExceededError');
+        return set.call(this, key, value);
+      };
+    });
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await fly(page, '6', '60');
+    assert.match(await page.textContent('[data-control="VerdictLine"]'), /QuotaExceededError/);
+    await fly(page, '6', '60');
+    assert.match(await page.textContent('[data-control="VerdictLine"]'), /^Keine Landung auf den Füßen/);
+    await chooseInMenu(page, 'logAction');
+    assert.equal((await rows(page)).length, 2);
+    await context.close();
+  });
+
   test('a damaged log is set aside and the lesson starts empty', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     await page.evaluate(() => localStorage.setItem('purzosimulation.log', 'Purzosimulation flight log 1\ngroup\t\nflight\t1\tclassic'));
