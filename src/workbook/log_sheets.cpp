@@ -35,12 +35,14 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     // The flight's number, then who flew it, then the quantities.
     label(kHeaderRow, 0, HeaderOf(Quantity::Number, language), true);
     label(kHeaderRow, 1, Text(language, "Name / Gruppe", "Name / group"), true);
-    sheet.columns.push_back({0, 6, false});
+    // Wide enough for "Name / Gruppe" beside its value above the table.
+    sheet.columns.push_back({0, 14, false});
     sheet.columns.push_back({1, 16, false});
     for (std::size_t c = 1; c < columns.size(); ++c) {
         const std::string header = HeaderOf(columns[c], language);
         label(kHeaderRow, int(c) + 1, header, true);
-        sheet.columns.push_back({int(c) + 1, std::max<double>(10, double(header.size()) * 0.8),
+        // A header's bytes, umlauts counting twice, are about its width in bold.
+        sheet.columns.push_back({int(c) + 1, std::max<double>(10, double(header.size()) * 1.05),
                                  InfoOf(columns[c]).decimals >= 0});
     }
     int row = kHeaderRow + 1;
