@@ -44,14 +44,14 @@ struct FlightStyle {
     DashPattern dash;
 };
 inline constexpr FlightStyle kShownFlightStyles[8]{
-    {0xff0072b2, MarkerShape::Circle, DashPattern::Solid},         // blue
-    {0xffd55e00, MarkerShape::Square, DashPattern::Dash},          // vermillion
-    {0xff009e73, MarkerShape::TriangleUp, DashPattern::Dot},       // bluish green
-    {0xffcc79a7, MarkerShape::Diamond, DashPattern::DashDot},      // reddish purple
+    {0xff0072b2, MarkerShape::Circle, DashPattern::Solid},          // blue
+    {0xffd55e00, MarkerShape::Square, DashPattern::Dash},           // vermillion
+    {0xff009e73, MarkerShape::TriangleUp, DashPattern::Dot},        // bluish green
+    {0xffcc79a7, MarkerShape::Diamond, DashPattern::DashDot},       // reddish purple
     {0xffe69f00, MarkerShape::TriangleDown, DashPattern::LongDash}, // orange
-    {0xff56b4e9, MarkerShape::Cross, DashPattern::DashDotDot},     // sky blue
-    {0xfff0e442, MarkerShape::Plus, DashPattern::ShortDash},       // yellow
-    {0xff000000, MarkerShape::Star, DashPattern::LongDot},         // black
+    {0xff56b4e9, MarkerShape::Cross, DashPattern::DashDotDot},      // sky blue
+    {0xfff0e442, MarkerShape::Plus, DashPattern::ShortDash},        // yellow
+    {0xff000000, MarkerShape::Star, DashPattern::LongDot},          // black
 };
 inline constexpr double kShownMarkerRadiusPx = 3.5; // at scale 1
 inline constexpr double kShownLabelPt = 11.0;       // the flight's number beside its figure

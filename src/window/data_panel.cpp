@@ -2,6 +2,7 @@
 // The panel's lines, its box and its corner.
 #include "window/data_panel.h"
 
+#include "design/panel_corner.h"
 #include "flight/panel_lines.h"
 
 #include <QFontMetricsF>
@@ -14,15 +15,6 @@ namespace {
 
 QString Translated(const char* source) {
     return QCoreApplication::translate(kPanelContext, source);
-}
-
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
-    const QPointF ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t =
-        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
-    const QPointF d = p - (a + t * ab);
-    return std::hypot(d.x(), d.y());
 }
 
 } // namespace
@@ -85,32 +77,9 @@ void DataPanel::Draw(QPainter& painter, const QRectF& box, const Lines& lines, c
 
 bool DataPanel::BelongsRight(const std::vector<Point>& path, const QSizeF& box, const QRectF& area,
                              const QTransform& canvasToArea, double margin) {
-    const QTransform areaToCanvas = canvasToArea.inverted();
-    // How much of a box the widened path covers, sampled on a grid of the box.
-    auto covered = [&](QPointF topLeft) {
-        constexpr int kSamples = 24;
-        int count = 0;
-        for (int i = 0; i < kSamples; ++i) {
-            for (int j = 0; j < kSamples; ++j) {
-                const QPointF at =
-                    areaToCanvas.map(topLeft + QPointF(box.width() * (i + 0.5) / kSamples,
-                                                       box.height() * (j + 0.5) / kSamples));
-                for (std::size_t k = 0; k < path.size(); ++k) {
-                    const QPointF a(path[k].x, path[k].y);
-                    const QPointF b =
-                        k + 1 < path.size() ? QPointF(path[k + 1].x, path[k + 1].y) : a;
-                    if (DistanceToSegment(at, a, b) <= kBodyReach) {
-                        ++count;
-                        break;
-                    }
-                }
-            }
-        }
-        return count;
-    };
-    const QPointF left = area.topLeft() + QPointF(margin, margin);
-    const QPointF right(area.right() - margin - box.width(), area.top() + margin);
-    return covered(right) < covered(left);
+    return PanelBelongsRight(
+        path, {area.left(), area.top(), area.right(), box.width(), box.height(), margin},
+        {canvasToArea.m11(), canvasToArea.m22(), canvasToArea.dx(), canvasToArea.dy()});
 }
 
 } // namespace purzo

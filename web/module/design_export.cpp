@@ -126,7 +126,6 @@ val DesignForPage() {
     canvas.set("panelMarginPx", kPanelMarginPx);
     canvas.set("panelBackground", double(kPanelBackground));
     canvas.set("panelBorder", double(kPanelBorder));
-    canvas.set("bodyReach", kBodyReach);
     val styles = val::array();
     for (const FlightStyle& style : kShownFlightStyles) {
         val entry = val::object();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the page calls: the design, the take-off check and the playback of flights. The page
 // computes no physics and formats no numbers of its own.
+#include "design/panel_corner.h"
 #include "design_export.h"
 #include "flight/file_names.h"
 #include "flight/model.h"
@@ -85,6 +86,20 @@ std::string LogFileNameForPage(const std::string& group, const std::string& date
     return LogFileName(group, date, extension);
 }
 
+// The data panel's corner as the window decides it: path [x0, y0, x1, …] in canvas units, the
+// box and the surface in device pixels, transform {sx, sy, dx, dy} from canvas units to them.
+bool PanelBelongsRightForPage(const val& path, double boxWidth, double boxHeight,
+                              double surfaceWidth, const val& t, double margin) {
+    const std::vector<double> xy = emscripten::vecFromJSArray<double>(path);
+    std::vector<Point> points;
+    for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+        points.push_back({xy[i], xy[i + 1]});
+    }
+    return PanelBelongsRight(
+        points, {0, 0, surfaceWidth, boxWidth, boxHeight, margin},
+        {t["sx"].as<double>(), t["sy"].as<double>(), t["dx"].as<double>(), t["dy"].as<double>()});
+}
+
 } // namespace
 } // namespace purzo::web
 
@@ -96,6 +111,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("widestPanelLines", &WidestPanelLines);
     emscripten::function("chartQuantities", &ChartQuantitiesForPage);
     emscripten::function("flightFileName", &FlightFileNameForPage);
+    emscripten::function("panelBelongsRight", &PanelBelongsRightForPage);
     emscripten::function("logFileName", &LogFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::class_<PagePlayer>("PagePlayer")

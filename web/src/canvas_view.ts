@@ -213,32 +213,6 @@ export class CanvasView {
       y += lineSpacing;
     });
   }
-
-  // Whether the panel belongs in the top right corner: the corner whose box covers less of the
-  // centre of mass's path widened by the body's reach. Ties go left.
-  panelBelongsRight(path: number[], box: { width: number; height: number }, surface: { width: number; height: number },
-                    t: Transform, margin: number): boolean {
-    const reach = this.design.bodyReach;
-    const covered = (left: number, top: number) => {
-      const samples = 24;
-      let count = 0;
-      for (let i = 0; i < samples; ++i) {
-        for (let j = 0; j < samples; ++j) {
-          const x = (left + box.width * (i + 0.5) / samples - t.dx) / t.sx;
-          const y = (top + box.height * (j + 0.5) / samples - t.dy) / t.sy;
-          for (let k = 0; k < path.length; k += 2) {
-            const bx = k + 3 < path.length ? path[k + 2] : path[k], by = k + 3 < path.length ? path[k + 3] : path[k + 1];
-            if (distanceToSegment(x, y, path[k], path[k + 1], bx, by) <= reach) {
-              ++count;
-              break;
-            }
-          }
-        }
-      }
-      return count;
-    };
-    return covered(surface.width - margin - box.width, margin) < covered(margin, margin);
-  }
 }
 
 // A round-capped, round-joined pen of this colour and width in device pixels, and a new path.
@@ -251,9 +225,3 @@ function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number):
   return ctx;
 }
 
-function distanceToSegment(px: number, py: number, ax: number, ay: number, bx: number, by: number): number {
-  const abx = bx - ax, aby = by - ay;
-  const length2 = abx * abx + aby * aby;
-  const t = length2 > 0 ? Math.min(1, Math.max(0, ((px - ax) * abx + (py - ay) * aby) / length2)) : 0;
-  return Math.hypot(px - (ax + t * abx), py - (ay + t * aby));
-}

@@ -28,7 +28,6 @@ export interface CanvasDesign {
   shownStyles: { colour: number; marker: number; dash: number }[];
   shownMarkerRadiusPx: number; shownLabelPt: number;
   unitsPerMetre: number; // canvas units
-  bodyReach: number;
 }
 
 export interface Design {
@@ -158,6 +157,10 @@ export interface PurzoModule {
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
   logFileName(group: string, date: string, extension: string): string;
+  // The data panel's corner, as the window decides it: the path in canvas units, the box and the
+  // surface in device pixels, the transform from canvas units to them.
+  panelBelongsRight(path: number[], boxWidth: number, boxHeight: number, surfaceWidth: number,
+                    t: { sx: number; sy: number; dx: number; dy: number }, margin: number): boolean;
   PageLog: new () => PageLog;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }

@@ -371,8 +371,8 @@ export class PurzoPage {
     const widest = this.panelTexts(this.module.widestPanelLines(this.model, this.texts.decimalPoint));
     const box = this.view.panelSize(ctx, widest.lines, widest.landingLines, scale);
     const surface = { width: this.w.canvas.width, height: this.w.canvas.height };
-    this.panelRight = this.view.panelBelongsRight(path, box, surface, this.view.transform({ ctx, ...surface, scale }, this.tools),
-                                                  this.design.canvas.panelMarginPx * scale);
+    this.panelRight = this.module.panelBelongsRight(path, box.width, box.height, surface.width,
+      this.view.transform({ ctx, ...surface, scale }, this.tools), this.design.canvas.panelMarginPx * scale);
   }
 
   private setTools(tools: Tools): void {
