@@ -99,6 +99,12 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     resize(1000, 320);
 }
 
+FlightLogWindow::~FlightLogWindow() {
+    // Closing takes the focus from the name field, and its editingFinished would reach this
+    // window half destroyed and a log the main window may have deleted already.
+    disconnect(group_, nullptr, this, nullptr);
+}
+
 void FlightLogWindow::placeBeside(const QWidget& mainWindow) {
     PlaceBeside(*this, mainWindow);
 }

@@ -20,6 +20,7 @@ class FlightLogWindow : public QWidget {
     Q_OBJECT
 public:
     FlightLogWindow(LessonLog* log, QWidget* mainWindow);
+    ~FlightLogWindow() override;
 
     void placeBeside(const QWidget& mainWindow);
     QTableView* table() const { return table_; }
