@@ -10,13 +10,12 @@ import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_playe
 import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
+import { LogStorage } from './log_storage';
 import type { Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { WorksheetSaves } from './worksheet';
 import { Texts, fill } from './texts';
 import { onArrowKeyTaps, onLongPress } from './touch';
-
-const kLogKey = 'purzosimulation.log';
 
 export class PurzoPage {
   readonly design: Design;
@@ -27,6 +26,7 @@ export class PurzoPage {
   private readonly charts: ChartsDialog;
   readonly log: PageLog;
   private readonly logPanel: LogPanel;
+  private readonly logStorage: LogStorage;
   private readonly saves: WorksheetSaves;
   private scale = 1;
   private drawPending = false;
@@ -34,7 +34,6 @@ export class PurzoPage {
   private panelRight = false;
   // The frames and record shown when Start was pressed, until the new flight's first frame.
   private held: { frames: Frame[]; session: FlightRecord } | null = null;
-  private logSaveFailed = false;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
@@ -69,7 +68,11 @@ export class PurzoPage {
     });
     this.charts = new ChartsDialog(module, texts, host);
     this.log = new module.PageLog();
-    this.loadLog();
+    this.logStorage = new LogStorage(this.log, storage, texts, (message) => {
+      this.w.verdict.textContent = message;
+      this.w.verdict.hidden = false;
+    });
+    this.logStorage.load();
     this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
       changed: () => this.logChanged(),
       replay: (number) => this.replayLogged(number),
@@ -181,38 +184,8 @@ export class PurzoPage {
     this.redraw();
   }
 
-  // The log kept in the browser's storage. One that cannot be read is set aside under a name of
-  // its own and said; the lesson starts with an empty log.
-  private loadLog(): void {
-    const stored = this.storage?.getItem(kLogKey) ?? null;
-    if (stored === null) return;
-    const reason = this.log.load(stored);
-    if (!reason) return;
-    const aside = `${kLogKey}.defekt-${new Date().toISOString()}`;
-    try {
-      this.storage?.setItem(aside, stored);
-      this.storage?.removeItem(kLogKey);
-    } catch { /* a full storage: the damaged log stays where it was */ }
-    this.w.verdict.textContent = fill(this.texts.tr('purzo::LessonLog',
-      'Das Flugprotokoll war beschädigt (%1). Es wurde als %2 beiseitegelegt; die Stunde beginnt mit einem leeren Protokoll.'),
-      reason, aside);
-    this.w.verdict.hidden = false;
-  }
-
   private logChanged(): void {
-    try {
-      this.storage?.setItem(kLogKey, this.log.text());
-      this.logSaveFailed = false;
-    } catch (e) {
-      // Private browsing or a full storage: the log lasts for this visit, and that is said once.
-      if (!this.logSaveFailed) {
-        this.w.verdict.textContent = fill(this.texts.tr('purzo::LessonLog',
-          'Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben bis zum Ende des Programms erhalten.'),
-          e instanceof Error ? e.name : String(e));
-        this.w.verdict.hidden = false;
-      }
-      this.logSaveFailed = true;
-    }
+    this.logStorage.save();
     this.logPanel?.refresh();
     this.redraw();
   }
@@ -230,15 +203,8 @@ export class PurzoPage {
     }
   }
 
-  // The log's flights drawn beside the current one, each with its frames.
   private drawnFlights(): DrawnFlightFrames[] {
-    return this.log.drawn(this.tools.previous, this.player.flightRunning, this.texts.language).map((d) => {
-      const frames: Frame[] = [];
-      for (let i = 0, n = this.log.frameCount(d.number); i < n; ++i) frames.push(this.log.frame(d.number, i)!);
-      const label = fill(this.texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
-        String(d.number), d.speedText.trim(), d.angleText.trim(), d.model);
-      return { number: d.number, style: d.style, frames, label, exact: d.exact };
-    });
+    return this.logStorage.drawn(this.tools.previous, this.player.flightRunning);
   }
 
   private replay(): void {
