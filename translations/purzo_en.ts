@@ -151,6 +151,30 @@
         <source>Ohne Hocken</source>
         <translation>No tuck</translation>
     </message>
+    <message>
+        <source>Echtzeit</source>
+        <translation>Real time</translation>
+    </message>
+    <message>
+        <source>Zeitlupe</source>
+        <translation>Slow motion</translation>
+    </message>
+    <message>
+        <source>Extrem-Zeitlupe</source>
+        <translation>Extra slow motion</translation>
+    </message>
+    <message>
+        <source>exaktes Modell</source>
+        <translation>exact model</translation>
+    </message>
+    <message>
+        <source>klassisches Modell</source>
+        <translation>classic model</translation>
+    </message>
+    <message>
+        <source>%1 m/s, %2°, %3, %4</source>
+        <translation>%1 m/s, %2°, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>purzo::ChartsWindow</name>
@@ -378,18 +402,6 @@
     <message>
         <source>Excel-Arbeitsmappen (*.xlsx)</source>
         <translation>Excel workbooks (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>%1 m/s, %2°, %3, %4</source>
-        <translation>%1 m/s, %2°, %3, %4</translation>
-    </message>
-    <message>
-        <source>exaktes Modell</source>
-        <translation>exact model</translation>
-    </message>
-    <message>
-        <source>klassisches Modell</source>
-        <translation>classic model</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,13 @@ std::string SignedText(double value, int decimals, char decimalPoint) {
     return text;
 }
 
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(" \t\n\v\f\r") - first + 1);
+}
+
 } // namespace
 
 PanelText VerdictText(const Landing& landing, char decimalPoint) {
@@ -71,6 +78,19 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
     return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
                               "Keine Landung auf den Füßen: zuerst %1, %2° über aufrecht"),
             {part, degrees}};
+}
+
+PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
+                             Model model) {
+    const char* paceNames[] = {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Echtzeit"),
+                               QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeitlupe"),
+                               QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Extrem-Zeitlupe")};
+    const char* modelName = model == Model::Exact
+                                ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "exaktes Modell")
+                                : QT_TRANSLATE_NOOP("purzo::CanvasWidget", "klassisches Modell");
+    return {
+        QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 m/s, %2°, %3, %4"),
+        {{Trimmed(speedText)}, {Trimmed(angleText)}, {"", paceNames[int(pace)]}, {"", modelName}}};
 }
 
 std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, char decimalPoint) {

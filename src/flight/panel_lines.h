@@ -6,6 +6,7 @@
 
 #include "flight/frame_step.h"
 #include "flight/model.h"
+#include "flight/pace.h"
 
 #include <span>
 #include <string>
@@ -38,6 +39,11 @@ struct Landing;
 // The landing's verdict as a sentence, e.g. "Landung auf den Füßen, aufrecht (+7°)", its degrees
 // whole; the panel's last line, and the line under the canvas after a landing.
 PanelText VerdictText(const Landing& landing, char decimalPoint);
+
+// The worksheet picture's first caption line: "6 m/s, 60°, Zeitlupe, exaktes Modell", the
+// take-off as it was typed.
+PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
+                             Model model);
 
 // The worksheet picture's second caption line, in parts: the tuck ("Hocken ab 0,12 s, 1,12 s
 // lang" or "Ohne Hocken") and, for a flight that landed, its verdict.

@@ -5,6 +5,7 @@
 
 #include "body/canvas_units.h"
 #include "body/segment_lengths.h"
+#include "design/edge_bands.h"
 #include "flight/flight_record.h"
 #include "flight/panel_lines.h"
 #include "window/data_panel.h"
@@ -171,27 +172,23 @@ QPixmap CanvasWidget::wholeViewBackground() const {
 
     // Edge bands of the picture averaged across their depth: a column for the sides, a row for
     // top and bottom.
-    const int depth = std::max(
-        1, std::min({hall.width(), hall.height(), int(std::lround(6 * imagePxToLogical * ratio))}));
-    auto bandMean = [&hall, depth](bool vertical, bool farEdge) {
-        const int length = vertical ? hall.height() : hall.width();
-        QImage band(vertical ? 1 : length, vertical ? length : 1, QImage::Format_RGB32);
-        for (int i = 0; i < length; ++i) {
-            int r = 0, g = 0, b = 0;
-            for (int d = 0; d < depth; ++d) {
-                const int across = farEdge ? (vertical ? hall.width() : hall.height()) - 1 - d : d;
-                const QRgb p = vertical ? hall.pixel(across, i) : hall.pixel(i, across);
-                r += qRed(p);
-                g += qGreen(p);
-                b += qBlue(p);
-            }
-            band.setPixel(vertical ? 0 : i, vertical ? i : 0,
-                          qRgb(r / depth, g / depth, b / depth));
+    const int depth = EdgeBandDepth(hall.width(), hall.height(), imagePxToLogical * ratio);
+    const std::span<const std::uint32_t> pixels(
+        reinterpret_cast<const std::uint32_t*>(hall.constBits()),
+        std::size_t(hall.width()) * std::size_t(hall.height()));
+    auto bandMean = [&](PictureEdge edge) {
+        const std::vector<std::uint32_t> means =
+            EdgeBandMeans(pixels, hall.width(), hall.height(), edge, depth);
+        const bool side = edge == PictureEdge::Left || edge == PictureEdge::Right;
+        QImage band(side ? 1 : int(means.size()), side ? int(means.size()) : 1,
+                    QImage::Format_RGB32);
+        for (int i = 0; i < int(means.size()); ++i) {
+            band.setPixel(side ? 0 : i, side ? i : 0, means[std::size_t(i)]);
         }
         return band;
     };
-    const QImage left = bandMean(true, false), right = bandMean(true, true);
-    const QImage top = bandMean(false, false), bottom = bandMean(false, true);
+    const QImage left = bandMean(PictureEdge::Left), right = bandMean(PictureEdge::Right);
+    const QImage top = bandMean(PictureEdge::Top), bottom = bandMean(PictureEdge::Bottom);
 
     QPixmap out(area.size() * ratio);
     out.setDevicePixelRatio(ratio);

@@ -2,19 +2,28 @@
 // The panel's lines, its box and its corner.
 #include "window/data_panel.h"
 
+#include "design/panel_box.h"
 #include "design/panel_corner.h"
 #include "flight/panel_lines.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 namespace purzo {
 namespace {
 
 QString Translated(const char* source) {
     return QCoreApplication::translate(kPanelContext, source);
+}
+
+PanelBox BoxOf(const DataPanel::Lines& lines, const QFont& font, double scale) {
+    const QFontMetricsF metrics(font);
+    std::vector<double> widths;
+    for (const QString& line : lines.text) {
+        widths.push_back(metrics.horizontalAdvance(line));
+    }
+    return PanelBoxFor(widths, lines.landingLines,
+                       {metrics.ascent(), metrics.descent(), metrics.leading()}, scale);
 }
 
 } // namespace
@@ -44,34 +53,22 @@ DataPanel::Lines DataPanel::LinesFor(const FrameResult& f, Model model, const QL
 }
 
 QSizeF DataPanel::BoxSize(const Lines& lines, const QFont& font, double scale) {
-    const QFontMetricsF metrics(font);
-    const double margin = kPanelMarginPx * scale;
-    double width = 0;
-    for (const QString& line : lines.text) {
-        width = std::max(width, metrics.horizontalAdvance(line));
-    }
-    const double gap = lines.landingLines ? metrics.lineSpacing() / 2 : 0;
-    return {width + 2 * margin,
-            lines.text.size() * metrics.lineSpacing() + gap + 2 * margin - metrics.leading()};
+    const PanelBox box = BoxOf(lines, font, scale);
+    return {box.widthPx, box.heightPx};
 }
 
 void DataPanel::Draw(QPainter& painter, const QRectF& box, const Lines& lines, const QFont& font,
                      double scale) {
-    const QFontMetricsF metrics(font);
+    const PanelBox measured = BoxOf(lines, font, scale);
     const double margin = kPanelMarginPx * scale;
-    const double gap = lines.landingLines ? metrics.lineSpacing() / 2 : 0;
     painter.setFont(font);
-    painter.setPen(QPen(QColor::fromRgba(kPanelBorder), 1));
+    painter.setPen(QPen(QColor::fromRgba(kPanelBorder), measured.borderPx));
     painter.setBrush(QColor::fromRgba(kPanelBackground));
     painter.drawRect(box);
     painter.setPen(Qt::black);
-    double y = box.top() + margin + metrics.ascent();
     for (int i = 0; i < lines.text.size(); ++i) {
-        if (i == lines.text.size() - lines.landingLines) {
-            y += gap;
-        }
-        painter.drawText(QPointF(box.left() + margin, y), lines.text[i]);
-        y += metrics.lineSpacing();
+        painter.drawText(QPointF(box.left() + margin, box.top() + measured.baselinesPx[i]),
+                         lines.text[i]);
     }
 }
 

@@ -48,17 +48,11 @@ void LessonTools::showMenu(const QPoint& canvasPos, double scale) {
 
 QString LessonTools::worksheetCaption() const {
     const std::optional<FlightRecord>& last = player_->lastFlight();
-    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
-    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
+    const std::string speed = last ? last->speedText : speedBox_->text().toStdString();
+    const std::string angle = last ? last->angleText : angleBox_->text().toStdString();
     const Pace pace = last && last->pace ? *last->pace : currentPace_();
     const Model model = last ? last->model : menu_->model();
-    const char* paceNames[] = {QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Echtzeit"),
-                               QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Zeitlupe"),
-                               QT_TRANSLATE_NOOP("purzo::PurzoWindow", "Extrem-Zeitlupe")};
-    return tr("%1 m/s, %2°, %3, %4")
-        .arg(speed.trimmed(), angle.trimmed(),
-             QCoreApplication::translate("purzo::PurzoWindow", paceNames[int(pace)]),
-             model == Model::Exact ? tr("exaktes Modell") : tr("klassisches Modell"));
+    return FilledPanelText(CaptionTakeOffText(speed, angle, pace, model));
 }
 
 QString LessonTools::worksheetLandingLine() const {
@@ -139,10 +133,9 @@ bool LessonTools::saveCanvasPicture(const QString& path) {
 QString LessonTools::chooseFile(const QString& title, const QString& filter,
                                 const QString& extension) {
     const std::optional<FlightRecord>& last = player_->lastFlight();
-    const QString speed = last ? QString::fromStdString(last->speedText) : speedBox_->text();
-    const QString angle = last ? QString::fromStdString(last->angleText) : angleBox_->text();
-    FlightNaming naming{
-        0, speed.toStdString(), angle.toStdString(), last ? last->model : menu_->model(), {}};
+    const std::string speed = last ? last->speedText : speedBox_->text().toStdString();
+    const std::string angle = last ? last->angleText : angleBox_->text().toStdString();
+    FlightNaming naming{0, speed, angle, last ? last->model : menu_->model(), {}};
     if (log_) {
         naming.group = log_->log().group;
         // The last flight is the log's newest: it was logged as it landed.

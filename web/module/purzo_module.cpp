@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the page calls: the design, the take-off check and the playback of flights. The page
 // computes no physics and formats no numbers of its own.
+#include "design/edge_bands.h"
+#include "design/panel_box.h"
 #include "design/panel_corner.h"
 #include "design_export.h"
 #include "flight/file_names.h"
@@ -100,6 +102,40 @@ bool PanelBelongsRightForPage(const val& path, double boxWidth, double boxHeight
         {t["sx"].as<double>(), t["sy"].as<double>(), t["dx"].as<double>(), t["dy"].as<double>()});
 }
 
+// The data panel's box for lines this wide: {widthPx, heightPx, borderPx, baselinesPx}.
+val PanelBoxForPage(const val& lineWidthsPx, int landingLines, double ascentPx, double descentPx,
+                    double leadingPx, double scale) {
+    const PanelBox box = PanelBoxFor(emscripten::vecFromJSArray<double>(lineWidthsPx), landingLines,
+                                     {ascentPx, descentPx, leadingPx}, scale);
+    val out = val::object();
+    out.set("widthPx", box.widthPx);
+    out.set("heightPx", box.heightPx);
+    out.set("borderPx", box.borderPx);
+    out.set("baselinesPx", val::array(box.baselinesPx));
+    return out;
+}
+
+// Each line's mean across the band at `edge` (0 left, 1 right, 2 top, 3 bottom).
+val EdgeBandMeansForPage(const val& pixels, int width, int height, int edge, int depth) {
+    const std::vector<std::uint32_t> data =
+        emscripten::convertJSArrayToNumberVector<std::uint32_t>(pixels);
+    const PictureEdge e = edge == 1   ? PictureEdge::Right
+                          : edge == 2 ? PictureEdge::Top
+                          : edge == 3 ? PictureEdge::Bottom
+                                      : PictureEdge::Left;
+    return val::array(EdgeBandMeans(data, width, height, e, depth));
+}
+
+// The worksheet's first caption line, e.g. "6 m/s, 60°, Zeitlupe, exaktes Modell" untranslated.
+val CaptionTakeOffTextForPage(const std::string& speedText, const std::string& angleText, int pace,
+                              const std::string& modelName) {
+    const Pace p = pace == 1   ? Pace::SlowMotion
+                   : pace == 2 ? Pace::ExtremeSlowMotion
+                               : Pace::RealTime;
+    return PanelTextValue(CaptionTakeOffText(speedText, angleText, p,
+                                             ParseModel(modelName).value_or(Model::Classic)));
+}
+
 } // namespace
 } // namespace purzo::web
 
@@ -114,6 +150,10 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("panelBelongsRight", &PanelBelongsRightForPage);
     emscripten::function("logFileName", &LogFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
+    emscripten::function("panelBox", &PanelBoxForPage);
+    emscripten::function("edgeBandDepth", &purzo::EdgeBandDepth);
+    emscripten::function("edgeBandMeans", &EdgeBandMeansForPage);
+    emscripten::function("captionTakeOffText", &CaptionTakeOffTextForPage);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)

@@ -3,7 +3,7 @@
 // device pixels at any scale, as the desktop canvas draws them. It computes no physics: every
 // point comes from the model's frames.
 import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
-import type { CanvasDesign, Frame, Model, Rect } from './model';
+import type { CanvasDesign, Frame, Model, PurzoModule, Rect } from './model';
 
 export interface Tools {
   path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
@@ -52,9 +52,15 @@ export function wholeViewTransform(width: number, height: number, view: Rect): T
   };
 }
 
+type PanelBox = ReturnType<PurzoModule['panelBox']>;
+interface EdgeBands { image: HTMLImageElement; left: HTMLCanvasElement; right: HTMLCanvasElement; top: HTMLCanvasElement; bottom: HTMLCanvasElement }
+
 export class CanvasView {
   constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
-              private readonly hall: () => { image: HTMLImageElement; density: number }) {}
+              private readonly hall: () => { image: HTMLImageElement; density: number },
+              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans'>) {}
+
+  private bands: EdgeBands | null = null;
 
   transform(surface: Surface, tools: Tools): Transform {
     return tools.wholeView ? wholeViewTransform(surface.width, surface.height, this.design.wholeView)
@@ -101,20 +107,56 @@ export class CanvasView {
       return;
     }
     // The picture keeps its place in canvas units with its ground line on y 150; beyond its
-    // edges the wall and the floor go on with its outermost pixels.
+    // edges the wall and the floor go on, each strip in the mean colour of the picture's band.
     const [x0, y0] = apply(t, 0, 0);
     const pictureScale = t.sy * this.design.heightUnits / this.design.hallRowsPerGround; // device px per designed picture px
     const w = pictureWidth * pictureScale, h = pictureHeight * pictureScale;
-    const iw = hall.naturalWidth, ih = hall.naturalHeight;
+    const bands = this.edgeBands(hall, density);
     const xs = [0, x0, x0 + w, surface.width], ys = [0, y0, y0 + h, surface.height];
-    const sx = [0, 0, iw - 1], sw = [1, iw, 1], sy = [0, 0, ih - 1], sh = [1, ih, 1];
     for (let i = 0; i < 3; ++i) {
       for (let j = 0; j < 3; ++j) {
         const dw = xs[i + 1] - xs[i], dh = ys[j + 1] - ys[j];
         if (dw <= 0 || dh <= 0) continue;
-        ctx.drawImage(hall, sx[i], sy[j], sw[i], sh[j], xs[i], ys[j], dw, dh);
+        if (i === 1 && j === 1) {
+          ctx.drawImage(hall, xs[i], ys[j], dw, dh);
+        } else if (i === 1 || j === 1) {
+          ctx.drawImage(i === 1 ? (j === 0 ? bands.top : bands.bottom) : (i === 0 ? bands.left : bands.right),
+            xs[i], ys[j], dw, dh);
+        } else {
+          // A corner: the colour where the two strips meet.
+          const side = i === 0 ? bands.left : bands.right;
+          ctx.drawImage(side, 0, j === 0 ? 0 : side.height - 1, 1, 1, xs[i], ys[j], dw, dh);
+        }
       }
     }
+  }
+
+  // The picture's four edge bands averaged across their depth, once per picture.
+  private edgeBands(hall: HTMLImageElement, density: number): EdgeBands {
+    if (this.bands?.image === hall) return this.bands;
+    const iw = hall.naturalWidth, ih = hall.naturalHeight;
+    const depth = this.rules.edgeBandDepth(iw, ih, density);
+    const source = document.createElement('canvas');
+    source.width = iw;
+    source.height = ih;
+    const sctx = source.getContext('2d', { willReadFrequently: true })!;
+    sctx.drawImage(hall, 0, 0);
+    // Only the strips are read: [x, y, width, height] of each band and the edge it lies on.
+    const strips: [number, number, number, number, number][] = [
+      [0, 0, depth, ih, 0], [iw - depth, 0, depth, ih, 1], [0, 0, iw, depth, 2], [0, ih - depth, iw, depth, 3]];
+    const [left, right, top, bottom] = strips.map(([x, y, sw, sh, edge]) => {
+      const pixels = new Uint32Array(sctx.getImageData(x, y, sw, sh).data.buffer);
+      const means = this.rules.edgeBandMeans(pixels, sw, sh, edge, depth);
+      const side = edge < 2;
+      const band = document.createElement('canvas');
+      band.width = side ? 1 : means.length;
+      band.height = side ? means.length : 1;
+      const data = new ImageData(new Uint8ClampedArray(new Uint32Array(means).buffer), band.width, band.height);
+      band.getContext('2d')!.putImageData(data, 0, 0);
+      return band;
+    });
+    this.bands = { image: hall, left, right, top, bottom };
+    return this.bands;
   }
 
   private drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
@@ -177,41 +219,26 @@ export class CanvasView {
   }
 
   // The panel's box for these lines, device pixels.
-  panelSize(ctx: CanvasRenderingContext2D, lines: string[], landingLines: number, scale: number): { width: number; height: number } {
+  panelBox(ctx: CanvasRenderingContext2D, lines: string[], landingLines: number, scale: number): PanelBox {
     ctx.font = this.panelFont(scale);
-    const margin = this.design.panelMarginPx * scale;
-    const lineSpacing = this.lineSpacing(ctx);
-    const width = Math.max(0, ...lines.map((l) => ctx.measureText(l).width));
-    const gap = landingLines ? lineSpacing / 2 : 0;
-    return { width: width + 2 * margin, height: lines.length * lineSpacing + gap + 2 * margin };
-  }
-
-  private lineSpacing(ctx: CanvasRenderingContext2D): number {
     const m = ctx.measureText('Hg');
-    return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+    return this.rules.panelBox(lines.map((l) => ctx.measureText(l).width), landingLines,
+      m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale);
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {
     const { ctx } = surface;
-    const scale = surface.scale;
-    const size = this.panelSize(ctx, state.panelLines, state.landingLines, scale);
-    const margin = this.design.panelMarginPx * scale;
-    const left = state.panelRight ? surface.width - margin - size.width : margin;
+    const box = this.panelBox(ctx, state.panelLines, state.landingLines, surface.scale);
+    const margin = this.design.panelMarginPx * surface.scale;
+    const left = state.panelRight ? surface.width - margin - box.widthPx : margin;
     ctx.fillStyle = colourOf(this.design.panelBackground);
     ctx.strokeStyle = colourOf(this.design.panelBorder);
-    ctx.lineWidth = Math.max(1, scale / 2);
-    ctx.fillRect(left, margin, size.width, size.height);
-    ctx.strokeRect(left, margin, size.width, size.height);
+    ctx.lineWidth = box.borderPx;
+    ctx.fillRect(left, margin, box.widthPx, box.heightPx);
+    ctx.strokeRect(left, margin, box.widthPx, box.heightPx);
     ctx.fillStyle = '#000';
     ctx.textBaseline = 'alphabetic';
-    const lineSpacing = this.lineSpacing(ctx);
-    const ascent = ctx.measureText('Hg').fontBoundingBoxAscent;
-    let y = margin + margin + ascent;
-    state.panelLines.forEach((line, i) => {
-      if (i === state.panelLines.length - state.landingLines) y += lineSpacing / 2;
-      ctx.fillText(line, left + margin, y);
-      y += lineSpacing;
-    });
+    state.panelLines.forEach((line, i) => ctx.fillText(line, left + margin, margin + box.baselinesPx[i]));
   }
 }
 

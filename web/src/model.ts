@@ -157,10 +157,19 @@ export interface PurzoModule {
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
   logFileName(group: string, date: string, extension: string): string;
+  // The worksheet's first caption line: take-off as typed, pace 0–2, model.
+  captionTakeOffText(speedText: string, angleText: string, pace: number, model: Model): PanelText;
   // The data panel's corner, as the window decides it: the path in canvas units, the box and the
   // surface in device pixels, the transform from canvas units to them.
   panelBelongsRight(path: number[], boxWidth: number, boxHeight: number, surfaceWidth: number,
                     t: { sx: number; sy: number; dx: number; dy: number }, margin: number): boolean;
+  // The data panel's box for lines this wide, in device pixels; baselines from its top.
+  panelBox(lineWidthsPx: number[], landingLines: number, ascentPx: number, descentPx: number, leadingPx: number,
+           scale: number): { widthPx: number; heightPx: number; borderPx: number; baselinesPx: number[] };
+  // The whole view's edge bands: their depth in image pixels, and each line's mean colour across
+  // the band at edge 0 left, 1 right, 2 top, 3 bottom of pixels row by row.
+  edgeBandDepth(imageWidth: number, imageHeight: number, imagePxPerDesignedPx: number): number;
+  edgeBandMeans(pixels: Uint32Array, width: number, height: number, edge: number, depth: number): number[];
   PageLog: new () => PageLog;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }

@@ -42,7 +42,7 @@ export class PurzoPage {
               private readonly time: TimeSource, host: HTMLElement) {
     this.design = module.design();
     this.w = buildWindow(this.design, texts, host);
-    this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale));
+    this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale), module);
     this.player = new FlightPlayer(module, time, {
       frameShown: (live) => this.frameShown(live),
       flightFinished: () => {
@@ -335,9 +335,9 @@ export class PurzoPage {
     if (!ctx) return;
     const scale = this.deviceScale;
     const widest = this.panelTexts(this.module.widestPanelLines(this.model, this.texts.decimalPoint));
-    const box = this.view.panelSize(ctx, widest.lines, widest.landingLines, scale);
+    const box = this.view.panelBox(ctx, widest.lines, widest.landingLines, scale);
     const surface = { width: this.w.canvas.width, height: this.w.canvas.height };
-    this.panelRight = this.module.panelBelongsRight(path, box.width, box.height, surface.width,
+    this.panelRight = this.module.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width,
       this.view.transform({ ctx, ...surface, scale }, this.tools), this.design.canvas.panelMarginPx * scale);
   }
 

@@ -10,7 +10,6 @@ import type { PurzoPage } from './page';
 
 const kCaptionHeightPx = 104;
 const kWorksheetScale = 2;
-const kPaceNames = ['Echtzeit', 'Zeitlupe', 'Extrem-Zeitlupe'];
 
 export class WorksheetSaves {
   constructor(private readonly page: PurzoPage) {}
@@ -52,14 +51,9 @@ export class WorksheetSaves {
   caption(): string {
     const { page } = this;
     const last = page.player.lastFlight;
-    const tr = (context: string, s: string) => page.texts.tr(context, s);
-    const speed = last ? last.speedText : page.w.speedBox.value;
-    const angle = last ? last.angleText : page.w.angleBox.value;
-    const pace = last ? last.pace : page.pace;
-    const model = last ? last.session.modelName() : page.model;
-    return fill(tr('purzo::LessonTools', '%1 m/s, %2°, %3, %4'), speed.trim(), angle.trim(),
-                tr('purzo::PurzoWindow', kPaceNames[pace]),
-                tr('purzo::LessonTools', model === 'exact' ? 'exaktes Modell' : 'klassisches Modell'));
+    return page.panelText(page.module.captionTakeOffText(
+      last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
+      last ? last.pace : page.pace, last ? last.session.modelName() : page.model));
   }
 
   // The second caption line: the last flight's tuck and verdict.

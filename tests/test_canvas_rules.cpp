@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// The canvas's decisions both front ends take from one place: the data panel's box, the whole
+// view's edge bands and the worksheet's first caption line.
+#include "design/edge_bands.h"
+#include "design/panel_box.h"
+#include "flight/panel_lines.h"
+
+#include <QtTest>
+
+using namespace purzo;
+
+class CanvasRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void panelBox_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("landingLines");
+        QTest::addColumn<double>("leading");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<double>("lastBaseline");
+        QTest::addColumn<double>("border");
+        // ascent 10, descent 3: a line is 13 plus the leading; the margin 6 at scale 1.
+        QTest::newRow("frame lines") << 3 << 0 << 0.0 << 1.0 << 51.0 << 42.0 << 1.0;
+        QTest::newRow("leading not below the last line")
+            << 3 << 0 << 2.0 << 1.0 << 55.0 << 46.0 << 1.0;
+        QTest::newRow("landing lines after half a gap")
+            << 4 << 2 << 2.0 << 1.0 << 77.5 << 68.5 << 1.0;
+        QTest::newRow("margin and border grow with the scale")
+            << 1 << 0 << 0.0 << 4.0 << 61.0 << 34.0 << 2.0;
+        QTest::newRow("a hairline below the designed size")
+            << 1 << 0 << 0.0 << 0.5 << 19.0 << 13.0 << 1.0;
+    }
+    void panelBox() {
+        QFETCH(int, lines);
+        QFETCH(int, landingLines);
+        QFETCH(double, leading);
+        QFETCH(double, scale);
+        std::vector<double> widths(std::size_t(lines), 50.0);
+        widths.front() = 80.0;
+        const PanelBox box = PanelBoxFor(widths, landingLines, {10.0, 3.0, leading}, scale);
+        QCOMPARE(box.widthPx, 80.0 + 12.0 * scale);
+        QTEST(box.heightPx, "height");
+        QCOMPARE(box.baselinesPx.size(), std::size_t(lines));
+        QCOMPARE(box.baselinesPx.front(), 6.0 * scale + 10.0);
+        QTEST(box.baselinesPx.back(), "lastBaseline");
+        QTEST(box.borderPx, "border");
+    }
+
+    void edgeBandsAverageAcrossTheirDepth_data() {
+        QTest::addColumn<int>("edge");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QList<uint>>("means");
+        // A 3 × 2 picture whose bytes are column·16 + row and its channels far apart.
+        QTest::newRow("left, 2 deep")
+            << int(PictureEdge::Left) << 2 << QList<uint>{0x40302008, 0x40302009};
+        QTest::newRow("right, 1 deep")
+            << int(PictureEdge::Right) << 1 << QList<uint>{0x40302020, 0x40302021};
+        QTest::newRow("top, 1 deep")
+            << int(PictureEdge::Top) << 1 << QList<uint>{0x40302000, 0x40302010, 0x40302020};
+        QTest::newRow("bottom, 2 deep")
+            << int(PictureEdge::Bottom) << 2 << QList<uint>{0x40302000, 0x40302010, 0x40302020};
+        QTest::newRow("deeper than the picture")
+            << int(PictureEdge::Top) << 9 << QList<uint>{0x40302000, 0x40302010, 0x40302020};
+    }
+    void edgeBandsAverageAcrossTheirDepth() {
+        QFETCH(int, edge);
+        QFETCH(int, depth);
+        QFETCH(QList<uint>, means);
+        std::vector<std::uint32_t> pixels;
+        for (std::uint32_t y = 0; y < 2; ++y) {
+            for (std::uint32_t x = 0; x < 3; ++x) {
+                pixels.push_back(0x40302000u | (x * 16 + y));
+            }
+        }
+        // Row 1 of the left band: (0x01 + 0x11) / 2 = 0x09; row 0: 0x10 / 2 = 0x08.
+        const std::vector<std::uint32_t> got =
+            EdgeBandMeans(pixels, 3, 2, PictureEdge(edge), depth);
+        QCOMPARE(QList<uint>(got.begin(), got.end()), means);
+    }
+
+    void edgeBandsRefuseAShortPicture() {
+        const std::vector<std::uint32_t> pixels(5, 0xffffffffu);
+        QVERIFY(EdgeBandMeans(pixels, 3, 2, PictureEdge::Left, 1).empty());
+        QVERIFY(EdgeBandMeans(pixels, 0, 2, PictureEdge::Left, 1).empty());
+    }
+
+    void edgeBandDepthStaysInsideThePicture() {
+        QCOMPARE(EdgeBandDepth(640, 480, 2.0), 12);
+        QCOMPARE(EdgeBandDepth(640, 480, 0.01), 1);
+        QCOMPARE(EdgeBandDepth(640, 5, 2.0), 5);
+    }
+
+    void captionTakeOffText() {
+        const PanelText text =
+            CaptionTakeOffText(" 7,5 ", "45\t", Pace::ExtremeSlowMotion, Model::Exact);
+        QCOMPARE(QString::fromUtf8(text.source), QStringLiteral("%1 m/s, %2°, %3, %4"));
+        QCOMPARE(text.args.size(), std::size_t(4));
+        QCOMPARE(text.args[0].text, std::string("7,5"));
+        QCOMPARE(text.args[1].text, std::string("45"));
+        QCOMPARE(QString::fromUtf8(text.args[2].source), QStringLiteral("Extrem-Zeitlupe"));
+        QCOMPARE(QString::fromUtf8(text.args[3].source), QStringLiteral("exaktes Modell"));
+        const PanelText classic = CaptionTakeOffText("6", "60", Pace::RealTime, Model::Classic);
+        QCOMPARE(QString::fromUtf8(classic.args[2].source), QStringLiteral("Echtzeit"));
+        QCOMPARE(QString::fromUtf8(classic.args[3].source), QStringLiteral("klassisches Modell"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CanvasRulesTest)
+#include "test_canvas_rules.moc"
