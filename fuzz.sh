@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 seconds="${1:-60}"
 
 scripts/install-deps
-CXX=clang++ cmake -S . -B build-fuzz -DPURZO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CXX=clang++ cmake -S . -B build-fuzz -DPURZO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-fuzz --target fuzz_takeoff -j"$(nproc)"
 
 # New inputs go to a scratch corpus; the committed seeds stay as they are.

@@ -5,23 +5,31 @@
 #                         Qt, the soak, the WebAssembly build and the page in chromium); CI runs
 #                         them all
 #   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
+#   ./test.sh --release   the optimised build a packager makes, in build-release/, with the
+#                         quick tests
+# Warnings are errors here, as they are not in a plain build.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 dir=build
-cmake_args=()
+cmake_args=(-DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 ctest_args=()
 case "${1:-}" in
   "") ;;
   --quick) ctest_args=(--label-exclude slow) ;;
   --sanitize)
     dir=build-asan
-    cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
+    cmake_args+=(-DCMAKE_BUILD_TYPE=Debug -DPURZO_SANITIZE=ON)
     ctest_args=(--label-exclude web) # the page's tests run in the normal build
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ;;
-  *) echo "usage: $0 [--quick | --sanitize]" >&2; exit 2 ;;
+  --release)
+    dir=build-release
+    cmake_args+=(-DCMAKE_BUILD_TYPE=Release)
+    ctest_args=(--label-exclude slow)
+    ;;
+  *) echo "usage: $0 [--quick | --sanitize | --release]" >&2; exit 2 ;;
 esac
 
 scripts/install-deps

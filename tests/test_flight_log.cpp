@@ -133,7 +133,7 @@ private slots:
         } else if (change == "cut flight") {
             text.resize(third + 30);
         } else if (change == "posture 9") {
-            text.replace(text.find("\t1\t6\t60\t") + 8, 1, "9");
+            text[text.find("\t1\t6\t60\t") + 8] = '9';
         } else if (change == "frames") {
             // One frame more than the model flies: the flight would not land there.
             text.replace(text.find(",1\t18\tAnna"), 10, ",1,1\t19\tAnna");

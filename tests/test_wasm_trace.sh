@@ -7,6 +7,6 @@ source_dir="$1"
 build="$2"
 native="$3"
 export NODE_PATH=/usr/share/nodejs # Debian emscripten's optimizer finds acorn there
-cmake -S "$source_dir" -B "$build" --preset wasm >/dev/null
+cmake -S "$source_dir" -B "$build" --preset wasm -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" --target purzo-trace -j"$(nproc)" >/dev/null
 node "$source_dir/tests/web/trace_parity.mjs" "$native" "$build/tools/trace/purzo-trace.js"

@@ -6,7 +6,7 @@ set -euo pipefail
 source_dir="$1"
 build="$2"
 export NODE_PATH=/usr/share/nodejs # Debian emscripten's optimizer finds acorn there
-cmake -S "$source_dir" -B "$build/wasm" --preset wasm >/dev/null
+cmake -S "$source_dir" -B "$build/wasm" --preset wasm -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build/wasm" --target purzo_module purzo-trace -j"$(nproc)" >/dev/null
 cd "$source_dir/web"
 node_modules/.bin/tsc -p .

@@ -152,7 +152,10 @@ std::string LogFileText(const FlightLog& log) {
         const FlightRecord& r = f.record;
         std::string postures;
         for (const int p : r.postures()) {
-            postures += (postures.empty() ? "" : ",") + std::to_string(p);
+            if (!postures.empty()) {
+                postures += ',';
+            }
+            postures += std::to_string(p); // not "," + string: GCC 12 -O3 warns falsely
         }
         out += "flight\t" + std::to_string(f.number) + "\t" + std::string(ModelName(r.model)) +
                "\t" + (r.pace ? std::to_string(int(*r.pace)) : "-") + "\t" + (f.shown ? "1" : "0") +
