@@ -7,6 +7,7 @@
 #include "window/lesson_menu.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -243,6 +244,40 @@ private slots:
         } else {
             QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, point);
         }
+    }
+
+    // A screen reader reads the canvas's description: the frame when the flight stands still,
+    // and after the landing its verdict; never a stale frame while it flies.
+    void canvasDescriptionFollowsTheStillFrame() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(15);
+        QVERIFY(ShowWhole(window));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        auto description = [canvas] {
+            return QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Description);
+        };
+        const QString idle = description();
+        QVERIFY(!idle.contains(QStringLiteral("Bild")));
+        QSignalSpy frames(&window, &PurzoWindow::frameShown);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_VERIFY(frames.count() >= 4);
+        QCOMPARE(description(), idle);
+        QTest::keyClick(bar, Qt::Key_Space);
+        const int held = window.currentFrame()->frame;
+        QVERIFY(description().startsWith(QStringLiteral("Bild %1, ").arg(held)));
+        QVERIFY(description().contains(QStringLiteral("Haltung 1 gestreckt")));
+        QTest::keyClick(bar, Qt::Key_PageUp);
+        QVERIFY(description().startsWith(QStringLiteral("Bild %1, ").arg(held - 1)));
+        QTest::keyClick(bar, Qt::Key_Space);
+        QTRY_VERIFY(!window.flightRunning());
+        QCOMPARE(description(), QStringLiteral("Bild 18, 1,00 s: Höhe 1,09 m, Drehung 180°, "
+                                              "Haltung 1 gestreckt. Keine Landung auf den Füßen: "
+                                              "zuerst Hand, 180° über aufrecht"));
+        // The next flight starts without the last one's landing.
+        window.setPauseOverrideForTesting(400);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_COMPARE(description(), idle);
     }
 
     void spaceOnAButtonStillClicksIt() {

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>purzo::AccessibleFlight</name>
+    <message>
+        <source>Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.</source>
+        <translation>The stick figure in flight. Its context menu switches the lesson tools.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::CanvasWidget</name>
     <message>
         <source>%1 gestreckt</source>
@@ -174,6 +181,10 @@
     <message>
         <source>%1 m/s, %2°, %3, %4</source>
         <translation>%1 m/s, %2°, %3, %4</translation>
+    </message>
+    <message>
+        <source>Bild %1, %2 s: Höhe %3 m, Drehung %4°, Haltung %5</source>
+        <translation>Frame %1, %2 s: height %3 m, rotation %4°, posture %5</translation>
     </message>
 </context>
 <context>
@@ -556,10 +567,6 @@
     <message>
         <source>Flugbild</source>
         <translation>Flight picture</translation>
-    </message>
-    <message>
-        <source>Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.</source>
-        <translation>The stick figure in flight. Its context menu switches the lesson tools.</translation>
     </message>
     <message>
         <source>Körperposition</source>

@@ -48,6 +48,24 @@ std::string Trimmed(const std::string& text) {
                : text.substr(first, text.find_last_not_of(" \t\n\v\f\r") - first + 1);
 }
 
+// "1 gestreckt", "4", "7 gehockt".
+PanelArg PostureArg(const FrameResult& f) {
+    PanelArg posture{std::to_string(f.posture)};
+    if (f.posture == 1) {
+        posture.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 gestreckt");
+    } else if (f.posture == 7) {
+        posture.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 gehockt");
+    }
+    return posture;
+}
+
+// The exact model's rotation to its decimals; the classic model's as its whole degrees.
+PanelArg RotationArg(const FrameResult& f, Model model, char decimalPoint) {
+    return model == Model::Exact
+               ? Number(f.rotationDeg, InfoOf(Quantity::Rotation).decimals, decimalPoint)
+               : PanelArg{GeneralText(f.rotationDeg)};
+}
+
 } // namespace
 
 PanelText VerdictText(const Landing& landing, char decimalPoint) {
@@ -138,20 +156,32 @@ std::string FixedText(double value, int decimals, char decimalPoint) {
     return text;
 }
 
+std::vector<PanelText> FrameDescriptionTexts(const FrameResult& f, Model model, char decimalPoint) {
+    auto number = [decimalPoint](double value, Quantity quantity) {
+        return Number(value, InfoOf(quantity).decimals, decimalPoint);
+    };
+    std::vector<PanelText> texts{
+        {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                           "Bild %1, %2 s: Höhe %3 m, Drehung %4°, Haltung %5"),
+         {{std::to_string(f.frame)},
+          number(f.timeS, Quantity::Time),
+          number(CentreHeightM(f), Quantity::Height),
+          RotationArg(f, model, decimalPoint),
+          PostureArg(f)}}};
+    if (const auto landing = f.lastFrame ? LandingOf(f) : std::nullopt) {
+        texts.push_back(VerdictText(*landing, decimalPoint));
+    }
+    return texts;
+}
+
 PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
     const bool exact = model == Model::Exact;
     // Each number to the decimals its quantity is shown with.
     auto number = [decimalPoint](double value, Quantity quantity) {
         return Number(value, InfoOf(quantity).decimals, decimalPoint);
     };
-    PanelArg posture{std::to_string(f.posture)};
-    if (f.posture == 1) {
-        posture.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 gestreckt");
-    } else if (f.posture == 7) {
-        posture.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 gehockt");
-    }
-    const PanelArg rotation =
-        exact ? number(f.rotationDeg, Quantity::Rotation) : PanelArg{GeneralText(f.rotationDeg)};
+    const PanelArg posture = PostureArg(f);
+    const PanelArg rotation = RotationArg(f, model, decimalPoint);
     PanelLines out;
     out.lines = {
         {exact ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Modell: exakt")

@@ -49,6 +49,11 @@ PanelText CaptionTakeOffText(const std::string& speedText, const std::string& an
 // lang" or "Ohne Hocken") and, for a flight that landed, its verdict.
 std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, char decimalPoint);
 
+// What a screen reader is told of the frame on the canvas: "Bild 12, 0,65 s: Höhe 1,71 m,
+// Drehung 110,5°, Haltung 7 gehockt", and for a landed flight its verdict after it.
+std::vector<PanelText> FrameDescriptionTexts(const FrameResult& frame, Model model,
+                                             char decimalPoint);
+
 // The lines for a frame of a flight in `model`; numbers use `decimalPoint` and no grouping.
 PanelLines PanelLinesFor(const FrameResult& frame, Model model, char decimalPoint);
 

@@ -47,6 +47,7 @@ public:
     // A flight (or a replay) in `model` begins; the frame shown stays until its first frame
     // comes. Its centre of mass's path decides the data panel's corner.
     void startFlight(Model model = Model::Classic, std::vector<Point> path = {});
+    Model model() const { return model_; } // of the frames shown
     // Whether the data panel stands in the top right corner (else the top left).
     bool panelOnRight() const { return panelRight_; }
     // Shows the next frame; it stays until the next one.

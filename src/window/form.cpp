@@ -253,8 +253,6 @@ void Form::setAccessibleTexts() {
             tr("%1 ms Pause vor jedem Bild").arg(FrameDelayMs(Pace(paceOptions->id(option)))));
     }
     picture1->setAccessibleName(tr("Flugbild"));
-    picture1->setAccessibleDescription(
-        tr("Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht."));
     hScroll1->setAccessibleName(tr("Körperposition"));
     hScroll1->setAccessibleDescription(labelText("Label7"));
     picture2->setAccessibleName(tr("Pfeiltasten"));

@@ -9,6 +9,7 @@
 #include "flight/panel_lines.h"
 #include "flight/quantities.h"
 #include "flight/takeoff_check.h"
+#include "window/accessible_flight.h"
 #include "window/arrow_key_taps.h"
 #include "window/beep.h"
 #include "window/canvas_widget.h"
@@ -97,6 +98,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         emit frameShown(frames[count - 1].frame);
     });
 
+    new AccessibleFlight(form_.picture1, &player_);
     lessonTools_ = new LessonTools(this, form_.picture1, &player_, style_, form_.text1, form_.text2,
                                    [this] { return form_.selectedPace(); });
     LessonMenu* menu = lessonTools_->menu();
@@ -234,6 +236,7 @@ void PurzoWindow::startFlight() {
         speed_->setValue(kStandardSpeed);
         angle_->setValue(kStandardAngle);
         form_.label19->show();
+        AnnounceAlert(form_.label19);
     }
     form_.hScroll1->setValue(kFirstPosture);
     params_ = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
