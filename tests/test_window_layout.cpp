@@ -354,9 +354,9 @@ private slots:
         window.findChild<QRadioButton*>(checkedOption)->setChecked(true);
         QVERIFY(purzo::test::ShowWhole(window));
         QTRY_COMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Picture1"));
-        const QStringList expected{"Ende",          "Start",       "Text1",    "Text2",
-                                   "HScroll1",      checkedOption, "Picture2", "HScroll_geschw",
-                                   "HScroll_angle", "Picture1"};
+        const QStringList expected{"ToolsButton",    "Ende",          "Start",       "Text1",
+                                   "Text2",          "HScroll1",      checkedOption, "Picture2",
+                                   "HScroll_geschw", "HScroll_angle", "Picture1"};
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

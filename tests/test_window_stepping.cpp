@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
 
@@ -244,6 +245,37 @@ private slots:
         } else {
             QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, point);
         }
+    }
+
+    // The visible way into the menu: in the canvas's lower right corner at every size, opened
+    // by a click or by the keyboard.
+    void theToolsButtonOpensTheMenu_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("designed") << QSize();
+        QTest::newRow("twice") << QSize(2 * 1097, 2 * 777);
+    }
+    void theToolsButtonOpensTheMenu() {
+        QFETCH(QSize, size);
+        PurzoWindow window;
+        QVERIFY(ShowWhole(window));
+        if (size.isValid()) {
+            window.resize(size);
+        }
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        auto* button = canvas->findChild<QToolButton*>(QStringLiteral("ToolsButton"));
+        QVERIFY(button && button->isVisible());
+        const QRect inside = canvas->contentsRect();
+        QTRY_VERIFY(inside.contains(button->geometry()));
+        QVERIFY(button->geometry().right() > inside.right() - button->width() / 2);
+        QVERIFY(button->geometry().bottom() > inside.bottom() - button->height());
+        QMenu* menu = window.lessonMenu()->menu();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
     }
 
     // A screen reader reads the canvas's description: the frame when the flight stands still,

@@ -593,4 +593,15 @@
         <translation>Flight %1: %2 m/s, %3°, %4</translation>
     </message>
 </context>
+<context>
+    <name>purzo::ToolsButton</name>
+    <message>
+        <source>Werkzeuge ▾</source>
+        <translation>Tools ▾</translation>
+    </message>
+    <message>
+        <source>Öffnet das Menü der Werkzeuge für den Unterricht.</source>
+        <translation>Opens the menu of the lesson tools.</translation>
+    </message>
+</context>
 </TS>

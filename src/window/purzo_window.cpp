@@ -24,6 +24,7 @@
 #include "window/remembered_choices.h"
 #include "window/scaled_style.h"
 #include "window/takeoff_field.h"
+#include "window/tools_button.h"
 #include "window/translations.h"
 
 #include <QCloseEvent>
@@ -114,6 +115,10 @@ PurzoWindow::PurzoWindow(QWidget* parent)
             &PurzoWindow::showLessonMenu);
     auto* keys = new PlaybackKeys(form_.picture1, form_.hScroll1, &player_);
     connect(keys, &PlaybackKeys::menuRequested, this, &PurzoWindow::showLessonMenu);
+    toolsButton_ = new ToolsButton(form_.picture1);
+    toolsButton_->setStyle(style_);
+    setTabOrder(form_.picture1, toolsButton_); // the canvas's own button comes after it
+    connect(toolsButton_, &ToolsButton::menuRequested, this, &PurzoWindow::showLessonMenu);
     new ArrowKeyTaps(form_.picture2, form_.hScroll1, [this] { return player_.flightRunning(); });
     connect(menu, &LessonMenu::chartsRequested, this, &PurzoWindow::showCharts);
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshCharts);
@@ -173,6 +178,9 @@ void PurzoWindow::applyScale() {
     const double s = layout_.scale();
     const double ratio = devicePixelRatioF();
     form_.picture1->setScale(s);
+    if (toolsButton_) {
+        toolsButton_->setScale(s);
+    }
     form_.picture2->setLineWidth(style_->scaled(2));
     form_.picture2->setPixmap(PictureAtScale(arrowKeys_, s, ratio));
     form_.picture3->setPixmap(PictureAtScale(mark_, s, ratio));

@@ -26,6 +26,7 @@ class LessonMenu;
 class LessonTools;
 class ScaledStyle;
 class TakeoffField;
+class ToolsButton;
 
 class PurzoWindow : public QWidget {
     Q_OBJECT
@@ -131,6 +132,7 @@ private:
     TakeoffField* speed_ = nullptr;
     TakeoffField* angle_ = nullptr;
     LessonTools* lessonTools_ = nullptr;
+    ToolsButton* toolsButton_ = nullptr;
     FlightPlayer player_;
     FlightParameters params_;
     int frameDelayMs_ = 0;
