@@ -78,7 +78,7 @@ private slots:
         QTest::addColumn<QString>("toolTip");
         const QColor system;
         const QColor blue(0, 0, 255);
-        const QColor red(255, 0, 0);
+        const QColor red(200, 0, 0); // dark enough for small bold text on the window's grey
         auto row = [&](const char* name, QRect r, const QString& text, QColor colour, bool centred,
                        bool visible = true, const QString& tip = QString()) {
             QTest::newRow(name) << QString::fromLatin1(name) << r << text << colour << centred

@@ -453,6 +453,22 @@
         <source>Die Tabelle enthält das Blatt „Flug“; die Diagramme zeigt die Seite selbst.</source>
         <translation>The spreadsheet holds the sheet “Flight”; the page itself shows the charts.</translation>
     </message>
+    <message>
+        <source>Absprung: %1 m/s, %2°</source>
+        <translation>Take-off: %1 m/s, %2°</translation>
+    </message>
+    <message>
+        <source>Haltung %1</source>
+        <translation>Posture %1</translation>
+    </message>
+    <message>
+        <source>Höchster Punkt: %1 m</source>
+        <translation>Highest point: %1 m</translation>
+    </message>
+    <message>
+        <source>Gelandet. %1</source>
+        <translation>Landed. %1</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

@@ -30,7 +30,8 @@ inline constexpr FontDesign kDefaultFont{Face::MsSansSerif, 8.25, false};
 using Rgb = std::int32_t;
 inline constexpr Rgb kSystemColour = -1;
 inline constexpr Rgb kBlue = 0x0000ff;
-inline constexpr Rgb kRed = 0xff0000;
+inline constexpr Rgb kRed =
+    0xc80000; // the warning: 5:1 on the window's grey, as small bold text needs
 inline constexpr Rgb kWhite = 0xffffff;
 
 struct TwipsRect {

@@ -84,6 +84,19 @@ val PagePlayer::panelLines(int number, int index, const std::string& decimalPoin
     return PanelLinesValue(r->frames[std::size_t(index)], r->model, decimalPoint);
 }
 
+val PagePlayer::description(int number, int index, const std::string& decimalPoint) const {
+    val out = val::array();
+    const FlightRecord* r = record(number);
+    if (r && index >= 0 && index < int(r->frames.size())) {
+        for (const PanelText& text :
+             FrameDescriptionTexts(r->frames[std::size_t(index)], r->model,
+                                   decimalPoint.empty() ? '.' : decimalPoint[0])) {
+            out.call<void>("push", PanelTextValue(text));
+        }
+    }
+    return out;
+}
+
 val PagePlayer::verdict(int number, const std::string& decimalPoint) const {
     const FlightRecord* r = record(number);
     return r ? VerdictValue(*r, decimalPoint) : val::null();

@@ -48,6 +48,8 @@ public:
     emscripten::val frame(int number, int index) const;
     emscripten::val panelLines(int number, int index, const std::string& decimalPoint) const;
     emscripten::val verdict(int number, const std::string& decimalPoint) const;
+    // What a screen reader is told of frame `index`: the frame, and after a landing its verdict.
+    emscripten::val description(int number, int index, const std::string& decimalPoint) const;
     emscripten::val centrePath(int number) const;
     std::string csv(int number) const;
     emscripten::val sheet(int number, const std::string& language) const;

@@ -175,6 +175,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("frame", &PagePlayer::frame)
         .function("panelLines", &PagePlayer::panelLines)
         .function("verdict", &PagePlayer::verdict)
+        .function("description", &PagePlayer::description)
         .function("centrePath", &PagePlayer::centrePath)
         .function("csv", &PagePlayer::csv)
         .function("sheet", &PagePlayer::sheet)

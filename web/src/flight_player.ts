@@ -43,6 +43,7 @@ export class FlightRecord {
   sheet(language: string): SheetData { return this.player.sheet(this.number, language); }
   panelLines(index: number, decimalPoint: string): PanelLines { return this.player.panelLines(this.number, index, decimalPoint); }
   verdict(decimalPoint: string): PanelText | null { return this.player.verdict(this.number, decimalPoint); }
+  description(index: number, decimalPoint: string): PanelText[] { return this.player.description(this.number, index, decimalPoint); }
   centrePath(): number[] { return this.player.centrePath(this.number); }
   modelName(): 'classic' | 'exact' { return this.player.modelName(this.number); }
   captionTexts(decimalPoint: string): PanelText[] { return this.player.captionTexts(this.number, decimalPoint); }

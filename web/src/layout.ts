@@ -9,6 +9,7 @@ export interface PageWindow {
   root: HTMLElement;
   canvasFrame: HTMLElement;
   canvas: HTMLCanvasElement;
+  tools: HTMLButtonElement; // "Werkzeuge ▾" in the canvas's corner
   posture: HTMLInputElement; // the posture bar: under the canvas, as designed
   speedBox: HTMLInputElement;
   angleBox: HTMLInputElement;
@@ -33,6 +34,9 @@ export function cssFont(font: ControlDesign['font'], sizeFactor = 1): string {
   const weight = font.face === 'arialBlack' ? 900 : font.bold ? 700 : 400;
   return `${weight} ${(font.pointSize * 96 / 72 * sizeFactor).toFixed(3)}px ${kFamilies[font.face]}`;
 }
+
+// The smallest target a finger or an unsteady hand hits, CSS pixels.
+const kMinTargetPx = 24;
 
 export function cssColour(rgb: number): string {
   return '#' + (rgb >>> 0).toString(16).padStart(6, '0').slice(-6);
@@ -66,9 +70,6 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
   root.setAttribute('aria-label', 'Purzosimulation');
   const named = new Map<string, HTMLElement>();
   let frame: HTMLElement | null = null;
-  const focusable = (element: HTMLElement, c: ControlDesign) => {
-    element.tabIndex = c.tabIndex + 1;
-  };
 
   for (const c of design.controls) {
     let element: HTMLElement;
@@ -83,10 +84,15 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
       case 'canvas': {
         element = make('div', 'canvas-frame');
         const canvas = make('canvas', 'canvas');
-        canvas.tabIndex = c.tabIndex + 1;
+        canvas.tabIndex = 0;
         canvas.setAttribute('role', 'img');
         canvas.setAttribute('aria-label', tr('Flugbild'));
-        element.append(canvas);
+        // The visible way into the canvas's menu, for everyone who does not know the right click.
+        const tools = make('button', 'tools-button');
+        tools.type = 'button';
+        tools.textContent = texts.tr('purzo::ToolsButton', 'Werkzeuge ▾');
+        tools.setAttribute('aria-haspopup', 'menu');
+        element.append(canvas, tools);
         break;
       }
       case 'scrollBar': {
@@ -97,6 +103,9 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
           bar.min = String(design.takeoff.firstPosture);
           bar.max = String(design.takeoff.lastPosture);
           bar.setAttribute('aria-label', tr('Körperposition'));
+          // Invisible: the arrow keys and the taps move it, never the tab key.
+          bar.tabIndex = -1;
+          bar.setAttribute('aria-hidden', 'true');
         } else {
           const speed = c.name === 'HScroll_geschw';
           bar.min = String(speed ? design.takeoff.minSpeed : design.takeoff.minAngle);
@@ -104,8 +113,15 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
           bar.setAttribute('aria-label', tr(speed ? 'Geschwindigkeit in m/s (4 - 8)' : 'Winkel in Grad (30° - 80°)'));
         }
         bar.step = '1';
-        focusable(bar, c);
         element = bar;
+        place(element, c, design.twipsPerPixel);
+        if (c.name !== 'HScroll1') {
+          // Below its text box, not under its edge, so that neither hides part of the other.
+          const box = design.controls.find((d) => d.name === (c.name === 'HScroll_geschw' ? 'Text1' : 'Text2'))!;
+          const top = Math.max(c.rectTwips.top, box.rectTwips.top + box.rectTwips.height) / design.twipsPerPixel;
+          element.style.top = `${top}px`;
+          element.dataset.trackPx = String(c.rectTwips.height / design.twipsPerPixel);
+        }
         break;
       }
       case 'textBox': {
@@ -115,7 +131,8 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
         box.autocomplete = 'off';
         box.spellcheck = false;
         if (c.name === 'Text3') box.hidden = true; // the designed, never shown height box
-        focusable(box, c);
+        // Named by the label beside it, as it reads on screen.
+        else box.setAttribute('aria-labelledby', `control-${c.name === 'Text1' ? 'Label1' : 'Label2'}`);
         element = box;
         break;
       }
@@ -123,7 +140,6 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
         const button = make('button', 'button');
         button.type = 'button';
         button.textContent = tr(c.text);
-        focusable(button, c);
         element = button;
         break;
       }
@@ -140,7 +156,6 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
         const radio = make('input', 'option-radio');
         radio.type = 'radio';
         radio.name = 'pace';
-        focusable(radio, c);
         const text = make('span', 'option-text');
         text.textContent = tr(c.text);
         element.append(radio, text);
@@ -155,10 +170,21 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
         break;
       }
     }
-    place(element, c, design.twipsPerPixel);
+    if (c.kind !== 'scrollBar') place(element, c, design.twipsPerPixel);
+    element.id = `control-${c.name}`;
     named.set(c.name, element);
     (c.inFrame && frame ? frame : root).append(element);
   }
+  // Tab and reading order follow the eye: the canvas's column, then the instructions' column,
+  // each from top to bottom; the designed tab indices do not (they begin with "Programm Ende").
+  const canvasDesign = design.controls.find((c) => c.kind === 'canvas')!.rectTwips;
+  const canvasRight = canvasDesign.left + canvasDesign.width;
+  // Controls whose tops lie within a line of each other are one row, read from left to right.
+  const kRowTwips = 300;
+  const column = (c: ControlDesign) => (c.rectTwips.left >= canvasRight ? 1 : 0);
+  const before = (a: ControlDesign, b: ControlDesign) => column(a) - column(b) ||
+    (Math.abs(a.rectTwips.top - b.rectTwips.top) < kRowTwips ? a.rectTwips.left - b.rectTwips.left : a.rectTwips.top - b.rectTwips.top);
+  for (const c of design.controls.filter((d) => !d.inFrame).sort(before)) root.append(named.get(c.name)!);
   host.append(root);
 
   const get = <T extends HTMLElement>(name: string, selector?: string): T => {
@@ -168,9 +194,10 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
   };
   const warning = get<HTMLElement>('Label19');
   warning.hidden = true;
-  // The landing's verdict stands where the warning does, in the blue of the notes' heading.
+  warning.setAttribute('role', 'alert');
+  // The landing's verdict stands where the warning does, in the blue of the notes' heading; the
+  // flight's live region says it.
   const verdict = make('div', 'label verdict');
-  verdict.setAttribute('role', 'status');
   verdict.style.cssText = warning.style.cssText;
   const blue = design.controls.find((c) => c.name === 'Label3')?.colour;
   if (blue !== undefined && blue !== null) verdict.style.color = cssColour(blue);
@@ -181,6 +208,7 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
     root,
     canvasFrame: get('Picture1'),
     canvas: get('Picture1', 'canvas'),
+    tools: get('Picture1', '.tools-button'),
     posture: get('HScroll1'),
     speedBox: get('Text1'),
     angleBox: get('Text2'),
@@ -211,6 +239,17 @@ export function fitTexts(root: HTMLElement): void {
   }
 }
 
+// The sliders keep their designed track and grow below it to a target of kMinTargetPx CSS pixels
+// at this scale.
+export function fitTargets(w: PageWindow, scale: number): void {
+  for (const bar of [w.speedBar, w.angleBar]) {
+    const trackPx = Number(bar.dataset.trackPx);
+    const heightPx = Math.max(trackPx, Math.ceil((kMinTargetPx / scale) * 10) / 10);
+    bar.style.height = `${heightPx}px`;
+    bar.style.paddingBottom = `${heightPx - trackPx}px`;
+  }
+}
+
 // The scale that shows the whole window in the viewport and the offset that centres it.
 export function fitScale(viewWidth: number, viewHeight: number, design: Design): { scale: number; left: number; top: number } {
   const scale = Math.min(viewWidth / design.clientWidthPx, viewHeight / design.clientHeightPx);
@@ -219,4 +258,31 @@ export function fitScale(viewWidth: number, viewHeight: number, design: Design):
     left: Math.round((viewWidth - design.clientWidthPx * scale) / 2),
     top: Math.round((viewHeight - design.clientHeightPx * scale) / 2),
   };
+}
+
+// A typed value inside the range moves its slider to the nearest whole value; the text stays.
+// Moving the slider writes its value into the box.
+export function followSlider(box: HTMLInputElement, bar: HTMLInputElement, lo: number, hi: number,
+                             sliderValueFor: (text: string, lo: number, hi: number) => number | null): void {
+  box.addEventListener('input', () => {
+    const value = sliderValueFor(box.value, lo, hi);
+    if (value !== null) bar.value = String(value);
+  });
+  bar.addEventListener('input', () => { box.value = bar.value; });
+}
+
+// "Programm Ende": a note over the page, for browsers that keep a page open after close().
+export function showEndNote(texts: Texts): void {
+  const overlay = document.createElement('div');
+  overlay.className = 'ended';
+  const text = document.createElement('p');
+  text.textContent = texts.page('ended');
+  const again = document.createElement('button');
+  again.className = 'button';
+  again.textContent = texts.page('restart');
+  again.addEventListener('click', () => overlay.remove());
+  overlay.append(text, again);
+  document.body.append(overlay);
+  window.close(); // only where the page was opened as its own window; otherwise the note stays
+  again.focus();
 }

@@ -101,6 +101,7 @@ export interface PagePlayer {
   frame(number: number, index: number): Frame | null;
   panelLines(number: number, index: number, decimalPoint: string): PanelLines;
   verdict(number: number, decimalPoint: string): PanelText | null; // null until it has landed
+  description(number: number, index: number, decimalPoint: string): PanelText[];
   centrePath(number: number): number[];
   csv(number: number): string;
   sheet(number: number, language: string): SheetData;

@@ -2,12 +2,13 @@
 // The page as the desktop window behaves: the take-off check and its warning, the follow rule of
 // the sliders, Enter starts a flight, the arrow keys in flight, pause and stepping, the canvas's
 // menu and its tools. It shows what the model computes and never computes physics itself.
+import { FlightAnnouncer } from './announcer';
 import { beep } from './beep';
 import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
 import { ChartsDialog, type ChartsContent } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
 import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
-import { type PageWindow, buildWindow, fitScale, fitTexts } from './layout';
+import { type PageWindow, buildWindow, fitScale, fitTargets, fitTexts, followSlider, showEndNote } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
 import { LogStorage } from './log_storage';
@@ -28,6 +29,7 @@ export class PurzoPage {
   private readonly logPanel: LogPanel;
   private readonly logStorage: LogStorage;
   private readonly saves: WorksheetSaves;
+  private readonly announcer: FlightAnnouncer;
   private scale = 1;
   private drawPending = false;
   private runningModel: Model = 'classic';
@@ -43,6 +45,7 @@ export class PurzoPage {
     this.design = module.design();
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale), module);
+    this.announcer = new FlightAnnouncer(this.w.root, this.w.canvas, texts, time);
     this.player = new FlightPlayer(module, time, {
       frameShown: (live) => this.frameShown(live),
       flightFinished: () => {
@@ -71,6 +74,7 @@ export class PurzoPage {
     this.logStorage = new LogStorage(this.log, storage, texts, (message) => {
       this.w.verdict.textContent = message;
       this.w.verdict.hidden = false;
+      this.announcer.announce(message);
     });
     this.logStorage.load();
     this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
@@ -97,8 +101,9 @@ export class PurzoPage {
     w.posture.value = String(t.firstPosture);
     w.paces[this.choices.pace].checked = true;
     w.paces.forEach((p) => p.addEventListener('change', () => this.remember()));
-    this.follow(w.speedBox, w.speedBar, t.minSpeed, t.maxSpeed);
-    this.follow(w.angleBox, w.angleBar, t.minAngle, t.maxAngle);
+    const sliderValue = (text: string, lo: number, hi: number) => this.module.sliderValueFor(text, lo, hi);
+    followSlider(w.speedBox, w.speedBar, t.minSpeed, t.maxSpeed, sliderValue);
+    followSlider(w.angleBox, w.angleBar, t.minAngle, t.maxAngle, sliderValue);
     for (const box of [w.speedBox, w.angleBox]) {
       box.addEventListener('keydown', (e) => {
         if (e.key === 'Enter') { e.preventDefault(); this.startFlight(); }
@@ -108,6 +113,7 @@ export class PurzoPage {
     w.end.addEventListener('click', () => this.end());
     w.canvas.addEventListener('contextmenu', (e) => { e.preventDefault(); this.openMenu(e.clientX, e.clientY); });
     onLongPress(w.canvas, (x, y) => this.openMenu(x, y), this.time);
+    w.tools.addEventListener('click', () => { const b = w.tools.getBoundingClientRect(); this.openMenu(b.left, b.bottom); });
     w.canvas.addEventListener('wheel', (e) => {
       if (this.player.canStep && e.deltaY !== 0) { e.preventDefault(); this.player.step(e.deltaY > 0 ? 1 : -1); }
     }, { passive: false });
@@ -124,16 +130,6 @@ export class PurzoPage {
     w.canvas.focus();
   }
 
-  // A typed value inside the range moves its slider to the nearest whole value; the text stays.
-  // Moving the slider writes its value into the box.
-  private follow(box: HTMLInputElement, bar: HTMLInputElement, lo: number, hi: number): void {
-    box.addEventListener('input', () => {
-      const value = this.module.sliderValueFor(box.value, lo, hi);
-      if (value !== null) bar.value = String(value);
-    });
-    bar.addEventListener('input', () => { box.value = bar.value; });
-  }
-
   private movePosture(delta: number): void {
     const t = this.design.takeoff;
     const value = Math.min(t.lastPosture, Math.max(t.firstPosture, Number(this.w.posture.value) + delta));
@@ -144,6 +140,7 @@ export class PurzoPage {
     const { scale, left, top } = fitScale(document.documentElement.clientWidth, window.innerHeight, this.design);
     this.scale = scale;
     this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    fitTargets(this.w, scale);
     const ratio = this.deviceScale;
     const c = this.design.canvas;
     this.w.canvas.width = Math.round(c.areaWidthPx * ratio);
@@ -175,6 +172,7 @@ export class PurzoPage {
       w.warning.hidden = false;
     }
     w.posture.value = String(design.takeoff.firstPosture);
+    this.announcer.takeOff(w.speedBox.value, w.angleBox.value);
     this.runningModel = this.model;
     this.frameTimesMs.length = 0;
     this.flightStartMs = this.time.now();
@@ -220,22 +218,13 @@ export class PurzoPage {
   private end(): void {
     this.player.stop();
     this.menu.close();
-    const overlay = document.createElement('div');
-    overlay.className = 'ended';
-    const text = document.createElement('p');
-    text.textContent = this.texts.page('ended');
-    const again = document.createElement('button');
-    again.className = 'button';
-    again.textContent = this.texts.page('restart');
-    again.addEventListener('click', () => overlay.remove());
-    overlay.append(text, again);
-    document.body.append(overlay);
-    window.close(); // only where the page was opened as its own window; otherwise the note stays
-    again.focus();
+    showEndNote(this.texts);
   }
 
   private frameShown(live: boolean): void {
     if (live) this.frameTimesMs.push(this.time.now());
+    const shown = this.player.shownFrames.at(-1);
+    if (live && shown) this.announcer.frame(shown);
     this.redraw();
   }
 
@@ -257,6 +246,16 @@ export class PurzoPage {
     this.w.root.dataset.frame = String(this.shownFrames().at(-1)?.frame ?? 0);
     this.w.root.dataset.paused = String(this.player.paused);
     this.w.root.dataset.state = this.player.flightRunning ? 'flight' : this.player.replayRunning ? 'replay' : 'idle';
+    this.announcer.describe(this.stillDescription());
+  }
+
+  // What the canvas's description says: the frame on show while the flight stands still.
+  private stillDescription(): string[] {
+    const frames = this.shownFrames();
+    const session = this.player.flightRunning ? this.player.runningSession : this.shownSession();
+    const moving = (this.player.flightRunning || this.player.replayRunning) && !this.player.paused;
+    if (moving || !session || !frames.length) return [];
+    return session.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.panelText(t));
   }
 
   // The canvas drawn onto any surface: the page's, or a worksheet picture's.
@@ -314,6 +313,7 @@ export class PurzoPage {
     if (!verdict) return;
     this.w.verdict.textContent = this.panelText(verdict);
     this.w.verdict.hidden = !this.w.warning.hidden;
+    this.announcer.landed(this.w.verdict.textContent);
   }
 
   private chartsContent(): ChartsContent {

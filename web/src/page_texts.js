@@ -15,4 +15,8 @@ var pageTexts = {
   thisFlight: QT_TRANSLATE_NOOP('purzo::Page', 'dieser Flug'),
   workbookNote: QT_TRANSLATE_NOOP('purzo::Page',
       'Die Tabelle enthält das Blatt „Flug“; die Diagramme zeigt die Seite selbst.'),
+  takeOff: QT_TRANSLATE_NOOP('purzo::Page', 'Absprung: %1 m/s, %2°'),
+  posture: QT_TRANSLATE_NOOP('purzo::Page', 'Haltung %1'),
+  highest: QT_TRANSLATE_NOOP('purzo::Page', 'Höchster Punkt: %1 m'),
+  landed: QT_TRANSLATE_NOOP('purzo::Page', 'Gelandet. %1'),
 };

@@ -30,7 +30,12 @@ describe('layout', () => {
         assert.ok(Math.abs(p.x - (originX + r.left / 15 * scale)) < 1.01, `${r.name} left`);
         assert.ok(Math.abs(p.y - (originY + r.top / 15 * scale)) < 1.01, `${r.name} top`);
         assert.ok(Math.abs(p.width - r.width / 15 * scale) < 1.01, `${r.name} width`);
-        assert.ok(Math.abs(p.height - r.height / 15 * scale) < 1.01, `${r.name} height`);
+        if (r.name === 'HScroll_geschw' || r.name === 'HScroll_angle') {
+          // A slider's box reaches below its designed track to a target of 24 CSS px.
+          assert.ok(Math.abs(p.height - Math.max(r.height / 15 * scale, 24)) < 0.2, `${r.name} height ${p.height}`);
+        } else {
+          assert.ok(Math.abs(p.height - r.height / 15 * scale) < 1.01, `${r.name} height`);
+        }
       }
       // Every control inside the viewport: the whole window shows.
       for (const p of placed.filter((q) => q.visible)) {

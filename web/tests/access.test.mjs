@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// The page for a student with a screen reader or a keyboard only: axe-core's WCAG 2.2 AA rules in
+// every state a lesson passes through, the tab order, the live region and the canvas's
+// description after a flight, the warning as an alert, and what the layout takes from the table.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { chooseInMenu, openPage, shownFrame, trace, useSite, waitForLanding } from './browser.mjs';
+
+const site = useSite();
+const axeSource = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+
+async function violations(page) {
+  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ content: axeSource });
+  const result = await page.evaluate(() => window.axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
+  }));
+  return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+describe('accessibility', () => {
+  test('axe-core finds no WCAG 2.2 AA violation in any state of a lesson', async () => {
+    const before = await openPage(site.browser, site.url);
+    const first = await violations(before.page);
+    await before.context.close();
+    const { context, page } = await openPage(site.browser, site.url, { clock: true });
+    const states = {};
+    await page.check('[data-control="Option2"] input');
+    await page.click('[data-control="Start"]');
+    await page.clock.runFor(118 * 5 + 5);
+    await page.keyboard.press('Space');
+    await page.clock.runFor(20);
+    // axe-core takes its time in timers: the clock runs free from here, the flight stays paused.
+    await page.clock.resume();
+    states.paused = await violations(page);
+    await page.keyboard.press('Space');
+    await waitForLanding(page);
+    await chooseInMenu(page, 'dataAction');
+    states.landed = await violations(page);
+    await page.click('.tools-button');
+    states.menu = await violations(page);
+    await page.keyboard.press('Escape');
+    await chooseInMenu(page, 'chartsAction');
+    states.charts = await violations(page);
+    await page.keyboard.press('Escape');
+    await chooseInMenu(page, 'logAction');
+    states.log = await violations(page);
+    await page.keyboard.press('Escape');
+    await page.fill('[data-control="Text1"]', '9');
+    await page.click('[data-control="Start"]');
+    states.warning = await violations(page);
+    states.before = first;
+    for (const [state, found] of Object.entries(states)) assert.deepEqual(found, [], state);
+    await context.close();
+  });
+
+  test('Tab follows the eye from the canvas, never reaching the hidden posture bar or height box', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    assert.equal(await page.$$eval('[tabindex]', (all) => all.filter((e) => e.tabIndex > 0).length), 0);
+    const visited = [];
+    for (let i = 0; i < 9; ++i) {
+      await page.keyboard.press('Tab');
+      visited.push(await page.evaluate(() => document.activeElement.closest('[data-control]')?.dataset.control
+        ?? document.activeElement.className));
+    }
+    assert.deepEqual(visited.slice(0, 8), ['Picture1', 'Text1', 'HScroll_geschw', 'Text2', 'HScroll_angle', 'Start',
+      'Option1', 'Ende']);
+    assert.equal(await page.$eval('.tools-button', (b) => b.closest('[data-control]').dataset.control), 'Picture1');
+    assert.ok(!visited.includes('HScroll1') && !visited.includes('Text3'));
+    assert.equal(await page.$eval('[data-control="Text3"]', (e) => e.hidden && e.getBoundingClientRect().width === 0), true);
+    // The text boxes are named by the labels beside them.
+    const names = await page.$$eval('[data-control="Text1"], [data-control="Text2"]',
+      (boxes) => boxes.map((b) => document.getElementById(b.getAttribute('aria-labelledby')).textContent.replace(/\s+/g, ' ')));
+    assert.deepEqual(names, ['Geschwindigkeit in m/s (4 - 8)', 'Winkel in Grad (30° - 80°)']);
+    await context.close();
+  });
+
+  test('the live region and the canvas tell the flight; the warning is an alert', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { clock: true });
+    const live = () => page.$eval('.announcer', (e) => e.textContent);
+    const description = () => page.$eval('canvas.canvas', (c) => document.getElementById(c.getAttribute('aria-describedby')).textContent);
+    await page.check('[data-control="Option2"] input');
+    await page.click('[data-control="Start"]');
+    assert.equal(await live(), 'Absprung: 6 m/s, 60°');
+    const idle = await description();
+    await page.clock.runFor(118 * 3 + 5);
+    assert.equal(await description(), idle, 'no stale frame while it flies');
+    await page.keyboard.press('Space');
+    await page.clock.runFor(20);
+    const frame = await shownFrame(page);
+    assert.match(await description(), new RegExp(`^Bild ${frame}, .* s: Höhe .* m, Drehung .*°, Haltung 1 gestreckt$`));
+    await page.keyboard.press('Space');
+    await page.clock.runFor(118 * 8);
+    const summary = (await trace('--speed', '6', '--angle', '60', '--summary')).trim().split('\n');
+    const highest = Number(summary[1].split(',')[summary[0].split(',').indexOf('maxHeightM')]);
+    assert.equal(await live(), `Höchster Punkt: ${highest.toFixed(2).replace('.', ',')} m`);
+    await page.clock.runFor(5000);
+    assert.equal(await page.$eval('.window', (w) => w.dataset.state), 'idle');
+    const verdict = 'Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht';
+    assert.equal(await live(), `Gelandet. ${verdict}`);
+    assert.match(await description(), new RegExp(`^Bild 18, 1,00 s: .*\\. ${verdict}$`));
+    await page.fill('[data-control="Text1"]', '9');
+    await page.click('[data-control="Start"]');
+    const warning = await page.$eval('[data-control="Label19"]', (e) => ({ role: e.getAttribute('role'), hidden: e.hidden }));
+    assert.deepEqual(warning, { role: 'alert', hidden: false });
+    await context.close();
+  });
+
+  test('the labels keep the colours of the table, blue and a readable red', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    const colour = (name) => page.$eval(`[data-control="${name}"]`, (e) => getComputedStyle(e).color);
+    assert.equal(await colour('Label3'), 'rgb(0, 0, 255)');
+    assert.equal(await colour('Label19'), 'rgb(200, 0, 0)');
+    await context.close();
+  });
+});
