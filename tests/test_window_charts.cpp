@@ -5,6 +5,7 @@
 #include "window/canvas_widget.h"
 #include "window/charts_window.h"
 #include "window/lesson_menu.h"
+#include "window/tool_window.h"
 #include "window_fixture.h"
 
 #include <QChart>
@@ -37,6 +38,50 @@ QList<QPointF> Points(QChart* chart, int series) {
 class WindowChartsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The charts window (900 × 840 at scale 1, plus a frame) on screens a classroom has.
+    void toolWindowStaysOnTheScreenAndOffTheCanvas_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("mainFrame");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("1280 × 800, window at the left")
+            << QRect(0, 0, 1280, 800) << QRect(0, 0, 1105, 806) << 1.0 << "instructions";
+        QTest::newRow("1280 × 800, full screen")
+            << QRect(0, 0, 1280, 800) << QRect(0, 0, 1280, 800) << 1.03 << "instructions";
+        QTest::newRow("1920 × 1080, window at the left")
+            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1105, 806) << 1.39 << "right";
+        QTest::newRow("1920 × 1080, window at the right")
+            << QRect(0, 0, 1920, 1080) << QRect(815, 100, 1105, 806) << 1.0 << "left";
+        QTest::newRow("second screen beside the first")
+            << QRect(1920, 0, 1920, 1080) << QRect(1920, 0, 1105, 806) << 1.0 << "right";
+    }
+    void toolWindowStaysOnTheScreenAndOffTheCanvas() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, mainFrame);
+        QFETCH(double, scale);
+        QFETCH(QString, where);
+        // The canvas as the scaled layout puts it: 705 × 537 at (8, 16) inside the client area.
+        const QRect canvas(mainFrame.left() + 4 + int(8 * scale),
+                           mainFrame.top() + 24 + int(16 * scale), int(705 * scale),
+                           int(537 * scale));
+        const QSize wanted(int(900 * scale) + 8, int(840 * scale) + 28);
+        const QRect place = ToolWindowPlace(wanted, QSize(428, 328), mainFrame, canvas, screen);
+        QVERIFY2(screen.contains(place), qPrintable(QStringLiteral("%1,%2 %3×%4")
+                                                        .arg(place.x())
+                                                        .arg(place.y())
+                                                        .arg(place.width())
+                                                        .arg(place.height())));
+        QVERIFY(!place.intersects(canvas));
+        QVERIFY(place.width() >= 428 && place.height() >= 328);
+        if (where == "right") {
+            QCOMPARE(place.left(), mainFrame.right() + 9);
+        } else if (where == "left") {
+            QCOMPARE(place.right(), mainFrame.left() - 9);
+        } else {
+            QVERIFY(place.left() > canvas.right() && place.intersects(mainFrame));
+        }
+    }
+
     void initTestCase() {
         purzo::test::FailOnWarnings();
         purzo::test::UseProgramLook();

@@ -183,7 +183,9 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
         }
         p.value->setRange(lo, hi);
         p.time->setRange(0, std::ceil(lastTime * 10) / 10);
-        // Round steps on both axes: a teacher reads values off them.
+        // Round steps on both axes: a teacher reads values off them. A narrow chart takes fewer
+        // steps in time, so that every label stays whole.
+        p.time->setTickCount(width() < 800 ? 3 : 5); // two charts side by side
         p.value->applyNiceNumbers();
         p.time->applyNiceNumbers();
     }
@@ -202,7 +204,13 @@ void ChartsWindow::setScale(double scale) {
             a->setTitleFont(axis);
         }
     }
-    resize(QSize(int(kDesignSize.width() * scale), int(kDesignSize.height() * scale)));
+    QSize wanted(int(kDesignSize.width() * scale), int(kDesignSize.height() * scale));
+    // Never taller or wider than the screen leaves room for, its frame included.
+    if (const QScreen* s = screen()) {
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+        wanted = wanted.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(wanted);
 }
 
 void ChartsWindow::placeBeside(const QWidget& mainWindow) {
