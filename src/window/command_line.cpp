@@ -54,7 +54,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string VersionText() {
-    return std::string("Purzosimulation ") + PURZO_VERSION + "\n";
+    return "Purzosimulation " PURZO_VERSION "\n";
 }
 
 std::string HelpText() {
