@@ -190,7 +190,7 @@ private slots:
                               "&Replay last flight", "Pa&use / Resume\tSpace",
                               "&Next frame\tPage Down", "Previous &frame\tPage Up",
                               QString::fromUtf8("C&harts…"), QString::fromUtf8("Flight l&og…"),
-                              QString::fromUtf8("Save flight as &CSV…"),
+                              "Pr&esentation\tF5", QString::fromUtf8("Save flight as &CSV…"),
                               QString::fromUtf8("Save flight as &spreadsheet…"),
                               QString::fromUtf8("Save p&icture…"), "C&lassic model",
                               "E&xact model (angular momentum)", "Reset &tools"}));

@@ -107,6 +107,7 @@ private slots:
                                      QString::fromUtf8("Bild &zurück\tBild auf"),
                                      QString::fromUtf8("Diagra&mme…"),
                                      QString::fromUtf8("&Flugprotokoll…"),
+                                     QString::fromUtf8("&Präsentation\tF5"),
                                      "|",
                                      QString::fromUtf8("Flug als &CSV speichern…"),
                                      QString::fromUtf8("Flug als &Tabelle speichern…"),
@@ -116,9 +117,9 @@ private slots:
                                      QString::fromUtf8("E&xaktes Modell (Drehimpulserhaltung)"),
                                      "|",
                                      QString::fromUtf8("Werkzeuge zurücks&etzen")}));
-        QCOMPARE(checkable, (QList<bool>{true,  true,  true,  true,  true,  false, false,
-                                         false, false, false, false, false, false, false,
-                                         false, false, false, true,  true,  false, false}));
+        QCOMPARE(checkable, (QList<bool>{true,  true,  true,  true,  true,  false, false, false,
+                                         false, false, false, false, false, false, false, false,
+                                         false, false, true,  true,  false, false}));
         // Every accelerator letter is the menu's own.
         QSet<QChar> letters;
         for (const QString& text : texts) {

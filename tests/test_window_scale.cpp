@@ -6,6 +6,7 @@
 #include "text_layout.h"
 #include "window/canvas_widget.h"
 #include "window/caption_button.h"
+#include "window/lesson_menu.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -54,6 +55,48 @@ bool IsInk(QRgb pixel) {
 class WindowScaleTest : public QObject {
     Q_OBJECT
 private slots:
+    // F5 or the menu: the canvas alone on the whole screen, Enter starts; Escape gives the window
+    // back as it was, full screen or not.
+    void presentationFillsTheScreenAndGivesTheWindowBack_data() {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("from a window") << false;
+        QTest::newRow("from full screen") << true;
+    }
+    void presentationFillsTheScreenAndGivesTheWindowBack() {
+        QFETCH(bool, fullScreen);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(purzo::test::ShowWhole(window));
+        if (fullScreen) {
+            window.showFullScreen();
+        } else {
+            window.setGeometry(QRect(QPoint(40, 30), PurzoWindow::kFullClientSize + QSize(60, 20)));
+        }
+        QTRY_COMPARE(window.isFullScreen(), fullScreen);
+        const QRect before = window.geometry();
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        const QSize canvasBefore = canvas->size();
+        window.lessonMenu()->presentationAction()->trigger();
+        QTRY_VERIFY(window.isFullScreen());
+        QTRY_VERIFY(canvas->width() > canvasBefore.width());
+        const QRect screen = window.rect();
+        QVERIFY(screen.contains(canvas->geometry()));
+        // The largest scale that fits: the canvas meets the screen's sides or its verdict strip.
+        QVERIFY(canvas->width() >= screen.width() - 2 || canvas->height() >= screen.height() * 0.9);
+        QVERIFY(Control<QPushButton>(window, "Start")->isHidden());
+        QVERIFY(canvas->hasFocus());
+        QTest::keyClick(canvas, Qt::Key_Return);
+        QVERIFY(window.flightRunning() || window.lastFlight().has_value());
+        QTRY_VERIFY(!window.flightRunning());
+        QTest::keyClick(canvas, Qt::Key_Escape);
+        QTRY_COMPARE(window.isFullScreen(), fullScreen);
+        QVERIFY(Control<QPushButton>(window, "Start")->isVisible());
+        if (!fullScreen) { // a full screen is the screen's, whatever it was before
+            QTRY_COMPARE(window.geometry(), before);
+            QTRY_COMPARE(canvas->size(), canvasBefore);
+        }
+    }
+
     void initTestCase() {
         purzo::test::FailOnWarnings();
         purzo::test::UseProgramLook();

@@ -381,6 +381,10 @@
         <source>&amp;Flugprotokoll…</source>
         <translation>Flight l&amp;og…</translation>
     </message>
+    <message>
+        <source>&amp;Präsentation</source>
+        <translation>Pr&amp;esentation</translation>
+    </message>
 </context>
 <context>
     <name>purzo::LessonTools</name>

@@ -43,6 +43,17 @@ void CanvasWidget::setScale(double scale) {
     update();
 }
 
+void CanvasWidget::setTextFactor(double factor) {
+    textFactor_ = factor;
+    choosePanelCorner();
+    update();
+}
+
+double CanvasWidget::panelScale() const {
+    // A picture saved for a worksheet keeps the window's proportions.
+    return rendering_ ? paintScale() : paintScale() * textFactor_;
+}
+
 double CanvasWidget::penWidthDevicePx() const {
     // A cosmetic pen is measured in device pixels, whatever the painter's transform.
     return kPenWidthPx * paintScale() * paintRatio();
@@ -311,12 +322,12 @@ QStringList CanvasWidget::dataPanelLines() const {
 
 QFont CanvasWidget::panelFont() const {
     QFont font = this->font();
-    font.setPointSizeF(kPanelFontPt * paintScale());
+    font.setPointSizeF(kPanelFontPt * panelScale());
     return font;
 }
 
 QRectF CanvasWidget::panelBox(const QSizeF& size) const {
-    const double margin = kPanelMarginPx * paintScale();
+    const double margin = kPanelMarginPx * panelScale();
     const QRectF area = this->area();
     const double left = panelRight_ ? area.right() - margin - size.width() : area.left() + margin;
     return {QPointF(left, area.top() + margin), size};
@@ -325,9 +336,9 @@ QRectF CanvasWidget::panelBox(const QSizeF& size) const {
 void CanvasWidget::choosePanelCorner() {
     // Sized for the longest panel the flight can have: its landing, with wide numbers.
     const DataPanel::Lines lines = DataPanel::LinesFor(WidestPanelFrame(), model_, locale_);
-    const QSizeF box = DataPanel::BoxSize(lines, panelFont(), paintScale());
+    const QSizeF box = DataPanel::BoxSize(lines, panelFont(), panelScale());
     panelRight_ = DataPanel::BelongsRight(path_, box, area(), canvasTransform(),
-                                          kPanelMarginPx * paintScale());
+                                          kPanelMarginPx * panelScale());
 }
 
 void CanvasWidget::drawDataPanel(QPainter& painter) const {
@@ -337,8 +348,8 @@ void CanvasWidget::drawDataPanel(QPainter& painter) const {
     painter.resetTransform();
     const DataPanel::Lines lines = DataPanel::LinesFor(frames_.back(), model_, locale_);
     const QFont font = panelFont();
-    DataPanel::Draw(painter, panelBox(DataPanel::BoxSize(lines, font, paintScale())), lines, font,
-                    paintScale());
+    DataPanel::Draw(painter, panelBox(DataPanel::BoxSize(lines, font, panelScale())), lines, font,
+                    panelScale());
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -378,7 +389,7 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
         legend.push_back({flight.label, flight.style});
     }
     painter.resetTransform();
-    DrawLegend(painter, area, !panelRight_, legend, panelFont(), paintScale());
+    DrawLegend(painter, area, !panelRight_, legend, panelFont(), panelScale());
 }
 
 } // namespace purzo

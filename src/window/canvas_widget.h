@@ -48,6 +48,9 @@ public:
     // comes. Its centre of mass's path decides the data panel's corner.
     void startFlight(Model model = Model::Classic, std::vector<Point> path = {});
     Model model() const { return model_; } // of the frames shown
+    // The panel's and the legend's text this much larger than the scale makes it: for the back
+    // row in the presentation view.
+    void setTextFactor(double factor);
     // Whether the data panel stands in the top right corner (else the top left).
     bool panelOnRight() const { return panelRight_; }
     // Shows the next frame; it stays until the next one.
@@ -85,6 +88,7 @@ private:
     // Where and at what scale the canvas is being painted: the widget, or a picture.
     QRect area() const;
     double paintScale() const;
+    double panelScale() const; // the panel's and the legend's: paintScale with the text factor
     double paintRatio() const;
     QPixmap wholeViewBackground() const;
     void drawFigure(QPainter& painter, const DrawnFigure& figure, const QTransform& transform,
@@ -113,7 +117,8 @@ private:
     std::optional<Surface> rendering_; // set while drawing into a picture
     CanvasTools tools_;
     Model model_ = Model::Classic; // of the frames shown
-    std::vector<Point> path_;      // the centre of mass's path of the flight on show
+    double textFactor_ = 1.0;
+    std::vector<Point> path_; // the centre of mass's path of the flight on show
     bool panelRight_ = false;
     QLocale locale_;
     std::vector<FrameResult> frames_; // the current or last flight, as far as shown

@@ -31,6 +31,9 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
     log_ = addEntry(tr("&Flugprotokoll…"), "logAction");
     connect(log_, &QAction::triggered, this, &LessonMenu::logRequested);
+    presentation_ = addEntry(tr("&Präsentation") + QLatin1Char('\t') + QStringLiteral("F5"),
+                             "presentationAction");
+    connect(presentation_, &QAction::triggered, this, &LessonMenu::presentationRequested);
     menu_->addSeparator();
     saveCsv_ = addEntry(tr("Flug als &CSV speichern…"), "saveCsvAction");
     connect(saveCsv_, &QAction::triggered, this, &LessonMenu::saveCsvRequested);

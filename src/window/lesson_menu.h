@@ -42,6 +42,7 @@ public:
     QAction* previousFrameAction() const { return previousFrame_; }
     QAction* chartsAction() const { return charts_; }
     QAction* logAction() const { return log_; }
+    QAction* presentationAction() const { return presentation_; }
     QAction* saveCsvAction() const { return saveCsv_; }
     QAction* saveWorkbookAction() const { return saveWorkbook_; }
     QAction* savePictureAction() const { return savePicture_; }
@@ -57,6 +58,7 @@ signals:
     void stepRequested(int frames);
     void chartsRequested();
     void logRequested();
+    void presentationRequested();
     void saveCsvRequested();
     void saveWorkbookRequested();
     void savePictureRequested();
@@ -77,6 +79,7 @@ private:
     QAction* previousFrame_;
     QAction* charts_;
     QAction* log_;
+    QAction* presentation_;
     QAction* saveCsv_;
     QAction* saveWorkbook_;
     QAction* savePicture_;

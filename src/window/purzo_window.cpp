@@ -21,6 +21,7 @@
 #include "window/lesson_menu.h"
 #include "window/lesson_tools.h"
 #include "window/playback_keys.h"
+#include "window/presentation.h"
 #include "window/remembered_choices.h"
 #include "window/scaled_style.h"
 #include "window/takeoff_field.h"
@@ -35,7 +36,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QWheelEvent>
 
 namespace purzo {
@@ -132,14 +132,10 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshShownFlights);
     connect(menu, &LessonMenu::logRequested, this, &PurzoWindow::showLog);
 
-    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(fullScreen, &QShortcut::activated, this, &PurzoWindow::toggleFullScreen);
-    auto* leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(leaveFullScreen, &QShortcut::activated, this, [this] {
-        if (isFullScreen()) {
-            toggleFullScreen();
-        }
-    });
+    presentation_ =
+        new Presentation({this, form_.picture1, form_.verdictLine, form_.hScroll1, toolsButton_},
+                         [this] { startFlight(); });
+    connect(menu, &LessonMenu::presentationRequested, presentation_, &Presentation::toggle);
 }
 
 PurzoWindow::~PurzoWindow() = default;
@@ -160,17 +156,13 @@ LessonMenu* PurzoWindow::lessonMenu() const {
     return lessonTools_->menu();
 }
 
-void PurzoWindow::toggleFullScreen() {
-    if (isFullScreen()) {
-        showNormal();
-    } else {
-        showFullScreen();
-    }
-}
-
 void PurzoWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    applyScale();
+    if (presentation_ && presentation_->active()) {
+        presentation_->layOut(size());
+    } else {
+        applyScale();
+    }
 }
 
 void PurzoWindow::applyScale() {

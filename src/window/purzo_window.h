@@ -27,6 +27,7 @@ class LessonTools;
 class ScaledStyle;
 class TakeoffField;
 class ToolsButton;
+class Presentation;
 
 class PurzoWindow : public QWidget {
     Q_OBJECT
@@ -114,7 +115,6 @@ protected:
 
 private:
     void applyScale();
-    void toggleFullScreen();
     int pauseMs() const;
     void refreshCharts();
     // The landing's verdict under the canvas, after a flight or a replay that landed.
@@ -133,6 +133,7 @@ private:
     TakeoffField* angle_ = nullptr;
     LessonTools* lessonTools_ = nullptr;
     ToolsButton* toolsButton_ = nullptr;
+    Presentation* presentation_ = nullptr;
     FlightPlayer player_;
     FlightParameters params_;
     int frameDelayMs_ = 0;
