@@ -59,6 +59,9 @@ inline constexpr double kShownLabelPt = 11.0;       // the flight's number besid
 // The data panel: its font size and its margin, at scale 1, and its background.
 inline constexpr double kPanelFontPt = 9.0;
 inline constexpr double kPanelMarginPx = 6.0;
+// In the presentation view the panel's and the verdict's text is this much larger than the
+// canvas's scale makes it: the panel's capitals stand at least 24 px high at 1920 × 1080.
+inline constexpr double kPresentationTextFactor = 1.6;
 inline constexpr Argb kPanelBackground = 0xe1ffffff;
 inline constexpr Argb kPanelBorder = 0xff787878;
 // How far a drawn point can lie from the centre of mass, canvas units: the panel takes the top

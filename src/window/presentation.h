@@ -20,10 +20,6 @@ namespace purzo {
 class CanvasWidget;
 class ToolsButton;
 
-// How much larger the panel's and the verdict's text is than the canvas's scale makes it, so
-// that the panel's capitals stand at least 24 px high on a 1920 × 1080 screen.
-inline constexpr double kPresentationTextFactor = 1.6;
-
 class Presentation : public QObject {
     Q_OBJECT
 

@@ -124,6 +124,7 @@ val DesignForPage() {
     canvas.set("pathMarkerRadiusPx", kPathMarkerRadiusPx);
     canvas.set("panelFontPt", kPanelFontPt);
     canvas.set("panelMarginPx", kPanelMarginPx);
+    canvas.set("presentationTextFactor", kPresentationTextFactor);
     canvas.set("panelBackground", double(kPanelBackground));
     canvas.set("panelBorder", double(kPanelBorder));
     val styles = val::array();

@@ -61,6 +61,8 @@ export class CanvasView {
               private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans'>) {}
 
   private bands: EdgeBands | null = null;
+  // The panel's and the legend's text this much larger than the scale makes it: the presentation's.
+  textFactor = 1;
 
   transform(surface: Surface, tools: Tools): Transform {
     return tools.wholeView ? wholeViewTransform(surface.width, surface.height, this.design.wholeView)
@@ -215,7 +217,7 @@ export class CanvasView {
   }
 
   panelFont(scale: number): string {
-    return `400 ${(this.design.panelFontPt * 96 / 72 * scale).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
+    return `400 ${(this.design.panelFontPt * 96 / 72 * scale * this.textFactor).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
   }
 
   // The panel's box for these lines, device pixels.
@@ -223,13 +225,13 @@ export class CanvasView {
     ctx.font = this.panelFont(scale);
     const m = ctx.measureText('Hg');
     return this.rules.panelBox(lines.map((l) => ctx.measureText(l).width), landingLines,
-      m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale);
+      m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale * this.textFactor);
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {
     const { ctx } = surface;
     const box = this.panelBox(ctx, state.panelLines, state.landingLines, surface.scale);
-    const margin = this.design.panelMarginPx * surface.scale;
+    const margin = this.design.panelMarginPx * surface.scale * this.textFactor;
     const left = state.panelRight ? surface.width - margin - box.widthPx : margin;
     ctx.fillStyle = colourOf(this.design.panelBackground);
     ctx.strokeStyle = colourOf(this.design.panelBorder);

@@ -20,6 +20,7 @@ export interface MenuActions {
   step(delta: number): void;
   charts(): void;
   log(): void;
+  presentation(): void;
   saveCsv(): void;
   saveWorkbook(): void;
   savePicture(): void;
@@ -54,6 +55,7 @@ export class LessonMenu {
       { kind: 'action', name: 'previousFrameAction', text: tr('Bild &zurück'), shortcut: tr('Bild auf'), run: () => actions.step(-1), enabled: (s) => s.canStep },
       { kind: 'action', name: 'chartsAction', text: tr('Diagra&mme…'), run: () => actions.charts(), enabled: always },
       { kind: 'action', name: 'logAction', text: tr('&Flugprotokoll…'), run: () => actions.log(), enabled: always },
+      { kind: 'action', name: 'presentationAction', text: tr('&Präsentation'), shortcut: 'P', run: () => actions.presentation(), enabled: always },
       { kind: 'separator' },
       { kind: 'action', name: 'saveCsvAction', text: tr('Flug als &CSV speichern…'), run: () => actions.saveCsv(), enabled: (s) => s.flightEnded },
       { kind: 'action', name: 'saveWorkbookAction', text: tr('Flug als &Tabelle speichern…'), run: () => actions.saveWorkbook(), enabled: (s) => s.flightEnded },

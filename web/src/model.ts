@@ -22,7 +22,7 @@ export interface CanvasDesign {
   wholeView: Rect; hallRowsPerGround: number;
   pathColour: number; sequenceColour: number;
   pathPenPx: number; pathMarkerRadiusPx: number;
-  panelFontPt: number; panelMarginPx: number; panelBackground: number; panelBorder: number;
+  panelFontPt: number; panelMarginPx: number; presentationTextFactor: number; panelBackground: number; panelBorder: number;
   // The flights of the log drawn beside the current one: colour, marker shape and dash pattern
   // by the order of MarkerShape and DashPattern in the design.
   shownStyles: { colour: number; marker: number; dash: number }[];

@@ -14,6 +14,7 @@ import { LogPanel } from './log_panel';
 import { LogStorage } from './log_storage';
 import type { Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
+import { PagePresentation } from './presentation';
 import { WorksheetSaves } from './worksheet';
 import { Texts, fill } from './texts';
 import { onArrowKeyTaps, onLongPress } from './touch';
@@ -30,6 +31,7 @@ export class PurzoPage {
   private readonly logStorage: LogStorage;
   private readonly saves: WorksheetSaves;
   private readonly announcer: FlightAnnouncer;
+  private readonly presentation: PagePresentation;
   private scale = 1;
   private drawPending = false;
   private runningModel: Model = 'classic';
@@ -46,6 +48,7 @@ export class PurzoPage {
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale), module);
     this.announcer = new FlightAnnouncer(this.w.root, this.w.canvas, texts, time);
+    this.presentation = new PagePresentation(this.w, this.design, this.view, () => this.fit());
     this.player = new FlightPlayer(module, time, {
       frameShown: (live) => this.frameShown(live),
       flightFinished: () => {
@@ -63,6 +66,7 @@ export class PurzoPage {
       step: (delta) => this.player.step(delta),
       charts: () => this.charts.open(this.chartsContent(), this.scale),
       log: () => this.logPanel.open(this.scale),
+      presentation: () => this.presentation.toggle(),
       saveCsv: () => this.saves.saveCsv(),
       saveWorkbook: () => void this.saves.saveWorkbook(),
       savePicture: () => void this.saves.savePicture(),
@@ -137,7 +141,9 @@ export class PurzoPage {
   }
 
   fit(): void {
-    const { scale, left, top } = fitScale(document.documentElement.clientWidth, window.innerHeight, this.design);
+    const [viewWidth, viewHeight] = [document.documentElement.clientWidth, window.innerHeight];
+    const { scale, left, top } = this.presentation.active ? this.presentation.fit(viewWidth, viewHeight)
+                                                          : fitScale(viewWidth, viewHeight, this.design);
     this.scale = scale;
     this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     fitTargets(this.w, scale);
@@ -145,13 +151,7 @@ export class PurzoPage {
     const c = this.design.canvas;
     this.w.canvas.width = Math.round(c.areaWidthPx * ratio);
     this.w.canvas.height = Math.round(c.areaHeightPx * ratio);
-    const keys = this.texts.language === 'en' ? 'pfeiltasten-en' : 'pfeiltasten';
-    for (const [img, name] of [[this.w.arrowKeys, keys], [this.w.mark, 'zeichen']] as const) {
-      img.src = this.pictures.url(name, ratio);
-      const size = this.pictures.designedSize(name);
-      img.style.width = `${size.width}px`;
-      img.style.height = `${size.height}px`;
-    }
+    this.pictures.showIn(this.w.arrowKeys, this.w.mark, this.texts.language, ratio);
     this.redraw();
   }
 
@@ -371,6 +371,7 @@ export class PurzoPage {
   private key(e: KeyboardEvent): void {
     if (this.menu.isOpen || e.defaultPrevented) return;
     const onCanvas = e.target === this.w.canvas || e.target === this.w.posture;
+    if (this.presentation.key(e, onCanvas, () => this.startFlight())) return;
     if (e.key === 'F11') {
       e.preventDefault();
       void (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen?.());

@@ -30,6 +30,17 @@ export class PagePictures {
 
   onLoaded(run: () => void): void { this.loaded.push(run); }
 
+  // The arrow keys' picture (in the page's language) and the mark, sharp at this device scale.
+  showIn(arrowKeys: HTMLImageElement, mark: HTMLImageElement, language: string, deviceScale: number): void {
+    const keys = language === 'en' ? 'pfeiltasten-en' : 'pfeiltasten';
+    for (const [img, name] of [[arrowKeys, keys], [mark, 'zeichen']] as const) {
+      img.src = this.url(name, deviceScale);
+      const size = this.designedSize(name);
+      img.style.width = `${size.width}px`;
+      img.style.height = `${size.height}px`;
+    }
+  }
+
   // Loads every picture; resolves when all are there, rejects on the first that fails.
   loadAll(): Promise<void> {
     return Promise.all(Object.keys(pictureUrls).map((name) => this.image(name).decode().catch(() => {

@@ -106,6 +106,31 @@ describe('accessibility', () => {
     await context.close();
   });
 
+  test('P on the canvas presents it alone and large; Tab reaches nothing hidden; Escape gives the page back', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { width: 1920, height: 1080 });
+    const canvasBox = () => page.$eval('canvas.canvas', (c) => c.getBoundingClientRect().toJSON());
+    const before = await canvasBox();
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('p');
+    const presented = await canvasBox();
+    // The largest scale that fits the canvas and the verdict line under it: the full height.
+    assert.ok(presented.height > 0.85 * 1080 && presented.width < 1920, JSON.stringify(presented));
+    assert.ok(await page.$eval('[data-control="Start"]', (b) => getComputedStyle(b).visibility === 'hidden'));
+    const reached = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press('Tab');
+      reached.push(await page.evaluate(() => document.activeElement.className));
+    }
+    assert.deepEqual(reached.filter((c) => c && c !== 'canvas' && c !== 'tools-button'), []);
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('Enter');
+    await waitForLanding(page);
+    await page.keyboard.press('Escape');
+    assert.deepEqual(await canvasBox(), before);
+    assert.ok(await page.$eval('[data-control="Start"]', (b) => getComputedStyle(b).visibility === 'visible'));
+    await context.close();
+  });
+
   test('the labels keep the colours of the table, blue and a readable red', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     const colour = (name) => page.$eval(`[data-control="${name}"]`, (e) => getComputedStyle(e).color);

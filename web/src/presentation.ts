@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// "Präsentation" on the page: the canvas and the verdict line alone, as large as the screen
+// allows, in the browser's full screen; the panel's text larger still, as in the window. The key
+// P on the canvas or the menu enters it, P or Escape leaves it; Enter starts a flight meanwhile.
+import type { CanvasView } from './canvas_view';
+import type { Design } from './model';
+import type { PageWindow } from './layout';
+
+export class PagePresentation {
+  active = false;
+
+  constructor(private readonly w: PageWindow, private readonly design: Design, private readonly view: CanvasView,
+              private readonly changed: () => void) {
+    // The browser's own way out of full screen (Escape, a gesture) leaves the presentation too.
+    document.addEventListener('fullscreenchange', () => {
+      if (!document.fullscreenElement && this.active) this.leave();
+    });
+  }
+
+  toggle(): void {
+    if (this.active) this.leave();
+    else this.enter();
+  }
+
+  // The keys of the presentation; true where the key was one of them.
+  key(e: KeyboardEvent, onCanvas: boolean, start: () => void): boolean {
+    if (onCanvas && (e.key === 'p' || e.key === 'P') && !e.ctrlKey && !e.metaKey && !e.altKey) {
+      this.toggle();
+    } else if (this.active && e.key === 'Escape') {
+      this.leave();
+    } else if (this.active && onCanvas && e.key === 'Enter') {
+      start();
+    } else {
+      return false;
+    }
+    e.preventDefault();
+    return true;
+  }
+
+  // The scale and offset that show the canvas and the verdict line under it as large as the
+  // viewport allows, centred.
+  fit(viewWidth: number, viewHeight: number): { scale: number; left: number; top: number } {
+    // In designed pixels, as the layout placed them: the verdict line may be hidden.
+    const px = (element: HTMLElement, side: 'left' | 'top' | 'width' | 'height') => parseFloat(element.style[side]);
+    const canvas = this.w.canvasFrame, verdict = this.w.verdict;
+    const left = px(canvas, 'left'), top = px(canvas, 'top'), width = px(canvas, 'width');
+    const height = px(verdict, 'top') + px(verdict, 'height') - top;
+    const scale = Math.min(viewWidth / width, viewHeight / height);
+    return {
+      scale,
+      left: Math.round((viewWidth - width * scale) / 2 - left * scale),
+      top: Math.round((viewHeight - height * scale) / 2 - top * scale),
+    };
+  }
+
+  private enter(): void {
+    this.active = true;
+    this.w.root.classList.add('presenting');
+    this.view.textFactor = this.design.canvas.presentationTextFactor;
+    void document.documentElement.requestFullscreen?.().catch(() => undefined);
+    this.w.canvas.focus();
+    this.changed();
+  }
+
+  private leave(): void {
+    this.active = false;
+    this.w.root.classList.remove('presenting');
+    this.view.textFactor = 1;
+    if (document.fullscreenElement) void document.exitFullscreen().catch(() => undefined);
+    this.changed();
+  }
+}
