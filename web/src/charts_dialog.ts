@@ -10,6 +10,7 @@ import type { FlightStyle } from './flight_marks';
 import type { Frame, Model, PurzoModule, QuantityHeader } from './model';
 import { Texts } from './texts';
 import { download } from './saves';
+import { FocusTrap } from './focus_trap';
 
 Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title, Legend);
 
@@ -32,8 +33,12 @@ export interface ChartsContent {
 
 export class ChartsDialog {
   private readonly dialog: HTMLDialogElement;
+  private readonly trap: FocusTrap;
   private readonly grid: HTMLElement;
   private charts: Chart[] = [];
+  // The charts' numbers for assistive technology: one row a frame of the flight on show.
+  private readonly table: HTMLTableElement;
+  private tableKey = '';
   private model: Model | null = null;
 
   constructor(private readonly module: PurzoModule, private readonly texts: Texts, host: HTMLElement) {
@@ -57,10 +62,14 @@ export class ChartsDialog {
     close.textContent = texts.page('close');
     close.addEventListener('click', () => this.dialog.close());
     buttons.append(save, close);
-    this.dialog.append(title, this.grid, buttons);
+    this.table = document.createElement('table');
+    this.table.className = 'visually-hidden';
+    this.dialog.append(title, this.grid, this.table, buttons);
     this.dialog.addEventListener('keydown', (e) => {
       if (e.key === 'Escape') this.dialog.close();
     });
+    this.trap = new FocusTrap(this.dialog);
+    this.dialog.addEventListener('close', () => this.trap.closed());
     host.append(this.dialog);
   }
 
@@ -68,7 +77,10 @@ export class ChartsDialog {
 
   open(content: ChartsContent, scale: number): void {
     this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;
-    if (!this.dialog.open) this.dialog.show();
+    if (!this.dialog.open) {
+      this.dialog.show();
+      this.trap.opened();
+    }
     this.show(content);
   }
 
@@ -102,6 +114,31 @@ export class ChartsDialog {
       chart.canvas.setAttribute('aria-label', [q.header, ...chart.data.datasets.map((d) => d.label).filter(Boolean)].join(', '));
       chart.update('none');
     });
+    this.fillTable(content);
+  }
+
+  private fillTable(content: ChartsContent): void {
+    const key = `${content.model} ${content.frames.length} ${content.shownCount} ${this.texts.language}`;
+    if (key === this.tableKey) return;
+    this.tableKey = key;
+    const quantities = [{ code: 'timeS', header: this.module.quantityHeader('timeS', this.texts.language) },
+      ...this.quantities(content.model)];
+    const locale = this.texts.language === 'de' ? 'de-DE' : 'en-GB';
+    const row = (cells: string[], tag: 'th' | 'td') => {
+      const tr = document.createElement('tr');
+      for (const text of cells) {
+        const cell = document.createElement(tag);
+        cell.textContent = text;
+        tr.append(cell);
+      }
+      return tr;
+    };
+    const caption = document.createElement('caption');
+    caption.textContent = this.texts.tr('purzo::ChartsWindow', 'Flug auf dem Bild');
+    const value = (f: Frame, code: string) => (f as unknown as Record<string, number>)[code];
+    this.table.replaceChildren(caption, row(quantities.map((q) => q.header), 'th'),
+      ...content.frames.slice(0, content.shownCount).map((f) => row(quantities.map((q) =>
+        value(f, q.code).toLocaleString(locale, { maximumFractionDigits: 3, useGrouping: false })), 'td')));
   }
 
   private rebuild(model: Model): void {

@@ -36,6 +36,7 @@ type Entry =
 
 export class LessonMenu {
   private element: HTMLElement | null = null;
+  private focusBefore: HTMLElement | null = null;
   private state: MenuState | null = null;
   private readonly entries: Entry[];
 
@@ -91,12 +92,18 @@ export class LessonMenu {
     menu.style.top = `${Math.max(0, Math.min(y, innerHeight - box.height))}px`;
     menu.addEventListener('keydown', (e) => this.key(e));
     this.element = backdrop;
+    this.focusBefore = document.activeElement instanceof HTMLElement ? document.activeElement : null;
     (menu.querySelector('[role^="menuitem"]:not([aria-disabled="true"])') as HTMLElement | null)?.focus();
   }
 
   close(): void {
+    // The focus goes back where it was when the menu took it, as a menu's does.
+    const hadFocus = this.element?.contains(document.activeElement) ?? false;
     this.element?.remove();
     this.element = null;
+    const back = this.focusBefore;
+    this.focusBefore = null;
+    if (hadFocus && back?.isConnected) back.focus();
   }
 
   private item(entry: Entry, state: MenuState): HTMLElement {

@@ -4,6 +4,7 @@
 // delete and empty the log after asking. The rows come from the model's log.
 import type { PageLog } from './model';
 import { Texts, splitAccelerator } from './texts';
+import { FocusTrap } from './focus_trap';
 
 export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
@@ -13,6 +14,7 @@ export interface LogActions {
 
 export class LogPanel {
   private readonly dialog: HTMLDialogElement;
+  private readonly trap: FocusTrap;
   private readonly group: HTMLInputElement;
   private readonly table: HTMLTableElement;
   private readonly note: HTMLElement;
@@ -74,6 +76,8 @@ export class LogPanel {
     buttons.append(close);
     this.dialog.append(title, groupLabel, scroller, this.note, buttons);
     this.dialog.addEventListener('keydown', (e) => { if (e.key === 'Escape') this.dialog.close(); });
+    this.trap = new FocusTrap(this.dialog);
+    this.dialog.addEventListener('close', () => this.trap.closed());
     host.append(this.dialog);
   }
 
@@ -81,7 +85,10 @@ export class LogPanel {
 
   open(scale: number): void {
     this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;
-    if (!this.dialog.open) this.dialog.show();
+    if (!this.dialog.open) {
+      this.dialog.show();
+      this.trap.opened();
+    }
     this.refresh();
   }
 

@@ -131,6 +131,29 @@ describe('accessibility', () => {
     await context.close();
   });
 
+  test('the charts hold their numbers as a table and keep the keyboard until closed', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('ContextMenu');
+    await page.keyboard.press('m'); // "Diagra&mme…"
+    const inCharts = () => page.evaluate(() => document.querySelector('.charts').contains(document.activeElement));
+    assert.ok(await inCharts());
+    for (let i = 0; i < 5; ++i) {
+      await page.keyboard.press('Tab');
+      assert.ok(await inCharts(), `Tab ${i + 1} left the charts`);
+    }
+    const table = await page.$$eval('.charts table tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+    const csv = (await trace('--speed', '6', '--angle', '60')).trim().split('\n');
+    assert.equal(table.length, csv.length, 'a header and one row a frame');
+    assert.equal(table[0].length, 4); // time, height, distance, rotation
+    assert.equal(table.at(-1)[0], '1'); // the landing at 1 s
+    await page.keyboard.press('Escape');
+    assert.equal(await page.evaluate(() => document.activeElement.className), 'canvas');
+    await context.close();
+  });
+
   test('the labels keep the colours of the table, blue and a readable red', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     const colour = (name) => page.$eval(`[data-control="${name}"]`, (e) => getComputedStyle(e).color);
