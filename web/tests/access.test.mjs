@@ -154,6 +154,26 @@ describe('accessibility', () => {
     await context.close();
   });
 
+  test('on a phone the charts stand in one column that scrolls', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
+    await chooseInMenu(page, 'exactModelAction'); // five charts
+    await page.click('[data-control="Start"]');
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
+    await waitForLanding(page);
+    await chooseInMenu(page, 'chartsAction');
+    const fit = await page.$eval('.charts', (d) => {
+      const box = d.getBoundingClientRect();
+      const grid = d.querySelector('.charts-grid');
+      const cells = [...grid.children].map((c) => c.getBoundingClientRect());
+      return { inside: box.left >= 0 && box.right <= innerWidth && box.bottom <= innerHeight,
+               oneColumn: cells.every((c) => Math.abs(c.left - cells[0].left) < 1),
+               scrolls: grid.scrollHeight > grid.clientHeight && getComputedStyle(grid).overflowY === 'auto',
+               font: parseFloat(getComputedStyle(d).fontSize) };
+    });
+    assert.deepEqual(fit, { inside: true, oneColumn: true, scrolls: true, font: 14 });
+    await context.close();
+  });
+
   test('the labels keep the colours of the table, blue and a readable red', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     const colour = (name) => page.$eval(`[data-control="${name}"]`, (e) => getComputedStyle(e).color);
