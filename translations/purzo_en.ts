@@ -473,6 +473,14 @@
         <source>Gelandet. %1</source>
         <translation>Landed. %1</translation>
     </message>
+    <message>
+        <source>Strecken</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Hocken</source>
+        <translation>Tuck</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

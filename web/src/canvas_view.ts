@@ -58,11 +58,13 @@ interface EdgeBands { image: HTMLImageElement; left: HTMLCanvasElement; right: H
 export class CanvasView {
   constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
               private readonly hall: () => { image: HTMLImageElement; density: number },
-              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans'>) {}
+              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight'>) {}
 
   private bands: EdgeBands | null = null;
   // The panel's and the legend's text this much larger than the scale makes it: the presentation's.
   textFactor = 1;
+  // False where the panel's lines stand as text beside the canvas: the touch layout's.
+  panelOnCanvas = true;
 
   transform(surface: Surface, tools: Tools): Transform {
     return tools.wholeView ? wholeViewTransform(surface.width, surface.height, this.design.wholeView)
@@ -86,7 +88,7 @@ export class CanvasView {
       this.drawPath(surface, state.frames, t, colourOf(d.pathColour), true);
     }
     if (state.frames.length) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
-    if (state.tools.data && state.panelLines.length) this.drawPanel(surface, state);
+    if (state.tools.data && state.panelLines.length && this.panelOnCanvas) this.drawPanel(surface, state);
     // The legend takes the top corner the data panel leaves.
     drawLegend(surface.ctx, surface.width, !state.panelRight,
       state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })), this.panelFont(surface.scale),
@@ -226,6 +228,14 @@ export class CanvasView {
     const m = ctx.measureText('Hg');
     return this.rules.panelBox(lines.map((l) => ctx.measureText(l).width), landingLines,
       m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale * this.textFactor);
+  }
+
+  // Whether the panel belongs in the right top corner for a flight along `path` (canvas units):
+  // decided for its widest lines, as the window decides it.
+  panelBelongsRight(surface: Surface, widest: { lines: string[]; landingLines: number }, path: number[], tools: Tools): boolean {
+    const box = this.panelBox(surface.ctx, widest.lines, widest.landingLines, surface.scale);
+    return this.rules.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width, this.transform(surface, tools),
+      this.design.panelMarginPx * surface.scale * this.textFactor);
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {

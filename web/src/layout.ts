@@ -286,3 +286,9 @@ export function showEndNote(texts: Texts): void {
   window.close(); // only where the page was opened as its own window; otherwise the note stays
   again.focus();
 }
+
+// One posture step in flight, as an arrow key or a tap makes it, within 1 to 7.
+export function movePosture(w: PageWindow, design: Design, delta: number): void {
+  const t = design.takeoff;
+  w.posture.value = String(Math.min(t.lastPosture, Math.max(t.firstPosture, Number(w.posture.value) + delta)));
+}

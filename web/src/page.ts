@@ -8,13 +8,14 @@ import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, typ
 import { ChartsDialog, type ChartsContent } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
 import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
-import { type PageWindow, buildWindow, fitScale, fitTargets, fitTexts, followSlider, showEndNote } from './layout';
+import { type PageWindow, buildWindow, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
 import { LogStorage } from './log_storage';
 import type { Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { PagePresentation } from './presentation';
+import { TouchLayout } from './touch_layout';
 import { WorksheetSaves } from './worksheet';
 import { Texts, fill } from './texts';
 import { onArrowKeyTaps, onLongPress } from './touch';
@@ -32,6 +33,7 @@ export class PurzoPage {
   private readonly saves: WorksheetSaves;
   private readonly announcer: FlightAnnouncer;
   private readonly presentation: PagePresentation;
+  private readonly touch: TouchLayout;
   private scale = 1;
   private drawPending = false;
   private runningModel: Model = 'classic';
@@ -59,6 +61,9 @@ export class PurzoPage {
       replayFinished: () => { this.showVerdict(); this.redraw(); },
       pausedChanged: () => this.redraw(),
     }, () => Number(this.w.posture.value));
+    const p = this.player;
+    this.touch = new TouchLayout(this.w, texts, { running: () => p.flightRunning || p.replayRunning, canStep: () => p.canStep,
+      togglePause: () => p.togglePause(), step: (d) => p.step(d), movePosture: (d) => movePosture(this.w, this.design, d) });
     this.menu = new LessonMenu(texts, {
       toolsChanged: (tools) => this.setTools(tools),
       replay: () => this.replay(),
@@ -123,7 +128,7 @@ export class PurzoPage {
     }, { passive: false });
     onArrowKeyTaps(w.arrowKeys.parentElement!, design.arrowKeys.widthPx, design.arrowKeys, (key) => {
       if (!this.player.flightRunning) return;
-      this.movePosture(key === 'right' ? 1 : -1);
+      movePosture(this.w, this.design, key === 'right' ? 1 : -1);
     });
     document.addEventListener('keydown', (e) => this.key(e));
     window.addEventListener('resize', () => this.fit());
@@ -134,19 +139,15 @@ export class PurzoPage {
     w.canvas.focus();
   }
 
-  private movePosture(delta: number): void {
-    const t = this.design.takeoff;
-    const value = Math.min(t.lastPosture, Math.max(t.firstPosture, Number(this.w.posture.value) + delta));
-    this.w.posture.value = String(value);
-  }
-
   fit(): void {
     const [viewWidth, viewHeight] = [document.documentElement.clientWidth, window.innerHeight];
     const { scale, left, top } = this.presentation.active ? this.presentation.fit(viewWidth, viewHeight)
                                                           : fitScale(viewWidth, viewHeight, this.design);
-    this.scale = scale;
-    this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
-    fitTargets(this.w, scale);
+    const touch = this.touch.apply(viewWidth, viewHeight, this.presentation.active ? 1 : scale);
+    this.view.panelOnCanvas = !touch;
+    this.scale = touch ? this.touch.canvasScale(this.design.canvas.areaWidthPx) : scale;
+    if (!touch) this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    fitTargets(this.w, this.scale);
     const ratio = this.deviceScale;
     const c = this.design.canvas;
     this.w.canvas.width = Math.round(c.areaWidthPx * ratio);
@@ -241,7 +242,9 @@ export class PurzoPage {
   drawNow(): void {
     const ctx = this.w.canvas.getContext('2d');
     if (!ctx) return;
-    this.drawInto({ ctx, width: this.w.canvas.width, height: this.w.canvas.height, scale: this.deviceScale });
+    const state = this.canvasState();
+    this.view.draw({ ctx, width: this.w.canvas.width, height: this.w.canvas.height, scale: this.deviceScale }, state);
+    this.touch.showPanel(state.tools.data ? state.panelLines : [], state.landingLines);
     this.charts.show(this.chartsContent());
     this.w.root.dataset.frame = String(this.shownFrames().at(-1)?.frame ?? 0);
     this.w.root.dataset.paused = String(this.player.paused);
@@ -333,12 +336,9 @@ export class PurzoPage {
   private choosePanelCorner(path: number[]): void {
     const ctx = this.w.canvas.getContext('2d');
     if (!ctx) return;
-    const scale = this.deviceScale;
     const widest = this.panelTexts(this.module.widestPanelLines(this.model, this.texts.decimalPoint));
-    const box = this.view.panelBox(ctx, widest.lines, widest.landingLines, scale);
-    const surface = { width: this.w.canvas.width, height: this.w.canvas.height };
-    this.panelRight = this.module.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width,
-      this.view.transform({ ctx, ...surface, scale }, this.tools), this.design.canvas.panelMarginPx * scale);
+    this.panelRight = this.view.panelBelongsRight({ ctx, width: this.w.canvas.width, height: this.w.canvas.height,
+      scale: this.deviceScale }, widest, path, this.tools);
   }
 
   private setTools(tools: Tools): void {
@@ -393,7 +393,7 @@ export class PurzoPage {
     } else if (e.target === this.w.canvas && this.player.flightRunning && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
       e.preventDefault();
       this.w.posture.focus();
-      this.movePosture(e.key === 'ArrowRight' ? 1 : -1);
+      movePosture(this.w, this.design, e.key === 'ArrowRight' ? 1 : -1);
     }
   }
 }

@@ -19,4 +19,6 @@ var pageTexts = {
   posture: QT_TRANSLATE_NOOP('purzo::Page', 'Haltung %1'),
   highest: QT_TRANSLATE_NOOP('purzo::Page', 'Höchster Punkt: %1 m'),
   landed: QT_TRANSLATE_NOOP('purzo::Page', 'Gelandet. %1'),
+  stretch: QT_TRANSLATE_NOOP('purzo::Page', 'Strecken'),
+  tuck: QT_TRANSLATE_NOOP('purzo::Page', 'Hocken'),
 };

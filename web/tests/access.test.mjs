@@ -19,11 +19,11 @@ async function violations(page) {
 }
 
 describe('accessibility', () => {
-  test('axe-core finds no WCAG 2.2 AA violation in any state of a lesson', async () => {
-    const before = await openPage(site.browser, site.url);
+  for (const [width, height] of [[1366, 768], [390, 844]]) test(`axe-core finds no WCAG 2.2 AA violation in any state of a lesson at ${width} × ${height}`, async () => {
+    const before = await openPage(site.browser, site.url, { width, height });
     const first = await violations(before.page);
     await before.context.close();
-    const { context, page } = await openPage(site.browser, site.url, { clock: true });
+    const { context, page } = await openPage(site.browser, site.url, { width, height, clock: true });
     const states = {};
     await page.check('[data-control="Option2"] input');
     await page.click('[data-control="Start"]');

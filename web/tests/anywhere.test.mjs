@@ -11,7 +11,7 @@ import { openPage, out, serve, useSite, waitForLanding } from './browser.mjs';
 const site = useSite();
 
 describe('layout', () => {
-  for (const [width, height] of [[1366, 768], [1024, 768], [1024, 1366], [600, 400]]) {
+  for (const [width, height] of [[1366, 768], [1024, 768], [1024, 1366], [840, 620]]) {
     test(`at ${width} × ${height} every control stands at its designed rectangle, scaled and centred`, async () => {
       const { context, page } = await openPage(site.browser, site.url, { width, height });
       const scale = Math.min(width / 1097, height / 777);

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// The page on a phone, in both orientations, worked with the fingers alone: the touch layout's
+// targets and texts, a flight started, tucked, paused and stepped by taps and a swipe, and the
+// phone turned in mid-flight.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { csvRows, downloadCsv, openPage, shownFrame, useSite, waitForLanding } from './browser.mjs';
+
+const site = useSite();
+
+// Every control a finger can reach, with its box, and every text smaller than 14 px.
+function measure(page) {
+  return page.evaluate(() => {
+    const visible = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
+    const targets = [...document.querySelectorAll('.window button, .window input:not([type="radio"]):not(.posture-bar), .window .option')]
+      .filter(visible).map((e) => ({ name: e.dataset.control ?? e.className, ...e.getBoundingClientRect().toJSON() }));
+    const small = [...document.querySelectorAll('.window *')].filter((e) => visible(e) && [...e.childNodes]
+      .some((n) => n.nodeType === 3 && n.textContent.trim())).filter((e) => parseFloat(getComputedStyle(e).fontSize) < 14)
+      .map((e) => e.dataset.control ?? e.className);
+    return { targets, small, scrollWidth: document.documentElement.scrollWidth, width: innerWidth,
+             touch: document.querySelector('.window').classList.contains('touch'),
+             viewport: document.querySelector('meta[name="viewport"]').content };
+  });
+}
+
+describe('phone', () => {
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    test(`at ${width} × ${height} every target takes a finger and the design flight flies by taps alone`, async () => {
+      const { context, page, errors } = await openPage(site.browser, site.url, { width, height, touch: true, scale: 2 });
+      const m = await measure(page);
+      assert.ok(m.touch, 'the touch layout');
+      assert.equal(m.scrollWidth, m.width, 'no horizontal scrolling');
+      assert.doesNotMatch(m.viewport, /user-scalable=no|maximum-scale/);
+      for (const t of m.targets) assert.ok(t.width >= 44 && t.height >= 44, `${t.name} ${t.width}×${t.height}`);
+      assert.deepEqual(m.small, []);
+
+      await page.tap('[data-control="Option3"]'); // 235 ms a frame: time to tap
+      await page.tap('[data-control="Start"]');
+      await page.waitForFunction(() => Number(document.querySelector('.window').dataset.frame) >= 3);
+      await page.tap('canvas.canvas');
+      await page.waitForTimeout(300); // the frame on show is drawn
+      assert.equal(await page.$eval('.window', (w) => w.dataset.paused), 'true');
+      const held = await shownFrame(page);
+      await page.waitForTimeout(600);
+      assert.equal(await shownFrame(page), held);
+      // A swipe to the right shows the frame before.
+      const box = await page.$eval('canvas.canvas', (c) => c.getBoundingClientRect().toJSON());
+      const y = box.top + box.height / 2;
+      await page.mouse.move(box.left + box.width * 0.3, y);
+      await page.mouse.down();
+      await page.mouse.move(box.left + box.width * 0.7, y, { steps: 4 });
+      await page.mouse.up();
+      await page.waitForTimeout(100);
+      assert.equal(await shownFrame(page), held - 1);
+      // Resumed and turned in mid-flight: the flight goes on, drawn at the new size; tucked.
+      await page.tap('canvas.canvas');
+      await page.setViewportSize({ width: height, height: width });
+      for (let i = 0; i < 6; ++i) await page.tap('.tuck');
+      assert.equal(await page.$eval('.window', (w) => w.dataset.state), 'flight');
+      await waitForLanding(page);
+      const turned = await measure(page);
+      assert.equal(turned.scrollWidth, turned.width);
+      const canvas = await page.$eval('canvas.canvas', (c) => [c.width, Math.round(c.getBoundingClientRect().width * devicePixelRatio)]);
+      assert.ok(Math.abs(canvas[0] - canvas[1]) <= 2, `canvas drawn at its size: ${canvas}`);
+      // The tucked frames: the posture rose from the third frame on.
+      const rows = csvRows((await downloadCsv(page)).text);
+      const postures = rows.map((r) => Number(r.posture));
+      assert.ok(Math.max(...postures) >= 5, `tucked: ${postures}`);
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+  }
+});
