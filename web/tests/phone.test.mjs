@@ -70,4 +70,32 @@ describe('phone', () => {
       await context.close();
     });
   }
+
+  test('on a phone the menu, the log and the charts read and take fingers too', async () => {
+    for (const [width, height] of [[390, 844], [844, 390]]) {
+      const { context, page } = await openPage(site.browser, site.url, { width, height, touch: true });
+      await page.tap('[data-control="Start"]');
+      await waitForLanding(page);
+      const check = (root) => page.evaluate((root) => {
+        const r = document.querySelector(root);
+        const visible = (e) => e.getClientRects().length > 0;
+        const small = [...r.querySelectorAll('*')].filter((e) => visible(e) && [...e.childNodes]
+          .some((n) => n.nodeType === 3 && n.textContent.trim()) && parseFloat(getComputedStyle(e).fontSize) < 14);
+        const tiny = [...r.querySelectorAll('button, input, [role^="menuitem"]')].filter(visible)
+          .filter((e) => { const b = e.getBoundingClientRect(); return b.width < 44 || b.height < 44; });
+        const box = r.getBoundingClientRect();
+        return { small: small.length, tiny: tiny.length, inside: box.left >= -1 && box.right <= innerWidth + 1 };
+      }, root);
+      const fine = { small: 0, tiny: 0, inside: true };
+      await page.tap('.tools-button');
+      assert.deepEqual(await check('.menu'), fine, `menu at ${width}`);
+      await page.tap('.menu-item[data-entry="logAction"]');
+      assert.deepEqual(await check('.log-panel'), fine, `log at ${width}`);
+      await page.keyboard.press('Escape');
+      await page.tap('.tools-button');
+      await page.tap('.menu-item[data-entry="chartsAction"]');
+      assert.deepEqual(await check('.charts'), fine, `charts at ${width}`);
+      await context.close();
+    }
+  });
 });
