@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { describe, test } from 'node:test';
-import { openPage, out, serve, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, openPage, out, serve, useSite, waitForLanding } from './browser.mjs';
 
 const site = useSite();
 
@@ -54,6 +54,30 @@ describe('layout', () => {
       await context.close();
     }
   });
+});
+
+describe('the data panel', () => {
+  // The corner the flight's path leaves free, as the window chooses it.
+  for (const [speed, angle, model, right] of [['8', '80', 'classic', true], ['8', '80', 'exact', true],
+    ['4', '30', 'classic', false], ['8', '30', 'exact', true]]) {
+    test(`${speed} m/s at ${angle}°, ${model}: the panel stands ${right ? 'right' : 'left'}`, async () => {
+      const { context, page } = await openPage(site.browser, site.url);
+      await chooseInMenu(page, `${model}ModelAction`);
+      await chooseInMenu(page, 'dataAction');
+      await page.fill('[data-control="Text1"]', speed);
+      await page.fill('[data-control="Text2"]', angle);
+      await page.click('[data-control="Start"]');
+      await waitForLanding(page);
+      // The panel's near-white box against the grey wall, just inside each top corner.
+      const brightness = await page.$eval('canvas.canvas', (c) => {
+        const ctx = c.getContext('2d');
+        const at = (x) => { const d = ctx.getImageData(x, Math.round(c.height * 0.03), 1, 1).data; return d[0] + d[1] + d[2]; };
+        return { left: at(Math.round(c.width * 0.03)), right: at(Math.round(c.width * 0.97)) };
+      });
+      assert.equal(brightness.right > brightness.left, right, JSON.stringify(brightness));
+      await context.close();
+    });
+  }
 });
 
 describe('language', () => {
