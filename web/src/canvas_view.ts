@@ -71,6 +71,14 @@ export class CanvasView {
                            : designTransform(surface.width, surface.height, this.design);
   }
 
+  // A worksheet's picture: the panel on the canvas in the window's proportions, whichever layout
+  // or view the page shows.
+  drawPicture(surface: Surface, state: CanvasState): void {
+    const [factor, onCanvas] = [this.textFactor, this.panelOnCanvas];
+    [this.textFactor, this.panelOnCanvas] = [1, true];
+    try { this.draw(surface, state); } finally { [this.textFactor, this.panelOnCanvas] = [factor, onCanvas]; }
+  }
+
   draw(surface: Surface, state: CanvasState): void {
     const { ctx } = surface;
     ctx.save();

@@ -261,9 +261,9 @@ export class PurzoPage {
     return session.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.panelText(t));
   }
 
-  // The canvas drawn onto any surface: the page's, or a worksheet picture's.
+  // The canvas drawn onto a worksheet picture's surface.
   drawInto(surface: Surface): void {
-    this.view.draw(surface, this.canvasState());
+    this.view.drawPicture(surface, this.canvasState());
   }
 
   // The frames on show; a flight just started shows the last frame of the one before until its

@@ -83,6 +83,29 @@ describe('the flight log', () => {
     await context.close();
   });
 
+  test('"Vorigen Flug zum Vergleich" keeps the flight before the last beside it after its landing', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    await fly(page, '6', '60');
+    await chooseInMenu(page, 'previousAction');
+    await fly(page, '8', '45');
+    // Flight 1's path, a third of the way, in the first style's blue, with flight 2 landed.
+    const frames = csvRows(await trace('--speed', '6', '--angle', '60'));
+    const f = frames[Math.floor(frames.length / 3)];
+    const colourAt = () => page.evaluate(([x, y]) => {
+      const canvas = document.querySelector('canvas.canvas');
+      const px = Math.round(x * canvas.width / 200), py = Math.round(y * canvas.height / 150);
+      return [...canvas.getContext('2d').getImageData(px, py, 1, 1).data];
+    }, [Number(f.pathX), Number(f.pathY)]);
+    const [r, , b] = await colourAt();
+    assert.ok(b > r + 40, `flight 1 beside flight 2: ${[r, b]}`);
+    // Without the tool it is gone.
+    await chooseInMenu(page, 'previousAction');
+    await page.waitForTimeout(100);
+    const [r2, , b2] = await colourAt();
+    assert.ok(!(b2 > r2 + 40), `flight 1 hidden: ${[r2, b2]}`);
+    await context.close();
+  });
+
   test('Start keeps the last frame until the new flight\'s first frame', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     await fly(page, '6', '60');

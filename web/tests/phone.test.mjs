@@ -4,7 +4,7 @@
 // phone turned in mid-flight.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { csvRows, downloadCsv, openPage, shownFrame, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, csvRows, downloadCsv, openPage, shownFrame, useSite, waitForLanding } from './browser.mjs';
 
 const site = useSite();
 
@@ -97,5 +97,28 @@ describe('phone', () => {
       assert.deepEqual(await check('.charts'), fine, `charts at ${width}`);
       await context.close();
     }
+  });
+
+  test('on a phone the worksheet picture still carries the data panel on the canvas', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
+    await page.evaluate(() => {
+      const create = URL.createObjectURL;
+      URL.createObjectURL = (blob) => { window.lastBlob = blob; return create(blob); };
+    });
+    await page.tap('[data-control="Start"]');
+    await waitForLanding(page);
+    await chooseInMenu(page, 'dataAction');
+    await Promise.all([page.waitForEvent('download'), chooseInMenu(page, 'savePictureAction')]);
+    // The panel's near-white box against the grey wall in one of the picture's top corners.
+    const corners = await page.evaluate(async () => {
+      const bitmap = await createImageBitmap(window.lastBlob);
+      const c = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const ctx = c.getContext('2d');
+      ctx.drawImage(bitmap, 0, 0);
+      const at = (x, y) => { const d = ctx.getImageData(x, y, 1, 1).data; return d[0] + d[1] + d[2]; };
+      return [at(40, 40), at(bitmap.width - 40, 40)];
+    });
+    assert.ok(Math.max(...corners) > 740 && Math.min(...corners) < 700, `corners ${corners}`);
+    await context.close();
   });
 });
