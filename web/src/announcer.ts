@@ -55,12 +55,12 @@ export class FlightAnnouncer {
   }
 
   // The frame on show while the flight stands still; none while it moves.
+  // Called on every redraw: the text changes only when the words do.
   describe(texts: string[]): void {
-    this.description.textContent = texts.length ? texts.join('. ')
+    const text = texts.length ? texts.join('. ')
       : this.texts.tr('purzo::AccessibleFlight', 'Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.');
+    if (this.description.textContent !== text) this.description.textContent = text;
   }
-
-  get liveText(): string { return this.live.textContent ?? ''; }
 
   // Said now, or when the half second since the last one is over: then the newest posture.
   private postureChanged(): void {
