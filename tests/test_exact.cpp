@@ -24,6 +24,10 @@ std::vector<FrameResult> ExactFlight(double speed, double angle, const Postures&
     return test::ModelFlight(speed, angle, postures, Model::Exact);
 }
 
+MassiveBody StandardBody() {
+    return MassiveBodyOf(kStandardAthlete);
+}
+
 double Length(const Segment& s) {
     return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
 }
@@ -54,12 +58,13 @@ private slots:
     void momentOfInertiaPerPosture() {
         QFETCH(int, posture);
         QFETCH(double, inertiaKgM2);
-        COMPARE_DECIMALS(MomentOfInertiaKgM2(LimbDirectionsFor(posture)), inertiaKgM2, 3);
+        COMPARE_DECIMALS(MomentOfInertiaKgM2(StandardBody(), LimbDirectionsFor(posture)),
+                         inertiaKgM2, 3);
     }
 
     void takeoffHeightAndAngularMomentum() {
-        COMPARE_DECIMALS(ExactTakeoffHeightM(), 0.99706, 5);
-        COMPARE_DECIMALS(TakeoffAngularMomentumKgM2PerS(), 51.499, 3);
+        COMPARE_DECIMALS(ExactTakeoffHeightM(StandardSegmentLengths()), 0.99706, 5);
+        COMPARE_DECIMALS(TakeoffAngularMomentumKgM2PerS(kStandardAthlete), 51.499, 3);
     }
 
     void heldPostureTurnsAtLOverI_data() {
@@ -74,7 +79,7 @@ private slots:
         const std::vector<FrameResult> frames = ExactFlight(6, 60, {posture});
         const FrameResult& fifth = frames.at(4);
         COMPARE_DECIMALS(fifth.omegaDegPerS, degPerS, 1);
-        QCOMPARE(fifth.angularMomentumKgM2PerS, TakeoffAngularMomentumKgM2PerS());
+        QCOMPARE(fifth.angularMomentumKgM2PerS, TakeoffAngularMomentumKgM2PerS(kStandardAthlete));
     }
 
     void stretchedTurnsTenDegreesAFrame() {
@@ -103,7 +108,7 @@ private slots:
         QFETCH(int, to);
         QFETCH(double, fraction);
         const double frameS = 1 / 17.0;
-        const double L = TakeoffAngularMomentumKgM2PerS();
+        const double L = TakeoffAngularMomentumKgM2PerS(kStandardAthlete);
         const LimbDirections a = LimbDirectionsFor(from), b = LimbDirectionsFor(to);
         const double h = 1e-5; // s
         const SegmentLengths& lengths = StandardSegmentLengths();
@@ -115,8 +120,8 @@ private slots:
                                        a.forearmAngle + (b.forearmAngle - a.forearmAngle) * s,
                                        a.thighAngle + (b.thighAngle - a.thighAngle) * s,
                                        a.shankAngle + (b.shankAngle - a.shankAngle) * s};
-            placed[k] =
-                PlaceAboutCentreOfMass(lengths, limbs, TurnOverInterval(a, b, t, L), {40, 60});
+            placed[k] = PlaceAboutCentreOfMass(
+                lengths, limbs, TurnOverInterval(StandardBody(), a, b, t, L), {40, 60});
         }
         // Parts' centres and spins, metres and seconds; the centre of mass stays at (40, 60).
         const double m = 1.0 / kUnitsPerMetre;
@@ -140,7 +145,7 @@ private slots:
                    (2 * h);
             const double mass =
                 (i < kSegmentFractions.size() ? kSegmentFractions[i].mass : kHeadMassFraction) *
-                kBodyMassKg;
+                kStandardAthlete.massKg;
             const double length = (i == 0   ? lengths.trunkLength
                                    : i == 1 ? lengths.upperArmLength
                                    : i == 2 ? lengths.forearmLength

@@ -61,7 +61,7 @@ private slots:
         Flight flight = StartFlight(ComputeFlightParameters(6, 60));
         const FrameResult r = RunFrame(flight, 1);
         const Figure& f = r.figure;
-        const DrawnFigure drawn = ToDrawn(f, 4.5);
+        const DrawnFigure drawn = ToDrawn(f);
         QCOMPARE(drawn[BodyPart::Trunk].x1, float(f.hip().x));
         QCOMPARE(drawn[BodyPart::Trunk].y2, float(f.shoulder().y));
         QCOMPARE(drawn[BodyPart::UpperArm].x1, float(f.shoulder().x));
@@ -225,8 +225,7 @@ private slots:
         int inkedSamples = 0;
         for (std::size_t segment = 0; segment < kSegmentCount; ++segment) {
             int samples = 0;
-            const int hits =
-                InkAlong(image, *canvas, ToDrawn(last.figure, 4.5).lines[segment], samples);
+            const int hits = InkAlong(image, *canvas, ToDrawn(last.figure).lines[segment], samples);
             QVERIFY2(hits * 10 >= samples * 8,
                      qPrintable(QStringLiteral("segment %1: %2 of %3 samples inked")
                                     .arg(segment)
@@ -236,8 +235,8 @@ private slots:
         }
         QVERIFY(inkedSamples >= 20);
         int armSamples = 0;
-        QVERIFY(InkAlong(image, *canvas, ToDrawn(last.figure, 4.5)[BodyPart::UpperArm],
-                         armSamples) >= 3);
+        QVERIFY(InkAlong(image, *canvas, ToDrawn(last.figure)[BodyPart::UpperArm], armSamples) >=
+                3);
         // Far from the figure the sports hall shows through.
         QVERIFY(!IsInk(image.pixel(canvas->toWidget({180, 20}).toPoint())));
 

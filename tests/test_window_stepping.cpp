@@ -32,7 +32,7 @@ bool SameFigure(const std::optional<DrawnFigure>& shown, const FrameResult& fram
     if (!shown) {
         return false;
     }
-    const DrawnFigure expected = ToDrawn(frame.figure, 4.5);
+    const DrawnFigure expected = ToDrawn(frame.figure);
     for (std::size_t i = 0; i < expected.lines.size(); ++i) {
         const CanvasLine& a = shown->lines[i];
         const CanvasLine& b = expected.lines[i];
@@ -304,8 +304,8 @@ private slots:
         QTest::keyClick(bar, Qt::Key_Space);
         QTRY_VERIFY(!window.flightRunning());
         QCOMPARE(description(), QStringLiteral("Bild 18, 1,00 s: Höhe 1,09 m, Drehung 180°, "
-                                              "Haltung 1 gestreckt. Keine Landung auf den Füßen: "
-                                              "zuerst Hand, 180° über aufrecht"));
+                                               "Haltung 1 gestreckt. Keine Landung auf den Füßen: "
+                                               "zuerst Hand, 180° über aufrecht"));
         // The next flight starts without the last one's landing.
         window.setPauseOverrideForTesting(400);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);

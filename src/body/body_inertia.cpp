@@ -44,16 +44,15 @@ Limb LimbOf(double length, double phi, double rate) {
     return {{length * s, -length * c}, {length * rate * c, length * rate * s}};
 }
 
-double MassKg(BodyPart part) {
-    const double fraction =
-        part == BodyPart::Head ? kHeadMassFraction : kSegmentFractions[std::size_t(part)].mass;
-    return fraction * kBodyMassKg;
+double MassFraction(BodyPart part) {
+    return part == BodyPart::Head ? kHeadMassFraction : kSegmentFractions[std::size_t(part)].mass;
 }
 
 } // namespace
 
-ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
-    const SegmentLengths& units = StandardSegmentLengths();
+ShapeMotion ShapeMotionOf(const MassiveBody& body, const LimbDirections& limbs,
+                          const LimbRates& rates) {
+    const SegmentLengths& units = body.lengths;
     const double m = 1.0 / kUnitsPerMetre;
     const double trunkM = units.trunkLength * m, headM = 2 * units.headRadius * m;
     const double lengthM[kMassivePartCount] = {trunkM,
@@ -91,9 +90,9 @@ ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
     Vec com, comVelocity;
     std::array<double, kMassivePartCount> mass{};
     for (std::size_t i = 0; i < kMassivePartCount; ++i) {
-        mass[i] = MassKg(kMassiveParts[i]);
-        com = com + (mass[i] / kBodyMassKg) * centre[i];
-        comVelocity = comVelocity + (mass[i] / kBodyMassKg) * velocity[i];
+        mass[i] = MassFraction(kMassiveParts[i]) * body.massKg;
+        com = com + (mass[i] / body.massKg) * centre[i];
+        comVelocity = comVelocity + (mass[i] / body.massKg) * velocity[i];
     }
     ShapeMotion motion;
     std::array<double, kMassivePartCount> own{};
@@ -101,17 +100,31 @@ ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates) {
         const double k = kGyrationFractions[i] * lengthM[i];
         own[i] = mass[i] * k * k;
         const Vec r = centre[i] - com;
+        const Vec u = velocity[i] - comVelocity;
         motion.inertiaKgM2 += mass[i] * Dot(r, r) + own[i];
-        motion.shapeMomentumKgM2PerS += mass[i] * Cross(r, velocity[i] - comVelocity);
+        motion.shapeMomentumKgM2PerS += mass[i] * Cross(r, u);
+        motion.shapeEnergyJ += mass[i] * Dot(u, u) / 2;
     }
     // Each limb also spins about its own centre; trunk and head do not turn against the body.
-    motion.shapeMomentumKgM2PerS += own[1] * rates.upperArmAngle + own[2] * rates.forearmAngle +
-                                    own[3] * rates.thighAngle + own[4] * rates.shankAngle;
+    const double spin[kMassivePartCount] = {
+        0, rates.upperArmAngle, rates.forearmAngle, rates.thighAngle, rates.shankAngle, 0};
+    motion.shapeMomentumKgM2PerS +=
+        own[1] * spin[1] + own[2] * spin[2] + own[3] * spin[3] + own[4] * spin[4];
+    for (std::size_t i = 0; i < kMassivePartCount; ++i) {
+        motion.shapeEnergyJ += own[i] * spin[i] * spin[i] / 2;
+    }
     return motion;
 }
 
-double MomentOfInertiaKgM2(const LimbDirections& limbs) {
-    return ShapeMotionOf(limbs, {}).inertiaKgM2;
+double MomentOfInertiaKgM2(const MassiveBody& body, const LimbDirections& limbs) {
+    return ShapeMotionOf(body, limbs, {}).inertiaKgM2;
+}
+
+BodyRotation RotationOf(const ShapeMotion& motion, double omega) {
+    // Each part's velocity about C is its shape velocity u plus ω × r; the cross terms sum to ωH.
+    return {motion.inertiaKgM2 * omega + motion.shapeMomentumKgM2PerS,
+            motion.inertiaKgM2 * omega * omega / 2 + omega * motion.shapeMomentumKgM2PerS +
+                motion.shapeEnergyJ};
 }
 
 } // namespace purzo

@@ -5,14 +5,18 @@
 
 #include "body/body_part.h"
 #include "body/posture_table.h"
+#include "body/segment_lengths.h"
 
 #include <array>
 #include <cstddef>
 
 namespace purzo {
 
-inline constexpr double kBodyMassKg = 70.0;
-
+// The figure as a body with mass: its lengths in canvas units and its whole mass.
+struct MassiveBody {
+    SegmentLengths lengths;
+    double massKg = 0;
+};
 // The six rigid parts with mass: the five massive segments, then the head (the neck has none).
 inline constexpr std::array<BodyPart, 6> kMassiveParts{BodyPart::Trunk,   BodyPart::UpperArm,
                                                        BodyPart::Forearm, BodyPart::Thigh,
@@ -30,15 +34,26 @@ using LimbRates = LimbDirections;
 
 struct ShapeMotion {
     double inertiaKgM2 = 0;           // about the centre of mass, in this shape
-    double shapeMomentumKgM2PerS = 0; // of the shape change alone, clockwise positive
+    double shapeMomentumKgM2PerS = 0; // H: of the shape change alone, clockwise positive
+    double shapeEnergyJ = 0;          // kinetic energy of the shape change alone, about C
 };
 
 // The body in the shape of the limb directions (trunk upright), its limbs moving at `rates`:
-// I = Σ mᵢ·|cᵢ − C|² + Σ mᵢ·(kᵢ·ℓᵢ)², and H = Σ mᵢ·(cᵢ − C) × (ċᵢ − Ċ) + Σ Iᵢ·q̇ᵢ over the four
-// limbs, in metres, kilograms and seconds.
-ShapeMotion ShapeMotionOf(const LimbDirections& limbs, const LimbRates& rates);
+// I = Σ mᵢ·|cᵢ − C|² + Σ mᵢ·(kᵢ·ℓᵢ)², H = Σ mᵢ·(cᵢ − C) × (ċᵢ − Ċ) + Σ Iᵢ·q̇ᵢ over the four
+// limbs, and ½ Σ mᵢ·|ċᵢ − Ċ|² + ½ Σ Iᵢ·q̇ᵢ², in metres, kilograms and seconds.
+ShapeMotion ShapeMotionOf(const MassiveBody& body, const LimbDirections& limbs,
+                          const LimbRates& rates);
 
 // The moment of inertia of a held shape.
-double MomentOfInertiaKgM2(const LimbDirections& limbs);
+double MomentOfInertiaKgM2(const MassiveBody& body, const LimbDirections& limbs);
+
+// The whole body turning at omega (rad/s, clockwise) while its shape changes as `motion` says:
+// its angular momentum Iω + H and its rotational kinetic energy ½Iω² + ωH + the shape's own,
+// both about the centre of mass.
+struct BodyRotation {
+    double angularMomentumKgM2PerS = 0;
+    double energyJ = 0;
+};
+BodyRotation RotationOf(const ShapeMotion& motion, double omegaRadPerS);
 
 } // namespace purzo

@@ -13,7 +13,8 @@ namespace purzo {
 // A shared joint is stored in both segments that meet there.
 struct Figure {
     std::array<Segment, kSegmentCount> segments{};
-    Point head; // centre of the head circle
+    Point head;            // centre of the head circle
+    double headRadius = 0; // canvas units, as the figure's lengths were
 
     // A segment, Trunk to Neck.
     const Segment& operator[](BodyPart id) const { return segments.at(std::size_t(id)); }

@@ -18,6 +18,7 @@ Figure LayOutFigure(const Segment& trunk, const SegmentLengths& lengths,
     const Point neckEnd = SegmentEnd(trunk.to, lengths.neckLength, neckDirection);
     f[BodyPart::Neck] = {trunk.to, neckEnd};
     f.head = SegmentEnd(neckEnd, lengths.headRadius, neckDirection);
+    f.headRadius = lengths.headRadius;
     return f;
 }
 

@@ -29,7 +29,7 @@ SegmentLengths SegmentLengthsFor(std::int16_t unitsPerMetre) {
     s.shankLength = kShankM * unitsPerMetre;
     s.headRadius = kHeadRadiusM * unitsPerMetre;
     // The default rounding mode is to nearest, ties to even.
-    s.neckLength = static_cast<std::int16_t>(std::nearbyint(kNeckM * unitsPerMetre));
+    s.neckLength = std::nearbyint(kNeckM * unitsPerMetre);
     return s;
 }
 

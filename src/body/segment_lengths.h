@@ -13,7 +13,9 @@ struct SegmentLengths {
     double thighLength = 0;
     double shankLength = 0;
     double headRadius = 0;
-    std::int16_t neckLength = 0; // shoulder to the bottom of the head; the one integer length
+    // Shoulder to the bottom of the head: a whole number of units on the designed figure, scaled
+    // with the rest for an athlete of another height.
+    double neckLength = 0;
 };
 
 // Each proportion (trunk 0.6 m, upper arm 0.4, forearm 0.3, thigh 0.4, shank 0.4, head radius

@@ -2,6 +2,7 @@
 // Each model's flight point, sampled at its frames.
 #include "flight/centre_path.h"
 
+#include "body/athlete.h"
 #include "body/canvas_units.h"
 #include "flight/exact_step.h"
 #include "flight/flight_constants.h"
@@ -14,9 +15,10 @@ constexpr int kMostFrames = 245;
 
 } // namespace
 
-std::vector<Point> CentreOfMassPath(const FlightParameters& params, Model model) {
+std::vector<Point> CentreOfMassPath(const FlightParameters& params, Model model,
+                                    const Athlete& athlete) {
     std::vector<Point> path;
-    const double takeoffHeightM = ExactTakeoffHeightM();
+    const double takeoffHeightM = ExactTakeoffHeightM(SegmentLengthsOf(athlete));
     double flightX = 0;
     for (int frame = 1; frame <= kMostFrames; ++frame) {
         const Point p =

@@ -4,6 +4,7 @@
 // turn itself, so the turn over an interval is a quadrature.
 #include "flight/exact_step.h"
 
+#include "body/athlete.h"
 #include "body/body_inertia.h"
 #include "body/canvas_units.h"
 #include "body/centre_of_mass.h"
@@ -20,7 +21,6 @@ namespace purzo {
 namespace {
 
 constexpr double kFrameS = 1.0 / kFramesPerSecond;
-constexpr double kTakeoffTurnDegPerS = 170.0; // the classic's 10° per frame, stretched
 // A flight that has not touched down by then ends all the same (it cannot happen for the
 // take-offs the check accepts: the longest lands after 30 frames).
 constexpr int kMostFrames = 245;
@@ -63,10 +63,11 @@ double RadiansToDegrees(double rad) {
     return rad * 180.0 / kPi;
 }
 
-// Everything a frame shows, for the shape, the turn and the time given.
-FrameResult Compose(const Flight& flight, const LimbDirections& limbs, double thetaRad,
-                    double timeS) {
-    const SegmentLengths& lengths = StandardSegmentLengths();
+// Everything a frame shows, for the shape, the limbs' rates, the turn and the time given.
+FrameResult Compose(const Flight& flight, const LimbDirections& limbs, const LimbRates& rates,
+                    double thetaRad, double timeS) {
+    const MassiveBody& body = flight.exact.body;
+    const SegmentLengths& lengths = body.lengths;
     const ExactFlightPoint point =
         ComputeExactFlightPoint(flight.params, flight.exact.takeoffHeightM, timeS);
     FrameResult r;
@@ -83,8 +84,14 @@ FrameResult Compose(const Flight& flight, const LimbDirections& limbs, double th
     const Contact contact = LowestContact(r.figure, lengths.headRadius);
     r.lowestPointY = contact.y;
     r.lowestPart = contact.part;
-    r.inertiaKgM2 = MomentOfInertiaKgM2(limbs);
-    r.angularMomentumKgM2PerS = flight.exact.angularMomentum;
+    const ShapeMotion motion = ShapeMotionOf(body, limbs, rates);
+    const double L = flight.exact.angularMomentum;
+    const double omega = (L - motion.shapeMomentumKgM2PerS) / motion.inertiaKgM2;
+    r.inertiaKgM2 = motion.inertiaKgM2;
+    r.angularMomentumKgM2PerS = L;
+    r.omegaNowDegPerS = RadiansToDegrees(omega);
+    r.shapeMomentumKgM2PerS = motion.shapeMomentumKgM2PerS;
+    r.rotationalEnergyJ = RotationOf(motion, omega).energyJ;
     return r;
 }
 
@@ -137,14 +144,17 @@ template <typename At> FrameResult Touchdown(At at, double atStart, double atEnd
 
 } // namespace
 
-double ExactTakeoffHeightM() {
-    return CentreAboveLowestPoint(StandardSegmentLengths(), LimbDirectionsFor(kFirstPosture)) /
-           kUnitsPerMetre;
+MassiveBody MassiveBodyOf(const Athlete& athlete) {
+    return {SegmentLengthsOf(athlete), athlete.massKg};
 }
 
-double TakeoffAngularMomentumKgM2PerS() {
-    return MomentOfInertiaKgM2(LimbDirectionsFor(kFirstPosture)) *
-           DegreesToRadians(kTakeoffTurnDegPerS);
+double ExactTakeoffHeightM(const SegmentLengths& lengths) {
+    return CentreAboveLowestPoint(lengths, LimbDirectionsFor(kFirstPosture)) / kUnitsPerMetre;
+}
+
+double TakeoffAngularMomentumKgM2PerS(const Athlete& athlete) {
+    return MomentOfInertiaKgM2(MassiveBodyOf(athlete), LimbDirectionsFor(kFirstPosture)) *
+           DegreesToRadians(athlete.spinDegPerS);
 }
 
 ExactFlightPoint ComputeExactFlightPoint(const FlightParameters& f, double takeoffHeightM,
@@ -157,11 +167,11 @@ ExactFlightPoint ComputeExactFlightPoint(const FlightParameters& f, double takeo
     return p;
 }
 
-double TurnOverInterval(const LimbDirections& from, const LimbDirections& to, double intervalS,
-                        double angularMomentum) {
+double TurnOverInterval(const MassiveBody& body, const LimbDirections& from,
+                        const LimbDirections& to, double intervalS, double angularMomentum) {
     if (Held(from, to)) {
         // No shape change: H = 0 and the body turns at L/I.
-        return angularMomentum / MomentOfInertiaKgM2(to) * intervalS;
+        return angularMomentum / MomentOfInertiaKgM2(body, to) * intervalS;
     }
     const LimbRates rates = RatesOver(from, to, kFrameS);
     const double part = intervalS / kSubintervals;
@@ -171,7 +181,7 @@ double TurnOverInterval(const LimbDirections& from, const LimbDirections& to, do
         for (std::size_t i = 0; i < kNodes.size(); ++i) {
             for (const double side : {-1.0, 1.0}) {
                 const double t = mid + side * kNodes[i] * part / 2;
-                const ShapeMotion m = ShapeMotionOf(Between(from, to, t / kFrameS), rates);
+                const ShapeMotion m = ShapeMotionOf(body, Between(from, to, t / kFrameS), rates);
                 turn += kWeights[i] * (angularMomentum - m.shapeMomentumKgM2PerS) / m.inertiaKgM2;
             }
         }
@@ -189,7 +199,7 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         // effect over the interval to frame 2, as every later one does over its own.
         state.thetaRad = 0;
         state.limbs = LimbDirectionsFor(kFirstPosture);
-        r = Compose(flight, state.limbs, 0.0, 0.0);
+        r = Compose(flight, state.limbs, {}, 0.0, 0.0);
         r.omegaDegPerS = RadiansToDegrees(state.angularMomentum / r.inertiaKgM2);
     } else {
         const LimbDirections from = state.limbs;
@@ -197,12 +207,13 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         const double startS = (frame - 2) / kFramesPerSecond;
         const double endS = (frame - 1) / kFramesPerSecond;
         const double L = state.angularMomentum;
+        const LimbRates rates = RatesOver(from, to, kFrameS);
         double turnShown = 0; // of the last frame composed
         auto at = [&](double intervalS) {
-            const double turn = TurnOverInterval(from, to, intervalS, L);
+            const double turn = TurnOverInterval(state.body, from, to, intervalS, L);
             turnShown = turn;
             const double timeS = intervalS == kFrameS ? endS : startS + intervalS;
-            FrameResult f = Compose(flight, Between(from, to, intervalS / kFrameS),
+            FrameResult f = Compose(flight, Between(from, to, intervalS / kFrameS), rates,
                                     state.thetaRad + turn, timeS);
             f.omegaDegPerS = RadiansToDegrees(turn / intervalS);
             return f;

@@ -7,13 +7,16 @@
 
 namespace purzo {
 
+// The athlete's figure with its lengths and mass.
+MassiveBody MassiveBodyOf(const Athlete& athlete);
+
 // The centre of mass's height above the lowest point of the stretched, upright body, m: the
 // take-off height when the foot stands on the ground.
-double ExactTakeoffHeightM();
+double ExactTakeoffHeightM(const SegmentLengths& lengths);
 
-// Angular momentum at take-off: the stretched body turning at 170°/s, as the classic's 10° per
-// frame. Conserved through the flight.
-double TakeoffAngularMomentumKgM2PerS();
+// Angular momentum at take-off: the stretched body turning at the athlete's spin (the standard
+// 170°/s is the classic's 10° per frame). Conserved through the flight.
+double TakeoffAngularMomentumKgM2PerS(const Athlete& athlete);
 
 // The centre of mass at t seconds after take-off.
 struct ExactFlightPoint {
@@ -25,8 +28,8 @@ ExactFlightPoint ComputeExactFlightPoint(const FlightParameters& params, double 
 
 // How far the body turns while its limbs move linearly in time from `from` to `to` over one
 // frame (1/17 s), during the first `intervalS` seconds of it: the integral of (L − H)/I, rad.
-double TurnOverInterval(const LimbDirections& from, const LimbDirections& to, double intervalS,
-                        double angularMomentum);
+double TurnOverInterval(const MassiveBody& body, const LimbDirections& from,
+                        const LimbDirections& to, double intervalS, double angularMomentum);
 
 // The next frame of an exact flight, with the posture read for it.
 FrameResult RunExactFrame(Flight& flight, int posture);

@@ -17,13 +17,15 @@
 
 namespace purzo {
 
-Flight StartFlight(const FlightParameters& params, Model model) {
+Flight StartFlight(const FlightParameters& params, Model model, const Athlete& athlete) {
     Flight flight;
     flight.params = params;
     flight.model = model;
     if (model == Model::Exact) {
-        flight.exact.takeoffHeightM = ExactTakeoffHeightM();
-        flight.exact.angularMomentum = TakeoffAngularMomentumKgM2PerS();
+        flight.athlete = athlete;
+        flight.exact.body = MassiveBodyOf(athlete);
+        flight.exact.takeoffHeightM = ExactTakeoffHeightM(flight.exact.body.lengths);
+        flight.exact.angularMomentum = TakeoffAngularMomentumKgM2PerS(athlete);
     }
     // A step that is not positive would never reach the loop bound.
     flight.ended = !(params.stepX > 0) || !std::isfinite(params.stepX);

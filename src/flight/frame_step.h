@@ -3,6 +3,8 @@
 // centre of mass, rotated figure, landing test.
 #pragma once
 
+#include "body/athlete.h"
+#include "body/body_inertia.h"
 #include "body/figure.h"
 #include "body/lowest_point.h"
 #include "body/point.h"
@@ -29,15 +31,19 @@ struct FrameResult {
     double lowestPointY = 0;
     BodyPart lowestPart = BodyPart::Foot; // the joint or the head's rim lowest in this frame
     // Exact model only.
-    double omegaDegPerS = 0; // mean over the interval that ends at this frame
-    double inertiaKgM2 = 0;  // of the shape shown
-    double angularMomentumKgM2PerS = 0;
-    bool landed = false;    // this frame ended the flight on the ground
-    bool lastFrame = false; // no frame follows (landed, or the loop bound passed)
+    double omegaDegPerS = 0;            // mean over the interval that ends at this frame
+    double omegaNowDegPerS = 0;         // at the frame's time: (L − H) / I
+    double inertiaKgM2 = 0;             // of the shape shown
+    double shapeMomentumKgM2PerS = 0;   // H, of the limbs moving at the rates of that interval
+    double angularMomentumKgM2PerS = 0; // L = Iω + H, conserved
+    double rotationalEnergyJ = 0;       // about the centre of mass, every part's own spin included
+    bool landed = false;                // this frame ended the flight on the ground
+    bool lastFrame = false;             // no frame follows (landed, or the loop bound passed)
 };
 
 // What the exact model carries from frame to frame.
 struct ExactState {
+    MassiveBody body;
     double takeoffHeightM = 0;
     double angularMomentum = 0; // kg·m²/s
     double thetaRad = 0;
@@ -47,6 +53,7 @@ struct ExactState {
 struct Flight {
     FlightParameters params;
     Model model = Model::Classic;
+    Athlete athlete;     // the exact model's; the classic flies the standard figure
     double flightX = 0;  // classic loop value, m
     int rotationDeg = 0; // classic
     ExactState exact;
@@ -55,7 +62,8 @@ struct Flight {
     FrameResult last;
 };
 
-Flight StartFlight(const FlightParameters& params, Model model = Model::Classic);
+Flight StartFlight(const FlightParameters& params, Model model = Model::Classic,
+                   const Athlete& athlete = kStandardAthlete);
 
 // Runs the next frame with the posture read for it. On an ended flight it changes nothing and
 // returns the last frame again.

@@ -17,9 +17,10 @@ int PostureForFrame(std::span<const int> postures, int frame) {
 }
 
 std::vector<FrameResult> RunWholeFlight(const FlightParameters& params,
-                                        std::span<const int> postures, Model model) {
+                                        std::span<const int> postures, Model model,
+                                        const Athlete& athlete) {
     std::vector<FrameResult> frames;
-    Flight flight = StartFlight(params, model);
+    Flight flight = StartFlight(params, model, athlete);
     while (!flight.ended) {
         frames.push_back(RunFrame(flight, PostureForFrame(postures, flight.framesRun + 1)));
     }

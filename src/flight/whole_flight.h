@@ -15,7 +15,7 @@ namespace purzo {
 int PostureForFrame(std::span<const int> postures, int frame);
 
 std::vector<FrameResult> RunWholeFlight(const FlightParameters& params,
-                                        std::span<const int> postures,
-                                        Model model = Model::Classic);
+                                        std::span<const int> postures, Model model = Model::Classic,
+                                        const Athlete& athlete = kStandardAthlete);
 
 } // namespace purzo

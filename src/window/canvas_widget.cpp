@@ -4,7 +4,6 @@
 #include "window/canvas_widget.h"
 
 #include "body/canvas_units.h"
-#include "body/segment_lengths.h"
 #include "design/edge_bands.h"
 #include "flight/flight_record.h"
 #include "flight/panel_lines.h"
@@ -23,7 +22,7 @@ QColor Colour(Argb argb) {
 }
 
 DrawnFigure Drawn(const FrameResult& frame) {
-    return ToDrawn(frame.figure, StandardSegmentLengths().headRadius);
+    return ToDrawn(frame.figure);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 namespace purzo {
 
-DrawnFigure ToDrawn(const Figure& figure, double headRadius) {
+DrawnFigure ToDrawn(const Figure& figure) {
     DrawnFigure drawn;
     for (std::size_t i = 0; i < kSegmentCount; ++i) {
         const Segment& s = figure.segments[i];
@@ -12,7 +12,7 @@ DrawnFigure ToDrawn(const Figure& figure, double headRadius) {
                           static_cast<float>(s.to.x), static_cast<float>(s.to.y)};
     }
     drawn.head = {static_cast<float>(figure.head.x), static_cast<float>(figure.head.y),
-                  static_cast<float>(headRadius)};
+                  static_cast<float>(figure.headRadius)};
     return drawn;
 }
 

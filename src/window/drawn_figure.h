@@ -22,6 +22,6 @@ struct DrawnFigure {
     const CanvasLine& operator[](BodyPart id) const { return lines[std::size_t(id)]; }
 };
 
-DrawnFigure ToDrawn(const Figure& figure, double headRadius);
+DrawnFigure ToDrawn(const Figure& figure);
 
 } // namespace purzo

@@ -4,7 +4,6 @@
 
 #include "body/body_part.h"
 #include "body/posture_table.h"
-#include "body/segment_lengths.h"
 #include "flight/centre_path.h"
 #include "flight/csv_writer.h"
 #include "flight/landing.h"
@@ -43,7 +42,7 @@ val FrameValue(const FrameResult& f) {
     val head = val::object();
     head.set("x", f.figure.head.x);
     head.set("y", f.figure.head.y);
-    head.set("radius", StandardSegmentLengths().headRadius);
+    head.set("radius", f.figure.headRadius);
     out.set("head", head);
     return out;
 }

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// The athlete's ranges and the figure scaled to her height.
+#include "body/athlete.h"
+
+namespace purzo {
+namespace {
+
+double HeightFactor(const Athlete& athlete) {
+    // Exactly 1 for the standard height, so that the standard figure is the designed one.
+    return athlete.heightM / kHeightRangeM.standard;
+}
+
+} // namespace
+
+bool AthleteInRange(const Athlete& athlete) {
+    return kMassRangeKg.holds(athlete.massKg) && kHeightRangeM.holds(athlete.heightM) &&
+           kSpinRangeDegPerS.holds(athlete.spinDegPerS);
+}
+
+Athlete WithinRange(const Athlete& athlete) {
+    Athlete a = athlete;
+    if (!kMassRangeKg.holds(a.massKg)) {
+        a.massKg = kMassRangeKg.standard;
+    }
+    if (!kHeightRangeM.holds(a.heightM)) {
+        a.heightM = kHeightRangeM.standard;
+    }
+    if (!kSpinRangeDegPerS.holds(a.spinDegPerS)) {
+        a.spinDegPerS = kSpinRangeDegPerS.standard;
+    }
+    return a;
+}
+
+SegmentLengths SegmentLengthsOf(const Athlete& athlete) {
+    const double k = HeightFactor(athlete);
+    SegmentLengths s = StandardSegmentLengths();
+    s.trunkLength *= k;
+    s.upperArmLength *= k;
+    s.forearmLength *= k;
+    s.thighLength *= k;
+    s.shankLength *= k;
+    s.headRadius *= k;
+    s.neckLength *= k;
+    return s;
+}
+
+double ScaledReach(const Athlete& athlete, double standardReach) {
+    return standardReach * HeightFactor(athlete);
+}
+
+} // namespace purzo
