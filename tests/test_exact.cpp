@@ -125,7 +125,7 @@ private slots:
         }
         // Parts' centres and spins, metres and seconds; the centre of mass stays at (40, 60).
         const double m = 1.0 / kUnitsPerMetre;
-        double momentum = 0;
+        double momentum = 0, energy = 0;
         for (std::size_t i = 0; i < kMassivePartCount; ++i) {
             Point c[2];
             double spin = 0;
@@ -158,9 +158,25 @@ private slots:
                          ry = ((c[0].y + c[1].y) / 2 - 60) * m;
             const double vx = (c[1].x - c[0].x) * m / (2 * h), vy = (c[1].y - c[0].y) * m / (2 * h);
             momentum += mass * (rx * vy - ry * vx) + own * spin;
+            energy += mass * (vx * vx + vy * vy) / 2 + own * spin * spin / 2;
         }
         QVERIFY2(std::abs(momentum - L) < 1e-4,
                  qPrintable(QStringLiteral("%1 kg·m²/s, expected %2").arg(momentum).arg(L)));
+        // The model's rotational energy at that moment: every part's motion about the centre.
+        const double s = fraction;
+        const LimbDirections now{a.upperArmAngle + (b.upperArmAngle - a.upperArmAngle) * s,
+                                 a.forearmAngle + (b.forearmAngle - a.forearmAngle) * s,
+                                 a.thighAngle + (b.thighAngle - a.thighAngle) * s,
+                                 a.shankAngle + (b.shankAngle - a.shankAngle) * s};
+        const LimbRates rates{(b.upperArmAngle - a.upperArmAngle) / frameS,
+                              (b.forearmAngle - a.forearmAngle) / frameS,
+                              (b.thighAngle - a.thighAngle) / frameS,
+                              (b.shankAngle - a.shankAngle) / frameS};
+        const ShapeMotion motion = ShapeMotionOf(StandardBody(), now, rates);
+        const double omega = (L - motion.shapeMomentumKgM2PerS) / motion.inertiaKgM2;
+        const double modelEnergy = RotationOf(motion, omega).energyJ;
+        QVERIFY2(std::abs(energy - modelEnergy) < 1e-3 * modelEnergy,
+                 qPrintable(QStringLiteral("%1 J, expected %2").arg(energy).arg(modelEnergy)));
     }
 
     void workedFlights_data() {

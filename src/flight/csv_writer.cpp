@@ -23,7 +23,8 @@ std::string CsvHeader(Model model) {
         "shoulderX,shoulderY,elbowX,elbowY,handX,handY,kneeX,kneeY,footX,footY,neckX,neckY,"
         "headX,headY,lowestPointY,landed";
     if (model == Model::Exact) {
-        header += ",timeS,omegaDegPerS,inertiaKgM2,angularMomentumKgM2PerS,lowestPart";
+        header += ",timeS,omegaDegPerS,inertiaKgM2,angularMomentumKgM2PerS,lowestPart,"
+                  "omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ";
     }
     return header;
 }
@@ -57,6 +58,9 @@ std::string CsvRow(const FrameResult& r, Model model) {
         field(r.angularMomentumKgM2PerS);
         row += ',';
         row += BodyPartCode(r.lowestPart);
+        field(r.omegaNowDegPerS);
+        field(r.shapeMomentumKgM2PerS);
+        field(r.rotationalEnergyJ);
     }
     return row;
 }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace purzo {
 namespace {
@@ -59,8 +60,11 @@ bool Held(const LimbDirections& a, const LimbDirections& b) {
            a.thighAngle == b.thighAngle && a.shankAngle == b.shankAngle;
 }
 
+// The model's own angles (the turn, ω, the spin) convert with the true π, so that Iω + H = L
+// holds in any row read with it; the shapes and the take-off angle keep the five-decimal
+// conversion they share with the classic model.
 double RadiansToDegrees(double rad) {
-    return rad * 180.0 / kPi;
+    return rad * 180.0 / std::numbers::pi;
 }
 
 // Everything a frame shows, for the shape, the limbs' rates, the turn and the time given.
@@ -154,7 +158,7 @@ double ExactTakeoffHeightM(const SegmentLengths& lengths) {
 
 double TakeoffAngularMomentumKgM2PerS(const Athlete& athlete) {
     return MomentOfInertiaKgM2(MassiveBodyOf(athlete), LimbDirectionsFor(kFirstPosture)) *
-           DegreesToRadians(athlete.spinDegPerS);
+           (athlete.spinDegPerS * std::numbers::pi / 180.0);
 }
 
 ExactFlightPoint ComputeExactFlightPoint(const FlightParameters& f, double takeoffHeightM,

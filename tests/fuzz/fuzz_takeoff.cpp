@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: two take-off texts (split at the first newline) through the reading, the
-// take-off check and, for what the check accepts, the whole flight.
+// take-off check and, for what the check accepts, the whole flight; the exact model's athlete
+// from the input's bytes, anywhere in the ranges, their ends included.
+#include "flight/athlete_text.h"
 #include "flight/frame_step.h"
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
@@ -33,12 +35,21 @@ bool Finite(const purzo::FrameResult& r) {
     for (const double v :
          {r.figure.head.x, r.figure.head.y, r.bodyComX, r.bodyComHeight, r.unshiftedHipX,
           r.unshiftedHipHeight, r.pathX, r.pathY, r.lowestPointY, r.flightX, r.timeS, r.rotationDeg,
-          r.omegaDegPerS, r.inertiaKgM2, r.angularMomentumKgM2PerS}) {
+          r.omegaDegPerS, r.inertiaKgM2, r.angularMomentumKgM2PerS, r.omegaNowDegPerS,
+          r.shapeMomentumKgM2PerS, r.rotationalEnergyJ, r.figure.headRadius}) {
         if (!std::isfinite(v)) {
             return false;
         }
     }
     return true;
+}
+
+// A value in the range from two bytes of the input: 0 and 65535 are the range's ends.
+double InRange(const std::uint8_t* data, std::size_t size, std::size_t at,
+               const purzo::AthleteRange& range) {
+    const unsigned high = size == 0 ? 0 : data[at % size];
+    const unsigned low = size == 0 ? 0 : data[(at + 1) % size];
+    return range.least + (range.most - range.least) * ((high << 8) | low) / 65535.0;
 }
 
 } // namespace
@@ -53,6 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string_view text : {speedText, angleText}) {
         if (const auto value = purzo::ParseTakeoffNumber(text)) {
             Check(std::isfinite(*value), "a text read as a number that is not finite");
+        }
+    }
+
+    for (const purzo::AthleteRange* range :
+         {&purzo::kMassRangeKg, &purzo::kHeightRangeM, &purzo::kSpinRangeDegPerS}) {
+        if (const auto value = purzo::ReadAthleteValue(speedText, *range)) {
+            Check(range->holds(*value), "an athlete value read outside its range");
         }
     }
 
@@ -73,7 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const purzo::FlightParameters params =
         purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
     for (const purzo::Model model : {purzo::Model::Classic, purzo::Model::Exact}) {
-        purzo::Flight flight = purzo::StartFlight(params, model);
+        const purzo::Athlete athlete{InRange(data, size, 0, purzo::kMassRangeKg),
+                                     InRange(data, size, 2, purzo::kHeightRangeM),
+                                     InRange(data, size, 4, purzo::kSpinRangeDegPerS)};
+        Check(purzo::AthleteInRange(athlete), "an athlete outside the ranges");
+        purzo::Flight flight = purzo::StartFlight(params, model, athlete);
         // Postures from the input's bytes, so that the fuzzer steers the figure too.
         std::size_t next = 0;
         purzo::FrameResult frame;
@@ -82,6 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             frame = purzo::RunFrame(flight, posture);
             Check(frame.frame <= kMostFrames, "a flight longer than 245 frames");
             Check(Finite(frame), "a number that is not finite");
+            const double omega = frame.omegaNowDegPerS * 3.141592653589793 / 180;
+            Check(std::abs(frame.inertiaKgM2 * omega + frame.shapeMomentumKgM2PerS -
+                           frame.angularMomentumKgM2PerS) < 1e-9,
+                  "I·ω + H is not L");
         }
         Check(flight.framesRun >= 1, "a flight without a frame");
         if (model == purzo::Model::Exact) {

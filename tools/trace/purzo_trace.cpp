@@ -2,9 +2,11 @@
 // purzo-trace: runs one flight through the model and prints every frame as CSV, or writes it as a
 // spreadsheet with --xlsx; for lessons and for checking the model from outside the window.
 #include "body/posture_table.h"
+#include "flight/athlete_text.h"
 #include "flight/csv_writer.h"
 #include "flight/flight_summary.h"
 #include "flight/model.h"
+#include "flight/number_text.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
 #if PURZO_WITH_XLSX
@@ -25,6 +27,7 @@ constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
     "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
+    "                   [--mass KG] [--height M] [--spin DEG_PER_S]\n"
     "                   [--summary | --xlsx FILE [--language de|en]]\n"
     "\n"
     "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
@@ -36,8 +39,16 @@ constexpr const char* kUsage =
     "  --model NAME     classic (default): the program as designed, its turn a table of\n"
     "                   increments; exact: a rigid body taking off from the floor, turning\n"
     "                   with its angular momentum conserved and landing on the floor; adds\n"
-    "                   the columns timeS,omegaDegPerS,inertiaKgM2,\n"
-    "                   angularMomentumKgM2PerS,lowestPart\n"
+    "                   the columns timeS, omegaDegPerS (the mean over the interval before\n"
+    "                   the frame), inertiaKgM2, angularMomentumKgM2PerS (L), lowestPart,\n"
+    "                   omegaNowDegPerS (at the frame's time: (L - H) / I),\n"
+    "                   shapeMomentumKgM2PerS (H, the limbs' own angular momentum about\n"
+    "                   the centre of mass) and rotationalEnergyJ (about the centre of mass)\n"
+    "  --mass KG        the athlete's body mass, 20 to 150 (default 70); exact model only\n"
+    "  --height M       her standing height, soles to crown, 1.00 to 2.20 (default 1.80);\n"
+    "                   every length of the figure scales with it; exact model only\n"
+    "  --spin DEG_PER_S the stretched body's angular velocity at take-off, 0 to 720\n"
+    "                   (default 170); exact model only\n"
     "  --summary        print the flight as one row instead of its frames: model, take-off,\n"
     "                   tuck start and tucked time (s), flight time, distance, highest point\n"
     "                   of the centre of mass, rotation, turns, first contact, attitude at\n"
@@ -60,6 +71,8 @@ struct Options {
     std::string angle = "60";
     std::vector<int> postures{1};
     purzo::Model model = purzo::Model::Classic;
+    purzo::Athlete athlete;
+    bool athleteGiven = false;
     std::string xlsx;     // empty: print the CSV
     bool english = false; // the spreadsheet's language
     bool summary = false;
@@ -88,6 +101,10 @@ std::optional<std::vector<int>> ParsePostures(std::string_view list) {
     }
 }
 
+std::string RangeText(const purzo::AthleteRange& range) {
+    return purzo::ShortestDoubleText(range.least) + " to " + purzo::ShortestDoubleText(range.most);
+}
+
 // Returns an error message, or nothing when the arguments are fine.
 std::optional<std::string> ParseArguments(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -110,7 +127,8 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             continue;
         }
         if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model" &&
-            arg != "--xlsx" && arg != "--language") {
+            arg != "--xlsx" && arg != "--language" && arg != "--mass" && arg != "--height" &&
+            arg != "--spin") {
             return "unknown option '" + std::string(argv[i]) + "'";
         }
         std::string_view value;
@@ -121,7 +139,21 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         } else {
             return "option '" + std::string(arg) + "' needs a value";
         }
-        if (arg == "--speed") {
+        if (arg == "--mass" || arg == "--height" || arg == "--spin") {
+            const purzo::AthleteRange& range = arg == "--mass"     ? purzo::kMassRangeKg
+                                               : arg == "--height" ? purzo::kHeightRangeM
+                                                                   : purzo::kSpinRangeDegPerS;
+            const auto number = purzo::ReadAthleteValue(value, range);
+            if (!number) {
+                return std::string(arg) + " takes a number from " + RangeText(range) + ", not '" +
+                       std::string(value) + "'";
+            }
+            double& field = arg == "--mass"     ? options.athlete.massKg
+                            : arg == "--height" ? options.athlete.heightM
+                                                : options.athlete.spinDegPerS;
+            field = *number;
+            options.athleteGiven = true;
+        } else if (arg == "--speed") {
             options.speed = value;
         } else if (arg == "--angle") {
             options.angle = value;
@@ -165,6 +197,12 @@ int main(int argc, char** argv) {
                   << "Try 'purzo-trace --help'.\n";
         return kUsageError;
     }
+    if (options.athleteGiven && options.model != purzo::Model::Exact) {
+        std::cerr << "purzo-trace: --mass, --height and --spin need --model exact: the classic "
+                     "model flies the standard figure\n"
+                  << "Try 'purzo-trace --help'.\n";
+        return kUsageError;
+    }
     if (options.summary && !options.xlsx.empty()) {
         std::cerr << "purzo-trace: --summary and --xlsx do not go together\n"
                   << "Try 'purzo-trace --help'.\n";
@@ -187,7 +225,7 @@ int main(int argc, char** argv) {
         purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
 
     const std::vector<purzo::FrameResult> frames =
-        purzo::RunWholeFlight(params, options.postures, options.model);
+        purzo::RunWholeFlight(params, options.postures, options.model, options.athlete);
     if (options.summary) {
         std::cout << purzo::SummaryCsvHeader() << "\n"
                   << purzo::SummaryCsvRow(purzo::SummaryOf(params, options.model, frames)) << "\n";

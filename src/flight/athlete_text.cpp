@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// Reading and writing the athlete's values.
+#include "flight/athlete_text.h"
+
+#include "flight/panel_lines.h"
+#include "flight/takeoff_text.h"
+
+#include <cmath>
+
+namespace purzo {
+namespace {
+
+// Whole numbers without decimals, others with one.
+std::string WholeOrTenths(double value, char decimalPoint) {
+    const double tenths = std::round(value * 10) / 10;
+    return FixedText(tenths, tenths == std::round(tenths) ? 0 : 1, decimalPoint);
+}
+
+} // namespace
+
+std::optional<double> ReadAthleteValue(std::string_view text, const AthleteRange& range) {
+    const std::optional<double> value = ParseTakeoffNumber(text);
+    if (!value || !range.holds(*value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string MassText(double massKg, char decimalPoint) {
+    return WholeOrTenths(massKg, decimalPoint);
+}
+
+std::string HeightText(double heightM, char decimalPoint) {
+    return FixedText(heightM, 2, decimalPoint);
+}
+
+std::string SpinText(double spinDegPerS, char decimalPoint) {
+    return WholeOrTenths(spinDegPerS, decimalPoint);
+}
+
+} // namespace purzo

@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+// The exact model with another athlete, and the whole angular-momentum balance in every frame.
+#include "approx.h"
+#include "body/athlete.h"
+#include "body/body_inertia.h"
+#include "flight/athlete_text.h"
+#include "flight/exact_step.h"
+#include "flight/whole_flight.h"
+
+#include <QTest>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+using namespace purzo;
+
+namespace {
+
+using Postures = std::vector<int>;
+
+std::vector<FrameResult> Fly(const Athlete& athlete, const Postures& postures, double speed = 6,
+                             double angle = 60) {
+    return RunWholeFlight(ComputeFlightParameters(speed, angle), postures, Model::Exact, athlete);
+}
+
+double Length(const Segment& s) {
+    return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
+}
+
+double ToRad(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Athlete)
+
+class AthleteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void workedFlights_data() {
+        QTest::addColumn<Athlete>("athlete");
+        QTest::addColumn<Postures>("postures");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<double>("touchdownS");
+        QTest::addColumn<double>("rotationDeg");
+        QTest::addColumn<double>("momentum");
+        QTest::addColumn<double>("takeoffHeightM");
+        QTest::addColumn<double>("stretchedI");
+        QTest::addColumn<double>("tuckedI");
+        QTest::newRow("50 kg, 1.60 m") << Athlete{50, 1.6, 170} << Postures{1, 1, 7} << 21 << 1.1481
+                                       << 847.79 << 29.065 << 0.88628 << 9.796 << 2.136;
+        QTest::newRow("90 kg, 1.95 m") << Athlete{90, 1.95, 170} << Postures{1, 1, 7} << 21
+                                       << 1.1568 << 854.59 << 77.709 << 1.08015 << 26.191 << 5.710;
+        QTest::newRow("300°/s") << Athlete{70, 1.8, 300} << Postures{1, 1, 7} << 22 << 1.1904
+                                << 1543.73 << 90.881 << 0.99706 << 17.357 << 3.784;
+        QTest::newRow("no spin, tucked and back")
+            << Athlete{70, 1.8, 0} << Postures{1, 1, 7, 7, 7, 1} << 20 << 1.0594 << 0.0 << 0.0
+            << 0.99706 << 17.357 << 3.784;
+        QTest::newRow("no spin, back another way")
+            << Athlete{70, 1.8, 0} << Postures{1, 1, 4, 7, 7, 1} << 20 << 1.0594 << 0.76 << 0.0
+            << 0.99706 << 17.357 << 3.784;
+    }
+    void workedFlights() {
+        QFETCH(Athlete, athlete);
+        QFETCH(Postures, postures);
+        QFETCH(int, frames);
+        QFETCH(double, touchdownS);
+        QFETCH(double, rotationDeg);
+        QFETCH(double, momentum);
+        QFETCH(double, takeoffHeightM);
+        QFETCH(double, stretchedI);
+        QFETCH(double, tuckedI);
+        const std::vector<FrameResult> flight = Fly(athlete, postures);
+        QCOMPARE(int(flight.size()), frames);
+        QVERIFY(flight.back().landed);
+        COMPARE_DECIMALS(flight.back().timeS, touchdownS, 4);
+        COMPARE_DECIMALS(flight.back().rotationDeg, rotationDeg, 2);
+        COMPARE_DECIMALS(flight.back().angularMomentumKgM2PerS, momentum, 3);
+        COMPARE_DECIMALS(flight.front().inertiaKgM2, stretchedI, 3);
+        COMPARE_DECIMALS(Fly(athlete, {7}).at(2).inertiaKgM2, tuckedI, 3);
+        // The centre of mass starts its parabola at the take-off height.
+        COMPARE_DECIMALS((150 - flight.front().pathY) / 30, takeoffHeightM, 5);
+    }
+
+    // L = Iω + H in every frame, the energy ½Iω² wherever the shape was held over the interval
+    // before the frame, over take-offs, athletes and lists that tuck, stretch and swing.
+    void balanceHoldsInEveryFrame() {
+        const std::vector<Postures> lists{{1, 1, 7},
+                                          {1, 2, 3, 4, 5, 6, 7, 6, 5, 4, 3, 2, 1},
+                                          {7, 1, 7, 1, 7, 1},
+                                          {1, 5, 5, 3, 3, 3, 6, 2}};
+        const std::vector<Athlete> athletes{{}, {20, 1.0, 0}, {150, 2.2, 720}, {45, 1.5, 90}};
+        int shapeChanges = 0;
+        for (const Athlete& athlete : athletes) {
+            for (const double speed : {4.0, 8.0}) {
+                for (const Postures& list : lists) {
+                    const std::vector<FrameResult> flight = Fly(athlete, list, speed, 45);
+                    QVERIFY(flight.back().landed);
+                    for (const FrameResult& f : flight) {
+                        const double omega = ToRad(f.omegaNowDegPerS);
+                        const double L = f.angularMomentumKgM2PerS;
+                        QVERIFY2(std::abs(f.inertiaKgM2 * omega + f.shapeMomentumKgM2PerS - L) <
+                                     1e-9,
+                                 qPrintable(QStringLiteral("frame %1").arg(f.frame)));
+                        const bool held =
+                            f.frame == 1 || flight[std::size_t(f.frame - 2)].posture == f.posture;
+                        if (held) {
+                            QCOMPARE(f.shapeMomentumKgM2PerS, 0.0);
+                            QVERIFY(
+                                std::abs(f.rotationalEnergyJ - f.inertiaKgM2 * omega * omega / 2) <
+                                1e-9 * (1 + f.rotationalEnergyJ));
+                        } else {
+                            ++shapeChanges;
+                            // The muscles move the limbs: energy above what the turn alone has.
+                            QVERIFY(f.rotationalEnergyJ > L * L / (2 * f.inertiaKgM2) -
+                                                              f.shapeMomentumKgM2PerS *
+                                                                  f.shapeMomentumKgM2PerS /
+                                                                  (2 * f.inertiaKgM2) -
+                                                              1e-9);
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY(shapeChanges > 100);
+    }
+
+    void tuckRaisesTheEnergy() {
+        const std::vector<FrameResult> flight = Fly({}, {1, 1, 7});
+        COMPARE_DECIMALS(flight.at(1).rotationalEnergyJ, 76.4, 1);
+        COMPARE_DECIMALS(flight.at(4).rotationalEnergyJ, 350.4, 1);
+        // While the limbs move, the body turns slower than L/I and H carries the rest.
+        const FrameResult& tucking = flight.at(2);
+        QVERIFY(tucking.shapeMomentumKgM2PerS > 0);
+        QVERIFY(ToRad(tucking.omegaNowDegPerS) <
+                tucking.angularMomentumKgM2PerS / tucking.inertiaKgM2);
+    }
+
+    void massLeavesTheTurnUnchanged_data() {
+        QTest::addColumn<double>("massKg");
+        QTest::newRow("20 kg") << 20.0;
+        QTest::newRow("150 kg") << 150.0;
+        QTest::newRow("53.5 kg") << 53.5;
+    }
+    void massLeavesTheTurnUnchanged() {
+        QFETCH(double, massKg);
+        const Postures postures{1, 2, 3, 4, 5, 6, 7, 6, 5, 4, 3, 2, 1};
+        const std::vector<FrameResult> standard = Fly({}, postures);
+        const std::vector<FrameResult> other = Fly({massKg, 1.8, 170}, postures);
+        QCOMPARE(other.size(), standard.size());
+        for (std::size_t i = 0; i < other.size(); ++i) {
+            QVERIFY(std::abs(other[i].rotationDeg - standard[i].rotationDeg) < 1e-9);
+            QVERIFY(std::abs(other[i].timeS - standard[i].timeS) < 1e-12);
+            QVERIFY(std::abs(other[i].omegaNowDegPerS - standard[i].omegaNowDegPerS) < 1e-9);
+            // I, H, L and the energy all go with the mass.
+            const double k = massKg / 70;
+            QVERIFY(std::abs(other[i].inertiaKgM2 - k * standard[i].inertiaKgM2) < 1e-9);
+            QVERIFY(std::abs(other[i].rotationalEnergyJ - k * standard[i].rotationalEnergyJ) <
+                    1e-9 * (1 + other[i].rotationalEnergyJ));
+        }
+    }
+
+    void heightScalesEveryLength_data() {
+        QTest::addColumn<double>("heightM");
+        QTest::newRow("1.00 m") << 1.0;
+        QTest::newRow("2.20 m") << 2.2;
+    }
+    void heightScalesEveryLength() {
+        QFETCH(double, heightM);
+        const double k = heightM / 1.8;
+        const std::vector<FrameResult> standard = Fly({}, {1, 1, 4, 7});
+        const std::vector<FrameResult> other = Fly({70, heightM, 170}, {1, 1, 4, 7});
+        for (const std::size_t i : {0, 3, 5}) {
+            for (std::size_t s = 0; s < kSegmentCount; ++s) {
+                const double want = Length(standard.at(i).figure.segments[s]) * k;
+                QVERIFY2(std::abs(Length(other.at(i).figure.segments[s]) - want) < 1e-9,
+                         qPrintable(QStringLiteral("frame %1, segment %2").arg(i + 1).arg(s)));
+            }
+            QVERIFY(std::abs(other.at(i).figure.headRadius - 4.5 * k) < 1e-12);
+        }
+        // Standing on the floor at take-off; I goes with the height squared.
+        QVERIFY(std::abs(other.front().lowestPointY - 150) < 1e-9);
+        QVERIFY(std::abs(other.front().inertiaKgM2 - k * k * standard.front().inertiaKgM2) < 1e-9);
+    }
+
+    void everyAthleteLands() {
+        for (const Athlete& athlete : {Athlete{20, 1.0, 0}, Athlete{150, 2.2, 720},
+                                       Athlete{20, 2.2, 720}, Athlete{150, 1.0, 0}}) {
+            for (const double speed : {4.0, 8.0}) {
+                for (const double angle : {30.0, 80.0}) {
+                    for (const Postures& list : {Postures{1}, Postures{7}, Postures{1, 7, 1, 7}}) {
+                        QVERIFY(Fly(athlete, list, speed, angle).back().landed);
+                    }
+                }
+            }
+        }
+    }
+
+    void typedValues_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // NaN: refused
+        const double no = std::nan("");
+        QTest::newRow("comma") << "1,65" << 1.65;
+        QTest::newRow("period, blanks") << " 1.65 " << 1.65;
+        QTest::newRow("least") << "1" << 1.0;
+        QTest::newRow("most") << "2,2" << 2.2;
+        QTest::newRow("below") << "0,99" << no;
+        QTest::newRow("above") << "2.21" << no;
+        QTest::newRow("unit typed") << "1,80 m" << no;
+        QTest::newRow("empty") << "" << no;
+        QTest::newRow("nan") << "nan" << no;
+    }
+    void typedValues() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const std::optional<double> read = ReadAthleteValue(text.toStdString(), kHeightRangeM);
+        QCOMPARE(read.has_value(), !std::isnan(value));
+        if (read) {
+            QCOMPARE(*read, value);
+        }
+    }
+
+    void rememberedValuesOutOfRangeFallBack() {
+        const Athlete edited = WithinRange({300, 1.5, std::nan("")});
+        QCOMPARE(edited.massKg, 70.0);
+        QCOMPARE(edited.heightM, 1.5);
+        QCOMPARE(edited.spinDegPerS, 170.0);
+        QVERIFY(AthleteInRange(edited));
+        QVERIFY(!AthleteInRange({70, 2.5, 170}));
+    }
+};
+
+QTEST_APPLESS_MAIN(AthleteTest)
+#include "test_athlete.moc"
