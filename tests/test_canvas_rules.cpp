@@ -94,16 +94,28 @@ private slots:
 
     void captionTakeOffText() {
         const PanelText text =
-            CaptionTakeOffText(" 7,5 ", "45\t", Pace::ExtremeSlowMotion, Model::Exact);
+            CaptionTakeOffText(" 7,5 ", "45\t", Pace::ExtremeSlowMotion, Model::Exact, {}, ',');
         QCOMPARE(QString::fromUtf8(text.source), QStringLiteral("%1 m/s, %2°, %3, %4"));
         QCOMPARE(text.args.size(), std::size_t(4));
         QCOMPARE(text.args[0].text, std::string("7,5"));
         QCOMPARE(text.args[1].text, std::string("45"));
         QCOMPARE(QString::fromUtf8(text.args[2].source), QStringLiteral("Extrem-Zeitlupe"));
         QCOMPARE(QString::fromUtf8(text.args[3].source), QStringLiteral("exaktes Modell"));
-        const PanelText classic = CaptionTakeOffText("6", "60", Pace::RealTime, Model::Classic);
+        // The classic model flies the standard figure, whatever athlete is chosen.
+        const PanelText classic =
+            CaptionTakeOffText("6", "60", Pace::RealTime, Model::Classic, {50, 1.6, 0}, ',');
+        QCOMPARE(classic.args.size(), std::size_t(4));
         QCOMPARE(QString::fromUtf8(classic.args[2].source), QStringLiteral("Echtzeit"));
         QCOMPARE(QString::fromUtf8(classic.args[3].source), QStringLiteral("klassisches Modell"));
+        // Another athlete in the exact model is named after the model.
+        const PanelText other =
+            CaptionTakeOffText("6", "60", Pace::RealTime, Model::Exact, {52.5, 1.6, 0}, '.');
+        QCOMPARE(QString::fromUtf8(other.source),
+                 QStringLiteral("%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s"));
+        QCOMPARE(other.args.size(), std::size_t(7));
+        QCOMPARE(other.args[4].text, std::string("52.5"));
+        QCOMPARE(other.args[5].text, std::string("1.60"));
+        QCOMPARE(other.args[6].text, std::string("0"));
     }
 };
 

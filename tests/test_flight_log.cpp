@@ -18,7 +18,8 @@ FlightRecord Flown(const std::string& speed, const std::string& angle, Model mod
                    const std::vector<int>& postures, std::optional<Pace> pace = Pace::SlowMotion) {
     const TakeoffCheck check = CheckTakeoff(speed, angle);
     FlightRecord r{speed, angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
-                   model, {},    pace};
+                   model, {},    pace,
+                   {}};
     r.frames = RunWholeFlight(r.params, postures, model);
     return r;
 }

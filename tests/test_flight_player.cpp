@@ -28,7 +28,8 @@ FlightRecord Takeoff(double speed, double angle, Model model) {
                         ComputeFlightParameters(speed, angle),
                         model,
                         {},
-                        Pace::RealTime};
+                        Pace::RealTime,
+                        {}};
 }
 
 bool SameFrames(const std::vector<FrameResult>& a, const std::vector<FrameResult>& b) {

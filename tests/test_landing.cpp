@@ -187,7 +187,7 @@ private slots:
         }
         QCOMPARE(filled, text);
         // The panel ends with the same sentence.
-        const PanelLines panel = PanelLinesFor(touchdown, Model::Exact, ',');
+        const PanelLines panel = PanelLinesFor(touchdown, Model::Exact, kStandardAthlete, ',');
         QCOMPARE(panel.lines.back().source, sentence.source);
     }
 };

@@ -193,7 +193,8 @@ private slots:
                               "Pr&esentation\tF5", QString::fromUtf8("Save flight as &CSV…"),
                               QString::fromUtf8("Save flight as &spreadsheet…"),
                               QString::fromUtf8("Save p&icture…"), "C&lassic model",
-                              "E&xact model (angular momentum)", "Reset &tools"}));
+                              "E&xact model (angular momentum)", QString::fromUtf8("&Athlete…"),
+                              "Reset &tools"}));
         QSet<QChar> letters;
         for (const QString& text : texts) {
             const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toLower();
@@ -256,9 +257,11 @@ private slots:
                                               "Height: 1.10 m",
                                               "Rotation: 176.6° (0.49 turns)",
                                               "Posture: 1 stretched",
-                                              "Angular velocity: 170.0 °/s",
-                                              "Moment of inertia: 17.36 kg·m²",
-                                              "Angular momentum: 51.50 kg·m²/s",
+                                              "Angular velocity ω: 170.0 °/s",
+                                              "Moment of inertia I: 17.36 kg·m²",
+                                              "Angular momentum of the limbs H: 0.00 kg·m²/s",
+                                              "Angular momentum L = Iω + H: 51.50 kg·m²/s",
+                                              "Rotational energy: 76.4 J",
                                               "Flight time: 1.04 s",
                                               "Distance: 3.12 m",
                                               "Frames: 19",

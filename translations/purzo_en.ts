@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>purzo::AthleteDialog</name>
+    <message>
+        <source>Athlet</source>
+        <translation>Athlete</translation>
+    </message>
+    <message>
+        <source>Gilt für das exakte Modell, vom nächsten Flug an. Alle Längen der Figur wachsen mit der Körpergröße, die Massen ihrer Teile mit der Körpermasse.</source>
+        <translation>Applies to the exact model, from the next flight on. Every length of the figure grows with the body height, the masses of its parts with the body mass.</translation>
+    </message>
+    <message>
+        <source>&amp;Körpermasse:</source>
+        <translation>Body &amp;mass:</translation>
+    </message>
+    <message>
+        <source>Körper&amp;größe:</source>
+        <translation>Body &amp;height:</translation>
+    </message>
+    <message>
+        <source>&amp;Drehung beim Absprung:</source>
+        <translation>&amp;Spin at take-off:</translation>
+    </message>
+    <message>
+        <source>kg (20 bis 150)</source>
+        <translation>kg (20 to 150)</translation>
+    </message>
+    <message>
+        <source>m (1,00 bis 2,20)</source>
+        <translation>m (1.00 to 2.20)</translation>
+    </message>
+    <message>
+        <source>°/s (0 bis 720)</source>
+        <translation>°/s (0 to 720)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>S&amp;tandard</translation>
+    </message>
+    <message>
+        <source>„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.</source>
+        <translation>“%1” will not do: only numbers from %2 to %3. The old value stays.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::CanvasWidget</name>
     <message>
         <source>%1 gestreckt</source>
@@ -85,18 +128,6 @@
     <message>
         <source>Modell: klassisch</source>
         <translation>Model: classic</translation>
-    </message>
-    <message>
-        <source>Winkelgeschwindigkeit: %1 °/s</source>
-        <translation>Angular velocity: %1 °/s</translation>
-    </message>
-    <message>
-        <source>Trägheitsmoment: %1 kg·m²</source>
-        <translation>Moment of inertia: %1 kg·m²</translation>
-    </message>
-    <message>
-        <source>Drehimpuls: %1 kg·m²/s</source>
-        <translation>Angular momentum: %1 kg·m²/s</translation>
     </message>
     <message>
         <source>Erster Bodenkontakt: %1</source>
@@ -185,6 +216,34 @@
     <message>
         <source>Bild %1, %2 s: Höhe %3 m, Drehung %4°, Haltung %5</source>
         <translation>Frame %1, %2 s: height %3 m, rotation %4°, posture %5</translation>
+    </message>
+    <message>
+        <source>Athlet: %1 kg, %2 m, %3 °/s</source>
+        <translation>Athlete: %1 kg, %2 m, %3 °/s</translation>
+    </message>
+    <message>
+        <source>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s</source>
+        <translation>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s</translation>
+    </message>
+    <message>
+        <source>Winkelgeschwindigkeit ω: %1 °/s</source>
+        <translation>Angular velocity ω: %1 °/s</translation>
+    </message>
+    <message>
+        <source>Trägheitsmoment I: %1 kg·m²</source>
+        <translation>Moment of inertia I: %1 kg·m²</translation>
+    </message>
+    <message>
+        <source>Drehimpuls der Glieder H: %1 kg·m²/s</source>
+        <translation>Angular momentum of the limbs H: %1 kg·m²/s</translation>
+    </message>
+    <message>
+        <source>Drehimpuls L = Iω + H: %1 kg·m²/s</source>
+        <translation>Angular momentum L = Iω + H: %1 kg·m²/s</translation>
+    </message>
+    <message>
+        <source>Rotationsenergie: %1 J</source>
+        <translation>Rotational energy: %1 J</translation>
     </message>
 </context>
 <context>
@@ -384,6 +443,10 @@
     <message>
         <source>&amp;Präsentation</source>
         <translation>Pr&amp;esentation</translation>
+    </message>
+    <message>
+        <source>At&amp;hlet…</source>
+        <translation>&amp;Athlete…</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ int Covered(std::span<const Point> path, double left, double top, const PanelPla
             const double y = (top + place.boxHeight * (j + 0.5) / kSamples - t.dy) / t.sy;
             for (std::size_t k = 0; k < path.size(); ++k) {
                 const Point b = k + 1 < path.size() ? path[k + 1] : path[k];
-                if (DistanceToSegment(x, y, path[k], b) <= kBodyReach) {
+                if (DistanceToSegment(x, y, path[k], b) <= place.bodyReach) {
                     ++count;
                     break;
                 }

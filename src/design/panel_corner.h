@@ -4,6 +4,7 @@
 #pragma once
 
 #include "body/point.h"
+#include "design/canvas_design.h"
 
 #include <span>
 
@@ -18,6 +19,7 @@ struct PanelPlace {
     double areaLeft = 0, areaTop = 0, areaRight = 0; // pixels
     double boxWidth = 0, boxHeight = 0;              // the panel's box at its widest, pixels
     double margin = 0;                               // from the area's edges, pixels
+    double bodyReach = kBodyReach; // canvas units, the athlete's: scaled with her height
 };
 
 // True for the top right corner; ties go left.

@@ -4,6 +4,7 @@
 // frame come from here too.
 #pragma once
 
+#include "body/athlete.h"
 #include "flight/flight_parameters.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
@@ -22,8 +23,11 @@ struct FlightRecord {
     Model model = Model::Classic;
     std::vector<FrameResult> frames;
     std::optional<Pace> pace; // the window's playback pace; none for the trace tool
+    Athlete athlete;          // the exact model's; the classic flies the standard figure
 
     bool landed() const { return !frames.empty() && frames.back().lastFrame; }
+    // The athlete's values matter: the exact model, with another than the standard athlete.
+    bool otherAthlete() const { return model == Model::Exact && athlete != kStandardAthlete; }
     // The posture of each frame, as purzo-trace --postures takes them.
     std::vector<int> postures() const;
 };

@@ -12,7 +12,7 @@
 
 namespace purzo {
 
-// The log's columns in order: number, model, take-off, pace, tuck, flight and landing.
+// The log's columns in order: number, model, take-off, athlete, pace, tuck, flight and landing.
 std::span<const Quantity> LogQuantities();
 
 struct LogCell {

@@ -3,6 +3,7 @@
 // file cut short is told from a whole one.
 #include "flight/log_file.h"
 
+#include "flight/number_text.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
 
@@ -92,11 +93,28 @@ std::optional<int> Whole(std::string_view text, int lo, int hi) {
 
 constexpr int kMostFrames = 100000;
 
+// An athlete's value as written, inside its range.
+std::optional<double> AthleteValue(std::string_view text, const AthleteRange& range) {
+    const std::optional<double> value = ReadPlainDecimal(text);
+    return value && range.holds(*value) ? value : std::nullopt;
+}
+
 // A flight line's fields after "flight": number, model, pace, shown, speed, angle, postures,
-// frames, group, flown at.
+// frames, group, flown at; then, for an exact flight with another than the standard athlete,
+// her mass, height and spin.
 std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
-    if (f.size() != 11) {
+    if (f.size() != 11 && f.size() != 14) {
         return std::nullopt;
+    }
+    Athlete athlete;
+    if (f.size() == 14) {
+        const auto mass = AthleteValue(f[11], kMassRangeKg);
+        const auto height = AthleteValue(f[12], kHeightRangeM);
+        const auto spin = AthleteValue(f[13], kSpinRangeDegPerS);
+        if (!mass || !height || !spin) {
+            return std::nullopt;
+        }
+        athlete = {*mass, *height, *spin};
     }
     const auto number = Whole(f[1], 1, 1'000'000);
     const auto model = ParseModel(f[2]);
@@ -130,12 +148,13 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     record.angleText = *angle;
     record.params = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
     record.model = *model;
+    record.athlete = athlete;
     if (*pace >= 0) {
         record.pace = Pace(*pace);
     }
     // Flown again: the model gives the same frames for the same postures, and the same count
     // shows that the file belongs to this model.
-    record.frames = RunWholeFlight(record.params, postures, record.model);
+    record.frames = RunWholeFlight(record.params, postures, record.model, record.athlete);
     if (record.postures() != postures) {
         return std::nullopt;
     }
@@ -161,7 +180,13 @@ std::string LogFileText(const FlightLog& log) {
                "\t" + (r.pace ? std::to_string(int(*r.pace)) : "-") + "\t" + (f.shown ? "1" : "0") +
                "\t" + Escaped(r.speedText) + "\t" + Escaped(r.angleText) + "\t" + postures + "\t" +
                std::to_string(r.frames.size()) + "\t" + Escaped(f.group) + "\t" +
-               Escaped(f.flownAt) + "\n";
+               Escaped(f.flownAt);
+        if (r.otherAthlete()) {
+            out += "\t" + ShortestDoubleText(r.athlete.massKg) + "\t" +
+                   ShortestDoubleText(r.athlete.heightM) + "\t" +
+                   ShortestDoubleText(r.athlete.spinDegPerS);
+        }
+        out += "\n";
     }
     out += "end\t" + std::to_string(log.flights().size()) + "\n";
     return out;

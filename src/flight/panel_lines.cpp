@@ -2,6 +2,7 @@
 // The panel's lines, without a toolkit: the front ends translate and fill them.
 #include "flight/panel_lines.h"
 
+#include "flight/athlete_text.h"
 #include "flight/flight_record.h"
 #include "flight/landing.h"
 #include "flight/quantities.h"
@@ -98,17 +99,32 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
             {part, degrees}};
 }
 
+PanelText AthleteLineText(const Athlete& a, char decimalPoint) {
+    return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Athlet: %1 kg, %2 m, %3 °/s"),
+            {{MassText(a.massKg, decimalPoint)},
+             {HeightText(a.heightM, decimalPoint)},
+             {SpinText(a.spinDegPerS, decimalPoint)}}};
+}
+
 PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
-                             Model model) {
+                             Model model, const Athlete& athlete, char decimalPoint) {
     const char* paceNames[] = {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Echtzeit"),
                                QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeitlupe"),
                                QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Extrem-Zeitlupe")};
     const char* modelName = model == Model::Exact
                                 ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "exaktes Modell")
                                 : QT_TRANSLATE_NOOP("purzo::CanvasWidget", "klassisches Modell");
-    return {
+    PanelText text{
         QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 m/s, %2°, %3, %4"),
         {{Trimmed(speedText)}, {Trimmed(angleText)}, {"", paceNames[int(pace)]}, {"", modelName}}};
+    if (model == Model::Exact && athlete != kStandardAthlete) {
+        text.source =
+            QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s");
+        for (PanelArg& arg : AthleteLineText(athlete, decimalPoint).args) {
+            text.args.push_back(std::move(arg));
+        }
+    }
+    return text;
 }
 
 std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, char decimalPoint) {
@@ -174,7 +190,8 @@ std::vector<PanelText> FrameDescriptionTexts(const FrameResult& f, Model model, 
     return texts;
 }
 
-PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
+PanelLines PanelLinesFor(const FrameResult& f, Model model, const Athlete& athlete,
+                         char decimalPoint) {
     const bool exact = model == Model::Exact;
     // Each number to the decimals its quantity is shown with.
     auto number = [decimalPoint](double value, Quantity quantity) {
@@ -187,23 +204,38 @@ PanelLines PanelLinesFor(const FrameResult& f, Model model, char decimalPoint) {
         {exact ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Modell: exakt")
                : QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Modell: klassisch"),
          {}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeit: %1 s"), {number(f.timeS, Quantity::Time)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"),
-         {number(f.flightX, Quantity::Distance)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Höhe: %1 m"),
-         {number(CentreHeightM(f), Quantity::Height)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehung: %1° (%2 Umdrehungen)"),
-         {rotation, number(TurnsOf(f), Quantity::Turns)}},
-        {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Haltung: %1"), {posture}},
     };
+    if (exact && athlete != kStandardAthlete) {
+        out.lines.push_back(AthleteLineText(athlete, decimalPoint));
+    }
+    out.lines.insert(out.lines.end(),
+                     {
+                         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Zeit: %1 s"),
+                          {number(f.timeS, Quantity::Time)}},
+                         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Weite: %1 m"),
+                          {number(f.flightX, Quantity::Distance)}},
+                         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Höhe: %1 m"),
+                          {number(CentreHeightM(f), Quantity::Height)}},
+                         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehung: %1° (%2 Umdrehungen)"),
+                          {rotation, number(TurnsOf(f), Quantity::Turns)}},
+                         {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Haltung: %1"), {posture}},
+                     });
     if (exact) {
+        // The balance at the frame's time: L = Iω + H, whatever the limbs do.
         out.lines.push_back(
-            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Winkelgeschwindigkeit: %1 °/s"),
-             {number(f.omegaDegPerS, Quantity::Omega)}});
-        out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Trägheitsmoment: %1 kg·m²"),
-                             {number(f.inertiaKgM2, Quantity::Inertia)}});
-        out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehimpuls: %1 kg·m²/s"),
-                             {number(f.angularMomentumKgM2PerS, Quantity::Momentum)}});
+            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Winkelgeschwindigkeit ω: %1 °/s"),
+             {number(f.omegaNowDegPerS, Quantity::OmegaNow)}});
+        out.lines.push_back(
+            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Trägheitsmoment I: %1 kg·m²"),
+             {number(f.inertiaKgM2, Quantity::Inertia)}});
+        out.lines.push_back(
+            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehimpuls der Glieder H: %1 kg·m²/s"),
+             {number(f.shapeMomentumKgM2PerS, Quantity::ShapeMomentum)}});
+        out.lines.push_back(
+            {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Drehimpuls L = Iω + H: %1 kg·m²/s"),
+             {number(f.angularMomentumKgM2PerS, Quantity::Momentum)}});
+        out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Rotationsenergie: %1 J"),
+                             {number(f.rotationalEnergyJ, Quantity::Energy)}});
     }
     if (f.lastFrame) {
         out.lines.push_back({QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Flugzeit: %1 s"),
@@ -237,7 +269,10 @@ FrameResult WidestPanelFrame() {
     FrameResult widest;
     // Turned far and landed on the shoulder, 179.5° short of upright: the longest verdict.
     widest.rotationDeg = 7380.5;
-    widest.omegaDegPerS = 9999.9;
+    widest.omegaNowDegPerS = -9999.9;
+    widest.shapeMomentumKgM2PerS = -999.99;
+    widest.angularMomentumKgM2PerS = 999.99;
+    widest.rotationalEnergyJ = 99999.9;
     widest.posture = 7;
     widest.frame = 245;
     widest.lastFrame = widest.landed = true;

@@ -4,6 +4,7 @@
 // context and fills in the arguments, so that the desktop window and the page show the same.
 #pragma once
 
+#include "body/athlete.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "flight/pace.h"
@@ -41,9 +42,12 @@ struct Landing;
 PanelText VerdictText(const Landing& landing, char decimalPoint);
 
 // The worksheet picture's first caption line: "6 m/s, 60°, Zeitlupe, exaktes Modell", the
-// take-off as it was typed.
+// take-off as it was typed, and the athlete where she is not the standard one.
 PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
-                             Model model);
+                             Model model, const Athlete& athlete, char decimalPoint);
+
+// "Athlet: 50 kg, 1,60 m, 170 °/s".
+PanelText AthleteLineText(const Athlete& athlete, char decimalPoint);
 
 // The worksheet picture's second caption line, in parts: the tuck ("Hocken ab 0,12 s, 1,12 s
 // lang" or "Ohne Hocken") and, for a flight that landed, its verdict.
@@ -54,8 +58,10 @@ std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, 
 std::vector<PanelText> FrameDescriptionTexts(const FrameResult& frame, Model model,
                                              char decimalPoint);
 
-// The lines for a frame of a flight in `model`; numbers use `decimalPoint` and no grouping.
-PanelLines PanelLinesFor(const FrameResult& frame, Model model, char decimalPoint);
+// The lines for a frame of a flight in `model` with `athlete` (named when she is not the
+// standard one); numbers use `decimalPoint` and no grouping.
+PanelLines PanelLinesFor(const FrameResult& frame, Model model, const Athlete& athlete,
+                         char decimalPoint);
 
 // A number with `decimals` places after `decimalPoint`, rounded to nearest.
 std::string FixedText(double value, int decimals, char decimalPoint);

@@ -13,7 +13,7 @@ void Playback::startFlight(FlightRecord record, int pauseMs) {
     stop();
     replayed_.reset();
     record.frames.clear();
-    flight_ = StartFlight(record.params, record.model);
+    flight_ = StartFlight(record.params, record.model, record.athlete);
     running_ = std::move(record);
     clock_.start(pauseMs);
     scheduleNextFrame();

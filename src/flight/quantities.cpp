@@ -9,16 +9,21 @@
 namespace purzo {
 namespace {
 
-constexpr std::array<QuantityInfo, 22> kInfo{{
+constexpr std::array<QuantityInfo, 28> kInfo{{
     {"frame", "Bild", "Frame", "", -1, false},
     {"timeS", "Zeit", "Time", "s", 2, false},
     {"flightX", "Weite", "Distance", "m", 2, false},
     {"heightM", "Höhe des Schwerpunkts", "Height of the centre of mass", "m", 2, false},
     {"rotationDeg", "Drehung", "Rotation", "°", 1, false},
     {"posture", "Haltung", "Posture", "", -1, false},
-    {"omegaDegPerS", "Winkelgeschwindigkeit", "Angular velocity", "°/s", 1, true},
+    {"omegaDegPerS", "Winkelgeschwindigkeit im Mittel", "Mean angular velocity", "°/s", 1, true,
+     "ω im Mittel", "Mean ω"},
     {"inertiaKgM2", "Trägheitsmoment", "Moment of inertia", "kg·m²", 2, true},
     {"angularMomentumKgM2PerS", "Drehimpuls", "Angular momentum", "kg·m²/s", 2, true},
+    {"omegaNowDegPerS", "Winkelgeschwindigkeit", "Angular velocity", "°/s", 1, true},
+    {"shapeMomentumKgM2PerS", "Drehimpuls der Glieder", "Angular momentum of the limbs", "kg·m²/s",
+     2, true, "H", "H"},
+    {"rotationalEnergyJ", "Rotationsenergie", "Rotational energy", "J", 1, true},
     {"number", "Nr.", "No.", "", -1, false},
     {"model", "Modell", "Model", "", -1, false},
     {"speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false, "v", "v"},
@@ -34,13 +39,18 @@ constexpr std::array<QuantityInfo, 22> kInfo{{
     {"attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1, false, "Lage",
      "Attitude"},
     {"verdict", "Urteil", "Verdict", "", -1, false},
+    {"massKg", "Körpermasse", "Body mass", "kg", 1, true, "m", "m"},
+    {"bodyHeightM", "Körpergröße", "Body height", "m", 2, true, "Größe", "Height"},
+    {"spinDegPerS", "Drehung beim Absprung", "Spin at take-off", "°/s", 1, true, "ω₀", "ω₀"},
 }};
 
-constexpr std::array<Quantity, 9> kFrameQuantities{
-    Quantity::Frame,   Quantity::Time,  Quantity::Distance, Quantity::Height,  Quantity::Rotation,
-    Quantity::Posture, Quantity::Omega, Quantity::Inertia,  Quantity::Momentum};
-constexpr std::array<Quantity, 5> kChartQuantities{
-    Quantity::Height, Quantity::Distance, Quantity::Rotation, Quantity::Omega, Quantity::Inertia};
+constexpr std::array<Quantity, 12> kFrameQuantities{
+    Quantity::Frame,    Quantity::Time,     Quantity::Distance,      Quantity::Height,
+    Quantity::Rotation, Quantity::Posture,  Quantity::Omega,         Quantity::Inertia,
+    Quantity::Momentum, Quantity::OmegaNow, Quantity::ShapeMomentum, Quantity::Energy};
+constexpr std::array<Quantity, 7> kChartQuantities{
+    Quantity::Height,  Quantity::Distance,      Quantity::Rotation, Quantity::OmegaNow,
+    Quantity::Inertia, Quantity::ShapeMomentum, Quantity::Energy};
 
 } // namespace
 
@@ -74,11 +84,11 @@ std::string ShortHeaderOf(Quantity quantity, TextLanguage language) {
 }
 
 std::span<const Quantity> FrameQuantities(Model model) {
-    return std::span(kFrameQuantities).first(model == Model::Exact ? 9 : 6);
+    return std::span(kFrameQuantities).first(model == Model::Exact ? kFrameQuantities.size() : 6);
 }
 
 std::span<const Quantity> ChartQuantities(Model model) {
-    return std::span(kChartQuantities).first(model == Model::Exact ? 5 : 3);
+    return std::span(kChartQuantities).first(model == Model::Exact ? kChartQuantities.size() : 3);
 }
 
 const char* ModelText(Model model, TextLanguage language) {
@@ -120,6 +130,12 @@ double FrameValueOf(Quantity quantity, const FrameResult& f) {
         return f.inertiaKgM2;
     case Quantity::Momentum:
         return f.angularMomentumKgM2PerS;
+    case Quantity::OmegaNow:
+        return f.omegaNowDegPerS;
+    case Quantity::ShapeMomentum:
+        return f.shapeMomentumKgM2PerS;
+    case Quantity::Energy:
+        return f.rotationalEnergyJ;
     default:
         return 0;
     }

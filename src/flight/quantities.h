@@ -25,6 +25,9 @@ enum class Quantity {
     Omega,
     Inertia,
     Momentum,
+    OmegaNow,
+    ShapeMomentum,
+    Energy,
     // Of a whole flight, as the log keeps it.
     Number,
     Model,
@@ -39,6 +42,10 @@ enum class Quantity {
     FirstContact,
     Attitude,
     Verdict,
+    // The exact model's athlete, as the log keeps it.
+    BodyMass,
+    BodyHeight,
+    Spin,
 };
 
 struct QuantityInfo {
@@ -60,16 +67,17 @@ std::string HeaderOf(Quantity quantity, TextLanguage language);
 std::string ShortHeaderOf(Quantity quantity, TextLanguage language);
 
 // The columns of a frame table in `model`: frame, time, distance, height, rotation, posture, and
-// in the exact model ω, I and L.
+// in the exact model the mean ω, I, L, the instantaneous ω, H and the rotational energy.
 std::span<const Quantity> FrameQuantities(Model model);
-// What the charts plot over time in `model`: height, distance, rotation, and ω and I.
+// What the charts plot over time in `model`: height, distance, rotation, and the instantaneous ω,
+// I, H and the rotational energy.
 std::span<const Quantity> ChartQuantities(Model model);
 // "klassisch" / "classic", "exakt" / "exact".
 const char* ModelText(Model model, TextLanguage language);
 // "Echtzeit" / "Real time", "Zeitlupe" / "Slow motion", "Extrem-Zeitlupe" / "Extra slow motion".
 const char* PaceText(Pace pace, TextLanguage language);
 
-// The value of a frame quantity (Frame to Momentum) in a frame.
+// The value of a frame quantity (Frame to Energy) in a frame.
 double FrameValueOf(Quantity quantity, const FrameResult& frame);
 
 } // namespace purzo

@@ -58,10 +58,10 @@ double CanvasWidget::penWidthDevicePx() const {
     return kPenWidthPx * paintScale() * paintRatio();
 }
 
-void CanvasWidget::startFlight(Model model, std::vector<Point> path) {
+void CanvasWidget::startFlight(Model model, const Athlete& athlete, std::vector<Point> path) {
     // The last frame stays until the new flight's first one replaces it, with no empty hall
     // between them.
-    starting_ = Start{model, std::move(path)};
+    starting_ = Start{model, athlete, std::move(path)};
 }
 
 void CanvasWidget::takeStartedFlight() {
@@ -69,6 +69,7 @@ void CanvasWidget::takeStartedFlight() {
         return;
     }
     model_ = starting_->model;
+    athlete_ = starting_->athlete;
     path_ = std::move(starting_->path);
     starting_.reset();
     choosePanelCorner();
@@ -316,7 +317,7 @@ QStringList CanvasWidget::dataPanelLines() const {
     if (frames_.empty()) {
         return {};
     }
-    return DataPanel::LinesFor(frames_.back(), model_, locale_).text;
+    return DataPanel::LinesFor(frames_.back(), model_, athlete_, locale_).text;
 }
 
 QFont CanvasWidget::panelFont() const {
@@ -334,10 +335,12 @@ QRectF CanvasWidget::panelBox(const QSizeF& size) const {
 
 void CanvasWidget::choosePanelCorner() {
     // Sized for the longest panel the flight can have: its landing, with wide numbers.
-    const DataPanel::Lines lines = DataPanel::LinesFor(WidestPanelFrame(), model_, locale_);
+    const DataPanel::Lines lines =
+        DataPanel::LinesFor(WidestPanelFrame(), model_, athlete_, locale_);
     const QSizeF box = DataPanel::BoxSize(lines, panelFont(), panelScale());
-    panelRight_ = DataPanel::BelongsRight(path_, box, area(), canvasTransform(),
-                                          kPanelMarginPx * panelScale());
+    panelRight_ =
+        DataPanel::BelongsRight(path_, box, area(), canvasTransform(),
+                                kPanelMarginPx * panelScale(), ScaledReach(athlete_, kBodyReach));
 }
 
 void CanvasWidget::drawDataPanel(QPainter& painter) const {
@@ -345,7 +348,7 @@ void CanvasWidget::drawDataPanel(QPainter& painter) const {
         return;
     }
     painter.resetTransform();
-    const DataPanel::Lines lines = DataPanel::LinesFor(frames_.back(), model_, locale_);
+    const DataPanel::Lines lines = DataPanel::LinesFor(frames_.back(), model_, athlete_, locale_);
     const QFont font = panelFont();
     DataPanel::Draw(painter, panelBox(DataPanel::BoxSize(lines, font, panelScale())), lines, font,
                     panelScale());

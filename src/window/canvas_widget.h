@@ -5,6 +5,7 @@
 // log shows; with every tool off and none shown the canvas shows the current frame's figure only.
 #pragma once
 
+#include "body/athlete.h"
 #include "body/point.h"
 #include "design/canvas_design.h"
 #include "flight/frame_step.h"
@@ -46,7 +47,8 @@ public:
 
     // A flight (or a replay) in `model` begins; the frame shown stays until its first frame
     // comes. Its centre of mass's path decides the data panel's corner.
-    void startFlight(Model model = Model::Classic, std::vector<Point> path = {});
+    void startFlight(Model model = Model::Classic, const Athlete& athlete = kStandardAthlete,
+                     std::vector<Point> path = {});
     Model model() const { return model_; } // of the frames shown
     // The panel's and the legend's text this much larger than the scale makes it: for the back
     // row in the presentation view.
@@ -117,6 +119,7 @@ private:
     std::optional<Surface> rendering_; // set while drawing into a picture
     CanvasTools tools_;
     Model model_ = Model::Classic; // of the frames shown
+    Athlete athlete_;
     double textFactor_ = 1.0;
     std::vector<Point> path_; // the centre of mass's path of the flight on show
     bool panelRight_ = false;
@@ -125,6 +128,7 @@ private:
     std::vector<ShownFlight> shown_;  // beside it, from the log
     struct Start {
         Model model;
+        Athlete athlete;
         std::vector<Point> path;
     };
     std::optional<Start> starting_; // a flight begun whose first frame has not come yet

@@ -41,7 +41,16 @@ public:
     bool saveCharts(const QString& path);
 
     // What a chart plots; the exact model's two only for exact flights.
-    enum Quantity { Height, Distance, Rotation, AngularVelocity, Inertia, kQuantityCount };
+    enum Quantity {
+        Height,
+        Distance,
+        Rotation,
+        AngularVelocity,
+        Inertia,
+        ShapeMomentum,
+        Energy,
+        kQuantityCount
+    };
     QChart* chart(Quantity quantity) const;
     bool isPlotShown(Quantity quantity) const;
 

@@ -42,8 +42,10 @@ QString FilledPanelText(const PanelText& line) {
     return text;
 }
 
-DataPanel::Lines DataPanel::LinesFor(const FrameResult& f, Model model, const QLocale& locale) {
-    const PanelLines panel = PanelLinesFor(f, model, locale.decimalPoint().at(0).toLatin1());
+DataPanel::Lines DataPanel::LinesFor(const FrameResult& f, Model model, const Athlete& athlete,
+                                     const QLocale& locale) {
+    const PanelLines panel =
+        PanelLinesFor(f, model, athlete, locale.decimalPoint().at(0).toLatin1());
     Lines lines;
     for (const PanelText& line : panel.lines) {
         lines.text << FilledPanelText(line);
@@ -73,9 +75,9 @@ void DataPanel::Draw(QPainter& painter, const QRectF& box, const Lines& lines, c
 }
 
 bool DataPanel::BelongsRight(const std::vector<Point>& path, const QSizeF& box, const QRectF& area,
-                             const QTransform& canvasToArea, double margin) {
+                             const QTransform& canvasToArea, double margin, double bodyReach) {
     return PanelBelongsRight(
-        path, {area.left(), area.top(), area.right(), box.width(), box.height(), margin},
+        path, {area.left(), area.top(), area.right(), box.width(), box.height(), margin, bodyReach},
         {canvasToArea.m11(), canvasToArea.m22(), canvasToArea.dx(), canvasToArea.dy()});
 }
 

@@ -33,7 +33,8 @@ public:
         int landingLines = 0; // the last ones, after a gap: the landed flight's summary
     };
     // The lines for a frame of a flight in `model`, numbers in `locale`.
-    static Lines LinesFor(const FrameResult& frame, Model model, const QLocale& locale);
+    static Lines LinesFor(const FrameResult& frame, Model model, const Athlete& athlete,
+                          const QLocale& locale);
 
     // The box at `scale` for these lines in `font` (already scaled), pixels.
     static QSizeF BoxSize(const Lines& lines, const QFont& font, double scale);
@@ -41,9 +42,10 @@ public:
                      double scale);
 
     // Whether the right top corner of `area` suits the box better than the left one: the
-    // corner whose box covers less of the path widened by kBodyReach. Ties go left.
+    // corner whose box covers less of the path widened by the body's reach (canvas units).
+    // Ties go left.
     static bool BelongsRight(const std::vector<Point>& path, const QSizeF& box, const QRectF& area,
-                             const QTransform& canvasToArea, double margin);
+                             const QTransform& canvasToArea, double margin, double bodyReach);
 };
 
 } // namespace purzo

@@ -2,6 +2,8 @@
 // The entries in their order, with their accelerator letters, unique within each language.
 #include "window/lesson_menu.h"
 
+#include "window/athlete_dialog.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -54,12 +56,20 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     }
     classic_->setChecked(true);
     connect(models, &QActionGroup::triggered, this, [this] { emit modelChanged(model()); });
+    athleteEntry_ = addEntry(tr("At&hlet…"), "athleteAction");
+    connect(athleteEntry_, &QAction::triggered, this, [this, parent] {
+        AthleteDialog dialog(athlete_, parent);
+        if (dialog.exec() == QDialog::Accepted) {
+            setAthlete(dialog.athlete());
+        }
+    });
     menu_->addSeparator();
     resetTools_ = addEntry(tr("Werkzeuge zurücks&etzen"), "resetToolsAction");
     connect(resetTools_, &QAction::triggered, this, [this] {
         setTools({});
         setModel(Model::Classic);
         emit modelChanged(Model::Classic);
+        setAthlete(kStandardAthlete);
     });
     setFlightEnded(false);
     setPlayState(false, false);
@@ -106,6 +116,14 @@ void LessonMenu::setPlayState(bool canPause, bool canStep) {
 
 Model LessonMenu::model() const {
     return exact_->isChecked() ? Model::Exact : Model::Classic;
+}
+
+void LessonMenu::setAthlete(const Athlete& athlete) {
+    const Athlete within = WithinRange(athlete);
+    if (within != athlete_) {
+        athlete_ = within;
+        emit athleteChanged(athlete_);
+    }
 }
 
 void LessonMenu::setModel(Model model) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The canvas's context menu: the lesson tools, the replay, pause and stepping, the charts, the
-// saves, the model the next flight runs in and the reset of the tools. The keys that pause and
+// saves, the model and the athlete the next flight runs with, and the reset of the tools. The
+// keys that pause and
 // step are shown beside their entries; the window's key handling does what they say.
 #pragma once
 
+#include "body/athlete.h"
 #include "flight/model.h"
 #include "window/canvas_tools.h"
 
@@ -30,6 +32,9 @@ public:
     // The model chosen for the next flight; classic when the window opens.
     Model model() const;
     void setModel(Model model);
+    // The exact model's athlete for the next flight; the standard one when the window opens.
+    Athlete athlete() const { return athlete_; }
+    void setAthlete(const Athlete& athlete);
 
     QAction* pathAction() const { return path_; }
     QAction* sequenceAction() const { return sequence_; }
@@ -48,11 +53,13 @@ public:
     QAction* savePictureAction() const { return savePicture_; }
     QAction* classicModelAction() const { return classic_; }
     QAction* exactModelAction() const { return exact_; }
+    QAction* athleteAction() const { return athleteEntry_; }
     QAction* resetToolsAction() const { return resetTools_; }
 
 signals:
     void toolsChanged(const CanvasTools& tools);
     void modelChanged(Model model);
+    void athleteChanged(const Athlete& athlete);
     void replayRequested();
     void pauseRequested();
     void stepRequested(int frames);
@@ -85,7 +92,9 @@ private:
     QAction* savePicture_;
     QAction* classic_;
     QAction* exact_;
+    QAction* athleteEntry_;
     QAction* resetTools_;
+    Athlete athlete_;
 };
 
 } // namespace purzo

@@ -52,7 +52,9 @@ QString LessonTools::worksheetCaption() const {
     const std::string angle = last ? last->angleText : angleBox_->text().toStdString();
     const Pace pace = last && last->pace ? *last->pace : currentPace_();
     const Model model = last ? last->model : menu_->model();
-    return FilledPanelText(CaptionTakeOffText(speed, angle, pace, model));
+    const Athlete athlete = last ? last->athlete : menu_->athlete();
+    const char point = CurrentLanguage() == Language::English ? '.' : ',';
+    return FilledPanelText(CaptionTakeOffText(speed, angle, pace, model, athlete, point));
 }
 
 QString LessonTools::worksheetLandingLine() const {

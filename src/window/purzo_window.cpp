@@ -243,13 +243,18 @@ void PurzoWindow::startFlight() {
     frameDelayMs_ = FrameDelayMs(form_.selectedPace());
     const Model model = this->model();
     runningModel_ = model;
-    form_.picture1->startFlight(model, CentreOfMassPath(params_, model));
+    const Athlete athlete = lessonMenu()->athlete();
+    form_.picture1->startFlight(model, athlete, CentreOfMassPath(params_, model, athlete));
     refreshShownFlights();
     form_.hScroll1->setFocus();
     emit flightStarted();
-    FlightRecord record{
-        speed_->text().toStdString(), angle_->text().toStdString(), params_, model, {},
-        form_.selectedPace()};
+    FlightRecord record{speed_->text().toStdString(),
+                        angle_->text().toStdString(),
+                        params_,
+                        model,
+                        {},
+                        form_.selectedPace(),
+                        athlete};
     player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
     refreshCharts();
 }
@@ -258,8 +263,9 @@ void PurzoWindow::replayLastFlight() {
     if (!lastFlight()) {
         return;
     }
-    form_.picture1->startFlight(lastFlight()->model,
-                                CentreOfMassPath(lastFlight()->params, lastFlight()->model));
+    const FlightRecord& last = *lastFlight();
+    form_.picture1->startFlight(last.model, last.athlete,
+                                CentreOfMassPath(last.params, last.model, last.athlete));
     refreshShownFlights();
     // The replay plays the recorded postures; the arrow keys have nothing to move.
     form_.picture1->setFocus();
@@ -305,7 +311,8 @@ bool PurzoWindow::replayLoggedFlight(int number) {
         return false;
     }
     const FlightRecord& record = flight->record;
-    form_.picture1->startFlight(record.model, CentreOfMassPath(record.params, record.model));
+    form_.picture1->startFlight(record.model, record.athlete,
+                                CentreOfMassPath(record.params, record.model, record.athlete));
     form_.verdictLine->hide();
     form_.picture1->setFocus();
     player_.replay(record, pauseMs());

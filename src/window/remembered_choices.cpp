@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cmath>
 #include <memory>
 
 namespace purzo {
@@ -29,6 +30,14 @@ RememberedChoices LoadChoices(const QString& file) {
                   .value_or(Model::Classic);
     const int pace = settings.value(QStringLiteral("pace"), 0).toInt();
     c.pace = pace >= 0 && pace <= int(Pace::ExtremeSlowMotion) ? Pace(pace) : Pace::RealTime;
+    const auto number = [&settings](const char* key, double standard) {
+        bool ok = false;
+        const double value = settings.value(QLatin1String(key), standard).toDouble(&ok);
+        return ok ? value : std::nan("");
+    };
+    c.athlete = WithinRange({number("athlete/massKg", kMassRangeKg.standard),
+                             number("athlete/heightM", kHeightRangeM.standard),
+                             number("athlete/spinDegPerS", kSpinRangeDegPerS.standard)});
     return c;
 }
 
@@ -43,6 +52,9 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
         QStringLiteral("model"),
         QString::fromLatin1(ModelName(c.model).data(), qsizetype(ModelName(c.model).size())));
     settings.setValue(QStringLiteral("pace"), int(c.pace));
+    settings.setValue(QStringLiteral("athlete/massKg"), c.athlete.massKg);
+    settings.setValue(QStringLiteral("athlete/heightM"), c.athlete.heightM);
+    settings.setValue(QStringLiteral("athlete/spinDegPerS"), c.athlete.spinDegPerS);
     settings.sync();
 }
 
@@ -50,6 +62,7 @@ void KeepChoices(const QString& file, LessonMenu* menu, QButtonGroup* paceOption
     const RememberedChoices loaded = LoadChoices(file);
     menu->setTools(loaded.tools);
     menu->setModel(loaded.model);
+    menu->setAthlete(loaded.athlete);
     paceOptions->button(int(loaded.pace))->setChecked(true);
     auto remembered = std::make_shared<RememberedChoices>(loaded);
     auto save = [file, menu, paceOptions, remembered] {
@@ -62,6 +75,11 @@ void KeepChoices(const QString& file, LessonMenu* menu, QButtonGroup* paceOption
         remembered->model = model;
         save();
     });
+    QObject::connect(menu, &LessonMenu::athleteChanged, menu,
+                     [save, remembered](const Athlete& athlete) {
+                         remembered->athlete = athlete;
+                         save();
+                     });
     QObject::connect(paceOptions, &QButtonGroup::idToggled, menu, [save](int, bool checked) {
         if (checked) {
             save();

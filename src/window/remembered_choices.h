@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// What the window remembers from one start to the next: the lesson tools that are on, the model
-// and the pace, in an INI file in the user's configuration folder.
+// What the window remembers from one start to the next: the lesson tools that are on, the model,
+// the athlete and the pace, in an INI file in the user's configuration folder.
 #pragma once
 
+#include "body/athlete.h"
 #include "flight/model.h"
 #include "flight/pace.h"
 #include "window/canvas_tools.h"
@@ -17,6 +18,7 @@ struct RememberedChoices {
     CanvasTools tools; // all off in a fresh configuration
     Model model = Model::Classic;
     Pace pace = Pace::RealTime;
+    Athlete athlete; // a value outside its range, as an edited file may hold, is the standard
 };
 
 // ~/.config/Purzosimulation/purzo.conf (or where XDG_CONFIG_HOME points).

@@ -82,6 +82,19 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
         label(1, kVerdictColumn + 1, VerdictName(landing.verdict, language), false);
     }
 
+    // Another than the standard athlete, under the verdict.
+    if (record.otherAthlete()) {
+        const Athlete& a = record.athlete;
+        int row = 2;
+        for (const auto& [quantity, value] :
+             {std::pair{Quantity::BodyMass, a.massKg}, std::pair{Quantity::BodyHeight, a.heightM},
+              std::pair{Quantity::Spin, a.spinDegPerS}}) {
+            label(row, kVerdictColumn, header(quantity), true);
+            number(row, kVerdictColumn + 1, value);
+            ++row;
+        }
+    }
+
     const std::span<const Quantity> columns = FrameQuantities(record.model);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         label(kHeaderRow, int(c), header(columns[c]), true);

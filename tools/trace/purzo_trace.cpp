@@ -234,7 +234,8 @@ int main(int argc, char** argv) {
 #if PURZO_WITH_XLSX
     if (!options.xlsx.empty()) {
         const purzo::FlightRecord record{check.speedText, check.angleText, params,
-                                         options.model,   frames,          std::nullopt};
+                                         options.model,   frames,          std::nullopt,
+                                         options.athlete};
         const auto language =
             options.english ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
         if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, language)) {

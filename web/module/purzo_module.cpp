@@ -67,7 +67,7 @@ val ChartQuantitiesForPage(const std::string& modelName, const std::string& lang
 
 // "" for an unknown key.
 std::string QuantityHeaderForPage(const std::string& code, const std::string& language) {
-    for (int q = 0; q <= int(Quantity::Verdict); ++q) {
+    for (int q = 0; q <= int(Quantity::Spin); ++q) {
         if (code == InfoOf(Quantity(q)).code) {
             return HeaderOf(Quantity(q), LanguageOf(language));
         }

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// Three fields, each with its range beside it and a line for what went wrong.
+#include "window/athlete_dialog.h"
+
+#include "flight/athlete_text.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace purzo {
+namespace {
+
+const AthleteRange& RangeOf(int index) {
+    static const std::array<const AthleteRange*, 3> ranges{&kMassRangeKg, &kHeightRangeM,
+                                                           &kSpinRangeDegPerS};
+    return *ranges[std::size_t(index)];
+}
+
+double& ValueOf(Athlete& a, int index) {
+    return index == 0 ? a.massKg : index == 1 ? a.heightM : a.spinDegPerS;
+}
+
+char DecimalPoint() {
+    return QLocale().decimalPoint().at(0).toLatin1();
+}
+
+// As the panel writes it.
+QString TextOf(const Athlete& a, int index) {
+    const double value = index == 0 ? a.massKg : index == 1 ? a.heightM : a.spinDegPerS;
+    const char point = DecimalPoint();
+    return QString::fromStdString(index == 0   ? MassText(value, point)
+                                  : index == 1 ? HeightText(value, point)
+                                               : SpinText(value, point));
+}
+
+} // namespace
+
+AthleteDialog::AthleteDialog(const Athlete& athlete, QWidget* parent)
+    : QDialog(parent), athlete_(athlete) {
+    setObjectName(QStringLiteral("athleteDialog"));
+    setWindowTitle(tr("Athlet"));
+    auto* grid = new QGridLayout(this);
+    auto* intro = new QLabel(
+        tr("Gilt für das exakte Modell, vom nächsten Flug an. Alle Längen der Figur wachsen mit "
+           "der Körpergröße, die Massen ihrer Teile mit der Körpermasse."),
+        this);
+    intro->setWordWrap(true);
+    grid->addWidget(intro, 0, 0, 1, 3);
+    const QString names[3] = {tr("&Körpermasse:"), tr("Körper&größe:"),
+                              tr("&Drehung beim Absprung:")};
+    const QString ranges[3] = {tr("kg (20 bis 150)"), tr("m (1,00 bis 2,20)"),
+                               tr("°/s (0 bis 720)")};
+    const char* objectNames[3] = {"massField", "heightField", "spinField"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(names[i], this);
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QLatin1String(objectNames[i]));
+        label->setBuddy(field);
+        auto* unit = new QLabel(ranges[i], this);
+        auto* message = new QLabel(this);
+        message->setObjectName(QLatin1String(objectNames[i]) + QStringLiteral("Message"));
+        message->setStyleSheet(QStringLiteral("color: #c80000"));
+        message->setWordWrap(true);
+        message->hide();
+        field->setAccessibleDescription(ranges[i]);
+        grid->addWidget(label, 1 + 2 * i, 0);
+        grid->addWidget(field, 1 + 2 * i, 1);
+        grid->addWidget(unit, 1 + 2 * i, 2);
+        grid->addWidget(message, 2 + 2 * i, 1, 1, 2);
+        fields_[std::size_t(i)] = field;
+        messages_[std::size_t(i)] = message;
+        connect(field, &QLineEdit::editingFinished, this, [this, i] { take(i); });
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* standard = buttons->addButton(tr("&Standard"), QDialogButtonBox::ResetRole);
+    standard->setObjectName(QStringLiteral("standardButton"));
+    connect(standard, &QPushButton::clicked, this, [this] {
+        athlete_ = kStandardAthlete;
+        fill(athlete_);
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &AthleteDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grid->addWidget(buttons, 7, 0, 1, 3);
+    fill(athlete_);
+}
+
+void AthleteDialog::fill(const Athlete& athlete) {
+    for (int i = 0; i < 3; ++i) {
+        fields_[std::size_t(i)]->setText(TextOf(athlete, i));
+        messages_[std::size_t(i)]->hide();
+    }
+}
+
+bool AthleteDialog::take(int index) {
+    QLineEdit* field = fields_[std::size_t(index)];
+    QLabel* message = messages_[std::size_t(index)];
+    const AthleteRange& range = RangeOf(index);
+    const std::optional<double> value = ReadAthleteValue(field->text().toStdString(), range);
+    if (!value) {
+        const QString least = QLocale().toString(range.least),
+                      most = QLocale().toString(range.most);
+        message->setText(tr("„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.")
+                             .arg(field->text().trimmed(), least, most));
+        message->show();
+        field->setText(TextOf(athlete_, index));
+        return false;
+    }
+    ValueOf(athlete_, index) = *value;
+    message->hide();
+    return true;
+}
+
+void AthleteDialog::accept() {
+    // A field still being typed in counts as left; a refused one keeps the dialog open.
+    bool all = true;
+    for (int i = 0; i < 3; ++i) {
+        all = take(i) && all;
+    }
+    if (all) {
+        QDialog::accept();
+    }
+}
+
+} // namespace purzo
