@@ -3,12 +3,13 @@
 #include "window/athlete_dialog.h"
 
 #include "flight/athlete_text.h"
+#include "flight/number_text.h"
+#include "window/translations.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace purzo {
@@ -24,8 +25,13 @@ double& ValueOf(Athlete& a, int index) {
     return index == 0 ? a.massKg : index == 1 ? a.heightM : a.spinDegPerS;
 }
 
+// The program's language decides, as in the panel, not the system's locale.
 char DecimalPoint() {
-    return QLocale().decimalPoint().at(0).toLatin1();
+    return CurrentLanguage() == Language::English ? '.' : ',';
+}
+
+QString NumberText(double value) {
+    return QString::fromStdString(ShortestDoubleText(value)).replace('.', QChar(DecimalPoint()));
 }
 
 // As the panel writes it.
@@ -101,8 +107,7 @@ bool AthleteDialog::take(int index) {
     const AthleteRange& range = RangeOf(index);
     const std::optional<double> value = ReadAthleteValue(field->text().toStdString(), range);
     if (!value) {
-        const QString least = QLocale().toString(range.least),
-                      most = QLocale().toString(range.most);
+        const QString least = NumberText(range.least), most = NumberText(range.most);
         message->setText(tr("„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.")
                              .arg(field->text().trimmed(), least, most));
         message->show();

@@ -24,11 +24,13 @@ public:
     QLineEdit* field(int index) const { return fields_[std::size_t(index)]; }
     QLabel* message(int index) const { return messages_[std::size_t(index)]; }
 
+    // Every field counts as left; a refused one keeps the dialog open.
+    void accept() override;
+
 private:
     void fill(const Athlete& athlete);
     // Reads field `index` into the athlete, or puts its old value back and says why not.
     bool take(int index);
-    void accept() override;
 
     Athlete athlete_;
     std::array<QLineEdit*, 3> fields_{};
