@@ -306,11 +306,19 @@ private slots:
 
     void wholeViewHoldsEveryFigureTheWindowCanProduce_data() {
         QTest::addColumn<int>("model");
-        QTest::newRow("classic") << int(Model::Classic);
-        QTest::newRow("exact") << int(Model::Exact);
+        QTest::addColumn<double>("heightM");
+        QTest::addColumn<double>("spinDegPerS");
+        QTest::newRow("classic") << int(Model::Classic) << 1.8 << 170.0;
+        QTest::newRow("exact") << int(Model::Exact) << 1.8 << 170.0;
+        QTest::newRow("exact, the tallest athlete") << int(Model::Exact) << 2.2 << 170.0;
+        QTest::newRow("exact, the tallest at 720°/s") << int(Model::Exact) << 2.2 << 720.0;
+        QTest::newRow("exact, the tallest without spin") << int(Model::Exact) << 2.2 << 0.0;
     }
     void wholeViewHoldsEveryFigureTheWindowCanProduce() {
         QFETCH(int, model);
+        QFETCH(double, heightM);
+        QFETCH(double, spinDegPerS);
+        const Athlete athlete{70, heightM, spinDegPerS};
         // Every integer take-off: stretched, tucked from each of the first frames, swinging
         // between the two, and postures pressed at random.
         std::vector<std::vector<int>> lists{{1}, {1, 4, 7, 4, 1, 4, 7, 4, 1}};
@@ -327,11 +335,12 @@ private slots:
             }
         }
         const QRectF box = CanvasWidget::kWholeView;
-        const double r = 4.5; // the head's radius
         for (int v = 4; v <= 8; ++v) {
             for (int a = 30; a <= 80; ++a) {
                 for (const std::vector<int>& postures : lists) {
-                    for (const FrameResult& f : ModelFlight(v, a, postures, Model(model))) {
+                    for (const FrameResult& f : RunWholeFlight(ComputeFlightParameters(v, a),
+                                                               postures, Model(model), athlete)) {
+                        const double r = f.figure.headRadius;
                         std::vector<Point> points{{f.figure.head.x - r, f.figure.head.y - r},
                                                   {f.figure.head.x + r, f.figure.head.y + r}};
                         for (const Segment& s : f.figure.segments) {

@@ -15,13 +15,14 @@ inline constexpr int kCanvasAreaWidthPx = 701; // the drawing area inside the bo
 inline constexpr int kCanvasAreaHeightPx = 533;
 
 // The whole-flight view in canvas units: every figure the program can produce lies inside.
-// x −30 … 270, y −10 … 185. Across every take-off and any postures, drawn points reach x −26.1
-// (the exact figure early in a steep, slow flight, head rim included), x 268, y −7 (the exact
-// model's highest flights) and y 182.7 (the classic figure stretching out as it lands).
+// x −38 … 270, y −25 … 185. Across every take-off, any postures and every athlete, drawn points
+// reach x −34.1 (the tallest athlete early in a steep, slow flight, head rim included), x 268
+// (the classic figure), y −21.9 (the tallest athlete's highest flights) and y 182.7 (the classic
+// figure stretching out as it lands).
 struct CanvasBox {
     double left, top, width, height;
 };
-inline constexpr CanvasBox kWholeView{-30, -10, 300, 195};
+inline constexpr CanvasBox kWholeView{-38, -25, 308, 210};
 
 // The hall picture's ground line: its image row 533 is canvas y 150 in the designed view.
 inline constexpr double kHallRowsPerGround = 533.0;
