@@ -544,6 +544,14 @@
         <source>Hocken</source>
         <translation>Tuck</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

@@ -12,6 +12,18 @@ double HeightFactor(const Athlete& athlete) {
 
 } // namespace
 
+const AthleteRange& AthleteRangeOf(int which) {
+    return which == 0 ? kMassRangeKg : which == 1 ? kHeightRangeM : kSpinRangeDegPerS;
+}
+
+double& AthleteValueOf(Athlete& a, int which) {
+    return which == 0 ? a.massKg : which == 1 ? a.heightM : a.spinDegPerS;
+}
+
+double AthleteValueOf(const Athlete& a, int which) {
+    return which == 0 ? a.massKg : which == 1 ? a.heightM : a.spinDegPerS;
+}
+
 bool AthleteInRange(const Athlete& athlete) {
     return kMassRangeKg.holds(athlete.massKg) && kHeightRangeM.holds(athlete.heightM) &&
            kSpinRangeDegPerS.holds(athlete.spinDegPerS);

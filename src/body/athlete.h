@@ -31,6 +31,11 @@ struct Athlete {
 
 inline constexpr Athlete kStandardAthlete{};
 
+// The values in the order the dialogs show them: 0 the mass, 1 the height, 2 the spin.
+const AthleteRange& AthleteRangeOf(int which);
+double& AthleteValueOf(Athlete& athlete, int which);
+double AthleteValueOf(const Athlete& athlete, int which);
+
 // Every value inside its range (and a number).
 bool AthleteInRange(const Athlete& athlete);
 

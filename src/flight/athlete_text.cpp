@@ -38,4 +38,10 @@ std::string SpinText(double spinDegPerS, char decimalPoint) {
     return WholeOrTenths(spinDegPerS, decimalPoint);
 }
 
+std::string AthleteValueText(int which, double value, char decimalPoint) {
+    return which == 0   ? MassText(value, decimalPoint)
+           : which == 1 ? HeightText(value, decimalPoint)
+                        : SpinText(value, decimalPoint);
+}
+
 } // namespace purzo

@@ -19,5 +19,7 @@ std::optional<double> ReadAthleteValue(std::string_view text, const AthleteRange
 std::string MassText(double massKg, char decimalPoint);
 std::string HeightText(double heightM, char decimalPoint);
 std::string SpinText(double spinDegPerS, char decimalPoint);
+// The same for value `which` (0 mass, 1 height, 2 spin).
+std::string AthleteValueText(int which, double value, char decimalPoint);
 
 } // namespace purzo

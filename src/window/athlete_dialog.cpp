@@ -15,16 +15,6 @@
 namespace purzo {
 namespace {
 
-const AthleteRange& RangeOf(int index) {
-    static const std::array<const AthleteRange*, 3> ranges{&kMassRangeKg, &kHeightRangeM,
-                                                           &kSpinRangeDegPerS};
-    return *ranges[std::size_t(index)];
-}
-
-double& ValueOf(Athlete& a, int index) {
-    return index == 0 ? a.massKg : index == 1 ? a.heightM : a.spinDegPerS;
-}
-
 // The program's language decides, as in the panel, not the system's locale.
 char DecimalPoint() {
     return CurrentLanguage() == Language::English ? '.' : ',';
@@ -36,11 +26,8 @@ QString NumberText(double value) {
 
 // As the panel writes it.
 QString TextOf(const Athlete& a, int index) {
-    const double value = index == 0 ? a.massKg : index == 1 ? a.heightM : a.spinDegPerS;
-    const char point = DecimalPoint();
-    return QString::fromStdString(index == 0   ? MassText(value, point)
-                                  : index == 1 ? HeightText(value, point)
-                                               : SpinText(value, point));
+    return QString::fromStdString(
+        AthleteValueText(index, AthleteValueOf(a, index), DecimalPoint()));
 }
 
 } // namespace
@@ -104,7 +91,7 @@ void AthleteDialog::fill(const Athlete& athlete) {
 bool AthleteDialog::take(int index) {
     QLineEdit* field = fields_[std::size_t(index)];
     QLabel* message = messages_[std::size_t(index)];
-    const AthleteRange& range = RangeOf(index);
+    const AthleteRange& range = AthleteRangeOf(index);
     const std::optional<double> value = ReadAthleteValue(field->text().toStdString(), range);
     if (!value) {
         const QString least = NumberText(range.least), most = NumberText(range.most);
@@ -114,7 +101,7 @@ bool AthleteDialog::take(int index) {
         field->setText(TextOf(athlete_, index));
         return false;
     }
-    ValueOf(athlete_, index) = *value;
+    AthleteValueOf(athlete_, index) = *value;
     message->hide();
     return true;
 }

@@ -11,6 +11,7 @@
 #include "workbook/flight_sheet.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace purzo::web {
 
@@ -49,7 +50,7 @@ val FrameValue(const FrameResult& f) {
 
 val CentrePathValue(const FlightRecord& record) {
     val out = val::array();
-    for (const Point& p : CentreOfMassPath(record.params, record.model)) {
+    for (const Point& p : CentreOfMassPath(record.params, record.model, record.athlete)) {
         out.call<void>("push", p.x, p.y);
     }
     return out;
@@ -77,8 +78,28 @@ char DecimalPoint(const std::string& text) {
 
 } // namespace
 
-val PanelLinesValue(const FrameResult& frame, Model model, const std::string& decimalPoint) {
-    const PanelLines panel = PanelLinesFor(frame, model, DecimalPoint(decimalPoint));
+val AthleteValue(const Athlete& athlete) {
+    val out = val::object();
+    out.set("massKg", athlete.massKg);
+    out.set("heightM", athlete.heightM);
+    out.set("spinDegPerS", athlete.spinDegPerS);
+    return out;
+}
+
+Athlete AthleteFrom(const val& value) {
+    if (value.isNull() || value.isUndefined() || value.typeOf().as<std::string>() != "object") {
+        return kStandardAthlete;
+    }
+    const auto number = [&value](const char* key) {
+        const val v = value[key];
+        return v.isNumber() ? v.as<double>() : std::nan("");
+    };
+    return WithinRange({number("massKg"), number("heightM"), number("spinDegPerS")});
+}
+
+val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,
+                    const std::string& decimalPoint) {
+    const PanelLines panel = PanelLinesFor(frame, model, athlete, DecimalPoint(decimalPoint));
     val lines = val::array();
     for (const PanelText& line : panel.lines) {
         lines.call<void>("push", PanelTextValue(line));

@@ -18,8 +18,11 @@ emscripten::val FrameValue(const FrameResult& frame);
 // {source, args: [{text, source}]}
 emscripten::val PanelTextValue(const PanelText& text);
 // The data panel's lines for a frame: {lines: [PanelText], landingLines}.
-emscripten::val PanelLinesValue(const FrameResult& frame, Model model,
+emscripten::val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,
                                 const std::string& decimalPoint);
+// {massKg, heightM, spinDegPerS}, and the athlete from such a value (within the ranges).
+emscripten::val AthleteValue(const Athlete& athlete);
+Athlete AthleteFrom(const emscripten::val& value);
 // The landing's verdict of a flight, or null when it has not landed.
 emscripten::val VerdictValue(const FlightRecord& record, const std::string& decimalPoint);
 // The centre of mass's path over the whole flight, stretched, canvas units: [x0, y0, x1, ...].

@@ -20,7 +20,8 @@ PagePlayer::PagePlayer(val listener, val time)
       }) {}
 
 void PagePlayer::startFlight(const std::string& speedText, const std::string& angleText,
-                             const std::string& modelName, int pace, int pauseMs) {
+                             const std::string& modelName, int pace, int pauseMs,
+                             const val& athlete) {
     const TakeoffCheck check = CheckTakeoff(speedText, angleText);
     FlightRecord record;
     record.speedText = check.speedText;
@@ -28,6 +29,7 @@ void PagePlayer::startFlight(const std::string& speedText, const std::string& an
     record.params = ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
     record.model = ParseModel(modelName).value_or(Model::Classic);
     record.pace = Pace(std::clamp(pace, 0, 2));
+    record.athlete = AthleteFrom(athlete);
     playback_.startFlight(std::move(record), pauseMs);
     running_ = ++started_;
 }
@@ -81,7 +83,7 @@ val PagePlayer::panelLines(int number, int index, const std::string& decimalPoin
         none.set("landingLines", 0);
         return none;
     }
-    return PanelLinesValue(r->frames[std::size_t(index)], r->model, decimalPoint);
+    return PanelLinesValue(r->frames[std::size_t(index)], r->model, r->athlete, decimalPoint);
 }
 
 val PagePlayer::description(int number, int index, const std::string& decimalPoint) const {
@@ -100,6 +102,11 @@ val PagePlayer::description(int number, int index, const std::string& decimalPoi
 val PagePlayer::verdict(int number, const std::string& decimalPoint) const {
     const FlightRecord* r = record(number);
     return r ? VerdictValue(*r, decimalPoint) : val::null();
+}
+
+val PagePlayer::athlete(int number) const {
+    const FlightRecord* r = record(number);
+    return AthleteValue(r ? r->athlete : kStandardAthlete);
 }
 
 val PagePlayer::centrePath(int number) const {

@@ -16,9 +16,12 @@ public:
     // pausedChanged(paused), flightFinished(n), replayFinished(n)}; time: {now()} in ms.
     PagePlayer(emscripten::val listener, emscripten::val time);
 
-    // The take-off as typed (checked again here), the model's name and the pace 0, 1 or 2.
+    // The take-off as typed (checked again here), the model's name, the pace 0, 1 or 2 and the
+    // exact model's athlete {massKg, heightM, spinDegPerS} (a value outside its range is the
+    // standard).
     void startFlight(const std::string& speedText, const std::string& angleText,
-                     const std::string& modelName, int pace, int pauseMs);
+                     const std::string& modelName, int pace, int pauseMs,
+                     const emscripten::val& athlete);
     bool replayLastFlight(int pauseMs) { return playback_.replayLastFlight(pauseMs); }
     // Plays a kept flight again in its own model.
     bool replay(const FlightRecord& record, int pauseMs);
@@ -57,6 +60,8 @@ public:
     std::string speedText(int number) const;
     std::string angleText(int number) const;
     int pace(int number) const; // 0, 1 or 2; 0 when the flight is not kept
+    // {massKg, heightM, spinDegPerS}; the standard when the flight is not kept.
+    emscripten::val athlete(int number) const;
     // The worksheet picture's second caption line in parts: the tuck and the verdict.
     emscripten::val captionTexts(int number, const std::string& decimalPoint) const;
 

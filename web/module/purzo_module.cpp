@@ -5,6 +5,7 @@
 #include "design/panel_box.h"
 #include "design/panel_corner.h"
 #include "design_export.h"
+#include "flight/athlete_text.h"
 #include "flight/file_names.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
@@ -45,9 +46,35 @@ val SliderValueFor(const std::string& text, int lo, int hi) {
     return val(int(std::round(*value)));
 }
 
-val WidestPanelLines(const std::string& modelName, const std::string& decimalPoint) {
+val WidestPanelLines(const std::string& modelName, const val& athlete,
+                     const std::string& decimalPoint) {
     return PanelLinesValue(WidestPanelFrame(), ParseModel(modelName).value_or(Model::Classic),
-                           decimalPoint);
+                           AthleteFrom(athlete), decimalPoint);
+}
+
+// A typed athlete's value (0 mass, 1 height, 2 spin) inside its range, or null.
+val ReadAthleteValueForPage(const std::string& text, int which) {
+    const std::optional<double> value = ReadAthleteValue(text, AthleteRangeOf(which));
+    return value ? val(*value) : val::null();
+}
+
+// A value as the panel writes it.
+std::string AthleteValueTextForPage(int which, double value, const std::string& decimalPoint) {
+    return AthleteValueText(which, value, decimalPoint.empty() ? '.' : decimalPoint[0]);
+}
+
+// The ranges: [{least, most, standard}] for mass, height and spin.
+val AthleteRanges() {
+    val out = val::array();
+    for (int which = 0; which < 3; ++which) {
+        const AthleteRange& r = AthleteRangeOf(which);
+        val range = val::object();
+        range.set("least", r.least);
+        range.set("most", r.most);
+        range.set("standard", r.standard);
+        out.call<void>("push", range);
+    }
+    return out;
 }
 
 TextLanguage LanguageOf(const std::string& language) {
@@ -91,14 +118,17 @@ std::string LogFileNameForPage(const std::string& group, const std::string& date
 // The data panel's corner as the window decides it: path [x0, y0, x1, …] in canvas units, the
 // box and the surface in device pixels, transform {sx, sy, dx, dy} from canvas units to them.
 bool PanelBelongsRightForPage(const val& path, double boxWidth, double boxHeight,
-                              double surfaceWidth, const val& t, double margin) {
+                              double surfaceWidth, const val& t, double margin,
+                              const val& athlete) {
     const std::vector<double> xy = emscripten::vecFromJSArray<double>(path);
     std::vector<Point> points;
     for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
         points.push_back({xy[i], xy[i + 1]});
     }
     return PanelBelongsRight(
-        points, {0, 0, surfaceWidth, boxWidth, boxHeight, margin},
+        points,
+        {0, 0, surfaceWidth, boxWidth, boxHeight, margin,
+         ScaledReach(AthleteFrom(athlete), kBodyReach)},
         {t["sx"].as<double>(), t["sy"].as<double>(), t["dx"].as<double>(), t["dy"].as<double>()});
 }
 
@@ -128,12 +158,14 @@ val EdgeBandMeansForPage(const val& pixels, int width, int height, int edge, int
 
 // The worksheet's first caption line, e.g. "6 m/s, 60°, Zeitlupe, exaktes Modell" untranslated.
 val CaptionTakeOffTextForPage(const std::string& speedText, const std::string& angleText, int pace,
-                              const std::string& modelName) {
+                              const std::string& modelName, const val& athlete,
+                              const std::string& decimalPoint) {
     const Pace p = pace == 1   ? Pace::SlowMotion
                    : pace == 2 ? Pace::ExtremeSlowMotion
                                : Pace::RealTime;
-    return PanelTextValue(CaptionTakeOffText(speedText, angleText, p,
-                                             ParseModel(modelName).value_or(Model::Classic)));
+    return PanelTextValue(
+        CaptionTakeOffText(speedText, angleText, p, ParseModel(modelName).value_or(Model::Classic),
+                           AthleteFrom(athlete), decimalPoint.empty() ? '.' : decimalPoint[0]));
 }
 
 } // namespace
@@ -154,6 +186,9 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("edgeBandDepth", &purzo::EdgeBandDepth);
     emscripten::function("edgeBandMeans", &EdgeBandMeansForPage);
     emscripten::function("captionTakeOffText", &CaptionTakeOffTextForPage);
+    emscripten::function("readAthleteValue", &ReadAthleteValueForPage);
+    emscripten::function("athleteValueText", &AthleteValueTextForPage);
+    emscripten::function("athleteRanges", &AthleteRanges);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)
@@ -183,6 +218,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("speedText", &PagePlayer::speedText)
         .function("angleText", &PagePlayer::angleText)
         .function("pace", &PagePlayer::pace)
+        .function("athlete", &PagePlayer::athlete)
         .function("replayedNumber", &PagePlayer::replayedNumber)
         .function("captionTexts", &PagePlayer::captionTexts);
     emscripten::class_<PageLog>("PageLog")

@@ -3,7 +3,7 @@
 // device pixels at any scale, as the desktop canvas draws them. It computes no physics: every
 // point comes from the model's frames.
 import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
-import type { CanvasDesign, Frame, Model, PurzoModule, Rect } from './model';
+import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from './model';
 
 export interface Tools {
   path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
@@ -240,10 +240,11 @@ export class CanvasView {
 
   // Whether the panel belongs in the right top corner for a flight along `path` (canvas units):
   // decided for its widest lines, as the window decides it.
-  panelBelongsRight(surface: Surface, widest: { lines: string[]; landingLines: number }, path: number[], tools: Tools): boolean {
+  panelBelongsRight(surface: Surface, widest: { lines: string[]; landingLines: number }, path: number[], tools: Tools,
+                    athlete: Athlete): boolean {
     const box = this.panelBox(surface.ctx, widest.lines, widest.landingLines, surface.scale);
     return this.rules.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width, this.transform(surface, tools),
-      this.design.panelMarginPx * surface.scale * this.textFactor);
+      this.design.panelMarginPx * surface.scale * this.textFactor, athlete);
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The tools, the model and the pace, remembered in the browser's local storage. ?model=exact
-// opens in the exact model for this visit without changing what is remembered.
+// The tools, the model, the pace and the athlete, remembered in the browser's local storage.
+// ?model=exact opens in the exact model for this visit without changing what is remembered. A
+// remembered athlete's value outside its range is the standard.
 import { kNoTools, type Tools } from './canvas_view';
-import type { Model } from './model';
+import type { Athlete, Model } from './model';
 
-export interface Choices { tools: Tools; model: Model; pace: number }
+export interface Choices { tools: Tools; model: Model; pace: number; athlete: Athlete }
+export type AthleteRanges = { least: number; most: number; standard: number }[];
+const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS'] as const;
 const kKey = 'purzosimulation.choices';
 
-export function loadChoices(storage: Storage | null, search: string, paceCount: number): Choices {
+export function loadChoices(storage: Storage | null, search: string, paceCount: number, ranges: AthleteRanges): Choices {
   let stored: Partial<Choices> = {};
   try {
     stored = JSON.parse(storage?.getItem(kKey) ?? '{}') ?? {};
@@ -21,7 +24,13 @@ export function loadChoices(storage: Storage | null, search: string, paceCount: 
   const pace = Number.isInteger(stored.pace) && stored.pace! >= 0 && stored.pace! < paceCount ? stored.pace! : 0;
   const asked = new URLSearchParams(search).get('model');
   const model: Model = asked === 'exact' || asked === 'classic' ? asked : stored.model === 'exact' ? 'exact' : 'classic';
-  return { tools, model, pace };
+  const athlete = {} as Athlete;
+  kAthleteKeys.forEach((key, i) => {
+    const value = stored.athlete?.[key];
+    const { least, most, standard } = ranges[i];
+    athlete[key] = typeof value === 'number' && value >= least && value <= most ? value : standard;
+  });
+  return { tools, model, pace, athlete };
 }
 
 export function saveChoices(storage: Storage | null, choices: Choices): void {

@@ -2,7 +2,7 @@
 // The model's playback on the browser's timers: it decides which frame runs when, pauses, steps
 // and keeps the flights; this side only waits as asked, hands on what it is told and keeps the
 // frames it has read, so that drawing never asks the module twice for the same frame.
-import type { Frame, PagePlayer, PanelLines, PanelText, PurzoModule, SheetData } from './model';
+import type { Athlete, Frame, PagePlayer, PanelLines, PanelText, PurzoModule, SheetData } from './model';
 
 // The page's time: performance.now() and the browser's timers, or a test's.
 export interface TimeSource {
@@ -37,6 +37,7 @@ export class FlightRecord {
   get speedText(): string { return this.player.speedText(this.number); }
   get angleText(): string { return this.player.angleText(this.number); }
   get pace(): number { return this.player.pace(this.number); }
+  get athlete(): Athlete { return this.player.athlete(this.number); }
   get session(): FlightRecord { return this; }
 
   csv(): string { return this.player.csv(this.number); }
@@ -75,8 +76,8 @@ export class FlightPlayer {
   }
 
   // Ends whatever runs and starts a flight with the take-off as typed; frame 1 comes one pause later.
-  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number): void {
-    this.player.startFlight(speedText, angleText, model, pace, pauseMs);
+  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number, athlete: Athlete): void {
+    this.player.startFlight(speedText, angleText, model, pace, pauseMs, athlete);
   }
   // Plays the last flight again, frame for frame; false when there is none.
   replayLastFlight(pauseMs: number): boolean { return this.player.replayLastFlight(pauseMs); }

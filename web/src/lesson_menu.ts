@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The canvas's menu, with the desktop's entries in their order and their accelerator letters:
-// the lesson tools, replay, pause and stepping, charts, the saves, the model and the reset.
+// the lesson tools, replay, pause and stepping, charts, the saves, the model, the athlete and
+// the reset.
 import type { Tools } from './canvas_view';
 import type { Model } from './model';
 import { Texts, splitAccelerator } from './texts';
@@ -25,6 +26,7 @@ export interface MenuActions {
   saveWorkbook(): void;
   savePicture(): void;
   modelChanged(model: Model): void;
+  athlete(): void;
   resetTools(): void;
 }
 
@@ -64,6 +66,7 @@ export class LessonMenu {
       { kind: 'separator' },
       { kind: 'model', name: 'classicModelAction', text: tr('&Klassisches Modell'), model: 'classic' },
       { kind: 'model', name: 'exactModelAction', text: tr('E&xaktes Modell (Drehimpulserhaltung)'), model: 'exact' },
+      { kind: 'action', name: 'athleteAction', text: tr('At&hlet…'), run: () => actions.athlete(), enabled: always },
       { kind: 'separator' },
       { kind: 'action', name: 'resetToolsAction', text: tr('Werkzeuge zurücks&etzen'), run: () => actions.resetTools(), enabled: always },
     ];

@@ -39,8 +39,8 @@ async function start(): Promise<void> {
   try {
     const pictures = new PagePictures((name) => showFailure(texts, `${name}.jpg`));
     const [module] = await Promise.all([createPurzoModule(), pictures.loadAll()]);
-    const choices = loadChoices(storage(), '', kPaceCount);
-    const visit = loadChoices(storage(), location.search, kPaceCount);
+    const choices = loadChoices(storage(), '', kPaceCount, module.athleteRanges());
+    const visit = loadChoices(storage(), location.search, kPaceCount, module.athleteRanges());
     const page = new PurzoPage(module, texts, pictures, visit, choices.model, storage(), browserTime, host);
     (window as unknown as { purzo: object }).purzo = {
       // For the benchmark and the tests: when each frame of the last flight was shown (ms), and

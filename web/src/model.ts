@@ -82,7 +82,7 @@ export interface PlayerListener {
 // The model's playback: flights and replays, pause and stepping, and the flights it keeps, read
 // by their number (from 1; 0 is none).
 export interface PagePlayer {
-  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number): void;
+  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number, athlete: Athlete): void;
   replayLastFlight(pauseMs: number): boolean;
   stop(): void;
   runDueFrame(): void;
@@ -109,6 +109,7 @@ export interface PagePlayer {
   speedText(number: number): string;
   angleText(number: number): string;
   pace(number: number): number;
+  athlete(number: number): Athlete;
   replayedNumber(): number;
   captionTexts(number: number, decimalPoint: string): PanelText[];
 }
@@ -151,7 +152,7 @@ export interface PurzoModule {
   checkTakeoff(speedText: string, angleText: string): TakeoffCheck;
   sliderValueFor(text: string, lo: number, hi: number): number | null;
   // The data panel at its widest: a landing with wide numbers, for choosing its corner.
-  widestPanelLines(model: Model, decimalPoint: string): PanelLines;
+  widestPanelLines(model: Model, athlete: Athlete, decimalPoint: string): PanelLines;
   // The charts' quantities in this model; a quantity's header by its key ("timeS").
   chartQuantities(model: Model, language: string): QuantityHeader[];
   quantityHeader(code: string, language: string): string;
@@ -159,11 +160,17 @@ export interface PurzoModule {
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
   logFileName(group: string, date: string, extension: string): string;
   // The worksheet's first caption line: take-off as typed, pace 0–2, model.
-  captionTakeOffText(speedText: string, angleText: string, pace: number, model: Model): PanelText;
+  captionTakeOffText(speedText: string, angleText: string, pace: number, model: Model, athlete: Athlete,
+                     decimalPoint: string): PanelText;
+  // The athlete's values, 0 the mass, 1 the height, 2 the spin: a typed one inside its range (or
+  // null), one as the panel writes it, and the ranges with the standard.
+  readAthleteValue(text: string, which: number): number | null;
+  athleteValueText(which: number, value: number, decimalPoint: string): string;
+  athleteRanges(): { least: number; most: number; standard: number }[];
   // The data panel's corner, as the window decides it: the path in canvas units, the box and the
   // surface in device pixels, the transform from canvas units to them.
   panelBelongsRight(path: number[], boxWidth: number, boxHeight: number, surfaceWidth: number,
-                    t: { sx: number; sy: number; dx: number; dy: number }, margin: number): boolean;
+                    t: { sx: number; sy: number; dx: number; dy: number }, margin: number, athlete: Athlete): boolean;
   // The data panel's box for lines this wide, in device pixels; baselines from its top.
   panelBox(lineWidthsPx: number[], landingLines: number, ascentPx: number, descentPx: number, leadingPx: number,
            scale: number): { widthPx: number; heightPx: number; borderPx: number; baselinesPx: number[] };
@@ -176,4 +183,6 @@ export interface PurzoModule {
 }
 
 export type Model = 'classic' | 'exact';
+// The exact model's athlete; the classic model flies the standard figure.
+export interface Athlete { massKg: number; heightM: number; spinDegPerS: number }
 export const kPaceCount = 3;

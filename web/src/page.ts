@@ -3,6 +3,7 @@
 // the sliders, Enter starts a flight, the arrow keys in flight, pause and stepping, the canvas's
 // menu and its tools. It shows what the model computes and never computes physics itself.
 import { FlightAnnouncer } from './announcer';
+import { AthleteDialog } from './athlete_dialog';
 import { beep } from './beep';
 import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
 import { ChartsDialog, type ChartsContent } from './charts_dialog';
@@ -12,7 +13,7 @@ import { type PageWindow, buildWindow, fitScale, fitTargets, fitTexts, followSli
 import { LessonMenu } from './lesson_menu';
 import { LogPanel } from './log_panel';
 import { LogStorage } from './log_storage';
-import type { Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
+import type { Athlete, Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { PagePresentation } from './presentation';
 import { TouchLayout } from './touch_layout';
@@ -27,6 +28,7 @@ export class PurzoPage {
   private readonly view: CanvasView;
   private readonly menu: LessonMenu;
   private readonly charts: ChartsDialog;
+  private readonly athleteDialog: AthleteDialog;
   readonly log: PageLog;
   private readonly logPanel: LogPanel;
   private readonly logStorage: LogStorage;
@@ -76,9 +78,11 @@ export class PurzoPage {
       saveWorkbook: () => void this.saves.saveWorkbook(),
       savePicture: () => void this.saves.savePicture(),
       modelChanged: (model) => this.setModel(model),
-      resetTools: () => { this.setTools({ ...kNoTools }); this.setModel('classic'); },
+      athlete: () => this.athleteDialog.open(this.athlete, this.scale, (a) => this.setAthlete(a)),
+      resetTools: () => { this.setTools({ ...kNoTools }); this.setModel('classic'); this.setAthlete(this.athleteDialog.standard()); },
     });
     this.charts = new ChartsDialog(module, texts, host);
+    this.athleteDialog = new AthleteDialog(module, texts, host);
     this.log = new module.PageLog();
     this.logStorage = new LogStorage(this.log, storage, texts, (message) => {
       this.w.verdict.textContent = message;
@@ -98,6 +102,7 @@ export class PurzoPage {
   get deviceScale(): number { return this.scale * (window.devicePixelRatio || 1); }
   get tools(): Tools { return this.choices.tools; }
   get model(): Model { return this.choices.model; }
+  get athlete(): Athlete { return this.choices.athlete; }
   get pace(): number { return Math.max(0, this.w.paces.findIndex((p) => p.checked)); }
 
   private setUp(): void {
@@ -178,8 +183,8 @@ export class PurzoPage {
     this.frameTimesMs.length = 0;
     this.flightStartMs = this.time.now();
     w.posture.focus();
-    this.player.startFlight(w.speedBox.value, w.angleBox.value, this.model, this.pace, design.frameDelayMs[this.pace]);
-    this.choosePanelCorner(this.player.runningSession!.centrePath());
+    this.player.startFlight(w.speedBox.value, w.angleBox.value, this.model, this.pace, design.frameDelayMs[this.pace], this.athlete);
+    this.choosePanelCorner(this.player.runningSession!);
     this.redraw();
   }
 
@@ -196,21 +201,19 @@ export class PurzoPage {
       const shown = this.player.replayedFlight;
       if (shown) {
         this.runningModel = shown.modelName();
-        this.choosePanelCorner(shown.centrePath());
+        this.choosePanelCorner(shown);
       }
       this.w.canvas.focus();
     }
   }
 
-  private drawnFlights(): DrawnFlightFrames[] {
-    return this.logStorage.drawn(this.tools.previous, this.player.flightRunning);
-  }
+  private drawnFlights(): DrawnFlightFrames[] { return this.logStorage.drawn(this.tools.previous, this.player.flightRunning); }
 
   private replay(): void {
     const last = this.player.lastFlight;
     if (!last) return;
     this.runningModel = last.session.modelName();
-    this.choosePanelCorner(last.session.centrePath());
+    this.choosePanelCorner(last.session);
     this.w.canvas.focus();
     this.w.verdict.hidden = true;
     this.player.replayLastFlight(this.design.frameDelayMs[this.pace]);
@@ -262,9 +265,7 @@ export class PurzoPage {
   }
 
   // The canvas drawn onto a worksheet picture's surface.
-  drawInto(surface: Surface): void {
-    this.view.drawPicture(surface, this.canvasState());
-  }
+  drawInto(surface: Surface): void { this.view.drawPicture(surface, this.canvasState()); }
 
   // The frames on show; a flight just started shows the last frame of the one before until its
   // own first frame comes, as the window does.
@@ -333,25 +334,23 @@ export class PurzoPage {
     };
   }
 
-  private choosePanelCorner(path: number[]): void {
+  private choosePanelCorner(flight: FlightRecord): void {
     const ctx = this.w.canvas.getContext('2d');
     if (!ctx) return;
-    const widest = this.panelTexts(this.module.widestPanelLines(this.model, this.texts.decimalPoint));
+    const widest = this.panelTexts(this.module.widestPanelLines(this.model, flight.athlete, this.texts.decimalPoint));
     this.panelRight = this.view.panelBelongsRight({ ctx, width: this.w.canvas.width, height: this.w.canvas.height,
-      scale: this.deviceScale }, widest, path, this.tools);
+      scale: this.deviceScale }, widest, flight.centrePath(), this.tools, flight.athlete);
   }
 
-  private setTools(tools: Tools): void {
-    this.choices.tools = tools;
-    this.remember();
-    this.redraw();
-  }
+  private setTools(tools: Tools): void { this.choices.tools = tools; this.remember(); this.redraw(); }
 
   private setModel(model: Model): void {
     this.choices.model = model;
     this.storedModel = model;
     this.remember();
   }
+
+  private setAthlete(athlete: Athlete): void { this.choices.athlete = athlete; this.remember(); }
 
   private remember(): void {
     this.choices.pace = this.pace;

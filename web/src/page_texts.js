@@ -10,6 +10,8 @@ var pageTexts = {
       'Das Programm ist beendet. Sie können dieses Fenster jetzt schließen.'),
   restart: QT_TRANSLATE_NOOP('purzo::Page', 'Neu beginnen'),
   close: QT_TRANSLATE_NOOP('purzo::Page', 'Schließen'),
+  ok: QT_TRANSLATE_NOOP('purzo::Page', 'OK'),
+  cancel: QT_TRANSLATE_NOOP('purzo::Page', 'Abbrechen'),
   chartsTitle: QT_TRANSLATE_NOOP('purzo::Page', 'Diagramme'),
   previousFlight: QT_TRANSLATE_NOOP('purzo::Page', 'voriger Flug'),
   thisFlight: QT_TRANSLATE_NOOP('purzo::Page', 'dieser Flug'),

@@ -53,7 +53,8 @@ export class WorksheetSaves {
     const last = page.player.lastFlight;
     return page.panelText(page.module.captionTakeOffText(
       last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
-      last ? last.pace : page.pace, last ? last.session.modelName() : page.model));
+      last ? last.pace : page.pace, last ? last.session.modelName() : page.model,
+      last ? last.athlete : page.athlete, page.texts.decimalPoint));
   }
 
   // The second caption line: the last flight's tuck and verdict.

@@ -55,7 +55,7 @@ describe('saves', () => {
 });
 
 describe('charts', () => {
-  for (const [model, count] of [['classic', 3], ['exact', 5]]) {
+  for (const [model, count] of [['classic', 3], ['exact', 7]]) {
     test(`the ${model} model shows ${count} charts; Home steps to frame 1 with them open`, async () => {
       const { context, page } = await openPage(site.browser, `${site.url}?model=${model}`);
       await page.click('[data-control="Start"]');

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The athlete on the page: the dialog refuses what lies outside the ranges and takes a comma,
+// the flight is the trace tool's with her, and a remembered value out of range is the standard.
+import assert from 'node:assert/strict';
+import { describe, test } from 'node:test';
+import { chooseInMenu, downloadCsv, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+
+const site = useSite();
+
+describe('athlete', () => {
+  test('the dialog refuses 300 kg, takes 1,6 m, and the flight is purzo-trace\'s with her', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url + '?model=exact');
+    await chooseInMenu(page, 'athleteAction');
+    const mass = page.locator('[data-control="massKg"]');
+    assert.equal(await mass.inputValue(), '70');
+    await mass.fill('300');
+    await mass.press('Tab');
+    assert.equal(await mass.inputValue(), '70', 'the old value stays');
+    const message = page.locator('#athlete-massKg-message');
+    assert.ok(await message.isVisible());
+    assert.match(await message.textContent(), /20 bis 150/);
+    await page.fill('[data-control="heightM"]', '1,6');
+    await page.fill('[data-control="spinDegPerS"]', '0');
+    await page.click('[data-control="okButton"]');
+    assert.equal(await page.locator('.athlete-dialog[open]').count(), 0);
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    const { text } = await downloadCsv(page);
+    assert.equal(text, await trace('--model', 'exact', '--speed', '6', '--angle', '60', '--height', '1.6', '--spin', '0'));
+    // The next visit has her again; "Werkzeuge zurücksetzen" puts back the standard.
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await chooseInMenu(page, 'athleteAction');
+    assert.equal(await page.locator('[data-control="heightM"]').inputValue(), '1,60');
+    await page.click('[data-control="cancelButton"]');
+    await chooseInMenu(page, 'resetToolsAction');
+    await chooseInMenu(page, 'athleteAction');
+    assert.equal(await page.locator('[data-control="heightM"]').inputValue(), '1,80');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('a remembered mass out of range is the standard; the phone\'s panel names the athlete', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
+    await page.evaluate(() => localStorage.setItem('purzosimulation.choices', JSON.stringify({
+      tools: { data: true }, model: 'exact', pace: 0, athlete: { massKg: 500, heightM: 2, spinDegPerS: 300 },
+    })));
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.click('[data-control="Start"]');
+    await waitForLanding(page);
+    const panel = await page.locator('.touch-panel').innerText();
+    assert.match(panel, /Athlet: 70 kg, 2,00 m, 300 °\/s/);
+    assert.match(panel, /Drehimpuls L = Iω \+ H: /);
+    await context.close();
+  });
+});
