@@ -30,6 +30,9 @@ val FrameValue(const FrameResult& f) {
     out.set("turns", TurnsOf(f));
     out.set("omegaDegPerS", f.omegaDegPerS);
     out.set("inertiaKgM2", f.inertiaKgM2);
+    out.set("omegaNowDegPerS", f.omegaNowDegPerS);
+    out.set("shapeMomentumKgM2PerS", f.shapeMomentumKgM2PerS);
+    out.set("rotationalEnergyJ", f.rotationalEnergyJ);
     out.set("angularMomentumKgM2PerS", f.angularMomentumKgM2PerS);
     out.set("lowestPart", val(BodyPartCode(f.lowestPart)));
     out.set("landed", f.landed);

@@ -49,6 +49,7 @@ export interface Frame {
   frame: number; timeS: number; flightX: number; pathX: number; pathY: number;
   posture: number; rotationDeg: number; heightM: number; turns: number;
   omegaDegPerS: number; inertiaKgM2: number; angularMomentumKgM2PerS: number;
+  omegaNowDegPerS: number; shapeMomentumKgM2PerS: number; rotationalEnergyJ: number;
   lowestPart: string; landed: boolean; lastFrame: boolean;
   lines: number[]; // x1, y1, x2, y2 per segment, canvas units
   head: { x: number; y: number; radius: number };

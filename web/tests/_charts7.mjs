@@ -1,0 +1,16 @@
+import { startServer, launch, openPage, waitForLanding, chooseInMenu } from './browser.mjs';
+const { server, url } = await startServer();
+const browser = await launch();
+const { page, errors } = await openPage(browser, url + '?model=exact', { width: 1366, height: 768 });
+page.on('console', (m) => console.log('console', m.text()));
+await page.click('[data-control="Start"]');
+await waitForLanding(page);
+await chooseInMenu(page, 'chartsAction');
+console.log(await page.locator('.charts[open] canvas').count());
+await page.screenshot({ path: '/tmp/shots/charts7.png' });
+await page.focus('canvas.canvas');
+await page.keyboard.press('Home');
+await page.waitForTimeout(500);
+console.log('frame', await page.$eval('.window', (w) => w.dataset.frame), await page.evaluate(() => document.activeElement?.className));
+console.log(errors);
+await browser.close(); server.close();
