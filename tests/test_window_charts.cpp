@@ -115,6 +115,12 @@ private slots:
         }
         QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 0).last().y(),
                  model.back().inertiaKgM2);
+        QCOMPARE(Points(charts->chart(ChartsWindow::Energy), 0).last().y(),
+                 model.back().rotationalEnergyJ);
+        // H stays nought in a stretched flight; its axis keeps a readable span.
+        const auto* shapeAxis = qobject_cast<QValueAxis*>(
+            charts->chart(ChartsWindow::ShapeMomentum)->axes(Qt::Vertical).first());
+        QVERIFY(shapeAxis->max() >= 1.0);
         QCOMPARE(charts->chart(ChartsWindow::Rotation)->axes(Qt::Vertical).first()->titleText(),
                  QString::fromUtf8("Drehung (°)"));
         QCOMPARE(Points(charts->chart(ChartsWindow::Rotation), 1),

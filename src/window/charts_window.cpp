@@ -177,7 +177,12 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
         }
         if (any) {
             lo = std::min(lo, 0.0);
-            const double room = std::max(1e-6, (hi - lo) * 0.05);
+            // A quantity that stays nought (H while no limb moves) gets a unit of room, not a
+            // millionth.
+            if (hi - lo < 1e-6) {
+                hi = lo + 1;
+            }
+            const double room = (hi - lo) * 0.05;
             hi += room;
             lo = lo < 0 ? lo - room : lo;
         }
