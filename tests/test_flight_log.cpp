@@ -15,12 +15,13 @@ using namespace purzo;
 namespace {
 
 FlightRecord Flown(const std::string& speed, const std::string& angle, Model model,
-                   const std::vector<int>& postures, std::optional<Pace> pace = Pace::SlowMotion) {
+                   const std::vector<int>& postures, std::optional<Pace> pace = Pace::SlowMotion,
+                   const Athlete& athlete = kStandardAthlete) {
     const TakeoffCheck check = CheckTakeoff(speed, angle);
     FlightRecord r{speed, angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
                    model, {},    pace,
-                   {}};
-    r.frames = RunWholeFlight(r.params, postures, model);
+                   athlete};
+    r.frames = RunWholeFlight(r.params, postures, model, athlete);
     return r;
 }
 
@@ -28,7 +29,9 @@ FlightLog ThreeFlights() {
     FlightLog log;
     log.group = "Klasse 7b\t\\ Gruppe 2\n";
     log.add(Flown("6", "60", Model::Classic, {1}), "Anna", "2026-12-09 10:15");
-    log.add(Flown("7,5", " 45,5 ", Model::Exact, {1, 1, 7, 7, 3}, std::nullopt), "", "");
+    // Another athlete, without spin: her flight comes back only with her values.
+    log.add(Flown("7,5", " 45,5 ", Model::Exact, {1, 1, 7, 7, 3}, std::nullopt, {52.5, 1.6, 0}),
+            "", "");
     log.add(Flown("9", "60", Model::Exact, {1, 2, 5, 6, 7}), "Ben\\Cem", "2026-12-09 10:17");
     log.setShown(1, true);
     log.setShown(3, true);
@@ -83,6 +86,7 @@ private slots:
             QCOMPARE(b.record.angleText, a.record.angleText);
             QCOMPARE(b.record.model, a.record.model);
             QCOMPARE(b.record.pace, a.record.pace);
+            QCOMPARE(b.record.athlete, a.record.athlete);
             QCOMPARE(b.record.frames.size(), a.record.frames.size());
             QCOMPARE(b.record.postures(), a.record.postures());
             QCOMPARE(b.record.frames.back().rotationDeg, a.record.frames.back().rotationDeg);
@@ -117,6 +121,8 @@ private slots:
                                                      << "count";
         QTest::newRow("a stray backslash") << "backslash"
                                            << "line 2";
+        QTest::newRow("an athlete out of range") << "athlete"
+                                                 << "line 4";
     }
     void damagedOrForeignFilesAreRefused() {
         QFETCH(QString, change);
@@ -140,6 +146,8 @@ private slots:
             text.replace(text.find(",1\t18\tAnna"), 10, ",1,1\t19\tAnna");
         } else if (change == "drop flight") {
             text.erase(third + 1, text.find('\n', third + 1) - third);
+        } else if (change == "athlete") {
+            text.replace(text.find("\t52.5\t"), 6, "\t520\t");
         } else if (change == "backslash") {
             text.replace(text.find("\\t"), 2, "\\q");
         }
