@@ -50,9 +50,10 @@ describe('the flight log', () => {
     // The charts draw them too, named in a legend.
     await chooseInMenu(page, 'chartsAction');
     const labels = await page.$$eval('.charts[open] canvas', (canvases) => canvases.map((c) => c.getAttribute('aria-label')));
-    assert.equal(labels.length, 5);
+    assert.equal(labels.length, 7);
     assert.equal(labels[0], 'Höhe des Schwerpunkts (m), Flug auf dem Bild, Flug 1, Flug 3');
     assert.equal(labels[4], 'Trägheitsmoment (kg·m²), Flug auf dem Bild, Flug 1, Flug 3');
+    assert.equal(labels[6], 'Rotationsenergie (J), Flug auf dem Bild, Flug 1, Flug 3');
     await page.keyboard.press('Escape');
     // The class's workbook: named by the group and the day, the log's rows as numbers, a sheet
     // per flight.
@@ -69,7 +70,7 @@ describe('the flight log', () => {
     assert.equal(cells.B1, '7b / Anna');
     assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
-    assert.equal(cells.P6, 'zu wenig gedreht');
+    assert.equal(cells.S6, 'zu wenig gedreht'); // after the athlete's three columns
     for (const name of ['Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
 
     await page.reload();
