@@ -4,6 +4,7 @@
 
 #include "flight/athlete_text.h"
 #include "flight/number_text.h"
+#include "window/accessible_flight.h"
 #include "window/translations.h"
 
 #include <QDialogButtonBox>
@@ -98,6 +99,7 @@ bool AthleteDialog::take(int index) {
         message->setText(tr("„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.")
                              .arg(field->text().trimmed(), least, most));
         message->show();
+        AnnounceAlert(message);
         field->setText(TextOf(athlete_, index));
         return false;
     }
