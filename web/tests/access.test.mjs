@@ -46,6 +46,11 @@ describe('accessibility', () => {
     await chooseInMenu(page, 'logAction');
     states.log = await violations(page);
     await page.keyboard.press('Escape');
+    await chooseInMenu(page, 'athleteAction');
+    await page.fill('[data-control="heightM"]', '3');
+    await page.press('[data-control="heightM"]', 'Tab');
+    states.athlete = await violations(page); // with a refused value's message
+    await page.keyboard.press('Escape');
     await page.fill('[data-control="Text1"]', '9');
     await page.click('[data-control="Start"]');
     states.warning = await violations(page);

@@ -1,0 +1,16 @@
+import { startServer, launch, openPage } from './browser.mjs';
+const { server, url } = await startServer();
+const browser = await launch();
+const { page, errors } = await openPage(browser, url + '?model=exact', { width: 390, height: 844, touch: true });
+await page.click('[data-control="ToolsButton"], button.tools, .tools-button').catch(async () => {});
+await page.waitForTimeout(300);
+const entry = page.locator('.menu-item[data-entry="athleteAction"]');
+console.log('menu entry', await entry.count());
+await entry.click();
+await page.fill('[data-control="massKg"]', 'viel');
+await page.press('[data-control="massKg"]', 'Tab');
+await page.screenshot({ path: '/tmp/shots/athlete-phone.png' });
+const boxes = await page.$$eval('.athlete-dialog input, .athlete-dialog button', (els) => els.map((e) => { const r = e.getBoundingClientRect(); return [Math.round(r.width), Math.round(r.height)]; }));
+console.log(JSON.stringify(boxes));
+console.log(errors);
+await browser.close(); server.close();
