@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("unit typed") << "1,80 m" << no;
         QTest::newRow("empty") << "" << no;
         QTest::newRow("nan") << "nan" << no;
+        QTest::newRow("signed") << "+1,5" << 1.5;
     }
     void typedValues() {
         QFETCH(QString, text);
@@ -219,6 +220,12 @@ private slots:
         if (read) {
             QCOMPARE(*read, value);
         }
+    }
+
+    void minusNoughtIsNoSpin() {
+        const std::optional<double> spin = ReadAthleteValue("-0", kSpinRangeDegPerS);
+        QVERIFY(spin && !std::signbit(*spin));
+        QCOMPARE(SpinText(*spin, ','), std::string("0"));
     }
 
     void rememberedValuesOutOfRangeFallBack() {

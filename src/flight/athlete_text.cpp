@@ -23,7 +23,7 @@ std::optional<double> ReadAthleteValue(std::string_view text, const AthleteRange
     if (!value || !range.holds(*value)) {
         return std::nullopt;
     }
-    return value;
+    return *value + 0.0; // "-0" is no spin, not a negative one
 }
 
 std::string MassText(double massKg, char decimalPoint) {

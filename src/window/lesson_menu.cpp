@@ -59,6 +59,7 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     athleteEntry_ = addEntry(tr("At&hlet…"), "athleteAction");
     connect(athleteEntry_, &QAction::triggered, this, [this, parent] {
         AthleteDialog dialog(athlete_, parent);
+        dialog.setFont(menu_->font()); // as large as the menu it came from, on a projector too
         if (dialog.exec() == QDialog::Accepted) {
             setAthlete(dialog.athlete());
         }
