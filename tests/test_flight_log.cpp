@@ -18,8 +18,8 @@ FlightRecord Flown(const std::string& speed, const std::string& angle, Model mod
                    const std::vector<int>& postures, std::optional<Pace> pace = Pace::SlowMotion,
                    const Athlete& athlete = kStandardAthlete) {
     const TakeoffCheck check = CheckTakeoff(speed, angle);
-    FlightRecord r{speed, angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
-                   model, {},    pace,
+    FlightRecord r{speed,  angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
+                   model,  {},    pace,
                    athlete};
     r.frames = RunWholeFlight(r.params, postures, model, athlete);
     return r;
@@ -30,8 +30,8 @@ FlightLog ThreeFlights() {
     log.group = "Klasse 7b\t\\ Gruppe 2\n";
     log.add(Flown("6", "60", Model::Classic, {1}), "Anna", "2026-12-09 10:15");
     // Another athlete, without spin: her flight comes back only with her values.
-    log.add(Flown("7,5", " 45,5 ", Model::Exact, {1, 1, 7, 7, 3}, std::nullopt, {52.5, 1.6, 0}),
-            "", "");
+    log.add(Flown("7,5", " 45,5 ", Model::Exact, {1, 1, 7, 7, 3}, std::nullopt, {52.5, 1.6, 0}), "",
+            "");
     log.add(Flown("9", "60", Model::Exact, {1, 2, 5, 6, 7}), "Ben\\Cem", "2026-12-09 10:17");
     log.setShown(1, true);
     log.setShown(3, true);
