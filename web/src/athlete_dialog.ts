@@ -3,10 +3,9 @@
 // when its field is left; outside its range or unreadable, the field says so and goes back to
 // the value it had. The model reads the numbers and writes them; the page only shows them.
 import { FocusTrap } from './focus_trap';
-import type { Athlete, PurzoModule } from './model';
+import { type Athlete, type PurzoModule, kAthleteKeys } from './model';
 import { Texts, fill } from './texts';
 
-const kKeys = ['massKg', 'heightM', 'spinDegPerS'] as const;
 const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:'];
 const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 720)'];
 
@@ -33,7 +32,7 @@ export class AthleteDialog {
     intro.textContent = tr('Gilt für das exakte Modell, vom nächsten Flug an. Alle Längen der Figur wachsen mit der Körpergröße, die Massen ihrer Teile mit der Körpermasse.');
     const grid = document.createElement('div');
     grid.className = 'athlete-grid';
-    kKeys.forEach((key, i) => {
+    kAthleteKeys.forEach((key, i) => {
       const label = document.createElement('label');
       label.textContent = plain(tr(kNames[i]));
       label.htmlFor = `athlete-${key}`;
@@ -95,7 +94,7 @@ export class AthleteDialog {
 
   private fill(athlete: Athlete): void {
     this.athlete = { ...athlete };
-    kKeys.forEach((key, i) => {
+    kAthleteKeys.forEach((key, i) => {
       this.fields[i].value = this.module.athleteValueText(i, athlete[key], this.texts.decimalPoint);
       this.messages[i].hidden = true;
     });
@@ -111,10 +110,10 @@ export class AthleteDialog {
       message.textContent = fill(this.texts.tr('purzo::AthleteDialog', '„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.'),
         field.value.trim(), number(range.least), number(range.most));
       message.hidden = false;
-      field.value = this.module.athleteValueText(i, this.athlete[kKeys[i]], this.texts.decimalPoint);
+      field.value = this.module.athleteValueText(i, this.athlete[kAthleteKeys[i]], this.texts.decimalPoint);
       return false;
     }
-    this.athlete[kKeys[i]] = value;
+    this.athlete[kAthleteKeys[i]] = value;
     message.hidden = true;
     return true;
   }

@@ -3,11 +3,10 @@
 // ?model=exact opens in the exact model for this visit without changing what is remembered. A
 // remembered athlete's value outside its range is the standard.
 import { kNoTools, type Tools } from './canvas_view';
-import type { Athlete, Model } from './model';
+import { type Athlete, type Model, kAthleteKeys } from './model';
 
 export interface Choices { tools: Tools; model: Model; pace: number; athlete: Athlete }
 export type AthleteRanges = { least: number; most: number; standard: number }[];
-const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS'] as const;
 const kKey = 'purzosimulation.choices';
 
 export function loadChoices(storage: Storage | null, search: string, paceCount: number, ranges: AthleteRanges): Choices {

@@ -186,4 +186,6 @@ export interface PurzoModule {
 export type Model = 'classic' | 'exact';
 // The exact model's athlete; the classic model flies the standard figure.
 export interface Athlete { massKg: number; heightM: number; spinDegPerS: number }
+// Its values in the order the model numbers them: 0 the mass, 1 the height, 2 the spin.
+export const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS'] as const;
 export const kPaceCount = 3;
