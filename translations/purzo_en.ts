@@ -342,20 +342,48 @@
 <context>
     <name>purzo::LessonLog</name>
     <message>
-        <source>Das Flugprotokoll %1 kann nicht gelesen werden: %2</source>
-        <translation>The flight log %1 cannot be read: %2</translation>
+        <source>Das Flugprotokoll %1 ist von einem anderen Fenster gesperrt. Die Flüge bleiben erhalten und werden mit dem nächsten gespeichert.</source>
+        <translation>The flight log %1 is locked by another window. The flights are kept and saved with the next one.</translation>
     </message>
     <message>
-        <source>Das Flugprotokoll war beschädigt (%1). Es wurde als %2 beiseitegelegt; die Stunde beginnt mit einem leeren Protokoll.</source>
-        <translation>The flight log was damaged (%1). It was set aside as %2; the lesson starts with an empty log.</translation>
+        <source>größer als 2 MB</source>
+        <translation>larger than 2 MB</translation>
     </message>
     <message>
-        <source>Das Flugprotokoll %1 ist beschädigt (%2) und kann nicht beiseitegelegt werden; diese Stunde wird nicht gespeichert.</source>
-        <translation>The flight log %1 is damaged (%2) and cannot be set aside; this lesson will not be saved.</translation>
+        <source>Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es bleibt, wie es ist; die Flüge dieser Stunde bleiben erhalten und werden gespeichert, sobald es wieder lesbar ist.</source>
+        <translation>The flight log %1 cannot be read (%2). It is left as it is; this lesson&apos;s flights are kept and saved as soon as it can be read again.</translation>
     </message>
     <message>
-        <source>Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben bis zum Ende des Programms erhalten.</source>
-        <translation>The flight log cannot be saved (%1). The flights are kept until the program ends.</translation>
+        <source>keine Datei dieses Programms</source>
+        <translation>not a file of this program</translation>
+    </message>
+    <message>
+        <source>von einer neueren Version des Programms geschrieben</source>
+        <translation>written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll %1 ist beschädigt und kann nicht beiseitegelegt werden (%2). Es bleibt, wie es ist; seine ganzen Zeilen sind geladen, und die Flüge dieser Stunde werden nicht hineingeschrieben.</source>
+        <translation>The flight log %1 is damaged and cannot be set aside (%2). It is left as it is; its whole lines are loaded, and this lesson&apos;s flights are not written into it.</translation>
+    </message>
+    <message>
+        <source>Im Flugprotokoll waren %1 Zeilen beschädigt oder fehlten, die erste ist Zeile %2. Die übrigen %3 Flüge sind geladen; die Datei, wie sie war, ist als %4 beiseitegelegt.</source>
+        <translation>%1 lines of the flight log were damaged or missing, the first is line %2. The other %3 flights are loaded; the file as it was is set aside as %4.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll %1 kann nicht gelesen werden (%2) und nicht beiseitegelegt werden. Es bleibt, wie es ist; die Flüge dieser Stunde werden nicht hineingeschrieben.</source>
+        <translation>The flight log %1 cannot be read (%2) and cannot be set aside. It is left as it is; this lesson&apos;s flights are not written into it.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es ist als %3 beiseitegelegt; die Flüge dieser Stunde kommen in ein neues Protokoll.</source>
+        <translation>The flight log %1 cannot be read (%2). It is set aside as %3; this lesson&apos;s flights go into a new log.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben erhalten und werden gespeichert, sobald es wieder geht.</source>
+        <translation>The flight log cannot be saved (%1). The flights are kept and saved as soon as that works again.</translation>
+    </message>
+    <message>
+        <source>Das Flugprotokoll ist wieder gespeichert, mit allen %1 Flügen.</source>
+        <translation>The flight log is saved again, with all %1 flights.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +509,50 @@
         <source>Excel-Arbeitsmappen (*.xlsx)</source>
         <translation>Excel workbooks (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Der Inhalt konnte nicht erzeugt werden</source>
+        <translation>The content could not be made</translation>
+    </message>
+    <message>
+        <source>Kein freier Speicherplatz</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>Der eigene Speicherplatz ist aufgebraucht</source>
+        <translation>Your storage quota is used up</translation>
+    </message>
+    <message>
+        <source>Das Laufwerk ist schreibgeschützt</source>
+        <translation>The drive is read-only</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Die Datei oder ihr Ordner fehlt</source>
+        <translation>The file or its folder is missing</translation>
+    </message>
+    <message>
+        <source>Ein Teil des Pfades ist kein Ordner</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>Dort liegt ein Ordner, keine Datei</source>
+        <translation>A folder is in its place, not a file</translation>
+    </message>
+    <message>
+        <source>Dort liegt keine gewöhnliche Datei</source>
+        <translation>No ordinary file is in its place</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>Das Laufwerk meldet einen Fehler</source>
+        <translation>The drive reports an error</translation>
+    </message>
 </context>
 <context>
     <name>purzo::Page</name>
@@ -551,6 +623,10 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Der Speicher des Browsers ist voll</source>
+        <translation>The browser&apos;s storage is full</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ Athlete WithinRange(const Athlete& athlete) {
     if (!kSpinRangeDegPerS.holds(a.spinDegPerS)) {
         a.spinDegPerS = kSpinRangeDegPerS.standard;
     }
+    a.spinDegPerS += 0.0; // a remembered "-0" is no spin, not a negative one
     return a;
 }
 

@@ -8,11 +8,16 @@ namespace purzo {
 
 int FlightLog::add(FlightRecord record, std::string groupName, std::string flownAt) {
     LoggedFlight flight;
-    flight.number = ++lastNumber_;
     flight.group = std::move(groupName);
     flight.flownAt = std::move(flownAt);
     flight.summary = SummaryOf(record.params, record.model, record.frames);
     flight.record = std::move(record);
+    return append(std::move(flight));
+}
+
+int FlightLog::append(LoggedFlight flight) {
+    flight.number = ++lastNumber_;
+    flight.shown = flight.shown && shownCount() < kMostShown;
     flights_.push_back(std::move(flight));
     return lastNumber_;
 }

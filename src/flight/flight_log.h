@@ -7,6 +7,7 @@
 #include "flight/flight_record.h"
 #include "flight/flight_summary.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -29,8 +30,14 @@ public:
 
     // Logs a flight and returns its number.
     int add(FlightRecord record, std::string group, std::string flownAt);
+    // A flight already summarised (made again from a kept change) under the next number.
+    int append(LoggedFlight flight);
     // A flight read back from a file, with the number it had.
     void restore(LoggedFlight flight);
+    // The highest number handed out so far: numbers are never handed out twice, a deleted
+    // flight's neither.
+    int lastNumber() const { return lastNumber_; }
+    void setLastNumber(int number) { lastNumber_ = std::max(lastNumber_, number); }
 
     const std::vector<LoggedFlight>& flights() const { return flights_; }
     const LoggedFlight* find(int number) const;

@@ -1,97 +1,27 @@
 // SPDX-License-Identifier: MIT
-// Tab-separated lines with the texts escaped, ending in a line that counts the flights, so that a
-// file cut short is told from a whole one.
+// Tab-separated lines with the texts escaped and a checksum at the end of each, closed by a line
+// that counts the flights and gives the last number handed out, so that a file cut short is told
+// from a whole one and a deleted flight's number is not handed out again.
 #include "flight/log_file.h"
 
+#include "flight/log_line.h"
 #include "flight/number_text.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
 
-#include <charconv>
+#include <climits>
 #include <vector>
 
 namespace purzo {
 namespace {
 
 constexpr std::string_view kHeaderStem = "Purzosimulation flight log ";
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::optional<std::string> Unescaped(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            out += text[i];
-            continue;
-        }
-        if (++i == text.size()) {
-            return std::nullopt;
-        }
-        switch (text[i]) {
-        case '\\':
-            out += '\\';
-            break;
-        case 't':
-            out += '\t';
-            break;
-        case 'n':
-            out += '\n';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
-std::vector<std::string_view> Split(std::string_view line, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t at = line.find(separator, start);
-        parts.push_back(line.substr(start, at == std::string_view::npos ? at : at - start));
-        if (at == std::string_view::npos) {
-            return parts;
-        }
-        start = at + 1;
-    }
-}
-
-std::optional<int> Whole(std::string_view text, int lo, int hi) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < lo ||
-        value > hi) {
-        return std::nullopt;
-    }
-    return value;
-}
+constexpr std::string_view kFormat1Header = "Purzosimulation flight log 1";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr int kMostFrames = 100000;
+// Flight numbers and counts: far beyond any lesson, and well inside an int.
+constexpr int kMostNumber = INT_MAX / 2;
 
 // An athlete's value as written, inside its range.
 std::optional<double> AthleteValue(std::string_view text, const AthleteRange& range) {
@@ -114,28 +44,31 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
         if (!mass || !height || !spin) {
             return std::nullopt;
         }
-        athlete = {*mass, *height, *spin};
+        athlete.massKg = *mass;
+        athlete.heightM = *height;
+        athlete.spinDegPerS = *spin;
     }
-    const auto number = Whole(f[1], 1, 1'000'000);
+    const auto number = WholeNumber(f[1], 1, kMostNumber);
     const auto model = ParseModel(f[2]);
-    const auto pace = f[3] == "-" ? std::optional<int>(-1) : Whole(f[3], 0, 2);
-    const auto shown = Whole(f[4], 0, 1);
+    const auto pace = f[3] == "-" ? std::optional<int>(-1) : WholeNumber(f[3], 0, 2);
+    const auto shown = WholeNumber(f[4], 0, 1);
     const auto speed = Unescaped(f[5]), angle = Unescaped(f[6]);
-    const auto frames = Whole(f[8], 1, kMostFrames);
+    const auto frames = WholeNumber(f[8], 1, kMostFrames);
     const auto group = Unescaped(f[9]), flownAt = Unescaped(f[10]);
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
     }
+    const std::vector<std::string_view> postureTexts = SplitAt(f[7], ',');
+    if (int(postureTexts.size()) != *frames) {
+        return std::nullopt;
+    }
     std::vector<int> postures;
-    for (const std::string_view p : Split(f[7], ',')) {
-        const auto posture = Whole(p, kFirstPosture, kLastPosture);
+    for (const std::string_view p : postureTexts) {
+        const auto posture = WholeNumber(p, kFirstPosture, kLastPosture);
         if (!posture) {
             return std::nullopt;
         }
         postures.push_back(*posture);
-    }
-    if (int(postures.size()) != *frames) {
-        return std::nullopt;
     }
     LoggedFlight flight;
     flight.number = *number;
@@ -162,82 +95,126 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     return flight;
 }
 
+std::string FlightLine(const LoggedFlight& f) {
+    const FlightRecord& r = f.record;
+    std::string postures;
+    for (const int p : r.postures()) {
+        if (!postures.empty()) {
+            postures += ',';
+        }
+        postures += std::to_string(p); // not "," + string: GCC 12 -O3 warns falsely
+    }
+    std::string line =
+        "flight\t" + std::to_string(f.number) + "\t" + std::string(ModelName(r.model)) + "\t" +
+        (r.pace ? std::to_string(int(*r.pace)) : "-") + "\t" + (f.shown ? "1" : "0") + "\t" +
+        Escaped(r.speedText) + "\t" + Escaped(r.angleText) + "\t" + postures + "\t" +
+        std::to_string(r.frames.size()) + "\t" + Escaped(f.group) + "\t" + Escaped(f.flownAt);
+    if (r.otherAthlete()) {
+        line += "\t" + PlainDecimalText(r.athlete.massKg) + "\t" +
+                PlainDecimalText(r.athlete.heightM) + "\t" +
+                PlainDecimalText(r.athlete.spinDegPerS);
+    }
+    return line;
+}
+
+// The file's lines, without a byte-order mark and carriage returns before the line feeds.
+std::vector<std::string_view> LinesOf(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    std::vector<std::string_view> lines = SplitAt(text, '\n');
+    if (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    for (std::string_view& line : lines) {
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 std::string LogFileText(const FlightLog& log) {
     std::string out(kLogFileHeader);
-    out += "\ngroup\t" + Escaped(log.group) + "\n";
+    out += '\n';
+    out += WithChecksum("group\t" + Escaped(log.group)) + "\n";
     for (const LoggedFlight& f : log.flights()) {
-        const FlightRecord& r = f.record;
-        std::string postures;
-        for (const int p : r.postures()) {
-            if (!postures.empty()) {
-                postures += ',';
-            }
-            postures += std::to_string(p); // not "," + string: GCC 12 -O3 warns falsely
-        }
-        out += "flight\t" + std::to_string(f.number) + "\t" + std::string(ModelName(r.model)) +
-               "\t" + (r.pace ? std::to_string(int(*r.pace)) : "-") + "\t" + (f.shown ? "1" : "0") +
-               "\t" + Escaped(r.speedText) + "\t" + Escaped(r.angleText) + "\t" + postures + "\t" +
-               std::to_string(r.frames.size()) + "\t" + Escaped(f.group) + "\t" +
-               Escaped(f.flownAt);
-        if (r.otherAthlete()) {
-            out += "\t" + ShortestDoubleText(r.athlete.massKg) + "\t" +
-                   ShortestDoubleText(r.athlete.heightM) + "\t" +
-                   ShortestDoubleText(r.athlete.spinDegPerS);
-        }
-        out += "\n";
+        out += WithChecksum(FlightLine(f)) + "\n";
     }
-    out += "end\t" + std::to_string(log.flights().size()) + "\n";
+    out += WithChecksum("end\t" + std::to_string(log.flights().size()) + "\t" +
+                        std::to_string(log.lastNumber())) +
+           "\n";
     return out;
 }
 
-std::optional<FlightLog> ReadLogFile(std::string_view text, std::string& error) {
-    std::vector<std::string_view> lines = Split(text, '\n');
-    if (!lines.empty() && lines.back().empty()) {
-        lines.pop_back();
+LogFileReading ReadLogFile(std::string_view text) {
+    LogFileReading reading;
+    if (text.size() > kMostLogFileBytes) {
+        reading.problem = LogFileProblem::TooLarge;
+        return reading;
     }
+    const std::vector<std::string_view> lines = LinesOf(text);
     if (lines.empty() || !lines.front().starts_with(kHeaderStem)) {
-        error = "not a flight log of this program";
-        return std::nullopt;
+        reading.problem = LogFileProblem::NotALog;
+        return reading;
     }
-    if (lines.front() != kLogFileHeader) {
-        error = "a flight log of a newer version";
-        return std::nullopt;
+    reading.olderFormat = lines.front() == kFormat1Header;
+    if (lines.front() != kLogFileHeader && !reading.olderFormat) {
+        reading.problem = LogFileProblem::NewerVersion;
+        return reading;
     }
     FlightLog log;
-    std::size_t flights = 0;
+    std::optional<int> counted;
+    int lastNumber = 0;
+    auto damaged = [&reading](std::size_t index) {
+        if (reading.damagedLines++ == 0) {
+            reading.firstDamagedLine = int(index) + 1;
+        }
+    };
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::vector<std::string_view> fields = Split(lines[i], '\t');
-        const std::string where = "line " + std::to_string(i + 1);
-        if (fields.front() == "group" && fields.size() == 2 && i == 1) {
+        const std::optional<std::string_view> line =
+            reading.olderFormat ? std::optional(lines[i]) : CheckedLine(lines[i]);
+        const std::vector<std::string_view> fields =
+            line ? SplitAt(*line, '\t') : std::vector<std::string_view>{};
+        const std::string_view kind = fields.empty() ? std::string_view() : fields.front();
+        if (kind == "group" && fields.size() == 2 && i == 1) {
             const auto group = Unescaped(fields[1]);
             if (!group) {
-                error = where + ": a damaged name";
-                return std::nullopt;
+                damaged(i);
+                continue;
             }
             log.group = *group;
-        } else if (fields.front() == "flight") {
+        } else if (kind == "flight" && !counted) {
             auto flight = FlightOf(fields);
             if (!flight || log.find(flight->number)) {
-                error = where + ": a damaged flight";
-                return std::nullopt;
+                damaged(i);
+                continue;
             }
             log.restore(std::move(*flight));
-            ++flights;
-        } else if (fields.front() == "end" && fields.size() == 2 && i + 1 == lines.size()) {
-            if (Whole(fields[1], 0, 1'000'000) != int(flights)) {
-                error = where + ": the count of flights does not match";
-                return std::nullopt;
+        } else if (kind == "end" && !counted && i + 1 == lines.size() &&
+                   fields.size() == (reading.olderFormat ? 2u : 3u)) {
+            counted = WholeNumber(fields[1], 0, kMostNumber);
+            if (!reading.olderFormat) {
+                lastNumber = WholeNumber(fields[2], 0, kMostNumber).value_or(0);
             }
-            return log;
+            if (!counted) {
+                damaged(i);
+            }
         } else {
-            error = where + ": not understood";
-            return std::nullopt;
+            damaged(i);
         }
     }
-    error = "cut short";
-    return std::nullopt;
+    // A file cut short, or flights missing without a trace: one damage more, at the end.
+    const int flights = int(log.flights().size()) + reading.damagedLines;
+    if (!counted || *counted > flights) {
+        damaged(lines.size());
+    }
+    log.setLastNumber(lastNumber);
+    reading.problem = reading.damagedLines > 0 ? LogFileProblem::Damaged : LogFileProblem::None;
+    reading.log = std::move(log);
+    return reading;
 }
 
 } // namespace purzo

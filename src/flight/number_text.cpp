@@ -179,6 +179,19 @@ std::string PortableShortestDoubleText(double value) {
     return sign + (scientific.size() < fixed.size() ? scientific : fixed);
 }
 
+std::string PlainDecimalText(double value) {
+    if (!std::isfinite(value) || value <= 0) {
+        return "0"; // negative zero too: "-0" is no number ReadPlainDecimal takes
+    }
+    const Digits d = ShortestDigits(value);
+    if (d.exponent + 1 > int(d.digits.size())) {
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        return buffer;
+    }
+    return Fixed(d);
+}
+
 std::optional<double> PortableReadPlainDecimal(std::string_view text) {
     if (!IsPlainDecimal(text)) {
         return std::nullopt;

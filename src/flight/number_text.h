@@ -15,6 +15,10 @@ namespace purzo {
 // What std::to_chars(double) prints: the fewest significant digits that read back to the same
 // double, in fixed or scientific notation, whichever is shorter (fixed on a tie).
 std::string ShortestDoubleText(double value);
+// The shortest digits that read back to the same double, always as a plain decimal (no exponent,
+// no sign on zero): what ReadPlainDecimal reads back exactly, for files a reader must take. For a
+// finite value that is not negative; nothing else is written this way.
+std::string PlainDecimalText(double value);
 // A whole text of digits with at most one period (no sign, no exponent) as a finite double;
 // nothing for anything else.
 std::optional<double> ReadPlainDecimal(std::string_view text);

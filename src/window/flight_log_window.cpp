@@ -162,7 +162,7 @@ bool FlightLogWindow::saveWorkbook(const QString& path) {
         WriteLogWorkbook(QFile::encodeName(path).toStdString(), log_->log(), language,
                          QDate::currentDate().toString(Qt::ISODate).toStdString());
     if (failure) {
-        emit saveFailed(ShowSaveFailure(this, path, QString::fromStdString(*failure)));
+        emit saveFailed(ShowSaveFailure(this, path, FileFailureReason(*failure)));
     }
     return !failure;
 }

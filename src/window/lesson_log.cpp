@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The log's file, read at the start and written whole after every change.
+// The log's file: read, merged with this window's unwritten changes and written back, all under
+// one lock held for the milliseconds that takes, never between flights.
 #include "window/lesson_log.h"
 
 #include "flight/log_file.h"
@@ -9,9 +10,39 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <utility>
 
 namespace purzo {
+namespace {
+
+// Another window holds the lock for a write of a few milliseconds; a lock held longer than this
+// is a window that hangs, and this one gives up for now and tries again at the next change.
+constexpr int kLockWaitMs = 3000;
+
+// A name beside `file` that nothing has: "….defekt-20261210-101500-1", counting up.
+QString AsideName(const QString& file) {
+    const QString stem = file + QStringLiteral(".defekt-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1;; ++n) {
+        const QString name = stem + QLatin1Char('-') + QString::number(n);
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink()) {
+            return name;
+        }
+    }
+}
+
+} // namespace
+
+LessonLog::~LessonLog() {
+    // A last try for what a full disk kept back; nobody is left to be told.
+    if (!unwritten_.empty()) {
+        blockSignals(true);
+        save(false);
+    }
+}
 
 QString LessonLog::DefaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -20,98 +51,186 @@ QString LessonLog::DefaultFile() {
 
 QString LessonLog::keepIn(const QString& file) {
     file_ = file;
-    QFile in(file);
-    if (!in.exists()) {
-        return {};
-    }
-    QString message;
-    if (!in.open(QIODevice::ReadOnly)) {
-        message = tr("Das Flugprotokoll %1 kann nicht gelesen werden: %2")
-                      .arg(QDir::toNativeSeparators(file), in.errorString());
-        file_.clear(); // never overwrite what could not be read
-    } else {
-        const QByteArray bytes = in.readAll();
-        in.close();
-        std::string error;
-        if (auto read = ReadLogFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                                    error)) {
-            log_ = std::move(*read);
-            emit changed();
-            return {};
-        }
-        const QString aside =
-            file + QStringLiteral(".defekt-") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        if (QFile::rename(file, aside)) {
-            message = tr("Das Flugprotokoll war beschädigt (%1). Es wurde als %2 beiseitegelegt; "
-                         "die Stunde beginnt mit einem leeren Protokoll.")
-                          .arg(QString::fromStdString(error), QDir::toNativeSeparators(aside));
-        } else {
-            message = tr("Das Flugprotokoll %1 ist beschädigt (%2) und kann nicht beiseitegelegt "
-                         "werden; diese Stunde wird nicht gespeichert.")
-                          .arg(QDir::toNativeSeparators(file), QString::fromStdString(error));
-            file_.clear();
-        }
-    }
-    emit problem(message);
-    return message;
+    log_ = written_ = FlightLog();
+    unwritten_.clear();
+    lastProblem_.clear();
+    QStringList said;
+    const auto connection =
+        connect(this, &LessonLog::problem, this, [&said](const QString& m) { said << m; });
+    save(false);
+    disconnect(connection);
+    return said.join(QLatin1Char('\n'));
 }
 
 int LessonLog::logFlight(const FlightRecord& record) {
-    const int number = log_.add(
-        record, log_.group,
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString());
-    save();
-    emit changed();
-    return number;
+    LogChange change;
+    change.flight.group = log_.group;
+    change.flight.flownAt =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
+    change.flight.summary = SummaryOf(record.params, record.model, record.frames);
+    change.flight.record = record;
+    make(std::move(change));
+    return log_.flights().empty() ? 0 : log_.flights().back().number;
 }
 
 bool LessonLog::setShown(int number, bool shown) {
-    if (!log_.setShown(number, shown)) {
-        return false;
-    }
-    save();
-    emit changed();
-    return true;
+    LogChange change;
+    change.kind = shown ? LogChange::Kind::Show : LogChange::Kind::Hide;
+    change.number = number;
+    const LoggedFlight* flight = log_.find(number);
+    return flight && (flight->shown == shown || make(std::move(change)));
 }
 
 void LessonLog::remove(int number) {
-    if (log_.remove(number)) {
-        save();
-        emit changed();
-    }
+    LogChange change;
+    change.kind = LogChange::Kind::Remove;
+    change.number = number;
+    make(std::move(change));
 }
 
 void LessonLog::clear() {
-    log_.clear();
-    save();
-    emit changed();
+    LogChange change;
+    change.kind = LogChange::Kind::Clear;
+    make(std::move(change));
 }
 
 void LessonLog::setGroup(const QString& group) {
-    if (group.toStdString() == log_.group) {
-        return;
-    }
-    log_.group = group.toStdString();
-    save();
-    emit changed();
+    LogChange change;
+    change.kind = LogChange::Kind::Group;
+    change.group = group.toStdString();
+    make(std::move(change));
 }
 
-void LessonLog::save() {
+bool LessonLog::make(LogChange change) {
+    if (!unwritten_.make(log_, std::move(change))) {
+        return false;
+    }
     if (file_.isEmpty()) {
+        unwritten_.clear(); // a lesson without a file: memory is all there is
+        written_ = log_;
+        emit changed();
+        return true;
+    }
+    save(true);
+    return true;
+}
+
+void LessonLog::say(const QString& message) {
+    if (message != lastProblem_) {
+        lastProblem_ = message;
+        emit problem(message);
+    }
+}
+
+void LessonLog::save(bool changedHere) {
+    const QString shownFile = QDir::toNativeSeparators(file_);
+    const auto keepInMemory = [this] {
+        failing_ = true;
+        log_ = unwritten_.madeOn(written_);
+        emit changed();
+    };
+    QDir().mkpath(QFileInfo(file_).absolutePath()); // where it fails, the read below says why
+    QLockFile lock(file_ + QStringLiteral(".lock"));
+    // A read-only folder takes no lock file; the log is read all the same, and a write says why
+    // it fails.
+    if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        say(tr("Das Flugprotokoll %1 ist von einem anderen Fenster gesperrt. Die Flüge bleiben "
+               "erhalten und werden mit dem nächsten gespeichert.")
+                .arg(shownFile));
+        keepInMemory();
         return;
     }
-    QDir().mkpath(QFileInfo(file_).absolutePath());
-    const std::string text = LogFileText(log_);
-    const auto error = SaveAtomically(file_, [&text](QIODevice& out) {
-        return out.write(text.data(), qint64(text.size())) == qint64(text.size());
-    });
-    if (error && !failing_) {
-        emit problem(tr("Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben "
-                        "bis zum Ende des Programms erhalten.")
-                         .arg(*error));
+    const std::string path = QFile::encodeName(file_).toStdString();
+    if (lock.isLocked() && !changedHere) {
+        RemoveStrayTemporaryFiles(path);
     }
-    failing_ = error.has_value();
+    bool write = changedHere;
+    FlightLog base = written_;
+    const FileContent disk = ReadWholeFile(path, kMostLogFileBytes);
+    std::optional<QString> setAsideBecause;
+    if (disk.failure && disk.failure->errorNumber == EFBIG) {
+        setAsideBecause = tr("größer als 2 MB");
+    } else if (disk.failure &&
+               (disk.failure->errorNumber != ENOENT || QFileInfo(file_).isSymLink())) {
+        say(tr("Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es bleibt, wie es ist; die "
+               "Flüge dieser Stunde bleiben erhalten und werden gespeichert, sobald es wieder "
+               "lesbar ist.")
+                .arg(shownFile, FileFailureReason(*disk.failure)));
+        keepInMemory();
+        return;
+    } else if (disk.failure) {
+        write = write || !written_.flights().empty(); // removed meanwhile: written anew
+    } else {
+        LogFileReading reading = ReadLogFile(disk.bytes);
+        if (reading.problem == LogFileProblem::NotALog) {
+            setAsideBecause = tr("keine Datei dieses Programms");
+        } else if (reading.problem == LogFileProblem::NewerVersion) {
+            setAsideBecause = tr("von einer neueren Version des Programms geschrieben");
+        } else if (reading.problem == LogFileProblem::TooLarge) {
+            setAsideBecause = tr("größer als 2 MB");
+        } else {
+            base = std::move(*reading.log);
+        }
+        if (reading.problem == LogFileProblem::Damaged) {
+            const QString aside = AsideName(file_);
+            if (const auto failure =
+                    SaveWholeFile(QFile::encodeName(aside).toStdString(), disk.bytes)) {
+                say(tr("Das Flugprotokoll %1 ist beschädigt und kann nicht beiseitegelegt werden "
+                       "(%2). Es bleibt, wie es ist; seine ganzen Zeilen sind geladen, und die "
+                       "Flüge dieser Stunde werden nicht hineingeschrieben.")
+                        .arg(shownFile, FileFailureReason(*failure)));
+                failing_ = true;
+                log_ = unwritten_.madeOn(base);
+                emit changed();
+                return;
+            }
+            say(tr("Im Flugprotokoll waren %1 Zeilen beschädigt oder fehlten, die erste ist Zeile "
+                   "%2. Die übrigen %3 Flüge sind geladen; die Datei, wie sie war, ist als %4 "
+                   "beiseitegelegt.")
+                    .arg(reading.damagedLines)
+                    .arg(reading.firstDamagedLine)
+                    .arg(base.flights().size())
+                    .arg(QDir::toNativeSeparators(aside)));
+            write = true;
+        }
+    }
+    if (setAsideBecause) {
+        const QString aside = AsideName(file_);
+        if (!QFile::rename(file_, aside)) {
+            say(tr("Das Flugprotokoll %1 kann nicht gelesen werden (%2) und nicht beiseitegelegt "
+                   "werden. Es bleibt, wie es ist; die Flüge dieser Stunde werden nicht "
+                   "hineingeschrieben.")
+                    .arg(shownFile, *setAsideBecause));
+            keepInMemory();
+            return;
+        }
+        say(tr("Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es ist als %3 "
+               "beiseitegelegt; die Flüge dieser Stunde kommen in ein neues Protokoll.")
+                .arg(shownFile, *setAsideBecause, QDir::toNativeSeparators(aside)));
+        write = write || !written_.flights().empty();
+    }
+    const FlightLog merged = unwritten_.madeOn(base);
+    if (write) {
+        if (const auto failure = SaveWholeFile(path, LogFileText(merged))) {
+            say(tr("Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben "
+                   "erhalten und werden gespeichert, sobald es wieder geht.")
+                    .arg(FileFailureText(*failure, file_)));
+            failing_ = true;
+            written_ = std::move(base);
+            log_ = merged;
+            emit changed();
+            return;
+        }
+        unwritten_.clear();
+        lastProblem_.clear();
+        if (std::exchange(failing_, false)) {
+            emit recovered(tr("Das Flugprotokoll ist wieder gespeichert, mit allen %1 Flügen.")
+                               .arg(merged.flights().size()));
+        }
+    }
+    written_ = merged;
+    log_ = merged;
+    emit changed();
 }
 
 } // namespace purzo

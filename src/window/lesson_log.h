@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The lesson's log in the window: every landed flight logged, kept in a file in the user's data
-// folder that is written whole after each change, and read back at the start. A file that cannot
-// be read is set aside beside itself, never lost; one that cannot be written is said once.
+// folder and read back at the start. Every change is written at once, under a lock shared with
+// any other window of the program, onto what the file holds then: a flight another window logged
+// meanwhile is kept. A change that cannot be written stays in memory and goes with the next
+// write. A file that cannot be read is set aside beside itself, never lost.
 #pragma once
 
 #include "flight/flight_log.h"
+#include "flight/log_changes.h"
 
 #include <QObject>
 #include <QString>
@@ -15,13 +18,16 @@ class LessonLog : public QObject {
     Q_OBJECT
 public:
     explicit LessonLog(QObject* parent = nullptr) : QObject(parent) {}
+    ~LessonLog() override;
 
     // ~/.local/share/Purzosimulation/flugprotokoll.txt (or below XDG_DATA_HOME).
     static QString DefaultFile();
 
-    // Reads the log in `file` and keeps it there from now on. A file that is not a log, is cut
-    // short or is of a newer version is renamed "….defekt-<time>" and the lesson starts empty;
-    // the message says so. Returns that message, or an empty one.
+    // Reads the log in `file` and keeps it there from now on; what an earlier crash left beside
+    // it is removed. A file that is not a log, is too large or of a newer version is renamed
+    // "….defekt-<time>-<n>" and the lesson starts empty; one with damaged lines keeps its whole
+    // lines and a copy of it as it was is set aside. Returns the message that says so, or an
+    // empty one.
     QString keepIn(const QString& file);
 
     const FlightLog& log() const { return log_; }
@@ -32,18 +38,29 @@ public:
     void clear();
     void setGroup(const QString& group);
     QString group() const { return QString::fromStdString(log_.group); }
+    // True while every change is in the file.
+    bool written() const { return unwritten_.empty(); }
 
 signals:
     void changed();
-    // The log could not be written (said once until a write succeeds again) or read.
+    // Something the class must know about the log: it could not be read, written (said once
+    // until a write succeeds again) or was set aside.
     void problem(const QString& message);
+    // The log is written again after a failure.
+    void recovered(const QString& message);
 
 private:
-    void save();
+    bool make(LogChange change);
+    // Reads the file under the lock, makes the unwritten changes on it and writes it back.
+    void save(bool writeUnchanged);
+    void say(const QString& message);
 
-    FlightLog log_;
+    FlightLog log_;     // what the window shows
+    FlightLog written_; // what the file held when it was last read or written
+    LogChanges unwritten_;
     QString file_;
-    bool failing_ = false;
+    QString lastProblem_;  // said once until it changes or a write succeeds
+    bool failing_ = false; // changes are kept back: the file cannot be read or written
 };
 
 } // namespace purzo

@@ -119,7 +119,7 @@ bool LessonTools::saveFlightWorkbook(const QString& path) {
     const auto failure =
         WriteFlightWorkbook(QFile::encodeName(path).toStdString(), *last, language);
     if (failure) {
-        reportSaveFailure(path, QString::fromStdString(*failure));
+        reportSaveFailure(path, FileFailureReason(*failure));
     }
     return !failure;
 }

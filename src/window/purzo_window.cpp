@@ -128,7 +128,10 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         refreshShownFlights();
         refreshCharts();
     });
-    connect(log_, &LessonLog::problem, this, &PurzoWindow::showLogProblem);
+    connect(log_, &LessonLog::problem, this,
+            [this](const QString& m) { showLogMessage(QMessageBox::Warning, m); });
+    connect(log_, &LessonLog::recovered, this,
+            [this](const QString& m) { showLogMessage(QMessageBox::Information, m); });
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshShownFlights);
     connect(menu, &LessonMenu::logRequested, this, &PurzoWindow::showLog);
 
@@ -343,9 +346,9 @@ void PurzoWindow::refreshShownFlights() {
     form_.picture1->setShownFlights(shownFlights());
 }
 
-void PurzoWindow::showLogProblem(const QString& message) {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, tr("Flugprotokoll"), message, QMessageBox::Ok, this);
+void PurzoWindow::showLogMessage(int icon, const QString& message) {
+    auto* box = new QMessageBox(QMessageBox::Icon(icon), tr("Flugprotokoll"), message,
+                                QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

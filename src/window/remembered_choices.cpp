@@ -2,6 +2,7 @@
 // QSettings in INI form, so that the file can be read and deleted by hand.
 #include "window/remembered_choices.h"
 
+#include "flight/number_text.h"
 #include "window/lesson_menu.h"
 
 #include <QAbstractButton>
@@ -52,9 +53,11 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
         QStringLiteral("model"),
         QString::fromLatin1(ModelName(c.model).data(), qsizetype(ModelName(c.model).size())));
     settings.setValue(QStringLiteral("pace"), int(c.pace));
-    settings.setValue(QStringLiteral("athlete/massKg"), c.athlete.massKg);
-    settings.setValue(QStringLiteral("athlete/heightM"), c.athlete.heightM);
-    settings.setValue(QStringLiteral("athlete/spinDegPerS"), c.athlete.spinDegPerS);
+    // Plain decimals, exactly as the log writes them: "0.0001", never "1e-04" or "-0".
+    const auto plain = [](double value) { return QString::fromStdString(PlainDecimalText(value)); };
+    settings.setValue(QStringLiteral("athlete/massKg"), plain(c.athlete.massKg));
+    settings.setValue(QStringLiteral("athlete/heightM"), plain(c.athlete.heightM));
+    settings.setValue(QStringLiteral("athlete/spinDegPerS"), plain(c.athlete.spinDegPerS));
     settings.sync();
 }
 

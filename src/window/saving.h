@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Writing a file all at once: either the whole new content is in place, or the file that was
-// there stays as it was.
+// there stays as it was; and what to tell the class when a save fails.
 #pragma once
+
+#include "flight/whole_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,8 +16,14 @@ class QWidget;
 
 namespace purzo {
 
-// Writes through `write` into a temporary file beside `path` and puts it in place; returns the
-// reason when that fails.
+// Why a save or a read failed, in the window's language: "Kein freier Speicherplatz".
+QString FileFailureReason(const FileFailure& failure);
+// The same and where, in the window's language: "Kein freier
+// Speicherplatz: /home/…/flug.csv".
+QString FileFailureText(const FileFailure& failure, const QString& path);
+
+// Writes what `write` puts into a buffer to `path` whole or not at all; returns the reason when
+// that fails, without the path.
 std::optional<QString> SaveAtomically(const QString& path,
                                       const std::function<bool(QIODevice&)>& write);
 

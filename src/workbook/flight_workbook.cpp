@@ -9,11 +9,11 @@
 
 namespace purzo {
 
-std::optional<std::string> WriteFlightWorkbook(const std::string& path, const FlightRecord& record,
+std::optional<FileFailure> WriteFlightWorkbook(const std::string& path, const FlightRecord& record,
                                                WorkbookLanguage language) {
     XlsxFile file(path);
-    if (!file.opened()) {
-        return "the file cannot be created";
+    if (auto failure = file.failure()) {
+        return failure;
     }
     const FlightSheet content = FlightSheetFor(record, language);
     file.addSheet(content);

@@ -4,6 +4,7 @@
 // layer, kept out of the model library so that the model builds without libxlsxwriter.
 #pragma once
 
+#include "flight/whole_file.h"
 #include "workbook/flight_sheet.h"
 
 #include <optional>
@@ -13,7 +14,7 @@ namespace purzo {
 
 // Writes the .xlsx through a temporary file in the same folder and a rename, so that a file
 // already at `path` is replaced whole or not at all. Returns the reason when that fails.
-std::optional<std::string> WriteFlightWorkbook(const std::string& path, const FlightRecord& record,
+std::optional<FileFailure> WriteFlightWorkbook(const std::string& path, const FlightRecord& record,
                                                WorkbookLanguage language);
 
 } // namespace purzo

@@ -7,11 +7,11 @@
 
 namespace purzo {
 
-std::optional<std::string> WriteLogWorkbook(const std::string& path, const FlightLog& log,
+std::optional<FileFailure> WriteLogWorkbook(const std::string& path, const FlightLog& log,
                                             WorkbookLanguage language, const std::string& date) {
     XlsxFile file(path);
-    if (!file.opened()) {
-        return "the file cannot be created";
+    if (auto failure = file.failure()) {
+        return failure;
     }
     const LogWorkbookContent content = LogWorkbookFor(log, language, date);
     for (const FlightSheet& sheet : content.sheets) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "flight/flight_log.h"
+#include "flight/whole_file.h"
 #include "workbook/flight_sheet.h"
 
 #include <optional>
@@ -11,7 +12,7 @@
 namespace purzo {
 
 // Written through a temporary file and a rename; the reason when that fails.
-std::optional<std::string> WriteLogWorkbook(const std::string& path, const FlightLog& log,
+std::optional<FileFailure> WriteLogWorkbook(const std::string& path, const FlightLog& log,
                                             WorkbookLanguage language, const std::string& date);
 
 } // namespace purzo

@@ -2,29 +2,20 @@
 // The writing of sheets and charts through libxlsxwriter.
 #include "workbook/xlsx_file.h"
 
-#include <filesystem>
-#include <random>
-#include <system_error>
+#include <cerrno>
+#include <cstdio>
 #include <xlsxwriter.h>
 
 namespace purzo {
-namespace {
-
-std::string TemporaryNameBeside(const std::filesystem::path& target) {
-    std::random_device entropy;
-    std::string name = ".";
-    name.append(target.filename().string());
-    name.append(".");
-    name.append(std::to_string(entropy()));
-    name.append(".tmp");
-    return (target.parent_path() / name).string();
-}
-
-} // namespace
-
-XlsxFile::XlsxFile(const std::string& path)
-    : path_(path), temporary_(TemporaryNameBeside(path)), book_(workbook_new(temporary_.c_str())) {
+XlsxFile::XlsxFile(const std::string& path) : path_(path), temporary_(TemporaryNameBeside(path)) {
+    failure_ = CheckSaveTarget(path);
+    if (failure_) {
+        return;
+    }
+    errno = 0;
+    book_ = workbook_new(temporary_.c_str());
     if (!book_) {
+        failure_ = FileFailure{FileStep::Create, errno ? errno : EIO};
         return;
     }
     bold_ = workbook_add_format(book_);
@@ -89,23 +80,21 @@ void XlsxFile::addChartSheet(const std::string& name, const std::vector<ChartDes
     }
 }
 
-std::optional<std::string> XlsxFile::finish() {
+std::optional<FileFailure> XlsxFile::finish() {
     if (!book_) {
-        return "the file cannot be created";
+        return failure_;
     }
+    errno = 0;
     const lxw_error error = workbook_close(book_);
     book_ = nullptr;
-    std::error_code ec;
     if (error != LXW_NO_ERROR) {
-        std::filesystem::remove(temporary_, ec);
-        return lxw_strerror(error);
+        // libxlsxwriter's own codes say which step failed; errno says why (a full disk).
+        failure_ = FileFailure{FileStep::Write, errno ? errno : EIO};
+        std::remove(temporary_.c_str());
+        return failure_;
     }
-    std::filesystem::rename(temporary_, path_, ec);
-    if (ec) {
-        std::filesystem::remove(temporary_, ec);
-        return ec.message();
-    }
-    return std::nullopt;
+    failure_ = PlaceWrittenFile(temporary_, path_);
+    return failure_;
 }
 
 } // namespace purzo

@@ -239,7 +239,8 @@ int main(int argc, char** argv) {
         const auto language =
             options.english ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
         if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, language)) {
-            std::cerr << "purzo-trace: " << options.xlsx << ": " << *error << "\n";
+            std::cerr << "purzo-trace: " << options.xlsx << ": " << purzo::FailureText(*error)
+                      << "\n";
             return 1;
         }
         return 0;

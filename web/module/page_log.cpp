@@ -20,13 +20,39 @@ TextLanguage LanguageOf(const std::string& language) {
 
 } // namespace
 
-std::string PageLog::load(const std::string& text) {
-    std::string error;
-    if (auto read = ReadLogFile(text, error)) {
-        log_ = std::move(*read);
-        return {};
+val PageLog::merge(const std::string& stored) {
+    val out = val::object();
+    std::string problem;
+    if (stored.empty()) {
+        // Nothing stored, or emptied by hand: what this page last stored stands.
+    } else {
+        LogFileReading reading = ReadLogFile(stored);
+        switch (reading.problem) {
+        case LogFileProblem::None:
+            break;
+        case LogFileProblem::Damaged:
+            problem = "damaged";
+            break;
+        case LogFileProblem::NotALog:
+            problem = "not-a-log";
+            break;
+        case LogFileProblem::NewerVersion:
+            problem = "newer";
+            break;
+        case LogFileProblem::TooLarge:
+            problem = "too-large";
+            break;
+        }
+        if (reading.log) {
+            stored_ = std::move(*reading.log);
+        }
+        out.set("damagedLines", reading.damagedLines);
+        out.set("firstDamagedLine", reading.firstDamagedLine);
     }
-    return error.empty() ? "not a flight log" : error;
+    log_ = unstored_.madeOn(stored_);
+    out.set("problem", problem);
+    out.set("flights", int(log_.flights().size()));
+    return out;
 }
 
 std::string PageLog::text() const {
@@ -34,7 +60,44 @@ std::string PageLog::text() const {
 }
 
 int PageLog::logLast(const PagePlayer& player) {
-    return player.lastRecord() ? log_.add(*player.lastRecord(), log_.group, {}) : 0;
+    if (!player.lastRecord()) {
+        return 0;
+    }
+    LogChange change;
+    change.flight.group = log_.group;
+    change.flight.record = *player.lastRecord();
+    change.flight.summary = SummaryOf(change.flight.record.params, change.flight.record.model,
+                                      change.flight.record.frames);
+    make(std::move(change));
+    return log_.flights().back().number;
+}
+
+bool PageLog::setShown(int number, bool shown) {
+    const LoggedFlight* flight = log_.find(number);
+    LogChange change;
+    change.kind = shown ? LogChange::Kind::Show : LogChange::Kind::Hide;
+    change.number = number;
+    return flight && (flight->shown == shown || make(std::move(change)));
+}
+
+bool PageLog::remove(int number) {
+    LogChange change;
+    change.kind = LogChange::Kind::Remove;
+    change.number = number;
+    return make(std::move(change));
+}
+
+void PageLog::clear() {
+    LogChange change;
+    change.kind = LogChange::Kind::Clear;
+    make(std::move(change));
+}
+
+void PageLog::setGroup(const std::string& group) {
+    LogChange change;
+    change.kind = LogChange::Kind::Group;
+    change.group = group;
+    make(std::move(change));
 }
 
 val PageLog::headers(const std::string& language) const {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The lesson's log for the page: the same log as the window's, kept by the page in the browser's
-// storage as the same text, its rows written out in the page's language.
+// storage as the same text, its rows written out in the page's language. Changes are kept until
+// the page has stored them, and made again on whatever another tab stored meanwhile.
 #pragma once
 
 #include "flight/flight_log.h"
+#include "flight/log_changes.h"
 
 #include <emscripten/val.h>
 #include <string>
@@ -14,17 +16,24 @@ class PagePlayer;
 
 class PageLog {
 public:
-    // Reads a stored log; the reason when it is not one (then the log stays empty).
-    std::string load(const std::string& text);
+    // Takes the stored text (empty where nothing is stored) as what the storage holds and makes
+    // the unstored changes on it. Returns {problem, damagedLines, firstDamagedLine, flights}:
+    // problem "" for a log read whole, "damaged" for one whose whole lines were read, and
+    // "not-a-log", "newer" or "too-large" for a text left unread (the log is then what was
+    // last stored, with the changes).
+    emscripten::val merge(const std::string& stored);
     // The log as the text the page stores.
     std::string text() const;
+    // The text is stored: the changes are in it.
+    void stored() { unstored_.clear(); }
+    bool allStored() const { return unstored_.empty(); }
 
     // Logs the flight that landed last; its number, or 0 when there is none.
     int logLast(const PagePlayer& player);
-    bool setShown(int number, bool shown) { return log_.setShown(number, shown); }
-    bool remove(int number) { return log_.remove(number); }
-    void clear() { log_.clear(); }
-    void setGroup(const std::string& group) { log_.group = group; }
+    bool setShown(int number, bool shown);
+    bool remove(int number);
+    void clear();
+    void setGroup(const std::string& group);
     std::string group() const { return log_.group; }
     int count() const { return int(log_.flights().size()); }
     // The newest flight's number; 0 in an empty log.
@@ -46,7 +55,11 @@ public:
     bool replay(PagePlayer& player, int number, int pauseMs) const;
 
 private:
-    FlightLog log_;
+    bool make(LogChange change) { return unstored_.make(log_, std::move(change)); }
+
+    FlightLog log_;    // what the page shows
+    FlightLog stored_; // what the storage held when it was last read or written
+    LogChanges unstored_;
 };
 
 } // namespace purzo::web

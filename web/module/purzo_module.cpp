@@ -223,7 +223,9 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("captionTexts", &PagePlayer::captionTexts);
     emscripten::class_<PageLog>("PageLog")
         .constructor<>()
-        .function("load", &PageLog::load)
+        .function("merge", &PageLog::merge)
+        .function("stored", &PageLog::stored)
+        .function("allStored", &PageLog::allStored)
         .function("text", &PageLog::text)
         .function("logLast", &PageLog::logLast)
         .function("setShown", &PageLog::setShown)

@@ -120,8 +120,12 @@ export interface DrawnFlight { number: number; style: number; speedText: string;
 
 // The lesson's log, the same as the window's.
 export interface PageLog {
-  load(text: string): string; // the reason it is no log, or ''
+  // Makes the unstored changes on the stored text ('' where nothing is stored).
+  merge(stored: string): { problem: '' | 'damaged' | 'not-a-log' | 'newer' | 'too-large'; damagedLines: number;
+    firstDamagedLine: number; flights: number };
   text(): string;
+  stored(): void; // the text is stored
+  allStored(): boolean;
   logLast(player: PagePlayer): number;
   setShown(number: number, shown: boolean): boolean;
   remove(number: number): boolean;

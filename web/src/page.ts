@@ -88,7 +88,7 @@ export class PurzoPage {
       this.w.verdict.textContent = message;
       this.w.verdict.hidden = false;
       this.announcer.announce(message);
-    });
+    }, () => { this.logPanel?.refresh(); this.redraw(); });
     this.logStorage.load();
     this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
       changed: () => this.logChanged(),

@@ -23,4 +23,5 @@ var pageTexts = {
   landed: QT_TRANSLATE_NOOP('purzo::Page', 'Gelandet. %1'),
   stretch: QT_TRANSLATE_NOOP('purzo::Page', 'Strecken'),
   tuck: QT_TRANSLATE_NOOP('purzo::Page', 'Hocken'),
+  storageFull: QT_TRANSLATE_NOOP('purzo::Page', 'Der Speicher des Browsers ist voll'),
 };
