@@ -4,6 +4,8 @@
 #include "model_fixture.h"
 #include "xlsx_cells.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,6 +280,31 @@ private slots:
                 QCOMPARE(actual[i], expected[i]);
             }
         }
+    }
+
+    // A spreadsheet onto a folder or a device: refused with the reason, nothing in its place.
+    void aSpreadsheetOntoNoFileIsRefused_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << "folder"
+                                  << "Is a directory";
+        QTest::newRow("a device") << "/dev/null"
+                                  << "not a regular file";
+        QTest::newRow("a missing folder") << "missing/f.xlsx"
+                                          << "No such file or directory";
+    }
+    void aSpreadsheetOntoNoFileIsRefused() {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = target.startsWith('/') ? target : dir.filePath(target);
+        QVERIFY(target != "folder" || QDir(dir.path()).mkdir(target));
+        const Run run = Trace({"--xlsx", path});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QVERIFY(!run.err.contains(QStringLiteral("Success")));
+        QVERIFY(!QFileInfo(path).isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void badArgumentsExitWith2_data() {

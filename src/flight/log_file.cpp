@@ -58,6 +58,9 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
     }
+    if (f.size() == 14 && *model == Model::Classic) {
+        return std::nullopt; // the classic model flies no athlete: not a line this program wrote
+    }
     const std::vector<std::string_view> postureTexts = SplitAt(f[7], ',');
     if (int(postureTexts.size()) != *frames) {
         return std::nullopt;
