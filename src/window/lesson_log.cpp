@@ -22,6 +22,8 @@ namespace {
 // is a window that hangs, and this one gives up for now and tries again at the next change.
 constexpr int kLockWaitMs = 3000;
 
+constexpr int kRetryMs = 5000;
+
 // A name beside `file` that nothing has: "….defekt-20261210-101500-1", counting up.
 QString AsideName(const QString& file) {
     const QString stem = file + QStringLiteral(".defekt-") +
@@ -35,6 +37,17 @@ QString AsideName(const QString& file) {
 }
 
 } // namespace
+
+LessonLog::LessonLog(QObject* parent) : QObject(parent) {
+    retryTimer_.setInterval(kRetryMs);
+    connect(&retryTimer_, &QTimer::timeout, this, &LessonLog::retry);
+}
+
+void LessonLog::retry() {
+    if (!file_.isEmpty() && !unwritten_.empty()) {
+        save(true);
+    }
+}
 
 LessonLog::~LessonLog() {
     // A last try for what a full disk kept back; nobody is left to be told.
@@ -123,6 +136,15 @@ void LessonLog::say(const QString& message) {
 }
 
 void LessonLog::save(bool changedHere) {
+    writeOnce(changedHere);
+    if (failing_ && !unwritten_.empty()) {
+        retryTimer_.start();
+    } else {
+        retryTimer_.stop();
+    }
+}
+
+void LessonLog::writeOnce(bool changedHere) {
     const QString shownFile = QDir::toNativeSeparators(file_);
     const auto keepInMemory = [this] {
         failing_ = true;

@@ -11,13 +11,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 namespace purzo {
 
 class LessonLog : public QObject {
     Q_OBJECT
 public:
-    explicit LessonLog(QObject* parent = nullptr) : QObject(parent) {}
+    explicit LessonLog(QObject* parent = nullptr);
     ~LessonLog() override;
 
     // ~/.local/share/Purzosimulation/flugprotokoll.txt (or below XDG_DATA_HOME).
@@ -40,6 +41,9 @@ public:
     QString group() const { return QString::fromStdString(log_.group); }
     // True while every change is in the file.
     bool written() const { return unwritten_.empty(); }
+    // Tries again to write what could not be written; the window does so every few seconds
+    // while it fails, so that a disk with room again takes the flights without a new one.
+    void retry();
 
 signals:
     void changed();
@@ -52,7 +56,8 @@ signals:
 private:
     bool make(LogChange change);
     // Reads the file under the lock, makes the unwritten changes on it and writes it back.
-    void save(bool writeUnchanged);
+    void save(bool changedHere);
+    void writeOnce(bool changedHere);
     void say(const QString& message);
 
     FlightLog log_;     // what the window shows
@@ -61,6 +66,7 @@ private:
     QString file_;
     QString lastProblem_;  // said once until it changes or a write succeeds
     bool failing_ = false; // changes are kept back: the file cannot be read or written
+    QTimer retryTimer_;
 };
 
 } // namespace purzo

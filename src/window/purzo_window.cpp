@@ -347,8 +347,12 @@ void PurzoWindow::refreshShownFlights() {
 }
 
 void PurzoWindow::showLogMessage(int icon, const QString& message) {
+    for (QMessageBox* older : findChildren<QMessageBox*>(QStringLiteral("logMessage"))) {
+        older->close(); // the newest word on the log stands alone: "saved again" ends "full"
+    }
     auto* box = new QMessageBox(QMessageBox::Icon(icon), tr("Flugprotokoll"), message,
                                 QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("logMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
