@@ -78,6 +78,25 @@ describe('the log in the browser', () => {
     await context.close();
   });
 
+  test('every change to the log is in the storage the moment it is made', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    for (let i = 0; i < 2; ++i) await fly(page);
+    await chooseInMenu(page, 'logAction');
+    const stored = (pattern) => page.waitForFunction(([key, p]) => new RegExp(p).test(localStorage.getItem(key) ?? ''), [kLog, pattern]);
+    await page.check('[data-control="logTable"] tr[data-number="2"] input[type="checkbox"]');
+    await stored(String.raw`\nflight\t2\t\w+\t\d\t1\t`);
+    await page.uncheck('[data-control="logTable"] tr[data-number="2"] input[type="checkbox"]');
+    await stored(String.raw`\nflight\t2\t\w+\t\d\t0\t`);
+    await page.click('[data-control="logTable"] tr[data-number="1"]');
+    await page.click('[data-control="deleteButton"]');
+    await stored(String.raw`\nend\t1\t2\t`);
+    assert.deepEqual(await storedNumbers(page), [2]);
+    page.once('dialog', (d) => d.accept());
+    await page.click('[data-control="clearButton"]');
+    await stored(String.raw`\nend\t0\t0\t`);
+    await context.close();
+  });
+
   test('an athlete with the spin 0,0001: the log reads back after a reload, nothing set aside', async () => {
     const { context, page } = await openPage(site.browser, site.url + '?model=exact');
     await chooseInMenu(page, 'athleteAction');
