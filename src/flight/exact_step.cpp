@@ -8,6 +8,7 @@
 #include "body/body_inertia.h"
 #include "body/canvas_units.h"
 #include "body/centre_of_mass.h"
+#include "body/limb_reach.h"
 #include "body/placed_figure.h"
 #include "body/reference_figure.h"
 #include "body/segment_lengths.h"
@@ -153,12 +154,17 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         // The take-off: stretched and unturned, whatever posture was read; that posture takes
         // effect over the interval to frame 2, as every later one does over its own.
         state.thetaRad = 0;
-        state.limbs = LimbDirectionsFor(kFirstPosture);
-        r = Compose(flight, state.limbs, {}, 0.0, 0.0);
+        state.shape = LimbDegreesFor(kFirstPosture);
+        r = Compose(flight, LimbDirectionsOf(state.shape), {}, 0.0, 0.0);
+        r.shape = state.shape;
         r.omegaDegPerS = RadiansToDegrees(state.angularMomentum / r.inertiaKgM2);
     } else {
-        const LimbDirections from = state.limbs;
-        const LimbDirections to = LimbDirectionsFor(read);
+        // The posture read is the target; the limbs get as far towards it as they can.
+        const LimbDegrees shapeFrom = state.shape;
+        const LimbDegrees shapeTo =
+            ReachedShape(shapeFrom, LimbDegreesFor(read), flight.athlete.limbSpeedRadPerS, kFrameS);
+        const LimbDirections from = LimbDirectionsOf(shapeFrom);
+        const LimbDirections to = LimbDirectionsOf(shapeTo);
         const double startS = (frame - 2) / kFramesPerSecond;
         const double endS = (frame - 1) / kFramesPerSecond;
         const double L = state.angularMomentum;
@@ -173,6 +179,8 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
             FrameResult f = Compose(flight, Between(from, to, intervalS / kFrameS), rates,
                                     state.thetaRad + turn, timeAt(intervalS));
             f.omegaDegPerS = RadiansToDegrees(turn / intervalS);
+            f.shape = intervalS == kFrameS ? shapeTo
+                                           : ShapeBetween(shapeFrom, shapeTo, intervalS / kFrameS);
             return f;
         };
         // Only where the body is: its lowest point's depth below the floor.
@@ -196,7 +204,7 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         r = at(contactS.value_or(kFrameS));
         r.landed = contactS.has_value();
         state.thetaRad = state.thetaRad + turnShown;
-        state.limbs = to;
+        state.shape = shapeTo;
     }
     r.frame = frame;
     r.posture = read;
