@@ -111,7 +111,7 @@ private slots:
                                           {7, 1, 7, 1, 7, 1},
                                           {1, 5, 5, 3, 3, 3, 6, 2}};
         const std::vector<Athlete> athletes{
-            {}, {20, 1.0, 0, 4}, {150, 2.2, 720, 30}, {45, 1.5, 90, 12}};
+            {}, {20, 1.0, 0, 4}, {150, 2.2, 400, 30}, {45, 1.5, 90, 12}};
         int shapeChanges = 0;
         for (const Athlete& athlete : athletes) {
             for (const double speed : {4.0, 8.0}) {
@@ -202,8 +202,8 @@ private slots:
     }
 
     void everyAthleteLands() {
-        for (const Athlete& athlete : {Athlete{20, 1.0, 0}, Athlete{150, 2.2, 720},
-                                       Athlete{20, 2.2, 720}, Athlete{150, 1.0, 0}}) {
+        for (const Athlete& athlete : {Athlete{20, 1.0, 0}, Athlete{150, 2.2, 400},
+                                       Athlete{20, 2.2, 400}, Athlete{150, 1.0, 0}}) {
             for (const double speed : {4.0, 8.0}) {
                 for (const double angle : {30.0, 80.0}) {
                     for (const Postures& list : {Postures{1}, Postures{7}, Postures{1, 7, 1, 7}}) {

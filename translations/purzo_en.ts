@@ -39,8 +39,8 @@
         <translation>m (1.00 to 2.20)</translation>
     </message>
     <message>
-        <source>°/s (0 bis 720)</source>
-        <translation>°/s (0 to 720)</translation>
+        <source>°/s (0 bis 400)</source>
+        <translation>°/s (0 to 400)</translation>
     </message>
     <message>
         <source>&amp;Standard</source>

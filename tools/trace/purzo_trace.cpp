@@ -52,7 +52,7 @@ constexpr const char* kUsage =
     "  --mass KG        the athlete's body mass, 20 to 150 (default 70); exact model only\n"
     "  --height M       her standing height, soles to crown, 1.00 to 2.20 (default 1.80);\n"
     "                   every length of the figure scales with it; exact model only\n"
-    "  --spin DEG_PER_S the stretched body's angular velocity at take-off, 0 to 720\n"
+    "  --spin DEG_PER_S the stretched body's angular velocity at take-off, 0 to 400\n"
     "                   (default 170); exact model only\n"
     "  --limb-speed RAD_PER_S\n"
     "                   the fastest her limbs turn towards a chosen posture, 4 to 30\n"
