@@ -207,7 +207,8 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         state.shape = shapeTo;
     }
     r.frame = frame;
-    r.posture = read;
+    // The take-off is stretched whatever was chosen for it.
+    r.posture = frame == 1 ? kFirstPosture : read;
     flight.ended = r.landed || frame >= kMostFrames;
     r.lastFrame = flight.ended;
     flight.last = r;
