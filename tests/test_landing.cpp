@@ -205,24 +205,38 @@ private slots:
         }
     }
 
+    // Measured from the nearest whole number of somersaults, which the sentence names.
     void verdictSentence_data() {
         QTest::addColumn<int>("part");
         QTest::addColumn<double>("rotationDeg");
         QTest::addColumn<QString>("text");
         const int foot = int(BodyPart::Foot);
-        QTest::newRow("upright") << foot << 366.8 << "Landung auf den Füßen, aufrecht (+7°)";
-        QTest::newRow("upright, short") << foot << 355.2 << "Landung auf den Füßen, aufrecht (-5°)";
-        QTest::newRow("exactly upright") << foot << 359.8 << "Landung auf den Füßen, aufrecht (0°)";
+        QTest::newRow("upright") << foot << 366.8
+                                 << "Landung auf den Füßen nach 1 Salto, aufrecht (+7°)";
+        QTest::newRow("upright, short")
+            << foot << 355.2 << "Landung auf den Füßen nach 1 Salto, aufrecht (-5°)";
+        QTest::newRow("exactly upright")
+            << foot << 359.8 << "Landung auf den Füßen nach 1 Salto, aufrecht (0°)";
+        QTest::newRow("0.9 turns") << foot << 0.9 * 360
+                                   << "Auf den Füßen, aber 36° zu wenig für 1 Salto: fällt nach "
+                                      "hinten";
+        QTest::newRow("1.78 turns, short of two")
+            << foot << 1.78 * 360
+            << "Auf den Füßen, aber 79° zu wenig für 2 Salti: fällt nach hinten";
+        QTest::newRow("2.1 turns")
+            << foot << 2.1 * 360 << "Auf den Füßen, aber 36° zu viel für 2 Salti: fällt nach vorn";
         QTest::newRow("too far") << foot << 410.0
-                                 << "Auf den Füßen, aber 50° zu weit gedreht: fällt nach vorn";
-        QTest::newRow("too short")
-            << foot << 287.4 << "Auf den Füßen, aber 73° zu wenig gedreht: fällt nach hinten";
+                                 << "Auf den Füßen, aber 50° zu viel für 1 Salto: fällt nach vorn";
+        QTest::newRow("upright, no somersault")
+            << foot << 3.0 << "Landung auf den Füßen nach 0 Salti, aufrecht (+3°)";
         QTest::newRow("head, past")
             << int(BodyPart::Head) << 851.8
-            << "Keine Landung auf den Füßen: zuerst Kopf, 132° über aufrecht";
-        QTest::newRow("hip, short")
-            << int(BodyPart::Hip) << 315.0
-            << "Keine Landung auf den Füßen: zuerst Hüfte, 45° vor aufrecht";
+            << "Keine Landung auf den Füßen: zuerst Kopf, 132° über 2 Salti";
+        QTest::newRow("hand, past one")
+            << int(BodyPart::Hand) << 492.0
+            << "Keine Landung auf den Füßen: zuerst Hand, 132° über 1 Salto";
+        QTest::newRow("hip, short") << int(BodyPart::Hip) << 315.0
+                                    << "Keine Landung auf den Füßen: zuerst Hüfte, 45° vor 1 Salto";
     }
     void verdictSentence() {
         QFETCH(int, part);
@@ -235,7 +249,13 @@ private slots:
         const PanelText sentence = VerdictText(*LandingOf(touchdown), ',');
         QString filled = QString::fromUtf8(sentence.source);
         for (const PanelArg& arg : sentence.args) {
-            filled = filled.arg(QString::fromUtf8(arg.source ? arg.source : arg.text.c_str()));
+            const QString text = QString::fromStdString(arg.text);
+            if (!arg.source) {
+                filled = filled.arg(text);
+            } else {
+                const QString inner = QString::fromUtf8(arg.source);
+                filled = filled.arg(text.isEmpty() ? inner : inner.arg(text));
+            }
         }
         QCOMPARE(filled, text);
         // The panel ends with the same sentence.
