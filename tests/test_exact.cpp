@@ -77,9 +77,10 @@ private slots:
         QFETCH(int, posture);
         QFETCH(double, degPerS);
         const std::vector<FrameResult> frames = ExactFlight(6, 60, {posture});
-        const FrameResult& fifth = frames.at(4);
-        COMPARE_DECIMALS(fifth.omegaDegPerS, degPerS, 1);
-        QCOMPARE(fifth.angularMomentumKgM2PerS, TakeoffAngularMomentumKgM2PerS(kStandardAthlete));
+        // Frame 10: the limbs have long reached the posture and held it over the interval.
+        const FrameResult& tenth = frames.at(9);
+        COMPARE_DECIMALS(tenth.omegaDegPerS, degPerS, 1);
+        QCOMPARE(tenth.angularMomentumKgM2PerS, TakeoffAngularMomentumKgM2PerS(kStandardAthlete));
     }
 
     void stretchedTurnsTenDegreesAFrame() {
@@ -194,9 +195,6 @@ private slots:
             << 4.0 << 30.0 << Postures{1} << 12 << 0.6247 << 2.164 << 106.2 << int(BodyPart::Head);
         QTest::newRow("8 m/s 80°")
             << 8.0 << 80.0 << Postures{1} << 30 << 1.6905 << 2.348 << 287.4 << int(BodyPart::Foot);
-        QTest::newRow("6 m/s 60°, tucked at frame 3")
-            << 6.0 << 60.0 << Postures{1, 1, 7} << 21 << 1.1533 << 3.460 << 851.8
-            << int(BodyPart::Head);
     }
     void workedFlights() {
         QFETCH(double, speed);
@@ -215,9 +213,6 @@ private slots:
         COMPARE_DECIMALS(last.flightX, distanceM, 3);
         COMPARE_DECIMALS(last.rotationDeg, rotationDeg, 1);
         QCOMPARE(int(last.lowestPart), contact);
-        if (postures.size() == 3) {
-            COMPARE_DECIMALS(flight.at(2).rotationDeg, 44.32, 2);
-        }
     }
 
     // Over take-offs across the range and posture lists that tuck, stretch and swing.

@@ -58,7 +58,7 @@ private slots:
             // The message names the range.
             const QString range = field == 0   ? "20 bis 150"
                                   : field == 1 ? "1 bis 2,2"
-                                               : "0 bis 720";
+                                               : "0 bis 400";
             QVERIFY2(dialog.message(field)->text().contains(range),
                      qPrintable(dialog.message(field)->text()));
         }

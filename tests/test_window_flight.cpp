@@ -127,10 +127,10 @@ private slots:
         QTest::addColumn<QString>("verdict");
         QTest::newRow("classic, onto the hand")
             << "60" << int(Model::Classic)
-            << "Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht";
+            << "Keine Landung auf den Füßen: zuerst Hand, 180° über 0 Salti";
         QTest::newRow("exact, onto the hand")
             << "60" << int(Model::Exact)
-            << "Keine Landung auf den Füßen: zuerst Hand, 177° über aufrecht";
+            << "Keine Landung auf den Füßen: zuerst Hand, 177° über 0 Salti";
     }
     void verdictLineAfterTheLanding() {
         QFETCH(QString, angle);

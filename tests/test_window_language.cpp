@@ -249,7 +249,7 @@ private slots:
                                                 "Turns: 0.50",
                                                 "Attitude at touchdown: +180°",
                                                 "First contact: hand",
-                                                "Not on the feet: hand first, 180° past upright"};
+                                                "Not on the feet: hand first, 180° past 0 somersaults"};
         QTest::newRow("exact") << true
                                << QStringList{"Model: exact",
                                               "Time: 1.04 s",
@@ -268,7 +268,7 @@ private slots:
                                               "Turns: 0.49",
                                               "Attitude at touchdown: +176.6°",
                                               "First contact: hand",
-                                              "Not on the feet: hand first, 177° past upright"};
+                                              "Not on the feet: hand first, 177° past 0 somersaults"};
     }
     void englishFlightDataLineByLine() {
         QFETCH(bool, exact);

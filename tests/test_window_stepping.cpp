@@ -305,7 +305,7 @@ private slots:
         QTRY_VERIFY(!window.flightRunning());
         QCOMPARE(description(), QStringLiteral("Bild 18, 1,00 s: Höhe 1,09 m, Drehung 180°, "
                                                "Haltung 1 gestreckt. Keine Landung auf den Füßen: "
-                                               "zuerst Hand, 180° über aufrecht"));
+                                               "zuerst Hand, 180° über 0 Salti"));
         // The next flight starts without the last one's landing.
         window.setPauseOverrideForTesting(400);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);

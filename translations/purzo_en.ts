@@ -39,8 +39,8 @@
         <translation>m (1.00 to 2.20)</translation>
     </message>
     <message>
-        <source>°/s (0 bis 720)</source>
-        <translation>°/s (0 to 720)</translation>
+        <source>°/s (0 bis 400)</source>
+        <translation>°/s (0 to 400)</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
@@ -134,24 +134,32 @@
         <translation>First contact: %1</translation>
     </message>
     <message>
-        <source>Landung auf den Füßen, aufrecht (%1°)</source>
-        <translation>Landed on the feet, upright (%1°)</translation>
+        <source>%1 Salto</source>
+        <translation>%1 somersault</translation>
     </message>
     <message>
-        <source>Auf den Füßen, aber %1° zu weit gedreht: fällt nach vorn</source>
-        <translation>On the feet, but %1° too far: falls forward</translation>
+        <source>%1 Salti</source>
+        <translation>%1 somersaults</translation>
     </message>
     <message>
-        <source>Auf den Füßen, aber %1° zu wenig gedreht: fällt nach hinten</source>
-        <translation>On the feet, but %1° short: falls backward</translation>
+        <source>Landung auf den Füßen nach %1, aufrecht (%2°)</source>
+        <translation>Landed on the feet after %1, upright (%2°)</translation>
     </message>
     <message>
-        <source>Keine Landung auf den Füßen: zuerst %1, %2° vor aufrecht</source>
-        <translation>Not on the feet: %1 first, %2° short of upright</translation>
+        <source>Auf den Füßen, aber %1° zu viel für %2: fällt nach vorn</source>
+        <translation>On the feet, but %1° too far for %2: falls forward</translation>
     </message>
     <message>
-        <source>Keine Landung auf den Füßen: zuerst %1, %2° über aufrecht</source>
-        <translation>Not on the feet: %1 first, %2° past upright</translation>
+        <source>Auf den Füßen, aber %1° zu wenig für %2: fällt nach hinten</source>
+        <translation>On the feet, but %1° short of %2: falls backward</translation>
+    </message>
+    <message>
+        <source>Keine Landung auf den Füßen: zuerst %1, %2° vor %3</source>
+        <translation>Not on the feet: %1 first, %2° short of %3</translation>
+    </message>
+    <message>
+        <source>Keine Landung auf den Füßen: zuerst %1, %2° über %3</source>
+        <translation>Not on the feet: %1 first, %2° past %3</translation>
     </message>
     <message>
         <source>Umdrehungen: %1</source>

@@ -13,32 +13,42 @@ double HeightFactor(const Athlete& athlete) {
 } // namespace
 
 const AthleteRange& AthleteRangeOf(int which) {
-    return which == 0 ? kMassRangeKg : which == 1 ? kHeightRangeM : kSpinRangeDegPerS;
+    return which == 0   ? kMassRangeKg
+           : which == 1 ? kHeightRangeM
+           : which == 2 ? kSpinRangeDegPerS
+                        : kLimbSpeedRangeRadPerS;
 }
 
 double& AthleteValueOf(Athlete& a, int which) {
-    return which == 0 ? a.massKg : which == 1 ? a.heightM : a.spinDegPerS;
+    return which == 0   ? a.massKg
+           : which == 1 ? a.heightM
+           : which == 2 ? a.spinDegPerS
+                        : a.limbSpeedRadPerS;
 }
 
 double AthleteValueOf(const Athlete& a, int which) {
-    return which == 0 ? a.massKg : which == 1 ? a.heightM : a.spinDegPerS;
+    return which == 0   ? a.massKg
+           : which == 1 ? a.heightM
+           : which == 2 ? a.spinDegPerS
+                        : a.limbSpeedRadPerS;
 }
 
 bool AthleteInRange(const Athlete& athlete) {
-    return kMassRangeKg.holds(athlete.massKg) && kHeightRangeM.holds(athlete.heightM) &&
-           kSpinRangeDegPerS.holds(athlete.spinDegPerS);
+    for (int which = 0; which < kAthleteValueCount; ++which) {
+        if (!AthleteRangeOf(which).holds(AthleteValueOf(athlete, which))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Athlete WithinRange(const Athlete& athlete) {
     Athlete a = athlete;
-    if (!kMassRangeKg.holds(a.massKg)) {
-        a.massKg = kMassRangeKg.standard;
-    }
-    if (!kHeightRangeM.holds(a.heightM)) {
-        a.heightM = kHeightRangeM.standard;
-    }
-    if (!kSpinRangeDegPerS.holds(a.spinDegPerS)) {
-        a.spinDegPerS = kSpinRangeDegPerS.standard;
+    for (int which = 0; which < kAthleteValueCount; ++which) {
+        const AthleteRange& range = AthleteRangeOf(which);
+        if (!range.holds(AthleteValueOf(a, which))) {
+            AthleteValueOf(a, which) = range.standard;
+        }
     }
     a.spinDegPerS += 0.0; // a remembered "-0" is no spin, not a negative one
     return a;

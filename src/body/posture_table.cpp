@@ -33,4 +33,15 @@ LimbDirections LimbDirectionsFor(int posture) {
             DegreesToRadians(row.thighDeg), DegreesToRadians(row.shankDeg)};
 }
 
+LimbDegrees LimbDegreesFor(int posture) {
+    const PostureRow& row = PostureRowFor(posture);
+    return {double(row.upperArmDeg), double(row.forearmDeg), double(row.thighDeg),
+            double(row.shankDeg)};
+}
+
+LimbDirections LimbDirectionsOf(const LimbDegrees& shape) {
+    return {DegreesToRadians(shape.upperArmDeg), DegreesToRadians(shape.forearmDeg),
+            DegreesToRadians(shape.thighDeg), DegreesToRadians(shape.shankDeg)};
+}
+
 } // namespace purzo

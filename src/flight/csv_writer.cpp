@@ -24,7 +24,8 @@ std::string CsvHeader(Model model) {
         "headX,headY,lowestPointY,landed";
     if (model == Model::Exact) {
         header += ",timeS,omegaDegPerS,inertiaKgM2,angularMomentumKgM2PerS,lowestPart,"
-                  "omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ";
+                  "omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ,upperArmDeg,forearmDeg,"
+                  "thighDeg,shankDeg";
     }
     return header;
 }
@@ -61,6 +62,10 @@ std::string CsvRow(const FrameResult& r, Model model) {
         field(r.omegaNowDegPerS);
         field(r.shapeMomentumKgM2PerS);
         field(r.rotationalEnergyJ);
+        field(r.shape.upperArmDeg);
+        field(r.shape.forearmDeg);
+        field(r.shape.thighDeg);
+        field(r.shape.shankDeg);
     }
     return row;
 }

@@ -8,15 +8,18 @@
 #include "body/body_inertia.h"
 #include "body/canvas_units.h"
 #include "body/centre_of_mass.h"
+#include "body/limb_reach.h"
 #include "body/placed_figure.h"
 #include "body/reference_figure.h"
 #include "body/segment_lengths.h"
+#include "flight/first_contact.h"
 #include "flight/flight_constants.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace purzo {
 namespace {
@@ -35,12 +38,8 @@ constexpr std::array<double, 4> kWeights{0.3626837833783620, 0.3137066458778873,
                                          0.1012285362903763};
 constexpr int kSubintervals = 2;
 
-// The touchdown is searched on this many steps of the interval, then narrowed by false position
-// (Illinois) down to well below a nanosecond.
-constexpr int kTouchdownScanSteps = 8;
-constexpr double kTouchdownToleranceS = 1e-13;
-constexpr double kTouchdownToleranceY = 1e-11; // canvas units
-constexpr int kMostTouchdownSteps = 100;
+// At the take-off the foot stands on the floor line; the body leaves it at once.
+constexpr double kTakeoffClearance = 1e-11; // canvas units
 
 LimbDirections Between(const LimbDirections& a, const LimbDirections& b, double fraction) {
     return {a.upperArmAngle + (b.upperArmAngle - a.upperArmAngle) * fraction,
@@ -99,53 +98,6 @@ FrameResult Compose(const Flight& flight, const LimbDirections& limbs, const Lim
     return r;
 }
 
-// The first moment of the interval at which the lowest point reaches the ground line: the first
-// step of a scan that reaches it, then false position with the Illinois halving inside that
-// step. `at` composes the frame `s` seconds into the interval; `atStart` and `atEnd` are the
-// lowest point minus the ground line at the interval's two ends.
-template <typename At> FrameResult Touchdown(At at, double atStart, double atEnd) {
-    double lo = 0, hi = kFrameS;
-    // At the take-off the foot stands on the line; the body leaves it at once.
-    double fLo = std::min(atStart, -kTouchdownToleranceY), fHi = atEnd;
-    for (int k = 1; k < kTouchdownScanSteps; ++k) {
-        const double s = kFrameS * k / kTouchdownScanSteps;
-        const double f = at(s).lowestPointY - kCanvasHeight;
-        if (f >= 0) {
-            hi = s;
-            fHi = f;
-            break;
-        }
-        lo = s;
-        fLo = f;
-    }
-    int side = 0; // which end moved last, for the Illinois halving
-    for (int i = 0;
-         i < kMostTouchdownSteps && hi - lo > kTouchdownToleranceS && fHi > kTouchdownToleranceY;
-         ++i) {
-        double s = hi - fHi * (hi - lo) / (fHi - fLo);
-        if (!(s > lo && s < hi) || i % 4 == 3) {
-            s = (lo + hi) / 2; // every fourth step halves, so the bracket always shrinks
-        }
-        const double f = at(s).lowestPointY - kCanvasHeight;
-        if (f >= 0) {
-            hi = s;
-            fHi = f;
-            if (side == 1) {
-                fLo /= 2;
-            }
-            side = 1;
-        } else {
-            lo = s;
-            fLo = f;
-            if (side == -1) {
-                fHi /= 2;
-            }
-            side = -1;
-        }
-    }
-    return at(hi);
-}
-
 } // namespace
 
 MassiveBody MassiveBodyOf(const Athlete& athlete) {
@@ -202,37 +154,61 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
         // The take-off: stretched and unturned, whatever posture was read; that posture takes
         // effect over the interval to frame 2, as every later one does over its own.
         state.thetaRad = 0;
-        state.limbs = LimbDirectionsFor(kFirstPosture);
-        r = Compose(flight, state.limbs, {}, 0.0, 0.0);
+        state.shape = LimbDegreesFor(kFirstPosture);
+        r = Compose(flight, LimbDirectionsOf(state.shape), {}, 0.0, 0.0);
+        r.shape = state.shape;
         r.omegaDegPerS = RadiansToDegrees(state.angularMomentum / r.inertiaKgM2);
     } else {
-        const LimbDirections from = state.limbs;
-        const LimbDirections to = LimbDirectionsFor(read);
+        // The posture read is the target; the limbs get as far towards it as they can.
+        const LimbDegrees shapeFrom = state.shape;
+        const LimbDegrees shapeTo =
+            ReachedShape(shapeFrom, LimbDegreesFor(read), flight.athlete.limbSpeedRadPerS, kFrameS);
+        const LimbDirections from = LimbDirectionsOf(shapeFrom);
+        const LimbDirections to = LimbDirectionsOf(shapeTo);
         const double startS = (frame - 2) / kFramesPerSecond;
         const double endS = (frame - 1) / kFramesPerSecond;
         const double L = state.angularMomentum;
         const LimbRates rates = RatesOver(from, to, kFrameS);
         double turnShown = 0; // of the last frame composed
+        auto timeAt = [&](double intervalS) {
+            return intervalS == kFrameS ? endS : startS + intervalS;
+        };
         auto at = [&](double intervalS) {
             const double turn = TurnOverInterval(state.body, from, to, intervalS, L);
             turnShown = turn;
-            const double timeS = intervalS == kFrameS ? endS : startS + intervalS;
             FrameResult f = Compose(flight, Between(from, to, intervalS / kFrameS), rates,
-                                    state.thetaRad + turn, timeS);
+                                    state.thetaRad + turn, timeAt(intervalS));
             f.omegaDegPerS = RadiansToDegrees(turn / intervalS);
+            f.shape = intervalS == kFrameS ? shapeTo
+                                           : ShapeBetween(shapeFrom, shapeTo, intervalS / kFrameS);
             return f;
         };
-        r = at(kFrameS);
-        if (r.lowestPointY >= kCanvasHeight) {
-            r = Touchdown(at, flight.last.lowestPointY - kCanvasHeight,
-                          r.lowestPointY - kCanvasHeight);
-            r.landed = true;
-        }
+        // Only where the body is: its lowest point's depth below the floor.
+        const SegmentLengths& lengths = state.body.lengths;
+        auto depth = [&](double intervalS) {
+            const double turn = TurnOverInterval(state.body, from, to, intervalS, L);
+            const Point centre =
+                ComputeExactFlightPoint(flight.params, state.takeoffHeightM, timeAt(intervalS))
+                    .path;
+            const Figure placed = PlaceAboutCentreOfMass(
+                lengths, Between(from, to, intervalS / kFrameS), state.thetaRad + turn, centre);
+            return LowestContact(placed, lengths.headRadius).y - kCanvasHeight;
+        };
+        // The centre falls fastest at the interval's end.
+        const FlightParameters& p = flight.params;
+        const double centreFall =
+            kUnitsPerMetre * (kGravity * endS - p.takeoffSpeed * std::sin(p.angleRad));
+        const std::optional<double> contactS = FirstContactS(
+            depth, std::min(flight.last.lowestPointY - kCanvasHeight, -kTakeoffClearance),
+            DescentSpeedBound(state.body, from, to, kFrameS, L, centreFall), kFrameS);
+        r = at(contactS.value_or(kFrameS));
+        r.landed = contactS.has_value();
         state.thetaRad = state.thetaRad + turnShown;
-        state.limbs = to;
+        state.shape = shapeTo;
     }
     r.frame = frame;
-    r.posture = read;
+    // The take-off is stretched whatever was chosen for it.
+    r.posture = frame == 1 ? kFirstPosture : read;
     flight.ended = r.landed || frame >= kMostFrames;
     r.lastFrame = flight.ended;
     flight.last = r;

@@ -2,11 +2,13 @@
 // The summary row of a flight from its frames.
 #include "flight/flight_summary.h"
 
+#include "flight/flight_constants.h"
 #include "flight/flight_record.h"
 #include "flight/number_text.h"
 #include "flight/panel_lines.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace purzo {
 
@@ -23,9 +25,17 @@ FlightSummary SummaryOf(const FlightParameters& params, Model model,
     const FrameResult& last = frames.back();
     s.flightTimeS = last.timeS;
     s.distanceM = last.flightX;
-    s.maxHeightM = CentreHeightM(frames.front());
-    for (const FrameResult& f : frames) {
-        s.maxHeightM = std::max(s.maxHeightM, CentreHeightM(f));
+    // The top of the centre's parabola where the flight reaches it, not the highest frame's
+    // centre, which lies up to a few millimetres below.
+    const double vx = params.takeoffSpeed * std::cos(params.angleRad);
+    const double vy = params.takeoffSpeed * std::sin(params.angleRad);
+    if (last.flightX * kGravity >= vx * vy) {
+        s.maxHeightM = CentreHeightM(frames.front()) + vy * vy / (2 * kGravity);
+    } else {
+        s.maxHeightM = CentreHeightM(frames.front());
+        for (const FrameResult& f : frames) {
+            s.maxHeightM = std::max(s.maxHeightM, CentreHeightM(f));
+        }
     }
     s.rotationDeg = last.rotationDeg;
     s.turns = TurnsOf(last);

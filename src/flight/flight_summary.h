@@ -20,7 +20,7 @@ struct FlightSummary {
     Tuck tuck;
     double flightTimeS = 0; // of the last frame: the touchdown
     double distanceM = 0;
-    double maxHeightM = 0; // of the centre of mass above the floor
+    double maxHeightM = 0; // of the centre of mass above the floor: its parabola's top if reached
     double rotationDeg = 0;
     double turns = 0;
     std::optional<Landing> landing; // none when the flight ran out without landing

@@ -64,6 +64,7 @@ FrameResult RunFrame(Flight& flight, int posture) {
     r.pathY = point.path.y;
 
     r.posture = std::clamp(posture, kFirstPosture, kLastPosture);
+    r.shape = LimbDegreesFor(r.posture);
     const LimbDirections limbs = LimbDirectionsFor(r.posture);
     flight.rotationDeg += PostureRowFor(r.posture).rotationIncrementDeg;
     r.rotationDeg = flight.rotationDeg;

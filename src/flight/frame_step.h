@@ -20,7 +20,8 @@ struct FrameResult {
     double flightX = 0; // m from take-off: the classic's loop value, the exact model's x(t)
     double pathX = 0;   // canvas point of the centre of mass
     double pathY = 0;
-    int posture = 1;        // read for this frame
+    int posture = 1;        // read for this frame: the one chosen
+    LimbDegrees shape;      // shown: the exact model's limbs on their way to the chosen posture
     double rotationDeg = 0; // accumulated, never wrapped; whole degrees in the classic model
     double bodyComX = 0;    // the reference figure's centre of mass, of the shape shown
     double bodyComHeight = 0;
@@ -47,7 +48,7 @@ struct ExactState {
     double takeoffHeightM = 0;
     double angularMomentum = 0; // kg·m²/s
     double thetaRad = 0;
-    LimbDirections limbs; // of the last frame shown
+    LimbDegrees shape; // reached at the end of the last interval
 };
 
 struct Flight {

@@ -2,8 +2,6 @@
 // The landing's verdict from the touchdown frame alone.
 #include "flight/landing.h"
 
-#include "flight/flight_constants.h"
-
 #include <cmath>
 
 namespace purzo {
@@ -69,16 +67,16 @@ std::optional<Landing> LandingOf(const FrameResult& frame) {
 
 Tuck TuckOf(std::span<const FrameResult> frames) {
     Tuck tuck;
-    int tuckedFrames = 0;
-    for (const FrameResult& f : frames) {
-        if (f.posture >= kFirstTuckedPosture) {
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        if (frames[i].posture >= kFirstTuckedPosture) {
             if (!tuck.startS) {
-                tuck.startS = f.timeS;
+                tuck.startS = frames[i].timeS;
             }
-            ++tuckedFrames;
+            if (i + 1 < frames.size()) {
+                tuck.tuckedS += frames[i + 1].timeS - frames[i].timeS;
+            }
         }
     }
-    tuck.tuckedS = tuckedFrames / kFramesPerSecond;
     return tuck;
 }
 

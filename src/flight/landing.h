@@ -42,10 +42,12 @@ std::optional<Landing> LandingOf(const FrameResult& frame);
 
 Verdict VerdictOf(BodyPart firstContact, double attitudeDeg);
 
-// The tuck of a flight: when it first drew the knees up and for how long in all.
+// The tuck of a flight: when it first chose to draw the knees up and for how long in all. A
+// frame's posture counts from its time to the next frame's; the touchdown ends the last one, so
+// that the tuck's start and length never reach past the flight.
 struct Tuck {
     std::optional<double> startS; // time of the first frame in a tucked posture
-    double tuckedS = 0;           // tucked frames / 17
+    double tuckedS = 0;           // s in a tucked posture, up to the touchdown
 };
 Tuck TuckOf(std::span<const FrameResult> frames);
 

@@ -72,31 +72,37 @@ PanelArg RotationArg(const FrameResult& f, Model model, char decimalPoint) {
 PanelText VerdictText(const Landing& landing, char decimalPoint) {
     const double a = landing.attitudeDeg;
     const PanelArg degrees{FixedText(std::abs(a), 0, decimalPoint)};
+    // The whole somersaults the attitude is measured from: the nearest number of turns.
+    const long turns = std::lround((landing.rotationDeg - a) / 360.0);
+    const PanelArg somersaults{std::to_string(turns),
+                               turns == 1 ? QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 Salto")
+                                          : QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 Salti")};
     switch (landing.verdict) {
     case Verdict::Upright:
-        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Landung auf den Füßen, aufrecht (%1°)"),
-                {{SignedText(a, 0, decimalPoint)}}};
+        return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                                  "Landung auf den Füßen nach %1, aufrecht (%2°)"),
+                {somersaults, {SignedText(a, 0, decimalPoint)}}};
     case Verdict::TooFar:
         return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
-                                  "Auf den Füßen, aber %1° zu weit gedreht: fällt nach vorn"),
-                {degrees}};
+                                  "Auf den Füßen, aber %1° zu viel für %2: fällt nach vorn"),
+                {degrees, somersaults}};
     case Verdict::TooShort:
         return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
-                                  "Auf den Füßen, aber %1° zu wenig gedreht: fällt nach hinten"),
-                {degrees}};
+                                  "Auf den Füßen, aber %1° zu wenig für %2: fällt nach hinten"),
+                {degrees, somersaults}};
     case Verdict::NotOnFeet:
         break;
     }
     const PanelArg part{"", BodyPartSource(landing.firstContact)};
-    // Whole degrees decide the wording too, so that "0°" never reads "short of upright".
+    // Whole degrees decide the wording too, so that "0°" never reads "short of" a somersault.
     if (degrees.text != FixedText(0, 0, decimalPoint) && a < 0) {
         return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
-                                  "Keine Landung auf den Füßen: zuerst %1, %2° vor aufrecht"),
-                {part, degrees}};
+                                  "Keine Landung auf den Füßen: zuerst %1, %2° vor %3"),
+                {part, degrees, somersaults}};
     }
     return {QT_TRANSLATE_NOOP("purzo::CanvasWidget",
-                              "Keine Landung auf den Füßen: zuerst %1, %2° über aufrecht"),
-            {part, degrees}};
+                              "Keine Landung auf den Füßen: zuerst %1, %2° über %3"),
+            {part, degrees, somersaults}};
 }
 
 PanelText AthleteLineText(const Athlete& a, char decimalPoint) {

@@ -37,8 +37,9 @@ struct PanelLines {
 
 struct Landing;
 
-// The landing's verdict as a sentence, e.g. "Landung auf den Füßen, aufrecht (+7°)", its degrees
-// whole; the panel's last line, and the line under the canvas after a landing.
+// The landing's verdict as a sentence, e.g. "Landung auf den Füßen nach 1 Salto, aufrecht (+7°)",
+// its degrees whole and measured from the nearest whole number of somersaults; the panel's last
+// line, and the line under the canvas after a landing.
 PanelText VerdictText(const Landing& landing, char decimalPoint);
 
 // The worksheet picture's first caption line: "6 m/s, 60°, Zeitlupe, exaktes Modell", the

@@ -47,7 +47,7 @@ AthleteDialog::AthleteDialog(const Athlete& athlete, QWidget* parent)
     const QString names[3] = {tr("&Körpermasse:"), tr("Körper&größe:"),
                               tr("&Drehung beim Absprung:")};
     const QString ranges[3] = {tr("kg (20 bis 150)"), tr("m (1,00 bis 2,20)"),
-                               tr("°/s (0 bis 720)")};
+                               tr("°/s (0 bis 400)")};
     const char* objectNames[3] = {"massField", "heightField", "spinField"};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(names[i], this);

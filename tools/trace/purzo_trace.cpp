@@ -28,6 +28,7 @@ constexpr int kUsageError = 2;
 constexpr const char* kUsage =
     "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
     "                   [--mass KG] [--height M] [--spin DEG_PER_S]\n"
+    "                   [--limb-speed RAD_PER_S]\n"
     "                   [--summary | --xlsx FILE [--language de|en]]\n"
     "\n"
     "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
@@ -38,17 +39,24 @@ constexpr const char* kUsage =
     "                   the last one holds for the rest of the flight (default \"1\")\n"
     "  --model NAME     classic (default): the program as designed, its turn a table of\n"
     "                   increments; exact: a rigid body taking off from the floor, turning\n"
-    "                   with its angular momentum conserved and landing on the floor; adds\n"
-    "                   the columns timeS, omegaDegPerS (the mean over the interval before\n"
-    "                   the frame), inertiaKgM2, angularMomentumKgM2PerS (L), lowestPart,\n"
+    "                   with its angular momentum conserved and landing on the floor at\n"
+    "                   the first touch of any part; a frame's posture is the one chosen,\n"
+    "                   which the limbs move towards no faster than --limb-speed; adds the\n"
+    "                   columns timeS, omegaDegPerS (the mean over the interval before the\n"
+    "                   frame), inertiaKgM2, angularMomentumKgM2PerS (L), lowestPart,\n"
     "                   omegaNowDegPerS (at the frame's time: (L - H) / I),\n"
     "                   shapeMomentumKgM2PerS (H, the limbs' own angular momentum about\n"
-    "                   the centre of mass) and rotationalEnergyJ (about the centre of mass)\n"
+    "                   the centre of mass), rotationalEnergyJ (about the centre of mass)\n"
+    "                   and upperArmDeg, forearmDeg, thighDeg, shankDeg (the shape shown,\n"
+    "                   in degrees as the posture table writes them)\n"
     "  --mass KG        the athlete's body mass, 20 to 150 (default 70); exact model only\n"
     "  --height M       her standing height, soles to crown, 1.00 to 2.20 (default 1.80);\n"
     "                   every length of the figure scales with it; exact model only\n"
-    "  --spin DEG_PER_S the stretched body's angular velocity at take-off, 0 to 720\n"
+    "  --spin DEG_PER_S the stretched body's angular velocity at take-off, 0 to 400\n"
     "                   (default 170); exact model only\n"
+    "  --limb-speed RAD_PER_S\n"
+    "                   the fastest her limbs turn towards a chosen posture, 4 to 30\n"
+    "                   (default 12); exact model only\n"
     "  --summary        print the flight as one row instead of its frames: model, take-off,\n"
     "                   tuck start and tucked time (s), flight time, distance, highest point\n"
     "                   of the centre of mass, rotation, turns, first contact, attitude at\n"
@@ -128,7 +136,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         }
         if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model" &&
             arg != "--xlsx" && arg != "--language" && arg != "--mass" && arg != "--height" &&
-            arg != "--spin") {
+            arg != "--spin" && arg != "--limb-speed") {
             return "unknown option '" + std::string(argv[i]) + "'";
         }
         std::string_view value;
@@ -139,19 +147,15 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
         } else {
             return "option '" + std::string(arg) + "' needs a value";
         }
-        if (arg == "--mass" || arg == "--height" || arg == "--spin") {
-            const purzo::AthleteRange& range = arg == "--mass"     ? purzo::kMassRangeKg
-                                               : arg == "--height" ? purzo::kHeightRangeM
-                                                                   : purzo::kSpinRangeDegPerS;
+        if (arg == "--mass" || arg == "--height" || arg == "--spin" || arg == "--limb-speed") {
+            const int which = arg == "--mass" ? 0 : arg == "--height" ? 1 : arg == "--spin" ? 2 : 3;
+            const purzo::AthleteRange& range = purzo::AthleteRangeOf(which);
             const auto number = purzo::ReadAthleteValue(value, range);
             if (!number) {
                 return std::string(arg) + " takes a number from " + RangeText(range) + ", not '" +
                        std::string(value) + "'";
             }
-            double& field = arg == "--mass"     ? options.athlete.massKg
-                            : arg == "--height" ? options.athlete.heightM
-                                                : options.athlete.spinDegPerS;
-            field = *number;
+            purzo::AthleteValueOf(options.athlete, which) = *number;
             options.athleteGiven = true;
         } else if (arg == "--speed") {
             options.speed = value;
@@ -198,8 +202,8 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     if (options.athleteGiven && options.model != purzo::Model::Exact) {
-        std::cerr << "purzo-trace: --mass, --height and --spin need --model exact: the classic "
-                     "model flies the standard figure\n"
+        std::cerr << "purzo-trace: --mass, --height, --spin and --limb-speed need --model exact: "
+                     "the classic model flies the standard figure\n"
                   << "Try 'purzo-trace --help'.\n";
         return kUsageError;
     }

@@ -7,7 +7,7 @@ import { type Athlete, type PurzoModule, kAthleteKeys } from './model';
 import { Texts, fill } from './texts';
 
 const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:'];
-const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 720)'];
+const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 400)'];
 
 export class AthleteDialog {
   private readonly dialog: HTMLDialogElement;

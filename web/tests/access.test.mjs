@@ -101,7 +101,7 @@ describe('accessibility', () => {
     assert.equal(await live(), `Höchster Punkt: ${highest.toFixed(2).replace('.', ',')} m`);
     await page.clock.runFor(5000);
     assert.equal(await page.$eval('.window', (w) => w.dataset.state), 'idle');
-    const verdict = 'Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht';
+    const verdict = 'Keine Landung auf den Füßen: zuerst Hand, 180° über 0 Salti';
     assert.equal(await live(), `Gelandet. ${verdict}`);
     assert.match(await description(), new RegExp(`^Bild 18, 1,00 s: .*\\. ${verdict}$`));
     await page.fill('[data-control="Text1"]', '9');

@@ -17,7 +17,7 @@ describe('a flight', () => {
     await waitForLanding(page);
     // The verdict under the canvas: half a turn, onto the hand.
     assert.equal(await page.textContent('[data-control="VerdictLine"]:not([hidden])'),
-      'Keine Landung auf den Füßen: zuerst Hand, 180° über aufrecht');
+      'Keine Landung auf den Füßen: zuerst Hand, 180° über 0 Salti');
     const csv = await downloadCsv(page);
     assert.equal(csv.name, 'flug-01-6ms-60grad-klassisch.csv');
     assert.equal(csv.text, await trace('--speed', '6', '--angle', '60'));
