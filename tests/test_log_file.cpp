@@ -203,7 +203,13 @@ private slots:
         QCOMPARE(log.find(4)->record.pace, std::optional(Pace::ExtremeSlowMotion));
         // The flight classic at 9 m/s flew as the replaced 5 m/s, 50°.
         QCOMPARE(log.find(4)->summary.speedMPerS, 5.0);
-        QCOMPARE(log.find(2)->record.frames.size(), std::size_t(23));
+        // The classic flight lands where it landed then; the exact one is flown in today's body,
+        // whose limbs reach the tuck over several frames.
+        QCOMPARE(log.find(4)->record.frames.size(), std::size_t(17));
+        const FlightRecord tucked = Flown(
+            "6", "70", Model::Exact, {1, 1, 1, 1, 5, 6, 7, 7, 7, 7, 7, 6, 5, 1}, Pace::SlowMotion);
+        QCOMPARE(log.find(2)->record.frames.size(), tucked.frames.size());
+        QCOMPARE(log.find(2)->record.frames.back().rotationDeg, tucked.frames.back().rotationDeg);
         // Written again in today's format: the same flights, and flight 1 stays deleted.
         FlightLog again = *ReadLogFile(LogFileText(log)).log;
         QCOMPARE(Numbers(again), QStringLiteral("2,3,4,5"));
@@ -215,21 +221,27 @@ private slots:
         QTest::addColumn<double>("massKg");
         QTest::addColumn<double>("heightM");
         QTest::addColumn<double>("spinDegPerS");
-        QTest::newRow("spin 0,0001") << 70.0 << 1.8 << 0.0001;
-        QTest::newRow("spin 0,0005") << 70.0 << 1.8 << 0.0005;
-        QTest::newRow("spin 1e-7") << 70.0 << 1.8 << 1e-7;
-        QTest::newRow("spin -0") << 70.0 << 1.8 << -0.0;
-        QTest::newRow("the least") << 20.0 << 1.0 << 0.0;
-        QTest::newRow("the most") << 150.0 << 2.2 << kSpinRangeDegPerS.most;
-        QTest::newRow("digits to the last bit") << 70.123456789012 << 1.7777777777777777 << 1 / 3.0;
+        QTest::addColumn<double>("limbSpeedRadPerS");
+        const double limbs = kLimbSpeedRangeRadPerS.standard;
+        QTest::newRow("spin 0,0001") << 70.0 << 1.8 << 0.0001 << limbs;
+        QTest::newRow("spin 0,0005") << 70.0 << 1.8 << 0.0005 << limbs;
+        QTest::newRow("spin 1e-7") << 70.0 << 1.8 << 1e-7 << limbs;
+        QTest::newRow("spin -0") << 70.0 << 1.8 << -0.0 << limbs;
+        QTest::newRow("limbs at 4 rad/s, the rest standard") << 70.0 << 1.8 << 170.0 << 4.0;
+        QTest::newRow("the least") << 20.0 << 1.0 << 0.0 << kLimbSpeedRangeRadPerS.least;
+        QTest::newRow("the most") << 150.0 << 2.2 << kSpinRangeDegPerS.most
+                                  << kLimbSpeedRangeRadPerS.most;
+        QTest::newRow("digits to the last bit")
+            << 70.123456789012 << 1.7777777777777777 << 1 / 3.0 << 12.000000000000002;
     }
     void athleteValuesReadBackAsWritten() {
         QFETCH(double, massKg);
         QFETCH(double, heightM);
         QFETCH(double, spinDegPerS);
+        QFETCH(double, limbSpeedRadPerS);
         FlightLog log;
-        const Athlete athlete{massKg, heightM, spinDegPerS};
-        log.add(Flown("6", "60", Model::Exact, {1}, Pace::RealTime, athlete), "", "");
+        const Athlete athlete{massKg, heightM, spinDegPerS, limbSpeedRadPerS};
+        log.add(Flown("6", "60", Model::Exact, {1, 1, 7}, Pace::RealTime, athlete), "", "");
         const LogFileReading reading = ReadLogFile(LogFileText(log));
         QCOMPARE(reading.problem, LogFileProblem::None);
         const Athlete& back = reading.log->flights().front().record.athlete;
@@ -237,6 +249,7 @@ private slots:
         QCOMPARE(back.heightM, heightM);
         QCOMPARE(back.spinDegPerS, spinDegPerS); // -0 reads back as 0, which compares equal
         QVERIFY(!std::signbit(back.spinDegPerS));
+        QCOMPARE(back.limbSpeedRadPerS, limbSpeedRadPerS);
     }
 
     // Two windows fly in turns into one file, each writing after every flight onto what the

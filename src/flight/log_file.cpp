@@ -31,22 +31,20 @@ std::optional<double> AthleteValue(std::string_view text, const AthleteRange& ra
 
 // A flight line's fields after "flight": number, model, pace, shown, speed, angle, postures,
 // frames, group, flown at; then, for an exact flight with another than the standard athlete,
-// her mass, height and spin.
+// her mass, height, spin and limb speed (the limb speed missing in logs written before the
+// limbs had one: the standard).
 std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
-    if (f.size() != 11 && f.size() != 14) {
+    if (f.size() != 11 && f.size() != 14 && f.size() != 15) {
         return std::nullopt;
     }
     Athlete athlete;
-    if (f.size() == 14) {
-        const auto mass = AthleteValue(f[11], kMassRangeKg);
-        const auto height = AthleteValue(f[12], kHeightRangeM);
-        const auto spin = AthleteValue(f[13], kSpinRangeDegPerS);
-        if (!mass || !height || !spin) {
+    for (std::size_t i = 11; i < f.size(); ++i) {
+        const int which = int(i - 11);
+        const auto value = AthleteValue(f[i], AthleteRangeOf(which));
+        if (!value) {
             return std::nullopt;
         }
-        athlete.massKg = *mass;
-        athlete.heightM = *height;
-        athlete.spinDegPerS = *spin;
+        AthleteValueOf(athlete, which) = *value;
     }
     const auto number = WholeNumber(f[1], 1, kMostNumber);
     const auto model = ParseModel(f[2]);
@@ -58,7 +56,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
     }
-    if (f.size() == 14 && *model == Model::Classic) {
+    if (f.size() > 11 && *model == Model::Classic) {
         return std::nullopt; // the classic model flies no athlete: not a line this program wrote
     }
     const std::vector<std::string_view> postureTexts = SplitAt(f[7], ',');
@@ -88,10 +86,12 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     if (*pace >= 0) {
         record.pace = Pace(*pace);
     }
-    // Flown again: the model gives the same frames for the same postures, and the same count
-    // shows that the file belongs to this model.
+    // Flown again: the classic model gives the same frames for the same postures, and the same
+    // count shows that the file belongs to it. The exact model flies the chosen postures in
+    // today's body, whose limbs may reach them later than an older version's did: its flight
+    // may land a frame earlier or later than the file says.
     record.frames = RunWholeFlight(record.params, postures, record.model, record.athlete);
-    if (record.postures() != postures) {
+    if (record.model == Model::Classic && record.postures() != postures) {
         return std::nullopt;
     }
     flight.summary = SummaryOf(record.params, record.model, record.frames);
@@ -113,9 +113,9 @@ std::string FlightLine(const LoggedFlight& f) {
         Escaped(r.speedText) + "\t" + Escaped(r.angleText) + "\t" + postures + "\t" +
         std::to_string(r.frames.size()) + "\t" + Escaped(f.group) + "\t" + Escaped(f.flownAt);
     if (r.otherAthlete()) {
-        line += "\t" + PlainDecimalText(r.athlete.massKg) + "\t" +
-                PlainDecimalText(r.athlete.heightM) + "\t" +
-                PlainDecimalText(r.athlete.spinDegPerS);
+        for (int which = 0; which < kAthleteValueCount; ++which) {
+            line += "\t" + PlainDecimalText(AthleteValueOf(r.athlete, which));
+        }
     }
     return line;
 }
