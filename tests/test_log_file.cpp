@@ -87,16 +87,17 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<int>("firstDamaged");
+        // Line 1 the header, 2 the group, 3 the lesson, then a flight and its result each.
         QTest::newRow("a digit of the second flight's speed") << "speed"
-                                                              << "1,3" << 4;
+                                                              << "1,3" << 6;
         QTest::newRow("a posture out of range, checksum mended") << "posture 9"
-                                                                 << "2,3" << 3;
+                                                                 << "2,3" << 4;
         QTest::newRow("the third flight cut off") << "cut flight"
-                                                  << "1,2" << 5;
+                                                  << "1,2" << 8;
         QTest::newRow("cut before the end line") << "cut"
-                                                 << "1,2,3" << 6;
-        QTest::newRow("a flight line gone") << "drop flight"
-                                            << "1,3" << 6;
+                                                 << "1,2,3" << 10;
+        QTest::newRow("a flight and its result gone") << "drop flight"
+                                                      << "1,3" << 9;
         QTest::newRow("the group's name") << "group"
                                           << "1,2,3" << 2;
     }
@@ -294,6 +295,30 @@ private slots:
         QCOMPARE(log.find(3)->group, std::string("A"));
         QVERIFY(log.find(3)->shown);
         QVERIFY(!log.find(2)->shown);
+    }
+
+    // The lesson's title and date come back; a verdict changed by hand with its checksum mended
+    // is counted, and the flight keeps the program's own.
+    void aChangedResultIsCountedAndTheProgramsStands() {
+        FlightLog log = ThreeFlights();
+        log.title = "Salto\trückwärts";
+        log.date = "2026-12-10";
+        std::string text = LogFileText(log);
+        const std::size_t first = text.find("\nresult\t2\t") + 1;
+        const std::size_t end = text.find('\n', first);
+        std::string line = text.substr(first, text.rfind('\t', end) - first);
+        const std::string verdict(VerdictCode(log.find(2)->summary.landing->verdict));
+        const std::string other = verdict == "upright" ? "too-far" : "upright";
+        line.replace(line.find("\t" + verdict + "\t") + 1, verdict.size(), other);
+        text.replace(first, end - first, WithChecksum(line));
+        const LogFileReading reading = ReadLogFile(text);
+        QCOMPARE(reading.problem, LogFileProblem::None);
+        QCOMPARE(reading.differingResults, 1);
+        QCOMPARE(reading.log->title, log.title);
+        QCOMPARE(reading.log->date, log.date);
+        QCOMPARE(reading.log->find(2)->summary.landing->verdict,
+                 log.find(2)->summary.landing->verdict);
+        QCOMPARE(ReadLogFile(LogFileText(log)).differingResults, 0);
     }
 
     // A deleted flight's number is not handed out again, after a restart neither.

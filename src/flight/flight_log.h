@@ -51,8 +51,11 @@ public:
     // Empties the log; numbering starts again at 1.
     void clear();
 
-    // The name or group the next flights are logged with.
+    // The name or group the next flights are logged with; empty: the teacher's.
     std::string group;
+    // The lesson's title and date (yyyy-mm-dd), as the hand-in names it; both may be empty.
+    std::string title;
+    std::string date;
 
 private:
     std::vector<LoggedFlight> flights_;

@@ -10,6 +10,7 @@
 #include "flight/whole_flight.h"
 
 #include <climits>
+#include <cmath>
 #include <vector>
 
 namespace purzo {
@@ -120,6 +121,24 @@ std::string FlightLine(const LoggedFlight& f) {
     return line;
 }
 
+// A number in tenths, "-12.3", the same in every locale.
+std::string TenthsText(double value) {
+    const long long tenths = std::llround(value * 10);
+    const long long magnitude = tenths < 0 ? -tenths : tenths;
+    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
+           std::to_string(magnitude % 10);
+}
+
+// What the flight came to, for a reader of the file: its verdict, rotation and attitude. Read
+// back only to tell how many of them differ from the flight flown again.
+std::string ResultLine(const LoggedFlight& f) {
+    const std::optional<Landing>& landing = f.summary.landing;
+    return "result\t" + std::to_string(f.number) + "\t" +
+           (landing ? std::string(VerdictCode(landing->verdict)) : "-") + "\t" +
+           TenthsText(f.summary.rotationDeg) + "\t" +
+           (landing ? TenthsText(landing->attitudeDeg) : "-");
+}
+
 // The file's lines, without a byte-order mark and carriage returns before the line feeds.
 std::vector<std::string_view> LinesOf(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) {
@@ -143,8 +162,10 @@ std::string LogFileText(const FlightLog& log) {
     std::string out(kLogFileHeader);
     out += '\n';
     out += WithChecksum("group\t" + Escaped(log.group)) + "\n";
+    out += WithChecksum("lesson\t" + Escaped(log.title) + "\t" + Escaped(log.date)) + "\n";
     for (const LoggedFlight& f : log.flights()) {
         out += WithChecksum(FlightLine(f)) + "\n";
+        out += WithChecksum(ResultLine(f)) + "\n";
     }
     out += WithChecksum("end\t" + std::to_string(log.flights().size()) + "\t" +
                         std::to_string(log.lastNumber())) +
@@ -189,6 +210,20 @@ LogFileReading ReadLogFile(std::string_view text) {
                 continue;
             }
             log.group = *group;
+        } else if (kind == "lesson" && fields.size() == 3 && !reading.olderFormat) {
+            const auto title = Unescaped(fields[1]), date = Unescaped(fields[2]);
+            if (!title || !date) {
+                damaged(i);
+                continue;
+            }
+            log.title = *title;
+            log.date = *date;
+        } else if (kind == "result" && fields.size() == 5 && !counted) {
+            const auto number = WholeNumber(fields[1], 1, kMostNumber);
+            const LoggedFlight* flight = number ? log.find(*number) : nullptr;
+            if (flight && ResultLine(*flight) != *line) {
+                ++reading.differingResults;
+            }
         } else if (kind == "flight" && !counted) {
             auto flight = FlightOf(fields);
             if (!flight || log.find(flight->number)) {

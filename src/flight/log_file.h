@@ -36,6 +36,9 @@ struct LogFileReading {
     int damagedLines = 0;     // lines left out, a missing end counted as one
     int firstDamagedLine = 0; // 1 for the file's first line; 0 where none is damaged
     bool olderFormat = false; // written in format 1: the next save writes today's format
+    // Flights whose verdict, rotation or attitude as the file gives them differ from the flight
+    // flown again: the file was changed, and the program's own result stands.
+    int differingResults = 0;
 };
 
 std::string LogFileText(const FlightLog& log);

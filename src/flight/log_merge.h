@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// Students' logs gathered into the teacher's lesson: every flight flown again from its take-off,
+// athlete and postures (reading a log does that), none added twice.
+#pragma once
+
+#include "flight/flight_log.h"
+
+namespace purzo {
+
+struct MergeReport {
+    int added = 0;
+    int alreadyThere = 0; // the same flight, by the same group at the same time
+};
+
+// Adds the flights of `other` that `lesson` does not have yet, each under the lesson's next
+// number, with its group and time; none of them shown.
+MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other);
+
+} // namespace purzo

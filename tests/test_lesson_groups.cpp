@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// The lesson's groups: each group's best attempt, ties to the later one, the teacher's flights a
+// group of their own; and students' logs merged into the lesson, none twice.
+#include "flight/lesson_groups.h"
+#include "flight/log_merge.h"
+#include "log_fixture.h"
+
+#include <QTest>
+
+using namespace purzo;
+using purzo::test::Flown;
+
+namespace {
+
+// An exact flight at 6 m/s and `angle`, tucked from the third frame for six frames.
+LoggedFlight FlightOf(const std::string& group, const std::string& angle) {
+    LoggedFlight f;
+    f.group = group;
+    f.flownAt = "2026-12-10 10:" + angle;
+    f.record = Flown("6", angle, Model::Exact, {1, 1, 5, 7, 7, 7, 7, 7, 1});
+    f.summary = SummaryOf(f.record.params, f.record.model, f.record.frames);
+    return f;
+}
+
+} // namespace
+
+class LessonGroupsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theBestAttemptIsUprightAndNearestToIt() {
+        FlightLog log;
+        // Search the angles for two upright landings with different attitudes and one that
+        // is not upright: the test's facts come from the model, the rule is what is checked.
+        std::vector<LoggedFlight> upright, other;
+        for (int angle = 30; angle <= 80; ++angle) {
+            LoggedFlight f = FlightOf("Delfine", std::to_string(angle));
+            const auto& landing = f.summary.landing;
+            (landing && landing->verdict == Verdict::Upright ? upright : other).push_back(f);
+        }
+        QVERIFY(upright.size() >= 2 && !other.empty());
+        std::sort(upright.begin(), upright.end(), [](const auto& a, const auto& b) {
+            return std::abs(a.summary.landing->attitudeDeg) <
+                   std::abs(b.summary.landing->attitudeDeg);
+        });
+        log.append(other.front());      // 1: not upright
+        log.append(upright.front());    // 2: the nearest to upright
+        log.append(upright.back());     // 3: upright, further from it
+        log.append(FlightOf("", "60")); // 4: the teacher's
+        log.append(other.front());      // 5: another group's failure
+        const std::vector<GroupAttempts> groups = GroupsOf(log);
+        QCOMPARE(groups.size(), std::size_t(2));
+        QCOMPARE(groups[0].group, std::string("Delfine"));
+        QCOMPARE(groups[0].attempts, 4);
+        QCOMPARE(groups[0].best, 2);
+        QCOMPARE(groups[1].group, std::string());
+        QVERIFY(IsBestAttempt(log, 2));
+        QVERIFY(!IsBestAttempt(log, 3));
+        // The same attempt again later: the later one is the best.
+        log.append(upright.front());
+        QCOMPARE(GroupsOf(log)[0].best, 6);
+        QCOMPARE(GroupNames(log), std::vector<std::string>{"Delfine"});
+    }
+
+    void aGroupWithoutAnUprightLandingHasNoBest() {
+        FlightLog log;
+        log.append(FlightOf("Haie", "30"));
+        log.append(FlightOf("Haie", "30"));
+        for (const LoggedFlight& f : log.flights()) {
+            QVERIFY(!f.summary.landing || f.summary.landing->verdict != Verdict::Upright);
+        }
+        QCOMPARE(GroupsOf(log).front().best, 0);
+    }
+
+    // Three students' logs, one flight in two of them: merged once, numbered after the lesson's.
+    void studentsLogsMergeWithoutTwins() {
+        FlightLog lesson;
+        lesson.append(FlightOf("", "60"));
+        FlightLog anna, ben;
+        anna.append(FlightOf("Anna", "50"));
+        anna.append(FlightOf("Anna", "55"));
+        ben.append(FlightOf("Ben", "45"));
+        ben.append(FlightOf("Anna", "55")); // Anna's flight, handed in by Ben too
+        QCOMPARE(MergeLogInto(lesson, anna).added, 2);
+        const MergeReport second = MergeLogInto(lesson, ben);
+        QCOMPARE(second.added, 1);
+        QCOMPARE(second.alreadyThere, 1);
+        QCOMPARE(lesson.flights().size(), std::size_t(4));
+        QCOMPARE(lesson.flights().back().number, 4);
+        QCOMPARE(lesson.flights().back().group, std::string("Ben"));
+        QCOMPARE(MergeLogInto(lesson, anna).added, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(LessonGroupsTest)
+#include "test_lesson_groups.moc"
