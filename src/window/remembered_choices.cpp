@@ -37,7 +37,8 @@ RememberedChoices LoadChoices(const QString& file) {
     };
     c.athlete = WithinRange({number("athlete/massKg", kMassRangeKg.standard),
                              number("athlete/heightM", kHeightRangeM.standard),
-                             number("athlete/spinDegPerS", kSpinRangeDegPerS.standard)});
+                             number("athlete/spinDegPerS", kSpinRangeDegPerS.standard),
+                             number("athlete/limbSpeedRadPerS", kLimbSpeedRangeRadPerS.standard)});
     return c;
 }
 
@@ -55,6 +56,7 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
     settings.setValue(QStringLiteral("athlete/massKg"), c.athlete.massKg);
     settings.setValue(QStringLiteral("athlete/heightM"), c.athlete.heightM);
     settings.setValue(QStringLiteral("athlete/spinDegPerS"), c.athlete.spinDegPerS);
+    settings.setValue(QStringLiteral("athlete/limbSpeedRadPerS"), c.athlete.limbSpeedRadPerS);
     settings.sync();
 }
 
