@@ -109,13 +109,19 @@ private slots:
         QCOMPARE(QString::fromUtf8(classic.args[3].source), QStringLiteral("klassisches Modell"));
         // Another athlete in the exact model is named after the model.
         const PanelText other =
-            CaptionTakeOffText("6", "60", Pace::RealTime, Model::Exact, {52.5, 1.6, 0}, '.');
+            CaptionTakeOffText("6", "60", Pace::RealTime, Model::Exact, {52.5, 1.6, 0, 12.5}, '.');
         QCOMPARE(QString::fromUtf8(other.source),
-                 QStringLiteral("%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s"));
-        QCOMPARE(other.args.size(), std::size_t(7));
+                 QStringLiteral("%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s, %8 rad/s"));
+        QCOMPARE(other.args.size(), std::size_t(8));
         QCOMPARE(other.args[4].text, std::string("52.5"));
         QCOMPARE(other.args[5].text, std::string("1.60"));
         QCOMPARE(other.args[6].text, std::string("0"));
+        QCOMPARE(other.args[7].text, std::string("12.5"));
+        // Only the limbs another than the standard: she is named too.
+        QCOMPARE(
+            CaptionTakeOffText("6", "60", Pace::RealTime, Model::Exact, {70, 1.8, 170, 30}, ',')
+                .args.size(),
+            std::size_t(8));
     }
 };
 

@@ -37,6 +37,13 @@ private slots:
         QTest::newRow("height in centimetres") << 1 << "165" << false << "1,60";
         QTest::newRow("spin not a number") << 2 << "schnell" << false << "170";
         QTest::newRow("spin empty") << 2 << "" << false << "170";
+        QTest::newRow("spin past 400") << 2 << "401" << false << "170";
+        QTest::newRow("slowest limbs") << 3 << "4" << true << "4";
+        QTest::newRow("limbs with a comma") << 3 << "12,5" << true << "12,5";
+        QTest::newRow("limbs too slow") << 3 << "3,9" << false << "12";
+        QTest::newRow("limbs too fast") << 3 << "31" << false << "12";
+        QTest::newRow("limbs inf") << 3 << "inf" << false << "12";
+        QTest::newRow("limbs with a unit") << 3 << "12 rad/s" << false << "12";
     }
     void fieldsTakeWhatIsInRange() {
         QFETCH(int, field);
@@ -58,7 +65,8 @@ private slots:
             // The message names the range.
             const QString range = field == 0   ? "20 bis 150"
                                   : field == 1 ? "1 bis 2,2"
-                                               : "0 bis 400";
+                                  : field == 2 ? "0 bis 400"
+                                               : "4 bis 30";
             QVERIFY2(dialog.message(field)->text().contains(range),
                      qPrintable(dialog.message(field)->text()));
         }
@@ -86,21 +94,23 @@ private slots:
             settings.setValue(QStringLiteral("athlete/massKg"), 500);
             settings.setValue(QStringLiteral("athlete/heightM"), QStringLiteral("1.5"));
             settings.setValue(QStringLiteral("athlete/spinDegPerS"), QStringLiteral("viel"));
+            settings.setValue(QStringLiteral("athlete/limbSpeedRadPerS"), 40);
         }
         const Athlete loaded = LoadChoices(file).athlete;
         QCOMPARE(loaded.massKg, 70.0);
         QCOMPARE(loaded.heightM, 1.5);
         QCOMPARE(loaded.spinDegPerS, 170.0);
+        QCOMPARE(loaded.limbSpeedRadPerS, 12.0);
         // Chosen in one start, there in the next.
         {
             PurzoWindow window;
             window.rememberChoicesIn(file);
             QCOMPARE(window.lessonMenu()->athlete(), loaded);
-            window.lessonMenu()->setAthlete({90, 1.95, 300});
+            window.lessonMenu()->setAthlete({90, 1.95, 300, 7.5});
         }
         PurzoWindow again;
         again.rememberChoicesIn(file);
-        QCOMPARE(again.lessonMenu()->athlete(), (Athlete{90, 1.95, 300}));
+        QCOMPARE(again.lessonMenu()->athlete(), (Athlete{90, 1.95, 300, 7.5}));
         again.lessonMenu()->resetToolsAction()->trigger();
         QCOMPARE(again.lessonMenu()->athlete(), kStandardAthlete);
     }
@@ -119,7 +129,7 @@ private slots:
         (exact ? window.lessonMenu()->exactModelAction()
                : window.lessonMenu()->classicModelAction())
             ->trigger();
-        const Athlete athlete{50, 1.6, 0};
+        const Athlete athlete{50, 1.6, 0, 20};
         window.lessonMenu()->setAthlete(athlete);
         Fly(window);
         const Model model = exact ? Model::Exact : Model::Classic;
@@ -129,10 +139,11 @@ private slots:
         QCOMPARE(frames.size(), expected.size());
         QCOMPARE(frames.back().rotationDeg, expected.back().rotationDeg);
         const QStringList lines = Control<CanvasWidget>(window, "Picture1")->dataPanelLines();
-        const QString named = QString::fromUtf8("Athlet: 50 kg, 1,60 m, 0 °/s");
+        const QString named = QString::fromUtf8("Athlet: 50 kg, 1,60 m, 0 °/s, 20 rad/s");
         QCOMPARE(lines.contains(named), exact);
-        QCOMPARE(window.worksheetCaption().contains(QString::fromUtf8("50 kg, 1,60 m, 0 °/s")),
-                 exact);
+        QCOMPARE(
+            window.worksheetCaption().contains(QString::fromUtf8("50 kg, 1,60 m, 0 °/s, 20 rad/s")),
+            exact);
         if (exact) {
             // No spin, stretched throughout: no turn at all.
             QVERIFY(lines.contains(QString::fromUtf8("Drehung: 0,0° (0,00 Umdrehungen)")));

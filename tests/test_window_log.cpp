@@ -176,18 +176,18 @@ private slots:
             QCOMPARE(cells.value("A" + row).toInt(), i + 1);
             QCOMPARE(cells.value("C" + row), s.model == Model::Exact ? "exakt" : "klassisch");
             QCOMPARE(cells.value("D" + row).toDouble(), s.speedMPerS);
-            QCOMPARE(cells.value("L" + row).toDouble(), s.flightTimeS);
-            QCOMPARE(cells.value("O" + row).toDouble(), s.rotationDeg);
-            QCOMPARE(cells.value("R" + row).toDouble(), s.landing->attitudeDeg);
+            QCOMPARE(cells.value("M" + row).toDouble(), s.flightTimeS);
+            QCOMPARE(cells.value("P" + row).toDouble(), s.rotationDeg);
+            QCOMPARE(cells.value("S" + row).toDouble(), s.landing->attitudeDeg);
             // The standard athlete leaves her columns empty.
-            QVERIFY(!cells.contains("F" + row) && !cells.contains("H" + row));
+            QVERIFY(!cells.contains("F" + row) && !cells.contains("I" + row));
         }
         QVERIFY(!cells.contains("A8"));
         // 8 m/s at 80° classic lands 60° short of upright; 6 m/s at 60° exact on the hand.
-        QCOMPARE(cells.value("S5"), QStringLiteral("zu wenig gedreht"));
-        QCOMPARE(cells.value("R5").toDouble(), -60.0);
-        QCOMPARE(cells.value("Q6"), QStringLiteral("Hand"));
-        QCOMPARE(cells.value("S6"), QString::fromUtf8("nicht auf den Füßen"));
+        QCOMPARE(cells.value("T5"), QStringLiteral("zu wenig gedreht"));
+        QCOMPARE(cells.value("S5").toDouble(), -60.0);
+        QCOMPARE(cells.value("R6"), QStringLiteral("Hand"));
+        QCOMPARE(cells.value("T6"), QString::fromUtf8("nicht auf den Füßen"));
         const QByteArray book = test::ZipEntry(path, "xl/workbook.xml");
         for (const char* sheet : {"Protokoll", "Flug 1", "Flug 2", "Flug 3", "Diagramme"}) {
             QVERIFY2(book.contains(QByteArray("name=\"") + sheet + "\""), sheet);

@@ -31,6 +31,10 @@
         <translation>&amp;Spin at take-off:</translation>
     </message>
     <message>
+        <source>Glieder &amp;bis:</source>
+        <translation>Limbs &amp;up to:</translation>
+    </message>
+    <message>
         <source>kg (20 bis 150)</source>
         <translation>kg (20 to 150)</translation>
     </message>
@@ -41,6 +45,10 @@
     <message>
         <source>°/s (0 bis 400)</source>
         <translation>°/s (0 to 400)</translation>
+    </message>
+    <message>
+        <source>rad/s (4 bis 30)</source>
+        <translation>rad/s (4 to 30)</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
@@ -226,12 +234,12 @@
         <translation>Frame %1, %2 s: height %3 m, rotation %4°, posture %5</translation>
     </message>
     <message>
-        <source>Athlet: %1 kg, %2 m, %3 °/s</source>
-        <translation>Athlete: %1 kg, %2 m, %3 °/s</translation>
+        <source>Athlet: %1 kg, %2 m, %3 °/s, %4 rad/s</source>
+        <translation>Athlete: %1 kg, %2 m, %3 °/s, %4 rad/s</translation>
     </message>
     <message>
-        <source>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s</source>
-        <translation>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s</translation>
+        <source>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s, %8 rad/s</source>
+        <translation>%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s, %8 rad/s</translation>
     </message>
     <message>
         <source>Winkelgeschwindigkeit ω: %1 °/s</source>

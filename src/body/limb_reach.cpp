@@ -22,9 +22,10 @@ LimbDegrees ReachedShape(const LimbDegrees& from, const LimbDegrees& target,
                                         std::abs(target.forearmDeg - from.forearmDeg),
                                         std::abs(target.thighDeg - from.thighDeg),
                                         std::abs(target.shankDeg - from.shankDeg)});
-    // In the radians the body moves in, converted as the table's angles are.
+    // In the radians the body moves in, converted as the table's angles are. A way back that is
+    // exactly one frame long must not leave a rounding remainder of a step behind.
     const double reachRad = limbSpeedRadPerS * intervalS;
-    if (!(DegreesToRadians(largestDeg) > reachRad)) {
+    if (!(DegreesToRadians(largestDeg) > reachRad * (1 + 1e-12))) {
         return target;
     }
     return ShapeBetween(from, target, reachRad / DegreesToRadians(largestDeg));

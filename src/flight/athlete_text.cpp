@@ -38,10 +38,15 @@ std::string SpinText(double spinDegPerS, char decimalPoint) {
     return WholeOrTenths(spinDegPerS, decimalPoint);
 }
 
+std::string LimbSpeedText(double limbSpeedRadPerS, char decimalPoint) {
+    return WholeOrTenths(limbSpeedRadPerS, decimalPoint);
+}
+
 std::string AthleteValueText(int which, double value, char decimalPoint) {
     return which == 0   ? MassText(value, decimalPoint)
            : which == 1 ? HeightText(value, decimalPoint)
-                        : SpinText(value, decimalPoint);
+           : which == 2 ? SpinText(value, decimalPoint)
+                        : LimbSpeedText(value, decimalPoint);
 }
 
 } // namespace purzo

@@ -14,12 +14,13 @@ namespace purzo {
 // anything else.
 std::optional<double> ReadAthleteValue(std::string_view text, const AthleteRange& range);
 
-// The values as the panel, the caption and the log write them: "50", "1,60", "170"; mass and
-// spin to one decimal where they have one, the height to two.
+// The values as the panel, the caption and the log write them: "50", "1,60", "170", "12"; mass,
+// spin and limb speed to one decimal where they have one, the height to two.
 std::string MassText(double massKg, char decimalPoint);
 std::string HeightText(double heightM, char decimalPoint);
 std::string SpinText(double spinDegPerS, char decimalPoint);
-// The same for value `which` (0 mass, 1 height, 2 spin).
+std::string LimbSpeedText(double limbSpeedRadPerS, char decimalPoint);
+// The same for value `which` (0 mass, 1 height, 2 spin, 3 limb speed).
 std::string AthleteValueText(int which, double value, char decimalPoint);
 
 } // namespace purzo

@@ -10,11 +10,11 @@ namespace purzo {
 
 std::span<const Quantity> LogQuantities() {
     static constexpr std::array kColumns{
-        Quantity::Number,    Quantity::Model,      Quantity::Speed,      Quantity::Angle,
-        Quantity::BodyMass,  Quantity::BodyHeight, Quantity::Spin,       Quantity::Pace,
-        Quantity::TuckStart, Quantity::Tucked,     Quantity::FlightTime, Quantity::Distance,
-        Quantity::MaxHeight, Quantity::Rotation,   Quantity::Turns,      Quantity::FirstContact,
-        Quantity::Attitude,  Quantity::Verdict};
+        Quantity::Number,       Quantity::Model,      Quantity::Speed,    Quantity::Angle,
+        Quantity::BodyMass,     Quantity::BodyHeight, Quantity::Spin,     Quantity::LimbSpeed,
+        Quantity::Pace,         Quantity::TuckStart,  Quantity::Tucked,   Quantity::FlightTime,
+        Quantity::Distance,     Quantity::MaxHeight,  Quantity::Rotation, Quantity::Turns,
+        Quantity::FirstContact, Quantity::Attitude,   Quantity::Verdict};
     return kColumns;
 }
 
@@ -37,6 +37,8 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
         return f.record.otherAthlete() ? LogCell{f.record.athlete.heightM, {}} : LogCell{};
     case Quantity::Spin:
         return f.record.otherAthlete() ? LogCell{f.record.athlete.spinDegPerS, {}} : LogCell{};
+    case Quantity::LimbSpeed:
+        return f.record.otherAthlete() ? LogCell{f.record.athlete.limbSpeedRadPerS, {}} : LogCell{};
     case Quantity::Pace:
         return {{}, f.record.pace ? PaceText(*f.record.pace, language) : ""};
     case Quantity::TuckStart:

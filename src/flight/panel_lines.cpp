@@ -106,10 +106,11 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
 }
 
 PanelText AthleteLineText(const Athlete& a, char decimalPoint) {
-    return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Athlet: %1 kg, %2 m, %3 °/s"),
+    return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Athlet: %1 kg, %2 m, %3 °/s, %4 rad/s"),
             {{MassText(a.massKg, decimalPoint)},
              {HeightText(a.heightM, decimalPoint)},
-             {SpinText(a.spinDegPerS, decimalPoint)}}};
+             {SpinText(a.spinDegPerS, decimalPoint)},
+             {LimbSpeedText(a.limbSpeedRadPerS, decimalPoint)}}};
 }
 
 PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
@@ -124,8 +125,8 @@ PanelText CaptionTakeOffText(const std::string& speedText, const std::string& an
         QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 m/s, %2°, %3, %4"),
         {{Trimmed(speedText)}, {Trimmed(angleText)}, {"", paceNames[int(pace)]}, {"", modelName}}};
     if (model == Model::Exact && athlete != kStandardAthlete) {
-        text.source =
-            QT_TRANSLATE_NOOP("purzo::CanvasWidget", "%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s");
+        text.source = QT_TRANSLATE_NOOP("purzo::CanvasWidget",
+                                        "%1 m/s, %2°, %3, %4, %5 kg, %6 m, %7 °/s, %8 rad/s");
         for (PanelArg& arg : AthleteLineText(athlete, decimalPoint).args) {
             text.args.push_back(std::move(arg));
         }

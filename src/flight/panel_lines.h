@@ -47,7 +47,7 @@ PanelText VerdictText(const Landing& landing, char decimalPoint);
 PanelText CaptionTakeOffText(const std::string& speedText, const std::string& angleText, Pace pace,
                              Model model, const Athlete& athlete, char decimalPoint);
 
-// "Athlet: 50 kg, 1,60 m, 170 °/s".
+// "Athlet: 50 kg, 1,60 m, 170 °/s, 12 rad/s".
 PanelText AthleteLineText(const Athlete& athlete, char decimalPoint);
 
 // The worksheet picture's second caption line, in parts: the tuck ("Hocken ab 0,12 s, 1,12 s

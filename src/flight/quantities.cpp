@@ -9,7 +9,7 @@
 namespace purzo {
 namespace {
 
-constexpr std::array<QuantityInfo, 28> kInfo{{
+constexpr std::array<QuantityInfo, 29> kInfo{{
     {"frame", "Bild", "Frame", "", -1, false},
     {"timeS", "Zeit", "Time", "s", 2, false},
     {"flightX", "Weite", "Distance", "m", 2, false},
@@ -42,6 +42,7 @@ constexpr std::array<QuantityInfo, 28> kInfo{{
     {"massKg", "Körpermasse", "Body mass", "kg", 1, true, "m", "m"},
     {"bodyHeightM", "Körpergröße", "Body height", "m", 2, true, "Größe", "Height"},
     {"spinDegPerS", "Drehung beim Absprung", "Spin at take-off", "°/s", 1, true, "ω₀", "ω₀"},
+    {"limbSpeedRadPerS", "Glieder bis", "Limbs up to", "rad/s", 1, true, "Glieder", "Limbs"},
 }};
 
 constexpr std::array<Quantity, 12> kFrameQuantities{

@@ -46,6 +46,7 @@ enum class Quantity {
     BodyMass,
     BodyHeight,
     Spin,
+    LimbSpeed,
 };
 
 struct QuantityInfo {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Three fields, each with its range beside it and a line for what went wrong.
+// The athlete's four fields, each with its range beside it and a line for what went wrong.
 #include "window/athlete_dialog.h"
 
 #include "flight/athlete_text.h"
@@ -44,12 +44,13 @@ AthleteDialog::AthleteDialog(const Athlete& athlete, QWidget* parent)
         this);
     intro->setWordWrap(true);
     grid->addWidget(intro, 0, 0, 1, 3);
-    const QString names[3] = {tr("&Körpermasse:"), tr("Körper&größe:"),
-                              tr("&Drehung beim Absprung:")};
-    const QString ranges[3] = {tr("kg (20 bis 150)"), tr("m (1,00 bis 2,20)"),
-                               tr("°/s (0 bis 400)")};
-    const char* objectNames[3] = {"massField", "heightField", "spinField"};
-    for (int i = 0; i < 3; ++i) {
+    const QString names[kAthleteValueCount] = {tr("&Körpermasse:"), tr("Körper&größe:"),
+                                               tr("&Drehung beim Absprung:"), tr("Glieder &bis:")};
+    const QString ranges[kAthleteValueCount] = {tr("kg (20 bis 150)"), tr("m (1,00 bis 2,20)"),
+                                                tr("°/s (0 bis 400)"), tr("rad/s (4 bis 30)")};
+    const char* objectNames[kAthleteValueCount] = {"massField", "heightField", "spinField",
+                                                   "limbSpeedField"};
+    for (int i = 0; i < kAthleteValueCount; ++i) {
         auto* label = new QLabel(names[i], this);
         auto* field = new QLineEdit(this);
         field->setObjectName(QLatin1String(objectNames[i]));
@@ -78,12 +79,12 @@ AthleteDialog::AthleteDialog(const Athlete& athlete, QWidget* parent)
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &AthleteDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    grid->addWidget(buttons, 7, 0, 1, 3);
+    grid->addWidget(buttons, 1 + 2 * kAthleteValueCount, 0, 1, 3);
     fill(athlete_);
 }
 
 void AthleteDialog::fill(const Athlete& athlete) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kAthleteValueCount; ++i) {
         fields_[std::size_t(i)]->setText(TextOf(athlete, i));
         messages_[std::size_t(i)]->hide();
     }
@@ -111,7 +112,7 @@ bool AthleteDialog::take(int index) {
 void AthleteDialog::accept() {
     // A field still being typed in counts as left; a refused one keeps the dialog open.
     bool all = true;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kAthleteValueCount; ++i) {
         all = take(i) && all;
     }
     if (all) {

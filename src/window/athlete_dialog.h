@@ -33,8 +33,8 @@ private:
     bool take(int index);
 
     Athlete athlete_;
-    std::array<QLineEdit*, 3> fields_{};
-    std::array<QLabel*, 3> messages_{};
+    std::array<QLineEdit*, kAthleteValueCount> fields_{};
+    std::array<QLabel*, kAthleteValueCount> messages_{};
 };
 
 } // namespace purzo

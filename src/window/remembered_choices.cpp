@@ -38,7 +38,8 @@ RememberedChoices LoadChoices(const QString& file) {
     };
     c.athlete = WithinRange({number("athlete/massKg", kMassRangeKg.standard),
                              number("athlete/heightM", kHeightRangeM.standard),
-                             number("athlete/spinDegPerS", kSpinRangeDegPerS.standard)});
+                             number("athlete/spinDegPerS", kSpinRangeDegPerS.standard),
+                             number("athlete/limbSpeedRadPerS", kLimbSpeedRangeRadPerS.standard)});
     return c;
 }
 
@@ -58,6 +59,8 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
     settings.setValue(QStringLiteral("athlete/massKg"), plain(c.athlete.massKg));
     settings.setValue(QStringLiteral("athlete/heightM"), plain(c.athlete.heightM));
     settings.setValue(QStringLiteral("athlete/spinDegPerS"), plain(c.athlete.spinDegPerS));
+    settings.setValue(QStringLiteral("athlete/limbSpeedRadPerS"),
+                      plain(c.athlete.limbSpeedRadPerS));
     settings.sync();
 }
 

@@ -25,6 +25,7 @@ constexpr int kHeaderRow = 5;
 constexpr int kFirstFrameRow = 6;
 constexpr int kLandingColumn = 3; // D and E
 constexpr int kVerdictColumn = 6; // G and H
+constexpr int kAthleteColumn = 9; // J and K
 
 int ColumnOf(std::span<const Quantity> columns, Quantity quantity) {
     return int(std::find(columns.begin(), columns.end(), quantity) - columns.begin());
@@ -82,15 +83,16 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
         label(1, kVerdictColumn + 1, VerdictName(landing.verdict, language), false);
     }
 
-    // Another than the standard athlete, under the verdict.
+    // Another than the standard athlete, beside the verdict.
     if (record.otherAthlete()) {
         const Athlete& a = record.athlete;
-        int row = 2;
+        int row = 0;
         for (const auto& [quantity, value] :
              {std::pair{Quantity::BodyMass, a.massKg}, std::pair{Quantity::BodyHeight, a.heightM},
-              std::pair{Quantity::Spin, a.spinDegPerS}}) {
-            label(row, kVerdictColumn, header(quantity), true);
-            number(row, kVerdictColumn + 1, value);
+              std::pair{Quantity::Spin, a.spinDegPerS},
+              std::pair{Quantity::LimbSpeed, a.limbSpeedRadPerS}}) {
+            label(row, kAthleteColumn, header(quantity), true);
+            number(row, kAthleteColumn + 1, value);
             ++row;
         }
     }

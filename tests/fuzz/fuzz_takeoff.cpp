@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: two take-off texts (split at the first newline) through the reading, the
 // take-off check and, for what the check accepts, the whole flight; the exact model's athlete
-// from the input's bytes, anywhere in the ranges, their ends included.
+// from the input's bytes, anywhere in the ranges, their ends included, and every interval of an
+// exact flight scanned for a floor contact the flight went past.
+#include "body/lowest_point.h"
+#include "body/placed_figure.h"
 #include "flight/athlete_text.h"
+#include "flight/exact_step.h"
 #include "flight/frame_step.h"
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
@@ -44,6 +48,35 @@ bool Finite(const purzo::FrameResult& r) {
     return true;
 }
 
+// The body all through the interval that ends at `frame`, looked at every 0.1 ms, never on the
+// floor: the limbs move linearly from the shape of `before` to the shape of `frame`.
+bool ClearOfTheFloor(const purzo::Flight& flight, const purzo::FrameResult& before,
+                     const purzo::FrameResult& frame) {
+    constexpr double kFrameS = 1 / 17.0;
+    constexpr int kLooks = 589;
+    const purzo::LimbDirections from = purzo::LimbDirectionsOf(before.shape);
+    const purzo::LimbDirections to = purzo::LimbDirectionsOf(frame.shape);
+    const purzo::ExactState& state = flight.exact;
+    for (int k = 1; k < kLooks; ++k) {
+        const double s = kFrameS * k / kLooks, f = double(k) / kLooks;
+        const purzo::LimbDirections limbs{
+            from.upperArmAngle + (to.upperArmAngle - from.upperArmAngle) * f,
+            from.forearmAngle + (to.forearmAngle - from.forearmAngle) * f,
+            from.thighAngle + (to.thighAngle - from.thighAngle) * f,
+            from.shankAngle + (to.shankAngle - from.shankAngle) * f};
+        const double turn = before.rotationDeg * 3.141592653589793 / 180 +
+                            purzo::TurnOverInterval(state.body, from, to, s, state.angularMomentum);
+        const purzo::Figure placed = purzo::PlaceAboutCentreOfMass(
+            state.body.lengths, limbs, turn,
+            purzo::ComputeExactFlightPoint(flight.params, state.takeoffHeightM, before.timeS + s)
+                .path);
+        if (purzo::LowestContact(placed, state.body.lengths.headRadius).y >= 150) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A value in the range from two bytes of the input: 0 and 65535 are the range's ends.
 double InRange(const std::uint8_t* data, std::size_t size, std::size_t at,
                const purzo::AthleteRange& range) {
@@ -68,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (const purzo::AthleteRange* range :
-         {&purzo::kMassRangeKg, &purzo::kHeightRangeM, &purzo::kSpinRangeDegPerS}) {
+         {&purzo::kMassRangeKg, &purzo::kHeightRangeM, &purzo::kSpinRangeDegPerS,
+          &purzo::kLimbSpeedRangeRadPerS}) {
         if (const auto value = purzo::ReadAthleteValue(speedText, *range)) {
             Check(range->holds(*value), "an athlete value read outside its range");
         }
@@ -93,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const purzo::Model model : {purzo::Model::Classic, purzo::Model::Exact}) {
         const purzo::Athlete athlete{InRange(data, size, 0, purzo::kMassRangeKg),
                                      InRange(data, size, 2, purzo::kHeightRangeM),
-                                     InRange(data, size, 4, purzo::kSpinRangeDegPerS)};
+                                     InRange(data, size, 4, purzo::kSpinRangeDegPerS),
+                                     InRange(data, size, 6, purzo::kLimbSpeedRangeRadPerS)};
         Check(purzo::AthleteInRange(athlete), "an athlete outside the ranges");
         purzo::Flight flight = purzo::StartFlight(params, model, athlete);
         // Postures from the input's bytes, so that the fuzzer steers the figure too.
@@ -101,7 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         purzo::FrameResult frame;
         while (!flight.ended) {
             const int posture = size == 0 ? 1 : 1 + data[next++ % size] % 7;
+            const purzo::FrameResult before = flight.last;
             frame = purzo::RunFrame(flight, posture);
+            if (model == purzo::Model::Exact && frame.frame > 1 && !frame.landed) {
+                Check(ClearOfTheFloor(flight, before, frame),
+                      "a contact inside an interval missed");
+            }
             Check(frame.frame <= kMostFrames, "a flight longer than 245 frames");
             Check(Finite(frame), "a number that is not finite");
             const double omega = frame.omegaNowDegPerS * 3.141592653589793 / 180;

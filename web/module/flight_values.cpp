@@ -86,6 +86,7 @@ val AthleteValue(const Athlete& athlete) {
     out.set("massKg", athlete.massKg);
     out.set("heightM", athlete.heightM);
     out.set("spinDegPerS", athlete.spinDegPerS);
+    out.set("limbSpeedRadPerS", athlete.limbSpeedRadPerS);
     return out;
 }
 
@@ -97,7 +98,8 @@ Athlete AthleteFrom(const val& value) {
         const val v = value[key];
         return v.isNumber() ? v.as<double>() : std::nan("");
     };
-    return WithinRange({number("massKg"), number("heightM"), number("spinDegPerS")});
+    return WithinRange({number("massKg"), number("heightM"), number("spinDegPerS"),
+                        number("limbSpeedRadPerS")});
 }
 
 val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,

@@ -52,7 +52,7 @@ val WidestPanelLines(const std::string& modelName, const val& athlete,
                            AthleteFrom(athlete), decimalPoint);
 }
 
-// A typed athlete's value (0 mass, 1 height, 2 spin) inside its range, or null.
+// A typed athlete's value (0 mass, 1 height, 2 spin, 3 limb speed) inside its range, or null.
 val ReadAthleteValueForPage(const std::string& text, int which) {
     const std::optional<double> value = ReadAthleteValue(text, AthleteRangeOf(which));
     return value ? val(*value) : val::null();
@@ -63,10 +63,10 @@ std::string AthleteValueTextForPage(int which, double value, const std::string& 
     return AthleteValueText(which, value, decimalPoint.empty() ? '.' : decimalPoint[0]);
 }
 
-// The ranges: [{least, most, standard}] for mass, height and spin.
+// The ranges: [{least, most, standard}] for mass, height, spin and limb speed.
 val AthleteRanges() {
     val out = val::array();
-    for (int which = 0; which < 3; ++which) {
+    for (int which = 0; which < kAthleteValueCount; ++which) {
         const AthleteRange& r = AthleteRangeOf(which);
         val range = val::object();
         range.set("least", r.least);
@@ -94,7 +94,7 @@ val ChartQuantitiesForPage(const std::string& modelName, const std::string& lang
 
 // "" for an unknown key.
 std::string QuantityHeaderForPage(const std::string& code, const std::string& language) {
-    for (int q = 0; q <= int(Quantity::Spin); ++q) {
+    for (int q = 0; q <= int(Quantity::LimbSpeed); ++q) {
         if (code == InfoOf(Quantity(q)).code) {
             return HeaderOf(Quantity(q), LanguageOf(language));
         }

@@ -6,15 +6,15 @@ import { FocusTrap } from './focus_trap';
 import { type Athlete, type PurzoModule, kAthleteKeys } from './model';
 import { Texts, fill } from './texts';
 
-const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:'];
-const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 400)'];
+const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:', 'Glieder &bis:'];
+const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 400)', 'rad/s (4 bis 30)'];
 
 export class AthleteDialog {
   private readonly dialog: HTMLDialogElement;
   private readonly trap: FocusTrap;
   private readonly fields: HTMLInputElement[] = [];
   private readonly messages: HTMLElement[] = [];
-  private athlete: Athlete = { massKg: 0, heightM: 0, spinDegPerS: 0 };
+  private athlete: Athlete = { massKg: 0, heightM: 0, spinDegPerS: 0, limbSpeedRadPerS: 0 };
   private chosen: ((athlete: Athlete) => void) | null = null;
 
   constructor(private readonly module: Pick<PurzoModule, 'readAthleteValue' | 'athleteValueText' | 'athleteRanges'>,
@@ -81,7 +81,8 @@ export class AthleteDialog {
   // The standard athlete, as the model has her.
   standard(): Athlete {
     const r = this.module.athleteRanges();
-    return { massKg: r[0].standard, heightM: r[1].standard, spinDegPerS: r[2].standard };
+    return { massKg: r[0].standard, heightM: r[1].standard, spinDegPerS: r[2].standard,
+      limbSpeedRadPerS: r[3].standard };
   }
 
   open(current: Athlete, scale: number, chosen: (athlete: Athlete) => void): void {
@@ -119,7 +120,7 @@ export class AthleteDialog {
   }
 
   private accept(): void {
-    const taken = [0, 1, 2].map((i) => this.take(i));
+    const taken = kAthleteKeys.map((_, i) => this.take(i));
     if (!taken.every(Boolean)) return;
     this.dialog.close();
     this.chosen?.({ ...this.athlete });

@@ -167,7 +167,7 @@ export interface PurzoModule {
   // The worksheet's first caption line: take-off as typed, pace 0–2, model.
   captionTakeOffText(speedText: string, angleText: string, pace: number, model: Model, athlete: Athlete,
                      decimalPoint: string): PanelText;
-  // The athlete's values, 0 the mass, 1 the height, 2 the spin: a typed one inside its range (or
+  // The athlete's values, 0 the mass, 1 the height, 2 the spin, 3 the limb speed: a typed one inside its range (or
   // null), one as the panel writes it, and the ranges with the standard.
   readAthleteValue(text: string, which: number): number | null;
   athleteValueText(which: number, value: number, decimalPoint: string): string;
@@ -189,7 +189,7 @@ export interface PurzoModule {
 
 export type Model = 'classic' | 'exact';
 // The exact model's athlete; the classic model flies the standard figure.
-export interface Athlete { massKg: number; heightM: number; spinDegPerS: number }
-// Its values in the order the model numbers them: 0 the mass, 1 the height, 2 the spin.
-export const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS'] as const;
+export interface Athlete { massKg: number; heightM: number; spinDegPerS: number; limbSpeedRadPerS: number }
+// Its values in the order the model numbers them: 0 the mass, 1 the height, 2 the spin, 3 the limb speed.
+export const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS', 'limbSpeedRadPerS'] as const;
 export const kPaceCount = 3;

@@ -21,12 +21,20 @@ describe('athlete', () => {
     assert.match(await message.textContent(), /20 bis 150/);
     await page.fill('[data-control="heightM"]', '1,6');
     await page.fill('[data-control="spinDegPerS"]', '0');
+    const limbs = page.locator('[data-control="limbSpeedRadPerS"]');
+    assert.equal(await limbs.inputValue(), '12');
+    await limbs.fill('31');
+    await limbs.press('Tab');
+    assert.equal(await limbs.inputValue(), '12', 'the old value stays');
+    assert.match(await page.locator('#athlete-limbSpeedRadPerS-message').textContent(), /4 bis 30/);
+    await limbs.fill('20');
     await page.click('[data-control="okButton"]');
     assert.equal(await page.locator('.athlete-dialog[open]').count(), 0);
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { text } = await downloadCsv(page);
-    assert.equal(text, await trace('--model', 'exact', '--speed', '6', '--angle', '60', '--height', '1.6', '--spin', '0'));
+    assert.equal(text, await trace('--model', 'exact', '--speed', '6', '--angle', '60', '--height', '1.6', '--spin', '0',
+      '--limb-speed', '20'));
     // The next visit has her again; "Werkzeuge zurücksetzen" puts back the standard.
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
@@ -40,6 +48,7 @@ describe('athlete', () => {
     await context.close();
   });
 
+  // Remembered before the limbs had a speed: the standard one.
   test('a remembered mass out of range is the standard; the phone\'s panel names the athlete', async () => {
     const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
     await page.evaluate(() => localStorage.setItem('purzosimulation.choices', JSON.stringify({
@@ -50,7 +59,7 @@ describe('athlete', () => {
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const panel = await page.locator('.touch-panel').innerText();
-    assert.match(panel, /Athlet: 70 kg, 2,00 m, 300 °\/s/);
+    assert.match(panel, /Athlet: 70 kg, 2,00 m, 300 °\/s, 12 rad\/s/);
     assert.match(panel, /Drehimpuls L = Iω \+ H: /);
     await context.close();
   });

@@ -70,7 +70,7 @@ describe('the flight log', () => {
     assert.equal(cells.B1, '7b / Anna');
     assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
-    assert.equal(cells.S6, 'zu wenig gedreht'); // after the athlete's three columns
+    assert.equal(cells.T6, 'zu wenig gedreht'); // after the athlete's four columns
     for (const name of ['Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
 
     await page.reload();
