@@ -77,6 +77,27 @@ private slots:
         QVERIFY(dialog.message(field)->isHidden());
     }
 
+    // A refusal of a long paste is read whole: every line of the message inside the dialog.
+    void aLongRefusedTextLeavesTheMessageWhole_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("digits without a break") << QString(80, '7');
+        QTest::newRow("a sentence") << "zu schwer für diese Stunde, bitte nachfragen";
+    }
+    void aLongRefusedTextLeavesTheMessageWhole() {
+        QFETCH(QString, typed);
+        AthleteDialog dialog(kStandardAthlete);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const int widthBefore = dialog.width();
+        dialog.field(0)->setText(typed);
+        emit dialog.field(0)->editingFinished();
+        QLabel* message = dialog.message(0);
+        QVERIFY(!message->isHidden());
+        QTRY_VERIFY(message->height() >= message->heightForWidth(message->width()));
+        QVERIFY(dialog.rect().contains(message->geometry()));
+        QCOMPARE(dialog.width(), widthBefore);
+    }
+
     void okWithARefusedFieldKeepsTheDialogOpen() {
         AthleteDialog dialog(kStandardAthlete);
         dialog.field(0)->setText(QStringLiteral("19"));

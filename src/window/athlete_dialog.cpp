@@ -16,6 +16,9 @@
 namespace purzo {
 namespace {
 
+// The most of a refused text the message repeats.
+constexpr int kMostEchoedChars = 16;
+
 // The program's language decides, as in the panel, not the system's locale.
 char DecimalPoint() {
     return CurrentLanguage() == Language::English ? '.' : ',';
@@ -97,9 +100,16 @@ bool AthleteDialog::take(int index) {
     const std::optional<double> value = ReadAthleteValue(field->text().toStdString(), range);
     if (!value) {
         const QString least = NumberText(range.least), most = NumberText(range.most);
+        // A long paste is shown by its start: a word that cannot wrap would widen the dialog
+        // past the screen or be cut.
+        QString typed = field->text().trimmed();
+        if (typed.size() > kMostEchoedChars) {
+            typed = typed.left(kMostEchoedChars - 1) + QChar(0x2026);
+        }
         message->setText(tr("„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.")
-                             .arg(field->text().trimmed(), least, most));
+                             .arg(typed, least, most));
         message->show();
+        adjustSize(); // room for the message's lines
         AnnounceAlert(message);
         field->setText(TextOf(athlete_, index));
         return false;
