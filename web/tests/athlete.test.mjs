@@ -28,6 +28,7 @@ describe('athlete', () => {
     assert.equal(await limbs.inputValue(), '12', 'the old value stays');
     assert.match(await page.locator('#athlete-limbSpeedRadPerS-message').textContent(), /4 bis 30/);
     await limbs.fill('20');
+    await limbs.press('Tab'); // the message goes, and the buttons move up, before the click
     await page.click('[data-control="okButton"]');
     assert.equal(await page.locator('.athlete-dialog[open]').count(), 0);
     await page.click('[data-control="Start"]');

@@ -75,7 +75,7 @@ describe('a flight', () => {
     await page.press('[data-control="Text1"]', 'Enter');
     await waitForLanding(page);
     const csv = await downloadCsv(page);
-    assert.match(csv.text.split('\n')[0], /,lowestPart,omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ$/);
+    assert.match(csv.text.split('\n')[0], /,lowestPart,omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ,upperArmDeg,forearmDeg,thighDeg,shankDeg$/);
     assert.equal(csv.text, await trace('--speed', '7,5', '--angle', '60', '--model', 'exact'));
     await context.close();
   });
