@@ -7,6 +7,7 @@
 #include "window/remembered_choices.h"
 #include "window_fixture.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,6 +97,27 @@ private slots:
         QTRY_VERIFY(message->height() >= message->heightForWidth(message->width()));
         QVERIFY(dialog.rect().contains(message->geometry()));
         QCOMPARE(dialog.width(), widthBefore);
+    }
+
+    // A refused value corrected, then OK clicked straight away: leaving the field takes the
+    // message away, and OK must still be where the pointer went.
+    void okStaysPutWhenACorrectedFieldIsLeft() {
+        AthleteDialog dialog(kStandardAthlete);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.field(0)->setText(QStringLiteral("300"));
+        emit dialog.field(0)->editingFinished();
+        QTRY_VERIFY(dialog.message(0)->isVisible());
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        const QPoint before = ok->mapTo(&dialog, QPoint(0, 0));
+        dialog.field(0)->setText(QStringLiteral("60"));
+        emit dialog.field(0)->editingFinished();
+        QVERIFY(dialog.message(0)->isHidden());
+        QApplication::processEvents();
+        QCOMPARE(ok->mapTo(&dialog, QPoint(0, 0)), before);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.athlete().massKg, 60.0);
     }
 
     void okWithARefusedFieldKeepsTheDialogOpen() {

@@ -108,6 +108,11 @@ bool AthleteDialog::take(int index) {
         }
         message->setText(tr("„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.")
                              .arg(typed, least, most));
+        // Once said, the message keeps its room when it goes: the buttons below must not move
+        // up under a pointer on its way to OK while the corrected field is left.
+        QSizePolicy policy = message->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        message->setSizePolicy(policy);
         message->show();
         adjustSize(); // room for the message's lines
         AnnounceAlert(message);

@@ -98,6 +98,7 @@ export class AthleteDialog {
     kAthleteKeys.forEach((key, i) => {
       this.fields[i].value = this.module.athleteValueText(i, athlete[key], this.texts.decimalPoint);
       this.messages[i].hidden = true;
+      this.messages[i].style.visibility = '';
     });
   }
 
@@ -108,14 +109,18 @@ export class AthleteDialog {
     if (value === null) {
       const range = this.module.athleteRanges()[i];
       const number = (n: number) => String(n).replace('.', this.texts.decimalPoint);
+      // A long paste is repeated by its start, as in the window.
+      const typed = field.value.trim();
       message.textContent = fill(this.texts.tr('purzo::AthleteDialog', '„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.'),
-        field.value.trim(), number(range.least), number(range.most));
+        typed.length > 16 ? `${typed.slice(0, 15)}…` : typed, number(range.least), number(range.most));
       message.hidden = false;
+      message.style.visibility = '';
       field.value = this.module.athleteValueText(i, this.athlete[kAthleteKeys[i]], this.texts.decimalPoint);
       return false;
     }
     this.athlete[kAthleteKeys[i]] = value;
-    message.hidden = true;
+    // Once said, the message keeps its room: OK must not move up under a pointer on its way.
+    if (!message.hidden) message.style.visibility = 'hidden';
     return true;
   }
 

@@ -50,6 +50,26 @@ describe('athlete', () => {
   });
 
   // Remembered before the limbs had a speed: the standard one.
+  test('a refused value corrected and OK clicked at once: OK stays under the pointer and takes it', async () => {
+    const { context, page } = await openPage(site.browser, site.url + '?model=exact');
+    await chooseInMenu(page, 'athleteAction');
+    const mass = page.locator('[data-control="massKg"]');
+    await mass.fill('3'.repeat(60));
+    await mass.press('Tab');
+    const message = page.locator('#athlete-massKg-message');
+    assert.match(await message.textContent(), /^„3{15}…“/);
+    const box = await page.locator('.athlete-dialog').boundingBox();
+    const messageBox = await message.boundingBox();
+    assert.ok(messageBox.x + messageBox.width <= box.x + box.width, 'the message inside the dialog');
+    await mass.fill('60');
+    const ok = await page.locator('[data-control="okButton"]').boundingBox();
+    await page.mouse.click(ok.x + ok.width / 2, ok.y + ok.height / 2);
+    assert.equal(await page.locator('.athlete-dialog[open]').count(), 0);
+    await chooseInMenu(page, 'athleteAction');
+    assert.equal(await mass.inputValue(), '60');
+    await context.close();
+  });
+
   test('a remembered mass out of range is the standard; the phone\'s panel names the athlete', async () => {
     const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
     await page.evaluate(() => localStorage.setItem('purzosimulation.choices', JSON.stringify({
