@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace purzo;
@@ -117,6 +119,53 @@ private slots:
         QVERIFY(SameFigure(canvas->figure(), recorded[recorded.size() - 2]));
         Wheel(canvas, -120);
         QCOMPARE(window.currentFrame()->frame, int(recorded.size()));
+    }
+
+    // Six quick presses of the right arrow within one frame: the posture chosen is the full tuck
+    // at once, and the figure drawn reaches it over several frames, as muscles move limbs.
+    void sixQuickPressesTuckOverSeveralFrames() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(15);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model::Exact);
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        auto* bar = Control<QScrollBar>(window, "HScroll1");
+        QSignalSpy frames(&window, &PurzoWindow::frameShown);
+        QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
+        QTRY_VERIFY(frames.count() >= 3);
+        QTest::keyClick(bar, Qt::Key_Space);
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(bar, Qt::Key_Right);
+        }
+        QSignalSpy finished(&window, &PurzoWindow::flightFinished);
+        QTest::keyClick(bar, Qt::Key_Space);
+        QTRY_COMPARE(finished.count(), 1);
+        const std::vector<FrameResult>& recorded = window.lastFlight()->frames;
+        const auto tucked = std::find_if(recorded.begin(), recorded.end(),
+                                         [](const FrameResult& f) { return f.posture == 7; });
+        QVERIFY(tucked != recorded.end());
+        const std::size_t first = std::size_t(tucked - recorded.begin());
+        const LimbDegrees full = LimbDegreesFor(7);
+        std::size_t reached = first;
+        while (reached < recorded.size() && !(recorded[reached].shape == full)) {
+            // On the way the thigh only ever comes closer to the tuck.
+            const auto left = [&full](const FrameResult& f) {
+                return std::abs(f.shape.thighDeg - full.thighDeg);
+            };
+            QVERIFY(reached == first || left(recorded[reached]) < left(recorded[reached - 1]));
+            ++reached;
+        }
+        QVERIFY2(reached < recorded.size(), "the full tuck is reached before the landing");
+        QVERIFY2(reached - first >= 3, "not within one or two frames");
+        // The canvas shows each frame's reached shape when stepped to it.
+        canvas->setFocus();
+        QTest::keyClick(bar, Qt::Key_Home);
+        for (std::size_t i = 1; i <= first + 1; ++i) {
+            QTest::keyClick(bar, Qt::Key_PageDown);
+        }
+        QCOMPARE(window.currentFrame()->frame, int(first) + 2);
+        QVERIFY(SameFigure(canvas->figure(), recorded[first + 1]));
+        QVERIFY(!(recorded[first + 1].shape == full));
     }
 
     void unpausedTheSteppingKeysAreThePostureBars() {
