@@ -295,16 +295,16 @@
         <source>Name / Gruppe</source>
         <translation>Name / group</translation>
     </message>
+    <message>
+        <source>%1, bester Versuch der Gruppe</source>
+        <translation>%1, the group&apos;s best attempt</translation>
+    </message>
 </context>
 <context>
     <name>purzo::FlightLogWindow</name>
     <message>
         <source>Flugprotokoll – Purzosimulation</source>
         <translation>Flight log – Purzosimulation</translation>
-    </message>
-    <message>
-        <source>&amp;Name / Gruppe:</source>
-        <translation>&amp;Name / group:</translation>
     </message>
     <message>
         <source>Flüge der Stunde</source>
@@ -353,6 +353,61 @@
     <message>
         <source>Excel-Arbeitsmappen (*.xlsx)</source>
         <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>&amp;Beste Versuche zeigen</source>
+        <translation>Show &amp;best attempts</translation>
+    </message>
+    <message>
+        <source>Protokoll e&amp;xportieren…</source>
+        <translation>E&amp;xport log…</translation>
+    </message>
+    <message>
+        <source>Protokolle zusa&amp;mmenführen…</source>
+        <translation>&amp;Merge logs…</translation>
+    </message>
+    <message>
+        <source>Noch keine Gruppe ist aufrecht gelandet.</source>
+        <translation>No group has landed upright yet.</translation>
+    </message>
+    <message>
+        <source>Protokoll exportieren</source>
+        <translation>Export log</translation>
+    </message>
+    <message>
+        <source>Flugprotokolle (*.txt)</source>
+        <translation>Flight logs (*.txt)</translation>
+    </message>
+    <message>
+        <source>Protokolle zusammenführen</source>
+        <translation>Merge logs</translation>
+    </message>
+    <message>
+        <source>Flugprotokolle (*.txt);;Alle Dateien (*)</source>
+        <translation>Flight logs (*.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LessonBar</name>
+    <message>
+        <source>Lehrkraft</source>
+        <translation>Teacher</translation>
+    </message>
+    <message>
+        <source>&amp;Stunde:</source>
+        <translation>&amp;Lesson:</translation>
+    </message>
+    <message>
+        <source>Titel der Stunde</source>
+        <translation>Title of the lesson</translation>
+    </message>
+    <message>
+        <source>Datum der Stunde</source>
+        <translation>Date of the lesson</translation>
+    </message>
+    <message>
+        <source>&amp;Name / Gruppe:</source>
+        <translation>&amp;Name / group:</translation>
     </message>
 </context>
 <context>
@@ -568,6 +623,33 @@
     <message>
         <source>Das Laufwerk meldet einen Fehler</source>
         <translation>The drive reports an error</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LogTransfer</name>
+    <message>
+        <source>größer als 2 MB</source>
+        <translation>larger than 2 MB</translation>
+    </message>
+    <message>
+        <source>von einer neueren Version des Programms geschrieben</source>
+        <translation>written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>kein Flugprotokoll dieses Programms</source>
+        <translation>not a flight log of this program</translation>
+    </message>
+    <message>
+        <source>%1 Flüge übernommen, %2 waren schon im Protokoll.</source>
+        <translation>%1 flights taken in, %2 were in the log already.</translation>
+    </message>
+    <message>
+        <source>%1 beschädigte Zeilen wurden ausgelassen.</source>
+        <translation>%1 damaged lines were left out.</translation>
+    </message>
+    <message>
+        <source>Nicht gelesen:</source>
+        <translation>Not read:</translation>
     </message>
 </context>
 <context>

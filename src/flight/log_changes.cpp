@@ -33,6 +33,11 @@ int Make(FlightLog& log, const LogChange& c, const std::map<int, int>& renumbere
         changed = log.group != c.group;
         log.group = c.group;
         return 0;
+    case LogChange::Kind::Lesson:
+        changed = log.title != c.title || log.date != c.date;
+        log.title = c.title;
+        log.date = c.date;
+        return 0;
     }
     return 0;
 }

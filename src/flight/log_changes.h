@@ -12,11 +12,13 @@
 namespace purzo {
 
 struct LogChange {
-    enum class Kind { Add, Show, Hide, Remove, Clear, Group };
+    enum class Kind { Add, Show, Hide, Remove, Clear, Group, Lesson };
     Kind kind = Kind::Add;
     int number = 0;      // the flight's number in the log the change was made on
     LoggedFlight flight; // Add: the flight, summarised
     std::string group;   // Group: the name the next flights are logged with
+    std::string title;   // Lesson: its title and date
+    std::string date;
 };
 
 class LogChanges {

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
-// A flight is the same flight when everything it was flown from and who flew it when agree;
-// its number does not count, as every student's log numbers from 1.
+// Merging by what a flight is, not by its number.
 #include "flight/log_merge.h"
 
 #include <algorithm>
 
 namespace purzo {
-namespace {
 
 bool SameFlight(const LoggedFlight& a, const LoggedFlight& b) {
     const FlightRecord &x = a.record, &y = b.record;
@@ -14,8 +12,6 @@ bool SameFlight(const LoggedFlight& a, const LoggedFlight& b) {
            x.angleText == y.angleText && x.model == y.model && x.pace == y.pace &&
            x.athlete == y.athlete && x.postures() == y.postures();
 }
-
-} // namespace
 
 MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other) {
     MergeReport report;

@@ -12,6 +12,10 @@ struct MergeReport {
     int alreadyThere = 0; // the same flight, by the same group at the same time
 };
 
+// The same flight: flown from the same take-off texts, model, pace, athlete and postures, by
+// the same group at the same time. Its number does not count: every student's log starts at 1.
+bool SameFlight(const LoggedFlight& a, const LoggedFlight& b);
+
 // Adds the flights of `other` that `lesson` does not have yet, each under the lesson's next
 // number, with its group and time; none of them shown.
 MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other);

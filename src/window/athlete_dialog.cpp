@@ -86,6 +86,14 @@ AthleteDialog::AthleteDialog(const Athlete& athlete, QWidget* parent)
     fill(athlete_);
 }
 
+AthleteDialog::~AthleteDialog() {
+    // Hiding a dialog whose field has the focus ends that field's editing, and its
+    // editingFinished would reach this dialog half destroyed.
+    for (QLineEdit* field : fields_) {
+        disconnect(field, nullptr, this, nullptr);
+    }
+}
+
 void AthleteDialog::fill(const Athlete& athlete) {
     for (int i = 0; i < kAthleteValueCount; ++i) {
         fields_[std::size_t(i)]->setText(TextOf(athlete, i));

@@ -18,6 +18,7 @@ class AthleteDialog : public QDialog {
     Q_OBJECT
 public:
     AthleteDialog(const Athlete& athlete, QWidget* parent = nullptr);
+    ~AthleteDialog() override;
 
     // The values as they stand in the fields, each inside its range.
     Athlete athlete() const { return athlete_; }

@@ -2,7 +2,9 @@
 // The log's cells: numbers to the decimals their quantity is shown with, in the window's language.
 #include "window/flight_log_model.h"
 
+#include "flight/lesson_groups.h"
 #include "flight/log_cells.h"
+#include "window/lesson_bar.h"
 #include "window/lesson_log.h"
 #include "window/translations.h"
 
@@ -65,11 +67,20 @@ QVariant FlightLogModel::data(const QModelIndex& index, int role) const {
         return InfoOf(q).decimals >= 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    if (role != Qt::DisplayRole) {
+    if (index.column() == 1) {
+        const QString group =
+            f.group.empty() ? LessonBar::TeacherName() : QString::fromStdString(f.group);
+        const bool best = IsBestAttempt(log_->log(), f.number);
+        if (role == Qt::DisplayRole) {
+            return best ? group + QStringLiteral(" \u2605") : group;
+        }
+        if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) && best) {
+            return tr("%1, bester Versuch der Gruppe").arg(group);
+        }
         return {};
     }
-    if (index.column() == 1) {
-        return QString::fromStdString(f.group);
+    if (role != Qt::DisplayRole) {
+        return {};
     }
     return text(index.row(), Columns()[std::size_t(index.column() - kFirstQuantityColumn)]);
 }

@@ -4,8 +4,11 @@
 
 #include "flight/file_names.h"
 #include "flight/flight_log.h"
+#include "flight/lesson_groups.h"
 #include "window/flight_log_model.h"
+#include "window/lesson_bar.h"
 #include "window/lesson_log.h"
+#include "window/log_transfer.h"
 #include "window/saving.h"
 #include "window/tool_window.h"
 #include "window/translations.h"
@@ -32,11 +35,7 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     setObjectName(QStringLiteral("flightLogWindow"));
     setWindowTitle(tr("Flugprotokoll – Purzosimulation"));
 
-    auto* groupLabel = new QLabel(tr("&Name / Gruppe:"), this);
-    group_ = new QLineEdit(log_->group(), this);
-    group_->setObjectName(QStringLiteral("groupField"));
-    groupLabel->setBuddy(group_);
-    connect(group_, &QLineEdit::editingFinished, this, [this] { log_->setGroup(group_->text()); });
+    auto* lesson = new LessonBar(log_, this);
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("logTable"));
@@ -65,27 +64,37 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     save_->setObjectName(QStringLiteral("saveLogButton"));
     connect(save_, &QPushButton::clicked, this, &FlightLogWindow::chooseWorkbookFile);
     connect(table_, &QTableView::doubleClicked, this, &FlightLogWindow::replaySelected);
+    best_ = new QPushButton(tr("&Beste Versuche zeigen"), this);
+    best_->setObjectName(QStringLiteral("bestButton"));
+    connect(best_, &QPushButton::clicked, this, &FlightLogWindow::showBestAttempts);
+    export_ = new QPushButton(tr("Protokoll e&xportieren…"), this);
+    export_->setObjectName(QStringLiteral("exportButton"));
+    connect(export_, &QPushButton::clicked, this, &FlightLogWindow::chooseExportFile);
+    auto* merge = new QPushButton(tr("Protokolle zusa&mmenführen…"), this);
+    merge->setObjectName(QStringLiteral("mergeButton"));
+    connect(merge, &QPushButton::clicked, this, &FlightLogWindow::chooseFilesToMerge);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(groupLabel);
-    top->addWidget(group_, 1);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {show_, replay_, delete_}) {
-        buttons->addWidget(b);
+    auto* flightButtons = new QHBoxLayout;
+    for (QPushButton* b : {show_, replay_, delete_, best_}) {
+        flightButtons->addWidget(b);
     }
-    buttons->addStretch(1);
-    buttons->addWidget(save_);
-    buttons->addWidget(clear_);
+    flightButtons->addStretch(1);
+    auto* logButtons = new QHBoxLayout;
+    for (QPushButton* b : {save_, export_, merge}) {
+        logButtons->addWidget(b);
+    }
+    logButtons->addStretch(1);
+    logButtons->addWidget(clear_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(lesson);
     layout->addWidget(table_, 1);
     layout->addWidget(note_);
-    layout->addLayout(buttons);
+    layout->addLayout(flightButtons);
+    layout->addLayout(logButtons);
 
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FlightLogWindow::updateButtons);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        group_->setText(log_->group());
         // The newest flight is the one a class wants to see next.
         if (model_->rowCount() > 0) {
             table_->selectRow(model_->rowCount() - 1);
@@ -99,11 +108,7 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     resize(1000, 320);
 }
 
-FlightLogWindow::~FlightLogWindow() {
-    // Closing takes the focus from the name field, and its editingFinished would reach this
-    // window half destroyed and a log the main window may have deleted already.
-    disconnect(group_, nullptr, this, nullptr);
-}
+FlightLogWindow::~FlightLogWindow() = default;
 
 void FlightLogWindow::placeBeside(const QWidget& mainWindow) {
     PlaceBeside(*this, mainWindow);
@@ -195,6 +200,53 @@ void FlightLogWindow::askToClear() {
     box->open();
 }
 
+void FlightLogWindow::showBestAttempts() {
+    std::vector<int> best;
+    for (const GroupAttempts& g : GroupsOf(log_->log())) {
+        if (g.best != 0 && best.size() < FlightLog::kMostShown) {
+            best.push_back(g.best);
+        }
+    }
+    log_->showOnly(best);
+    note_->setText(best.empty() ? tr("Noch keine Gruppe ist aufrecht gelandet.") : QString());
+}
+
+void FlightLogWindow::chooseExportFile() {
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const QString path = WithSuffix(
+        QFileDialog::getSaveFileName(
+            this, tr("Protokoll exportieren"),
+            QDir(SaveFolder())
+                .filePath(QString::fromStdString(LogFileName(log_->log().group, date, "txt"))),
+            tr("Flugprotokolle (*.txt)")),
+        QStringLiteral("txt"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto failure = ExportLog(log_->log(), path)) {
+        emit saveFailed(ShowSaveFailure(this, path, *failure));
+    }
+}
+
+void FlightLogWindow::chooseFilesToMerge() {
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Protokolle zusammenführen"), SaveFolder(),
+                                      tr("Flugprotokolle (*.txt);;Alle Dateien (*)"));
+    if (!paths.isEmpty()) {
+        mergeFiles(paths);
+    }
+}
+
+QString FlightLogWindow::mergeFiles(const QStringList& paths) {
+    const QString message = MergeMessage(MergeLogFiles(*log_, paths));
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Protokolle zusammenführen"), message,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("mergeReport"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return message;
+}
+
 void FlightLogWindow::updateButtons() {
     const LoggedFlight* flight = log_->log().find(selectedNumber());
     show_->setEnabled(flight != nullptr);
@@ -203,6 +255,8 @@ void FlightLogWindow::updateButtons() {
     delete_->setEnabled(flight != nullptr);
     clear_->setEnabled(!log_->log().flights().empty());
     save_->setEnabled(!log_->log().flights().empty());
+    export_->setEnabled(!log_->log().flights().empty());
+    best_->setEnabled(!log_->log().flights().empty());
 }
 
 } // namespace purzo

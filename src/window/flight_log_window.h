@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // "Flugprotokoll": the lesson's flights in a table beside the main window, who flew them, and
-// what to do with the selected one: show it beside the current flight, replay it, delete it, or
-// empty the whole log after asking.
+// what to do with the selected one: show it beside the current flight, replay it, delete it;
+// each group's best attempts shown at once; the log saved for the class, exported, merged with
+// students' logs, or emptied after asking.
 #pragma once
 
 #include <QWidget>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTableView;
 
@@ -37,6 +37,10 @@ public:
     bool saveWorkbook(const QString& path);
     // The name the save suggests: flugprotokoll-<name>-<date>.xlsx.
     QString suggestedWorkbookName() const;
+    // Ticks each group's best attempt and unticks every other flight.
+    void showBestAttempts();
+    // Merges students' logs into the lesson and says what it did; returns that message.
+    QString mergeFiles(const QStringList& paths);
 
 signals:
     void replayRequested(int number);
@@ -45,11 +49,12 @@ signals:
 private:
     void askToClear();
     void chooseWorkbookFile();
+    void chooseExportFile();
+    void chooseFilesToMerge();
     void updateButtons();
 
     LessonLog* log_;
     FlightLogModel* model_;
-    QLineEdit* group_;
     QTableView* table_;
     QLabel* note_;
     QPushButton* show_;
@@ -57,6 +62,8 @@ private:
     QPushButton* delete_;
     QPushButton* clear_;
     QPushButton* save_;
+    QPushButton* export_;
+    QPushButton* best_;
 };
 
 } // namespace purzo

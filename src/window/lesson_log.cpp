@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -114,18 +115,76 @@ void LessonLog::setGroup(const QString& group) {
     make(std::move(change));
 }
 
-bool LessonLog::make(LogChange change) {
-    if (!unwritten_.make(log_, std::move(change))) {
-        return false;
+void LessonLog::setLesson(const QString& title, const QString& date) {
+    LogChange change;
+    change.kind = LogChange::Kind::Lesson;
+    change.title = title.toStdString();
+    change.date = date.toStdString();
+    make(std::move(change));
+}
+
+void LessonLog::showOnly(const std::vector<int>& numbers) {
+    std::vector<LogChange> changes;
+    // The hidden first, so that eight new ones find room.
+    for (const bool show : {false, true}) {
+        for (const LoggedFlight& f : log_.flights()) {
+            const bool wanted =
+                std::find(numbers.begin(), numbers.end(), f.number) != numbers.end();
+            if (wanted == show && f.shown != show) {
+                LogChange change;
+                change.kind = show ? LogChange::Kind::Show : LogChange::Kind::Hide;
+                change.number = f.number;
+                changes.push_back(std::move(change));
+            }
+        }
+    }
+    makeAll(std::move(changes));
+}
+
+MergeReport LessonLog::merge(const FlightLog& other) {
+    MergeReport report;
+    std::vector<LogChange> changes;
+    for (const LoggedFlight& f : other.flights()) {
+        const auto& have = log_.flights();
+        const auto same = [&f](const LoggedFlight& g) { return SameFlight(f, g); };
+        const bool twice = std::any_of(changes.begin(), changes.end(), [&f](const LogChange& c) {
+            return SameFlight(f, c.flight);
+        });
+        if (twice || std::any_of(have.begin(), have.end(), same)) {
+            ++report.alreadyThere;
+            continue;
+        }
+        LogChange change;
+        change.flight = f;
+        change.flight.shown = false;
+        changes.push_back(std::move(change));
+    }
+    report.added = makeAll(std::move(changes));
+    return report;
+}
+
+int LessonLog::makeAll(std::vector<LogChange> changes) {
+    int made = 0;
+    for (LogChange& change : changes) {
+        made += unwritten_.make(log_, std::move(change)) ? 1 : 0;
+    }
+    if (made == 0) {
+        return 0;
     }
     if (file_.isEmpty()) {
         unwritten_.clear(); // a lesson without a file: memory is all there is
         written_ = log_;
         emit changed();
-        return true;
+    } else {
+        save(true);
     }
-    save(true);
-    return true;
+    return made;
+}
+
+bool LessonLog::make(LogChange change) {
+    std::vector<LogChange> one;
+    one.push_back(std::move(change));
+    return makeAll(std::move(one)) == 1;
 }
 
 void LessonLog::say(const QString& message) {

@@ -8,6 +8,7 @@
 
 #include "flight/flight_log.h"
 #include "flight/log_changes.h"
+#include "flight/log_merge.h"
 
 #include <QObject>
 #include <QString>
@@ -39,6 +40,12 @@ public:
     void clear();
     void setGroup(const QString& group);
     QString group() const { return QString::fromStdString(log_.group); }
+    // The lesson's title and date (yyyy-mm-dd).
+    void setLesson(const QString& title, const QString& date);
+    // Shows exactly the flights `numbers` (at most eight), hides every other.
+    void showOnly(const std::vector<int>& numbers);
+    // Adds the flights of a student's log that the lesson does not have yet, written at once.
+    MergeReport merge(const FlightLog& other);
     // True while every change is in the file.
     bool written() const { return unwritten_.empty(); }
     // Tries again to write what could not be written; the window does so every few seconds
@@ -55,6 +62,8 @@ signals:
 
 private:
     bool make(LogChange change);
+    // Makes every change and writes them in one go; how many changed anything.
+    int makeAll(std::vector<LogChange> changes);
     // Reads the file under the lock, makes the unwritten changes on it and writes it back.
     void save(bool changedHere);
     void writeOnce(bool changedHere);

@@ -141,7 +141,9 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(menu, &LessonMenu::presentationRequested, presentation_, &Presentation::toggle);
 }
 
-PurzoWindow::~PurzoWindow() = default;
+PurzoWindow::~PurzoWindow() {
+    delete logWindow_; // it reads the log, which as an older child would go first
+}
 
 Model PurzoWindow::model() const {
     return lessonTools_->menu()->model();
