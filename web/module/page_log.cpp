@@ -2,12 +2,16 @@
 // The log's rows and flights as plain JavaScript values.
 #include "page_log.h"
 
+#include "flight/lesson_groups.h"
 #include "flight/log_cells.h"
 #include "flight/log_file.h"
+#include "flight/log_merge.h"
 #include "flight/panel_lines.h"
 #include "flight_values.h"
 #include "page_player.h"
 #include "workbook/log_sheets.h"
+
+#include <algorithm>
 
 namespace purzo::web {
 namespace {
@@ -27,22 +31,7 @@ val PageLog::merge(const std::string& stored) {
         // Nothing stored, or emptied by hand: what this page last stored stands.
     } else {
         LogFileReading reading = ReadLogFile(stored);
-        switch (reading.problem) {
-        case LogFileProblem::None:
-            break;
-        case LogFileProblem::Damaged:
-            problem = "damaged";
-            break;
-        case LogFileProblem::NotALog:
-            problem = "not-a-log";
-            break;
-        case LogFileProblem::NewerVersion:
-            problem = "newer";
-            break;
-        case LogFileProblem::TooLarge:
-            problem = "too-large";
-            break;
-        }
+        problem = ProblemName(reading.problem);
         if (reading.log) {
             stored_ = std::move(*reading.log);
         }
@@ -100,6 +89,83 @@ void PageLog::setGroup(const std::string& group) {
     make(std::move(change));
 }
 
+std::string PageLog::ProblemName(LogFileProblem problem) {
+    switch (problem) {
+    case LogFileProblem::None:
+        return "";
+    case LogFileProblem::Damaged:
+        return "damaged";
+    case LogFileProblem::NotALog:
+        return "not-a-log";
+    case LogFileProblem::NewerVersion:
+        return "newer";
+    case LogFileProblem::TooLarge:
+        return "too-large";
+    }
+    return "";
+}
+
+void PageLog::setLesson(const std::string& title, const std::string& date) {
+    LogChange change;
+    change.kind = LogChange::Kind::Lesson;
+    change.title = title;
+    change.date = date;
+    make(std::move(change));
+}
+
+val PageLog::groupNames() const {
+    val out = val::array();
+    for (const std::string& name : GroupNames(log_)) {
+        out.call<void>("push", val(name));
+    }
+    return out;
+}
+
+int PageLog::showBest() {
+    std::vector<int> best;
+    for (const GroupAttempts& g : GroupsOf(log_)) {
+        if (g.best != 0 && best.size() < FlightLog::kMostShown) {
+            best.push_back(g.best);
+        }
+    }
+    // The hidden first, so that eight new ones find room.
+    for (const bool show : {false, true}) {
+        for (const LoggedFlight& f : std::vector<LoggedFlight>(log_.flights())) {
+            const bool wanted = std::find(best.begin(), best.end(), f.number) != best.end();
+            if (wanted == show && f.shown != show) {
+                setShown(f.number, show);
+            }
+        }
+    }
+    return int(best.size());
+}
+
+val PageLog::mergeStudentLog(const std::string& text) {
+    val out = val::object();
+    const LogFileReading reading = ReadLogFile(text);
+    out.set("problem", ProblemName(reading.problem));
+    out.set("differing", reading.differingResults);
+    out.set("damagedLines", reading.damagedLines);
+    int added = 0, alreadyThere = 0;
+    if (reading.log) {
+        std::vector<LoggedFlight> taken;
+        for (const LoggedFlight& f : reading.log->flights()) {
+            const auto same = [&f](const LoggedFlight& g) { return SameFlight(f, g); };
+            if (std::any_of(log_.flights().begin(), log_.flights().end(), same)) {
+                ++alreadyThere;
+                continue;
+            }
+            LogChange change;
+            change.flight = f;
+            change.flight.shown = false;
+            added += make(std::move(change)) ? 1 : 0;
+        }
+    }
+    out.set("added", added);
+    out.set("alreadyThere", alreadyThere);
+    return out;
+}
+
 val PageLog::headers(const std::string& language) const {
     val out = val::array();
     for (const Quantity q : LogQuantities().subspan(1)) {
@@ -116,6 +182,7 @@ val PageLog::rows(const std::string& language, const std::string& decimalPoint) 
         row.set("number", f.number);
         row.set("shown", f.shown);
         row.set("group", val(f.group));
+        row.set("best", IsBestAttempt(log_, f.number));
         val cells = val::array();
         for (const Quantity q : LogQuantities().subspan(1)) {
             const LogCell cell = LogCellOf(f, q, LanguageOf(language));

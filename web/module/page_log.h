@@ -6,6 +6,7 @@
 
 #include "flight/flight_log.h"
 #include "flight/log_changes.h"
+#include "flight/log_file.h"
 
 #include <emscripten/val.h>
 #include <string>
@@ -35,6 +36,17 @@ public:
     void clear();
     void setGroup(const std::string& group);
     std::string group() const { return log_.group; }
+    // The lesson's title and date (yyyy-mm-dd).
+    void setLesson(const std::string& title, const std::string& date);
+    std::string title() const { return log_.title; }
+    std::string date() const { return log_.date; }
+    // The groups' names in the order they first flew, the teacher's left out.
+    emscripten::val groupNames() const;
+    // Ticks each group's best attempt, unticks every other flight; how many are shown.
+    int showBest();
+    // Adds the flights of a student's log text that the lesson does not have yet:
+    // {problem, added, alreadyThere, differing, damagedLines}, problem as merge() names it.
+    emscripten::val mergeStudentLog(const std::string& text);
     int count() const { return int(log_.flights().size()); }
     // The newest flight's number; 0 in an empty log.
     int newestNumber() const { return log_.flights().empty() ? 0 : log_.flights().back().number; }
@@ -56,6 +68,7 @@ public:
 
 private:
     bool make(LogChange change) { return unstored_.make(log_, std::move(change)); }
+    static std::string ProblemName(LogFileProblem problem);
 
     FlightLog log_;    // what the page shows
     FlightLog stored_; // what the storage held when it was last read or written

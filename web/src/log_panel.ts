@@ -3,19 +3,24 @@
 // window has them: the name or group, a check to show a flight beside the current one, replay,
 // delete and empty the log after asking. The rows come from the model's log.
 import type { PageLog } from './model';
-import { Texts, splitAccelerator } from './texts';
+import { Texts, fill, splitAccelerator } from './texts';
 import { FocusTrap } from './focus_trap';
+import { download } from './saves';
 
 export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
   replay(number: number): void;
   saveWorkbook(): void;
+  fileName(extension: string): string; // flugprotokoll-<group>-<date>.<extension>
 }
 
 export class LogPanel {
   private readonly dialog: HTMLDialogElement;
   private readonly trap: FocusTrap;
   private readonly group: HTMLInputElement;
+  private readonly groups: HTMLDataListElement;
+  private readonly title: HTMLInputElement;
+  private readonly date: HTMLInputElement;
   private readonly table: HTMLTableElement;
   private readonly note: HTMLElement;
   private selected = 0;
@@ -31,13 +36,37 @@ export class LogPanel {
     const title = document.createElement('div');
     title.className = 'charts-title';
     title.textContent = plain('purzo::FlightLogWindow', 'Flugprotokoll – Purzosimulation');
+    // The lesson: its title and date, and the group of the next flight, offered from the
+    // lesson's groups; the teacher's flights have none.
+    const teacher = texts.tr('purzo::LessonBar', 'Lehrkraft');
+    const titleLabel = document.createElement('label');
+    titleLabel.textContent = plain('purzo::LessonBar', '&Stunde:') + ' ';
+    this.title = document.createElement('input');
+    this.title.type = 'text';
+    this.title.dataset.control = 'lessonTitle';
+    this.title.placeholder = texts.tr('purzo::LessonBar', 'Titel der Stunde');
+    this.date = document.createElement('input');
+    this.date.type = 'date';
+    this.date.dataset.control = 'lessonDate';
+    this.date.setAttribute('aria-label', texts.tr('purzo::LessonBar', 'Datum der Stunde'));
+    const takeLesson = () => { log.setLesson(this.title.value.trim(), this.date.value); actions.changed(); };
+    this.title.addEventListener('change', takeLesson);
+    this.date.addEventListener('change', takeLesson);
+    titleLabel.append(this.title, ' ', this.date);
     const groupLabel = document.createElement('label');
-    groupLabel.textContent = plain('purzo::FlightLogWindow', '&Name / Gruppe:') + ' ';
+    groupLabel.textContent = plain('purzo::LessonBar', '&Name / Gruppe:') + ' ';
     this.group = document.createElement('input');
     this.group.type = 'text';
     this.group.dataset.control = 'groupField';
-    this.group.addEventListener('change', () => { log.setGroup(this.group.value); actions.changed(); });
-    groupLabel.append(this.group);
+    this.groups = document.createElement('datalist');
+    this.groups.id = 'log-groups';
+    this.group.setAttribute('list', this.groups.id);
+    this.group.addEventListener('change', () => {
+      const name = this.group.value.trim();
+      log.setGroup(name === teacher ? '' : name);
+      actions.changed();
+    });
+    groupLabel.append(this.group, this.groups);
     this.table = document.createElement('table');
     this.table.className = 'log-table';
     this.table.dataset.control = 'logTable';
@@ -63,7 +92,23 @@ export class LogPanel {
     button('deleteButton', '&Löschen', () => {
       if (this.selected && log.remove(this.selected)) { this.selected = 0; actions.changed(); }
     });
+    button('bestButton', '&Beste Versuche zeigen', () => {
+      this.note.textContent = log.showBest() ? '' : texts.tr('purzo::FlightLogWindow', 'Noch keine Gruppe ist aufrecht gelandet.');
+      actions.changed();
+    });
     button('saveLogButton', 'Protokoll als &Tabelle speichern…', () => { if (log.count()) actions.saveWorkbook(); });
+    button('exportButton', 'Protokoll e&xportieren…', () => {
+      if (log.count()) download(new Blob([log.text()], { type: 'text/plain;charset=utf-8' }), actions.fileName('txt'));
+    });
+    const files = document.createElement('input');
+    files.type = 'file';
+    files.multiple = true;
+    files.accept = '.txt,text/plain';
+    files.hidden = true;
+    files.dataset.control = 'mergeFiles';
+    files.addEventListener('change', () => { void this.merge([...(files.files ?? [])]).then(() => { files.value = ''; }); });
+    buttons.append(files);
+    button('mergeButton', 'Protokolle zusa&mmenführen…', () => files.click());
     button('clearButton', 'Protokoll &leeren…', () => {
       const question = texts.tr('purzo::FlightLogWindow',
         'Alle %1 Flüge des Protokolls löschen? Das kann nicht rückgängig gemacht werden.').replace('%1', String(log.count()));
@@ -74,7 +119,7 @@ export class LogPanel {
     close.textContent = texts.page('close');
     close.addEventListener('click', () => this.dialog.close());
     buttons.append(close);
-    this.dialog.append(title, groupLabel, scroller, this.note, buttons);
+    this.dialog.append(title, titleLabel, groupLabel, scroller, this.note, buttons);
     this.dialog.addEventListener('keydown', (e) => { if (e.key === 'Escape') this.dialog.close(); });
     this.trap = new FocusTrap(this.dialog);
     this.dialog.addEventListener('close', () => this.trap.closed());
@@ -96,7 +141,15 @@ export class LogPanel {
   refresh(): void {
     if (!this.dialog.open) return;
     const { texts } = this;
-    this.group.value = this.log.group();
+    const teacher = texts.tr('purzo::LessonBar', 'Lehrkraft');
+    this.group.value = this.log.group() || teacher;
+    this.groups.replaceChildren(...[teacher, ...this.log.groupNames()].map((name) => {
+      const option = document.createElement('option');
+      option.value = name;
+      return option;
+    }));
+    if (document.activeElement !== this.title) this.title.value = this.log.title();
+    if (document.activeElement !== this.date) this.date.value = this.log.date() || new Date().toISOString().slice(0, 10);
     const rows = this.log.rows(texts.language, texts.decimalPoint);
     if (!rows.some((r) => r.number === this.selected)) this.selected = rows.at(-1)?.number ?? 0;
     const head = document.createElement('tr');
@@ -114,7 +167,9 @@ export class LogPanel {
       check.setAttribute('aria-label', `${this.numberHeader} ${r.number}`);
       check.addEventListener('change', () => this.setShown(r.number, check.checked));
       first.append(check, ` ${r.number}`);
-      tr.append(first, cell('td', r.group), ...r.cells.map((c) => cell('td', c)));
+      const group = cell('td', (r.group || teacher) + (r.best ? ' \u2605' : ''));
+      if (r.best) group.title = fill(texts.tr('purzo::FlightLogModel', '%1, bester Versuch der Gruppe'), r.group || teacher);
+      tr.append(first, group, ...r.cells.map((c) => cell('td', c)));
       tr.addEventListener('click', (e) => {
         if (e.target === check) return;
         this.selected = r.number;
@@ -126,6 +181,30 @@ export class LogPanel {
       return tr;
     });
     this.table.replaceChildren(head, ...body);
+  }
+
+  // Students' logs read into the lesson; what was done is said in the panel's note.
+  async merge(files: File[]): Promise<void> {
+    const tr = (text: string) => this.texts.tr('purzo::LogTransfer', text);
+    let added = 0, alreadyThere = 0, differing = 0, damaged = 0;
+    const unreadable: string[] = [];
+    for (const file of files) {
+      const text = file.size > 2 * 1024 * 1024 ? null : await file.text();
+      const r = text === null ? { problem: 'too-large', added: 0, alreadyThere: 0, differing: 0, damagedLines: 0 }
+        : this.log.mergeStudentLog(text);
+      if (r.problem && r.problem !== 'damaged') {
+        unreadable.push(`${file.name}: ${tr(r.problem === 'too-large' ? 'größer als 2 MB'
+          : r.problem === 'newer' ? 'von einer neueren Version des Programms geschrieben' : 'kein Flugprotokoll dieses Programms')}`);
+        continue;
+      }
+      added += r.added; alreadyThere += r.alreadyThere; differing += r.differing; damaged += r.damagedLines;
+    }
+    const lines = [fill(tr('%1 Flüge übernommen, %2 waren schon im Protokoll.'), String(added), String(alreadyThere))];
+    if (differing) lines.push(fill(tr('Bei %1 Flügen stand in der Datei ein anderes Ergebnis; es gilt das des Programms, das jeden Flug neu geflogen hat.'), String(differing)));
+    if (damaged) lines.push(fill(tr('%1 beschädigte Zeilen wurden ausgelassen.'), String(damaged)));
+    if (unreadable.length) lines.push(`${tr('Nicht gelesen:')} ${unreadable.join('; ')}`);
+    this.note.textContent = lines.join(' ');
+    this.actions.changed();
   }
 
   private toggleShown(): void {

@@ -132,10 +132,16 @@ export interface PageLog {
   clear(): void;
   setGroup(group: string): void;
   group(): string;
+  setLesson(title: string, date: string): void;
+  title(): string;
+  date(): string; // yyyy-mm-dd, '' where none was set
+  groupNames(): string[];
+  showBest(): number; // how many are shown
+  mergeStudentLog(text: string): { problem: string; added: number; alreadyThere: number; differing: number; damagedLines: number };
   count(): number;
   newestNumber(): number;
   headers(language: string): string[];
-  rows(language: string, decimalPoint: string): { number: number; shown: boolean; group: string; cells: string[] }[];
+  rows(language: string, decimalPoint: string): { number: number; shown: boolean; group: string; best: boolean; cells: string[] }[];
   drawn(withPrevious: boolean, flightRunning: boolean, language: string): DrawnFlight[];
   frameCount(number: number): number;
   frame(number: number, index: number): Frame | null;

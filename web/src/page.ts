@@ -94,6 +94,7 @@ export class PurzoPage {
       changed: () => this.logChanged(),
       replay: (number) => this.replayLogged(number),
       saveWorkbook: () => void this.saves.saveLogWorkbook(),
+      fileName: (ext) => module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
     }, host);
     this.saves = new WorksheetSaves(this);
     this.setUp();
