@@ -9,8 +9,11 @@
 #include "window/flight_log_model.h"
 #include "window/flight_log_window.h"
 #include "window/lesson_log.h"
+#include "window/lesson_menu.h"
 #include "window_fixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
@@ -113,6 +116,34 @@ private slots:
         again.keepLogIn(dir.filePath(QStringLiteral("flugprotokoll.txt")));
         QVERIFY(again.lessonLog()->log().find(4)->shown);
         QVERIFY(!again.lessonLog()->log().find(2)->shown);
+    }
+
+    // After a restart "Letzten Flug wiederholen" plays the log's newest flight.
+    void theLogsNewestFlightReplaysAfterARestart() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("flugprotokoll.txt"));
+        {
+            PurzoWindow window;
+            window.keepLogIn(file);
+            window.lessonLog()->logFlight(Tucked(60));
+            window.lessonLog()->logFlight(Tucked(70));
+        }
+        PurzoWindow again;
+        again.setPauseOverrideForTesting(1);
+        QVERIFY(purzo::test::ShowWhole(again));
+        again.keepLogIn(file);
+        QAction* replay = again.lessonMenu()->replayAction();
+        QVERIFY(!replay->isEnabled());
+        again.showLessonMenu(QPoint(10, 10));
+        QVERIFY(replay->isEnabled());
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+        QSignalSpy finished(&again, &PurzoWindow::replayFinished);
+        replay->trigger();
+        QVERIFY(again.replayRunning());
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toInt(), int(Tucked(70).frames.size()));
     }
 
     void theLessonsTitleAndDateAreKept() {

@@ -6,6 +6,7 @@
 #include "flight/log_file.h"
 #include "window/saving.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -312,6 +313,19 @@ void LessonLog::writeOnce(bool changedHere) {
     written_ = merged;
     log_ = merged;
     emit changed();
+}
+
+void ShowLogMessage(QWidget* window, QMessageBox::Icon icon, const QString& message) {
+    for (QMessageBox* older : window->findChildren<QMessageBox*>(QStringLiteral("logMessage"))) {
+        older->close();
+    }
+    auto* box =
+        new QMessageBox(icon, QCoreApplication::translate("purzo::PurzoWindow", "Flugprotokoll"),
+                        message, QMessageBox::Ok, window);
+    box->setObjectName(QStringLiteral("logMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 } // namespace purzo

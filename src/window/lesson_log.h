@@ -10,6 +10,7 @@
 #include "flight/log_changes.h"
 #include "flight/log_merge.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -77,5 +78,9 @@ private:
     bool failing_ = false; // changes are kept back: the file cannot be read or written
     QTimer retryTimer_;
 };
+
+// Tells the class over `window` what happened to the log's file; the newest word replaces an
+// older one still open ("saved again" ends "disk full").
+void ShowLogMessage(QWidget* window, QMessageBox::Icon icon, const QString& message);
 
 } // namespace purzo

@@ -109,6 +109,10 @@ void LessonMenu::setFlightEnded(bool ended) {
     saveWorkbook_->setEnabled(ended);
 }
 
+void LessonMenu::setCanReplay(bool can) {
+    replay_->setEnabled(can);
+}
+
 void LessonMenu::setPlayState(bool canPause, bool canStep) {
     pause_->setEnabled(canPause);
     nextFrame_->setEnabled(canStep);

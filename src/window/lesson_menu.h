@@ -27,6 +27,8 @@ public:
     void setTools(const CanvasTools& tools);
     // Replay, comparison and the saves of the flight need a flight that ran to its end.
     void setFlightEnded(bool ended);
+    // "Letzten Flug wiederholen" has a flight to play: the last flown or the log's newest.
+    void setCanReplay(bool can);
     // Pause needs a flight or replay on the way; stepping a paused one or a finished flight.
     void setPlayState(bool canPause, bool canStep);
     // The model chosen for the next flight; classic when the window opens.

@@ -129,9 +129,9 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         refreshCharts();
     });
     connect(log_, &LessonLog::problem, this,
-            [this](const QString& m) { showLogMessage(QMessageBox::Warning, m); });
+            [this](const QString& m) { ShowLogMessage(this, QMessageBox::Warning, m); });
     connect(log_, &LessonLog::recovered, this,
-            [this](const QString& m) { showLogMessage(QMessageBox::Information, m); });
+            [this](const QString& m) { ShowLogMessage(this, QMessageBox::Information, m); });
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshShownFlights);
     connect(menu, &LessonMenu::logRequested, this, &PurzoWindow::showLog);
 
@@ -266,6 +266,9 @@ void PurzoWindow::startFlight() {
 
 void PurzoWindow::replayLastFlight() {
     if (!lastFlight()) {
+        if (!log_->log().flights().empty()) {
+            replayLoggedFlight(log_->log().flights().back().number);
+        }
         return;
     }
     const FlightRecord& last = *lastFlight();
@@ -348,21 +351,11 @@ void PurzoWindow::refreshShownFlights() {
     form_.picture1->setShownFlights(shownFlights());
 }
 
-void PurzoWindow::showLogMessage(int icon, const QString& message) {
-    for (QMessageBox* older : findChildren<QMessageBox*>(QStringLiteral("logMessage"))) {
-        older->close(); // the newest word on the log stands alone: "saved again" ends "full"
-    }
-    auto* box = new QMessageBox(QMessageBox::Icon(icon), tr("Flugprotokoll"), message,
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("logMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
-}
-
 void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
     lessonTools_->menu()->setPlayState(player_.flightRunning() || player_.replayRunning(),
                                        player_.canStep());
+    // After a restart the log's newest flight is the last one to replay.
+    lessonTools_->menu()->setCanReplay(lastFlight() || !log_->log().flights().empty());
     lessonTools_->showMenu(canvasPos, layout_.scale());
 }
 

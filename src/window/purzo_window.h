@@ -122,8 +122,6 @@ private:
     // The log's shown flights, and the one before the last with that tool, beside the current.
     void refreshShownFlights();
     std::vector<ShownFlight> shownFlights() const;
-    // A message about the log's file; `icon` is a QMessageBox::Icon.
-    void showLogMessage(int icon, const QString& message);
 
     ScaledStyle* style_;
     ScaledLayout layout_;

@@ -10,6 +10,7 @@ export interface MenuState {
   tools: Tools;
   model: Model;
   flightEnded: boolean; // a flight has landed: replay, previous flight and the flight's saves
+  canReplay: boolean;   // a flight to replay: the last flown, or after a reload the log's newest
   canPause: boolean;
   canStep: boolean;
 }
@@ -52,7 +53,7 @@ export class LessonMenu {
       { kind: 'tool', name: 'previousAction', text: tr('&Vorigen Flug zum Vergleich'), tool: 'previous' },
       { kind: 'tool', name: 'wholeViewAction', text: tr('&Ganze Flugbahn zeigen'), tool: 'wholeView' },
       { kind: 'separator' },
-      { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.flightEnded },
+      { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.canReplay },
       { kind: 'action', name: 'pauseAction', text: tr('&Anhalten / Weiter'), shortcut: tr('Leertaste'), run: () => actions.pause(), enabled: (s) => s.canPause },
       { kind: 'action', name: 'nextFrameAction', text: tr('Bild vo&r'), shortcut: tr('Bild ab'), run: () => actions.step(1), enabled: (s) => s.canStep },
       { kind: 'action', name: 'previousFrameAction', text: tr('Bild &zurück'), shortcut: tr('Bild auf'), run: () => actions.step(-1), enabled: (s) => s.canStep },

@@ -24,6 +24,7 @@ export class LogPanel {
   private readonly table: HTMLTableElement;
   private readonly note: HTMLElement;
   private selected = 0;
+  private rowCount = 0;
 
   constructor(private readonly log: PageLog, private readonly texts: Texts, private readonly numberHeader: string,
               private readonly actions: LogActions, host: HTMLElement) {
@@ -151,7 +152,9 @@ export class LogPanel {
     if (document.activeElement !== this.title) this.title.value = this.log.title();
     if (document.activeElement !== this.date) this.date.value = this.log.date() || new Date().toISOString().slice(0, 10);
     const rows = this.log.rows(texts.language, texts.decimalPoint);
-    if (!rows.some((r) => r.number === this.selected)) this.selected = rows.at(-1)?.number ?? 0;
+    // A new flight is the one a class wants to see next, as in the window.
+    if (rows.length > this.rowCount || !rows.some((r) => r.number === this.selected)) this.selected = rows.at(-1)?.number ?? 0;
+    this.rowCount = rows.length;
     const head = document.createElement('tr');
     const cell = (tag: 'th' | 'td', text: string) => { const c = document.createElement(tag); c.textContent = text; return c; };
     head.append(cell('th', this.numberHeader), cell('th', texts.tr('purzo::FlightLogModel', 'Name / Gruppe')),
@@ -160,6 +163,7 @@ export class LogPanel {
       const tr = document.createElement('tr');
       tr.dataset.number = String(r.number);
       tr.className = r.number === this.selected ? 'selected' : '';
+      tr.setAttribute('aria-selected', String(r.number === this.selected));
       const first = document.createElement('td');
       const check = document.createElement('input');
       check.type = 'checkbox';
@@ -175,6 +179,7 @@ export class LogPanel {
         this.selected = r.number;
         for (const row of this.table.querySelectorAll('tr[data-number]')) {
           row.classList.toggle('selected', row === tr);
+          row.setAttribute('aria-selected', String(row === tr));
         }
       });
       tr.addEventListener('dblclick', () => this.actions.replay(r.number));

@@ -212,7 +212,7 @@ export class PurzoPage {
 
   private replay(): void {
     const last = this.player.lastFlight;
-    if (!last) return;
+    if (!last) { if (this.log.count()) this.replayLogged(this.log.newestNumber()); return; } // a reload: the log's newest
     this.runningModel = last.session.modelName();
     this.choosePanelCorner(last.session);
     this.w.canvas.focus();
@@ -362,7 +362,7 @@ export class PurzoPage {
     this.menu.open(document.body, x, y, this.scale, {
       tools: this.tools,
       model: this.model,
-      flightEnded: this.player.lastFlight !== null,
+      flightEnded: this.player.lastFlight !== null, canReplay: this.player.lastFlight !== null || this.log.count() > 0,
       canPause: this.player.flightRunning || this.player.replayRunning,
       canStep: this.player.canStep,
     });

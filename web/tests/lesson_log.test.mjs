@@ -72,3 +72,20 @@ describe('the lesson in the page\'s log', () => {
     await context.close();
   });
 });
+
+describe('after a reload', () => {
+  test('"Letzten Flug wiederholen" plays the log\'s newest flight; the newest row is selected for assistive technology', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    for (let i = 0; i < 2; ++i) await fly(page);
+    await page.waitForFunction(() => /\nend\t2\t/.test(localStorage.getItem('purzosimulation.log') ?? ''));
+    await chooseInMenu(page, 'logAction');
+    assert.deepEqual(await page.$$eval('[data-control="logTable"] tr[data-number]', (trs) => trs.map((tr) => tr.getAttribute('aria-selected'))),
+      ['false', 'true']);
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    await chooseInMenu(page, 'replayAction');
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'replay');
+    await waitForLanding(page);
+    await context.close();
+  });
+});
