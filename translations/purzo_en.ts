@@ -699,10 +699,6 @@
         <translation>Posture %1</translation>
     </message>
     <message>
-        <source>Höchster Punkt: %1 m</source>
-        <translation>Highest point: %1 m</translation>
-    </message>
-    <message>
         <source>Gelandet. %1</source>
         <translation>Landed. %1</translation>
     </message>
@@ -725,6 +721,10 @@
     <message>
         <source>Der Speicher des Browsers ist voll</source>
         <translation>The browser&apos;s storage is full</translation>
+    </message>
+    <message>
+        <source>Höchster Punkt: %1 m, %2° gedreht</source>
+        <translation>Highest point: %1 m, turned %2°</translation>
     </message>
 </context>
 <context>

@@ -108,7 +108,12 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     resize(1000, 320);
 }
 
-FlightLogWindow::~FlightLogWindow() = default;
+FlightLogWindow::~FlightLogWindow() {
+    // Closing takes the focus from a lesson field, whose last word changes the log while this
+    // window is half destroyed: its table and buttons must not hear of it.
+    disconnect(model_, nullptr, this, nullptr);
+    disconnect(table_->selectionModel(), nullptr, this, nullptr);
+}
 
 void FlightLogWindow::placeBeside(const QWidget& mainWindow) {
     PlaceBeside(*this, mainWindow);

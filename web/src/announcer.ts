@@ -14,6 +14,7 @@ export class FlightAnnouncer {
   private readonly description: HTMLElement;
   private lastPosture = 0;
   private lastHeightM = -Infinity;
+  private lastRotationDeg = 0;
   private highestSaid = false;
   private postureSaidMs = -Infinity;
   private postureTimer: number | null = null;
@@ -41,9 +42,11 @@ export class FlightAnnouncer {
   frame(f: Frame): void {
     if (!this.highestSaid && f.heightM < this.lastHeightM) {
       this.highestSaid = true;
-      this.announce(fill(this.texts.page('highest'), this.number(this.lastHeightM)));
+      this.announce(fill(this.texts.page('highestTurned'), this.number(this.lastHeightM),
+        Math.round(this.lastRotationDeg).toString()));
     }
     this.lastHeightM = f.heightM;
+    this.lastRotationDeg = f.rotationDeg;
     const changed = this.lastPosture !== 0 && f.posture !== this.lastPosture;
     this.lastPosture = f.posture;
     if (changed) this.postureChanged();
@@ -68,7 +71,9 @@ export class FlightAnnouncer {
     const say = () => {
       this.postureTimer = null;
       this.postureSaidMs = this.time.now();
-      this.announce(fill(this.texts.page('posture'), String(this.lastPosture)));
+      // "Haltung 7 gehockt": the number alone means nothing to a listener.
+      const word = this.texts.tr('purzo::CanvasWidget', this.lastPosture >= 5 ? '%1 gehockt' : '%1 gestreckt');
+      this.announce(fill(this.texts.page('posture'), fill(word, String(this.lastPosture))));
     };
     if (waitMs <= 0) say();
     else if (this.postureTimer === null) this.postureTimer = window.setTimeout(say, waitMs);

@@ -19,7 +19,7 @@ var pageTexts = {
       'Die Tabelle enthält das Blatt „Flug“; die Diagramme zeigt die Seite selbst.'),
   takeOff: QT_TRANSLATE_NOOP('purzo::Page', 'Absprung: %1 m/s, %2°'),
   posture: QT_TRANSLATE_NOOP('purzo::Page', 'Haltung %1'),
-  highest: QT_TRANSLATE_NOOP('purzo::Page', 'Höchster Punkt: %1 m'),
+  highestTurned: QT_TRANSLATE_NOOP('purzo::Page', 'Höchster Punkt: %1 m, %2° gedreht'),
   landed: QT_TRANSLATE_NOOP('purzo::Page', 'Gelandet. %1'),
   stretch: QT_TRANSLATE_NOOP('purzo::Page', 'Strecken'),
   tuck: QT_TRANSLATE_NOOP('purzo::Page', 'Hocken'),
