@@ -79,10 +79,13 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
         flightButtons->addWidget(b);
     }
     flightButtons->addStretch(1);
+    // The log's own buttons in two rows: the window must fit beside the main one on small screens.
+    auto* saveButtons = new QHBoxLayout;
+    saveButtons->addWidget(save_);
+    saveButtons->addWidget(export_);
+    saveButtons->addStretch(1);
     auto* logButtons = new QHBoxLayout;
-    for (QPushButton* b : {save_, export_, merge}) {
-        logButtons->addWidget(b);
-    }
+    logButtons->addWidget(merge);
     logButtons->addStretch(1);
     logButtons->addWidget(clear_);
     auto* layout = new QVBoxLayout(this);
@@ -90,6 +93,7 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     layout->addWidget(table_, 1);
     layout->addWidget(note_);
     layout->addLayout(flightButtons);
+    layout->addLayout(saveButtons);
     layout->addLayout(logButtons);
 
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -4,11 +4,12 @@
 
 #include "flight/lesson_groups.h"
 #include "window/lesson_log.h"
+#include "window/translations.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -28,6 +29,9 @@ LessonBar::LessonBar(LessonLog* log, QWidget* parent) : QWidget(parent), log_(lo
     date_ = new QDateEdit(this);
     date_->setObjectName(QStringLiteral("lessonDate"));
     date_->setCalendarPopup(true);
+    // Digits only: the system's month names need not be the window's language.
+    date_->setDisplayFormat(CurrentLanguage() == Language::English ? QStringLiteral("yyyy-MM-dd")
+                                                                   : QStringLiteral("dd.MM.yyyy"));
     date_->setAccessibleName(tr("Datum der Stunde"));
     auto* groupLabel = new QLabel(tr("&Name / Gruppe:"), this);
     group_ = new QComboBox(this);
@@ -38,14 +42,15 @@ LessonBar::LessonBar(LessonLog* log, QWidget* parent) : QWidget(parent), log_(lo
     group_->setMinimumContentsLength(14);
     groupLabel->setBuddy(group_);
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(titleLabel);
-    row->addWidget(title_, 2);
-    row->addWidget(date_);
-    row->addSpacing(12);
-    row->addWidget(groupLabel);
-    row->addWidget(group_, 1);
+    // Two rows, so that the log window stays narrow enough for a small screen.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(titleLabel, 0, 0);
+    grid->addWidget(title_, 0, 1);
+    grid->addWidget(date_, 0, 2);
+    grid->addWidget(groupLabel, 1, 0);
+    grid->addWidget(group_, 1, 1, 1, 2);
+    grid->setColumnStretch(1, 1);
 
     connect(title_, &QLineEdit::editingFinished, this, &LessonBar::takeLesson);
     connect(date_, &QDateEdit::editingFinished, this, &LessonBar::takeLesson);
