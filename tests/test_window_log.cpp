@@ -150,6 +150,7 @@ private slots:
         window.setPauseOverrideForTesting(1);
         QVERIFY(ShowWhole(window));
         window.lessonLog()->setGroup(QStringLiteral("7b: Anna/Ben"));
+        window.lessonLog()->setLesson(QStringLiteral("Salto: 9b/Gruppe 2"), {});
         SetTexts(window, "8", "80");
         Fly(window);
         window.setModel(Model::Exact);
@@ -161,13 +162,14 @@ private slots:
         window.lessonLog()->setShown(3, true);
         window.showLog();
         QCOMPARE(window.logWindow()->suggestedWorkbookName(),
-                 QStringLiteral("flugprotokoll-7b-Anna-Ben-%1.xlsx")
+                 QStringLiteral("flugprotokoll-Salto-9b-Gruppe-2-%1.xlsx")
                      .arg(QDate::currentDate().toString(Qt::ISODate)));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("protokoll.xlsx"));
         QVERIFY(window.logWindow()->saveWorkbook(path));
         const QMap<QString, QString> cells = test::XlsxCells(path, 1);
-        QCOMPARE(cells.value("B1"), QStringLiteral("7b: Anna/Ben")); // as typed inside
+        QCOMPARE(cells.value("B1"), QStringLiteral("Salto: 9b/Gruppe 2")); // as typed inside
+        QCOMPARE(cells.value("B5"), QStringLiteral("7b: Anna/Ben"));
         QCOMPARE(cells.value("D4"), QStringLiteral("Absprunggeschwindigkeit (m/s)"));
         const FlightLog& log = window.lessonLog()->log();
         for (int i = 0; i < 3; ++i) {
@@ -188,7 +190,18 @@ private slots:
         QCOMPARE(cells.value("S5").toDouble(), -60.0);
         QCOMPARE(cells.value("R6"), QStringLiteral("Hand"));
         QCOMPARE(cells.value("T6"), QString::fromUtf8("nicht auf den Füßen"));
+        // Every flight's sheet names who flew it; every sheet prints A4 landscape, one page wide,
+        // the table's header on every page.
+        QCOMPARE(test::XlsxCells(path, 2).value("H3"), QStringLiteral("7b: Anna/Ben"));
+        for (const char* sheet : {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml"}) {
+            const QByteArray xml = test::ZipEntry(path, sheet);
+            QVERIFY2(xml.contains("paperSize=\"9\"") && xml.contains("orientation=\"landscape\"") &&
+                         xml.contains("fitToPage=\"1\"") && xml.contains("fitToHeight=\"0\"") &&
+                         !xml.contains("fitToWidth="),
+                     sheet);
+        }
         const QByteArray book = test::ZipEntry(path, "xl/workbook.xml");
+        QVERIFY(book.contains("_xlnm.Print_Titles"));
         for (const char* sheet : {"Protokoll", "Flug 1", "Flug 2", "Flug 3", "Diagramme"}) {
             QVERIFY2(book.contains(QByteArray("name=\"") + sheet + "\""), sheet);
         }

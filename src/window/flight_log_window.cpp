@@ -165,8 +165,11 @@ void FlightLogWindow::deleteSelected() {
 }
 
 QString FlightLogWindow::suggestedWorkbookName() const {
-    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    return QString::fromStdString(LogFileName(log_->log().group, date, "xlsx"));
+    // The class's hand-in is named after the lesson, not after whoever flew last.
+    const FlightLog& log = log_->log();
+    const std::string date =
+        log.date.empty() ? QDate::currentDate().toString(Qt::ISODate).toStdString() : log.date;
+    return QString::fromStdString(LogFileName(log.title, date, "xlsx"));
 }
 
 bool FlightLogWindow::saveWorkbook(const QString& path) {

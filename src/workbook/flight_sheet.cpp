@@ -37,7 +37,16 @@ const char* TextOf(WorkbookText text, WorkbookLanguage language) {
     return kTexts[std::size_t(text)][language == WorkbookLanguage::English ? 1 : 0];
 }
 
-FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language) {
+const char* GroupHeader(WorkbookLanguage language) {
+    return language == TextLanguage::English ? "Name / group" : "Name / Gruppe";
+}
+
+const char* TeacherName(WorkbookLanguage language) {
+    return language == TextLanguage::English ? "Teacher" : "Lehrkraft";
+}
+
+FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language,
+                           const std::optional<std::string>& group) {
     auto text = [language](T t) { return TextOf(t, language); };
     auto header = [language](Quantity q) { return HeaderOf(q, language); };
     FlightSheet sheet;
@@ -83,6 +92,11 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
         label(1, kVerdictColumn + 1, VerdictName(landing.verdict, language), false);
     }
 
+    if (group) {
+        label(2, kVerdictColumn, GroupHeader(language), true);
+        label(2, kVerdictColumn + 1, group->empty() ? TeacherName(language) : *group, false);
+    }
+
     // Another than the standard athlete, beside the verdict.
     if (record.otherAthlete()) {
         const Athlete& a = record.athlete;
@@ -116,6 +130,7 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
         ++row;
     }
     sheet.firstFrameRow = kFirstFrameRow;
+    sheet.repeatedRow = kHeaderRow;
     sheet.lastFrameRow = row > kFirstFrameRow ? row - 1 : kFirstFrameRow;
     sheet.timeColumn = ColumnOf(columns, Quantity::Time);
     sheet.heightColumn = ColumnOf(columns, Quantity::Height);

@@ -7,6 +7,7 @@
 #include "flight/flight_record.h"
 #include "flight/text_language.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,7 @@ struct FlightSheet {
     int firstFrameRow = 0;
     int lastFrameRow = 0; // the first frame row when there is none
     int timeColumn = 0, heightColumn = 0, rotationColumn = 0;
+    int repeatedRow = -1; // printed atop every page: the table's header; -1 for none
 };
 
 // A line of a chart: the time column and a value column of a sheet's frame rows.
@@ -67,6 +69,12 @@ struct ChartDesign {
     bool legend = false;
 };
 
-FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language);
+// `group`, where given, is who flew it: a lesson's hand-in names it on every flight's sheet.
+FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language,
+                           const std::optional<std::string>& group = std::nullopt);
+
+// "Name / Gruppe", and the name that stands for the teacher's flights: "Lehrkraft".
+const char* GroupHeader(WorkbookLanguage language);
+const char* TeacherName(WorkbookLanguage language);
 
 } // namespace purzo

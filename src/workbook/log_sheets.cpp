@@ -26,15 +26,17 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     auto label = [&sheet](int row, int column, const std::string& text, bool bold) {
         sheet.cells.push_back({row, column, text, 0, false, bold});
     };
-    label(0, 0, Text(language, "Name / Gruppe", "Name / group"), true);
-    label(0, 1, log.group, false);
+    // The lesson as the hand-in names it: its title, or the day it was held.
+    const std::string day = log.date.empty() ? date : log.date;
+    label(0, 0, Text(language, "Stunde", "Lesson"), true);
+    label(0, 1, log.title.empty() ? Text(language, "Stunde ", "Lesson ") + day : log.title, false);
     label(1, 0, Text(language, "Datum", "Date"), true);
-    label(1, 1, date, false);
+    label(1, 1, day, false);
 
     const std::span<const Quantity> columns = LogQuantities();
     // The flight's number, then who flew it, then the quantities.
     label(kHeaderRow, 0, HeaderOf(Quantity::Number, language), true);
-    label(kHeaderRow, 1, Text(language, "Name / Gruppe", "Name / group"), true);
+    label(kHeaderRow, 1, GroupHeader(language), true);
     // Wide enough for "Name / Gruppe" beside its value above the table.
     sheet.columns.push_back({0, 14, false});
     sheet.columns.push_back({1, 16, false});
@@ -48,7 +50,7 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     int row = kHeaderRow + 1;
     for (const LoggedFlight& f : log.flights()) {
         sheet.cells.push_back({row, 0, {}, double(f.number), true, false});
-        label(row, 1, f.group, false);
+        label(row, 1, f.group.empty() ? TeacherName(language) : f.group, false);
         for (std::size_t c = 1; c < columns.size(); ++c) {
             const LogCell cell = LogCellOf(f, columns[c], language);
             if (cell.number) {
@@ -60,6 +62,7 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
         ++row;
     }
     sheet.firstFrameRow = kHeaderRow + 1;
+    sheet.repeatedRow = kHeaderRow;
     sheet.lastFrameRow = std::max(row - 1, kHeaderRow + 1);
     out.firstFlightRow = kHeaderRow + 1;
     out.sheets.push_back(std::move(sheet));
@@ -91,7 +94,7 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
                          {},
                          true};
     for (const LoggedFlight& f : log.flights()) {
-        FlightSheet flight = FlightSheetFor(f.record, language);
+        FlightSheet flight = FlightSheetFor(f.record, language, f.group);
         flight.name = std::string(Text(language, "Flug ", "Flight ")) + std::to_string(f.number);
         if (std::find(charted.begin(), charted.end(), &f) != charted.end()) {
             for (auto [chart, column] : {std::pair{&height, flight.heightColumn},

@@ -3,10 +3,16 @@
 #include "workbook/xlsx_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <xlsxwriter.h>
 
 namespace purzo {
+namespace {
+
+constexpr std::uint8_t kPaperA4 = 9; // libxlsxwriter's (and Excel's) paper index
+
+} // namespace
 XlsxFile::XlsxFile(const std::string& path) : path_(path), temporary_(TemporaryNameBeside(path)) {
     failure_ = CheckSaveTarget(path);
     if (failure_) {
@@ -33,7 +39,14 @@ XlsxFile::~XlsxFile() {
 
 void XlsxFile::addSheet(const FlightSheet& content) {
     lxw_worksheet* sheet = workbook_add_worksheet(book_, content.name.c_str());
+    // Printed for the class: A4 landscape, one page wide, the table's header on every page.
+    worksheet_set_landscape(sheet);
+    worksheet_set_paper(sheet, kPaperA4);
     worksheet_fit_to_pages(sheet, 1, 0);
+    if (content.repeatedRow >= 0) {
+        worksheet_repeat_rows(sheet, lxw_row_t(content.repeatedRow),
+                              lxw_row_t(content.repeatedRow));
+    }
     for (const SheetCell& cell : content.cells) {
         if (cell.isNumber) {
             worksheet_write_number(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column), cell.number,
@@ -52,6 +65,7 @@ void XlsxFile::addSheet(const FlightSheet& content) {
 void XlsxFile::addChartSheet(const std::string& name, const std::vector<ChartDesign>& charts) {
     lxw_worksheet* sheet = workbook_add_worksheet(book_, name.c_str());
     worksheet_set_landscape(sheet);
+    worksheet_set_paper(sheet, kPaperA4);
     worksheet_fit_to_pages(sheet, 1, 1);
     lxw_row_t place = 1;
     for (const ChartDesign& design : charts) {

@@ -32,7 +32,7 @@ export async function workbookBlob(sheet: SheetData): Promise<Blob> {
 export async function workbookOfSheets(sheets: SheetData[]): Promise<Blob> {
   return writeExcelFile(sheets.map((sheet) => {
     const { rows, columns } = sheetRows(sheet);
-    return { data: rows, columns, sheet: sheet.name };
+    return { data: rows, columns, sheet: sheet.name, orientation: 'landscape' as const }; // A4 landscape
   }) as never).toBlob();
 }
 

@@ -39,9 +39,10 @@ export class WorksheetSaves {
   // The class's workbook: flugprotokoll-<name>-<date>.xlsx.
   async saveLogWorkbook(): Promise<void> {
     const { page } = this;
-    const date = new Date().toLocaleDateString('sv-SE'); // yyyy-mm-dd, the local day
+    const date = page.log.date() || new Date().toLocaleDateString('sv-SE'); // yyyy-mm-dd, the local day
     const blob = await workbookOfSheets(page.log.workbook(page.texts.language, date));
-    download(blob, page.module.logFileName(page.log.group(), date, 'xlsx'));
+    // The class's hand-in is named after the lesson, not after whoever flew last.
+    download(blob, page.module.logFileName(page.log.title(), date, 'xlsx'));
   }
 
   async savePicture(): Promise<void> {

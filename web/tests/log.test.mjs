@@ -55,12 +55,10 @@ describe('the flight log', () => {
     assert.equal(labels[4], 'Trägheitsmoment (kg·m²), Flug auf dem Bild, Flug 1, Flug 3');
     assert.equal(labels[6], 'Rotationsenergie (J), Flug auf dem Bild, Flug 1, Flug 3');
     await page.keyboard.press('Escape');
-    // The class's workbook: named by the group and the day, the log's rows as numbers, a sheet
-    // per flight.
-    await page.fill('[data-control="groupField"]', '7b / Anna');
-    await page.press('[data-control="groupField"]', 'Enter');
-    await page.click('[data-control="groupField"]');
-    await page.keyboard.press('Tab');
+    // The class's workbook: named by the lesson and the day, the log's rows as numbers, a sheet
+    // per flight naming who flew it.
+    await page.fill('[data-control="lessonTitle"]', '7b / Anna');
+    await page.press('[data-control="lessonTitle"]', 'Tab');
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-control="saveLogButton"]')]);
     const day = await page.evaluate(() => new Date().toLocaleDateString('sv-SE'));
     assert.equal(download.suggestedFilename(), `flugprotokoll-7b-Anna-${day}.xlsx`);
@@ -68,6 +66,8 @@ describe('the flight log', () => {
     for await (const chunk of await download.createReadStream()) chunks.push(chunk);
     const { cells, workbook } = sheetCells(Buffer.concat(chunks), 1);
     assert.equal(cells.B1, '7b / Anna');
+    assert.equal(cells.B5, 'Lehrkraft');
+    assert.equal(sheetCells(Buffer.concat(chunks), 2).cells.H3, 'Lehrkraft');
     assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
     assert.equal(cells.T6, 'zu wenig gedreht'); // after the athlete's four columns
