@@ -11,6 +11,7 @@
 #include "window/lesson_log.h"
 #include "window/lesson_menu.h"
 #include "window_fixture.h"
+#include "xlsx_cells.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,6 +112,16 @@ private slots:
             }
         }
         QCOMPARE(shown, (std::vector<int>{1, 4}));
+        // The hand-in's first sheet: each group's attempts and its best one with its verdict.
+        const QString book = dir.filePath(QStringLiteral("stunde.xlsx"));
+        QVERIFY(log->saveWorkbook(book));
+        const QMap<QString, QString> groups = purzo::test::XlsxCells(book, 1);
+        QCOMPARE(groups.value("A5"), QStringLiteral("Delfine"));
+        QCOMPARE(groups.value("B5").toInt(), 2);
+        QCOMPARE(groups.value("C5").toInt(), 1);
+        QCOMPARE(groups.value("A6"), QStringLiteral("Haie"));
+        QCOMPARE(groups.value("C6").toInt(), 4);
+        QCOMPARE(groups.value("H6"), QStringLiteral("aufrecht"));
         // Written at once: a restart shows the same.
         PurzoWindow again;
         again.keepLogIn(dir.filePath(QStringLiteral("flugprotokoll.txt")));

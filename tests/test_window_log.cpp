@@ -167,7 +167,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("protokoll.xlsx"));
         QVERIFY(window.logWindow()->saveWorkbook(path));
-        const QMap<QString, QString> cells = test::XlsxCells(path, 1);
+        // First the groups: one here, three attempts, none of them upright.
+        const QMap<QString, QString> groups = test::XlsxCells(path, 1);
+        QCOMPARE(groups.value("A5"), QStringLiteral("7b: Anna/Ben"));
+        QCOMPARE(groups.value("B5").toInt(), 3);
+        QCOMPARE(groups.value("C5"), QStringLiteral("keiner aufrecht"));
+        const QMap<QString, QString> cells = test::XlsxCells(path, 2);
         QCOMPARE(cells.value("B1"), QStringLiteral("Salto: 9b/Gruppe 2")); // as typed inside
         QCOMPARE(cells.value("B5"), QStringLiteral("7b: Anna/Ben"));
         QCOMPARE(cells.value("D4"), QStringLiteral("Absprunggeschwindigkeit (m/s)"));
@@ -192,7 +197,7 @@ private slots:
         QCOMPARE(cells.value("T6"), QString::fromUtf8("nicht auf den Füßen"));
         // Every flight's sheet names who flew it; every sheet prints A4 landscape, one page wide,
         // the table's header on every page.
-        QCOMPARE(test::XlsxCells(path, 2).value("H3"), QStringLiteral("7b: Anna/Ben"));
+        QCOMPARE(test::XlsxCells(path, 3).value("H3"), QStringLiteral("7b: Anna/Ben"));
         for (const char* sheet : {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml"}) {
             const QByteArray xml = test::ZipEntry(path, sheet);
             QVERIFY2(xml.contains("paperSize=\"9\"") && xml.contains("orientation=\"landscape\"") &&
@@ -202,7 +207,8 @@ private slots:
         }
         const QByteArray book = test::ZipEntry(path, "xl/workbook.xml");
         QVERIFY(book.contains("_xlnm.Print_Titles"));
-        for (const char* sheet : {"Protokoll", "Flug 1", "Flug 2", "Flug 3", "Diagramme"}) {
+        for (const char* sheet :
+             {"Gruppen", "Protokoll", "Flug 1", "Flug 2", "Flug 3", "Diagramme"}) {
             QVERIFY2(book.contains(QByteArray("name=\"") + sheet + "\""), sheet);
         }
         // The height chart draws flights 1 and 3 from their own sheets' height column.

@@ -2,10 +2,12 @@
 // The log's sheets from the log's cells and each flight's own sheet.
 #include "workbook/log_sheets.h"
 
+#include "flight/lesson_groups.h"
 #include "flight/log_cells.h"
 #include "flight/quantities.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace purzo {
 namespace {
@@ -14,6 +16,55 @@ constexpr int kHeaderRow = 3;
 
 const char* Text(TextLanguage language, const char* german, const char* english) {
     return language == TextLanguage::English ? english : german;
+}
+
+// The first sheet of the hand-in: a row per group, its attempts and its best one.
+FlightSheet GroupsSheet(const FlightLog& log, WorkbookLanguage language,
+                        const std::string& lessonTitle, const std::string& day) {
+    FlightSheet sheet;
+    sheet.name = Text(language, "Gruppen", "Groups");
+    auto label = [&sheet](int row, int column, const std::string& text, bool bold) {
+        sheet.cells.push_back({row, column, text, 0, false, bold});
+    };
+    label(0, 0, Text(language, "Stunde", "Lesson"), true);
+    label(0, 1, lessonTitle, false);
+    label(1, 0, Text(language, "Datum", "Date"), true);
+    label(1, 1, day, false);
+    const Quantity best[] = {Quantity::TuckStart, Quantity::Tucked, Quantity::Rotation,
+                             Quantity::Attitude, Quantity::Verdict};
+    label(kHeaderRow, 0, GroupHeader(language), true);
+    label(kHeaderRow, 1, Text(language, "Versuche", "Attempts"), true);
+    label(kHeaderRow, 2, Text(language, "Bester Versuch (Nr.)", "Best attempt (no.)"), true);
+    sheet.columns = {{0, 24, false}, {1, 10, false}, {2, 20, false}};
+    for (std::size_t c = 0; c < std::size(best); ++c) {
+        const std::string header = HeaderOf(best[c], language);
+        label(kHeaderRow, int(c) + 3, header, true);
+        sheet.columns.push_back({int(c) + 3, std::max<double>(12, double(header.size()) * 1.05),
+                                 InfoOf(best[c]).decimals >= 0});
+    }
+    int row = kHeaderRow + 1;
+    for (const GroupAttempts& g : GroupsOf(log)) {
+        label(row, 0, g.group.empty() ? TeacherName(language) : g.group, false);
+        sheet.cells.push_back({row, 1, {}, double(g.attempts), true, false});
+        if (const LoggedFlight* f = log.find(g.best)) {
+            sheet.cells.push_back({row, 2, {}, double(g.best), true, false});
+            for (std::size_t c = 0; c < std::size(best); ++c) {
+                const LogCell cell = LogCellOf(*f, best[c], language);
+                if (cell.number) {
+                    sheet.cells.push_back({row, int(c) + 3, {}, *cell.number, true, false});
+                } else {
+                    label(row, int(c) + 3, cell.text, false);
+                }
+            }
+        } else {
+            label(row, 2, Text(language, "keiner aufrecht", "none upright"), false);
+        }
+        ++row;
+    }
+    sheet.firstFrameRow = kHeaderRow + 1;
+    sheet.lastFrameRow = std::max(row - 1, kHeaderRow + 1);
+    sheet.repeatedRow = kHeaderRow;
+    return sheet;
 }
 
 } // namespace
@@ -28,8 +79,11 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     };
     // The lesson as the hand-in names it: its title, or the day it was held.
     const std::string day = log.date.empty() ? date : log.date;
+    const std::string lessonTitle =
+        log.title.empty() ? Text(language, "Stunde ", "Lesson ") + day : log.title;
+    out.sheets.push_back(GroupsSheet(log, language, lessonTitle, day));
     label(0, 0, Text(language, "Stunde", "Lesson"), true);
-    label(0, 1, log.title.empty() ? Text(language, "Stunde ", "Lesson ") + day : log.title, false);
+    label(0, 1, lessonTitle, false);
     label(1, 0, Text(language, "Datum", "Date"), true);
     label(1, 1, day, false);
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The lesson's log as a workbook, as plain data: the sheet "Protokoll" with the name or group and
-// the date above a row per flight, a sheet per flight as the flight workbook has it, and charts of
-// height and rotation over time of the shown flights.
+// The lesson's log as a workbook, as plain data: the sheet "Gruppen" with each group's attempts
+// and best one, the sheet "Protokoll" with the lesson and its date above a row per flight, a sheet
+// per flight as the flight workbook has it, and charts of height and rotation over time of the
+// shown flights.
 #pragma once
 
 #include "flight/flight_log.h"
@@ -13,7 +14,7 @@
 namespace purzo {
 
 struct LogWorkbookContent {
-    std::vector<FlightSheet> sheets; // the log first, then a sheet per flight
+    std::vector<FlightSheet> sheets; // the groups, the log, then a sheet per flight
     std::string chartSheet;
     std::vector<ChartDesign> charts;
     int firstFlightRow = 0; // of the log sheet

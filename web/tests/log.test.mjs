@@ -64,14 +64,16 @@ describe('the flight log', () => {
     assert.equal(download.suggestedFilename(), `flugprotokoll-7b-Anna-${day}.xlsx`);
     const chunks = [];
     for await (const chunk of await download.createReadStream()) chunks.push(chunk);
-    const { cells, workbook } = sheetCells(Buffer.concat(chunks), 1);
+    const { cells, workbook } = sheetCells(Buffer.concat(chunks), 2);
     assert.equal(cells.B1, '7b / Anna');
     assert.equal(cells.B5, 'Lehrkraft');
-    assert.equal(sheetCells(Buffer.concat(chunks), 2).cells.H3, 'Lehrkraft');
+    assert.equal(sheetCells(Buffer.concat(chunks), 3).cells.H3, 'Lehrkraft');
+    const groups = sheetCells(Buffer.concat(chunks), 1).cells;
+    assert.deepEqual([groups.A5, groups.B5], ['Lehrkraft', 4]);
     assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
     assert.equal(cells.T6, 'zu wenig gedreht'); // after the athlete's four columns
-    for (const name of ['Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
+    for (const name of ['Gruppen', 'Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
 
     await page.reload();
     await page.waitForSelector('[data-control="Start"]');
