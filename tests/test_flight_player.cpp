@@ -2,7 +2,7 @@
 // The flight player without a window: the frames it hands on are the model's, the records keep
 // them, a replay plays them again, and a stop drops a flight.
 #include "flight/whole_flight.h"
-#include "window/flight_player.h"
+#include "window/view/flight_player.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The athlete in the window: the dialog's fields, the remembered values, and a flight with her.
 #include "flight/whole_flight.h"
-#include "window/athlete_dialog.h"
-#include "window/canvas_widget.h"
-#include "window/lesson_menu.h"
+#include "window/controls/athlete_dialog.h"
+#include "window/controls/lesson_menu.h"
 #include "window/remembered_choices.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QDialogButtonBox>

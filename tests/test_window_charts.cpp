@@ -2,10 +2,10 @@
 // The charts window: a tool window of the main one that plots the flight the canvas shows, with a
 // marker at the frame shown, the previous flight of the same model, and a save as PNG. And the
 // data panel, which keeps out of the flight's way.
-#include "window/canvas_widget.h"
-#include "window/charts_window.h"
-#include "window/lesson_menu.h"
-#include "window/tool_window.h"
+#include "window/controls/lesson_menu.h"
+#include "window/tools/charts_window.h"
+#include "window/tools/tool_window.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QChart>

@@ -2,8 +2,8 @@
 // Flights through the window: the take-off check, the frames on the canvas, the arrow keys,
 // Start during a flight, and ending the program while the figure flies.
 #include "flight/frame_step.h"
-#include "window/canvas_widget.h"
 #include "window/purzo_window.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>

@@ -4,10 +4,10 @@
 // the names a screen reader announces.
 #include "flight/panel_lines.h"
 #include "text_layout.h"
-#include "window/canvas_widget.h"
-#include "window/caption_button.h"
 #include "window/command_line.h"
-#include "window/lesson_menu.h"
+#include "window/controls/caption_button.h"
+#include "window/controls/lesson_menu.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -237,38 +237,40 @@ private slots:
         QTest::addColumn<bool>("exact");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("classic") << false
-                                 << QStringList{"Model: classic",
-                                                "Time: 1.00 s",
-                                                "Distance: 3.00 m",
-                                                "Height: 1.09 m",
-                                                "Rotation: 180° (0.50 turns)",
-                                                "Posture: 1 stretched",
-                                                "Flight time: 1.00 s",
-                                                "Distance: 3.00 m",
-                                                "Frames: 18",
-                                                "Turns: 0.50",
-                                                "Attitude at touchdown: +180°",
-                                                "First contact: hand",
-                                                "Not on the feet: hand first, 180° past 0 somersaults"};
+                                 << QStringList{
+                                        "Model: classic",
+                                        "Time: 1.00 s",
+                                        "Distance: 3.00 m",
+                                        "Height: 1.09 m",
+                                        "Rotation: 180° (0.50 turns)",
+                                        "Posture: 1 stretched",
+                                        "Flight time: 1.00 s",
+                                        "Distance: 3.00 m",
+                                        "Frames: 18",
+                                        "Turns: 0.50",
+                                        "Attitude at touchdown: +180°",
+                                        "First contact: hand",
+                                        "Not on the feet: hand first, 180° past 0 somersaults"};
         QTest::newRow("exact") << true
-                               << QStringList{"Model: exact",
-                                              "Time: 1.04 s",
-                                              "Distance: 3.12 m",
-                                              "Height: 1.10 m",
-                                              "Rotation: 176.6° (0.49 turns)",
-                                              "Posture: 1 stretched",
-                                              "Angular velocity ω: 170.0 °/s",
-                                              "Moment of inertia I: 17.36 kg·m²",
-                                              "Angular momentum of the limbs H: 0.00 kg·m²/s",
-                                              "Angular momentum L = Iω + H: 51.50 kg·m²/s",
-                                              "Rotational energy: 76.4 J",
-                                              "Flight time: 1.04 s",
-                                              "Distance: 3.12 m",
-                                              "Frames: 19",
-                                              "Turns: 0.49",
-                                              "Attitude at touchdown: +176.6°",
-                                              "First contact: hand",
-                                              "Not on the feet: hand first, 177° past 0 somersaults"};
+                               << QStringList{
+                                      "Model: exact",
+                                      "Time: 1.04 s",
+                                      "Distance: 3.12 m",
+                                      "Height: 1.10 m",
+                                      "Rotation: 176.6° (0.49 turns)",
+                                      "Posture: 1 stretched",
+                                      "Angular velocity ω: 170.0 °/s",
+                                      "Moment of inertia I: 17.36 kg·m²",
+                                      "Angular momentum of the limbs H: 0.00 kg·m²/s",
+                                      "Angular momentum L = Iω + H: 51.50 kg·m²/s",
+                                      "Rotational energy: 76.4 J",
+                                      "Flight time: 1.04 s",
+                                      "Distance: 3.12 m",
+                                      "Frames: 19",
+                                      "Turns: 0.49",
+                                      "Attitude at touchdown: +176.6°",
+                                      "First contact: hand",
+                                      "Not on the feet: hand first, 177° past 0 somersaults"};
     }
     void englishFlightDataLineByLine() {
         QFETCH(bool, exact);

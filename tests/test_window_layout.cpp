@@ -2,8 +2,8 @@
 // The window as it opens: every control where it belongs, the tab order, the start-up step and
 // the scroll bars writing into their text boxes.
 #include "design_rects.h"
-#include "window/canvas_widget.h"
 #include "window/purzo_window.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>

@@ -4,9 +4,9 @@
 // the two saves; with every tool off the canvas is as it always was.
 #include "flight/csv_writer.h"
 #include "flight/flight_summary.h"
-#include "window/canvas_widget.h"
-#include "window/lesson_menu.h"
-#include "window/saving.h"
+#include "window/controls/lesson_menu.h"
+#include "window/lesson/saving.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QAction>

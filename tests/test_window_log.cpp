@@ -3,11 +3,11 @@
 // current flight, replayed in its own model, emptied only after asking; a damaged file set aside
 // and a log that cannot be written said once.
 #include "flight/flight_log.h"
-#include "window/canvas_widget.h"
-#include "window/flight_log_model.h"
-#include "window/flight_log_window.h"
-#include "window/lesson_log.h"
-#include "window/lesson_menu.h"
+#include "window/controls/lesson_menu.h"
+#include "window/lesson/flight_log_model.h"
+#include "window/lesson/flight_log_window.h"
+#include "window/lesson/lesson_log.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 #include "xlsx_cells.h"
 

@@ -6,7 +6,7 @@
 #include "flight/log_file.h"
 #include "flight/whole_file.h"
 #include "log_fixture.h"
-#include "window/lesson_log.h"
+#include "window/lesson/lesson_log.h"
 #include "window/remembered_choices.h"
 #include "window_fixture.h"
 

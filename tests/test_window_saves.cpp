@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What leaves the window for a worksheet: the spreadsheet of the last flight with its charts,
 // and the names the save dialogs give; and what the window remembers between starts.
-#include "window/canvas_widget.h"
-#include "window/lesson_menu.h"
-#include "window/saving.h"
+#include "window/controls/lesson_menu.h"
+#include "window/lesson/saving.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 #include "xlsx_cells.h"
 

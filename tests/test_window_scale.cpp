@@ -4,9 +4,9 @@
 // window exactly as before scaling existed.
 #include "design_rects.h"
 #include "text_layout.h"
-#include "window/canvas_widget.h"
-#include "window/caption_button.h"
-#include "window/lesson_menu.h"
+#include "window/controls/caption_button.h"
+#include "window/controls/lesson_menu.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 // flight ends with the frames the model gives for the postures it read, and memory stays flat.
 #include "flight/frame_step.h"
 #include "flight/takeoff_check.h"
-#include "window/lesson_log.h"
+#include "window/lesson/lesson_log.h"
 #include "window/purzo_window.h"
 #include "window_fixture.h"
 

@@ -3,8 +3,8 @@
 // the canvas; the canvas shows the recorded frame, and buttons keep their Space. At a
 // whiteboard: taps on the arrow-key picture, a long press for the menu, and the charts.
 #include "flight/csv_writer.h"
-#include "window/canvas_widget.h"
-#include "window/lesson_menu.h"
+#include "window/controls/lesson_menu.h"
+#include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model_fixture.h"
-#include "window/look.h"
+#include "window/controls/look.h"
 #include "window/purzo_window.h"
 #include "window/translations.h"
 

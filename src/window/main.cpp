@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Purzosimulation: one window.
 #include "window/command_line.h"
-#include "window/lesson_log.h"
-#include "window/look.h"
+#include "window/controls/look.h"
+#include "window/lesson/lesson_log.h"
 #include "window/purzo_window.h"
 #include "window/remembered_choices.h"
 #include "window/translations.h"

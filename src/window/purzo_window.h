@@ -8,11 +8,11 @@
 #include "flight/frame_clock.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
-#include "window/flight_player.h"
-#include "window/form.h"
-#include "window/pictures.h"
-#include "window/scaled_layout.h"
-#include "window/shown_flight.h"
+#include "window/controls/form.h"
+#include "window/controls/scaled_layout.h"
+#include "window/view/flight_player.h"
+#include "window/view/pictures.h"
+#include "window/view/shown_flight.h"
 
 #include <QWidget>
 #include <optional>

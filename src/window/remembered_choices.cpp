@@ -3,7 +3,7 @@
 #include "window/remembered_choices.h"
 
 #include "flight/number_text.h"
-#include "window/lesson_menu.h"
+#include "window/controls/lesson_menu.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include "body/athlete.h"
 #include "flight/model.h"
 #include "flight/pace.h"
-#include "window/canvas_tools.h"
+#include "window/view/canvas_tools.h"
 
 #include <QString>
 

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// While a flight runs unpaused, the stepping keys are the posture bar's, as they always were.
+#include "window/controls/playback_keys.h"
+
+#include "window/view/flight_player.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTouchEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace purzo {
+namespace {
+
+// A press that moves farther than this is a drag, not a long press.
+constexpr int kLongPressSlopPx = 12;
+
+} // namespace
+
+PlaybackKeys::PlaybackKeys(QWidget* canvas, QWidget* postureBar, FlightPlayer* player)
+    : QObject(canvas), canvas_(canvas), postureBar_(postureBar), player_(player) {
+    canvas->installEventFilter(this);
+    postureBar->installEventFilter(this);
+    canvas->setAttribute(Qt::WA_AcceptTouchEvents);
+    longPress_.setSingleShot(true);
+    longPress_.setInterval(kLongPressMs);
+    connect(&longPress_, &QTimer::timeout, this, [this] { emit menuRequested(pressedAt_); });
+}
+
+bool PlaybackKeys::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            emit menuRequested(canvas_->contentsRect().center());
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            player_->togglePause();
+            return true;
+        }
+        if (!player_->canStep()) {
+            return false;
+        }
+        switch (key->key()) {
+        case Qt::Key_PageDown:
+            player_->step(1);
+            return true;
+        case Qt::Key_PageUp:
+            player_->step(-1);
+            return true;
+        case Qt::Key_Home:
+            player_->stepToEnd(false);
+            return true;
+        case Qt::Key_End:
+            player_->stepToEnd(true);
+            return true;
+        default:
+            return false;
+        }
+    }
+    case QEvent::Wheel:
+        if (watched == canvas_ && player_->canStep()) {
+            // Turned towards the user: forward.
+            const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+            if (delta != 0) {
+                player_->step(delta < 0 ? 1 : -1);
+            }
+            return true;
+        }
+        return false;
+    // A long press on the canvas, by mouse, pen or finger, opens the menu: touch screens have
+    // no right button.
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        if (watched == canvas_) {
+            const bool touch = event->type() == QEvent::TouchBegin;
+            if (!touch && static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+                return false;
+            }
+            pressedAt_ =
+                touch ? static_cast<QTouchEvent*>(event)->points().first().position().toPoint()
+                      : static_cast<QMouseEvent*>(event)->position().toPoint();
+            longPress_.start();
+            if (touch) {
+                event->accept();
+                return true;
+            }
+        }
+        return false;
+    case QEvent::MouseMove:
+    case QEvent::TouchUpdate:
+        if (watched == canvas_ && longPress_.isActive()) {
+            const QPoint at =
+                event->type() == QEvent::TouchUpdate
+                    ? static_cast<QTouchEvent*>(event)->points().first().position().toPoint()
+                    : static_cast<QMouseEvent*>(event)->position().toPoint();
+            if ((at - pressedAt_).manhattanLength() > kLongPressSlopPx) {
+                longPress_.stop();
+            }
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        if (watched == canvas_) {
+            longPress_.stop();
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace purzo

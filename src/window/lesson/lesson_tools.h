@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// The lesson tools behind the canvas's menu: the menu itself, shown at the window's scale, and
+// the saves of the last flight and of the picture, each with its dialog.
+#pragma once
+
+#include "flight/pace.h"
+#include "window/controls/lesson_menu.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace purzo {
+
+class CanvasWidget;
+class FlightPlayer;
+class LessonLog;
+class ScaledStyle;
+
+class LessonTools : public QObject {
+    Q_OBJECT
+public:
+    // The texts of the take-off boxes name a picture saved before any flight.
+    // The caption of a picture taken before any flight names what the controls show: the texts
+    // of the take-off boxes and `currentPace`.
+    LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlayer* player,
+                ScaledStyle* style, const QLineEdit* speedBox, const QLineEdit* angleBox,
+                std::function<Pace()> currentPace);
+
+    LessonMenu* menu() const { return menu_; }
+    // The log names the saves: the flight's number and the name or group.
+    void setLog(const LessonLog* log) { log_ = log; }
+    // Opens the menu at a point of the canvas, its text at the window's scale.
+    void showMenu(const QPoint& canvasPos, double scale);
+
+    // The saves without their dialogs. A failure shows a message naming the file and the
+    // reason, and leaves a file that was there as it was.
+    bool saveFlightCsv(const QString& path);
+    bool saveFlightWorkbook(const QString& path);
+    bool saveCanvasPicture(const QString& path);
+    // The picture the save writes: the drawing area at twice its designed size (1402 × 1066),
+    // whatever the window's size, with the shown flights' legend and a metre to measure with,
+    // above a caption strip of two lines: the take-off, the pace and the model, then the tuck
+    // and the verdict (1402 × 1170 in all).
+    QImage worksheetPicture() const;
+    // "6 m/s, 60°, Echtzeit, klassisches Modell": the last flight's take-off texts as typed,
+    // its pace and model, in the window's language.
+    QString worksheetCaption() const;
+    // Its second line: the tuck and the verdict of the last flight; empty before any flight.
+    QString worksheetLandingLine() const;
+    static constexpr int kCaptionHeightPx = 104;
+
+signals:
+    void saveFailed(const QString& message);
+
+private:
+    void chooseCsvFile();
+    void chooseWorkbookFile();
+    // The save dialog, starting in the save folder with the name the flight suggests; the
+    // chosen name with its suffix, or empty when cancelled.
+    QString chooseFile(const QString& title, const QString& filter, const QString& extension);
+    void choosePictureFile();
+    void reportSaveFailure(const QString& path, const QString& reason);
+
+    QWidget* window_;
+    CanvasWidget* canvas_;
+    const FlightPlayer* player_;
+    ScaledStyle* style_;
+    const QLineEdit* speedBox_;
+    const QLineEdit* angleBox_;
+    std::function<Pace()> currentPace_;
+    LessonMenu* menu_;
+    const LessonLog* log_ = nullptr;
+};
+
+} // namespace purzo

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: MIT
+// Qt Charts draws the series; the numbers are the model's, read off the frames.
+#include "window/tools/charts_window.h"
+
+#include "flight/quantities.h"
+#include "window/lesson/saving.h"
+#include "window/tools/tool_window.h"
+#include "window/translations.h"
+#include "window/view/flight_marks.h"
+#include "window/view/fonts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace purzo {
+namespace {
+
+const QColor kFlightColour(20, 20, 20);
+const QColor kMarkerColour(220, 50, 20);
+constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
+
+// The plots in the order of the charts' quantities, as many as the exact model has.
+Quantity Charted(ChartsWindow::Quantity q) {
+    return ChartQuantities(Model::Exact)[std::size_t(q)];
+}
+
+double ValueOf(const FrameResult& f, ChartsWindow::Quantity q) {
+    return FrameValueOf(Charted(q), f);
+}
+
+QString HeaderText(Quantity q) {
+    return QString::fromStdString(HeaderOf(
+        q, CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German));
+}
+
+// A marker of the style, drawn once at the size the charts show it.
+QImage MarkerImage(const FlightStyle& style) {
+    QImage image(22, 22, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawMarker(painter, QPointF(11, 11), style, 8);
+    return image;
+}
+
+QList<QPointF> PointsOf(const std::vector<FrameResult>& frames, ChartsWindow::Quantity q) {
+    QList<QPointF> points;
+    for (const FrameResult& f : frames) {
+        points << QPointF(f.timeS, ValueOf(f, q));
+    }
+    return points;
+}
+
+} // namespace
+
+ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
+    setObjectName(QStringLiteral("chartsWindow"));
+    setWindowTitle(tr("Diagramme – Purzosimulation"));
+    grid_ = new QWidget(this);
+    auto* grid = new QGridLayout(grid_);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        Plot& p = plots_[std::size_t(q)];
+        auto* chart = new QChart;
+        chart->legend()->hide();
+        chart->legend()->setAlignment(Qt::AlignBottom);
+        chart->setMargins(QMargins(4, 4, 4, 4));
+        p.flight = new QLineSeries;
+        p.flight->setPen(QPen(kFlightColour, 2));
+        p.marker = new QScatterSeries;
+        p.marker->setColor(kMarkerColour);
+        p.marker->setBorderColor(kMarkerColour);
+        p.marker->setMarkerSize(9);
+        p.time = new QValueAxis;
+        p.time->setTitleText(HeaderText(purzo::Quantity::Time));
+        p.value = new QValueAxis;
+        p.value->setTitleText(HeaderText(Charted(ChartsWindow::Quantity(q))));
+        chart->addAxis(p.time, Qt::AlignBottom);
+        chart->addAxis(p.value, Qt::AlignLeft);
+        std::vector<QXYSeries*> all{p.flight, p.marker};
+        for (std::size_t i = 0; i < kMostBeside; ++i) {
+            // In its style, its marker at each frame, so that a grey print tells them apart.
+            p.beside[i] = new QLineSeries;
+            p.beside[i]->setPen(FlightPen(kShownFlightStyles[i], 2));
+            p.beside[i]->setLightMarker(MarkerImage(kShownFlightStyles[i]));
+            p.beside[i]->setMarkerSize(11);
+            all.push_back(p.beside[i]);
+        }
+        for (QXYSeries* series : all) {
+            chart->addSeries(series);
+            series->attachAxis(p.time);
+            series->attachAxis(p.value);
+        }
+        p.view = new QChartView(chart);
+        p.view->setRenderHint(QPainter::Antialiasing);
+        grid->addWidget(p.view, q / 2, q % 2);
+    }
+    save_ = new QPushButton(tr("Diagramme speichern…"), this);
+    save_->setObjectName(QStringLiteral("saveChartsButton"));
+    connect(save_, &QPushButton::clicked, this, &ChartsWindow::chooseFile);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(save_, 0, Qt::AlignRight);
+    showFlight(Model::Classic, {}, 0, {});
+    setScale(1.0);
+}
+
+QChart* ChartsWindow::chart(Quantity quantity) const {
+    return plots_[std::size_t(quantity)].view->chart();
+}
+
+bool ChartsWindow::isPlotShown(Quantity quantity) const {
+    return !plots_[std::size_t(quantity)].view->isHidden();
+}
+
+void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frames,
+                              std::size_t shown, const std::vector<ShownFlight>& beside) {
+    double lastTime = frames.empty() ? 0.1 : std::max(0.1, frames.back().timeS);
+    for (const ShownFlight& b : beside) {
+        if (!b.frames.empty()) {
+            lastTime = std::max(lastTime, b.frames.back().timeS);
+        }
+    }
+    for (int q = 0; q < kQuantityCount; ++q) {
+        Plot& p = plots_[std::size_t(q)];
+        const std::size_t plotted = ChartQuantities(Model::Exact).size();
+        p.view->setVisible(std::size_t(q) < ChartQuantities(model).size());
+        const QList<QPointF> flight = PointsOf(frames, Quantity(q));
+        p.flight->replace(flight);
+        p.flight->setName(tr("Flug auf dem Bild"));
+        p.marker->clear();
+        if (shown > 0 && shown <= std::size_t(flight.size())) {
+            p.marker->append(flight[qsizetype(shown - 1)]);
+        }
+        std::vector<QList<QPointF>> lists{flight};
+        for (std::size_t i = 0; i < kMostBeside; ++i) {
+            QLineSeries* series = p.beside[i];
+            const bool has = i < beside.size() && std::size_t(q) < plotted &&
+                             std::size_t(q) < ChartQuantities(beside[i].model).size();
+            series->replace(has ? PointsOf(beside[i].frames, Quantity(q)) : QList<QPointF>{});
+            series->setPen(FlightPen(kShownFlightStyles[has ? beside[i].style : i], 2));
+            series->setLightMarker(MarkerImage(kShownFlightStyles[has ? beside[i].style : i]));
+            // Named short: the canvas's legend gives the take-off in the same colour.
+            series->setName(has ? tr("Flug %1").arg(beside[i].number) : QString());
+            series->setVisible(has);
+            if (has) {
+                lists.push_back(series->points());
+            }
+        }
+        // A legend where other flights stand beside the one on show; the marker needs none.
+        p.view->chart()->legend()->setVisible(!beside.empty());
+        for (QLegendMarker* m : p.view->chart()->legend()->markers(p.marker)) {
+            m->setVisible(false);
+        }
+        // Value axes from the data, with a little room, and starting at 0 where the values do.
+        double lo = 0, hi = 1;
+        bool any = false;
+        for (const QList<QPointF>& list : lists) {
+            for (const QPointF& pt : list) {
+                lo = any ? std::min(lo, pt.y()) : pt.y();
+                hi = any ? std::max(hi, pt.y()) : pt.y();
+                any = true;
+            }
+        }
+        if (any) {
+            lo = std::min(lo, 0.0);
+            // A quantity that stays nought (H while no limb moves) gets a unit of room, not a
+            // millionth.
+            if (hi - lo < 1e-6) {
+                hi = lo + 1;
+            }
+            const double room = (hi - lo) * 0.05;
+            hi += room;
+            lo = lo < 0 ? lo - room : lo;
+        }
+        p.value->setRange(lo, hi);
+        p.time->setRange(0, std::ceil(lastTime * 10) / 10);
+        // Round steps on both axes: a teacher reads values off them. A narrow chart takes fewer
+        // steps in time, so that every label stays whole.
+        p.time->setTickCount(width() < 800 ? 3 : 5); // two charts side by side
+        p.value->applyNiceNumbers();
+        p.time->applyNiceNumbers();
+    }
+}
+
+void ChartsWindow::setScale(double scale) {
+    scale_ = scale;
+    QFont font = DefaultFont();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    setFont(font);
+    for (Plot& p : plots_) {
+        QFont axis = font;
+        axis.setPointSizeF(font.pointSizeF() * 1.1);
+        for (QValueAxis* a : {p.time, p.value}) {
+            a->setLabelsFont(font);
+            a->setTitleFont(axis);
+        }
+    }
+    QSize wanted(int(kDesignSize.width() * scale), int(kDesignSize.height() * scale));
+    // Never taller or wider than the screen leaves room for, its frame included.
+    if (const QScreen* s = screen()) {
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+        wanted = wanted.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(wanted);
+}
+
+void ChartsWindow::placeBeside(const QWidget& mainWindow) {
+    PlaceBeside(*this, mainWindow);
+}
+
+QImage ChartsWindow::chartsPicture() const {
+    return grid_->grab().toImage();
+}
+
+bool ChartsWindow::saveCharts(const QString& path) {
+    const auto failure = SavePngAtomically(path, chartsPicture());
+    if (failure) {
+        emit saveFailed(ShowSaveFailure(this, path, *failure));
+    }
+    return !failure;
+}
+
+void ChartsWindow::chooseFile() {
+    const QString path = WithSuffix(
+        QFileDialog::getSaveFileName(this, tr("Diagramme speichern"),
+                                     QDir(SaveFolder()).filePath(QStringLiteral("diagramme.png")),
+                                     tr("PNG-Bilder (*.png)")),
+        QStringLiteral("png"));
+    if (!path.isEmpty()) {
+        saveCharts(path);
+    }
+}
+
+} // namespace purzo
