@@ -38,47 +38,55 @@ QList<QPointF> Points(QChart* chart, int series) {
 class WindowChartsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The charts window (900 × 840 at scale 1, plus a frame) on screens a classroom has.
-    void toolWindowStaysOnTheScreenAndOffTheCanvas_data() {
+    // The charts window (900 × 840 at scale 1, plus a frame) on screens a classroom has, the
+    // main window where it opens there: centred at its best size, or at the screen's left.
+    void toolWindowStaysOnTheScreenAndOffTheMainWindow_data() {
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("mainFrame");
-        QTest::addColumn<double>("scale");
         QTest::addColumn<QString>("where");
+        QTest::newRow("1024 × 768, full width")
+            << QRect(0, 0, 1024, 740) << QRect(0, 0, 1024, 740) << "narrowed";
+        QTest::newRow("1366 × 768, centred")
+            << QRect(0, 0, 1366, 740) << QRect(174, 0, 1018, 740) << "narrowed";
         QTest::newRow("1280 × 800, window at the left")
-            << QRect(0, 0, 1280, 800) << QRect(0, 0, 1105, 806) << 1.0 << "instructions";
-        QTest::newRow("1280 × 800, full screen")
-            << QRect(0, 0, 1280, 800) << QRect(0, 0, 1280, 800) << 1.03 << "instructions";
+            << QRect(0, 0, 1280, 800) << QRect(0, 0, 1105, 806) << "narrowed";
         QTest::newRow("1920 × 1080, window at the left")
-            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1105, 806) << 1.39 << "right";
+            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1105, 806) << "right";
         QTest::newRow("1920 × 1080, window at the right")
-            << QRect(0, 0, 1920, 1080) << QRect(815, 100, 1105, 806) << 1.0 << "left";
+            << QRect(0, 0, 1920, 1080) << QRect(815, 100, 1105, 806) << "left";
         QTest::newRow("second screen beside the first")
-            << QRect(1920, 0, 1920, 1080) << QRect(1920, 0, 1105, 806) << 1.0 << "right";
+            << QRect(1920, 0, 1920, 1080) << QRect(1920, 0, 1105, 806) << "right";
     }
-    void toolWindowStaysOnTheScreenAndOffTheCanvas() {
+    void toolWindowStaysOnTheScreenAndOffTheMainWindow() {
         QFETCH(QRect, screen);
         QFETCH(QRect, mainFrame);
-        QFETCH(double, scale);
         QFETCH(QString, where);
-        // The canvas as the scaled layout puts it: 705 × 537 at (8, 16) inside the client area.
-        const QRect canvas(mainFrame.left() + 4 + int(8 * scale),
-                           mainFrame.top() + 24 + int(16 * scale), int(705 * scale),
-                           int(537 * scale));
-        const QSize wanted(int(900 * scale) + 8, int(840 * scale) + 28);
-        const QRect place = ToolWindowPlace(wanted, QSize(428, 328), mainFrame, canvas, screen);
-        QVERIFY2(screen.contains(place), qPrintable(QStringLiteral("%1,%2 %3×%4")
-                                                        .arg(place.x())
-                                                        .arg(place.y())
-                                                        .arg(place.width())
-                                                        .arg(place.height())));
-        QVERIFY(!place.intersects(canvas));
-        QVERIFY(place.width() >= 428 && place.height() >= 328);
+        const QSize wanted(908, 868), smallest(324, 328), mainSmallest(662, 494);
+        const ToolRoom room = ToolWindowRoom(wanted, smallest, mainFrame, mainSmallest, screen);
+        const auto text = [](const QRect& r) {
+            return QStringLiteral("%1,%2 %3×%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
+        };
+        QVERIFY2(screen.contains(room.tool), qPrintable(text(room.tool)));
+        QVERIFY2(!room.tool.intersects(room.mainFrame),
+                 qPrintable(text(room.tool) + " over " + text(room.mainFrame)));
+        QVERIFY(room.tool.width() >= smallest.width() && room.tool.height() >= smallest.height());
+        QVERIFY(room.mainFrame.width() >= mainSmallest.width());
+        QVERIFY(room.mainFrame.height() >= mainSmallest.height());
         if (where == "right") {
-            QCOMPARE(place.left(), mainFrame.right() + 9);
+            QCOMPARE(room.tool.left(), mainFrame.right() + 9);
+            QCOMPARE(room.mainFrame, mainFrame);
         } else if (where == "left") {
-            QCOMPARE(place.right(), mainFrame.left() - 9);
+            QCOMPARE(room.tool.right(), mainFrame.left() - 9);
+            QCOMPARE(room.mainFrame, mainFrame);
         } else {
-            QVERIFY(place.left() > canvas.right() && place.intersects(mainFrame));
+            // Moved to the left edge and narrowed no more than the tool needs.
+            QCOMPARE(room.mainFrame.left(), screen.left());
+            QVERIFY(room.mainFrame.width() <= mainFrame.width());
+            QVERIFY(screen.contains(room.mainFrame));
         }
     }
 

@@ -290,6 +290,17 @@
     </message>
 </context>
 <context>
+    <name>purzo::Comparison</name>
+    <message>
+        <source>Flug %1</source>
+        <translation>Flight %1</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+</context>
+<context>
     <name>purzo::FlightLogModel</name>
     <message>
         <source>Name / Gruppe</source>
@@ -385,6 +396,10 @@
     <message>
         <source>Flugprotokolle (*.txt);;Alle Dateien (*)</source>
         <translation>Flight logs (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleichen</source>
+        <translation>&amp;Compare</translation>
     </message>
 </context>
 <context>
@@ -546,6 +561,10 @@
     <message>
         <source>At&amp;hlet…</source>
         <translation>&amp;Athlete…</translation>
+    </message>
+    <message>
+        <source>Vergleiche&amp;n</source>
+        <translation>Compare fli&amp;ghts</translation>
     </message>
 </context>
 <context>

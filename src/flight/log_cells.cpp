@@ -18,6 +18,13 @@ std::span<const Quantity> LogQuantities() {
     return kColumns;
 }
 
+std::span<const Quantity> ComparisonQuantities() {
+    static constexpr std::array kRows{Quantity::Speed,    Quantity::Angle,    Quantity::TuckStart,
+                                      Quantity::Tucked,   Quantity::Rotation, Quantity::Attitude,
+                                      Quantity::Verdict};
+    return kRows;
+}
+
 LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
     const FlightSummary& s = f.summary;
     const std::optional<Landing>& landing = s.landing;

@@ -21,6 +21,9 @@ struct LogCell {
     bool empty() const { return !number && text.empty(); }
 };
 
+// A comparison's rows, each a cell per compared flight: its take-off, tuck, rotation and landing.
+std::span<const Quantity> ComparisonQuantities();
+
 LogCell LogCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
 
 } // namespace purzo

@@ -16,11 +16,13 @@
 #include "window/controls/scaled_style.h"
 #include "window/controls/takeoff_field.h"
 #include "window/controls/tools_button.h"
+#include "window/lesson/comparison.h"
 #include "window/lesson/flight_log_window.h"
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/lesson_tools.h"
 #include "window/remembered_choices.h"
 #include "window/tools/charts_window.h"
+#include "window/tools/tool_windows.h"
 #include "window/translations.h"
 #include "window/view/accessible_flight.h"
 #include "window/view/canvas_widget.h"
@@ -105,6 +107,8 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     LessonMenu* menu = lessonTools_->menu();
     connect(menu, &LessonMenu::toolsChanged, form_.picture1, &CanvasWidget::setTools);
     connect(menu, &LessonMenu::replayRequested, this, &PurzoWindow::replayLastFlight);
+    connect(menu, &LessonMenu::compareRequested, this, &PurzoWindow::compareShownFlights);
+    form_.picture1->setComparison(ComparisonRowNames(), true);
     connect(menu, &LessonMenu::pauseRequested, &player_, &FlightPlayer::togglePause);
     connect(menu, &LessonMenu::stepRequested, &player_, &FlightPlayer::step);
     connect(lessonTools_, &LessonTools::saveFailed, this, &PurzoWindow::saveFailed);
@@ -134,6 +138,10 @@ PurzoWindow::PurzoWindow(QWidget* parent)
             [this](const QString& m) { ShowLogMessage(this, QMessageBox::Information, m); });
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshShownFlights);
     connect(menu, &LessonMenu::logRequested, this, &PurzoWindow::showLog);
+    tools_ = new ToolWindows(this, log_);
+    connect(tools_, &ToolWindows::replayRequested, this, &PurzoWindow::replayLoggedFlight);
+    connect(tools_, &ToolWindows::saveFailed, this, &PurzoWindow::saveFailed);
+    connect(tools_, &ToolWindows::compareRequested, menu, &LessonMenu::compare);
 
     presentation_ =
         new Presentation({this, form_.picture1, form_.verdictLine, form_.hScroll1, toolsButton_},
@@ -142,7 +150,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
 }
 
 PurzoWindow::~PurzoWindow() {
-    delete logWindow_; // it reads the log, which as an older child would go first
+    delete tools_; // the log's window reads the log, which as an older child would go first
 }
 
 Model PurzoWindow::model() const {
@@ -155,6 +163,7 @@ void PurzoWindow::setModel(Model model) {
 
 void PurzoWindow::rememberChoicesIn(const QString& settingsFile) {
     KeepChoices(settingsFile, lessonMenu(), form_.paceOptions);
+    tools_->rememberIn(settingsFile);
 }
 
 LessonMenu* PurzoWindow::lessonMenu() const {
@@ -181,25 +190,19 @@ void PurzoWindow::applyScale() {
     form_.picture2->setLineWidth(style_->scaled(2));
     form_.picture2->setPixmap(PictureAtScale(arrowKeys_, s, ratio));
     form_.picture3->setPixmap(PictureAtScale(mark_, s, ratio));
-    if (charts_) {
-        charts_->setScale(s);
+    if (chartsWindow()) {
+        chartsWindow()->setScale(s);
     }
 }
 
 void PurzoWindow::showCharts() {
-    if (!charts_) {
-        charts_ = new ChartsWindow(this);
-        connect(charts_, &ChartsWindow::saveFailed, this, &PurzoWindow::saveFailed);
-        charts_->setScale(layout_.scale());
-        charts_->placeBeside(*this);
-    }
+    tools_->showCharts(layout_.scale());
     refreshCharts();
-    charts_->show();
-    charts_->raise();
 }
 
 void PurzoWindow::refreshCharts() {
-    if (!charts_) {
+    ChartsWindow* charts = chartsWindow();
+    if (!charts) {
         return;
     }
     // The flight on show is the running one, the replayed or the last; beside it the flights
@@ -209,7 +212,7 @@ void PurzoWindow::refreshCharts() {
                         : replayed              ? replayed->model
                         : lastFlight()          ? lastFlight()->model
                                                 : Model::Classic;
-    charts_->showFlight(model, player_.recordedFrames(), player_.shownCount(), shownFlights());
+    charts->showFlight(model, player_.recordedFrames(), player_.shownCount(), shownFlights());
 }
 
 void PurzoWindow::showAtBestSize() {
@@ -250,6 +253,7 @@ void PurzoWindow::startFlight() {
     runningModel_ = model;
     const Athlete athlete = lessonMenu()->athlete();
     form_.picture1->startFlight(model, athlete, CentreOfMassPath(params_, model, athlete));
+    form_.picture1->setComparison(ComparisonRowNames(), true);
     refreshShownFlights();
     form_.hScroll1->setFocus();
     emit flightStarted();
@@ -274,6 +278,7 @@ void PurzoWindow::replayLastFlight() {
     const FlightRecord& last = *lastFlight();
     form_.picture1->startFlight(last.model, last.athlete,
                                 CentreOfMassPath(last.params, last.model, last.athlete));
+    form_.picture1->setComparison(ComparisonRowNames(), true);
     refreshShownFlights();
     // The replay plays the recorded postures; the arrow keys have nothing to move.
     form_.picture1->setFocus();
@@ -282,35 +287,49 @@ void PurzoWindow::replayLastFlight() {
     refreshCharts();
 }
 
-void PurzoWindow::showVerdict() {
-    const std::vector<FrameResult>& frames = player_.recordedFrames();
-    const std::optional<Landing> landing = frames.empty() ? std::nullopt : LandingOf(frames.back());
-    if (!landing) {
+void PurzoWindow::compareShownFlights() {
+    const std::optional<FlightRecord> clock = ComparisonClock(log_->log(), shownFlights());
+    if (!clock) {
         return;
     }
-    const QLocale numbers(CurrentLanguage() == Language::English ? QLocale::English
-                                                                 : QLocale::German);
-    form_.verdictLine->setText(
-        FilledPanelText(VerdictText(*landing, numbers.decimalPoint().at(0).toLatin1())));
+    // The clock's own figure stays hidden: each compared flight draws its own.
+    player_.stop();
+    form_.picture1->startFlight(clock->model, clock->athlete,
+                                CentreOfMassPath(clock->params, clock->model, clock->athlete));
+    form_.picture1->setComparison(ComparisonRowNames(), false);
+    form_.picture1->setFocus();
+    form_.verdictLine->hide();
+    player_.replay(*clock, pauseMs());
+    refreshShownFlights();
+    refreshCharts();
+}
+
+void PurzoWindow::showVerdict() {
+    const QString verdict = VerdictLineText(player_.recordedFrames());
+    // A comparison's verdicts stand in its table, the clock's own would mislead.
+    if (verdict.isEmpty() || form_.picture1->comparingWithoutCurrent()) {
+        return;
+    }
+    form_.verdictLine->setText(verdict);
     // The warning keeps its place until the next start; the panel names the landing then.
     form_.verdictLine->setVisible(form_.label19->isHidden());
-    form_.verdictLine->setAccessibleName(form_.verdictLine->text());
+    form_.verdictLine->setAccessibleName(verdict);
 }
 
 void PurzoWindow::keepLogIn(const QString& file) {
     log_->keepIn(file);
 }
 
+FlightLogWindow* PurzoWindow::logWindow() const {
+    return tools_->logWindow();
+}
+
+ChartsWindow* PurzoWindow::chartsWindow() const {
+    return tools_->chartsWindow();
+}
+
 void PurzoWindow::showLog() {
-    if (!logWindow_) {
-        logWindow_ = new FlightLogWindow(log_, this);
-        connect(logWindow_, &FlightLogWindow::replayRequested, this,
-                &PurzoWindow::replayLoggedFlight);
-        connect(logWindow_, &FlightLogWindow::saveFailed, this, &PurzoWindow::saveFailed);
-        logWindow_->placeBeside(*this);
-    }
-    logWindow_->show();
-    logWindow_->raise();
+    tools_->showLog();
 }
 
 bool PurzoWindow::replayLoggedFlight(int number) {
@@ -321,6 +340,7 @@ bool PurzoWindow::replayLoggedFlight(int number) {
     const FlightRecord& record = flight->record;
     form_.picture1->startFlight(record.model, record.athlete,
                                 CentreOfMassPath(record.params, record.model, record.athlete));
+    form_.picture1->setComparison(ComparisonRowNames(), true);
     form_.verdictLine->hide();
     form_.picture1->setFocus();
     player_.replay(record, pauseMs());
@@ -330,21 +350,7 @@ bool PurzoWindow::replayLoggedFlight(int number) {
 }
 
 std::vector<ShownFlight> PurzoWindow::shownFlights() const {
-    const FlightLog& log = log_->log();
-    std::vector<ShownFlight> shown;
-    for (const int number : log.numbersToDraw(lessonMenu()->tools().previous, flightRunning())) {
-        const FlightRecord& r = log.find(number)->record;
-        const QString label =
-            tr("Flug %1: %2 m/s, %3°, %4")
-                .arg(number)
-                .arg(QString::fromStdString(r.speedText).trimmed(),
-                     QString::fromStdString(r.angleText).trimmed(),
-                     QString::fromUtf8(ModelText(r.model, CurrentLanguage() == Language::English
-                                                              ? TextLanguage::English
-                                                              : TextLanguage::German)));
-        shown.push_back({number, r.frames, shown.size(), label, r.model});
-    }
-    return shown;
+    return ShownFlightsOf(log_->log(), lessonMenu()->tools().previous, flightRunning());
 }
 
 void PurzoWindow::refreshShownFlights() {

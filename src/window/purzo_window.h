@@ -27,6 +27,7 @@ class LessonTools;
 class ScaledStyle;
 class TakeoffField;
 class ToolsButton;
+class ToolWindows;
 class Presentation;
 
 class PurzoWindow : public QWidget {
@@ -67,15 +68,18 @@ public:
     void keepLogIn(const QString& file);
     LessonLog* lessonLog() const { return log_; }
     // The log's window, once opened.
-    FlightLogWindow* logWindow() const { return logWindow_; }
+    FlightLogWindow* logWindow() const;
     // Opens the log's window beside the main window.
     void showLog();
     // Plays a flight of the log again in its own model; false when there is no such flight.
     bool replayLoggedFlight(int number);
+    // Plays the shown flights together from take-off, each at the same moment, the current
+    // flight left out; nothing when none is shown.
+    void compareShownFlights();
 
     LessonMenu* lessonMenu() const;
     // The charts window, once opened.
-    ChartsWindow* chartsWindow() const { return charts_; }
+    ChartsWindow* chartsWindow() const;
     // Opens the canvas's context menu at a point of the canvas.
     void showLessonMenu(const QPoint& canvasPos);
     // The saves behind the two menu entries, without their dialogs. A failure shows a message
@@ -138,9 +142,8 @@ private:
     int frameDelayMs_ = 0;
     std::optional<int> pauseOverrideMs_;
     Model runningModel_ = Model::Classic; // of the flight started last
-    ChartsWindow* charts_ = nullptr;
     LessonLog* log_ = nullptr;
-    FlightLogWindow* logWindow_ = nullptr;
+    ToolWindows* tools_ = nullptr;
 };
 
 } // namespace purzo

@@ -17,6 +17,13 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     data_ = addCheckable(tr("Flug&daten"), "dataAction");
     previous_ = addCheckable(tr("&Vorigen Flug zum Vergleich"), "previousAction");
     wholeView_ = addCheckable(tr("&Ganze Flugbahn zeigen"), "wholeViewAction");
+    // Switched on, it plays the shown flights together at once.
+    compare_ = addCheckable(tr("Vergleiche&n"), "compareAction");
+    connect(compare_, &QAction::toggled, this, [this](bool on) {
+        if (on) {
+            emit compareRequested();
+        }
+    });
     menu_->addSeparator();
     replay_ = addEntry(tr("Letzten Flug &wiederholen"), "replayAction");
     connect(replay_, &QAction::triggered, this, &LessonMenu::replayRequested);
@@ -90,8 +97,8 @@ QAction* LessonMenu::addEntry(const QString& text, const char* name) {
 }
 
 CanvasTools LessonMenu::tools() const {
-    return {path_->isChecked(), sequence_->isChecked(), data_->isChecked(), previous_->isChecked(),
-            wholeView_->isChecked()};
+    return {path_->isChecked(),     sequence_->isChecked(),  data_->isChecked(),
+            previous_->isChecked(), wholeView_->isChecked(), compare_->isChecked()};
 }
 
 void LessonMenu::setTools(const CanvasTools& tools) {
@@ -100,6 +107,15 @@ void LessonMenu::setTools(const CanvasTools& tools) {
     data_->setChecked(tools.data);
     previous_->setChecked(tools.previous);
     wholeView_->setChecked(tools.wholeView);
+    compare_->setChecked(tools.compare);
+}
+
+void LessonMenu::compare() {
+    if (compare_->isChecked()) {
+        emit compareRequested(); // already on: they play again
+    } else {
+        compare_->setChecked(true);
+    }
 }
 
 void LessonMenu::setFlightEnded(bool ended) {

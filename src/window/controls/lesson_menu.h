@@ -27,6 +27,8 @@ public:
     void setTools(const CanvasTools& tools);
     // Replay, comparison and the saves of the flight need a flight that ran to its end.
     void setFlightEnded(bool ended);
+    // The comparison's tool on, and the shown flights played together from take-off.
+    void compare();
     // "Letzten Flug wiederholen" has a flight to play: the last flown or the log's newest.
     void setCanReplay(bool can);
     // Pause needs a flight or replay on the way; stepping a paused one or a finished flight.
@@ -63,6 +65,8 @@ signals:
     void modelChanged(Model model);
     void athleteChanged(const Athlete& athlete);
     void replayRequested();
+    // The shown flights played together from take-off, the comparison's tool on.
+    void compareRequested();
     void pauseRequested();
     void stepRequested(int frames);
     void chartsRequested();
@@ -79,6 +83,7 @@ private:
     QMenu* menu_;
     QAction* path_;
     QAction* sequence_;
+    QAction* compare_;
     QAction* data_;
     QAction* previous_;
     QAction* wholeView_;

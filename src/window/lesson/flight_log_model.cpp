@@ -40,10 +40,15 @@ int FlightLogModel::numberAt(int row) const {
     return row >= 0 && row < int(flights.size()) ? flights[std::size_t(row)].number : 0;
 }
 
-QString FlightLogModel::text(int row, Quantity q) const {
-    const LogCell cell = LogCellOf(log_->log().flights()[std::size_t(row)], q, language_);
-    return cell.number ? locale_.toString(*cell.number, 'f', InfoOf(q).decimals)
+QString LogCellText(const LoggedFlight& flight, Quantity q, TextLanguage language,
+                    const QLocale& numbers) {
+    const LogCell cell = LogCellOf(flight, q, language);
+    return cell.number ? numbers.toString(*cell.number, 'f', InfoOf(q).decimals)
                        : QString::fromStdString(cell.text);
+}
+
+QString FlightLogModel::text(int row, Quantity q) const {
+    return LogCellText(log_->log().flights()[std::size_t(row)], q, language_, locale_);
 }
 
 QVariant FlightLogModel::data(const QModelIndex& index, int role) const {

@@ -3,7 +3,9 @@
 // log, the first column's check shows or hides the flight beside the current one.
 #pragma once
 
+#include "flight/flight_log.h"
 #include "flight/quantities.h"
+#include "flight/text_language.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>
@@ -12,6 +14,10 @@
 namespace purzo {
 
 class LessonLog;
+
+// A logged flight's cell as the log shows it: numbers with the quantity's decimals in `numbers`.
+QString LogCellText(const LoggedFlight& flight, Quantity quantity, TextLanguage language,
+                    const QLocale& numbers);
 
 class FlightLogModel : public QAbstractTableModel {
     Q_OBJECT

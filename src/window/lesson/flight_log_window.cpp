@@ -10,7 +10,6 @@
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/log_transfer.h"
 #include "window/lesson/saving.h"
-#include "window/tools/tool_window.h"
 #include "window/translations.h"
 #include "workbook/log_workbook.h"
 
@@ -25,6 +24,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -67,6 +67,9 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     best_ = new QPushButton(tr("&Beste Versuche zeigen"), this);
     best_->setObjectName(QStringLiteral("bestButton"));
     connect(best_, &QPushButton::clicked, this, &FlightLogWindow::showBestAttempts);
+    auto* compare = new QPushButton(tr("&Vergleichen"), this);
+    compare->setObjectName(QStringLiteral("compareButton"));
+    connect(compare, &QPushButton::clicked, this, &FlightLogWindow::compareRequested);
     export_ = new QPushButton(tr("Protokoll e&xportieren…"), this);
     export_->setObjectName(QStringLiteral("exportButton"));
     connect(export_, &QPushButton::clicked, this, &FlightLogWindow::chooseExportFile);
@@ -74,12 +77,17 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     merge->setObjectName(QStringLiteral("mergeButton"));
     connect(merge, &QPushButton::clicked, this, &FlightLogWindow::chooseFilesToMerge);
 
+    // The buttons in rows of two or three: the window must fit beside the main one on small
+    // screens.
     auto* flightButtons = new QHBoxLayout;
-    for (QPushButton* b : {show_, replay_, delete_, best_}) {
+    for (QPushButton* b : {show_, replay_, delete_}) {
         flightButtons->addWidget(b);
     }
     flightButtons->addStretch(1);
-    // The log's own buttons in two rows: the window must fit beside the main one on small screens.
+    auto* lessonButtons = new QHBoxLayout;
+    lessonButtons->addWidget(best_);
+    lessonButtons->addWidget(compare);
+    lessonButtons->addStretch(1);
     auto* saveButtons = new QHBoxLayout;
     saveButtons->addWidget(save_);
     saveButtons->addWidget(export_);
@@ -88,13 +96,23 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     logButtons->addWidget(merge);
     logButtons->addStretch(1);
     logButtons->addWidget(clear_);
-    auto* layout = new QVBoxLayout(this);
+    // Narrower than its buttons, the window scrolls rather than leave the screen.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(lesson);
     layout->addWidget(table_, 1);
     layout->addWidget(note_);
     layout->addLayout(flightButtons);
+    layout->addLayout(lessonButtons);
     layout->addLayout(saveButtons);
     layout->addLayout(logButtons);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FlightLogWindow::updateButtons);
@@ -117,10 +135,6 @@ FlightLogWindow::~FlightLogWindow() {
     // window is half destroyed: its table and buttons must not hear of it.
     disconnect(model_, nullptr, this, nullptr);
     disconnect(table_->selectionModel(), nullptr, this, nullptr);
-}
-
-void FlightLogWindow::placeBeside(const QWidget& mainWindow) {
-    PlaceBeside(*this, mainWindow);
 }
 
 int FlightLogWindow::selectedNumber() const {

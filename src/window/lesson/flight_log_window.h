@@ -22,7 +22,6 @@ public:
     FlightLogWindow(LessonLog* log, QWidget* mainWindow);
     ~FlightLogWindow() override;
 
-    void placeBeside(const QWidget& mainWindow);
     QTableView* table() const { return table_; }
     FlightLogModel* model() const { return model_; }
     // The number of the selected flight; 0 when none is selected.
@@ -44,6 +43,7 @@ public:
 
 signals:
     void replayRequested(int number);
+    void compareRequested();
     void saveFailed(const QString& message);
 
 private:

@@ -4,7 +4,6 @@
 
 #include "flight/quantities.h"
 #include "window/lesson/saving.h"
-#include "window/tools/tool_window.h"
 #include "window/translations.h"
 #include "window/view/flight_marks.h"
 #include "window/view/fonts.h"
@@ -218,12 +217,14 @@ void ChartsWindow::setScale(double scale) {
     resize(wanted);
 }
 
-void ChartsWindow::placeBeside(const QWidget& mainWindow) {
-    PlaceBeside(*this, mainWindow);
-}
-
 QImage ChartsWindow::chartsPicture() const {
-    return grid_->grab().toImage();
+    // At least at the designed size, however small the window stands beside the main one.
+    const QSize shown = grid_->size();
+    const QSize designed(int(kDesignSize.width() * scale_), int(kDesignSize.height() * scale_));
+    grid_->resize(shown.expandedTo(designed));
+    const QImage picture = grid_->grab().toImage();
+    grid_->resize(shown);
+    return picture;
 }
 
 bool ChartsWindow::saveCharts(const QString& path) {

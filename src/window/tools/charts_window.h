@@ -34,8 +34,6 @@ public:
                     const std::vector<ShownFlight>& beside);
     // Fonts and size follow the main window's scale.
     void setScale(double scale);
-    // Beside the main window where the screen has room, else over its right part.
-    void placeBeside(const QWidget& mainWindow);
     // The charts as they stand, as the save writes them.
     QImage chartsPicture() const;
     bool saveCharts(const QString& path);

@@ -4,52 +4,75 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace purzo {
 namespace {
 
 constexpr int kGapPx = 8;
-// A tool window at least this small is still worth opening, logical pixels.
-constexpr QSize kSmallestToolPx{420, 300};
+// A tool window at least this large is still worth opening, logical pixels; its content scrolls.
+constexpr QSize kSmallestToolPx{320, 300};
 
 } // namespace
 
-QRect ToolWindowPlace(QSize wanted, QSize smallest, const QRect& mainFrame, const QRect& canvas,
-                      const QRect& available) {
+ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QSize mainSmallest,
+                        const QRect& available) {
     smallest = smallest.boundedTo(available.size());
-    const int height = std::clamp(wanted.height(), smallest.height(), available.height());
-    const int top = std::clamp(mainFrame.top(), available.top(), available.bottom() + 1 - height);
-    auto placed = [&](int left, int width) { return QRect(left, top, width, height); };
-
+    // As tall as the main window at least: beside it the room is there.
+    const int height = std::clamp(std::max(wanted.height(), mainFrame.height()), smallest.height(),
+                                  available.height());
+    auto placed = [&](int left, int width, const QRect& main) {
+        const int top = std::clamp(main.top(), available.top(), available.bottom() + 1 - height);
+        return ToolRoom{QRect(left, top, width, height), main};
+    };
     const int rightRoom = available.right() - mainFrame.right() - kGapPx;
     if (rightRoom >= smallest.width()) {
-        return placed(mainFrame.right() + 1 + kGapPx, std::min(wanted.width(), rightRoom));
+        return placed(mainFrame.right() + 1 + kGapPx, std::min(wanted.width(), rightRoom),
+                      mainFrame);
     }
     const int leftRoom = mainFrame.left() - kGapPx - available.left();
     if (leftRoom >= smallest.width()) {
         const int width = std::min(wanted.width(), leftRoom);
-        return placed(mainFrame.left() - kGapPx - width, width);
+        return placed(mainFrame.left() - kGapPx - width, width, mainFrame);
     }
-    // Over the instructions, flush with the screen's right edge: the canvas stays in view.
-    const int columnRoom = available.right() - canvas.right() - kGapPx;
-    const int width = std::min(wanted.width(), std::max(columnRoom, smallest.width()));
-    return placed(available.right() + 1 - width, width);
+    // The main window to the left edge, as narrow as the tool needs and its own smallest allows.
+    const int mainWidth =
+        std::clamp(available.width() - kGapPx - smallest.width(),
+                   std::min(mainSmallest.width(), mainFrame.width()), mainFrame.width());
+    const int mainHeight =
+        std::clamp(int(std::lround(mainFrame.height() * double(mainWidth) / mainFrame.width())),
+                   std::min(mainSmallest.height(), mainFrame.height()), available.height());
+    const int mainTop =
+        std::clamp(mainFrame.top(), available.top(), available.bottom() + 1 - mainHeight);
+    const QRect main(available.left(), mainTop, mainWidth, mainHeight);
+    const int left = main.right() + 1 + kGapPx;
+    if (available.right() + 1 - left >= smallest.width()) {
+        return placed(left, std::min(wanted.width(), available.right() + 1 - left), main);
+    }
+    // A screen narrower than both windows at their smallest: the tool over the main window's
+    // right edge, which stays as it was.
+    return placed(available.right() + 1 - smallest.width(), smallest.width(), mainFrame);
 }
 
-void PlaceBeside(QWidget& tool, const QWidget& mainWindow) {
+void PlaceBeside(QWidget& tool, QWidget& mainWindow) {
     const QScreen* screen = mainWindow.screen();
     const QRect mainFrame = mainWindow.frameGeometry();
     const QRect available = screen ? screen->availableGeometry() : mainFrame;
-    const QWidget* canvas = mainWindow.findChild<QWidget*>(QStringLiteral("Picture1"));
-    const QRect canvasRect =
-        canvas ? QRect(canvas->mapToGlobal(QPoint(0, 0)), canvas->size()) : QRect();
+    const QSize mainDecoration = mainFrame.size() - mainWindow.size();
     // The tool's frame as the main window's, before the window manager has drawn one.
-    const QSize frame = tool.isVisible() ? tool.frameGeometry().size() - tool.size()
-                                         : mainFrame.size() - mainWindow.size();
-    const QRect place = ToolWindowPlace(tool.size() + frame, kSmallestToolPx + frame, mainFrame,
-                                        canvasRect, available);
-    tool.resize(place.size() - frame);
-    tool.move(place.topLeft());
+    const QSize frame =
+        tool.isVisible() ? tool.frameGeometry().size() - tool.size() : mainDecoration;
+    const ToolRoom room = ToolWindowRoom(tool.size() + frame, kSmallestToolPx + frame, mainFrame,
+                                         mainWindow.minimumSize() + mainDecoration, available);
+    if (room.mainFrame != mainFrame) {
+        if (mainWindow.isMaximized() || mainWindow.isFullScreen()) {
+            mainWindow.showNormal();
+        }
+        mainWindow.resize(room.mainFrame.size() - mainDecoration);
+        mainWindow.move(room.mainFrame.topLeft());
+    }
+    tool.resize(room.tool.size() - frame);
+    tool.move(room.tool.topLeft());
 }
 
 } // namespace purzo

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Where the window's tool windows (the charts, the log) open: never beyond the screen's available
-// area and never over the canvas while there is any other room.
+// Where the window's tool windows (the charts, the log) open: wholly inside the screen's
+// available area and never over the main window, which makes room for them when it must.
 #pragma once
 
 #include <QRect>
@@ -10,14 +10,20 @@ class QWidget;
 
 namespace purzo {
 
-// The frame rectangle for a tool window that would like `wanted` and can do with `smallest`:
-// right of the main window's frame where the screen has room, else left of it, else over the
-// instructions column right of `canvas`, smaller if need be; only a screen too narrow for any of
-// these puts it over the canvas. All rectangles in global coordinates, frames included.
-QRect ToolWindowPlace(QSize wanted, QSize smallest, const QRect& mainFrame, const QRect& canvas,
-                      const QRect& available);
+struct ToolRoom {
+    QRect tool;      // the tool window's frame
+    QRect mainFrame; // the main window's frame, moved and narrowed if the tool needed the room
+};
 
-// Moves and sizes `tool` so, beside `mainWindow` and its canvas "Picture1".
-void PlaceBeside(QWidget& tool, const QWidget& mainWindow);
+// For a tool window that would like `wanted` and can do with `smallest`: right of the main
+// window's frame where the screen has room, else left of it. Otherwise the main window moves to
+// the screen's left edge and narrows, keeping its shape and never below `mainSmallest`, so that
+// the tool stands at its right, `smallest` wide where the screen allows. All rectangles in global
+// coordinates, frames included.
+ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QSize mainSmallest,
+                        const QRect& available);
+
+// Moves and sizes `tool` so, beside `mainWindow`, which moves and narrows if it must.
+void PlaceBeside(QWidget& tool, QWidget& mainWindow);
 
 } // namespace purzo

@@ -10,6 +10,7 @@ struct CanvasTools {
     bool data = false;      // the frame's numbers in the top-left corner
     bool previous = false;  // the flight before, in a second colour
     bool wholeView = false; // one fixed view that holds every flight
+    bool compare = false;   // the shown flights at the current flight's moment, one data table
 };
 
 } // namespace purzo

@@ -7,8 +7,10 @@
 #include "design/edge_bands.h"
 #include "flight/flight_record.h"
 #include "flight/panel_lines.h"
+#include "window/view/comparison_box.h"
 #include "window/view/data_panel.h"
 #include "window/view/flight_marks.h"
+#include "window/view/shown_flights_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -90,6 +92,12 @@ void CanvasWidget::showFrames(std::vector<FrameResult> frames) {
 
 void CanvasWidget::setShownFlights(std::vector<ShownFlight> flights) {
     shown_ = std::move(flights);
+    update();
+}
+
+void CanvasWidget::setComparison(QStringList rowNames, bool withCurrent) {
+    comparisonRows_ = std::move(rowNames);
+    currentCompared_ = withCurrent;
     update();
 }
 
@@ -251,17 +259,7 @@ QPixmap CanvasWidget::background() {
 void CanvasWidget::drawFigure(QPainter& painter, const DrawnFigure& figure,
                               const QTransform& transform, const QColor& colour,
                               double widthFactor) const {
-    painter.setTransform(transform);
-    QPen pen(colour, penWidthDevicePx() * widthFactor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    for (const CanvasLine& l : figure.lines) {
-        painter.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
-    }
-    // The radius is in x units; the y radius is adjusted so that the head is round on screen.
-    const CanvasCircle& h = figure.head;
-    painter.drawEllipse(QPointF(h.x, h.y), h.radius, h.radius * transform.m11() / transform.m22());
+    DrawFigure(painter, figure, transform, colour, penWidthDevicePx() * widthFactor);
 }
 
 void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
@@ -289,28 +287,6 @@ void CanvasWidget::drawPath(QPainter& painter, const std::vector<FrameResult>& f
             painter.drawEllipse(transform.map(QPointF(f.pathX, f.pathY)), r, r);
         }
     }
-}
-
-void CanvasWidget::drawShownFlight(QPainter& painter, const ShownFlight& flight,
-                                   const QTransform& transform) const {
-    if (flight.frames.empty()) {
-        return;
-    }
-    const FlightStyle& style = kShownFlightStyles[flight.style % std::size(kShownFlightStyles)];
-    const FrameResult& last = flight.frames.back();
-    drawFigure(painter, Drawn(last), transform, ColourOf(style.colour), 1.0);
-    // Path and markers in widget pixels, so that they keep their size in either view.
-    painter.resetTransform();
-    QPolygonF points;
-    for (const FrameResult& f : flight.frames) {
-        points << transform.map(QPointF(f.pathX, f.pathY));
-    }
-    DrawMarkedPath(painter, points, style, paintScale());
-    // The number above the head, where no part of the figure stands.
-    const DrawnFigure figure = Drawn(last);
-    const QPointF head = transform.map(QPointF(figure.head.x, figure.head.y));
-    DrawFlightNumber(painter, head + QPointF(6, -8) * paintScale(), flight.number, style,
-                     paintScale());
 }
 
 QStringList CanvasWidget::dataPanelLines() const {
@@ -368,19 +344,35 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     painter.drawPixmap(area.topLeft(), background());
     const QTransform transform = canvasTransform();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const ShownFlight& flight : shown_) {
-        drawShownFlight(painter, flight, transform);
-    }
-    if (tools_.sequence && frames_.size() > 1) {
+    const bool comparing = this->comparing();
+    const std::optional<std::size_t> moment =
+        comparing && !frames_.empty() ? std::optional(frames_.size()) : std::nullopt;
+    DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx());
+    const bool current = !frames_.empty() && (!comparing || currentCompared_);
+    if (tools_.sequence && current) {
         for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
             drawFigure(painter, Drawn(frames_[i]), transform, Colour(kSequenceColour), 1.0);
         }
     }
-    if (tools_.path && !frames_.empty()) {
+    if (tools_.path && current) {
         drawPath(painter, frames_, transform, Colour(kPathColour), true);
     }
-    if (!frames_.empty()) {
+    if (current) {
         drawFigure(painter, Drawn(frames_.back()), transform, Qt::black, 1.0);
+    }
+    painter.resetTransform();
+    if (comparing) {
+        // One box for the legend and the flight data, where the paths leave room.
+        ComparisonTable table{comparisonRows_, {}};
+        for (const ShownFlight& flight : shown_) {
+            table.columns.push_back({flight.style, flight.title, flight.comparison});
+        }
+        const QFont font = panelFont();
+        const QRectF box = ComparisonBoxPlace(ComparisonBoxSize(table, font, panelScale()), area,
+                                              ShownPaths(shown_, transform, moment),
+                                              kPanelMarginPx * panelScale());
+        DrawComparisonBox(painter, box, table, font, panelScale());
+        return;
     }
     if (tools_.data) {
         drawDataPanel(painter);

@@ -64,6 +64,12 @@ public:
     // number in its style, and a legend.
     void setShownFlights(std::vector<ShownFlight> flights);
     const std::vector<ShownFlight>& shownFlights() const { return shown_; }
+    // The comparison's table rows (none: no comparison). While the tool is on and flights are
+    // shown, each shown flight stands at the moment of the current flight's frame, and one box
+    // holds their legend and data; the current flight's own figure only `withCurrent`.
+    void setComparison(QStringList rowNames, bool withCurrent);
+    bool comparing() const { return tools_.compare && !shown_.empty() && !comparisonRows_.empty(); }
+    bool comparingWithoutCurrent() const { return comparing() && !currentCompared_; }
     void setTools(const CanvasTools& tools);
     const CanvasTools& tools() const { return tools_; }
     // Numbers in the data panel use this locale's decimal separator.
@@ -97,8 +103,6 @@ private:
                     const QColor& colour, double widthFactor) const;
     void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
                   const QTransform& transform, const QColor& colour, bool markers) const;
-    void drawShownFlight(QPainter& painter, const ShownFlight& flight,
-                         const QTransform& transform) const;
     void drawDataPanel(QPainter& painter) const;
     QFont panelFont() const;
     QRectF panelBox(const QSizeF& size) const;
@@ -126,6 +130,8 @@ private:
     QLocale locale_;
     std::vector<FrameResult> frames_; // the current or last flight, as far as shown
     std::vector<ShownFlight> shown_;  // beside it, from the log
+    QStringList comparisonRows_;
+    bool currentCompared_ = true;
     struct Start {
         Model model;
         Athlete athlete;

@@ -4,7 +4,9 @@
 
 #include "design/panel_box.h"
 #include "design/panel_corner.h"
+#include "flight/landing.h"
 #include "flight/panel_lines.h"
+#include "window/translations.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -79,6 +81,16 @@ bool DataPanel::BelongsRight(const std::vector<Point>& path, const QSizeF& box, 
     return PanelBelongsRight(
         path, {area.left(), area.top(), area.right(), box.width(), box.height(), margin, bodyReach},
         {canvasToArea.m11(), canvasToArea.m22(), canvasToArea.dx(), canvasToArea.dy()});
+}
+
+QString VerdictLineText(const std::vector<FrameResult>& frames) {
+    const std::optional<Landing> landing = frames.empty() ? std::nullopt : LandingOf(frames.back());
+    if (!landing) {
+        return {};
+    }
+    const QLocale numbers(CurrentLanguage() == Language::English ? QLocale::English
+                                                                 : QLocale::German);
+    return FilledPanelText(VerdictText(*landing, numbers.decimalPoint().at(0).toLatin1()));
 }
 
 } // namespace purzo

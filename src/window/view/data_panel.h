@@ -25,6 +25,8 @@ struct PanelText;
 
 // A text of the panel translated in the canvas's context, its arguments filled in.
 QString FilledPanelText(const PanelText& text);
+// The verdict line under the canvas for a flight that landed; empty for one that has not.
+QString VerdictLineText(const std::vector<FrameResult>& frames);
 
 class DataPanel {
 public:

@@ -194,13 +194,13 @@ void DrawScaleBar(QPainter& painter, QPointF rightEnd, double pxPerMetre, double
     painter.restore();
 }
 
-void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
-                      double scale) {
+void DrawFlightLabel(QPainter& painter, QPointF at, const QString& label, const FlightStyle& style,
+                     double scale) {
     painter.save();
     QFont font = DefaultFont();
     font.setPixelSize(int(std::lround(kShownLabelPt * 4 / 3 * scale)));
     font.setBold(true);
-    DrawHaloText(painter, at, QString::number(number), font, ColourOf(style.colour), scale);
+    DrawHaloText(painter, at, label, font, ColourOf(style.colour), scale);
     painter.restore();
 }
 

@@ -39,8 +39,9 @@ void DrawLegend(QPainter& painter, const QRectF& area, bool right,
 // A bar one metre long, labelled "1 m", its right end at `rightEnd`, for measuring on paper.
 void DrawScaleBar(QPainter& painter, QPointF rightEnd, double pxPerMetre, double scale);
 
-// The flight's number in its colour on a white halo, its left edge at `at`.
-void DrawFlightNumber(QPainter& painter, QPointF at, int number, const FlightStyle& style,
-                      double scale);
+// The flight's label (its number, in a comparison its group too) in its colour on a white halo,
+// its left edge at `at`.
+void DrawFlightLabel(QPainter& painter, QPointF at, const QString& label, const FlightStyle& style,
+                     double scale);
 
 } // namespace purzo

@@ -63,7 +63,8 @@ void Presentation::enter() {
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const bool kept =
             child == parts_.canvas || child == parts_.verdictLine || child == parts_.postureBar;
-        if (!kept && child->isVisible() && !child->isWindow()) {
+        // Tool windows too: they return with the window, and one opened now stands over it.
+        if (!kept && child->isVisible()) {
             hidden_ << child;
             child->hide();
         }

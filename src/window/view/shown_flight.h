@@ -6,6 +6,7 @@
 #include "flight/model.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <vector>
 
@@ -16,7 +17,10 @@ struct ShownFlight {
     std::vector<FrameResult> frames;
     std::size_t style = 0; // in kShownFlightStyles
     QString label;         // its legend's line: "Flug 3: 6 m/s, 60°, exakt"
+    QString title;         // its head in a comparison's table: "Flug 3"
     Model model = Model::Classic;
+    QString group;          // its group's name, the teacher's for none
+    QStringList comparison; // its column in a comparison's table: the group, then each row
 };
 
 } // namespace purzo

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "window/tools/tool_windows.h"
+
+#include "window/lesson/flight_log_window.h"
+#include "window/tools/charts_window.h"
+#include "window/tools/tool_window.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+namespace purzo {
+namespace {
+
+const QString kLogKey = QStringLiteral("windows/log");
+const QString kChartsKey = QStringLiteral("windows/charts");
+
+QRect ScreenArea(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+ToolWindows::ToolWindows(QWidget* mainWindow, LessonLog* log)
+    : QObject(mainWindow), mainWindow_(mainWindow), lessonLog_(log) {}
+
+ToolWindows::~ToolWindows() {
+    writePlaces();
+    delete log_; // it reads the log, which as an older child of the main window would go first
+}
+
+void ToolWindows::writePlaces() const {
+    if (settingsFile_.isEmpty()) {
+        return;
+    }
+    QSettings settings(settingsFile_, QSettings::IniFormat);
+    for (const auto& [key, place] : places_) {
+        settings.setValue(key, place);
+    }
+}
+
+void ToolWindows::rememberIn(const QString& settingsFile) {
+    settingsFile_ = settingsFile;
+}
+
+FlightLogWindow* ToolWindows::showLog() {
+    if (!log_) {
+        log_ = new FlightLogWindow(lessonLog_, mainWindow_);
+        connect(log_, &FlightLogWindow::replayRequested, this, &ToolWindows::replayRequested);
+        connect(log_, &FlightLogWindow::compareRequested, this, &ToolWindows::compareRequested);
+        connect(log_, &FlightLogWindow::saveFailed, this, &ToolWindows::saveFailed);
+        place(*log_, charts_, kLogKey);
+        log_->installEventFilter(this);
+    }
+    log_->show();
+    log_->raise();
+    return log_;
+}
+
+ChartsWindow* ToolWindows::showCharts(double scale) {
+    if (!charts_) {
+        charts_ = new ChartsWindow(mainWindow_);
+        connect(charts_, &ChartsWindow::saveFailed, this, &ToolWindows::saveFailed);
+        charts_->setScale(scale);
+        place(*charts_, log_, kChartsKey);
+        charts_->installEventFilter(this);
+    }
+    charts_->show();
+    charts_->raise();
+    return charts_;
+}
+
+QRect ToolWindows::remembered(const QString& key) const {
+    if (settingsFile_.isEmpty()) {
+        return {};
+    }
+    return QSettings(settingsFile_, QSettings::IniFormat).value(key).toRect();
+}
+
+void ToolWindows::place(QWidget& tool, QWidget* other, const QString& key) {
+    const QRect screen = ScreenArea(*mainWindow_);
+    const QRect kept = remembered(key);
+    const QSize decoration = mainWindow_->frameGeometry().size() - mainWindow_->size();
+    const QRect keptFrame(kept.topLeft(), kept.size() + decoration);
+    if (kept.isValid() && screen.contains(keptFrame) &&
+        !keptFrame.intersects(mainWindow_->frameGeometry())) {
+        tool.resize(kept.size());
+        tool.move(kept.topLeft());
+        return;
+    }
+    PlaceBeside(tool, *mainWindow_);
+    if (!other || !other->isVisible()) {
+        return;
+    }
+    // Both in the room beside the main window: the one open keeps the upper half.
+    const QRect room = other->frameGeometry().united(tool.frameGeometry());
+    if (!other->frameGeometry().intersects(QRect(tool.pos(), tool.frameGeometry().size()))) {
+        return;
+    }
+    const QSize frame = other->frameGeometry().size() - other->size();
+    const int half = room.height() / 2;
+    other->resize(room.width() - frame.width(), half - frame.height());
+    other->move(room.topLeft());
+    tool.resize(room.width() - frame.width(), room.height() - half - frame.height());
+    tool.move(room.left(), room.top() + half);
+}
+
+bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
+    const bool changed = event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                         event->type() == QEvent::Hide;
+    auto* tool = qobject_cast<QWidget*>(watched);
+    if (changed && tool && tool->isVisible()) {
+        places_[tool == log_ ? kLogKey : kChartsKey] = QRect(tool->pos(), tool->size());
+        if (event->type() == QEvent::Hide) {
+            writePlaces();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace purzo

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// The main window's tool windows, the log and the charts: opened on demand beside the main
+// window, stacked when both share the room beside it, their places and sizes remembered.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <map>
+
+class QWidget;
+
+namespace purzo {
+
+class ChartsWindow;
+class FlightLogWindow;
+class LessonLog;
+
+class ToolWindows : public QObject {
+    Q_OBJECT
+public:
+    ToolWindows(QWidget* mainWindow, LessonLog* log);
+    ~ToolWindows() override;
+
+    FlightLogWindow* logWindow() const { return log_; }
+    ChartsWindow* chartsWindow() const { return charts_; }
+    // Opens the window, or brings it to the front; the first time where it was last, if that is
+    // still wholly on the screen and off the main window, else beside the main window.
+    FlightLogWindow* showLog();
+    ChartsWindow* showCharts(double scale);
+
+    // Keeps the windows' places and sizes in this settings file from now on.
+    void rememberIn(const QString& settingsFile);
+
+signals:
+    void replayRequested(int number);
+    void compareRequested();
+    void saveFailed(const QString& message);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Where `tool` opens; `other` is the other tool window, shared room is split in two.
+    void place(QWidget& tool, QWidget* other, const QString& key);
+    QRect remembered(const QString& key) const;
+    void writePlaces() const;
+
+    QWidget* mainWindow_;
+    LessonLog* lessonLog_;
+    QPointer<FlightLogWindow> log_;
+    QPointer<ChartsWindow> charts_;
+    QString settingsFile_;
+    std::map<QString, QRect> places_; // as last seen, written when a window closes and at the end
+};
+
+} // namespace purzo

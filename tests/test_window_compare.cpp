@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// The comparison as a class works it: flights of the log played together, every figure at the
+// same moment after take-off however the moment is reached, a landed one holding its touchdown,
+// and one box for their legend and data where the paths leave room.
+#include "window/lesson/flight_log_model.h"
+#include "window/lesson/flight_log_window.h"
+#include "window/lesson/lesson_log.h"
+#include "window/view/canvas_widget.h"
+#include "window/view/comparison_box.h"
+#include "window/view/drawn_figure.h"
+#include "window_fixture.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace purzo;
+using purzo::test::Control;
+using purzo::test::Fly;
+using purzo::test::SetTexts;
+using purzo::test::ShowWhole;
+
+namespace {
+
+// Whether the canvas shows the figure of `frame` in the flight's colour: the right rim of its
+// head, where no path runs along.
+bool FigureDrawnAt(const CanvasWidget& canvas, const QImage& image, const FrameResult& frame,
+                   std::size_t style) {
+    const DrawnFigure figure = ToDrawn(frame.figure);
+    const QPointF rim = canvas.toWidget({figure.head.x + figure.head.radius, figure.head.y});
+    const QColor want = QColor::fromRgba(kShownFlightStyles[style].colour);
+    for (int dx = -2; dx <= 2; ++dx) {
+        const QColor drawn(image.pixel(rim.toPoint() + QPoint(dx, 0)));
+        if (std::abs(drawn.hue() - want.hue()) < 20 && drawn.saturation() > 120) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class WindowCompareTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        purzo::test::FailOnWarnings();
+        purzo::test::UseProgramLook();
+    }
+
+    // Three flights of different lengths compared and stepped to a moment: each figure where
+    // its own flight was then, or at its touchdown once landed, never all at their landing.
+    void everyFigureStandsAtTheSameMoment_data() {
+        QTest::addColumn<int>("moment"); // frames after the first, reached by Page Down
+        QTest::newRow("early") << 3;
+        QTest::newRow("rising") << 6;
+        QTest::newRow("the shortest has landed") << 14;
+        QTest::newRow("all landed") << 60;
+    }
+    void everyFigureStandsAtTheSameMoment() {
+        QFETCH(int, moment);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        for (const auto& [speed, angle] : {std::pair{"5", "45"}, {"7", "70"}, {"6", "60"}}) {
+            SetTexts(window, speed, angle);
+            Fly(window);
+        }
+        window.showLog();
+        auto* model = window.logWindow()->model();
+        for (int row = 0; row < 3; ++row) {
+            QVERIFY(model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole));
+        }
+        QSignalSpy replayed(&window, &PurzoWindow::replayFinished);
+        QTest::mouseClick(window.logWindow()->findChild<QPushButton*>("compareButton"),
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return replayed.count() == 1; }, 10000));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QVERIFY(canvas->comparingWithoutCurrent());
+        QTest::keyClick(canvas, Qt::Key_Home);
+        for (int i = 0; i < moment; ++i) {
+            QTest::keyClick(canvas, Qt::Key_PageDown);
+        }
+        const QImage image = canvas->grab().toImage();
+        const auto& shown = canvas->shownFlights();
+        QCOMPARE(shown.size(), std::size_t(3));
+        for (const ShownFlight& flight : shown) {
+            const std::size_t at = std::min(std::size_t(moment), flight.frames.size() - 1);
+            QVERIFY2(
+                FigureDrawnAt(*canvas, image, flight.frames[at], flight.style),
+                qPrintable(
+                    QStringLiteral("flight %1 not at frame %2").arg(flight.number).arg(at + 1)));
+            if (at + 3 < flight.frames.size()) {
+                QVERIFY2(!FigureDrawnAt(*canvas, image, flight.frames.back(), flight.style),
+                         qPrintable(QStringLiteral("flight %1 at its landing").arg(flight.number)));
+            }
+        }
+        // A new flight is compared too: its own figure comes back.
+        Fly(window);
+        QVERIFY(canvas->comparing() && !canvas->comparingWithoutCurrent());
+    }
+
+    // The comparison's box takes the corner the paths leave free, whichever that is.
+    void theBoxTakesTheFreeCorner_data() {
+        QTest::addColumn<QPolygonF>("path");
+        QTest::addColumn<QString>("corner");
+        const QPolygonF rising{QPointF(20, 380), QPointF(200, 200), QPointF(380, 20)};
+        QTest::newRow("rising to the top right") << rising << "top left";
+        QTest::newRow("along the top")
+            << QPolygonF{QPointF(20, 20), QPointF(200, 20), QPointF(380, 20)} << "bottom right";
+        QTest::newRow("nothing in the way") << QPolygonF{} << "top right";
+    }
+    void theBoxTakesTheFreeCorner() {
+        QFETCH(QPolygonF, path);
+        QFETCH(QString, corner);
+        const QRectF area(0, 0, 400, 400);
+        const QRectF box = ComparisonBoxPlace(QSizeF(150, 100), area, {path}, 6);
+        QVERIFY(area.contains(box));
+        for (const QPointF& p : path) {
+            QVERIFY(!box.contains(p));
+        }
+        QCOMPARE(QString(box.top() < 200 ? "top" : "bottom") +
+                     (box.left() < 200 ? " left" : " right"),
+                 corner);
+    }
+};
+
+QTEST_MAIN(WindowCompareTest)
+#include "test_window_compare.moc"
