@@ -3,6 +3,7 @@
 // marker at the frame shown, the previous flight of the same model, and a save as PNG. And the
 // data panel, which keeps out of the flight's way.
 #include "window/controls/lesson_menu.h"
+#include "window/tools/charts_legend.h"
 #include "window/tools/charts_window.h"
 #include "window/tools/tool_window.h"
 #include "window/view/canvas_widget.h"
@@ -139,25 +140,72 @@ private slots:
         QCOMPARE(Points(charts->chart(ChartsWindow::Height), 1),
                  QList<QPointF>{QPointF(0, (150 - model.front().pathY) / 30)});
 
-        // A classic flight next: three charts, the exact one before it beside it in them, with
-        // a legend naming it.
+        // A classic flight next, the exact one before it beside it: the exact model's charts
+        // stay for that one alone, and one legend names both whole.
         window.lessonMenu()->previousAction()->setChecked(true);
         window.setModel(Model::Classic);
         Fly(window);
-        QVERIFY(!charts->isPlotShown(ChartsWindow::Inertia));
-        QVERIFY(charts->isPlotShown(ChartsWindow::Rotation));
+        QVERIFY(charts->isPlotShown(ChartsWindow::Inertia));
+        QVERIFY(Points(charts->chart(ChartsWindow::Inertia), 0).isEmpty());
+        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 2).size(), qsizetype(model.size()));
         QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(model.size()));
-        QVERIFY(charts->chart(ChartsWindow::Height)->legend()->isVisible());
+        const auto* legend = charts->findChild<ChartsLegend*>(QStringLiteral("chartsLegend"));
+        QVERIFY(legend && legend->isVisible());
+        QCOMPARE(legend->entries().size(), std::size_t(2));
+        QCOMPARE(legend->entries()[1].text, QString::fromUtf8("Flug 1 – Lehrkraft"));
         QCOMPARE(charts->chart(ChartsWindow::Height)->series().at(2)->name(),
                  QStringLiteral("Flug 1"));
-        // A second classic flight is compared with the first, in its own series.
+        // A second classic flight is compared with the first, in its own series: no exact
+        // flight is drawn, no exact chart stands.
         Fly(window);
         QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(18));
+        QVERIFY(!charts->isPlotShown(ChartsWindow::Inertia));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("diagramme.png"));
         QVERIFY(charts->saveCharts(path));
         QVERIFY(QImage(path).width() > 300);
+    }
+
+    // Beside the main window on a 1024 px screen, or on a board: every value axis's title is
+    // the whole header, on more lines where it must be, each line within the chart's height.
+    void axisTitlesStayWholeAtEverySize_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("beside the window at 1024 px") << QSize(338, 700);
+        QTest::newRow("1366 px") << QSize(560, 740);
+        QTest::newRow("maximised at 1920 px") << QSize(1920, 1040);
+    }
+    void axisTitlesStayWholeAtEverySize() {
+        QFETCH(QSize, size);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.setModel(Model::Exact);
+        window.showCharts();
+        Fly(window);
+        ChartsWindow* charts = window.chartsWindow();
+        charts->resize(size);
+        QVERIFY(QTest::qWaitForWindowExposed(charts));
+        for (int q = 0; q < ChartsWindow::kQuantityCount; ++q) {
+            QVERIFY(charts->isPlotShown(ChartsWindow::Quantity(q)));
+            const QChart* chart = charts->chart(ChartsWindow::Quantity(q));
+            const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+            const QStringList lines = axis->titleText().split(QStringLiteral("<br>"));
+            const QString whole = lines.join(QLatin1Char(' '));
+            QVERIFY2(whole.endsWith(QLatin1Char(')')) && whole.contains(QLatin1Char('(')),
+                     qPrintable(whole));
+            const QFontMetricsF metrics(axis->titleFont());
+            for (const QString& line : lines) {
+                // A single word longer than the room stands alone rather than being cut.
+                QVERIFY2(metrics.horizontalAdvance(line) <= chart->size().height() * 0.6 ||
+                             !line.contains(QLatin1Char(' ')),
+                         qPrintable(line));
+            }
+        }
+        // The text grows with the window.
+        const double small = charts->font().pointSizeF();
+        charts->resize(size * 2);
+        QVERIFY(charts->font().pointSizeF() > small || size.width() >= 1920);
     }
 
     void dataPanelTakesTheCornerThePathLeavesFree_data() {

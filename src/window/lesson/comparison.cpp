@@ -42,7 +42,8 @@ std::vector<ShownFlight> ShownFlightsOf(const FlightLog& log, bool previous, boo
             flight.group.empty() ? LessonBar::TeacherName() : QString::fromStdString(flight.group);
         s.comparison << s.group;
         for (const Quantity q : ComparisonQuantities()) {
-            s.comparison << LogCellText(flight, q, language, numbers);
+            const QString cell = LogCellText(flight, q, language, numbers);
+            s.comparison << (cell.isEmpty() ? QStringLiteral("–") : cell); // no tuck, no landing
         }
         shown.push_back(std::move(s));
     }

@@ -4,6 +4,7 @@
 
 #include "flight/quantities.h"
 #include "window/lesson/saving.h"
+#include "window/tools/charts_legend.h"
 #include "window/translations.h"
 #include "window/view/flight_marks.h"
 #include "window/view/fonts.h"
@@ -45,6 +46,26 @@ QString HeaderText(Quantity q) {
         q, CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German));
 }
 
+// The header in lines no wider than `room`: its words where they fit, "(unit)" kept whole.
+QString WrappedTitle(Quantity q, const QFontMetricsF& metrics, double room) {
+    const TextLanguage language =
+        CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German;
+    QStringList words = QString::fromUtf8(NameOf(q, language)).split(QLatin1Char(' '));
+    if (const QString unit = QString::fromUtf8(InfoOf(q).unit); !unit.isEmpty()) {
+        words << QStringLiteral("(%1)").arg(unit);
+    }
+    QStringList lines;
+    for (const QString& word : words) {
+        const QString longer = lines.isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= room) {
+            lines.back() = longer;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.join(QStringLiteral("<br>"));
+}
+
 // A marker of the style, drawn once at the size the charts show it.
 QImage MarkerImage(const FlightStyle& style) {
     QImage image(22, 22, QImage::Format_ARGB32_Premultiplied);
@@ -74,8 +95,7 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     for (int q = 0; q < kQuantityCount; ++q) {
         Plot& p = plots_[std::size_t(q)];
         auto* chart = new QChart;
-        chart->legend()->hide();
-        chart->legend()->setAlignment(Qt::AlignBottom);
+        chart->legend()->hide(); // one legend under them all names the flights whole
         chart->setMargins(QMargins(4, 4, 4, 4));
         p.flight = new QLineSeries;
         p.flight->setPen(QPen(kFlightColour, 2));
@@ -110,8 +130,10 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     save_ = new QPushButton(tr("Diagramme speichern…"), this);
     save_->setObjectName(QStringLiteral("saveChartsButton"));
     connect(save_, &QPushButton::clicked, this, &ChartsWindow::chooseFile);
+    legend_ = new ChartsLegend(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
+    layout->addWidget(legend_);
     layout->addWidget(save_, 0, Qt::AlignRight);
     showFlight(Model::Classic, {}, 0, {});
     setScale(1.0);
@@ -133,11 +155,18 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
             lastTime = std::max(lastTime, b.frames.back().timeS);
         }
     }
+    // The exact model's charts whenever a flight drawn is exact, the one on show or beside it.
+    bool anyExact = model == Model::Exact;
+    for (const ShownFlight& b : beside) {
+        anyExact = anyExact || b.model == Model::Exact;
+    }
+    const std::size_t plotted = ChartQuantities(anyExact ? Model::Exact : model).size();
     for (int q = 0; q < kQuantityCount; ++q) {
         Plot& p = plots_[std::size_t(q)];
-        const std::size_t plotted = ChartQuantities(Model::Exact).size();
-        p.view->setVisible(std::size_t(q) < ChartQuantities(model).size());
-        const QList<QPointF> flight = PointsOf(frames, Quantity(q));
+        p.view->setVisible(std::size_t(q) < plotted);
+        const bool ownQuantity = std::size_t(q) < ChartQuantities(model).size();
+        const QList<QPointF> flight =
+            ownQuantity ? PointsOf(frames, Quantity(q)) : QList<QPointF>{};
         p.flight->replace(flight);
         p.flight->setName(tr("Flug auf dem Bild"));
         p.marker->clear();
@@ -158,11 +187,6 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
             if (has) {
                 lists.push_back(series->points());
             }
-        }
-        // A legend where other flights stand beside the one on show; the marker needs none.
-        p.view->chart()->legend()->setVisible(!beside.empty());
-        for (QLegendMarker* m : p.view->chart()->legend()->markers(p.marker)) {
-            m->setVisible(false);
         }
         // Value axes from the data, with a little room, and starting at 0 where the values do.
         double lo = 0, hi = 1;
@@ -189,25 +213,25 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
         p.time->setRange(0, std::ceil(lastTime * 10) / 10);
         // Round steps on both axes: a teacher reads values off them. A narrow chart takes fewer
         // steps in time, so that every label stays whole.
-        p.time->setTickCount(width() < 800 ? 3 : 5); // two charts side by side
         p.value->applyNiceNumbers();
         p.time->applyNiceNumbers();
     }
+    std::vector<ChartsLegend::Entry> entries;
+    if (!beside.empty()) {
+        entries.push_back({tr("Flug auf dem Bild"), std::nullopt});
+    }
+    for (const ShownFlight& b : beside) {
+        const QString name = tr("Flug %1").arg(b.number);
+        entries.push_back(
+            {b.group.isEmpty() ? name : name + QStringLiteral(" – ") + b.group, b.style});
+    }
+    legend_->setEntries(std::move(entries));
+    legend_->setVisible(!beside.empty());
+    applyFonts(); // the charts shown may have changed their sizes
 }
 
 void ChartsWindow::setScale(double scale) {
     scale_ = scale;
-    QFont font = DefaultFont();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    setFont(font);
-    for (Plot& p : plots_) {
-        QFont axis = font;
-        axis.setPointSizeF(font.pointSizeF() * 1.1);
-        for (QValueAxis* a : {p.time, p.value}) {
-            a->setLabelsFont(font);
-            a->setTitleFont(axis);
-        }
-    }
     QSize wanted(int(kDesignSize.width() * scale), int(kDesignSize.height() * scale));
     // Never taller or wider than the screen leaves room for, its frame included.
     if (const QScreen* s = screen()) {
@@ -215,6 +239,38 @@ void ChartsWindow::setScale(double scale) {
         wanted = wanted.boundedTo(s->availableGeometry().size() - frame);
     }
     resize(wanted);
+    applyFonts();
+}
+
+void ChartsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyFonts();
+}
+
+void ChartsWindow::applyFonts() {
+    // The text grows and shrinks with the window, as the canvas's does with the main window.
+    const double factor = std::clamp(
+        std::min(width() / double(kDesignSize.width()), height() / double(kDesignSize.height())) *
+            1.15,
+        0.8, 2.2);
+    QFont font = DefaultFont();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    setFont(font);
+    QFont axis = font;
+    axis.setPointSizeF(font.pointSizeF() * 1.1);
+    const QFontMetricsF metrics(axis);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        Plot& p = plots_[std::size_t(q)];
+        for (QValueAxis* a : {p.time, p.value}) {
+            a->setLabelsFont(font);
+            a->setTitleFont(axis);
+        }
+        // The value's title along the chart's height: on more lines where one is too long,
+        // the unit never split off or cut.
+        const double room = std::max(40.0, p.view->height() * 0.6);
+        p.value->setTitleText(WrappedTitle(Charted(Quantity(q)), metrics, room));
+        p.time->setTickCount(p.view->width() < 380 ? 3 : 5);
+    }
 }
 
 QImage ChartsWindow::chartsPicture() const {

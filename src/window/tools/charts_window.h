@@ -55,6 +55,9 @@ public:
 signals:
     void saveFailed(const QString& message);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     static constexpr std::size_t kMostBeside = FlightLog::kMostShown;
     struct Plot {
@@ -66,9 +69,11 @@ private:
         QValueAxis* value = nullptr;
     };
     void chooseFile();
+    void applyFonts();
 
     std::array<Plot, kQuantityCount> plots_;
     QWidget* grid_ = nullptr;
+    class ChartsLegend* legend_ = nullptr;
     QPushButton* save_ = nullptr;
     double scale_ = 1.0;
 };
