@@ -4,6 +4,7 @@
 
 #include "window/view/flight_player.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTouchEvent>
@@ -25,10 +26,28 @@ PlaybackKeys::PlaybackKeys(QWidget* canvas, QWidget* postureBar, FlightPlayer* p
     canvas->setAttribute(Qt::WA_AcceptTouchEvents);
     longPress_.setSingleShot(true);
     longPress_.setInterval(kLongPressMs);
-    connect(&longPress_, &QTimer::timeout, this, [this] { emit menuRequested(pressedAt_); });
+    connect(&longPress_, &QTimer::timeout, this, [this] {
+        // The finger still rests where the menu opens: lifting it must not click the entry
+        // under it, so the next release anywhere is swallowed.
+        swallowRelease_ = true;
+        qApp->installEventFilter(this);
+        emit menuRequested(pressedAt_);
+    });
 }
 
 bool PlaybackKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (swallowRelease_) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonRelease || type == QEvent::TouchEnd ||
+            type == QEvent::TouchCancel) {
+            swallowRelease_ = false;
+            qApp->removeEventFilter(this);
+            return true;
+        }
+        if (watched != canvas_ && watched != postureBar_) {
+            return false; // the application's other events pass on untouched
+        }
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);

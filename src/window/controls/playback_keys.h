@@ -37,6 +37,7 @@ private:
     FlightPlayer* player_;
     QTimer longPress_;
     QPoint pressedAt_;
+    bool swallowRelease_ = false; // a long press opened the menu under the finger
 };
 
 } // namespace purzo
