@@ -3,7 +3,9 @@
 // the canvas; the canvas shows the recorded frame, and buttons keep their Space. At a
 // whiteboard: taps on the arrow-key picture, a long press for the menu, and the charts.
 #include "flight/csv_writer.h"
+#include "flight/quantities.h"
 #include "window/controls/lesson_menu.h"
+#include "window/view/accessible_flight.h"
 #include "window/view/canvas_widget.h"
 #include "window_fixture.h"
 
@@ -368,6 +370,35 @@ private slots:
         window.setPauseOverrideForTesting(400);
         QTest::mouseClick(Control<QPushButton>(window, "Start"), Qt::LeftButton);
         QTRY_COMPARE(description(), idle);
+    }
+
+    // As the page's live region does: the take-off, the highest point with the rotation there,
+    // and the landing with its verdict, each once, in that order, each as an accessibility alert.
+    void theFlightIsAnnouncedAsItHappens() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        auto* flight = Control<CanvasWidget>(window, "Picture1")->findChild<AccessibleFlight*>();
+        QSignalSpy spy(flight, &AccessibleFlight::announced);
+        purzo::test::Fly(window);
+        QStringList said;
+        for (const QList<QVariant>& args : spy) {
+            said << args.first().toString();
+        }
+        const std::vector<FrameResult>& frames = window.lastFlight()->frames;
+        std::size_t top = 0;
+        while (top + 1 < frames.size() && frames[top + 1].pathY < frames[top].pathY) {
+            ++top;
+        }
+        QCOMPARE(
+            said,
+            (QStringList{
+                QStringLiteral("Absprung: 6 m/s, 60°"),
+                QStringLiteral("Höchster Punkt: %1 m, %2° gedreht")
+                    .arg(QLocale(QLocale::German)
+                             .toString(FrameValueOf(Quantity::Height, frames[top]), 'f', 2))
+                    .arg(std::lround(frames[top].rotationDeg)),
+                QStringLiteral("Gelandet. ") + Control<QLabel>(window, "VerdictLine")->text()}));
     }
 
     void spaceOnAButtonStillClicksIt() {

@@ -51,6 +51,10 @@ export class ChartsDialog {
     title.textContent = tr('Diagramme – Purzosimulation');
     this.grid = document.createElement('div');
     this.grid.className = 'charts-grid';
+    // It scrolls on a phone: reachable by the keyboard, and named for a screen reader.
+    this.grid.tabIndex = 0;
+    this.grid.setAttribute('role', 'group');
+    this.grid.setAttribute('aria-label', tr('Diagramme – Purzosimulation'));
     const buttons = document.createElement('div');
     buttons.className = 'charts-buttons';
     const save = document.createElement('button');

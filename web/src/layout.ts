@@ -240,14 +240,32 @@ export function fitTexts(root: HTMLElement): void {
 }
 
 // The sliders keep their designed track and grow below it to a target of kMinTargetPx CSS pixels
-// at this scale.
+// at this scale; the text boxes grow to it too.
 export function fitTargets(w: PageWindow, scale: number): void {
+  // The text boxes grow upwards: the slider below each begins at its lower edge.
+  for (const box of [w.speedBox, w.angleBox]) {
+    box.dataset.top ??= box.style.top;
+    box.dataset.height ??= box.style.height;
+    const designed = parseFloat(box.dataset.height);
+    const heightPx = Math.max(designed, Math.ceil((kMinTargetPx / scale) * 10) / 10);
+    box.style.height = `${heightPx}px`;
+    box.style.top = `${parseFloat(box.dataset.top) - (heightPx - designed)}px`;
+  }
   for (const bar of [w.speedBar, w.angleBar]) {
     const trackPx = Number(bar.dataset.trackPx);
     const heightPx = Math.max(trackPx, Math.ceil((kMinTargetPx / scale) * 10) / 10);
     bar.style.height = `${heightPx}px`;
     bar.style.paddingBottom = `${heightPx - trackPx}px`;
   }
+}
+
+// With a tool panel open: the window at the left, as large as it stays whole beside a strip at
+// the right at least `stripPx` wide; the strip takes all the width the window leaves.
+export function fitBesideStrip(viewWidth: number, viewHeight: number, design: Design, stripPx: number):
+    { scale: number; left: number; top: number; stripLeft: number } {
+  const { scale } = fitScale(Math.max(1, viewWidth - stripPx), viewHeight, design);
+  const width = Math.ceil(design.clientWidthPx * scale);
+  return { scale, left: 0, top: Math.round((viewHeight - design.clientHeightPx * scale) / 2), stripLeft: width };
 }
 
 // The scale that shows the whole window in the viewport and the offset that centres it.

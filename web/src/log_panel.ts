@@ -12,7 +12,11 @@ export interface LogActions {
   replay(number: number): void;
   saveWorkbook(): void;
   fileName(extension: string): string; // flugprotokoll-<group>-<date>.<extension>
+  closed(): void;           // the page takes back the panel's room
 }
+
+// The least width of the log's strip beside the page's window, CSS pixels: its table scrolls.
+export const kLogStripPx = 320;
 
 export class LogPanel {
   private readonly dialog: HTMLDialogElement;
@@ -123,11 +127,23 @@ export class LogPanel {
     this.dialog.append(title, titleLabel, groupLabel, scroller, this.note, buttons);
     this.dialog.addEventListener('keydown', (e) => { if (e.key === 'Escape') this.dialog.close(); });
     this.trap = new FocusTrap(this.dialog);
-    this.dialog.addEventListener('close', () => this.trap.closed());
+    this.dialog.addEventListener('close', () => { this.trap.closed(); this.actions.closed(); });
     host.append(this.dialog);
   }
 
   get isOpen(): boolean { return this.dialog.open; }
+
+  // In the strip right of `left` (CSS pixels) over the page's whole height; none: as the style
+  // sheet places it (along the bottom of a phone).
+  placeIn(left: number | null): void {
+    const s = this.dialog.style;
+    s.left = left === null ? '' : `${left + 8}px`;
+    s.right = left === null ? '' : '8px';
+    s.top = left === null ? '' : '8px';
+    s.bottom = left === null ? '' : '8px';
+    s.maxHeight = left === null ? '' : 'none';
+    this.dialog.classList.toggle('in-strip', left !== null);
+  }
 
   open(scale: number): void {
     this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;

@@ -9,16 +9,16 @@ import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, typ
 import { ChartsDialog, type ChartsContent } from './charts_dialog';
 import { type Choices, saveChoices } from './choices';
 import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
-import { type PageWindow, buildWindow, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
+import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
 import { LessonMenu } from './lesson_menu';
-import { LogPanel } from './log_panel';
+import { LogPanel, kLogStripPx } from './log_panel';
 import { LogStorage } from './log_storage';
-import type { Athlete, Design, Frame, Model, PageLog, PanelLines, PanelText, PurzoModule } from './model';
+import type { Athlete, Design, Frame, Model, PageLog, PurzoModule } from './model';
 import { PagePictures } from './pictures';
 import { PagePresentation } from './presentation';
 import { TouchLayout } from './touch_layout';
 import { WorksheetSaves } from './worksheet';
-import { Texts, fill } from './texts';
+import { Texts } from './texts';
 import { onArrowKeyTaps, onLongPress } from './touch';
 
 export class PurzoPage {
@@ -72,7 +72,7 @@ export class PurzoPage {
       pause: () => this.player.togglePause(),
       step: (delta) => this.player.step(delta),
       charts: () => this.charts.open(this.chartsContent(), this.scale),
-      log: () => this.logPanel.open(this.scale),
+      log: () => { this.logPanel.open(this.scale); this.fit(); },
       presentation: () => this.presentation.toggle(),
       saveCsv: () => this.saves.saveCsv(),
       saveWorkbook: () => void this.saves.saveWorkbook(),
@@ -95,6 +95,7 @@ export class PurzoPage {
       replay: (number) => this.replayLogged(number),
       saveWorkbook: () => void this.saves.saveLogWorkbook(),
       fileName: (ext) => module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
+      closed: () => this.fit(),
     }, host);
     this.saves = new WorksheetSaves(this);
     this.setUp();
@@ -150,9 +151,14 @@ export class PurzoPage {
     const { scale, left, top } = this.presentation.active ? this.presentation.fit(viewWidth, viewHeight)
                                                           : fitScale(viewWidth, viewHeight, this.design);
     const touch = this.touch.apply(viewWidth, viewHeight, this.presentation.active ? 1 : scale);
+    // The open log takes a strip at the right, never the controls or the canvas.
+    const beside = !touch && !this.presentation.active && this.logPanel?.isOpen
+      ? fitBesideStrip(viewWidth, viewHeight, this.design, kLogStripPx) : null;
+    this.logPanel?.placeIn(beside ? beside.stripLeft : null);
     this.view.panelOnCanvas = !touch;
-    this.scale = touch ? this.touch.canvasScale(this.design.canvas.areaWidthPx) : scale;
-    if (!touch) this.w.root.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    this.scale = touch ? this.touch.canvasScale(this.design.canvas.areaWidthPx) : beside?.scale ?? scale;
+    const at = beside ?? { left, top, scale };
+    if (!touch) this.w.root.style.transform = `translate(${at.left}px, ${at.top}px) scale(${at.scale})`;
     fitTargets(this.w, this.scale);
     const ratio = this.deviceScale;
     const c = this.design.canvas;
@@ -262,7 +268,7 @@ export class PurzoPage {
     const session = this.player.flightRunning ? this.player.runningSession : this.shownSession();
     const moving = (this.player.flightRunning || this.player.replayRunning) && !this.player.paused;
     if (moving || !session || !frames.length) return [];
-    return session.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.panelText(t));
+    return session.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.texts.panel(t));
   }
 
   // The canvas drawn onto a worksheet picture's surface.
@@ -283,7 +289,7 @@ export class PurzoPage {
     const frames = this.shownFrames();
     const holding = this.held !== null && frames === this.held.frames;
     const session = holding ? this.held!.session : this.player.flightRunning ? this.player.runningSession : this.shownSession();
-    const panel = this.panelTexts(session && frames.length ? session.panelLines(frames.length - 1, this.texts.decimalPoint)
+    const panel = this.texts.panelLines(session && frames.length ? session.panelLines(frames.length - 1, this.texts.decimalPoint)
                                                             : { lines: [], landingLines: 0 });
     return {
       frames,
@@ -301,22 +307,11 @@ export class PurzoPage {
     return this.design.canvas.unitsPerMetre * this.view.transform(surface, this.tools).sx;
   }
 
-  // A text of the panel translated in the canvas's context, its arguments filled in.
-  panelText(line: PanelText): string {
-    const tr = (s: string) => this.texts.tr('purzo::CanvasWidget', s);
-    return fill(tr(line.source), ...line.args.map((a) =>
-      a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text));
-  }
-
-  private panelTexts(panel: PanelLines): { lines: string[]; landingLines: number } {
-    return { lines: panel.lines.map((l) => this.panelText(l)), landingLines: panel.landingLines };
-  }
-
   // The landing's verdict under the canvas; the warning keeps its place until the next start.
   private showVerdict(): void {
     const verdict = this.player.lastFlight?.session.verdict(this.texts.decimalPoint) ?? null;
     if (!verdict) return;
-    this.w.verdict.textContent = this.panelText(verdict);
+    this.w.verdict.textContent = this.texts.panel(verdict);
     this.w.verdict.hidden = !this.w.warning.hidden;
     this.announcer.landed(this.w.verdict.textContent);
   }
@@ -338,7 +333,7 @@ export class PurzoPage {
   private choosePanelCorner(flight: FlightRecord): void {
     const ctx = this.w.canvas.getContext('2d');
     if (!ctx) return;
-    const widest = this.panelTexts(this.module.widestPanelLines(this.model, flight.athlete, this.texts.decimalPoint));
+    const widest = this.texts.panelLines(this.module.widestPanelLines(this.model, flight.athlete, this.texts.decimalPoint));
     this.panelRight = this.view.panelBelongsRight({ ctx, width: this.w.canvas.width, height: this.w.canvas.height,
       scale: this.deviceScale }, widest, flight.centrePath(), this.tools, flight.athlete);
   }

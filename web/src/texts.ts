@@ -2,6 +2,8 @@
 // The page's language and its texts: German sources, English from the window's translation file.
 import texts from 'purzo:texts';
 
+import type { PanelLines, PanelText } from './model';
+
 export type Language = 'de' | 'en';
 
 // ?lang=de or ?lang=en chooses; otherwise English when the browser's first language is English,
@@ -30,6 +32,17 @@ export class Texts {
   // One of the page's own texts, by name.
   page(name: string): string {
     return this.tr('purzo::Page', texts.page[name] ?? name);
+  }
+
+  // A text of the canvas's panel translated in the canvas's context, its arguments filled in.
+  panel(line: PanelText): string {
+    const tr = (s: string) => this.tr('purzo::CanvasWidget', s);
+    return fill(tr(line.source), ...line.args.map((a) =>
+      a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text));
+  }
+
+  panelLines(panel: PanelLines): { lines: string[]; landingLines: number } {
+    return { lines: panel.lines.map((l) => this.panel(l)), landingLines: panel.landingLines };
   }
 
   // The decimal point of the page's language, for the numbers the model writes.

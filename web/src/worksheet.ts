@@ -52,7 +52,7 @@ export class WorksheetSaves {
   caption(): string {
     const { page } = this;
     const last = page.player.lastFlight;
-    return page.panelText(page.module.captionTakeOffText(
+    return page.texts.panel(page.module.captionTakeOffText(
       last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
       last ? last.pace : page.pace, last ? last.session.modelName() : page.model,
       last ? last.athlete : page.athlete, page.texts.decimalPoint));
@@ -61,7 +61,7 @@ export class WorksheetSaves {
   // The second caption line: the last flight's tuck and verdict.
   landingLine(): string {
     const last = this.page.player.lastFlight;
-    return last ? last.captionTexts(this.page.texts.decimalPoint).map((t) => this.page.panelText(t)).join(' · ') : '';
+    return last ? last.captionTexts(this.page.texts.decimalPoint).map((t) => this.page.texts.panel(t)).join(' · ') : '';
   }
 
   picture(): HTMLCanvasElement {

@@ -152,4 +152,29 @@ describe('the flight log', () => {
     assert.equal((await rows(page)).length, 0);
     await context.close();
   });
+
+  test('the open log stands beside the window at 1366 × 768, never over the controls or the canvas', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url);
+    for (let i = 0; i < 6; i++) await fly(page, String(5 + i * 0.5), String(50 + i * 4));
+    await chooseInMenu(page, 'logAction');
+    const boxes = await page.evaluate(() => Object.fromEntries(
+      ['.log-panel[open]', '[data-control="Start"]', 'canvas.canvas', '[data-control="Text1"]',
+       '[data-control="Text2"]', '[data-control="Ende"]'].map((s) => {
+        const b = document.querySelector(s).getBoundingClientRect();
+        return [s, { left: b.left, top: b.top, right: b.right, bottom: b.bottom }];
+      })));
+    const log = boxes['.log-panel[open]'];
+    assert.ok(log.left >= 0 && log.top >= 0 && log.right <= 1366 && log.bottom <= 768, JSON.stringify(log));
+    for (const [name, b] of Object.entries(boxes)) {
+      if (name === '.log-panel[open]') continue;
+      const apart = b.right <= log.left || b.left >= log.right || b.bottom <= log.top || b.top >= log.bottom;
+      assert.ok(apart, `${name} under the log: ${JSON.stringify(b)}`);
+    }
+    // Closed, the window takes its whole room again.
+    await page.keyboard.press('Escape');
+    const canvasWidth = await page.$eval('canvas.canvas', (c) => c.getBoundingClientRect().width);
+    assert.ok(canvasWidth > boxes['canvas.canvas'].right - boxes['canvas.canvas'].left + 20);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
 });

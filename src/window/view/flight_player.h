@@ -49,6 +49,7 @@ public:
     const std::optional<FlightRecord>& lastFlight() const { return playback_.lastFlight(); }
     const std::optional<FlightRecord>& previousFlight() const { return playback_.previousFlight(); }
     const std::optional<FlightRecord>& replayedFlight() const { return playback_.replayedFlight(); }
+    const std::optional<FlightRecord>& runningFlight() const { return playback_.runningFlight(); }
 
 signals:
     void frameReady(const FrameResult& frame);
