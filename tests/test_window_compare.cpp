@@ -5,13 +5,20 @@
 #include "window/lesson/flight_log_model.h"
 #include "window/lesson/flight_log_window.h"
 #include "window/lesson/lesson_log.h"
+#include "window/lesson/lesson_sheet.h"
+#include "window/lesson/lesson_tools.h"
 #include "window/view/canvas_widget.h"
 #include "window/view/comparison_box.h"
 #include "window/view/drawn_figure.h"
 #include "window_fixture.h"
 
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <unistd.h>
 
 using namespace purzo;
 using purzo::test::Control;
@@ -97,6 +104,60 @@ private slots:
         // A new flight is compared too: its own figure comes back.
         Fly(window);
         QVERIFY(canvas->comparing() && !canvas->comparingWithoutCurrent());
+    }
+
+    // The lesson on one A4 landscape page: a PDF of it, everything painted inside the page,
+    // the compared flights' picture and the groups' table; a place that cannot be written says
+    // so and keeps the lesson.
+    void theLessonSheetIsOnePage() {
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.showLog();
+        auto* group = window.logWindow()->findChild<QLineEdit*>(QStringLiteral("groupField"));
+        for (const auto& [name, speed] : {std::pair{"Delfine", "6"}, {"Adler / 4b", "7"}}) {
+            group->setText(QString::fromUtf8(name));
+            emit group->editingFinished();
+            SetTexts(window, speed, "70");
+            Fly(window);
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("stunde.pdf"));
+        QVERIFY(window.findChild<LessonTools*>()->saveLessonSheet(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n"), 1);
+        // A4 across: 842 points wide, 595 high.
+        QVERIFY(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 842(\\.0*)? 595(\\.0*)?\\]"))
+                    .match(QString::fromLatin1(pdf))
+                    .hasMatch());
+        // Painted on a picture of the page at 96 dpi: nothing beyond its edges.
+        const QImage canvas = Control<CanvasWidget>(window, "Picture1")->drawingAreaPicture(2.0);
+        QImage page(1033, 703, QImage::Format_ARGB32); // A4 landscape less 12 mm margins
+        page.setDotsPerMeterX(3780);
+        page.setDotsPerMeterY(3780);
+        page.fill(Qt::white);
+        const QRectF used =
+            PaintLessonSheet(page, window.lessonLog()->log(), canvas, QStringLiteral("2026-12-10"));
+        QVERIFY2(QRectF(page.rect()).contains(used), qPrintable(QStringLiteral("%1 × %2 at %3")
+                                                                    .arg(used.width())
+                                                                    .arg(used.height())
+                                                                    .arg(used.top())));
+        QVERIFY(used.height() > page.height() * 0.8); // the picture takes the room there is
+        // A folder that cannot be written: said, and nothing left behind.
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QSignalSpy failed(window.findChild<LessonTools*>(), &LessonTools::saveFailed);
+        const bool saved = window.findChild<LessonTools*>()->saveLessonSheet(
+            dir.filePath(QStringLiteral("zweite.pdf")));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        if (::geteuid() != 0) { // root writes anywhere
+            QVERIFY(!saved);
+            QCOMPARE(failed.count(), 1);
+        }
+        QCOMPARE(window.lessonLog()->log().flights().size(), std::size_t(2));
     }
 
     // The comparison's box takes the corner the paths leave free, whichever that is.

@@ -401,6 +401,10 @@
         <source>&amp;Vergleichen</source>
         <translation>&amp;Compare</translation>
     </message>
+    <message>
+        <source>Stundenblatt als &amp;PDF…</source>
+        <translation>Lesson sheet as &amp;PDF…</translation>
+    </message>
 </context>
 <context>
     <name>purzo::LessonBar</name>
@@ -642,6 +646,14 @@
     <message>
         <source>Das Laufwerk meldet einen Fehler</source>
         <translation>The drive reports an error</translation>
+    </message>
+    <message>
+        <source>Stundenblatt als PDF speichern</source>
+        <translation>Save lesson sheet as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dokumente (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>

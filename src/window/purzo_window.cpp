@@ -142,6 +142,8 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(tools_, &ToolWindows::replayRequested, this, &PurzoWindow::replayLoggedFlight);
     connect(tools_, &ToolWindows::saveFailed, this, &PurzoWindow::saveFailed);
     connect(tools_, &ToolWindows::compareRequested, menu, &LessonMenu::compare);
+    connect(tools_, &ToolWindows::lessonSheetRequested, lessonTools_,
+            &LessonTools::chooseLessonSheetFile);
 
     presentation_ =
         new Presentation({this, form_.picture1, form_.verdictLine, form_.hScroll1, toolsButton_},

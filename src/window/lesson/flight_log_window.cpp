@@ -73,6 +73,9 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     export_ = new QPushButton(tr("Protokoll e&xportieren…"), this);
     export_->setObjectName(QStringLiteral("exportButton"));
     connect(export_, &QPushButton::clicked, this, &FlightLogWindow::chooseExportFile);
+    auto* sheet = new QPushButton(tr("Stundenblatt als &PDF…"), this);
+    sheet->setObjectName(QStringLiteral("lessonSheetButton"));
+    connect(sheet, &QPushButton::clicked, this, &FlightLogWindow::lessonSheetRequested);
     auto* merge = new QPushButton(tr("Protokolle zusa&mmenführen…"), this);
     merge->setObjectName(QStringLiteral("mergeButton"));
     connect(merge, &QPushButton::clicked, this, &FlightLogWindow::chooseFilesToMerge);
@@ -91,6 +94,7 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     auto* saveButtons = new QHBoxLayout;
     saveButtons->addWidget(save_);
     saveButtons->addWidget(export_);
+    saveButtons->addWidget(sheet);
     saveButtons->addStretch(1);
     auto* logButtons = new QHBoxLayout;
     logButtons->addWidget(merge);

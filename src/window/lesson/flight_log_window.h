@@ -44,6 +44,7 @@ public:
 signals:
     void replayRequested(int number);
     void compareRequested();
+    void lessonSheetRequested();
     void saveFailed(const QString& message);
 
 private:

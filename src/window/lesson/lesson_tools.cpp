@@ -7,6 +7,7 @@
 #include "flight/panel_lines.h"
 #include "window/controls/scaled_style.h"
 #include "window/lesson/lesson_log.h"
+#include "window/lesson/lesson_sheet.h"
 #include "window/lesson/saving.h"
 #include "window/translations.h"
 #include "window/view/canvas_widget.h"
@@ -16,6 +17,7 @@
 #include "workbook/flight_workbook.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -130,6 +132,39 @@ bool LessonTools::saveCanvasPicture(const QString& path) {
         reportSaveFailure(path, *failure);
     }
     return !failure;
+}
+
+bool LessonTools::saveLessonSheet(const QString& path) {
+    if (!log_) {
+        return false;
+    }
+    const QByteArray pdf = LessonSheetPdf(log_->log(), canvas_->drawingAreaPicture(2.0),
+                                          QDate::currentDate().toString(Qt::ISODate));
+    const auto failure = SaveAtomically(
+        path, [&pdf](QIODevice& file) { return file.write(pdf) == qint64(pdf.size()); });
+    if (failure) {
+        reportSaveFailure(path, *failure);
+    }
+    return !failure;
+}
+
+void LessonTools::chooseLessonSheetFile() {
+    if (!log_) {
+        return;
+    }
+    // Named after the lesson, as its workbook is.
+    const FlightLog& log = log_->log();
+    const std::string date =
+        log.date.empty() ? QDate::currentDate().toString(Qt::ISODate).toStdString() : log.date;
+    const QString suggested = QString::fromStdString(LogFileName(log.title, date, "pdf"));
+    const QString path =
+        WithSuffix(QFileDialog::getSaveFileName(window_, tr("Stundenblatt als PDF speichern"),
+                                                QDir(SaveFolder()).filePath(suggested),
+                                                tr("PDF-Dokumente (*.pdf)")),
+                   QStringLiteral("pdf"));
+    if (!path.isEmpty()) {
+        saveLessonSheet(path);
+    }
 }
 
 QString LessonTools::chooseFile(const QString& title, const QString& filter,

@@ -42,6 +42,10 @@ public:
     bool saveFlightCsv(const QString& path);
     bool saveFlightWorkbook(const QString& path);
     bool saveCanvasPicture(const QString& path);
+    // The lesson on one page as PDF: its title and date, the canvas as it stands with the
+    // compared flights, and the groups' table.
+    bool saveLessonSheet(const QString& path);
+    void chooseLessonSheetFile();
     // The picture the save writes: the drawing area at twice its designed size (1402 × 1066),
     // whatever the window's size, with the shown flights' legend and a metre to measure with,
     // above a caption strip of two lines: the take-off, the pace and the model, then the tuck

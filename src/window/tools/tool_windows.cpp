@@ -50,6 +50,8 @@ FlightLogWindow* ToolWindows::showLog() {
         log_ = new FlightLogWindow(lessonLog_, mainWindow_);
         connect(log_, &FlightLogWindow::replayRequested, this, &ToolWindows::replayRequested);
         connect(log_, &FlightLogWindow::compareRequested, this, &ToolWindows::compareRequested);
+        connect(log_, &FlightLogWindow::lessonSheetRequested, this,
+                &ToolWindows::lessonSheetRequested);
         connect(log_, &FlightLogWindow::saveFailed, this, &ToolWindows::saveFailed);
         place(*log_, charts_, kLogKey);
         log_->installEventFilter(this);
