@@ -101,6 +101,12 @@ private slots:
                          qPrintable(QStringLiteral("flight %1 at its landing").arg(flight.number)));
             }
         }
+        // The worksheet's picture names the compared flights, not the last one flown.
+        QCOMPARE(window.worksheetCaption(),
+                 QStringLiteral("Vergleich: Flug 1 (Lehrkraft), Flug 2 (Lehrkraft), Flug 3 "
+                                "(Lehrkraft)"));
+        QVERIFY(window.worksheetLandingLine().startsWith(QStringLiteral("1: ")));
+        QCOMPARE(window.worksheetLandingLine().count(QStringLiteral(" · ")), 2);
         // A new flight is compared too: its own figure comes back.
         Fly(window);
         QVERIFY(canvas->comparing() && !canvas->comparingWithoutCurrent());

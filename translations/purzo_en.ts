@@ -655,6 +655,10 @@
         <source>PDF-Dokumente (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>
+    <message>
+        <source>Vergleich: %1</source>
+        <translation>Comparison: %1</translation>
+    </message>
 </context>
 <context>
     <name>purzo::LogTransfer</name>

@@ -98,8 +98,8 @@ Athlete AthleteFrom(const val& value) {
         const val v = value[key];
         return v.isNumber() ? v.as<double>() : std::nan("");
     };
-    return WithinRange({number("massKg"), number("heightM"), number("spinDegPerS"),
-                        number("limbSpeedRadPerS")});
+    return WithinRange(
+        {number("massKg"), number("heightM"), number("spinDegPerS"), number("limbSpeedRadPerS")});
 }
 
 val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,

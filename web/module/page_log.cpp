@@ -208,6 +208,18 @@ val PageLog::drawn(bool withPrevious, bool flightRunning, const std::string& lan
         flight.set("angleText", val(r.angleText));
         flight.set("model", val(std::string(ModelText(r.model, LanguageOf(language)))));
         flight.set("exact", r.model == Model::Exact);
+        // Its column in a comparison's table, the group first (the page names the teacher).
+        const LoggedFlight& logged = *log_.find(number);
+        flight.set("group", val(logged.group));
+        const char point = LanguageOf(language) == TextLanguage::German ? ',' : '.';
+        val cells = val::array();
+        for (const Quantity q : ComparisonQuantities()) {
+            const LogCell cell = LogCellOf(logged, q, LanguageOf(language));
+            cells.call<void>(
+                "push",
+                val(cell.number ? FixedText(*cell.number, InfoOf(q).decimals, point) : cell.text));
+        }
+        flight.set("comparison", cells);
         out.call<void>("push", flight);
     }
     return out;

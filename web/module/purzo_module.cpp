@@ -7,6 +7,7 @@
 #include "design_export.h"
 #include "flight/athlete_text.h"
 #include "flight/file_names.h"
+#include "flight/log_cells.h"
 #include "flight/model.h"
 #include "flight/panel_lines.h"
 #include "flight/quantities.h"
@@ -93,6 +94,15 @@ val ChartQuantitiesForPage(const std::string& modelName, const std::string& lang
 }
 
 // "" for an unknown key.
+// The comparison table's row names after the group's: short, with their units.
+emscripten::val ComparisonRowsForPage(const std::string& language) {
+    emscripten::val rows = emscripten::val::array();
+    for (const Quantity q : ComparisonQuantities()) {
+        rows.call<void>("push", emscripten::val(ShortHeaderOf(q, LanguageOf(language))));
+    }
+    return rows;
+}
+
 std::string QuantityHeaderForPage(const std::string& code, const std::string& language) {
     for (int q = 0; q <= int(Quantity::LimbSpeed); ++q) {
         if (code == InfoOf(Quantity(q)).code) {
@@ -182,6 +192,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("panelBelongsRight", &PanelBelongsRightForPage);
     emscripten::function("logFileName", &LogFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
+    emscripten::function("comparisonRows", &ComparisonRowsForPage);
     emscripten::function("panelBox", &PanelBoxForPage);
     emscripten::function("edgeBandDepth", &purzo::EdgeBandDepth);
     emscripten::function("edgeBandMeans", &EdgeBandMeansForPage);

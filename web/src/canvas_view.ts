@@ -2,13 +2,15 @@
 // The canvas: the hall, the figure of the frame shown and the lesson tools, drawn from state in
 // device pixels at any scale, as the desktop canvas draws them. It computes no physics: every
 // point comes from the model's frames.
+import { drawComparisonBox } from './comparison_box';
 import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
 import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from './model';
 
 export interface Tools {
   path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
+  compare: boolean; // the shown flights at the current flight's moment, one data table
 }
-export const kNoTools: Tools = { path: false, sequence: false, data: false, previous: false, wholeView: false };
+export const kNoTools: Tools = { path: false, sequence: false, data: false, previous: false, wholeView: false, compare: false };
 
 export interface Surface {
   ctx: CanvasRenderingContext2D;
@@ -18,11 +20,16 @@ export interface Surface {
 }
 
 // A flight of the log drawn beside the current one, in the style at `style`.
-export interface DrawnFlightFrames { number: number; style: number; frames: Frame[]; label: string; exact: boolean }
+export interface DrawnFlightFrames {
+  number: number; style: number; frames: Frame[]; label: string; exact: boolean;
+  title: string; group: string; comparison: string[]; // its head, group and column in a comparison
+}
 
 export interface CanvasState {
   frames: Frame[];    // the flight on show, as far as shown
   shown: DrawnFlightFrames[]; // beside it, from the log
+  comparisonRows: string[]; // the comparison table's row names
+  currentCompared: boolean; // in a comparison, the current flight's own figure too
   tools: Tools;
   model: Model;
   panelRight: boolean;
@@ -88,14 +95,30 @@ export class CanvasView {
     const t = this.transform(surface, state.tools);
     this.drawHall(surface, state.tools.wholeView, t);
     const d = this.design;
-    for (const flight of state.shown) this.drawShown(surface, flight, t);
-    if (state.tools.sequence) {
+    const comparing = state.tools.compare && state.shown.length > 0;
+    // In a comparison every flight stands at the moment of the frame on show; a landed one holds.
+    const moment = comparing && state.frames.length ? state.frames.length : null;
+    // In a comparison the box goes between the paths and the figures: it never hides a figure.
+    for (const flight of state.shown) this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
+    const current = state.frames.length > 0 && (!comparing || state.currentCompared);
+    if (state.tools.sequence && current) {
       for (const f of state.frames.slice(0, -1)) this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
     }
-    if (state.tools.path && state.frames.length) {
+    if (state.tools.path && current) {
       this.drawPath(surface, state.frames, t, colourOf(d.pathColour), true);
     }
-    if (state.frames.length) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
+    if (current) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
+    if (comparing) {
+      drawComparisonBox(ctx, surface.width, surface.height, {
+        rows: state.comparisonRows,
+        columns: state.shown.map((f) => ({ title: f.title, cells: [f.group, ...f.comparison], style: this.styleOf(f.style) })),
+      }, state.shown.map((f) => f.frames.slice(0, moment ?? f.frames.length).map((p) => apply(t, p.pathX, p.pathY))),
+      this.panelFont(surface.scale), d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale,
+      colourOf(d.panelBackground), colourOf(d.panelBorder), surface.scale);
+      for (const flight of state.shown) this.drawShown(surface, flight, t, moment, 'figures');
+      ctx.restore();
+      return;
+    }
     if (state.tools.data && state.panelLines.length && this.panelOnCanvas) this.drawPanel(surface, state);
     // The legend takes the top corner the data panel leaves.
     drawLegend(surface.ctx, surface.width, !state.panelRight,
@@ -192,22 +215,30 @@ export class CanvasView {
 
   // A flight of the log: its last figure, its path in its dashes with its marker at every frame,
   // and its number above the head.
-  private drawShown(surface: Surface, flight: DrawnFlightFrames, t: Transform): void {
-    const last = flight.frames.at(-1);
+  private drawShown(surface: Surface, flight: DrawnFlightFrames, t: Transform, moment: number | null,
+                    parts: 'paths' | 'figures' | 'all'): void {
+    const frames = moment === null ? flight.frames : flight.frames.slice(0, moment);
+    const last = frames.at(-1);
     if (!last) return;
     const style = this.styleOf(flight.style);
-    this.drawFigure(surface, last, t, colourOf(style.colour));
     const { ctx } = surface;
+    if (parts !== 'figures') {
+      ctx.save();
+      setFlightPen(ctx, style, this.design.pathPenPx * surface.scale);
+      ctx.beginPath();
+      frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
+      ctx.stroke();
+      const r = this.design.shownMarkerRadiusPx * surface.scale;
+      for (const f of frames) drawMarker(ctx, ...apply(t, f.pathX, f.pathY), style, r);
+      ctx.restore();
+    }
+    if (parts === 'paths') return;
+    this.drawFigure(surface, last, t, colourOf(style.colour));
     ctx.save();
-    setFlightPen(ctx, style, this.design.pathPenPx * surface.scale);
-    ctx.beginPath();
-    flight.frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
-    ctx.stroke();
-    const r = this.design.shownMarkerRadiusPx * surface.scale;
-    for (const f of flight.frames) drawMarker(ctx, ...apply(t, f.pathX, f.pathY), style, r);
     ctx.font = `700 ${(this.design.shownLabelPt * 96 / 72 * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
     const [hx, hy] = apply(t, last.head.x, last.head.y);
-    drawHaloText(ctx, String(flight.number), hx + 6 * surface.scale, hy - 8 * surface.scale, colourOf(style.colour), 1.5 * surface.scale);
+    const label = moment !== null ? `${flight.number} ${flight.group}` : String(flight.number);
+    drawHaloText(ctx, label, hx + 6 * surface.scale, hy - 8 * surface.scale, colourOf(style.colour), 1.5 * surface.scale);
     ctx.restore();
   }
 

@@ -18,7 +18,7 @@ export function loadChoices(storage: Storage | null, search: string, paceCount: 
   }
   const tools: Tools = { ...kNoTools };
   for (const key of Object.keys(kNoTools) as (keyof Tools)[]) {
-    tools[key] = stored.tools?.[key] === true;
+    tools[key] = key !== 'compare' && stored.tools?.[key] === true; // a comparison is begun anew
   }
   const pace = Number.isInteger(stored.pace) && stored.pace! >= 0 && stored.pace! < paceCount ? stored.pace! : 0;
   const asked = new URLSearchParams(search).get('model');

@@ -52,6 +52,7 @@ export class LessonMenu {
       { kind: 'tool', name: 'dataAction', text: tr('Flug&daten'), tool: 'data' },
       { kind: 'tool', name: 'previousAction', text: tr('&Vorigen Flug zum Vergleich'), tool: 'previous' },
       { kind: 'tool', name: 'wholeViewAction', text: tr('&Ganze Flugbahn zeigen'), tool: 'wholeView' },
+      { kind: 'tool', name: 'compareAction', text: tr('Vergleiche&n'), tool: 'compare' },
       { kind: 'separator' },
       { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.canReplay },
       { kind: 'action', name: 'pauseAction', text: tr('&Anhalten / Weiter'), shortcut: tr('Leertaste'), run: () => actions.pause(), enabled: (s) => s.canPause },

@@ -13,6 +13,7 @@ export interface LogActions {
   saveWorkbook(): void;
   fileName(extension: string): string; // flugprotokoll-<group>-<date>.<extension>
   closed(): void;           // the page takes back the panel's room
+  compare(): void;          // the shown flights played together
 }
 
 // The least width of the log's strip beside the page's window, CSS pixels: its table scrolls.
@@ -101,6 +102,7 @@ export class LogPanel {
       this.note.textContent = log.showBest() ? '' : texts.tr('purzo::FlightLogWindow', 'Noch keine Gruppe ist aufrecht gelandet.');
       actions.changed();
     });
+    button('compareButton', '&Vergleichen', () => actions.compare());
     button('saveLogButton', 'Protokoll als &Tabelle speichern…', () => { if (log.count()) actions.saveWorkbook(); });
     button('exportButton', 'Protokoll e&xportieren…', () => {
       if (log.count()) download(new Blob([log.text()], { type: 'text/plain;charset=utf-8' }), actions.fileName('txt'));
@@ -132,6 +134,8 @@ export class LogPanel {
   }
 
   get isOpen(): boolean { return this.dialog.open; }
+
+  close(): void { if (this.dialog.open) this.dialog.close(); }
 
   // In the strip right of `left` (CSS pixels) over the page's whole height; none: as the style
   // sheet places it (along the bottom of a phone).

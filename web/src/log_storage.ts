@@ -121,7 +121,10 @@ export class LogStorage {
       for (let i = 0, n = log.frameCount(d.number); i < n; ++i) frames.push(log.frame(d.number, i)!);
       const label = fill(texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
         String(d.number), d.speedText.trim(), d.angleText.trim(), d.model);
-      return { number: d.number, style: d.style, frames, label, exact: d.exact };
+      const group = d.group || texts.tr('purzo::LessonBar', 'Lehrkraft');
+      const comparison = d.comparison.map((c) => c || '–'); // no tuck, no landing
+      return { number: d.number, style: d.style, frames, label, exact: d.exact, group, comparison,
+        title: fill(texts.tr('purzo::Comparison', 'Flug %1'), String(d.number)) };
     });
   }
 }

@@ -116,7 +116,10 @@ export interface PagePlayer {
 }
 
 // A flight of the log drawn beside the current one.
-export interface DrawnFlight { number: number; style: number; speedText: string; angleText: string; model: string; exact: boolean }
+export interface DrawnFlight {
+  number: number; style: number; speedText: string; angleText: string; model: string; exact: boolean;
+  group: string; comparison: string[]; // its group ('' the teacher's) and its comparison cells
+}
 
 // The lesson's log, the same as the window's.
 export interface PageLog {
@@ -167,6 +170,7 @@ export interface PurzoModule {
   // The charts' quantities in this model; a quantity's header by its key ("timeS").
   chartQuantities(model: Model, language: string): QuantityHeader[];
   quantityHeader(code: string, language: string): string;
+  comparisonRows(language: string): string[];
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
   logFileName(group: string, date: string, extension: string): string;

@@ -12,6 +12,8 @@ import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_playe
 import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel, kLogStripPx } from './log_panel';
+import { PageComparison } from './comparison';
+import { onPageKey } from './page_keys';
 import { LogStorage } from './log_storage';
 import type { Athlete, Design, Frame, Model, PageLog, PurzoModule } from './model';
 import { PagePictures } from './pictures';
@@ -36,10 +38,12 @@ export class PurzoPage {
   private readonly announcer: FlightAnnouncer;
   private readonly presentation: PagePresentation;
   private readonly touch: TouchLayout;
+  private readonly comparison: PageComparison;
   private scale = 1;
   private drawPending = false;
   private runningModel: Model = 'classic';
   private panelRight = false;
+  private presented = false; // the presentation as the last fit found it
   // The frames and record shown when Start was pressed, until the new flight's first frame.
   private held: { frames: Frame[]; session: FlightRecord } | null = null;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
@@ -96,8 +100,10 @@ export class PurzoPage {
       saveWorkbook: () => void this.saves.saveLogWorkbook(),
       fileName: (ext) => module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
       closed: () => this.fit(),
+      compare: () => this.tools.compare ? this.compare() : this.setTools({ ...this.tools, compare: true }),
     }, host);
     this.saves = new WorksheetSaves(this);
+    this.comparison = new PageComparison(module, texts);
     this.setUp();
   }
 
@@ -137,7 +143,10 @@ export class PurzoPage {
       if (!this.player.flightRunning) return;
       movePosture(this.w, this.design, key === 'right' ? 1 : -1);
     });
-    document.addEventListener('keydown', (e) => this.key(e));
+    document.addEventListener('keydown', (e) => onPageKey(e, {
+      w: this.w, design: this.design, player: this.player, menuOpen: () => this.menu.isOpen,
+      presentationKey: (k, onCanvas) => this.presentation.key(k, onCanvas, () => this.startFlight()),
+      openMenu: (x, y) => this.openMenu(x, y) }));
     window.addEventListener('resize', () => this.fit());
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => this.fit());
     this.pictures.onLoaded(() => { this.fit(); this.redraw(); });
@@ -150,6 +159,9 @@ export class PurzoPage {
     const [viewWidth, viewHeight] = [document.documentElement.clientWidth, window.innerHeight];
     const { scale, left, top } = this.presentation.active ? this.presentation.fit(viewWidth, viewHeight)
                                                           : fitScale(viewWidth, viewHeight, this.design);
+    // The log stands over the presentation only when opened in it.
+    if (this.presentation.active && !this.presented) this.logPanel?.close();
+    this.presented = this.presentation.active;
     const touch = this.touch.apply(viewWidth, viewHeight, this.presentation.active ? 1 : scale);
     // The open log takes a strip at the right, never the controls or the canvas.
     const beside = !touch && !this.presentation.active && this.logPanel?.isOpen
@@ -174,6 +186,7 @@ export class PurzoPage {
     this.held = before ? { frames: this.shownFrames(), session: before } : null;
     this.player.stop();
     this.menu.close();
+    this.comparison.currentCompared = true;
     w.warning.hidden = true;
     w.verdict.hidden = true;
     const check = this.module.checkTakeoff(w.speedBox.value, w.angleBox.value);
@@ -201,7 +214,8 @@ export class PurzoPage {
     this.redraw();
   }
 
-  private replayLogged(number: number): void {
+  private replayLogged(number: number, currentCompared = true): void {
+    this.comparison.currentCompared = currentCompared;
     this.player.stop();
     this.w.verdict.hidden = true;
     if (this.log.replay(this.player.native, number, this.design.frameDelayMs[this.pace])) {
@@ -220,6 +234,7 @@ export class PurzoPage {
     const last = this.player.lastFlight;
     if (!last) { if (this.log.count()) this.replayLogged(this.log.newestNumber()); return; } // a reload: the log's newest
     this.runningModel = last.session.modelName();
+    this.comparison.currentCompared = true;
     this.choosePanelCorner(last.session);
     this.w.canvas.focus();
     this.w.verdict.hidden = true;
@@ -294,6 +309,8 @@ export class PurzoPage {
     return {
       frames,
       shown: this.drawnFlights(),
+      comparisonRows: this.comparison.rows,
+      currentCompared: this.comparison.currentCompared,
       tools: this.tools,
       model: this.runningModel,
       panelRight: this.panelRight,
@@ -310,7 +327,8 @@ export class PurzoPage {
   // The landing's verdict under the canvas; the warning keeps its place until the next start.
   private showVerdict(): void {
     const verdict = this.player.lastFlight?.session.verdict(this.texts.decimalPoint) ?? null;
-    if (!verdict) return;
+    // A comparison's verdicts stand in its table.
+    if (!verdict || (this.tools.compare && !this.comparison.currentCompared)) return;
     this.w.verdict.textContent = this.texts.panel(verdict);
     this.w.verdict.hidden = !this.w.warning.hidden;
     this.announcer.landed(this.w.verdict.textContent);
@@ -338,7 +356,19 @@ export class PurzoPage {
       scale: this.deviceScale }, widest, flight.centrePath(), this.tools, flight.athlete);
   }
 
-  private setTools(tools: Tools): void { this.choices.tools = tools; this.remember(); this.redraw(); }
+  private setTools(tools: Tools): void {
+    const comparing = tools.compare && !this.tools.compare;
+    this.choices.tools = tools;
+    this.remember();
+    this.redraw();
+    if (comparing) this.compare();
+  }
+
+  // The shown flights played together from take-off, the current flight left out.
+  private compare(): void {
+    const clock = this.comparison.clock(this.drawnFlights());
+    if (clock) this.replayLogged(clock, false);
+  }
 
   private setModel(model: Model): void {
     this.choices.model = model;
@@ -363,32 +393,4 @@ export class PurzoPage {
     });
   }
 
-  private key(e: KeyboardEvent): void {
-    if (this.menu.isOpen || e.defaultPrevented) return;
-    const onCanvas = e.target === this.w.canvas || e.target === this.w.posture;
-    if (this.presentation.key(e, onCanvas, () => this.startFlight())) return;
-    if (e.key === 'F11') {
-      e.preventDefault();
-      void (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen?.());
-      return;
-    }
-    if (!onCanvas) return;
-    if ((e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey))) {
-      e.preventDefault();
-      const box = this.w.canvas.getBoundingClientRect();
-      this.openMenu(box.left + 20, box.top + 20);
-    } else if (e.key === ' ') {
-      e.preventDefault();
-      this.player.togglePause();
-    } else if (this.player.canStep && ['PageDown', 'PageUp', 'Home', 'End'].includes(e.key)) {
-      // Paused or after a flight these keys step; in flight they stay the posture bar's.
-      e.preventDefault();
-      if (e.key === 'Home' || e.key === 'End') this.player.stepToEnd(e.key === 'End');
-      else this.player.step(e.key === 'PageDown' ? 1 : -1);
-    } else if (e.target === this.w.canvas && this.player.flightRunning && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
-      e.preventDefault();
-      this.w.posture.focus();
-      movePosture(this.w, this.design, e.key === 'ArrowRight' ? 1 : -1);
-    }
-  }
 }

@@ -51,6 +51,12 @@ export class WorksheetSaves {
 
   caption(): string {
     const { page } = this;
+    // A comparison's picture names the compared flights, not the last one.
+    const state = page.canvasState();
+    if (state.tools.compare && state.shown.length) {
+      return fill(page.texts.tr('purzo::LessonTools', 'Vergleich: %1'),
+        state.shown.map((f) => `${f.title} (${f.group})`).join(', '));
+    }
     const last = page.player.lastFlight;
     return page.texts.panel(page.module.captionTakeOffText(
       last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
@@ -60,6 +66,10 @@ export class WorksheetSaves {
 
   // The second caption line: the last flight's tuck and verdict.
   landingLine(): string {
+    const state = this.page.canvasState();
+    if (state.tools.compare && state.shown.length) {
+      return state.shown.map((f) => `${f.number}: ${f.comparison.at(-1)}`).join(' · ');
+    }
     const last = this.page.player.lastFlight;
     return last ? last.captionTexts(this.page.texts.decimalPoint).map((t) => this.page.texts.panel(t)).join(' · ') : '';
   }

@@ -49,6 +49,14 @@ void LessonTools::showMenu(const QPoint& canvasPos, double scale) {
 }
 
 QString LessonTools::worksheetCaption() const {
+    // A comparison's picture names the compared flights, not the last one.
+    if (canvas_->comparing()) {
+        QStringList flights;
+        for (const ShownFlight& f : canvas_->shownFlights()) {
+            flights << QStringLiteral("%1 (%2)").arg(f.title, f.group);
+        }
+        return tr("Vergleich: %1").arg(flights.join(QStringLiteral(", ")));
+    }
     const std::optional<FlightRecord>& last = player_->lastFlight();
     const std::string speed = last ? last->speedText : speedBox_->text().toStdString();
     const std::string angle = last ? last->angleText : angleBox_->text().toStdString();
@@ -60,6 +68,13 @@ QString LessonTools::worksheetCaption() const {
 }
 
 QString LessonTools::worksheetLandingLine() const {
+    if (canvas_->comparing()) {
+        QStringList verdicts;
+        for (const ShownFlight& f : canvas_->shownFlights()) {
+            verdicts << QStringLiteral("%1: %2").arg(f.number).arg(f.comparison.back());
+        }
+        return verdicts.join(QStringLiteral(" · "));
+    }
     const std::optional<FlightRecord>& last = player_->lastFlight();
     if (!last) {
         return {};

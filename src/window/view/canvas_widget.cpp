@@ -347,7 +347,8 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     const bool comparing = this->comparing();
     const std::optional<std::size_t> moment =
         comparing && !frames_.empty() ? std::optional(frames_.size()) : std::nullopt;
-    DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx());
+    DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx(),
+                     comparing ? ShownParts::Paths : ShownParts::All);
     const bool current = !frames_.empty() && (!comparing || currentCompared_);
     if (tools_.sequence && current) {
         for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
@@ -372,6 +373,8 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
                                               ShownPaths(shown_, transform, moment),
                                               kPanelMarginPx * panelScale());
         DrawComparisonBox(painter, box, table, font, panelScale());
+        DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx(),
+                         ShownParts::Figures);
         return;
     }
     if (tools_.data) {

@@ -46,7 +46,7 @@ std::vector<QPolygonF> ShownPaths(const std::vector<ShownFlight>& flights,
 
 void DrawShownFlights(QPainter& painter, const std::vector<ShownFlight>& flights,
                       const QTransform& transform, std::optional<std::size_t> moment, double scale,
-                      double penPx) {
+                      double penPx, ShownParts parts) {
     const std::vector<QPolygonF> paths = ShownPaths(flights, transform, moment);
     for (std::size_t n = 0; n < flights.size(); ++n) {
         const ShownFlight& flight = flights[n];
@@ -54,11 +54,17 @@ void DrawShownFlights(QPainter& painter, const std::vector<ShownFlight>& flights
             continue;
         }
         const FlightStyle& style = kShownFlightStyles[flight.style % std::size(kShownFlightStyles)];
+        if (parts != ShownParts::Figures) {
+            // In widget pixels, so that path and markers keep their size in either view.
+            painter.resetTransform();
+            DrawMarkedPath(painter, paths[n], style, scale);
+        }
+        if (parts == ShownParts::Paths) {
+            continue;
+        }
         const DrawnFigure figure = ToDrawn(flight.frames[std::size_t(paths[n].size()) - 1].figure);
         DrawFigure(painter, figure, transform, ColourOf(style.colour), penPx);
-        // Path and markers in widget pixels, so that they keep their size in either view.
         painter.resetTransform();
-        DrawMarkedPath(painter, paths[n], style, scale);
         // The label above the head, where no part of the figure stands.
         const QPointF head = transform.map(QPointF(figure.head.x, figure.head.y));
         const QString label = moment && !flight.group.isEmpty()

@@ -27,11 +27,15 @@ void DrawFigure(QPainter& painter, const DrawnFigure& figure, const QTransform& 
 // one time base, 1/17 s apart from take-off.
 std::size_t FramesAtMoment(std::size_t flightFrames, std::size_t clockFrames);
 
+// What of the flights to draw: a comparison draws its box between their paths and their
+// figures, so that the box never hides a figure.
+enum class ShownParts { Paths, Figures, All };
+
 // Each flight with its path and markers, its figure and its label. With `moment`, each only as
 // far as that moment (in the clock's frames) and labelled with its group too.
 void DrawShownFlights(QPainter& painter, const std::vector<ShownFlight>& flights,
                       const QTransform& transform, std::optional<std::size_t> moment, double scale,
-                      double penPx);
+                      double penPx, ShownParts parts = ShownParts::All);
 
 // The paths of the flights as drawn, in widget pixels, as far as `moment` if given.
 std::vector<QPolygonF> ShownPaths(const std::vector<ShownFlight>& flights,

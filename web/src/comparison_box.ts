@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// The comparison's one box, as the window draws it: the legend and the flight data of the
+// compared flights as a table, a column per flight headed by its line sample and number. It
+// stands in the canvas's corner the flights' paths leave freest, so that it hides no figure.
+import { drawMarker, setFlightPen } from './flight_marks';
+import type { FlightStyle } from './flight_marks';
+
+export interface ComparisonTable {
+  rows: string[]; // the row names: the group's, then the quantities'
+  columns: { title: string; cells: string[]; style: FlightStyle }[];
+}
+
+// Of the four corners (`margin` in from the edges), the one where a box of this size covers the
+// fewest path points; the top corners first on a tie, then the right.
+export function comparisonBoxPlace(width: number, height: number, areaWidth: number, areaHeight: number,
+                                   paths: [number, number][][], margin: number): [number, number] {
+  const left = margin, right = areaWidth - margin - width, top = margin, bottom = areaHeight - margin - height;
+  let best: [number, number] = [right, top];
+  let fewest = Infinity;
+  for (const [x, y] of [[right, top], [left, top], [right, bottom], [left, bottom]] as [number, number][]) {
+    const covered = paths.flat().filter(([px, py]) => px >= x && px <= x + width && py >= y && py <= y + height).length;
+    if (covered < fewest) [fewest, best] = [covered, [x, y]];
+  }
+  return best;
+}
+
+export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: number, areaHeight: number,
+                                  table: ComparisonTable, paths: [number, number][][], font: string, margin: number,
+                                  markerR: number, background: string, border: string, scale: number): void {
+  if (!table.columns.length) return;
+  ctx.save();
+  ctx.font = font;
+  ctx.textBaseline = 'middle';
+  const sample = 28 * scale;
+  const line = parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12') * 1.35;
+  const nameWidth = Math.max(...table.rows.map((r) => ctx.measureText(r).width));
+  const widths = table.columns.map((c) => Math.max(sample + margin + ctx.measureText(c.title).width,
+    ...c.cells.map((t) => ctx.measureText(t).width)));
+  const width = margin * 2 + nameWidth + widths.reduce((a, w) => a + margin * 2 + w, 0);
+  const height = margin * 2 + line * (table.rows.length + 1);
+  const [left, top] = comparisonBoxPlace(width, height, areaWidth, areaHeight, paths, margin);
+  ctx.fillStyle = background;
+  ctx.fillRect(left, top, width, height);
+  ctx.strokeStyle = border;
+  ctx.lineWidth = 1;
+  ctx.setLineDash([]);
+  ctx.strokeRect(left + 0.5, top + 0.5, width - 1, height - 1);
+  ctx.fillStyle = '#000';
+  table.rows.forEach((r, i) => ctx.fillText(r, left + margin, top + margin + line * (i + 1.5)));
+  let x = left + margin * 2 + nameWidth;
+  table.columns.forEach((c, n) => {
+    x += margin;
+    const y = top + margin + line / 2;
+    setFlightPen(ctx, c.style, 2 * scale);
+    ctx.beginPath();
+    ctx.moveTo(x, y);
+    ctx.lineTo(x + sample, y);
+    ctx.stroke();
+    drawMarker(ctx, x + sample / 2, y, c.style, markerR);
+    ctx.setLineDash([]);
+    ctx.fillStyle = '#000';
+    ctx.textAlign = 'left';
+    ctx.fillText(c.title, x + sample + margin, y);
+    ctx.textAlign = 'right';
+    c.cells.forEach((t, i) => ctx.fillText(t, x + widths[n], top + margin + line * (i + 1.5)));
+    ctx.textAlign = 'left';
+    x += widths[n] + margin;
+  });
+  ctx.restore();
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// The comparison on the page as a class works it: the shown flights played together, each as far
+// as the same moment after take-off, with one box for their legend and data.
+import assert from 'node:assert/strict';
+import { describe, test } from 'node:test';
+import { chooseInMenu, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+
+const site = useSite();
+
+async function fly(page, speed, angle) {
+  await page.fill('[data-control="Text1"]', speed);
+  await page.fill('[data-control="Text2"]', angle);
+  await page.click('[data-control="Start"]');
+  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
+  await waitForLanding(page);
+}
+
+const pixel = (page, x, y) => page.evaluate(([px, py]) => {
+  const canvas = document.querySelector('canvas.canvas');
+  const cx = Math.round(px * canvas.width / 200), cy = Math.round(py * canvas.height / 150);
+  return [...canvas.getContext('2d').getImageData(cx, cy, 1, 1).data];
+}, [x, y]);
+
+describe('the comparison', () => {
+  test('stepped to a moment, each flight is drawn as far as that moment and no further', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url);
+    const takeoffs = [['5', '45'], ['7', '70']];
+    for (const [speed, angle] of takeoffs) await fly(page, speed, angle);
+    await chooseInMenu(page, 'logAction');
+    for (const n of [1, 2]) await page.check(`[data-control="logTable"] tr[data-number="${n}"] input`);
+    await page.click('[data-control="compareButton"]');
+    // The comparison plays, then stands still at its end.
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'replay');
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'idle', null, { timeout: 20000 });
+    await page.keyboard.press('Escape');
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('Home');
+    const moment = 5; // frames shown
+    for (let i = 1; i < moment; ++i) await page.keyboard.press('PageDown');
+    await page.waitForFunction((m) => Number(document.querySelector('.window').dataset.frame) === m, moment);
+    // Flight 1 in the first style's blue, flight 2 in vermillion.
+    const isStyle = [([r, , b]) => b > r + 40, ([r, , b]) => r > b + 40];
+    for (const [n, [speed, angle]] of takeoffs.entries()) {
+      const frames = csvRows(await trace('--speed', speed, '--angle', angle));
+      const before = frames[moment - 2], after = frames[moment + 3];
+      // Halfway between two drawn frames the line runs; halfway between two later ones nothing of it.
+      const mid = (a, b) => [(Number(a.pathX) + Number(b.pathX)) / 2, (Number(a.pathY) + Number(b.pathY)) / 2];
+      assert.ok(isStyle[n](await pixel(page, ...mid(before, frames[moment - 1]))), `flight ${n + 1} drawn up to frame ${moment}`);
+      assert.ok(!isStyle[n](await pixel(page, ...mid(after, frames[moment + 4]))), `flight ${n + 1} drawn beyond frame ${moment}`);
+    }
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+});
