@@ -51,6 +51,8 @@ private slots:
             << QRect(0, 0, 1366, 740) << QRect(174, 0, 1018, 740) << "narrowed";
         QTest::newRow("1280 × 800, window at the left")
             << QRect(0, 0, 1280, 800) << QRect(0, 0, 1105, 806) << "narrowed";
+        QTest::newRow("1920 × 1080, centred")
+            << QRect(0, 0, 1920, 1080) << QRect(411, 151, 1099, 806) << "moved";
         QTest::newRow("1920 × 1080, window at the left")
             << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1105, 806) << "right";
         QTest::newRow("1920 × 1080, window at the right")
@@ -83,6 +85,10 @@ private slots:
         } else if (where == "left") {
             QCOMPARE(room.tool.right(), mainFrame.left() - 9);
             QCOMPARE(room.mainFrame, mainFrame);
+        } else if (where == "moved") {
+            QCOMPARE(room.mainFrame, mainFrame.translated(screen.left() - mainFrame.left(), 0));
+            QCOMPARE(room.tool.left(), room.mainFrame.right() + 9);
+            QCOMPARE(room.tool.width(), 813); // all the screen leaves beside it
         } else {
             // Moved to the left edge and narrowed no more than the tool needs.
             QCOMPARE(room.mainFrame.left(), screen.left());

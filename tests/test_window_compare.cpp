@@ -12,6 +12,7 @@
 #include "window/view/drawn_figure.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,6 +165,43 @@ private slots:
             QCOMPARE(failed.count(), 1);
         }
         QCOMPARE(window.lessonLog()->log().flights().size(), std::size_t(2));
+    }
+
+    // Eight flights on the smallest canvas, the designed one and the board's: the box shrinks
+    // until it stands whole inside the canvas, and never grows.
+    void theBoxFitsTheCanvas_data() {
+        QTest::addColumn<QSizeF>("area");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("smallest window") << QSizeF(423, 322) << 0.6;
+        QTest::newRow("designed") << QSizeF(705, 537) << 1.0;
+        QTest::newRow("board at 1920 × 1080") << QSizeF(1330, 1013) << 3.0;
+    }
+    void theBoxFitsTheCanvas() {
+        QFETCH(QSizeF, area);
+        QFETCH(double, scale);
+        ComparisonTable table{{"Gruppe", "v (m/s)", "α (°)", "Hocken ab (s)", "Gehockt (s)",
+                               "Drehung (°)", "Lage (°)", "Urteil"},
+                              {}};
+        for (std::size_t n = 0; n < 8; ++n) {
+            table.columns.push_back({n,
+                                     QStringLiteral("Flug %1").arg(n + 1),
+                                     {"Delfine", "6,00", "70,0", "0,18", "0,59", "483,8", "123,8",
+                                      "nicht auf den Füßen"}});
+        }
+        QFont font = QApplication::font();
+        font.setPointSizeF(9 * scale);
+        const QRectF canvas(QPointF(0, 0), area);
+        const FittedBox fitted = FitComparisonBox(table, font, scale, canvas);
+        QVERIFY(fitted.font.pointSizeF() <= font.pointSizeF());
+        const QRectF box = ComparisonBoxPlace(fitted.size, canvas, {}, 6 * fitted.scale);
+        QVERIFY2(canvas.contains(box),
+                 qPrintable(QStringLiteral("%1 × %2").arg(box.width()).arg(box.height())));
+        // Two flights need no shrinking on the board.
+        table.columns.resize(2);
+        if (scale >= 3) {
+            QCOMPARE(FitComparisonBox(table, font, scale, canvas).font.pointSizeF(),
+                     font.pointSizeF());
+        }
     }
 
     // The comparison's box takes the corner the paths leave free, whichever that is.

@@ -19,8 +19,8 @@ std::span<const Quantity> LogQuantities() {
 }
 
 std::span<const Quantity> ComparisonQuantities() {
-    static constexpr std::array kRows{Quantity::Speed,    Quantity::Angle,    Quantity::TuckStart,
-                                      Quantity::Tucked,   Quantity::Rotation, Quantity::Attitude,
+    static constexpr std::array kRows{Quantity::Speed,  Quantity::Angle,    Quantity::TuckStart,
+                                      Quantity::Tucked, Quantity::Rotation, Quantity::Attitude,
                                       Quantity::Verdict};
     return kRows;
 }
@@ -76,6 +76,26 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
     default:
         return {};
     }
+}
+
+LogCell ComparisonCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language) {
+    const std::optional<Landing>& landing = flight.summary.landing;
+    if (quantity != Quantity::Verdict || !landing) {
+        return LogCellOf(flight, quantity, language);
+    }
+    const bool english = language == TextLanguage::English;
+    switch (landing->verdict) {
+    case Verdict::Upright:
+        return {{}, english ? "upright" : "aufrecht"};
+    case Verdict::TooFar:
+        return {{}, english ? "too far" : "zu weit"};
+    case Verdict::TooShort:
+        return {{}, english ? "too short" : "zu kurz"};
+    case Verdict::NotOnFeet:
+        break;
+    }
+    const std::string part = LogCellOf(flight, Quantity::FirstContact, language).text;
+    return {{}, english ? part + " first" : "zuerst " + part};
 }
 
 } // namespace purzo

@@ -26,4 +26,8 @@ std::span<const Quantity> ComparisonQuantities();
 
 LogCell LogCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
 
+// A comparison's cell: the log's, but the verdict short enough for a table on the board
+// ("zu weit", or the part that touched first: "zuerst Hand").
+LogCell ComparisonCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
+
 } // namespace purzo

@@ -214,7 +214,7 @@ val PageLog::drawn(bool withPrevious, bool flightRunning, const std::string& lan
         const char point = LanguageOf(language) == TextLanguage::German ? ',' : '.';
         val cells = val::array();
         for (const Quantity q : ComparisonQuantities()) {
-            const LogCell cell = LogCellOf(logged, q, LanguageOf(language));
+            const LogCell cell = ComparisonCellOf(logged, q, LanguageOf(language));
             cells.call<void>(
                 "push",
                 val(cell.number ? FixedText(*cell.number, InfoOf(q).decimals, point) : cell.text));

@@ -38,6 +38,15 @@ export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: numb
     ...c.cells.map((t) => ctx.measureText(t).width)));
   const width = margin * 2 + nameWidth + widths.reduce((a, w) => a + margin * 2 + w, 0);
   const height = margin * 2 + line * (table.rows.length + 1);
+  // Many flights on a small canvas: smaller, until it stands whole and takes half the height.
+  const room = Math.min((areaWidth - 2 * margin) / width, areaHeight * 0.5 / height);
+  if (room < 1) {
+    ctx.restore();
+    const px = parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12');
+    drawComparisonBox(ctx, areaWidth, areaHeight, table, paths, font.replace(/[\d.]+px/, `${(px * room * 0.98).toFixed(3)}px`),
+      margin * room * 0.98, markerR * room * 0.98, background, border, scale * room * 0.98);
+    return;
+  }
   const [left, top] = comparisonBoxPlace(width, height, areaWidth, areaHeight, paths, margin);
   ctx.fillStyle = background;
   ctx.fillRect(left, top, width, height);

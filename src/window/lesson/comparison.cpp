@@ -42,7 +42,9 @@ std::vector<ShownFlight> ShownFlightsOf(const FlightLog& log, bool previous, boo
             flight.group.empty() ? LessonBar::TeacherName() : QString::fromStdString(flight.group);
         s.comparison << s.group;
         for (const Quantity q : ComparisonQuantities()) {
-            const QString cell = LogCellText(flight, q, language, numbers);
+            const LogCell c = ComparisonCellOf(flight, q, language);
+            const QString cell = c.number ? numbers.toString(*c.number, 'f', InfoOf(q).decimals)
+                                          : QString::fromStdString(c.text);
             s.comparison << (cell.isEmpty() ? QStringLiteral("–") : cell); // no tuck, no landing
         }
         shown.push_back(std::move(s));

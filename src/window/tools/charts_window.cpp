@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -31,6 +32,7 @@ namespace {
 const QColor kFlightColour(20, 20, 20);
 const QColor kMarkerColour(220, 50, 20);
 constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
+constexpr QSize kSmallestChartPx{250, 200};
 
 // The plots in the order of the charts' quantities, as many as the exact model has.
 Quantity Charted(ChartsWindow::Quantity q) {
@@ -125,6 +127,8 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         }
         p.view = new QChartView(chart);
         p.view->setRenderHint(QPainter::Antialiasing);
+        // Never smaller than this: a narrow window shows the charts in one column and scrolls.
+        p.view->setMinimumSize(kSmallestChartPx);
         grid->addWidget(p.view, q / 2, q % 2);
     }
     save_ = new QPushButton(tr("Diagramme speichern…"), this);
@@ -132,7 +136,12 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     connect(save_, &QPushButton::clicked, this, &ChartsWindow::chooseFile);
     legend_ = new ChartsLegend(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grid_, 1);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("chartsScroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(grid_);
+    layout->addWidget(scroll_, 1);
     layout->addWidget(legend_);
     layout->addWidget(save_, 0, Qt::AlignRight);
     showFlight(Model::Classic, {}, 0, {});
@@ -271,15 +280,25 @@ void ChartsWindow::applyFonts() {
         p.value->setTitleText(WrappedTitle(Charted(Quantity(q)), metrics, room));
         p.time->setTickCount(p.view->width() < 380 ? 3 : 5);
     }
+    // Two columns where two fit side by side, else one.
+    auto* grid = static_cast<QGridLayout*>(grid_->layout());
+    const int columns = width() >= 2 * kSmallestChartPx.width() + 40 ? 2 : 1;
+    if (columns != columns_) {
+        columns_ = columns;
+        for (int q = 0; q < kQuantityCount; ++q) {
+            grid->addWidget(plots_[std::size_t(q)].view, q / columns, q % columns);
+        }
+    }
 }
 
 QImage ChartsWindow::chartsPicture() const {
     // At least at the designed size, however small the window stands beside the main one.
-    const QSize shown = grid_->size();
+    // Its scroll area would size it back to the window at once: held for the picture.
     const QSize designed(int(kDesignSize.width() * scale_), int(kDesignSize.height() * scale_));
-    grid_->resize(shown.expandedTo(designed));
+    scroll_->setWidgetResizable(false);
+    grid_->resize(grid_->size().expandedTo(designed));
     const QImage picture = grid_->grab().toImage();
-    grid_->resize(shown);
+    scroll_->setWidgetResizable(true);
     return picture;
 }
 

@@ -20,7 +20,11 @@ class QPushButton;
 class QScatterSeries;
 class QValueAxis;
 
+class QScrollArea;
+
 namespace purzo {
+
+class ChartsLegend;
 
 class ChartsWindow : public QWidget {
     Q_OBJECT
@@ -73,9 +77,11 @@ private:
 
     std::array<Plot, kQuantityCount> plots_;
     QWidget* grid_ = nullptr;
-    class ChartsLegend* legend_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    ChartsLegend* legend_ = nullptr;
     QPushButton* save_ = nullptr;
     double scale_ = 1.0;
+    int columns_ = 2; // of the charts' grid
 };
 
 } // namespace purzo

@@ -26,14 +26,31 @@ ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QS
         return ToolRoom{QRect(left, top, width, height), main};
     };
     const int rightRoom = available.right() - mainFrame.right() - kGapPx;
-    if (rightRoom >= smallest.width()) {
-        return placed(mainFrame.right() + 1 + kGapPx, std::min(wanted.width(), rightRoom),
-                      mainFrame);
-    }
     const int leftRoom = mainFrame.left() - kGapPx - available.left();
-    if (leftRoom >= smallest.width()) {
-        const int width = std::min(wanted.width(), leftRoom);
+    auto onRight = [&](int room) {
+        return placed(mainFrame.right() + 1 + kGapPx, std::min(wanted.width(), room), mainFrame);
+    };
+    auto onLeft = [&](int room) {
+        const int width = std::min(wanted.width(), room);
         return placed(mainFrame.left() - kGapPx - width, width, mainFrame);
+    };
+    if (rightRoom >= wanted.width()) {
+        return onRight(rightRoom);
+    }
+    if (leftRoom >= wanted.width()) {
+        return onLeft(leftRoom);
+    }
+    // A centred window leaves room on both sides, neither enough: it moves to the left edge.
+    const QRect moved(available.left(), mainFrame.top(), mainFrame.width(), mainFrame.height());
+    const int movedRoom = available.right() - moved.right() - kGapPx;
+    if (movedRoom > std::max(rightRoom, leftRoom) && movedRoom >= smallest.width()) {
+        return placed(moved.right() + 1 + kGapPx, std::min(wanted.width(), movedRoom), moved);
+    }
+    if (rightRoom >= smallest.width()) {
+        return onRight(rightRoom);
+    }
+    if (leftRoom >= smallest.width()) {
+        return onLeft(leftRoom);
     }
     // The main window to the left edge, as narrow as the tool needs and its own smallest allows.
     const int mainWidth =

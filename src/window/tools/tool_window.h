@@ -16,10 +16,11 @@ struct ToolRoom {
 };
 
 // For a tool window that would like `wanted` and can do with `smallest`: right of the main
-// window's frame where the screen has room, else left of it. Otherwise the main window moves to
-// the screen's left edge and narrows, keeping its shape and never below `mainSmallest`, so that
-// the tool stands at its right, `smallest` wide where the screen allows. All rectangles in global
-// coordinates, frames included.
+// window's frame where the screen has room for all it would like, else left of it; a centred
+// main window moves to the screen's left edge where that gives more room, else the tool takes
+// the larger side. Otherwise the main window moves to the left edge and narrows, keeping its
+// shape and never below `mainSmallest`, so that the tool stands at its right, `smallest` wide
+// where the screen allows. All rectangles in global coordinates, frames included.
 ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QSize mainSmallest,
                         const QRect& available);
 

@@ -368,11 +368,11 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
         for (const ShownFlight& flight : shown_) {
             table.columns.push_back({flight.style, flight.title, flight.comparison});
         }
-        const QFont font = panelFont();
-        const QRectF box = ComparisonBoxPlace(ComparisonBoxSize(table, font, panelScale()), area,
-                                              ShownPaths(shown_, transform, moment),
-                                              kPanelMarginPx * panelScale());
-        DrawComparisonBox(painter, box, table, font, panelScale());
+        const FittedBox fitted = FitComparisonBox(table, panelFont(), panelScale(), area);
+        const QRectF box =
+            ComparisonBoxPlace(fitted.size, area, ShownPaths(shown_, transform, moment),
+                               kPanelMarginPx * fitted.scale);
+        DrawComparisonBox(painter, box, table, fitted.font, fitted.scale);
         DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx(),
                          ShownParts::Figures);
         return;

@@ -47,6 +47,25 @@ QSizeF ComparisonBoxSize(const ComparisonTable& table, const QFont& font, double
     return {width, m.margin * 2 + m.line * double(table.rowNames.size() + 1)};
 }
 
+FittedBox FitComparisonBox(const ComparisonTable& table, const QFont& font, double scale,
+                           const QRectF& area) {
+    FittedBox fitted{font, scale, ComparisonBoxSize(table, font, scale)};
+    const double margin = kPanelMarginPx * scale;
+    for (int tries = 0; tries < 8; ++tries) {
+        const double room =
+            std::min((area.width() - 2 * margin) / std::max(1.0, fitted.size.width()),
+                     area.height() * 0.5 / std::max(1.0, fitted.size.height()));
+        if (room >= 1) {
+            break;
+        }
+        // Text widths do not shrink quite in proportion: a few steps make it fit.
+        fitted.font.setPointSizeF(fitted.font.pointSizeF() * room * 0.98);
+        fitted.scale *= room * 0.98;
+        fitted.size = ComparisonBoxSize(table, fitted.font, fitted.scale);
+    }
+    return fitted;
+}
+
 QRectF ComparisonBoxPlace(const QSizeF& size, const QRectF& area,
                           const std::vector<QPolygonF>& paths, double marginPx) {
     const double left = area.left() + marginPx, right = area.right() - marginPx - size.width();
@@ -86,7 +105,7 @@ void DrawComparisonBox(QPainter& painter, const QRectF& box, const ComparisonTab
     for (qsizetype row = 0; row < table.rowNames.size(); ++row) {
         painter.drawText(
             QRectF(box.left() + m.margin, top + m.line * double(row + 1), m.nameWidth + 1, m.line),
-            Qt::AlignVCenter | Qt::AlignLeft, table.rowNames[row]);
+            Qt::AlignVCenter | Qt::AlignLeft | Qt::TextDontClip, table.rowNames[row]);
     }
     double x = box.left() + m.margin * 2 + m.nameWidth;
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
@@ -101,10 +120,11 @@ void DrawComparisonBox(QPainter& painter, const QRectF& box, const ComparisonTab
         DrawMarker(painter, QPointF(x + m.sample / 2, y), style, kShownMarkerRadiusPx * scale);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(x + m.sample + m.margin, top, width, m.line),
-                         Qt::AlignVCenter | Qt::AlignLeft, column.title);
+                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextDontClip, column.title);
         for (qsizetype row = 0; row < column.cells.size(); ++row) {
             painter.drawText(QRectF(x, top + m.line * double(row + 1), width + 1, m.line),
-                             Qt::AlignVCenter | Qt::AlignRight, column.cells[row]);
+                             Qt::AlignVCenter | Qt::AlignRight | Qt::TextDontClip,
+                             column.cells[row]);
         }
         x += width + m.margin;
     }
