@@ -10,8 +10,7 @@
 namespace purzo {
 namespace {
 
-const QColor kFlightColour(20, 20, 20); // as the charts draw the flight on show
-constexpr double kSampleEm = 2.2;       // a line sample's length in the font's height
+constexpr double kSampleEm = 2.2; // a line sample's length in the font's height
 
 } // namespace
 
@@ -76,7 +75,7 @@ void ChartsLegend::paintEvent(QPaintEvent*) {
             painter.drawLine(from, to);
             DrawMarker(painter, (from + to) / 2, style, metrics.height() * 0.3);
         } else {
-            painter.setPen(QPen(kFlightColour, 2));
+            painter.setPen(QPen(kChartedFlightColour, 2));
             painter.drawLine(from, to);
         }
         painter.setPen(palette().windowText().color());

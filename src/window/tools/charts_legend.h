@@ -3,6 +3,7 @@
 // entries flowing onto as many rows as the window's width needs, so that none is cut.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 #include <cstddef>
@@ -10,6 +11,9 @@
 #include <vector>
 
 namespace purzo {
+
+// The line of the flight on show in the charts and their legend.
+inline const QColor kChartedFlightColour{20, 20, 20};
 
 class ChartsLegend : public QWidget {
     Q_OBJECT

@@ -29,7 +29,6 @@
 namespace purzo {
 namespace {
 
-const QColor kFlightColour(20, 20, 20);
 const QColor kMarkerColour(220, 50, 20);
 constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
 constexpr QSize kSmallestChartPx{250, 200};
@@ -100,7 +99,7 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         chart->legend()->hide(); // one legend under them all names the flights whole
         chart->setMargins(QMargins(4, 4, 4, 4));
         p.flight = new QLineSeries;
-        p.flight->setPen(QPen(kFlightColour, 2));
+        p.flight->setPen(QPen(kChartedFlightColour, 2));
         p.marker = new QScatterSeries;
         p.marker->setColor(kMarkerColour);
         p.marker->setBorderColor(kMarkerColour);
