@@ -9,18 +9,13 @@
 #include "flight/frame_step.h"
 
 namespace purzo {
-namespace {
-
-constexpr int kMostFrames = 245;
-
-} // namespace
 
 std::vector<Point> CentreOfMassPath(const FlightParameters& params, Model model,
                                     const Athlete& athlete) {
     std::vector<Point> path;
     const double takeoffHeightM = ExactTakeoffHeightM(SegmentLengthsOf(athlete));
     double flightX = 0;
-    for (int frame = 1; frame <= kMostFrames; ++frame) {
+    for (int frame = 1; frame <= kMostFlightFrames; ++frame) {
         const Point p =
             model == Model::Exact
                 ? ComputeExactFlightPoint(params, takeoffHeightM, (frame - 1) / kFramesPerSecond)

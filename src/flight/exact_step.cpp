@@ -25,9 +25,6 @@ namespace purzo {
 namespace {
 
 constexpr double kFrameS = 1.0 / kFramesPerSecond;
-// A flight that has not touched down by then ends all the same (it cannot happen for the
-// take-offs the check accepts: the longest lands after 30 frames).
-constexpr int kMostFrames = 245;
 
 // Gauss–Legendre, 8 points on [-1, 1], applied on kSubintervals equal parts: with limbs that
 // turn by up to 2.8 rad in a frame the error stays below 1e-11 rad over any change of posture
@@ -209,7 +206,7 @@ FrameResult RunExactFrame(Flight& flight, int posture) {
     r.frame = frame;
     // The take-off is stretched whatever was chosen for it.
     r.posture = frame == 1 ? kFirstPosture : read;
-    flight.ended = r.landed || frame >= kMostFrames;
+    flight.ended = r.landed || frame >= kMostFlightFrames;
     r.lastFrame = flight.ended;
     flight.last = r;
     return r;

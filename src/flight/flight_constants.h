@@ -9,6 +9,9 @@ inline constexpr double kTakeoffHeightM = 0.8; // centre of mass above the groun
 
 // One frame stands for 1/17 s of flight.
 inline constexpr double kFramesPerSecond = 17.0;
+// A flight that has not touched down by then ends all the same (it cannot happen for the
+// take-offs the check accepts: the longest lands after 30 frames).
+inline constexpr int kMostFlightFrames = 245;
 
 // Take-off ranges, both ends included, and the standard values that replace an entry outside
 // them. Whole numbers, as the scroll bars step.

@@ -21,7 +21,7 @@ constexpr std::string_view kHeaderStem = "Purzosimulation flight log ";
 constexpr std::string_view kFormat1Header = "Purzosimulation flight log 1";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-constexpr int kMostFrames = 100000;
+constexpr int kMostLoggedFrames = 100000;
 // Flight numbers and counts: far beyond any lesson, and well inside an int.
 constexpr int kMostNumber = INT_MAX / 2;
 
@@ -53,7 +53,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     const auto pace = f[3] == "-" ? std::optional<int>(-1) : WholeNumber(f[3], 0, 2);
     const auto shown = WholeNumber(f[4], 0, 1);
     const auto speed = Unescaped(f[5]), angle = Unescaped(f[6]);
-    const auto frames = WholeNumber(f[8], 1, kMostFrames);
+    const auto frames = WholeNumber(f[8], 1, kMostLoggedFrames);
     const auto group = Unescaped(f[9]), flownAt = Unescaped(f[10]);
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
