@@ -11,6 +11,7 @@ export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
   replay(number: number): void;
   saveWorkbook(): void;
+  printLessonSheet(): void; // the lesson on one page, to paper or PDF
   fileName(extension: string): string; // flugprotokoll-<group>-<date>.<extension>
   closed(): void;           // the page takes back the panel's room
   compare(): void;          // the shown flights played together
@@ -104,6 +105,7 @@ export class LogPanel {
     });
     button('compareButton', '&Vergleichen', () => actions.compare());
     button('saveLogButton', 'Protokoll als &Tabelle speichern…', () => { if (log.count()) actions.saveWorkbook(); });
+    button('lessonSheetButton', 'Stundenblatt als &PDF…', () => actions.printLessonSheet());
     button('exportButton', 'Protokoll e&xportieren…', () => {
       if (log.count()) download(new Blob([log.text()], { type: 'text/plain;charset=utf-8' }), actions.fileName('txt'));
     });
@@ -163,7 +165,8 @@ export class LogPanel {
     if (!this.dialog.open) return;
     const { texts } = this;
     const teacher = texts.tr('purzo::LessonBar', 'Lehrkraft');
-    this.group.value = this.log.group() || teacher;
+    // A field being typed in keeps what is typed: a stored change may come in meanwhile.
+    if (document.activeElement !== this.group) this.group.value = this.log.group() || teacher;
     this.groups.replaceChildren(...[teacher, ...this.log.groupNames()].map((name) => {
       const option = document.createElement('option');
       option.value = name;

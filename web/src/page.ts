@@ -98,6 +98,7 @@ export class PurzoPage {
       changed: () => this.logChanged(),
       replay: (number) => this.replayLogged(number),
       saveWorkbook: () => void this.saves.saveLogWorkbook(),
+      printLessonSheet: () => this.saves.printLessonSheet(),
       fileName: (ext) => module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
       closed: () => this.fit(),
       compare: () => this.tools.compare ? this.compare() : this.setTools({ ...this.tools, compare: true }),

@@ -6,6 +6,7 @@
 import { canvasBlob, csvBlob, download, workbookBlob, workbookOfSheets } from './saves';
 import { drawScaleBar } from './flight_marks';
 import { fill } from './texts';
+import { fillLessonSheet } from './lesson_sheet';
 import type { PurzoPage } from './page';
 
 const kCaptionHeightPx = 104;
@@ -43,6 +44,20 @@ export class WorksheetSaves {
     const blob = await workbookOfSheets(page.log.workbook(page.texts.language, date));
     // The class's hand-in is named after the lesson, not after whoever flew last.
     download(blob, page.module.logFileName(page.log.title(), date, 'xlsx'));
+  }
+
+  // The lesson sheet filled afresh, then the browser's print dialog: "Als PDF speichern" there
+  // gives the window's PDF.
+  printLessonSheet(): void {
+    const { page } = this;
+    const date = page.log.date() || new Date().toLocaleDateString('sv-SE');
+    const c = page.design.canvas;
+    const picture = document.createElement('canvas');
+    [picture.width, picture.height] = [Math.round(c.areaWidthPx * kWorksheetScale), Math.round(c.areaHeightPx * kWorksheetScale)];
+    const ctx = picture.getContext('2d');
+    if (ctx) page.drawInto({ ctx, width: picture.width, height: picture.height, scale: kWorksheetScale });
+    fillLessonSheet(page.log.workbook(page.texts.language, date)[0], picture, page.texts.decimalPoint);
+    window.print();
   }
 
   async savePicture(): Promise<void> {

@@ -51,4 +51,33 @@ describe('the comparison', () => {
     assert.deepEqual(errors, []);
     await context.close();
   });
+
+  test('the lesson sheet prints on one A4 page across: title, date, the canvas and the groups', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url);
+    await chooseInMenu(page, 'logAction');
+    await page.fill('[data-control="lessonTitle"]', '7b Salto');
+    for (const [group, speed] of [['Delfine', '6'], ['Adler / 4b', '7']]) {
+      await page.fill('[data-control="groupField"]', group);
+      await page.press('[data-control="groupField"]', 'Tab');
+      await fly(page, speed, '70');
+    }
+    await page.evaluate(() => { window.print = () => { window.printed = true; }; });
+    await page.click('[data-control="lessonSheetButton"]');
+    assert.equal(await page.evaluate(() => window.printed), true);
+    const sheet = await page.$eval('.lesson-sheet', (s) => ({
+      title: s.querySelector('h1').textContent,
+      rows: [...s.querySelectorAll('tr')].map((tr) => tr.firstElementChild.textContent),
+      picture: s.querySelector('img').src.startsWith('data:image/png'),
+    }));
+    assert.equal(sheet.title, '7b Salto');
+    assert.deepEqual(sheet.rows, ['Name / Gruppe', 'Delfine', 'Adler / 4b']);
+    assert.ok(sheet.picture);
+    const pdf = (await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+    assert.equal((pdf.match(/\/Type\s*\/Page[^s]/g) ?? []).length, 1, 'one page');
+    // A4 across: 842 × 595 points.
+    const box = pdf.match(/\/MediaBox\s*\[\s*0 0 ([\d.]+) ([\d.]+)\s*\]/);
+    assert.ok(box && Math.round(Number(box[1])) === 842 && Math.round(Number(box[2])) === 595, box?.[0]);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
 });

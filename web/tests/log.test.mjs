@@ -171,7 +171,7 @@ describe('the flight log', () => {
       assert.ok(apart, `${name} under the log: ${JSON.stringify(b)}`);
     }
     // Closed, the window takes its whole room again.
-    await page.keyboard.press('Escape');
+    await page.click('.log-panel[open] >> text=Schließen');
     const canvasWidth = await page.$eval('canvas.canvas', (c) => c.getBoundingClientRect().width);
     assert.ok(canvasWidth > boxes['canvas.canvas'].right - boxes['canvas.canvas'].left + 20);
     assert.deepEqual(errors, []);
