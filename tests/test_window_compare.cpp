@@ -7,18 +7,21 @@
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/lesson_sheet.h"
 #include "window/lesson/lesson_tools.h"
+#include "window/tools/charts_window.h"
 #include "window/view/canvas_widget.h"
 #include "window/view/comparison_box.h"
 #include "window/view/drawn_figure.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QXYSeries>
 #include <unistd.h>
 
 using namespace purzo;
@@ -78,6 +81,7 @@ private slots:
         for (int row = 0; row < 3; ++row) {
             QVERIFY(model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole));
         }
+        window.showCharts();
         QSignalSpy replayed(&window, &PurzoWindow::replayFinished);
         QTest::mouseClick(window.logWindow()->findChild<QPushButton*>("compareButton"),
                           Qt::LeftButton);
@@ -102,6 +106,11 @@ private slots:
                          qPrintable(QStringLiteral("flight %1 at its landing").arg(flight.number)));
             }
         }
+        // The charts stand at the same moment: each flight's line as far as its figure.
+        const auto* heights = qobject_cast<QXYSeries*>(
+            window.chartsWindow()->chart(ChartsWindow::Height)->series().at(2));
+        QCOMPARE(std::size_t(heights->count()),
+                 std::min(std::size_t(moment) + 1, shown.front().frames.size()));
         // The worksheet's picture names the compared flights, not the last one flown.
         QCOMPARE(window.worksheetCaption(),
                  QStringLiteral("Vergleich: Flug 1 (Lehrkraft), Flug 2 (Lehrkraft), Flug 3 "

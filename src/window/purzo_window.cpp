@@ -214,7 +214,11 @@ void PurzoWindow::refreshCharts() {
                         : replayed              ? replayed->model
                         : lastFlight()          ? lastFlight()->model
                                                 : Model::Classic;
-    charts->showFlight(model, player_.recordedFrames(), player_.shownCount(), shownFlights());
+    // In a comparison the charts stand at its moment too.
+    const std::size_t count = player_.shownCount();
+    charts->showFlight(model, player_.recordedFrames(), count,
+                       form_.picture1->comparing() ? AtMoment(shownFlights(), count)
+                                                   : shownFlights());
 }
 
 void PurzoWindow::showAtBestSize() {
@@ -365,30 +369,6 @@ void PurzoWindow::showLessonMenu(const QPoint& canvasPos) {
     // After a restart the log's newest flight is the last one to replay.
     lessonTools_->menu()->setCanReplay(lastFlight() || !log_->log().flights().empty());
     lessonTools_->showMenu(canvasPos, layout_.scale());
-}
-
-bool PurzoWindow::saveFlightCsv(const QString& path) {
-    return lessonTools_->saveFlightCsv(path);
-}
-
-bool PurzoWindow::saveFlightWorkbook(const QString& path) {
-    return lessonTools_->saveFlightWorkbook(path);
-}
-
-bool PurzoWindow::saveCanvasPicture(const QString& path) {
-    return lessonTools_->saveCanvasPicture(path);
-}
-
-QImage PurzoWindow::worksheetPicture() const {
-    return lessonTools_->worksheetPicture();
-}
-
-QString PurzoWindow::worksheetCaption() const {
-    return lessonTools_->worksheetCaption();
-}
-
-QString PurzoWindow::worksheetLandingLine() const {
-    return lessonTools_->worksheetLandingLine();
 }
 
 void PurzoWindow::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "flight/model.h"
 #include "window/controls/form.h"
 #include "window/controls/scaled_layout.h"
+#include "window/lesson/lesson_tools.h"
 #include "window/view/flight_player.h"
 #include "window/view/pictures.h"
 #include "window/view/shown_flight.h"
@@ -84,13 +85,13 @@ public:
     void showLessonMenu(const QPoint& canvasPos);
     // The saves behind the two menu entries, without their dialogs. A failure shows a message
     // naming the file and the reason, and leaves a file that was there as it was.
-    bool saveFlightCsv(const QString& path);
-    bool saveFlightWorkbook(const QString& path);
-    bool saveCanvasPicture(const QString& path);
+    bool saveFlightCsv(const QString& path) { return lessonTools_->saveFlightCsv(path); }
+    bool saveFlightWorkbook(const QString& path) { return lessonTools_->saveFlightWorkbook(path); }
+    bool saveCanvasPicture(const QString& path) { return lessonTools_->saveCanvasPicture(path); }
     // The picture "Bild speichern…" writes: the drawing area at twice its size with a caption.
-    QImage worksheetPicture() const;
-    QString worksheetCaption() const;
-    QString worksheetLandingLine() const;
+    QImage worksheetPicture() const { return lessonTools_->worksheetPicture(); }
+    QString worksheetCaption() const { return lessonTools_->worksheetCaption(); }
+    QString worksheetLandingLine() const { return lessonTools_->worksheetLandingLine(); }
 
     // Test seams only; the program never calls them. The first shortens the pause between
     // frames, the second lets a test drive the frame clock's time.

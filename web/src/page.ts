@@ -339,12 +339,14 @@ export class PurzoPage {
     const shown = this.player.replayedFlight ?? this.player.lastFlight;
     const model = this.player.flightRunning ? this.runningModel : shown?.session.modelName() ?? this.model;
     const styles = this.design.canvas.shownStyles;
+    // In a comparison the charts stand at its moment too.
+    const moment = this.tools.compare && this.player.shownCount ? this.player.shownCount : undefined;
     return {
       model,
       frames: this.player.recordedFrames,
       shownCount: this.player.shownCount,
       beside: this.drawnFlights().map((f) => ({
-        number: f.number, frames: f.frames, style: styles[f.style % styles.length], exact: f.exact,
+        number: f.number, frames: f.frames.slice(0, moment), style: styles[f.style % styles.length], exact: f.exact,
       })),
     };
   }

@@ -6,6 +6,7 @@
 #include "window/lesson/flight_log_model.h"
 #include "window/lesson/lesson_bar.h"
 #include "window/translations.h"
+#include "window/view/shown_flights_drawing.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -50,6 +51,13 @@ std::vector<ShownFlight> ShownFlightsOf(const FlightLog& log, bool previous, boo
         shown.push_back(std::move(s));
     }
     return shown;
+}
+
+std::vector<ShownFlight> AtMoment(std::vector<ShownFlight> flights, std::size_t moment) {
+    for (ShownFlight& f : flights) {
+        f.frames.resize(FramesAtMoment(f.frames.size(), moment));
+    }
+    return flights;
 }
 
 QStringList ComparisonRowNames() {

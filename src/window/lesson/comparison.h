@@ -17,6 +17,10 @@ namespace purzo {
 // a comparison's table. `previous` and `running` as the log decides which flights to draw.
 std::vector<ShownFlight> ShownFlightsOf(const FlightLog& log, bool previous, bool running);
 
+// The flights as far as `moment` frames each (all of a flight that has landed by then): what
+// the charts draw of a comparison.
+std::vector<ShownFlight> AtMoment(std::vector<ShownFlight> flights, std::size_t moment);
+
 // The comparison's rows: the group, then take-off, tuck, rotation, attitude and verdict.
 QStringList ComparisonRowNames();
 
