@@ -2,7 +2,7 @@
 // The comparison's one box, as the window draws it: the legend and the flight data of the
 // compared flights as a table, a column per flight headed by its line sample and number. It
 // stands in the canvas's corner the flights' paths leave freest, so that it hides no figure.
-import { drawMarker, setFlightPen } from './flight_marks';
+import { drawLineSample } from './flight_marks';
 import type { FlightStyle } from './flight_marks';
 
 export interface ComparisonTable {
@@ -60,13 +60,7 @@ export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: numb
   table.columns.forEach((c, n) => {
     x += margin;
     const y = top + margin + line / 2;
-    setFlightPen(ctx, c.style, 2 * scale);
-    ctx.beginPath();
-    ctx.moveTo(x, y);
-    ctx.lineTo(x + sample, y);
-    ctx.stroke();
-    drawMarker(ctx, x + sample / 2, y, c.style, markerR);
-    ctx.setLineDash([]);
+    drawLineSample(ctx, x, y, sample, c.style, markerR, scale);
     ctx.fillStyle = '#000';
     ctx.textAlign = 'left';
     ctx.fillText(c.title, x + sample + margin, y);

@@ -81,6 +81,18 @@ export function drawHaloText(ctx: CanvasRenderingContext2D, text: string, x: num
 export interface LegendEntry { text: string; style: FlightStyle }
 
 // The legend box at the top of the area, at its right or left edge.
+// A flight's line `sample` long from (x, y) with its marker in the middle, as legends show it.
+export function drawLineSample(ctx: CanvasRenderingContext2D, x: number, y: number, sample: number, style: FlightStyle,
+                               markerR: number, scale: number): void {
+  setFlightPen(ctx, style, 2 * scale);
+  ctx.beginPath();
+  ctx.moveTo(x, y);
+  ctx.lineTo(x + sample, y);
+  ctx.stroke();
+  drawMarker(ctx, x + sample / 2, y, style, markerR);
+  ctx.setLineDash([]);
+}
+
 export function drawLegend(ctx: CanvasRenderingContext2D, areaWidth: number, right: boolean, entries: LegendEntry[],
                            font: string, margin: number, markerR: number, background: string, border: string, scale: number): void {
   if (!entries.length) return;
@@ -100,13 +112,7 @@ export function drawLegend(ctx: CanvasRenderingContext2D, areaWidth: number, rig
   ctx.strokeRect(left + 0.5, margin + 0.5, width - 1, height - 1);
   entries.forEach((e, i) => {
     const y = margin * 2 + line * (i + 0.5), x = left + margin;
-    setFlightPen(ctx, e.style, 2 * scale);
-    ctx.beginPath();
-    ctx.moveTo(x, y);
-    ctx.lineTo(x + sample, y);
-    ctx.stroke();
-    drawMarker(ctx, x + sample / 2, y, e.style, markerR);
-    ctx.setLineDash([]);
+    drawLineSample(ctx, x, y, sample, e.style, markerR, scale);
     ctx.fillStyle = '#000';
     ctx.fillText(e.text, x + sample + margin, y);
   });

@@ -86,6 +86,15 @@ export async function waitForLanding(page, timeout = 20000) {
 }
 
 // Opens the canvas's menu with a right click and chooses an entry.
+// Types a take-off, presses Start and waits for the landing.
+export async function flyTakeoff(page, speed, angle) {
+  await page.fill('[data-control="Text1"]', speed);
+  await page.fill('[data-control="Text2"]', angle);
+  await page.click('[data-control="Start"]');
+  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
+  await waitForLanding(page);
+}
+
 export async function chooseInMenu(page, entry) {
   await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
   await page.click(`.menu-item[data-entry="${entry}"]`);

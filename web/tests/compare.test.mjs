@@ -3,17 +3,11 @@
 // as the same moment after take-off, with one box for their legend and data.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, flyTakeoff, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
 
 const site = useSite();
 
-async function fly(page, speed, angle) {
-  await page.fill('[data-control="Text1"]', speed);
-  await page.fill('[data-control="Text2"]', angle);
-  await page.click('[data-control="Start"]');
-  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
-  await waitForLanding(page);
-}
+const fly = flyTakeoff;
 
 const pixel = (page, x, y) => page.evaluate(([px, py]) => {
   const canvas = document.querySelector('canvas.canvas');

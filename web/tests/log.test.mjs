@@ -4,17 +4,11 @@
 // aside.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, csvRows, openPage, sheetCells, trace, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, flyTakeoff, csvRows, openPage, sheetCells, trace, useSite, waitForLanding } from './browser.mjs';
 
 const site = useSite();
 
-async function fly(page, speed, angle) {
-  await page.fill('[data-control="Text1"]', speed);
-  await page.fill('[data-control="Text2"]', angle);
-  await page.click('[data-control="Start"]');
-  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
-  await waitForLanding(page);
-}
+const fly = flyTakeoff;
 
 const rows = (page) => page.$$eval('[data-control="logTable"] tr[data-number]',
   (trs) => trs.map((tr) => [...tr.querySelectorAll('td')].map((td) => td.textContent.trim())));
@@ -172,8 +166,8 @@ describe('the flight log', () => {
     }
     // Closed, the window takes its whole room again.
     await page.click('.log-panel[open] >> text=Schließen');
-    const canvasWidth = await page.$eval('canvas.canvas', (c) => c.getBoundingClientRect().width);
-    assert.ok(canvasWidth > boxes['canvas.canvas'].right - boxes['canvas.canvas'].left + 20);
+    const narrow = boxes['canvas.canvas'].right - boxes['canvas.canvas'].left;
+    await page.waitForFunction((w) => document.querySelector('canvas.canvas').getBoundingClientRect().width > w + 20, narrow);
     assert.deepEqual(errors, []);
     await context.close();
   });
