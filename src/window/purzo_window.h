@@ -5,7 +5,6 @@
 
 #include "flight/flight_parameters.h"
 #include "flight/flight_record.h"
-#include "flight/frame_clock.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "window/controls/form.h"
@@ -93,10 +92,8 @@ public:
     QString worksheetCaption() const { return lessonTools_->worksheetCaption(); }
     QString worksheetLandingLine() const { return lessonTools_->worksheetLandingLine(); }
 
-    // Test seams only; the program never calls them. The first shortens the pause between
-    // frames, the second lets a test drive the frame clock's time.
+    // A test seam only; the program never calls it: shortens the pause between frames.
     void setPauseOverrideForTesting(std::optional<int> pauseMs) { pauseOverrideMs_ = pauseMs; }
-    void setTimeSourceForTesting(FrameClock::TimeSource now) { player_.setTimeSource(now); }
 
 signals:
     void beepSounded();

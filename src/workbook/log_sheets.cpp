@@ -118,7 +118,6 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     sheet.firstFrameRow = kHeaderRow + 1;
     sheet.repeatedRow = kHeaderRow;
     sheet.lastFrameRow = std::max(row - 1, kHeaderRow + 1);
-    out.firstFlightRow = kHeaderRow + 1;
     out.sheets.push_back(std::move(sheet));
 
     // The charts draw the shown flights; with none shown, the last eight.

@@ -17,7 +17,6 @@ struct LogWorkbookContent {
     std::vector<FlightSheet> sheets; // the groups, the log, then a sheet per flight
     std::string chartSheet;
     std::vector<ChartDesign> charts;
-    int firstFlightRow = 0; // of the log sheet
 };
 
 // `date` as the workbook shows it, e.g. "2026-12-09". The charts draw the shown flights, or the
