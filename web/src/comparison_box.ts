@@ -2,7 +2,7 @@
 // The comparison's one box, as the window draws it: the legend and the flight data of the
 // compared flights as a table, a column per flight headed by its line sample and number. It
 // stands in the canvas's corner the flights' paths leave freest, so that it hides no figure.
-import { drawLineSample } from './flight_marks';
+import { drawLineSample, drawPanelFrame, fontPx } from './flight_marks';
 import type { FlightStyle } from './flight_marks';
 
 export interface ComparisonTable {
@@ -32,7 +32,7 @@ export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: numb
   ctx.font = font;
   ctx.textBaseline = 'middle';
   const sample = 28 * scale;
-  const line = parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12') * 1.35;
+  const line = fontPx(font) * 1.35;
   const nameWidth = Math.max(...table.rows.map((r) => ctx.measureText(r).width));
   const widths = table.columns.map((c) => Math.max(sample + margin + ctx.measureText(c.title).width,
     ...c.cells.map((t) => ctx.measureText(t).width)));
@@ -42,18 +42,13 @@ export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: numb
   const room = Math.min((areaWidth - 2 * margin) / width, areaHeight * 0.5 / height);
   if (room < 1) {
     ctx.restore();
-    const px = parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12');
+    const px = fontPx(font);
     drawComparisonBox(ctx, areaWidth, areaHeight, table, paths, font.replace(/[\d.]+px/, `${(px * room * 0.98).toFixed(3)}px`),
       margin * room * 0.98, markerR * room * 0.98, background, border, scale * room * 0.98);
     return;
   }
   const [left, top] = comparisonBoxPlace(width, height, areaWidth, areaHeight, paths, margin);
-  ctx.fillStyle = background;
-  ctx.fillRect(left, top, width, height);
-  ctx.strokeStyle = border;
-  ctx.lineWidth = 1;
-  ctx.setLineDash([]);
-  ctx.strokeRect(left + 0.5, top + 0.5, width - 1, height - 1);
+  drawPanelFrame(ctx, left, top, width, height, background, border);
   ctx.fillStyle = '#000';
   table.rows.forEach((r, i) => ctx.fillText(r, left + margin, top + margin + line * (i + 1.5)));
   let x = left + margin * 2 + nameWidth;

@@ -81,6 +81,22 @@ export function drawHaloText(ctx: CanvasRenderingContext2D, text: string, x: num
 export interface LegendEntry { text: string; style: FlightStyle }
 
 // The legend box at the top of the area, at its right or left edge.
+// The size in pixels of a CSS font such as '400 12.5px Arial'.
+export function fontPx(font: string): number {
+  return parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12');
+}
+
+// A legend's or a table's box: its background and a one-pixel border.
+export function drawPanelFrame(ctx: CanvasRenderingContext2D, left: number, top: number, width: number, height: number,
+                               background: string, border: string): void {
+  ctx.fillStyle = background;
+  ctx.fillRect(left, top, width, height);
+  ctx.strokeStyle = border;
+  ctx.lineWidth = 1;
+  ctx.setLineDash([]);
+  ctx.strokeRect(left + 0.5, top + 0.5, width - 1, height - 1);
+}
+
 // A flight's line `sample` long from (x, y) with its marker in the middle, as legends show it.
 export function drawLineSample(ctx: CanvasRenderingContext2D, x: number, y: number, sample: number, style: FlightStyle,
                                markerR: number, scale: number): void {
@@ -100,16 +116,11 @@ export function drawLegend(ctx: CanvasRenderingContext2D, areaWidth: number, rig
   ctx.font = font;
   ctx.textBaseline = 'middle';
   const sample = 28 * scale;
-  const line = parseFloat(font.split('px')[0].split(' ').at(-1) ?? '12') * 1.45;
+  const line = fontPx(font) * 1.45;
   const textWidth = Math.max(...entries.map((e) => ctx.measureText(e.text).width));
   const width = margin * 3 + sample + textWidth, height = margin * 2 + line * entries.length;
   const left = right ? areaWidth - margin - width : margin;
-  ctx.fillStyle = background;
-  ctx.fillRect(left, margin, width, height);
-  ctx.strokeStyle = border;
-  ctx.lineWidth = 1;
-  ctx.setLineDash([]);
-  ctx.strokeRect(left + 0.5, margin + 0.5, width - 1, height - 1);
+  drawPanelFrame(ctx, left, margin, width, height, background, border);
   entries.forEach((e, i) => {
     const y = margin * 2 + line * (i + 0.5), x = left + margin;
     drawLineSample(ctx, x, y, sample, e.style, markerR, scale);
