@@ -3,6 +3,7 @@
 // view's edge bands and the worksheet's first caption line.
 #include "design/edge_bands.h"
 #include "design/panel_box.h"
+#include "design/side_by_side_grid.h"
 #include "flight/panel_lines.h"
 
 #include <QtTest>
@@ -46,6 +47,65 @@ private slots:
         QCOMPARE(box.baselinesPx.front(), 6.0 * scale + 10.0);
         QTEST(box.baselinesPx.back(), "lastBaseline");
         QTEST(box.borderPx, "border");
+    }
+
+    // The side-by-side grid: never beyond 3 × 3, a cell left for the table while there is
+    // one to spare, every cell inside the area and none over another.
+    void sideBySideGrid_data() {
+        QTest::addColumn<int>("flights");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<bool>("table");
+        // 700 × 530 for a 4 : 3 view.
+        QTest::newRow("one above the table") << 1 << 1 << 2 << 1 << true;
+        QTest::newRow("two: the table takes the second row") << 2 << 2 << 2 << 2 << true;
+        QTest::newRow("three") << 3 << 2 << 2 << 3 << true;
+        QTest::newRow("four in three rows") << 4 << 2 << 3 << 4 << true;
+        QTest::newRow("six") << 6 << 3 << 3 << 6 << true;
+        QTest::newRow("eight") << 8 << 3 << 3 << 8 << true;
+        QTest::newRow("nine fill the grid") << 9 << 3 << 3 << 9 << false;
+        QTest::newRow("more than nine") << 12 << 3 << 3 << 9 << false;
+        QTest::newRow("none") << 0 << 0 << 0 << 0 << false;
+        QTest::newRow("a negative count") << -3 << 0 << 0 << 0 << false;
+    }
+    void sideBySideGrid() {
+        QFETCH(int, flights);
+        const double width = 700, height = 530, gap = 4;
+        const SideBySideGrid grid = SideBySideGridFor(width, height, flights, gap, 4.0 / 3.0);
+        QTEST(grid.columns, "columns");
+        QTEST(grid.rows, "rows");
+        QTEST(int(grid.cells.size()), "cells");
+        QTEST(grid.table.has_value(), "table");
+        std::vector<GridRect> all = grid.cells;
+        if (grid.table) {
+            all.push_back(*grid.table);
+            // To the grid's right edge, in the last row.
+            const GridRect& first = grid.cells.front();
+            QCOMPARE(grid.table->x + grid.table->width,
+                     first.x + grid.columns * (first.width + gap) - gap);
+            QCOMPARE(grid.table->y, first.y + (grid.rows - 1) * (first.height + gap));
+        }
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const GridRect& a = all[i];
+            if (i < grid.cells.size()) { // of the view's shape
+                QCOMPARE(a.width / a.height, 4.0 / 3.0);
+            }
+            QVERIFY(a.x >= 0 && a.y >= 0 && a.width > 0 && a.height > 0);
+            QVERIFY(a.x + a.width <= width + 1e-9 && a.y + a.height <= height + 1e-9);
+            for (std::size_t j = i + 1; j < all.size(); ++j) {
+                const GridRect& b = all[j];
+                const bool apart =
+                    a.x + a.width + gap <= b.x + 1e-9 || b.x + b.width + gap <= a.x + 1e-9 ||
+                    a.y + a.height + gap <= b.y + 1e-9 || b.y + b.height + gap <= a.y + 1e-9;
+                QVERIFY2(apart, qPrintable(QStringLiteral("cells %1 and %2").arg(i).arg(j)));
+            }
+        }
+    }
+    void sideBySideGridOnNoArea() {
+        QVERIFY(SideBySideGridFor(0, 300, 4, 4, 1.3).cells.empty());
+        QVERIFY(SideBySideGridFor(300, -1, 4, 4, 1.3).cells.empty());
+        QVERIFY(SideBySideGridFor(300, 300, 4, 4, 0).cells.empty());
     }
 
     void edgeBandsAverageAcrossTheirDepth_data() {

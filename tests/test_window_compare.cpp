@@ -2,6 +2,8 @@
 // The comparison as a class works it: flights of the log played together, every figure at the
 // same moment after take-off however the moment is reached, a landed one holding its touchdown,
 // and one box for their legend and data where the paths leave room.
+#include "design/side_by_side_grid.h"
+#include "window/controls/lesson_menu.h"
 #include "window/lesson/flight_log_model.h"
 #include "window/lesson/flight_log_window.h"
 #include "window/lesson/lesson_log.h"
@@ -11,6 +13,7 @@
 #include "window/view/canvas_widget.h"
 #include "window/view/comparison_box.h"
 #include "window/view/drawn_figure.h"
+#include "window/view/side_by_side_drawing.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -34,10 +37,10 @@ namespace {
 
 // Whether the canvas shows the figure of `frame` in the flight's colour: the right rim of its
 // head, where no path runs along.
-bool FigureDrawnAt(const CanvasWidget& canvas, const QImage& image, const FrameResult& frame,
+bool FigureDrawnAt(const QTransform& toWidget, const QImage& image, const FrameResult& frame,
                    std::size_t style) {
     const DrawnFigure figure = ToDrawn(frame.figure);
-    const QPointF rim = canvas.toWidget({figure.head.x + figure.head.radius, figure.head.y});
+    const QPointF rim = toWidget.map(QPointF(figure.head.x + figure.head.radius, figure.head.y));
     const QColor want = QColor::fromRgba(kShownFlightStyles[style].colour);
     for (int dx = -2; dx <= 2; ++dx) {
         const QColor drawn(image.pixel(rim.toPoint() + QPoint(dx, 0)));
@@ -98,11 +101,12 @@ private slots:
         for (const ShownFlight& flight : shown) {
             const std::size_t at = std::min(std::size_t(moment), flight.frames.size() - 1);
             QVERIFY2(
-                FigureDrawnAt(*canvas, image, flight.frames[at], flight.style),
+                FigureDrawnAt(canvas->canvasTransform(), image, flight.frames[at], flight.style),
                 qPrintable(
                     QStringLiteral("flight %1 not at frame %2").arg(flight.number).arg(at + 1)));
             if (at + 3 < flight.frames.size()) {
-                QVERIFY2(!FigureDrawnAt(*canvas, image, flight.frames.back(), flight.style),
+                QVERIFY2(!FigureDrawnAt(canvas->canvasTransform(), image, flight.frames.back(),
+                                        flight.style),
                          qPrintable(QStringLiteral("flight %1 at its landing").arg(flight.number)));
             }
         }
@@ -120,6 +124,73 @@ private slots:
         // A new flight is compared too: its own figure comes back.
         Fly(window);
         QVERIFY(canvas->comparing() && !canvas->comparingWithoutCurrent());
+    }
+
+    // Three groups' attempts on one path, side by side: each flight in its own cell of the
+    // grid, its figure where its flight is at the moment stepped to, in either view.
+    void sideBySideGivesEachFlightItsCell_data() {
+        QTest::addColumn<bool>("wholeView");
+        QTest::addColumn<int>("moment");
+        QTest::newRow("designed view, rising") << false << 5;
+        QTest::newRow("whole view, all landed") << true << 60;
+    }
+    void sideBySideGivesEachFlightItsCell() {
+        QFETCH(bool, wholeView);
+        QFETCH(int, moment);
+        PurzoWindow window;
+        window.setPauseOverrideForTesting(1);
+        QVERIFY(ShowWhole(window));
+        window.showLog();
+        auto* group = window.logWindow()->findChild<QLineEdit*>(QStringLiteral("groupField"));
+        for (const char* name : {"Delfine", "Adler", "Luchse"}) {
+            group->setText(QString::fromUtf8(name));
+            emit group->editingFinished();
+            SetTexts(window, "6", "70");
+            Fly(window);
+        }
+        auto* model = window.logWindow()->model();
+        for (int row = 0; row < 3; ++row) {
+            QVERIFY(model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole));
+        }
+        CanvasTools tools;
+        tools.wholeView = wholeView;
+        window.lessonMenu()->setTools(tools);
+        QSignalSpy replayed(&window, &PurzoWindow::replayFinished);
+        window.lessonMenu()->sideBySideAction()->trigger(); // the comparison comes with it
+        QVERIFY(QTest::qWaitFor([&] { return replayed.count() == 1; }, 10000));
+        auto* canvas = Control<CanvasWidget>(window, "Picture1");
+        QVERIFY(canvas->comparingWithoutCurrent() && canvas->tools().sideBySide);
+        QTest::keyClick(canvas, Qt::Key_Home);
+        for (int i = 0; i < moment; ++i) {
+            QTest::keyClick(canvas, Qt::Key_PageDown);
+        }
+        const QImage image = canvas->grab().toImage();
+        const QRectF area = canvas->contentsRect();
+        const SideBySideGrid grid = SideBySideGridFor(
+            area.width(), area.height(), 3, 0,
+            wholeView ? CanvasWidget::kWholeView.width() / CanvasWidget::kWholeView.height()
+                      : 701.0 / 533.0);
+        QCOMPARE(grid.cells.size(), std::size_t(3));
+        QVERIFY(grid.table.has_value()); // 2 × 2: the fourth cell holds the table
+        const QRectF view = wholeView ? CanvasWidget::kWholeView : QRectF(0, 0, 200, 150);
+        for (const ShownFlight& flight : canvas->shownFlights()) {
+            const std::size_t cell = std::size_t(flight.number - 1);
+            const GridRect& r = grid.cells[cell];
+            // The gap between cells moves them by a few pixels at most: look a little around.
+            const QTransform t = ViewInCell(view, QRectF(r.x, r.y, r.width, r.height)
+                                                      .translated(area.topLeft())
+                                                      .adjusted(0, 0, -4, -4));
+            const std::size_t at = std::min(std::size_t(moment), flight.frames.size() - 1);
+            QVERIFY2(FigureDrawnAt(t, image, flight.frames[at], flight.style),
+                     qPrintable(QStringLiteral("flight %1 not in its cell").arg(flight.number)));
+        }
+        // Switched off, the comparison goes on as one picture.
+        window.lessonMenu()->sideBySideAction()->trigger();
+        QVERIFY(canvas->comparing() && !canvas->tools().sideBySide);
+        // The comparison switched off takes "side by side" with it.
+        window.lessonMenu()->sideBySideAction()->trigger();
+        window.lessonMenu()->compareAction()->trigger();
+        QVERIFY(!canvas->comparing() && !canvas->tools().sideBySide);
     }
 
     // The lesson on one A4 landscape page: a PDF of it, everything painted inside the page,

@@ -190,6 +190,7 @@ private slots:
                                      "Pre&vious flight for comparison",
                                      "Show &whole flight",
                                      "Compare fli&ghts",
+                                     "Side &by side",
                                      "&Replay last flight",
                                      "Pa&use / Resume\tSpace",
                                      "&Next frame\tPage Down",

@@ -101,6 +101,7 @@ private slots:
                                      QString::fromUtf8("&Vorigen Flug zum Vergleich"),
                                      QString::fromUtf8("&Ganze Flugbahn zeigen"),
                                      QString::fromUtf8("Vergleiche&n"),
+                                     QString::fromUtf8("N&ebeneinander"),
                                      "|",
                                      QString::fromUtf8("Letzten Flug &wiederholen"),
                                      QString::fromUtf8("&Anhalten / Weiter\tLeertaste"),
@@ -118,10 +119,11 @@ private slots:
                                      QString::fromUtf8("E&xaktes Modell (Drehimpulserhaltung)"),
                                      QString::fromUtf8("At&hlet…"),
                                      "|",
-                                     QString::fromUtf8("Werkzeuge zurücks&etzen")}));
-        QCOMPARE(checkable, (QList<bool>{true,  true,  true,  true,  true,  true,  false, false,
-                                         false, false, false, false, false, false, false, false,
-                                         false, false, false, true,  true,  false, false, false}));
+                                     QString::fromUtf8("Werkzeuge z&urücksetzen")}));
+        QCOMPARE(checkable,
+                 (QList<bool>{true,  true,  true,  true,  true,  true,  true,  false, false,
+                              false, false, false, false, false, false, false, false, false,
+                              false, false, true,  true,  false, false, false}));
         // Every accelerator letter is the menu's own.
         QSet<QChar> letters;
         for (const QString& text : texts) {

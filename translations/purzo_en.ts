@@ -551,10 +551,6 @@
         <translation>Save flight as &amp;spreadsheet…</translation>
     </message>
     <message>
-        <source>Werkzeuge zurücks&amp;etzen</source>
-        <translation>Reset &amp;tools</translation>
-    </message>
-    <message>
         <source>&amp;Flugprotokoll…</source>
         <translation>Flight l&amp;og…</translation>
     </message>
@@ -569,6 +565,14 @@
     <message>
         <source>Vergleiche&amp;n</source>
         <translation>Compare fli&amp;ghts</translation>
+    </message>
+    <message>
+        <source>N&amp;ebeneinander</source>
+        <translation>Side &amp;by side</translation>
+    </message>
+    <message>
+        <source>Werkzeuge z&amp;urücksetzen</source>
+        <translation>Reset &amp;tools</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,15 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     connect(compare_, &QAction::toggled, this, [this](bool on) {
         if (on) {
             emit compareRequested();
+        } else {
+            sideBySide_->setChecked(false);
+        }
+    });
+    // A way of comparing: switched on, the comparison starts with it.
+    sideBySide_ = addCheckable(tr("N&ebeneinander"), "sideBySideAction");
+    connect(sideBySide_, &QAction::toggled, this, [this](bool on) {
+        if (on && !compare_->isChecked()) {
+            compare_->setChecked(true);
         }
     });
     menu_->addSeparator();
@@ -72,7 +81,7 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
         }
     });
     menu_->addSeparator();
-    resetTools_ = addEntry(tr("Werkzeuge zurücks&etzen"), "resetToolsAction");
+    resetTools_ = addEntry(tr("Werkzeuge z&urücksetzen"), "resetToolsAction");
     connect(resetTools_, &QAction::triggered, this, [this] {
         setTools({});
         setModel(Model::Classic);
@@ -97,8 +106,9 @@ QAction* LessonMenu::addEntry(const QString& text, const char* name) {
 }
 
 CanvasTools LessonMenu::tools() const {
-    return {path_->isChecked(),     sequence_->isChecked(),  data_->isChecked(),
-            previous_->isChecked(), wholeView_->isChecked(), compare_->isChecked()};
+    return {path_->isChecked(),      sequence_->isChecked(),  data_->isChecked(),
+            previous_->isChecked(),  wholeView_->isChecked(), compare_->isChecked(),
+            sideBySide_->isChecked()};
 }
 
 void LessonMenu::setTools(const CanvasTools& tools) {
@@ -108,6 +118,7 @@ void LessonMenu::setTools(const CanvasTools& tools) {
     previous_->setChecked(tools.previous);
     wholeView_->setChecked(tools.wholeView);
     compare_->setChecked(tools.compare);
+    sideBySide_->setChecked(tools.sideBySide);
 }
 
 void LessonMenu::compare() {

@@ -45,6 +45,8 @@ public:
     QAction* dataAction() const { return data_; }
     QAction* previousAction() const { return previous_; }
     QAction* wholeViewAction() const { return wholeView_; }
+    QAction* compareAction() const { return compare_; }
+    QAction* sideBySideAction() const { return sideBySide_; }
     QAction* replayAction() const { return replay_; }
     QAction* pauseAction() const { return pause_; }
     QAction* nextFrameAction() const { return nextFrame_; }
@@ -84,6 +86,7 @@ private:
     QAction* path_;
     QAction* sequence_;
     QAction* compare_;
+    QAction* sideBySide_;
     QAction* data_;
     QAction* previous_;
     QAction* wholeView_;

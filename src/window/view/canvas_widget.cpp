@@ -4,13 +4,13 @@
 #include "window/view/canvas_widget.h"
 
 #include "body/canvas_units.h"
-#include "design/edge_bands.h"
 #include "flight/flight_record.h"
 #include "flight/panel_lines.h"
 #include "window/view/comparison_box.h"
 #include "window/view/data_panel.h"
 #include "window/view/flight_marks.h"
 #include "window/view/shown_flights_drawing.h"
+#include "window/view/side_by_side_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -159,8 +159,7 @@ QTransform CanvasWidget::designTransform() const {
     return t;
 }
 
-QTransform CanvasWidget::wholeViewTransform() const {
-    const QRectF area = this->area();
+QTransform CanvasWidget::wholeViewTransform(const QRectF& area) {
     const double k =
         std::min(area.width() / kWholeView.width(), area.height() / kWholeView.height());
     QTransform t;
@@ -172,88 +171,14 @@ QTransform CanvasWidget::wholeViewTransform() const {
 }
 
 QTransform CanvasWidget::canvasTransform() const {
-    return tools_.wholeView ? wholeViewTransform() : designTransform();
-}
-
-QPixmap CanvasWidget::wholeViewBackground() const {
-    // The picture keeps its place in canvas units, at one scale for both directions with its
-    // ground line on y 150. Beyond its edges the wall and the floor go on plainly: each strip
-    // carries the mean colour of the picture's outermost band, row by row or column by column.
-    const QRect area = this->area();
-    const double ratio = paintRatio();
-    const QTransform t = wholeViewTransform();
-    const double imagePxToLogical = t.m11() * kCanvasHeight / kHallRowsPerGround;
-    const QImage hall = PictureAtScale(hall_, imagePxToLogical, ratio)
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
-    const QSizeF hallSize = QSizeF(hall.size()) / ratio;
-    const QPointF origin = t.map(QPointF(0, 0)) - QPointF(area.topLeft());
-
-    // Edge bands of the picture averaged across their depth: a column for the sides, a row for
-    // top and bottom.
-    const int depth = EdgeBandDepth(hall.width(), hall.height(), imagePxToLogical * ratio);
-    const std::span<const std::uint32_t> pixels(
-        reinterpret_cast<const std::uint32_t*>(hall.constBits()),
-        std::size_t(hall.width()) * std::size_t(hall.height()));
-    auto bandMean = [&](PictureEdge edge) {
-        const std::vector<std::uint32_t> means =
-            EdgeBandMeans(pixels, hall.width(), hall.height(), edge, depth);
-        const bool side = edge == PictureEdge::Left || edge == PictureEdge::Right;
-        QImage band(side ? 1 : int(means.size()), side ? int(means.size()) : 1,
-                    QImage::Format_RGB32);
-        for (int i = 0; i < int(means.size()); ++i) {
-            band.setPixel(side ? 0 : i, side ? i : 0, means[std::size_t(i)]);
-        }
-        return band;
-    };
-    const QImage left = bandMean(PictureEdge::Left), right = bandMean(PictureEdge::Right);
-    const QImage top = bandMean(PictureEdge::Top), bottom = bandMean(PictureEdge::Bottom);
-
-    QPixmap out(area.size() * ratio);
-    out.setDevicePixelRatio(ratio);
-    QPainter p(&out);
-    const QRectF whole(QPointF(0, 0), QSizeF(area.size()));
-    const QRectF picture(origin, hallSize);
-    const double xs[] = {whole.left(), picture.left(), picture.right(), whole.right()};
-    const double ys[] = {whole.top(), picture.top(), picture.bottom(), whole.bottom()};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            const QRectF target(QPointF(xs[i], ys[j]), QPointF(xs[i + 1], ys[j + 1]));
-            if (target.width() <= 0 || target.height() <= 0) {
-                continue;
-            }
-            if (i == 1 && j == 1) {
-                p.drawImage(target, hall);
-            } else if (i == 1) {
-                p.drawImage(target, j == 0 ? top : bottom);
-            } else if (j == 1) {
-                p.drawImage(target, i == 0 ? left : right);
-            } else {
-                // A corner: the colour where the two strips meet.
-                const QImage& side = i == 0 ? left : right;
-                p.fillRect(target, side.pixelColor(0, j == 0 ? 0 : side.height() - 1));
-            }
-        }
-    }
-    return out;
+    return tools_.wholeView ? wholeViewTransform(area()) : designTransform();
 }
 
 QPixmap CanvasWidget::background() {
-    if (rendering_) {
-        return tools_.wholeView ? wholeViewBackground()
-                                : PictureAtScale(hall_, rendering_->scale, 1.0);
-    }
-    const double ratio = devicePixelRatioF();
-    const QRect area = contentsRect();
-    if (background_.isNull() || backgroundRatio_ != ratio || backgroundArea_ != area ||
-        backgroundWholeView_ != tools_.wholeView) {
-        background_ =
-            tools_.wholeView ? wholeViewBackground() : PictureAtScale(hall_, scale_, ratio);
-        backgroundRatio_ = ratio;
-        backgroundArea_ = area;
-        backgroundWholeView_ = tools_.wholeView;
-    }
-    return background_;
+    const QRect area = this->area();
+    const QTransform t = wholeViewTransform(QRectF(QPointF(0, 0), QSizeF(area.size())));
+    const HallView view{area.size(), tools_.wholeView, paintScale(), t, paintRatio()};
+    return rendering_ ? hall_.draw(view) : hall_.at(HallBackground::Canvas, view);
 }
 
 void CanvasWidget::drawFigure(QPainter& painter, const DrawnFigure& figure,
@@ -330,6 +255,29 @@ void CanvasWidget::drawDataPanel(QPainter& painter) const {
                     panelScale());
 }
 
+ComparisonTable CanvasWidget::comparisonTable() const {
+    ComparisonTable table{comparisonRows_, {}};
+    for (const ShownFlight& flight : shown_) {
+        table.columns.push_back({flight.style, flight.title, flight.comparison});
+    }
+    return table;
+}
+
+void CanvasWidget::paintSideBySide(QPainter& painter, std::size_t moment) {
+    const bool current = !frames_.empty() && currentCompared_;
+    SideBySideLook look;
+    look.area = area();
+    look.scale = paintScale();
+    look.ratio = paintRatio();
+    look.blank = palette().window().color();
+    look.wholeView = tools_.wholeView;
+    look.freshHall = bool(rendering_);
+    look.font = panelFont();
+    look.panelScale = panelScale();
+    DrawSideBySide(painter, look, hall_, shown_, current ? frames_ : std::vector<FrameResult>{},
+                   moment, comparisonTable());
+}
+
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -347,6 +295,10 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     const bool comparing = this->comparing();
     const std::optional<std::size_t> moment =
         comparing && !frames_.empty() ? std::optional(frames_.size()) : std::nullopt;
+    if (comparing && tools_.sideBySide) {
+        paintSideBySide(painter, moment.value_or(std::size_t(-1)));
+        return;
+    }
     DrawShownFlights(painter, shown_, transform, moment, paintScale(), penWidthDevicePx(),
                      comparing ? ShownParts::Paths : ShownParts::All);
     const bool current = !frames_.empty() && (!comparing || currentCompared_);
@@ -364,10 +316,7 @@ void CanvasWidget::paintCanvas(QPainter& painter) {
     painter.resetTransform();
     if (comparing) {
         // One box for the legend and the flight data, where the paths leave room.
-        ComparisonTable table{comparisonRows_, {}};
-        for (const ShownFlight& flight : shown_) {
-            table.columns.push_back({flight.style, flight.title, flight.comparison});
-        }
+        const ComparisonTable table = comparisonTable();
         const FittedBox fitted = FitComparisonBox(table, panelFont(), panelScale(), area);
         const QRectF box =
             ComparisonBoxPlace(fitted.size, area, ShownPaths(shown_, transform, moment),

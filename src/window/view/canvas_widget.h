@@ -11,8 +11,9 @@
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "window/view/canvas_tools.h"
+#include "window/view/comparison_box.h"
 #include "window/view/drawn_figure.h"
-#include "window/view/pictures.h"
+#include "window/view/hall_background.h"
 #include "window/view/shown_flight.h"
 
 #include <QFrame>
@@ -90,15 +91,18 @@ protected:
 
 private:
     QTransform designTransform() const;
-    QTransform wholeViewTransform() const;
+    // The whole-flight view fitted into `area`, centred.
+    static QTransform wholeViewTransform(const QRectF& area);
     QPixmap background();
     void paintCanvas(QPainter& painter);
+    // Each compared flight in its own cell, at `moment` frames after take-off.
+    void paintSideBySide(QPainter& painter, std::size_t moment);
+    ComparisonTable comparisonTable() const;
     // Where and at what scale the canvas is being painted: the widget, or a picture.
     QRect area() const;
     double paintScale() const;
     double panelScale() const; // the panel's and the legend's: paintScale with the text factor
     double paintRatio() const;
-    QPixmap wholeViewBackground() const;
     void drawFigure(QPainter& painter, const DrawnFigure& figure, const QTransform& transform,
                     const QColor& colour, double widthFactor) const;
     void drawPath(QPainter& painter, const std::vector<FrameResult>& frames,
@@ -110,11 +114,7 @@ private:
     // The flight begun becomes the one shown, its first frame about to come.
     void takeStartedFlight();
 
-    Picture hall_;
-    QPixmap background_; // the hall for the current view, scale and device pixel ratio
-    QRect backgroundArea_;
-    double backgroundRatio_ = 0;
-    bool backgroundWholeView_ = false;
+    HallBackground hall_;
     double scale_ = 1.0;
     struct Surface {
         QRect area;

@@ -48,13 +48,13 @@ QSizeF ComparisonBoxSize(const ComparisonTable& table, const QFont& font, double
 }
 
 FittedBox FitComparisonBox(const ComparisonTable& table, const QFont& font, double scale,
-                           const QRectF& area) {
+                           const QRectF& area, double heightShare) {
     FittedBox fitted{font, scale, ComparisonBoxSize(table, font, scale)};
     const double margin = kPanelMarginPx * scale;
     for (int tries = 0; tries < 8; ++tries) {
         const double room =
             std::min((area.width() - 2 * margin) / std::max(1.0, fitted.size.width()),
-                     area.height() * 0.5 / std::max(1.0, fitted.size.height()));
+                     area.height() * heightShare / std::max(1.0, fitted.size.height()));
         if (room >= 1) {
             break;
         }

@@ -33,14 +33,14 @@ struct ComparisonTable {
 QSizeF ComparisonBoxSize(const ComparisonTable& table, const QFont& font, double scale);
 
 // The box's font and scale made smaller where the box would be wider than `area` or take more
-// than half its height: many flights on a small canvas. Never larger than given.
+// than `heightShare` of its height: many flights on a small canvas. Never larger than given.
 struct FittedBox {
     QFont font;
     double scale;
     QSizeF size;
 };
 FittedBox FitComparisonBox(const ComparisonTable& table, const QFont& font, double scale,
-                           const QRectF& area);
+                           const QRectF& area, double heightShare = 0.5);
 
 // Of the canvas's four corners (each `marginPx` in from `area`'s edges), the one where a box of
 // `size` covers the fewest of the paths' points; the top corners first on a tie, then the right.
