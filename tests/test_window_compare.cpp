@@ -172,14 +172,12 @@ private slots:
                       : 701.0 / 533.0);
         QCOMPARE(grid.cells.size(), std::size_t(3));
         QVERIFY(grid.table.has_value()); // 2 × 2: the fourth cell holds the table
-        const QRectF view = wholeView ? CanvasWidget::kWholeView : QRectF(0, 0, 200, 150);
         for (const ShownFlight& flight : canvas->shownFlights()) {
-            const std::size_t cell = std::size_t(flight.number - 1);
-            const GridRect& r = grid.cells[cell];
+            const GridRect& r = grid.cells[std::size_t(flight.number - 1)];
             // The gap between cells moves them by a few pixels at most: look a little around.
-            const QTransform t = ViewInCell(view, QRectF(r.x, r.y, r.width, r.height)
-                                                      .translated(area.topLeft())
-                                                      .adjusted(0, 0, -4, -4));
+            const QTransform t = CellTransform(wholeView, QRectF(r.x, r.y, r.width, r.height)
+                                                              .translated(area.topLeft())
+                                                              .adjusted(0, 0, -3, -3));
             const std::size_t at = std::min(std::size_t(moment), flight.frames.size() - 1);
             QVERIFY2(FigureDrawnAt(t, image, flight.frames[at], flight.style),
                      qPrintable(QStringLiteral("flight %1 not in its cell").arg(flight.number)));

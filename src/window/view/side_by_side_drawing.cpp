@@ -22,19 +22,27 @@ QRectF ToRect(const GridRect& r, const QPointF& origin) {
     return {origin.x() + r.x, origin.y() + r.y, r.width, r.height};
 }
 
-// The hall behind one cell: the designed view's picture cut off at its fitted rectangle, or the
-// whole view's filling the cell.
+// `view` as large as it fits into `cell`, centred.
+QTransform ViewInCell(const QRectF& view, const QRectF& cell) {
+    const double k = std::min(cell.width() / view.width(), cell.height() / view.height());
+    QTransform t;
+    t.translate(cell.left() + (cell.width() - view.width() * k) / 2,
+                cell.top() + (cell.height() - view.height() * k) / 2);
+    t.scale(k, k);
+    t.translate(-view.left(), -view.top());
+    return t;
+}
+
+// The hall behind one cell, as the canvas draws it behind its area.
 void DrawCellHall(QPainter& painter, const SideBySideLook& look, HallBackground& hall,
                   const QRectF& cell, const QTransform& t) {
-    const QRectF fitted = t.mapRect(look.wholeView ? kWholeViewRect : kDesignView);
-    const QRectF shown = look.wholeView ? cell : fitted.intersected(cell);
-    const double scale = fitted.width() / kCanvasAreaWidthPx;
     const QTransform local = t * QTransform::fromTranslate(-cell.left(), -cell.top());
-    const HallView view{cell.size().toSize(), look.wholeView, scale, local, look.ratio};
+    const HallView view{cell.size().toSize(), look.wholeView, cell.width() / kCanvasAreaWidthPx,
+                        local, look.ratio};
     const QPixmap picture = look.freshHall ? hall.draw(view) : hall.at(HallBackground::Cell, view);
     painter.save();
-    painter.setClipRect(shown, Qt::IntersectClip);
-    painter.drawPixmap(look.wholeView ? cell.topLeft() : fitted.topLeft(), picture);
+    painter.setClipRect(cell, Qt::IntersectClip);
+    painter.drawPixmap(cell.topLeft(), picture);
     painter.restore();
 }
 
@@ -53,13 +61,13 @@ void DrawCurrentPath(QPainter& painter, const std::vector<FrameResult>& frames, 
 
 } // namespace
 
-QTransform ViewInCell(const QRectF& view, const QRectF& cell) {
-    const double k = std::min(cell.width() / view.width(), cell.height() / view.height());
+QTransform CellTransform(bool wholeView, const QRectF& cell) {
+    if (wholeView) {
+        return ViewInCell(kWholeViewRect, cell);
+    }
     QTransform t;
-    t.translate(cell.left() + (cell.width() - view.width() * k) / 2,
-                cell.top() + (cell.height() - view.height() * k) / 2);
-    t.scale(k, k);
-    t.translate(-view.left(), -view.top());
+    t.translate(cell.left(), cell.top());
+    t.scale(cell.width() / kDesignView.width(), cell.height() / kDesignView.height());
     return t;
 }
 
@@ -68,9 +76,8 @@ void DrawSideBySide(QPainter& painter, const SideBySideLook& look, HallBackgroun
                     const std::vector<FrameResult>& current, std::size_t moment,
                     const ComparisonTable& table) {
     const int count = int(flights.size()) + (current.empty() ? 0 : 1);
-    const QRectF& view = look.wholeView ? kWholeViewRect : kDesignView;
-    // The designed view is stretched a little to the drawing area's shape.
-    const double aspect = look.wholeView ? view.width() / view.height()
+    // The designed view is stretched a little to the drawing area's shape, as on the canvas.
+    const double aspect = look.wholeView ? kWholeViewRect.width() / kWholeViewRect.height()
                                          : double(kCanvasAreaWidthPx) / kCanvasAreaHeightPx;
     const SideBySideGrid grid = SideBySideGridFor(look.area.width(), look.area.height(), count,
                                                   kCellGapPx * look.scale, aspect);
@@ -86,7 +93,7 @@ void DrawSideBySide(QPainter& painter, const SideBySideLook& look, HallBackgroun
     std::vector<QPolygonF> paths;
     for (std::size_t i = 0; i < grid.cells.size(); ++i) {
         const QRectF cell = ToRect(grid.cells[i], look.area.topLeft());
-        transforms.push_back(ViewInCell(view, cell));
+        transforms.push_back(CellTransform(look.wholeView, cell));
         DrawCellHall(painter, look, hall, cell, transforms.back());
         painter.save();
         painter.setClipRect(cell, Qt::IntersectClip);

@@ -20,8 +20,9 @@ class QPainter;
 
 namespace purzo {
 
-// Canvas units to pixels: `view` (canvas units) as large as it fits into `cell`, centred.
-QTransform ViewInCell(const QRectF& view, const QRectF& cell);
+// Canvas units to a cell's pixels, as the canvas maps them to its own area: the designed view
+// over the whole cell, or the whole view as large as it fits, centred.
+QTransform CellTransform(bool wholeView, const QRectF& cell);
 
 struct SideBySideLook {
     QRectF area;        // the canvas's drawing area
