@@ -71,8 +71,8 @@ private slots:
     }
     void sideBySideGrid() {
         QFETCH(int, flights);
-        const double width = 700, height = 530, gap = 4;
-        const SideBySideGrid grid = SideBySideGridFor(width, height, flights, gap, 4.0 / 3.0);
+        const double width = 700, height = 530, scale = 1, gap = kSideBySideGapPx * scale;
+        const SideBySideGrid grid = SideBySideGridFor(width, height, flights, scale, 4.0 / 3.0);
         QTEST(grid.columns, "columns");
         QTEST(grid.rows, "rows");
         QTEST(int(grid.cells.size()), "cells");
@@ -103,9 +103,9 @@ private slots:
         }
     }
     void sideBySideGridOnNoArea() {
-        QVERIFY(SideBySideGridFor(0, 300, 4, 4, 1.3).cells.empty());
-        QVERIFY(SideBySideGridFor(300, -1, 4, 4, 1.3).cells.empty());
-        QVERIFY(SideBySideGridFor(300, 300, 4, 4, 0).cells.empty());
+        QVERIFY(SideBySideGridFor(0, 300, 4, 1, 1.3).cells.empty());
+        QVERIFY(SideBySideGridFor(300, -1, 4, 1, 1.3).cells.empty());
+        QVERIFY(SideBySideGridFor(300, 300, 4, 1, 0).cells.empty());
     }
 
     void edgeBandsAverageAcrossTheirDepth_data() {

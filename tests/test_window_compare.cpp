@@ -174,7 +174,6 @@ private slots:
         QVERIFY(grid.table.has_value()); // 2 × 2: the fourth cell holds the table
         for (const ShownFlight& flight : canvas->shownFlights()) {
             const GridRect& r = grid.cells[std::size_t(flight.number - 1)];
-            // The gap between cells moves them by a few pixels at most: look a little around.
             const QTransform t = CellTransform(wholeView, QRectF(r.x, r.y, r.width, r.height)
                                                               .translated(area.topLeft())
                                                               .adjusted(0, 0, -3, -3));

@@ -10,14 +10,14 @@ constexpr int kMostColumns = 3, kMostRows = 3;
 
 } // namespace
 
-SideBySideGrid SideBySideGridFor(double widthPx, double heightPx, int flights, double gapPx,
+SideBySideGrid SideBySideGridFor(double widthPx, double heightPx, int flights, double scale,
                                  double viewAspect) {
     SideBySideGrid grid;
     flights = std::clamp(flights, 0, kMostSideBySideCells);
     if (flights == 0 || widthPx <= 0 || heightPx <= 0 || !(viewAspect > 0)) {
         return grid;
     }
-    const double gap = std::max(0.0, gapPx);
+    const double gap = kSideBySideGapPx * std::max(0.0, scale);
     auto cellWidth = [&](int columns) { return (widthPx - gap * (columns - 1)) / columns; };
     auto cellHeight = [&](int rows) { return (heightPx - gap * (rows - 1)) / rows; };
     // The view's height as it fits into a cell of the grid.
@@ -49,6 +49,7 @@ SideBySideGrid SideBySideGridFor(double widthPx, double heightPx, int flights, d
     for (int i = 0; i < flights; ++i) {
         grid.cells.push_back(cellAt(i));
     }
+    grid.markFactor = std::clamp(w / widthPx, 0.75, 1.0);
     if (flights < grid.columns * grid.rows) {
         GridRect table = cellAt(flights);
         table.width = left + gridWidth - table.x;

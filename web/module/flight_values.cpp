@@ -153,6 +153,7 @@ val SheetValue(const FlightSheet& sheet) {
         columns.call<void>("push", column);
     }
     out.set("columns", columns);
+    out.set("repeatedRow", sheet.repeatedRow);
     return out;
 }
 

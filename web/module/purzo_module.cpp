@@ -4,6 +4,7 @@
 #include "design/edge_bands.h"
 #include "design/panel_box.h"
 #include "design/panel_corner.h"
+#include "design/side_by_side_grid.h"
 #include "design_export.h"
 #include "flight/athlete_text.h"
 #include "flight/file_names.h"
@@ -155,6 +156,30 @@ val PanelBoxForPage(const val& lineWidthsPx, int landingLines, double ascentPx, 
     return out;
 }
 
+val GridRectForPage(const GridRect& r) {
+    val out = val::object();
+    out.set("x", r.x);
+    out.set("y", r.y);
+    out.set("width", r.width);
+    out.set("height", r.height);
+    return out;
+}
+
+// The side-by-side comparison's cells and the table's room, in the page's pixels.
+val SideBySideGridForPage(double widthPx, double heightPx, int flights, double scale,
+                          double viewAspect) {
+    const SideBySideGrid grid = SideBySideGridFor(widthPx, heightPx, flights, scale, viewAspect);
+    val cells = val::array();
+    for (const GridRect& cell : grid.cells) {
+        cells.call<void>("push", GridRectForPage(cell));
+    }
+    val out = val::object();
+    out.set("cells", cells);
+    out.set("table", grid.table ? GridRectForPage(*grid.table) : val::null());
+    out.set("markFactor", grid.markFactor);
+    return out;
+}
+
 // Each line's mean across the band at `edge` (0 left, 1 right, 2 top, 3 bottom).
 val EdgeBandMeansForPage(const val& pixels, int width, int height, int edge, int depth) {
     const std::vector<std::uint32_t> data =
@@ -194,6 +219,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::function("comparisonRows", &ComparisonRowsForPage);
     emscripten::function("panelBox", &PanelBoxForPage);
+    emscripten::function("sideBySideGrid", &SideBySideGridForPage);
     emscripten::function("edgeBandDepth", &purzo::EdgeBandDepth);
     emscripten::function("edgeBandMeans", &EdgeBandMeansForPage);
     emscripten::function("captionTakeOffText", &CaptionTakeOffTextForPage);

@@ -9,8 +9,11 @@ import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from './m
 export interface Tools {
   path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
   compare: boolean; // the shown flights at the current flight's moment, one data table
+  sideBySide: boolean; // in a comparison, each flight in its own small canvas
 }
-export const kNoTools: Tools = { path: false, sequence: false, data: false, previous: false, wholeView: false, compare: false };
+export const kNoTools: Tools = {
+  path: false, sequence: false, data: false, previous: false, wholeView: false, compare: false, sideBySide: false,
+};
 
 export interface Surface {
   ctx: CanvasRenderingContext2D;
@@ -40,6 +43,7 @@ export interface CanvasState {
 // Canvas units to device pixels.
 export interface Transform { sx: number; sy: number; dx: number; dy: number }
 const apply = (t: Transform, x: number, y: number): [number, number] => [t.dx + x * t.sx, t.dy + y * t.sy];
+const moved = (t: Transform, x: number, y: number): Transform => ({ ...t, dx: t.dx + x, dy: t.dy + y });
 
 export function colourOf(argb: number): string {
   const a = (argb >>> 24) & 255, r = (argb >>> 16) & 255, g = (argb >>> 8) & 255, b = argb & 255;
@@ -65,7 +69,7 @@ interface EdgeBands { image: HTMLImageElement; left: HTMLCanvasElement; right: H
 export class CanvasView {
   constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
               private readonly hall: () => { image: HTMLImageElement; density: number },
-              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight'>) {}
+              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight' | 'sideBySideGrid'>) {}
 
   private bands: EdgeBands | null = null;
   // The panel's and the legend's text this much larger than the scale makes it: the presentation's.
@@ -92,12 +96,17 @@ export class CanvasView {
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.fillStyle = '#f0f0f0';
     ctx.fillRect(0, 0, surface.width, surface.height);
-    const t = this.transform(surface, state.tools);
-    this.drawHall(surface, state.tools.wholeView, t);
     const d = this.design;
     const comparing = state.tools.compare && state.shown.length > 0;
     // In a comparison every flight stands at the moment of the frame on show; a landed one holds.
     const moment = comparing && state.frames.length ? state.frames.length : null;
+    if (comparing && state.tools.sideBySide) {
+      this.drawSideBySide(surface, state, moment);
+      ctx.restore();
+      return;
+    }
+    const t = this.transform(surface, state.tools);
+    this.drawHall(surface, state.tools.wholeView, t);
     // In a comparison the box goes between the paths and the figures: it never hides a figure.
     for (const flight of state.shown) this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
     const current = state.frames.length > 0 && (!comparing || state.currentCompared);
@@ -109,12 +118,7 @@ export class CanvasView {
     }
     if (current) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
     if (comparing) {
-      drawComparisonBox(ctx, surface.width, surface.height, {
-        rows: state.comparisonRows,
-        columns: state.shown.map((f) => ({ title: f.title, cells: [f.group, ...f.comparison], style: this.styleOf(f.style) })),
-      }, state.shown.map((f) => f.frames.slice(0, moment ?? f.frames.length).map((p) => apply(t, p.pathX, p.pathY))),
-      this.panelFont(surface.scale), d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale,
-      colourOf(d.panelBackground), colourOf(d.panelBorder), surface.scale);
+      this.drawTable(surface, state, state.shown.map((f) => this.pathPoints(f, t, moment)));
       for (const flight of state.shown) this.drawShown(surface, flight, t, moment, 'figures');
       ctx.restore();
       return;
@@ -126,6 +130,64 @@ export class CanvasView {
       d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale, colourOf(d.panelBackground),
       colourOf(d.panelBorder), surface.scale);
     ctx.restore();
+  }
+
+  private pathPoints(flight: DrawnFlightFrames, t: Transform, moment: number | null): [number, number][] {
+    return flight.frames.slice(0, moment ?? flight.frames.length).map((p) => apply(t, p.pathX, p.pathY));
+  }
+
+  // The comparison's table: over the canvas where the paths leave room, or centred in `room`.
+  private drawTable(surface: Surface, state: CanvasState, paths: [number, number][][],
+                    room?: { x: number; y: number; width: number; height: number }): void {
+    const d = this.design;
+    drawComparisonBox(surface.ctx, room?.width ?? surface.width, room?.height ?? surface.height, {
+      rows: state.comparisonRows,
+      columns: state.shown.map((f) => ({ title: f.title, cells: [f.group, ...f.comparison], style: this.styleOf(f.style) })),
+    }, paths, this.panelFont(surface.scale), d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale,
+    colourOf(d.panelBackground), colourOf(d.panelBorder), surface.scale,
+    room ? { x: room.x, y: room.y, heightShare: 1, centred: true } : undefined);
+  }
+
+  // Each compared flight in its own cell with the hall behind it; the table in the cells left free.
+  private drawSideBySide(surface: Surface, state: CanvasState, moment: number | null): void {
+    const { ctx } = surface;
+    const d = this.design, whole = state.tools.wholeView;
+    const current = state.frames.length > 0 && state.currentCompared;
+    const aspect = whole ? d.wholeView.width / d.wholeView.height : d.areaWidthPx / d.areaHeightPx;
+    const grid = this.rules.sideBySideGrid(surface.width, surface.height, state.shown.length + (current ? 1 : 0),
+      surface.scale, aspect);
+    const marks: Surface = { ...surface, scale: surface.scale * grid.markFactor };
+    const cells = grid.cells.map((c) => {
+      // The cell as a canvas of its own: the hall drawn from its corner, as on the canvas.
+      const local = whole ? wholeViewTransform(c.width, c.height, d.wholeView) : designTransform(c.width, c.height, d);
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(c.x, c.y, c.width, c.height);
+      ctx.clip();
+      ctx.translate(c.x, c.y);
+      this.drawHall({ ctx, width: c.width, height: c.height, scale: c.width / d.areaWidthPx }, whole, local);
+      ctx.restore();
+      return moved(local, c.x, c.y);
+    });
+    const clipped = (i: number, draw: () => void) => {
+      const c = grid.cells[i];
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(c.x, c.y, c.width, c.height);
+      ctx.clip();
+      draw();
+      ctx.restore();
+    };
+    cells.forEach((t, i) => clipped(i, () => {
+      if (i < state.shown.length) this.drawShown(marks, state.shown[i], t, moment, 'paths');
+      else this.drawPath(marks, state.frames, t, colourOf(d.pathColour), false);
+    }));
+    this.drawTable(surface, state, grid.table ? [] : cells.slice(0, state.shown.length)
+      .map((t, i) => this.pathPoints(state.shown[i], t, moment)), grid.table ?? undefined);
+    cells.forEach((t, i) => clipped(i, () => {
+      if (i < state.shown.length) this.drawShown(marks, state.shown[i], t, moment, 'figures');
+      else this.drawFigure(marks, state.frames[state.frames.length - 1], t, '#000');
+    }));
   }
 
   private drawHall(surface: Surface, wholeView: boolean, t: Transform): void {

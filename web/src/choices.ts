@@ -18,7 +18,8 @@ export function loadChoices(storage: Storage | null, search: string, paceCount: 
   }
   const tools: Tools = { ...kNoTools };
   for (const key of Object.keys(kNoTools) as (keyof Tools)[]) {
-    tools[key] = key !== 'compare' && stored.tools?.[key] === true; // a comparison is begun anew
+    // A comparison is begun anew.
+    tools[key] = key !== 'compare' && key !== 'sideBySide' && stored.tools?.[key] === true;
   }
   const pace = Number.isInteger(stored.pace) && stored.pace! >= 0 && stored.pace! < paceCount ? stored.pace! : 0;
   const asked = new URLSearchParams(search).get('model');

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The comparison as the window has it: the shown flights played together from take-off, the
 // one that lasts longest replayed as the clock, each figure at the same moment after take-off.
-import type { DrawnFlightFrames } from './canvas_view';
+import type { DrawnFlightFrames, Tools } from './canvas_view';
 import type { PurzoModule } from './model';
 import type { Texts } from './texts';
 
@@ -21,4 +21,11 @@ export class PageComparison {
     for (const f of shown) if (!longest || f.frames.length > longest.frames.length) longest = f;
     return longest?.number ?? 0;
   }
+}
+
+// Side by side is a way of comparing: switched on, the comparison comes with it; the comparison
+// switched off takes it along.
+export function coupledTools(tools: Tools, before: Tools): Tools {
+  if (tools.sideBySide && !before.sideBySide) return { ...tools, compare: true };
+  return tools.compare ? tools : { ...tools, sideBySide: false };
 }

@@ -53,6 +53,7 @@ export class LessonMenu {
       { kind: 'tool', name: 'previousAction', text: tr('&Vorigen Flug zum Vergleich'), tool: 'previous' },
       { kind: 'tool', name: 'wholeViewAction', text: tr('&Ganze Flugbahn zeigen'), tool: 'wholeView' },
       { kind: 'tool', name: 'compareAction', text: tr('Vergleiche&n'), tool: 'compare' },
+      { kind: 'tool', name: 'sideBySideAction', text: tr('N&ebeneinander'), tool: 'sideBySide' },
       { kind: 'separator' },
       { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.canReplay },
       { kind: 'action', name: 'pauseAction', text: tr('&Anhalten / Weiter'), shortcut: tr('Leertaste'), run: () => actions.pause(), enabled: (s) => s.canPause },
@@ -70,7 +71,7 @@ export class LessonMenu {
       { kind: 'model', name: 'exactModelAction', text: tr('E&xaktes Modell (Drehimpulserhaltung)'), model: 'exact' },
       { kind: 'action', name: 'athleteAction', text: tr('At&hlet…'), run: () => actions.athlete(), enabled: always },
       { kind: 'separator' },
-      { kind: 'action', name: 'resetToolsAction', text: tr('Werkzeuge zurücks&etzen'), run: () => actions.resetTools(), enabled: always },
+      { kind: 'action', name: 'resetToolsAction', text: tr('Werkzeuge z&urücksetzen'), run: () => actions.resetTools(), enabled: always },
     ];
   }
 

@@ -3,6 +3,7 @@
 // frame clock. Every number the page shows comes from here.
 
 export interface Rect { left: number; top: number; width: number; height: number }
+export interface GridRect { x: number; y: number; width: number; height: number }
 
 export interface ControlDesign {
   name: string;
@@ -66,6 +67,7 @@ export interface SheetData {
   name: string;
   cells: { row: number; column: number; text?: string; number?: number; bold: boolean }[];
   columns: { column: number; width: number; decimals: boolean }[];
+  repeatedRow: number; // printed atop every page: the table's header; -1 for none
 }
 
 // What the playback tells the page, from within its calls.
@@ -189,6 +191,11 @@ export interface PurzoModule {
   // The data panel's box for lines this wide, in device pixels; baselines from its top.
   panelBox(lineWidthsPx: number[], landingLines: number, ascentPx: number, descentPx: number, leadingPx: number,
            scale: number): { widthPx: number; heightPx: number; borderPx: number; baselinesPx: number[] };
+  // The side-by-side comparison: a cell per flight in a grid up to 3 × 3, each of the view's
+  // shape, and the room left for the table (null when nine flights fill the grid); pens and
+  // labels in the cells at `markFactor` of the canvas's.
+  sideBySideGrid(widthPx: number, heightPx: number, flights: number, scale: number, viewAspect: number):
+    { cells: GridRect[]; table: GridRect | null; markFactor: number };
   // The whole view's edge bands: their depth in image pixels, and each line's mean colour across
   // the band at edge 0 left, 1 right, 2 top, 3 bottom of pixels row by row.
   edgeBandDepth(imageWidth: number, imageHeight: number, imagePxPerDesignedPx: number): number;

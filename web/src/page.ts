@@ -12,7 +12,7 @@ import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_playe
 import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
 import { LessonMenu } from './lesson_menu';
 import { LogPanel, kLogStripPx } from './log_panel';
-import { PageComparison } from './comparison';
+import { PageComparison, coupledTools } from './comparison';
 import { onPageKey } from './page_keys';
 import { LogStorage } from './log_storage';
 import type { Athlete, Design, Frame, Model, PageLog, PurzoModule } from './model';
@@ -359,7 +359,8 @@ export class PurzoPage {
       scale: this.deviceScale }, widest, flight.centrePath(), this.tools, flight.athlete);
   }
 
-  private setTools(tools: Tools): void {
+  private setTools(chosen: Tools): void {
+    const tools = coupledTools(chosen, this.tools);
     const comparing = tools.compare && !this.tools.compare;
     this.choices.tools = tools;
     this.remember();

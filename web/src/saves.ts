@@ -24,16 +24,43 @@ export function csvBlob(csv: string): Blob {
 // The sheet as the desktop's workbook writes it: numbers as numbers, shown to three decimals
 // where the column says so, headers in bold.
 export async function workbookBlob(sheet: SheetData): Promise<Blob> {
-  const { rows, columns } = sheetRows(sheet);
-  return writeExcelFile(rows as never, { columns, sheet: sheet.name }).toBlob();
+  return workbookOfSheets([sheet]);
 }
 
-// A workbook of several sheets, each as workbookBlob writes one.
+// A workbook of several sheets, each printed as the desktop's are: A4 landscape, one page wide
+// and as many down as it needs, the table's header atop every page.
 export async function workbookOfSheets(sheets: SheetData[]): Promise<Blob> {
   return writeExcelFile(sheets.map((sheet) => {
     const { rows, columns } = sheetRows(sheet);
-    return { data: rows, columns, sheet: sheet.name, orientation: 'landscape' as const }; // A4 landscape
-  }) as never).toBlob();
+    return { data: rows, columns, sheet: sheet.name, orientation: 'landscape' as const };
+  }) as never, { features: [printedOnePageWide(sheets)] } as never).toBlob();
+}
+
+// The print settings write-excel-file leaves out, added to its XML: fit to one page's width,
+// and the header row repeated as the workbook's print titles.
+function printedOnePageWide(sheets: SheetData[]) {
+  const escaped = (text: string) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+  const titles = sheets.flatMap((sheet, i) => sheet.repeatedRow < 0 ? [] : [
+    `<definedName name="_xlnm.Print_Titles" localSheetId="${i}">` +
+    `${escaped(`'${sheet.name.replace(/'/g, "''")}'`)}!$${sheet.repeatedRow + 1}:$${sheet.repeatedRow + 1}</definedName>`]);
+  return {
+    files: {
+      transform: {
+        'xl/worksheets/sheet{id}.xml': {
+          transform: (xml: string) => xml
+            .replace(/(<worksheet[^>]*>)(?!<sheetPr)/, '$1<sheetPr><pageSetUpPr fitToPage="1"/></sheetPr>')
+            .replace(/<pageSetup /, '<pageSetup fitToWidth="1" fitToHeight="0" '),
+        },
+        'xl/workbook.xml': {
+          // Into the workbook's one list of names, whether it is written empty, filled or not at all.
+          transform: (xml: string) => !titles.length ? xml
+            : xml.includes('<definedNames/>') ? xml.replace('<definedNames/>', `<definedNames>${titles.join('')}</definedNames>`)
+            : xml.includes('<definedNames>') ? xml.replace('<definedNames>', `<definedNames>${titles.join('')}`)
+            : xml.replace('</sheets>', `</sheets><definedNames>${titles.join('')}</definedNames>`),
+        },
+      },
+    },
+  };
 }
 
 function sheetRows(sheet: SheetData) {

@@ -126,7 +126,7 @@ export function csvRows(text) {
 }
 
 // A sheet's cells as { "B7": number or text }, read from the workbook's XML: sheet n (1, 2, …),
-// or the first one found.
+// or the first one found; with the workbook's and the sheet's XML.
 export function sheetCells(bytes, sheet = null) {
   const files = unzipSync(new Uint8Array(bytes));
   const shared = [...strFromU8(files['xl/sharedStrings.xml'] ?? new Uint8Array()).matchAll(/<si>(?:<t[^>]*>([^<]*)<\/t>)<\/si>/g)].map((m) => m[1]);
@@ -138,5 +138,5 @@ export function sheetCells(bytes, sheet = null) {
     else if (/t="inlineStr"/.test(attributes)) cells[ref] = inline;
     else if (value !== undefined) cells[ref] = Number(value);
   }
-  return { cells, workbook: strFromU8(files['xl/workbook.xml']) };
+  return { cells, workbook: strFromU8(files['xl/workbook.xml']), xml: strFromU8(files[sheetName]) };
 }

@@ -46,6 +46,48 @@ describe('the comparison', () => {
     await context.close();
   });
 
+  test('side by side, two attempts on one path each stand in their own cell at the same moment', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url);
+    for (let i = 0; i < 2; ++i) await fly(page, '6', '70');
+    await chooseInMenu(page, 'logAction');
+    for (const n of [1, 2]) await page.check(`[data-control="logTable"] tr[data-number="${n}"] input`);
+    await page.keyboard.press('Escape');
+    await chooseInMenu(page, 'sideBySideAction'); // the comparison comes with it
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'replay');
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'idle', null, { timeout: 20000 });
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('Home');
+    const moment = 6;
+    for (let i = 1; i < moment; ++i) await page.keyboard.press('PageDown');
+    await page.waitForFunction((m) => Number(document.querySelector('.window').dataset.frame) === m, moment);
+    const frames = csvRows(await trace('--speed', '6', '--angle', '70'));
+    // A marker of the path, a frame before the figure's.
+    const mid = [Number(frames[moment - 2].pathX), Number(frames[moment - 2].pathY)];
+    // Two flights and the table: a 2 × 2 grid, the flights in the top row, each cell the canvas's shape.
+    const cellPixel = (cell, [x, y]) => page.evaluate(([c, px, py]) => {
+      const canvas = document.querySelector('canvas.canvas');
+      const gap = 4 * canvas.width / 701;
+      const w = Math.min((canvas.width - gap) / 2, (canvas.height - gap) / 2 * 701 / 533), h = w * 533 / 701;
+      const left = (canvas.width - 2 * w - gap) / 2 + c * (w + gap), top = (canvas.height - 2 * h - gap) / 2;
+      // The marker's centre and its neighbours: the darkest of them, where the marker is.
+      const data = canvas.getContext('2d').getImageData(Math.round(left + px * w / 200) - 1, Math.round(top + py * h / 150) - 1, 3, 3).data;
+      let best = [255, 255, 255];
+      for (let i = 0; i < data.length; i += 4) {
+        if (data[i] + data[i + 1] + data[i + 2] < best[0] + best[1] + best[2]) best = [data[i], data[i + 1], data[i + 2]];
+      }
+      return best;
+    }, [cell, x, y]);
+    const blue = ([r, , bl]) => bl > r + 40, vermillion = ([r, , bl]) => r > bl + 40;
+    assert.ok(blue(await cellPixel(0, mid)), 'flight 1 in the first cell');
+    assert.ok(vermillion(await cellPixel(1, mid)), 'flight 2 in the second cell');
+    // Switching the comparison off takes side by side along.
+    await chooseInMenu(page, 'compareAction');
+    await chooseInMenu(page, 'compareAction');
+    assert.ok(!blue(await cellPixel(0, mid)) || !vermillion(await cellPixel(1, mid)), 'one canvas again');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
   test('the lesson sheet prints on one A4 page across: title, date, the canvas and the groups', async () => {
     const { context, page, errors } = await openPage(site.browser, site.url);
     await chooseInMenu(page, 'logAction');

@@ -68,6 +68,15 @@ describe('the flight log', () => {
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
     assert.equal(cells.T6, 'zu wenig gedreht'); // after the athlete's four columns
     for (const name of ['Gruppen', 'Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));
+    // Printed as the desktop's: every sheet A4 across and one page wide, the log's header atop every page.
+    for (const n of [1, 2, 3, 6]) {
+      const { xml } = sheetCells(Buffer.concat(chunks), n);
+      assert.match(xml, /<sheetPr><pageSetUpPr fitToPage="1"\/><\/sheetPr>/, `sheet ${n} fits`);
+      const setup = xml.match(/<pageSetup [^>]*>/)?.[0] ?? '';
+      for (const a of ['fitToWidth="1"', 'fitToHeight="0"', 'paperSize="9"', 'orientation="landscape"']) assert.ok(setup.includes(a), `sheet ${n}: ${a}`);
+    }
+    assert.equal((workbook.match(/<definedNames>/g) ?? []).length, 1);
+    assert.match(workbook, /<definedName name="_xlnm.Print_Titles" localSheetId="1">'Protokoll'!\$4:\$4<\/definedName>/);
 
     await page.reload();
     await page.waitForSelector('[data-control="Start"]');

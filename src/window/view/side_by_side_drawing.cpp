@@ -13,8 +13,6 @@
 namespace purzo {
 namespace {
 
-constexpr double kCellGapPx = 4; // at scale 1
-
 const QRectF kDesignView(0, 0, kCanvasWidth, kCanvasHeight);
 const QRectF kWholeViewRect(kWholeView.left, kWholeView.top, kWholeView.width, kWholeView.height);
 
@@ -79,14 +77,10 @@ void DrawSideBySide(QPainter& painter, const SideBySideLook& look, HallBackgroun
     // The designed view is stretched a little to the drawing area's shape, as on the canvas.
     const double aspect = look.wholeView ? kWholeViewRect.width() / kWholeViewRect.height()
                                          : double(kCanvasAreaWidthPx) / kCanvasAreaHeightPx;
-    const SideBySideGrid grid = SideBySideGridFor(look.area.width(), look.area.height(), count,
-                                                  kCellGapPx * look.scale, aspect);
+    const SideBySideGrid grid =
+        SideBySideGridFor(look.area.width(), look.area.height(), count, look.scale, aspect);
     painter.fillRect(look.area, look.blank);
-    // Pens and labels shrink with the cells, but not so far that they stop reading.
-    const double cellScale =
-        grid.cells.empty()
-            ? look.scale
-            : look.scale * std::max(0.75, grid.cells.front().width / look.area.width());
+    const double cellScale = look.scale * grid.markFactor;
     const double penPx = kFigurePenPx * cellScale * look.ratio;
 
     std::vector<QTransform> transforms;
