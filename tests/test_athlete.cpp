@@ -248,7 +248,7 @@ private slots:
     void rememberedValuesOutOfRangeFallBack() {
         const Athlete edited = WithinRange({300, 1.5, std::nan("")});
         QCOMPARE(edited.massKg, 70.0);
-        QCOMPARE(edited.heightM, 1.5);
+        QCOMPARE(edited.bodyHeightM, 1.5);
         QCOMPARE(edited.spinDegPerS, 170.0);
         QVERIFY(AthleteInRange(edited));
         QVERIFY(!AthleteInRange({70, 2.5, 170}));

@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(reading.problem, LogFileProblem::None);
         const Athlete& back = reading.log->flights().front().record.athlete;
         QCOMPARE(back.massKg, massKg);
-        QCOMPARE(back.heightM, heightM);
+        QCOMPARE(back.bodyHeightM, heightM);
         QCOMPARE(back.spinDegPerS, spinDegPerS); // -0 reads back as 0, which compares equal
         QVERIFY(!std::signbit(back.spinDegPerS));
         QCOMPARE(back.limbSpeedRadPerS, limbSpeedRadPerS);

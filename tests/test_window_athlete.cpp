@@ -141,7 +141,7 @@ private slots:
         }
         const Athlete loaded = LoadChoices(file).athlete;
         QCOMPARE(loaded.massKg, 70.0);
-        QCOMPARE(loaded.heightM, 1.5);
+        QCOMPARE(loaded.bodyHeightM, 1.5);
         QCOMPARE(loaded.spinDegPerS, 170.0);
         QCOMPARE(loaded.limbSpeedRadPerS, 12.0);
         // Chosen in one start, there in the next.

@@ -110,7 +110,7 @@ private slots:
         QVERIFY(charts && charts->isVisible());
         QVERIFY(charts->windowFlags() & Qt::Tool);
         QCOMPARE(charts->parentWidget(), &window);
-        QVERIFY(Points(charts->chart(ChartsWindow::Height), 0).isEmpty());
+        QVERIFY(Points(charts->chart(purzo::Quantity::Height), 0).isEmpty());
     }
 
     void chartsPlotTheFlightWithAMarkerAtTheFrameShown() {
@@ -122,28 +122,28 @@ private slots:
         ChartsWindow* charts = window.chartsWindow();
         Fly(window);
         const std::vector<FrameResult> model = ModelFlight(6, 60, {1}, Model::Exact);
-        const QList<QPointF> height = Points(charts->chart(ChartsWindow::Height), 0);
+        const QList<QPointF> height = Points(charts->chart(purzo::Quantity::Height), 0);
         QCOMPARE(height.size(), qsizetype(model.size()));
         for (std::size_t i = 0; i < model.size(); ++i) {
             QCOMPARE(height[qsizetype(i)].x(), model[i].timeS);
             QCOMPARE(height[qsizetype(i)].y(), (150 - model[i].pathY) / 30);
         }
-        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 0).last().y(),
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Inertia), 0).last().y(),
                  model.back().inertiaKgM2);
-        QCOMPARE(Points(charts->chart(ChartsWindow::Energy), 0).last().y(),
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Energy), 0).last().y(),
                  model.back().rotationalEnergyJ);
         // H stays nought in a stretched flight; its axis keeps a readable span.
         const auto* shapeAxis = qobject_cast<QValueAxis*>(
-            charts->chart(ChartsWindow::ShapeMomentum)->axes(Qt::Vertical).first());
+            charts->chart(purzo::Quantity::ShapeMomentum)->axes(Qt::Vertical).first());
         QVERIFY(shapeAxis->max() >= 1.0);
-        QCOMPARE(charts->chart(ChartsWindow::Rotation)->axes(Qt::Vertical).first()->titleText(),
+        QCOMPARE(charts->chart(purzo::Quantity::Rotation)->axes(Qt::Vertical).first()->titleText(),
                  QString::fromUtf8("Drehung (°)"));
-        QCOMPARE(Points(charts->chart(ChartsWindow::Rotation), 1),
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Rotation), 1),
                  QList<QPointF>{QPointF(model.back().timeS, model.back().rotationDeg)});
         // Stepping back moves the marker with the canvas.
         auto* bar = Control<QScrollBar>(window, "HScroll1");
         QTest::keyClick(bar, Qt::Key_Home);
-        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 1),
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Height), 1),
                  QList<QPointF>{QPointF(0, (150 - model.front().pathY) / 30)});
 
         // A classic flight next, the exact one before it beside it: the exact model's charts
@@ -151,21 +151,22 @@ private slots:
         window.lessonMenu()->previousAction()->setChecked(true);
         window.setModel(Model::Classic);
         Fly(window);
-        QVERIFY(charts->isPlotShown(ChartsWindow::Inertia));
-        QVERIFY(Points(charts->chart(ChartsWindow::Inertia), 0).isEmpty());
-        QCOMPARE(Points(charts->chart(ChartsWindow::Inertia), 2).size(), qsizetype(model.size()));
-        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(model.size()));
+        QVERIFY(charts->isPlotShown(purzo::Quantity::Inertia));
+        QVERIFY(Points(charts->chart(purzo::Quantity::Inertia), 0).isEmpty());
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Inertia), 2).size(),
+                 qsizetype(model.size()));
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Height), 2).size(), qsizetype(model.size()));
         const auto* legend = charts->findChild<ChartsLegend*>(QStringLiteral("chartsLegend"));
         QVERIFY(legend && legend->isVisible());
         QCOMPARE(legend->entries().size(), std::size_t(2));
         QCOMPARE(legend->entries()[1].text, QString::fromUtf8("Flug 1 – Lehrkraft"));
-        QCOMPARE(charts->chart(ChartsWindow::Height)->series().at(2)->name(),
+        QCOMPARE(charts->chart(purzo::Quantity::Height)->series().at(2)->name(),
                  QStringLiteral("Flug 1"));
         // A second classic flight is compared with the first, in its own series: no exact
         // flight is drawn, no exact chart stands.
         Fly(window);
-        QCOMPARE(Points(charts->chart(ChartsWindow::Height), 2).size(), qsizetype(18));
-        QVERIFY(!charts->isPlotShown(ChartsWindow::Inertia));
+        QCOMPARE(Points(charts->chart(purzo::Quantity::Height), 2).size(), qsizetype(18));
+        QVERIFY(!charts->isPlotShown(purzo::Quantity::Inertia));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("diagramme.png"));
@@ -192,9 +193,9 @@ private slots:
         ChartsWindow* charts = window.chartsWindow();
         charts->resize(size);
         QVERIFY(QTest::qWaitForWindowExposed(charts));
-        for (int q = 0; q < ChartsWindow::kQuantityCount; ++q) {
-            QVERIFY(charts->isPlotShown(ChartsWindow::Quantity(q)));
-            const QChart* chart = charts->chart(ChartsWindow::Quantity(q));
+        for (const purzo::Quantity q : ChartQuantities(Model::Exact)) {
+            QVERIFY(charts->isPlotShown(q));
+            const QChart* chart = charts->chart(q);
             const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
             const QStringList lines = axis->titleText().split(QStringLiteral("<br>"));
             const QString whole = lines.join(QLatin1Char(' '));

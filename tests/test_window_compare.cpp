@@ -112,7 +112,7 @@ private slots:
         }
         // The charts stand at the same moment: each flight's line as far as its figure.
         const auto* heights = qobject_cast<QXYSeries*>(
-            window.chartsWindow()->chart(ChartsWindow::Height)->series().at(2));
+            window.chartsWindow()->chart(purzo::Quantity::Height)->series().at(2));
         QCOMPARE(std::size_t(heights->count()),
                  std::min(std::size_t(moment) + 1, shown.front().frames.size()));
         // The worksheet's picture names the compared flights, not the last one flown.

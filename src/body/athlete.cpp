@@ -7,7 +7,7 @@ namespace {
 
 double HeightFactor(const Athlete& athlete) {
     // Exactly 1 for the standard height, so that the standard figure is the designed one.
-    return athlete.heightM / kHeightRangeM.standard;
+    return athlete.bodyHeightM / kHeightRangeM.standard;
 }
 
 } // namespace
@@ -21,14 +21,14 @@ const AthleteRange& AthleteRangeOf(int which) {
 
 double& AthleteValueOf(Athlete& a, int which) {
     return which == 0   ? a.massKg
-           : which == 1 ? a.heightM
+           : which == 1 ? a.bodyHeightM
            : which == 2 ? a.spinDegPerS
                         : a.limbSpeedRadPerS;
 }
 
 double AthleteValueOf(const Athlete& a, int which) {
     return which == 0   ? a.massKg
-           : which == 1 ? a.heightM
+           : which == 1 ? a.bodyHeightM
            : which == 2 ? a.spinDegPerS
                         : a.limbSpeedRadPerS;
 }

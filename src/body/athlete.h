@@ -28,7 +28,7 @@ inline constexpr AthleteRange kLimbSpeedRangeRadPerS{4.0, 30.0, 12.0};
 
 struct Athlete {
     double massKg = kMassRangeKg.standard;
-    double heightM = kHeightRangeM.standard;
+    double bodyHeightM = kHeightRangeM.standard;
     double spinDegPerS = kSpinRangeDegPerS.standard;
     double limbSpeedRadPerS = kLimbSpeedRangeRadPerS.standard;
 

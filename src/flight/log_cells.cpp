@@ -41,7 +41,7 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
     case Quantity::BodyMass:
         return f.record.otherAthlete() ? LogCell{f.record.athlete.massKg, {}} : LogCell{};
     case Quantity::BodyHeight:
-        return f.record.otherAthlete() ? LogCell{f.record.athlete.heightM, {}} : LogCell{};
+        return f.record.otherAthlete() ? LogCell{f.record.athlete.bodyHeightM, {}} : LogCell{};
     case Quantity::Spin:
         return f.record.otherAthlete() ? LogCell{f.record.athlete.spinDegPerS, {}} : LogCell{};
     case Quantity::LimbSpeed:

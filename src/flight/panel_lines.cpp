@@ -108,7 +108,7 @@ PanelText VerdictText(const Landing& landing, char decimalPoint) {
 PanelText AthleteLineText(const Athlete& a, char decimalPoint) {
     return {QT_TRANSLATE_NOOP("purzo::CanvasWidget", "Athlet: %1 kg, %2 m, %3 °/s, %4 rad/s"),
             {{MassText(a.massKg, decimalPoint)},
-             {HeightText(a.heightM, decimalPoint)},
+             {HeightText(a.bodyHeightM, decimalPoint)},
              {SpinText(a.spinDegPerS, decimalPoint)},
              {LimbSpeedText(a.limbSpeedRadPerS, decimalPoint)}}};
 }

@@ -4,45 +4,56 @@
 
 #include "flight/flight_record.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <vector>
 
 namespace purzo {
 namespace {
 
-constexpr std::array<QuantityInfo, 29> kInfo{{
-    {"frame", "Bild", "Frame", "", -1, false},
-    {"timeS", "Zeit", "Time", "s", 2, false},
-    {"flightX", "Weite", "Distance", "m", 2, false},
-    {"heightM", "Höhe des Schwerpunkts", "Height of the centre of mass", "m", 2, false},
-    {"rotationDeg", "Drehung", "Rotation", "°", 1, false},
-    {"posture", "Haltung", "Posture", "", -1, false},
-    {"omegaDegPerS", "Winkelgeschwindigkeit im Mittel", "Mean angular velocity", "°/s", 1, true,
-     "ω im Mittel", "Mean ω"},
-    {"inertiaKgM2", "Trägheitsmoment", "Moment of inertia", "kg·m²", 2, true},
-    {"angularMomentumKgM2PerS", "Drehimpuls", "Angular momentum", "kg·m²/s", 2, true},
-    {"omegaNowDegPerS", "Winkelgeschwindigkeit", "Angular velocity", "°/s", 1, true},
-    {"shapeMomentumKgM2PerS", "Drehimpuls der Glieder", "Angular momentum of the limbs", "kg·m²/s",
-     2, true, "H", "H"},
-    {"rotationalEnergyJ", "Rotationsenergie", "Rotational energy", "J", 1, true},
-    {"number", "Nr.", "No.", "", -1, false},
-    {"model", "Modell", "Model", "", -1, false},
-    {"speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false, "v", "v"},
-    {"angleDeg", "Absprungwinkel", "Take-off angle", "°", 1, false, "α", "α"},
-    {"pace", "Wiedergabe", "Playback", "", -1, false},
-    {"tuckStartS", "Hocken ab", "Tuck from", "s", 2, false},
-    {"tuckedS", "Gehockt", "Tucked", "s", 2, false},
-    {"flightTimeS", "Flugzeit", "Flight time", "s", 2, false},
-    {"maxHeightM", "Höchster Punkt des Schwerpunkts", "Highest point of the centre of mass", "m", 2,
-     false, "Höchster Punkt", "Highest point"},
-    {"turns", "Umdrehungen", "Turns", "", 2, false},
-    {"firstContact", "Erster Bodenkontakt", "First contact", "", -1, false, "Kontakt", "Contact"},
-    {"attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1, false, "Lage",
-     "Attitude"},
-    {"verdict", "Urteil", "Verdict", "", -1, false},
-    {"massKg", "Körpermasse", "Body mass", "kg", 1, true, "m", "m"},
-    {"bodyHeightM", "Körpergröße", "Body height", "m", 2, true, "Größe", "Height"},
-    {"spinDegPerS", "Drehung beim Absprung", "Spin at take-off", "°/s", 1, true, "ω₀", "ω₀"},
-    {"limbSpeedRadPerS", "Glieder bis", "Limbs up to", "rad/s", 1, true, "Glieder", "Limbs"},
+constexpr std::array<QuantityInfo, std::size_t(Quantity::kCount)> kInfo{{
+    {Quantity::Frame, "frame", "Bild", "Frame", "", -1, false},
+    {Quantity::Time, "timeS", "Zeit", "Time", "s", 2, false},
+    {Quantity::Distance, "flightX", "Weite", "Distance", "m", 2, false},
+    {Quantity::Height, "heightM", "Höhe des Schwerpunkts", "Height of the centre of mass", "m", 2,
+     false},
+    {Quantity::Rotation, "rotationDeg", "Drehung", "Rotation", "°", 1, false},
+    {Quantity::Posture, "posture", "Haltung", "Posture", "", -1, false},
+    {Quantity::Omega, "omegaDegPerS", "Winkelgeschwindigkeit im Mittel", "Mean angular velocity",
+     "°/s", 1, true, "ω im Mittel", "Mean ω"},
+    {Quantity::Inertia, "inertiaKgM2", "Trägheitsmoment", "Moment of inertia", "kg·m²", 2, true},
+    {Quantity::Momentum, "angularMomentumKgM2PerS", "Drehimpuls", "Angular momentum", "kg·m²/s", 2,
+     true},
+    {Quantity::OmegaNow, "omegaNowDegPerS", "Winkelgeschwindigkeit", "Angular velocity", "°/s", 1,
+     true},
+    {Quantity::ShapeMomentum, "shapeMomentumKgM2PerS", "Drehimpuls der Glieder",
+     "Angular momentum of the limbs", "kg·m²/s", 2, true, "H", "H"},
+    {Quantity::Energy, "rotationalEnergyJ", "Rotationsenergie", "Rotational energy", "J", 1, true},
+    {Quantity::Number, "number", "Nr.", "No.", "", -1, false},
+    {Quantity::Model, "model", "Modell", "Model", "", -1, false},
+    {Quantity::Speed, "speedMPerS", "Absprunggeschwindigkeit", "Take-off speed", "m/s", 2, false,
+     "v", "v"},
+    {Quantity::Angle, "angleDeg", "Absprungwinkel", "Take-off angle", "°", 1, false, "α", "α"},
+    {Quantity::Pace, "pace", "Wiedergabe", "Playback", "", -1, false},
+    {Quantity::TuckStart, "tuckStartS", "Hocken ab", "Tuck from", "s", 2, false},
+    {Quantity::Tucked, "tuckedS", "Gehockt", "Tucked", "s", 2, false},
+    {Quantity::FlightTime, "flightTimeS", "Flugzeit", "Flight time", "s", 2, false},
+    {Quantity::MaxHeight, "maxHeightM", "Höchster Punkt des Schwerpunkts",
+     "Highest point of the centre of mass", "m", 2, false, "Höchster Punkt", "Highest point"},
+    {Quantity::Turns, "turns", "Umdrehungen", "Turns", "", 2, false},
+    {Quantity::FirstContact, "firstContact", "Erster Bodenkontakt", "First contact", "", -1, false,
+     "Kontakt", "Contact"},
+    {Quantity::Attitude, "attitudeDeg", "Lage bei der Landung", "Attitude at touchdown", "°", 1,
+     false, "Lage", "Attitude"},
+    {Quantity::Verdict, "verdict", "Urteil", "Verdict", "", -1, false},
+    {Quantity::BodyMass, "massKg", "Körpermasse", "Body mass", "kg", 1, true, "m", "m"},
+    {Quantity::BodyHeight, "bodyHeightM", "Körpergröße", "Body height", "m", 2, true, "Größe",
+     "Height"},
+    {Quantity::Spin, "spinDegPerS", "Drehung beim Absprung", "Spin at take-off", "°/s", 1, true,
+     "ω₀", "ω₀"},
+    {Quantity::LimbSpeed, "limbSpeedRadPerS", "Glieder bis", "Limbs up to", "rad/s", 1, true,
+     "Glieder", "Limbs"},
 }};
 
 constexpr std::array<Quantity, 12> kFrameQuantities{
@@ -52,6 +63,25 @@ constexpr std::array<Quantity, 12> kFrameQuantities{
 constexpr std::array<Quantity, 7> kChartQuantities{
     Quantity::Height,  Quantity::Distance,      Quantity::Rotation, Quantity::OmegaNow,
     Quantity::Inertia, Quantity::ShapeMomentum, Quantity::Energy};
+
+// Every row stands where its quantity's number says.
+constexpr bool RowsInOrder() {
+    for (std::size_t i = 0; i < kInfo.size(); ++i) {
+        if (kInfo[i].quantity != Quantity(i) || kInfo[i].code == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInOrder(), "the quantity table's rows follow the enum");
+
+// Those of `all` the classic model has too, in their order.
+std::vector<Quantity> ClassicOnes(std::span<const Quantity> all) {
+    std::vector<Quantity> own;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(own),
+                 [](Quantity q) { return ModelHas(Model::Classic, q); });
+    return own;
+}
 
 } // namespace
 
@@ -85,11 +115,17 @@ std::string ShortHeaderOf(Quantity quantity, TextLanguage language) {
 }
 
 std::span<const Quantity> FrameQuantities(Model model) {
-    return std::span(kFrameQuantities).first(model == Model::Exact ? kFrameQuantities.size() : 6);
+    static const std::vector<Quantity> classic = ClassicOnes(kFrameQuantities);
+    return model == Model::Exact ? std::span<const Quantity>(kFrameQuantities) : classic;
 }
 
 std::span<const Quantity> ChartQuantities(Model model) {
-    return std::span(kChartQuantities).first(model == Model::Exact ? kChartQuantities.size() : 3);
+    static const std::vector<Quantity> classic = ClassicOnes(kChartQuantities);
+    return model == Model::Exact ? std::span<const Quantity>(kChartQuantities) : classic;
+}
+
+bool ModelHas(Model model, Quantity quantity) {
+    return model == Model::Exact || !InfoOf(quantity).exactOnly;
 }
 
 const char* ModelText(Model model, TextLanguage language) {

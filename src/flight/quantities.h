@@ -47,9 +47,11 @@ enum class Quantity {
     BodyHeight,
     Spin,
     LimbSpeed,
+    kCount
 };
 
 struct QuantityInfo {
+    Quantity quantity;   // its own row: the table is checked against the enum when compiled
     const char* code;    // its key in files and on the page: "timeS", "heightM", "verdict", …
     const char* german;  // name without the unit, e.g. "Höhe des Schwerpunkts"
     const char* english; // e.g. "Height of the centre of mass"
@@ -68,11 +70,14 @@ std::string HeaderOf(Quantity quantity, TextLanguage language);
 std::string ShortHeaderOf(Quantity quantity, TextLanguage language);
 
 // The columns of a frame table in `model`: frame, time, distance, height, rotation, posture, and
-// in the exact model the mean ω, I, L, the instantaneous ω, H and the rotational energy.
+// in the exact model the mean ω, I, L, the instantaneous ω, H and the rotational energy: each
+// model has those of its quantities the classic one has too.
 std::span<const Quantity> FrameQuantities(Model model);
 // What the charts plot over time in `model`: height, distance, rotation, and the instantaneous ω,
 // I, H and the rotational energy.
 std::span<const Quantity> ChartQuantities(Model model);
+// Whether a flight in `model` has `quantity`: the exact model has all.
+bool ModelHas(Model model, Quantity quantity);
 // "klassisch" / "classic", "exakt" / "exact".
 const char* ModelText(Model model, TextLanguage language);
 // "Echtzeit" / "Real time", "Zeitlupe" / "Slow motion", "Extrem-Zeitlupe" / "Extra slow motion".

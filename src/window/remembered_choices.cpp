@@ -36,8 +36,12 @@ RememberedChoices LoadChoices(const QString& file) {
         const double value = settings.value(QLatin1String(key), standard).toDouble(&ok);
         return ok ? value : std::nan("");
     };
+    // Earlier versions kept the body height as "athlete/heightM".
+    const char* heightKey = settings.contains(QStringLiteral("athlete/bodyHeightM"))
+                                ? "athlete/bodyHeightM"
+                                : "athlete/heightM";
     c.athlete = WithinRange({number("athlete/massKg", kMassRangeKg.standard),
-                             number("athlete/heightM", kHeightRangeM.standard),
+                             number(heightKey, kHeightRangeM.standard),
                              number("athlete/spinDegPerS", kSpinRangeDegPerS.standard),
                              number("athlete/limbSpeedRadPerS", kLimbSpeedRangeRadPerS.standard)});
     return c;
@@ -57,7 +61,8 @@ void SaveChoices(const QString& file, const RememberedChoices& c) {
     // Plain decimals, exactly as the log writes them: "0.0001", never "1e-04" or "-0".
     const auto plain = [](double value) { return QString::fromStdString(PlainDecimalText(value)); };
     settings.setValue(QStringLiteral("athlete/massKg"), plain(c.athlete.massKg));
-    settings.setValue(QStringLiteral("athlete/heightM"), plain(c.athlete.heightM));
+    settings.setValue(QStringLiteral("athlete/bodyHeightM"), plain(c.athlete.bodyHeightM));
+    settings.remove(QStringLiteral("athlete/heightM"));
     settings.setValue(QStringLiteral("athlete/spinDegPerS"), plain(c.athlete.spinDegPerS));
     settings.setValue(QStringLiteral("athlete/limbSpeedRadPerS"),
                       plain(c.athlete.limbSpeedRadPerS));

@@ -102,7 +102,7 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
         const Athlete& a = record.athlete;
         int row = 0;
         for (const auto& [quantity, value] :
-             {std::pair{Quantity::BodyMass, a.massKg}, std::pair{Quantity::BodyHeight, a.heightM},
+             {std::pair{Quantity::BodyMass, a.massKg}, std::pair{Quantity::BodyHeight, a.bodyHeightM},
               std::pair{Quantity::Spin, a.spinDegPerS},
               std::pair{Quantity::LimbSpeed, a.limbSpeedRadPerS}}) {
             label(row, kAthleteColumn, header(quantity), true);

@@ -8,6 +8,7 @@
 #include "flight/csv_writer.h"
 #include "flight/landing.h"
 #include "flight/panel_lines.h"
+#include "flight/quantities.h"
 #include "workbook/flight_sheet.h"
 
 #include <algorithm>
@@ -19,21 +20,13 @@ using emscripten::val;
 
 val FrameValue(const FrameResult& f) {
     val out = val::object();
-    out.set("frame", f.frame);
-    out.set("timeS", f.timeS);
-    out.set("flightX", f.flightX);
+    // Every quantity of a frame under its key, as the table reads it.
+    for (const Quantity q : FrameQuantities(Model::Exact)) {
+        out.set(InfoOf(q).code, FrameValueOf(q, f));
+    }
     out.set("pathX", f.pathX);
     out.set("pathY", f.pathY);
-    out.set("posture", f.posture);
-    out.set("rotationDeg", f.rotationDeg);
-    out.set("heightM", CentreHeightM(f));
     out.set("turns", TurnsOf(f));
-    out.set("omegaDegPerS", f.omegaDegPerS);
-    out.set("inertiaKgM2", f.inertiaKgM2);
-    out.set("omegaNowDegPerS", f.omegaNowDegPerS);
-    out.set("shapeMomentumKgM2PerS", f.shapeMomentumKgM2PerS);
-    out.set("rotationalEnergyJ", f.rotationalEnergyJ);
-    out.set("angularMomentumKgM2PerS", f.angularMomentumKgM2PerS);
     out.set("lowestPart", val(BodyPartCode(f.lowestPart)));
     out.set("landed", f.landed);
     out.set("lastFrame", f.lastFrame);
@@ -84,7 +77,7 @@ char DecimalPoint(const std::string& text) {
 val AthleteValue(const Athlete& athlete) {
     val out = val::object();
     out.set("massKg", athlete.massKg);
-    out.set("heightM", athlete.heightM);
+    out.set("bodyHeightM", athlete.bodyHeightM);
     out.set("spinDegPerS", athlete.spinDegPerS);
     out.set("limbSpeedRadPerS", athlete.limbSpeedRadPerS);
     return out;
@@ -99,7 +92,7 @@ Athlete AthleteFrom(const val& value) {
         return v.isNumber() ? v.as<double>() : std::nan("");
     };
     return WithinRange(
-        {number("massKg"), number("heightM"), number("spinDegPerS"), number("limbSpeedRadPerS")});
+        {number("massKg"), number("bodyHeightM"), number("spinDegPerS"), number("limbSpeedRadPerS")});
 }
 
 val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,

@@ -89,6 +89,7 @@ val ChartQuantitiesForPage(const std::string& modelName, const std::string& lang
         val entry = val::object();
         entry.set("code", val(std::string(InfoOf(q).code)));
         entry.set("header", val(HeaderOf(q, LanguageOf(language))));
+        entry.set("exactOnly", InfoOf(q).exactOnly);
         out.call<void>("push", entry);
     }
     return out;

@@ -14,7 +14,7 @@ export class AthleteDialog {
   private readonly trap: FocusTrap;
   private readonly fields: HTMLInputElement[] = [];
   private readonly messages: HTMLElement[] = [];
-  private athlete: Athlete = { massKg: 0, heightM: 0, spinDegPerS: 0, limbSpeedRadPerS: 0 };
+  private athlete: Athlete = { massKg: 0, bodyHeightM: 0, spinDegPerS: 0, limbSpeedRadPerS: 0 };
   private chosen: ((athlete: Athlete) => void) | null = null;
 
   constructor(private readonly module: Pick<PurzoModule, 'readAthleteValue' | 'athleteValueText' | 'athleteRanges'>,
@@ -81,7 +81,7 @@ export class AthleteDialog {
   // The standard athlete, as the model has her.
   standard(): Athlete {
     const r = this.module.athleteRanges();
-    return { massKg: r[0].standard, heightM: r[1].standard, spinDegPerS: r[2].standard,
+    return { massKg: r[0].standard, bodyHeightM: r[1].standard, spinDegPerS: r[2].standard,
       limbSpeedRadPerS: r[3].standard };
   }
 

@@ -96,8 +96,7 @@ export class ChartsDialog {
       const chart = this.charts[i];
       const value = (f: Frame) => (f as unknown as Record<string, number>)[q.code];
       const points = (frames: Frame[]) => frames.map((f) => ({ x: f.timeS, y: value(f) }));
-      const exactOnly = !['heightM', 'flightX', 'rotationDeg'].includes(q.code);
-      const beside = content.beside.filter((b) => b.exact || !exactOnly);
+      const beside = content.beside.filter((b) => b.exact || !q.exactOnly);
       const tr = (s: string) => this.texts.tr('purzo::ChartsWindow', s);
       chart.data.datasets = [
         { label: tr('Flug auf dem Bild'), data: points(content.frames), showLine: true, borderColor: kFlightColour,

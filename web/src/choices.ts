@@ -25,8 +25,11 @@ export function loadChoices(storage: Storage | null, search: string, paceCount: 
   const asked = new URLSearchParams(search).get('model');
   const model: Model = asked === 'exact' || asked === 'classic' ? asked : stored.model === 'exact' ? 'exact' : 'classic';
   const athlete = {} as Athlete;
+  // Earlier visits kept the body height as "heightM".
+  const storedAthlete: Partial<Record<string, unknown>> = { ...stored.athlete };
+  if (storedAthlete.bodyHeightM === undefined) storedAthlete.bodyHeightM = storedAthlete.heightM;
   kAthleteKeys.forEach((key, i) => {
-    const value = stored.athlete?.[key];
+    const value = storedAthlete[key];
     const { least, most, standard } = ranges[i];
     athlete[key] = typeof value === 'number' && value >= least && value <= most ? value : standard;
   });

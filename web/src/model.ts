@@ -156,7 +156,7 @@ export interface PageLog {
 }
 
 // A quantity by its key (a field of Frame for the frame quantities) and its header with the unit.
-export interface QuantityHeader { code: string; header: string }
+export interface QuantityHeader { code: string; header: string; exactOnly?: boolean }
 
 export interface TakeoffCheck {
   speed: number; angle: number; beep: boolean; showWarning: boolean;
@@ -206,7 +206,7 @@ export interface PurzoModule {
 
 export type Model = 'classic' | 'exact';
 // The exact model's athlete; the classic model flies the standard figure.
-export interface Athlete { massKg: number; heightM: number; spinDegPerS: number; limbSpeedRadPerS: number }
+export interface Athlete { massKg: number; bodyHeightM: number; spinDegPerS: number; limbSpeedRadPerS: number }
 // Its values in the order the model numbers them: 0 the mass, 1 the height, 2 the spin, 3 the limb speed.
-export const kAthleteKeys = ['massKg', 'heightM', 'spinDegPerS', 'limbSpeedRadPerS'] as const;
+export const kAthleteKeys = ['massKg', 'bodyHeightM', 'spinDegPerS', 'limbSpeedRadPerS'] as const;
 export const kPaceCount = 3;

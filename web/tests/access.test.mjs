@@ -47,8 +47,8 @@ describe('accessibility', () => {
     states.log = await violations(page);
     await page.keyboard.press('Escape');
     await chooseInMenu(page, 'athleteAction');
-    await page.fill('[data-control="heightM"]', '3');
-    await page.press('[data-control="heightM"]', 'Tab');
+    await page.fill('[data-control="bodyHeightM"]', '3');
+    await page.press('[data-control="bodyHeightM"]', 'Tab');
     states.athlete = await violations(page); // with a refused value's message
     await page.keyboard.press('Escape');
     await page.fill('[data-control="Text1"]', '9');

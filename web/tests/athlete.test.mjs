@@ -19,7 +19,7 @@ describe('athlete', () => {
     const message = page.locator('#athlete-massKg-message');
     assert.ok(await message.isVisible());
     assert.match(await message.textContent(), /20 bis 150/);
-    await page.fill('[data-control="heightM"]', '1,6');
+    await page.fill('[data-control="bodyHeightM"]', '1,6');
     await page.fill('[data-control="spinDegPerS"]', '0');
     const limbs = page.locator('[data-control="limbSpeedRadPerS"]');
     assert.equal(await limbs.inputValue(), '12');
@@ -40,11 +40,11 @@ describe('athlete', () => {
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
     await chooseInMenu(page, 'athleteAction');
-    assert.equal(await page.locator('[data-control="heightM"]').inputValue(), '1,60');
+    assert.equal(await page.locator('[data-control="bodyHeightM"]').inputValue(), '1,60');
     await page.click('[data-control="cancelButton"]');
     await chooseInMenu(page, 'resetToolsAction');
     await chooseInMenu(page, 'athleteAction');
-    assert.equal(await page.locator('[data-control="heightM"]').inputValue(), '1,80');
+    assert.equal(await page.locator('[data-control="bodyHeightM"]').inputValue(), '1,80');
     assert.deepEqual(errors, []);
     await context.close();
   });

@@ -34,12 +34,8 @@ constexpr QSize kDesignSize{900, 840}; // at the main window's scale 1
 constexpr QSize kSmallestChartPx{250, 200};
 
 // The plots in the order of the charts' quantities, as many as the exact model has.
-Quantity Charted(ChartsWindow::Quantity q) {
-    return ChartQuantities(Model::Exact)[std::size_t(q)];
-}
-
-double ValueOf(const FrameResult& f, ChartsWindow::Quantity q) {
-    return FrameValueOf(Charted(q), f);
+Quantity Charted(std::size_t plot) {
+    return ChartQuantities(Model::Exact)[plot];
 }
 
 QString HeaderText(Quantity q) {
@@ -77,10 +73,10 @@ QImage MarkerImage(const FlightStyle& style) {
     return image;
 }
 
-QList<QPointF> PointsOf(const std::vector<FrameResult>& frames, ChartsWindow::Quantity q) {
+QList<QPointF> PointsOf(const std::vector<FrameResult>& frames, Quantity q) {
     QList<QPointF> points;
     for (const FrameResult& f : frames) {
-        points << QPointF(f.timeS, ValueOf(f, q));
+        points << QPointF(f.timeS, FrameValueOf(q, f));
     }
     return points;
 }
@@ -93,7 +89,8 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     grid_ = new QWidget(this);
     auto* grid = new QGridLayout(grid_);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (int q = 0; q < kQuantityCount; ++q) {
+    plots_.resize(ChartQuantities(Model::Exact).size());
+    for (int q = 0; q < int(plots_.size()); ++q) {
         Plot& p = plots_[std::size_t(q)];
         auto* chart = new QChart;
         chart->legend()->hide(); // one legend under them all names the flights whole
@@ -107,7 +104,7 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
         p.time = new QValueAxis;
         p.time->setTitleText(HeaderText(purzo::Quantity::Time));
         p.value = new QValueAxis;
-        p.value->setTitleText(HeaderText(Charted(ChartsWindow::Quantity(q))));
+        p.value->setTitleText(HeaderText(Charted(std::size_t(q))));
         chart->addAxis(p.time, Qt::AlignBottom);
         chart->addAxis(p.value, Qt::AlignLeft);
         std::vector<QXYSeries*> all{p.flight, p.marker};
@@ -147,12 +144,18 @@ ChartsWindow::ChartsWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) 
     setScale(1.0);
 }
 
+const ChartsWindow::Plot& ChartsWindow::plotOf(Quantity quantity) const {
+    const std::span<const Quantity> charted = ChartQuantities(Model::Exact);
+    const auto at = std::find(charted.begin(), charted.end(), quantity);
+    return plots_.at(std::size_t(at - charted.begin()));
+}
+
 QChart* ChartsWindow::chart(Quantity quantity) const {
-    return plots_[std::size_t(quantity)].view->chart();
+    return plotOf(quantity).view->chart();
 }
 
 bool ChartsWindow::isPlotShown(Quantity quantity) const {
-    return !plots_[std::size_t(quantity)].view->isHidden();
+    return !plotOf(quantity).view->isHidden();
 }
 
 void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frames,
@@ -168,13 +171,13 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
     for (const ShownFlight& b : beside) {
         anyExact = anyExact || b.model == Model::Exact;
     }
-    const std::size_t plotted = ChartQuantities(anyExact ? Model::Exact : model).size();
-    for (int q = 0; q < kQuantityCount; ++q) {
-        Plot& p = plots_[std::size_t(q)];
-        p.view->setVisible(std::size_t(q) < plotted);
-        const bool ownQuantity = std::size_t(q) < ChartQuantities(model).size();
+    for (std::size_t q = 0; q < plots_.size(); ++q) {
+        Plot& p = plots_[q];
+        const Quantity quantity = Charted(q);
+        const bool plotted = ModelHas(anyExact ? Model::Exact : model, quantity);
+        p.view->setVisible(plotted);
         const QList<QPointF> flight =
-            ownQuantity ? PointsOf(frames, Quantity(q)) : QList<QPointF>{};
+            ModelHas(model, quantity) ? PointsOf(frames, quantity) : QList<QPointF>{};
         p.flight->replace(flight);
         p.flight->setName(tr("Flug auf dem Bild"));
         p.marker->clear();
@@ -184,9 +187,8 @@ void ChartsWindow::showFlight(Model model, const std::vector<FrameResult>& frame
         std::vector<QList<QPointF>> lists{flight};
         for (std::size_t i = 0; i < kMostBeside; ++i) {
             QLineSeries* series = p.beside[i];
-            const bool has = i < beside.size() && std::size_t(q) < plotted &&
-                             std::size_t(q) < ChartQuantities(beside[i].model).size();
-            series->replace(has ? PointsOf(beside[i].frames, Quantity(q)) : QList<QPointF>{});
+            const bool has = i < beside.size() && plotted && ModelHas(beside[i].model, quantity);
+            series->replace(has ? PointsOf(beside[i].frames, quantity) : QList<QPointF>{});
             series->setPen(FlightPen(kShownFlightStyles[has ? beside[i].style : i], 2));
             series->setLightMarker(MarkerImage(kShownFlightStyles[has ? beside[i].style : i]));
             // Named short: the canvas's legend gives the take-off in the same colour.
@@ -267,8 +269,8 @@ void ChartsWindow::applyFonts() {
     QFont axis = font;
     axis.setPointSizeF(font.pointSizeF() * 1.1);
     const QFontMetricsF metrics(axis);
-    for (int q = 0; q < kQuantityCount; ++q) {
-        Plot& p = plots_[std::size_t(q)];
+    for (std::size_t q = 0; q < plots_.size(); ++q) {
+        Plot& p = plots_[q];
         for (QValueAxis* a : {p.time, p.value}) {
             a->setLabelsFont(font);
             a->setTitleFont(axis);
@@ -276,7 +278,7 @@ void ChartsWindow::applyFonts() {
         // The value's title along the chart's height: on more lines where one is too long,
         // the unit never split off or cut.
         const double room = std::max(40.0, p.view->height() * 0.6);
-        p.value->setTitleText(WrappedTitle(Charted(Quantity(q)), metrics, room));
+        p.value->setTitleText(WrappedTitle(Charted(q), metrics, room));
         p.time->setTickCount(p.view->width() < 380 ? 3 : 5);
     }
     // Two columns where two fit side by side, else one.
@@ -284,7 +286,7 @@ void ChartsWindow::applyFonts() {
     const int columns = width() >= 2 * kSmallestChartPx.width() + 40 ? 2 : 1;
     if (columns != columns_) {
         columns_ = columns;
-        for (int q = 0; q < kQuantityCount; ++q) {
+        for (int q = 0; q < int(plots_.size()); ++q) {
             grid->addWidget(plots_[std::size_t(q)].view, q / columns, q % columns);
         }
     }

@@ -7,6 +7,7 @@
 
 #include "flight/flight_log.h"
 #include "flight/flight_record.h"
+#include "flight/quantities.h"
 #include "window/view/shown_flight.h"
 
 #include <QWidget>
@@ -42,19 +43,9 @@ public:
     QImage chartsPicture() const;
     bool saveCharts(const QString& path);
 
-    // What a chart plots; the exact model's two only for exact flights.
-    enum Quantity {
-        Height,
-        Distance,
-        Rotation,
-        AngularVelocity,
-        Inertia,
-        ShapeMomentum,
-        Energy,
-        kQuantityCount
-    };
-    QChart* chart(Quantity quantity) const;
-    bool isPlotShown(Quantity quantity) const;
+    // The chart of one of the charted quantities; the exact model's only for exact flights.
+    QChart* chart(purzo::Quantity quantity) const;
+    bool isPlotShown(purzo::Quantity quantity) const;
 
 signals:
     void saveFailed(const QString& message);
@@ -75,7 +66,8 @@ private:
     void chooseFile();
     void applyFonts();
 
-    std::array<Plot, kQuantityCount> plots_;
+    std::vector<Plot> plots_; // one per charted quantity, in their order
+    const Plot& plotOf(purzo::Quantity quantity) const;
     QWidget* grid_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     ChartsLegend* legend_ = nullptr;
