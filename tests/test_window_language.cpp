@@ -2,7 +2,7 @@
 // The window's language: German as written, English on an English system or when asked for,
 // every English text inside its designed rectangle, Qt's own texts alongside; the command line;
 // the names a screen reader announces.
-#include "flight/panel_lines.h"
+#include "flight/number_text.h"
 #include "text_layout.h"
 #include "window/command_line.h"
 #include "window/controls/caption_button.h"

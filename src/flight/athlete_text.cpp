@@ -2,7 +2,7 @@
 // Reading and writing the athlete's values.
 #include "flight/athlete_text.h"
 
-#include "flight/panel_lines.h"
+#include "flight/number_text.h"
 #include "flight/takeoff_text.h"
 
 #include <cmath>
@@ -30,8 +30,8 @@ std::string MassText(double massKg, char decimalPoint) {
     return WholeOrTenths(massKg, decimalPoint);
 }
 
-std::string HeightText(double heightM, char decimalPoint) {
-    return FixedText(heightM, 2, decimalPoint);
+std::string HeightText(double bodyHeightM, char decimalPoint) {
+    return FixedText(bodyHeightM, 2, decimalPoint);
 }
 
 std::string SpinText(double spinDegPerS, char decimalPoint) {

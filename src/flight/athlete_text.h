@@ -17,7 +17,7 @@ std::optional<double> ReadAthleteValue(std::string_view text, const AthleteRange
 // The values as the panel, the caption and the log write them: "50", "1,60", "170", "12"; mass,
 // spin and limb speed to one decimal where they have one, the height to two.
 std::string MassText(double massKg, char decimalPoint);
-std::string HeightText(double heightM, char decimalPoint);
+std::string HeightText(double bodyHeightM, char decimalPoint);
 std::string SpinText(double spinDegPerS, char decimalPoint);
 std::string LimbSpeedText(double limbSpeedRadPerS, char decimalPoint);
 // The same for value `which` (0 mass, 1 height, 2 spin, 3 limb speed).

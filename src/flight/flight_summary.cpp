@@ -5,7 +5,6 @@
 #include "flight/flight_constants.h"
 #include "flight/flight_record.h"
 #include "flight/number_text.h"
-#include "flight/panel_lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -23,6 +23,10 @@ std::string PlainDecimalText(double value);
 // nothing for anything else.
 std::optional<double> ReadPlainDecimal(std::string_view text);
 
+// A number with `decimals` places after `decimalPoint`, rounded to nearest, an exact tie away
+// from zero: as the panel, the log and the workbooks show it, whatever the user's locale.
+std::string FixedText(double value, int decimals, char decimalPoint);
+
 // The portable versions, built everywhere so that they can be checked against the standard's.
 std::string PortableShortestDoubleText(double value);
 std::optional<double> PortableReadPlainDecimal(std::string_view text);

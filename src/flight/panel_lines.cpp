@@ -5,6 +5,7 @@
 #include "flight/athlete_text.h"
 #include "flight/flight_record.h"
 #include "flight/landing.h"
+#include "flight/number_text.h"
 #include "flight/quantities.h"
 
 #include <cmath>
@@ -152,31 +153,6 @@ std::vector<PanelText> CaptionLandingTexts(std::span<const FrameResult> frames, 
         texts.push_back(VerdictText(*landing, decimalPoint));
     }
     return texts;
-}
-
-std::string FixedText(double value, int decimals, char decimalPoint) {
-    // An exact tie goes away from zero, as Qt's number formatting rounds it (0.125 turns read
-    // "0,13"); the C library would round it to even. Far more digits than asked show whether
-    // the double lies exactly halfway.
-    char exact[400];
-    std::snprintf(exact, sizeof exact, "%.*f", decimals + 40, value);
-    const std::string_view digits(exact);
-    const std::size_t point = digits.find_first_not_of("-0123456789");
-    if (point != std::string_view::npos && digits[point + 1 + std::size_t(decimals)] == '5' &&
-        digits.find_first_not_of('0', point + 2 + std::size_t(decimals)) ==
-            std::string_view::npos) {
-        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
-    }
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text = buffer;
-    for (char& c : text) {
-        // The C library writes its locale's separator; Qt sets the user's locale.
-        if (c == '.' || c == ',') {
-            c = decimalPoint;
-        }
-    }
-    return text;
 }
 
 std::vector<PanelText> FrameDescriptionTexts(const FrameResult& f, Model model, char decimalPoint) {

@@ -64,9 +64,6 @@ std::vector<PanelText> FrameDescriptionTexts(const FrameResult& frame, Model mod
 PanelLines PanelLinesFor(const FrameResult& frame, Model model, const Athlete& athlete,
                          char decimalPoint);
 
-// A number with `decimals` places after `decimalPoint`, rounded to nearest.
-std::string FixedText(double value, int decimals, char decimalPoint);
-
 // The frame a flight's panel can be widest at: its landing, with wide numbers. The panel's
 // corner is chosen for a box of this size.
 FrameResult WidestPanelFrame();

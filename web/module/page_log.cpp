@@ -6,7 +6,7 @@
 #include "flight/log_cells.h"
 #include "flight/log_file.h"
 #include "flight/log_merge.h"
-#include "flight/panel_lines.h"
+#include "flight/number_text.h"
 #include "flight_values.h"
 #include "page_player.h"
 #include "workbook/log_sheets.h"
