@@ -7,6 +7,7 @@
 #include "design/arrow_keys.h"
 #include "design/canvas_design.h"
 #include "design/control_table.h"
+#include "design/lesson_menu_design.h"
 #include "flight/flight_constants.h"
 #include "flight/pace.h"
 
@@ -86,6 +87,20 @@ val KeyRectValue(ArrowKey key) {
     return RectValue(r.left, r.top, r.width, r.height);
 }
 
+val MenuEntryValue(const MenuEntryDesign& e) {
+    static constexpr const char* kKinds[] = {"tool", "action", "model", "separator"};
+    static constexpr const char* kEnabled[] = {"always", "flightEnded", "canReplay", "canPause",
+                                               "canStep"};
+    val entry = val::object();
+    entry.set("kind", val(kKinds[int(e.kind)]));
+    entry.set("name", val(e.name));
+    entry.set("text", val(e.text));
+    entry.set("target", val(e.target));
+    entry.set("shortcut", val(*e.pageShortcut ? e.pageShortcut : e.shortcut));
+    entry.set("enabled", val(kEnabled[int(e.enabled)]));
+    return entry;
+}
+
 } // namespace
 
 val DesignForPage() {
@@ -95,6 +110,11 @@ val DesignForPage() {
         controls.call<void>("push", Control(c));
     }
     design.set("controls", controls);
+    val menu = val::array();
+    for (const MenuEntryDesign& e : LessonMenuEntries()) {
+        menu.call<void>("push", MenuEntryValue(e));
+    }
+    design.set("lessonMenu", menu);
     design.set("twipsPerPixel", kTwipsPerPixel);
     design.set("clientWidthPx", kDesignClientWidthPx);
     design.set("clientHeightPx", kDesignClientHeightPx);

@@ -5,6 +5,7 @@
 import { FocusTrap } from './focus_trap';
 import { type Athlete, type PurzoModule, kAthleteKeys } from './model';
 import { Texts, fill } from './texts';
+import { sizeDialogText } from './dialog_text';
 
 const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:', 'Glieder &bis:'];
 const kUnits = ['kg (20 bis 150)', 'm (1,00 bis 2,20)', '°/s (0 bis 400)', 'rad/s (4 bis 30)'];
@@ -87,7 +88,7 @@ export class AthleteDialog {
 
   open(current: Athlete, scale: number, chosen: (athlete: Athlete) => void): void {
     this.chosen = chosen;
-    this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;
+    sizeDialogText(this.dialog, scale);
     this.fill(current);
     if (!this.dialog.open) this.dialog.show();
     this.trap.opened();

@@ -11,6 +11,7 @@ import type { Frame, Model, PurzoModule, QuantityHeader } from './model';
 import { Texts } from './texts';
 import { download } from './saves';
 import { FocusTrap } from './focus_trap';
+import { sizeDialogText } from './dialog_text';
 
 Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title, Legend);
 
@@ -80,7 +81,7 @@ export class ChartsDialog {
   get isOpen(): boolean { return this.dialog.open; }
 
   open(content: ChartsContent, scale: number): void {
-    this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;
+    sizeDialogText(this.dialog, scale);
     if (!this.dialog.open) {
       this.dialog.show();
       this.trap.opened();

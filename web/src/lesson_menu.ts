@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The canvas's menu, with the desktop's entries in their order and their accelerator letters:
-// the lesson tools, replay, pause and stepping, charts, the saves, the model, the athlete and
-// the reset.
+// The canvas's menu, from the same design as the desktop's: the lesson tools, replay, pause and
+// stepping, charts, the saves, the model, the athlete and the reset, in their order with their
+// accelerator letters.
 import type { Tools } from './canvas_view';
-import type { Model } from './model';
+import type { MenuEntryDesign, Model } from './model';
 import { Texts, splitAccelerator } from './texts';
+import { sizeDialogText } from './dialog_text';
 
 export interface MenuState {
   tools: Tools;
@@ -31,9 +32,18 @@ export interface MenuActions {
   resetTools(): void;
 }
 
+// When an entry may be chosen, by the name its design gives the rule.
+const kEnabled: Record<MenuEntryDesign['enabled'], (s: MenuState) => boolean> = {
+  always: () => true,
+  flightEnded: (s) => s.flightEnded,
+  canReplay: (s) => s.canReplay,
+  canPause: (s) => s.canPause,
+  canStep: (s) => s.canStep,
+};
+
 type Entry =
-  | { kind: 'tool'; name: string; text: string; tool: keyof Tools }
-  | { kind: 'action'; name: string; text: string; shortcut?: string; run: () => void; enabled: (s: MenuState) => boolean }
+  | { kind: 'tool'; name: string; text: string; tool: keyof Tools; enabled: (s: MenuState) => boolean }
+  | { kind: 'action'; name: string; text: string; shortcut: string; run: () => void; enabled: (s: MenuState) => boolean }
   | { kind: 'model'; name: string; text: string; model: Model }
   | { kind: 'separator' };
 
@@ -43,36 +53,34 @@ export class LessonMenu {
   private state: MenuState | null = null;
   private readonly entries: Entry[];
 
-  constructor(private readonly texts: Texts, private readonly actions: MenuActions) {
+  // The entries, their order and when each may be chosen are the menu's design; what each does
+  // is the page's.
+  constructor(private readonly texts: Texts, design: MenuEntryDesign[], private readonly actions: MenuActions) {
     const tr = (s: string) => texts.tr('purzo::LessonMenu', s);
-    const always = () => true;
-    this.entries = [
-      { kind: 'tool', name: 'pathAction', text: tr('&Schwerpunktbahn'), tool: 'path' },
-      { kind: 'tool', name: 'sequenceAction', text: tr('&Bewegungsablauf'), tool: 'sequence' },
-      { kind: 'tool', name: 'dataAction', text: tr('Flug&daten'), tool: 'data' },
-      { kind: 'tool', name: 'previousAction', text: tr('&Vorigen Flug zum Vergleich'), tool: 'previous' },
-      { kind: 'tool', name: 'wholeViewAction', text: tr('&Ganze Flugbahn zeigen'), tool: 'wholeView' },
-      { kind: 'tool', name: 'compareAction', text: tr('Vergleiche&n'), tool: 'compare' },
-      { kind: 'tool', name: 'sideBySideAction', text: tr('N&ebeneinander'), tool: 'sideBySide' },
-      { kind: 'separator' },
-      { kind: 'action', name: 'replayAction', text: tr('Letzten Flug &wiederholen'), run: () => actions.replay(), enabled: (s) => s.canReplay },
-      { kind: 'action', name: 'pauseAction', text: tr('&Anhalten / Weiter'), shortcut: tr('Leertaste'), run: () => actions.pause(), enabled: (s) => s.canPause },
-      { kind: 'action', name: 'nextFrameAction', text: tr('Bild vo&r'), shortcut: tr('Bild ab'), run: () => actions.step(1), enabled: (s) => s.canStep },
-      { kind: 'action', name: 'previousFrameAction', text: tr('Bild &zurück'), shortcut: tr('Bild auf'), run: () => actions.step(-1), enabled: (s) => s.canStep },
-      { kind: 'action', name: 'chartsAction', text: tr('Diagra&mme…'), run: () => actions.charts(), enabled: always },
-      { kind: 'action', name: 'logAction', text: tr('&Flugprotokoll…'), run: () => actions.log(), enabled: always },
-      { kind: 'action', name: 'presentationAction', text: tr('&Präsentation'), shortcut: 'P', run: () => actions.presentation(), enabled: always },
-      { kind: 'separator' },
-      { kind: 'action', name: 'saveCsvAction', text: tr('Flug als &CSV speichern…'), run: () => actions.saveCsv(), enabled: (s) => s.flightEnded },
-      { kind: 'action', name: 'saveWorkbookAction', text: tr('Flug als &Tabelle speichern…'), run: () => actions.saveWorkbook(), enabled: (s) => s.flightEnded },
-      { kind: 'action', name: 'savePictureAction', text: tr('B&ild speichern…'), run: () => actions.savePicture(), enabled: always },
-      { kind: 'separator' },
-      { kind: 'model', name: 'classicModelAction', text: tr('&Klassisches Modell'), model: 'classic' },
-      { kind: 'model', name: 'exactModelAction', text: tr('E&xaktes Modell (Drehimpulserhaltung)'), model: 'exact' },
-      { kind: 'action', name: 'athleteAction', text: tr('At&hlet…'), run: () => actions.athlete(), enabled: always },
-      { kind: 'separator' },
-      { kind: 'action', name: 'resetToolsAction', text: tr('Werkzeuge z&urücksetzen'), run: () => actions.resetTools(), enabled: always },
-    ];
+    const run: Record<string, () => void> = {
+      replayAction: () => actions.replay(),
+      pauseAction: () => actions.pause(),
+      nextFrameAction: () => actions.step(1),
+      previousFrameAction: () => actions.step(-1),
+      chartsAction: () => actions.charts(),
+      logAction: () => actions.log(),
+      presentationAction: () => actions.presentation(),
+      saveCsvAction: () => actions.saveCsv(),
+      saveWorkbookAction: () => actions.saveWorkbook(),
+      savePictureAction: () => actions.savePicture(),
+      athleteAction: () => actions.athlete(),
+      resetToolsAction: () => actions.resetTools(),
+    };
+    this.entries = design.map((e): Entry => {
+      const enabled = kEnabled[e.enabled];
+      switch (e.kind) {
+        case 'separator': return { kind: 'separator' };
+        case 'tool': return { kind: 'tool', name: e.name, text: tr(e.text), tool: e.target as keyof Tools, enabled };
+        case 'model': return { kind: 'model', name: e.name, text: tr(e.text), model: e.target as Model };
+        default: return { kind: 'action', name: e.name, text: tr(e.text), shortcut: e.shortcut ? tr(e.shortcut) : '',
+          run: run[e.name] ?? (() => {}), enabled };
+      }
+    });
   }
 
   get isOpen(): boolean { return this.element !== null; }
@@ -84,7 +92,7 @@ export class LessonMenu {
     const menu = document.createElement('div');
     menu.className = 'menu';
     menu.setAttribute('role', 'menu');
-    menu.style.fontSize = `${(8.25 * 96 / 72 * scale).toFixed(2)}px`;
+    sizeDialogText(menu, scale, 0);
     for (const entry of this.entries) menu.append(this.item(entry, state));
     const backdrop = document.createElement('div');
     backdrop.className = 'menu-backdrop';
@@ -143,8 +151,7 @@ export class LessonMenu {
     if (entry.kind === 'tool') {
       item.setAttribute('role', 'menuitemcheckbox');
       item.setAttribute('aria-checked', String(state.tools[entry.tool]));
-      // The previous flight can only be compared once a flight has landed.
-      enabled = entry.tool !== 'previous' || state.flightEnded;
+      enabled = entry.enabled(state);
       check.textContent = state.tools[entry.tool] ? '✓' : '';
     } else if (entry.kind === 'model') {
       item.setAttribute('role', 'menuitemradio');
@@ -152,7 +159,7 @@ export class LessonMenu {
       check.textContent = state.model === entry.model ? '●' : '';
     } else {
       item.setAttribute('role', 'menuitem');
-      shortcut.textContent = entry.shortcut ?? '';
+      shortcut.textContent = entry.shortcut;
       enabled = entry.enabled(state);
     }
     if (!enabled) item.setAttribute('aria-disabled', 'true');

@@ -6,6 +6,7 @@ import type { PageLog } from './model';
 import { Texts, fill, splitAccelerator } from './texts';
 import { FocusTrap } from './focus_trap';
 import { download } from './saves';
+import { sizeDialogText } from './dialog_text';
 
 export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
@@ -152,7 +153,7 @@ export class LogPanel {
   }
 
   open(scale: number): void {
-    this.dialog.style.fontSize = `${(8.25 * 96 / 72 * Math.max(scale, 0.75)).toFixed(2)}px`;
+    sizeDialogText(this.dialog, scale);
     if (!this.dialog.open) {
       this.dialog.show();
       this.trap.opened();

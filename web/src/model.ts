@@ -31,8 +31,16 @@ export interface CanvasDesign {
   unitsPerMetre: number; // canvas units
 }
 
+// An entry of the canvas's menu: its kind, name, German text with its accelerator, the tool's key
+// or the model's name, the key shown beside it, and when it may be chosen.
+export interface MenuEntryDesign {
+  kind: 'tool' | 'action' | 'model' | 'separator'; name: string; text: string; target: string; shortcut: string;
+  enabled: 'always' | 'flightEnded' | 'canReplay' | 'canPause' | 'canStep';
+}
+
 export interface Design {
   controls: ControlDesign[];
+  lessonMenu: MenuEntryDesign[];
   twipsPerPixel: number;
   clientWidthPx: number;
   clientHeightPx: number;

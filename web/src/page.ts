@@ -70,7 +70,7 @@ export class PurzoPage {
     const p = this.player;
     this.touch = new TouchLayout(this.w, texts, { running: () => p.flightRunning || p.replayRunning, canStep: () => p.canStep,
       togglePause: () => p.togglePause(), step: (d) => p.step(d), movePosture: (d) => movePosture(this.w, this.design, d) });
-    this.menu = new LessonMenu(texts, {
+    this.menu = new LessonMenu(texts, this.design.lessonMenu, {
       toolsChanged: (tools) => this.setTools(tools),
       replay: () => this.replay(),
       pause: () => this.player.togglePause(),

@@ -1,24 +1,66 @@
 // SPDX-License-Identifier: MIT
-// The entries in their order, with their accelerator letters, unique within each language.
+// The entries come from the menu's design; what each does is the window's.
 #include "window/controls/lesson_menu.h"
 
+#include "design/lesson_menu_design.h"
 #include "window/controls/athlete_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace purzo {
 
 LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(parent)) {
     menu_->setObjectName(QStringLiteral("lessonMenu"));
-    path_ = addCheckable(tr("&Schwerpunktbahn"), "pathAction");
-    sequence_ = addCheckable(tr("&Bewegungsablauf"), "sequenceAction");
-    data_ = addCheckable(tr("Flug&daten"), "dataAction");
-    previous_ = addCheckable(tr("&Vorigen Flug zum Vergleich"), "previousAction");
-    wholeView_ = addCheckable(tr("&Ganze Flugbahn zeigen"), "wholeViewAction");
-    // Switched on, it plays the shown flights together at once.
-    compare_ = addCheckable(tr("Vergleiche&n"), "compareAction");
+    auto* models = new QActionGroup(this);
+    for (const MenuEntryDesign& entry : LessonMenuEntries()) {
+        if (entry.kind == MenuEntryKind::Separator) {
+            menu_->addSeparator();
+            continue;
+        }
+        QString text = QCoreApplication::translate("purzo::LessonMenu", entry.text);
+        if (*entry.shortcut) {
+            // The key after the tab shows in the menu's shortcut column.
+            text += QLatin1Char('\t') +
+                    QCoreApplication::translate("purzo::LessonMenu", entry.shortcut);
+        }
+        QAction* action = menu_->addAction(text);
+        action->setObjectName(QLatin1String(entry.name));
+        if (entry.kind == MenuEntryKind::Tool) {
+            action->setCheckable(true);
+            connect(action, &QAction::toggled, this, [this] { emit toolsChanged(tools()); });
+        } else if (entry.kind == MenuEntryKind::Model) {
+            action->setCheckable(true);
+            models->addAction(action);
+        }
+        entries_.push_back({entry.enabled, action});
+    }
+    path_ = entry("pathAction");
+    sequence_ = entry("sequenceAction");
+    data_ = entry("dataAction");
+    previous_ = entry("previousAction");
+    wholeView_ = entry("wholeViewAction");
+    compare_ = entry("compareAction");
+    sideBySide_ = entry("sideBySideAction");
+    replay_ = entry("replayAction");
+    pause_ = entry("pauseAction");
+    nextFrame_ = entry("nextFrameAction");
+    previousFrame_ = entry("previousFrameAction");
+    charts_ = entry("chartsAction");
+    log_ = entry("logAction");
+    presentation_ = entry("presentationAction");
+    saveCsv_ = entry("saveCsvAction");
+    saveWorkbook_ = entry("saveWorkbookAction");
+    savePicture_ = entry("savePictureAction");
+    classic_ = entry("classicModelAction");
+    exact_ = entry("exactModelAction");
+    athleteEntry_ = entry("athleteAction");
+    resetTools_ = entry("resetToolsAction");
+
+    // Switched on, the comparison plays the shown flights together at once; side by side is a
+    // way of comparing, which comes with it and goes with it.
     connect(compare_, &QAction::toggled, this, [this](bool on) {
         if (on) {
             emit compareRequested();
@@ -26,53 +68,23 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
             sideBySide_->setChecked(false);
         }
     });
-    // A way of comparing: switched on, the comparison starts with it.
-    sideBySide_ = addCheckable(tr("N&ebeneinander"), "sideBySideAction");
     connect(sideBySide_, &QAction::toggled, this, [this](bool on) {
         if (on && !compare_->isChecked()) {
             compare_->setChecked(true);
         }
     });
-    menu_->addSeparator();
-    replay_ = addEntry(tr("Letzten Flug &wiederholen"), "replayAction");
     connect(replay_, &QAction::triggered, this, &LessonMenu::replayRequested);
-    // The key after the tab shows in the menu's shortcut column.
-    pause_ =
-        addEntry(tr("&Anhalten / Weiter") + QLatin1Char('\t') + tr("Leertaste"), "pauseAction");
     connect(pause_, &QAction::triggered, this, &LessonMenu::pauseRequested);
-    nextFrame_ = addEntry(tr("Bild vo&r") + QLatin1Char('\t') + tr("Bild ab"), "nextFrameAction");
     connect(nextFrame_, &QAction::triggered, this, [this] { emit stepRequested(1); });
-    previousFrame_ =
-        addEntry(tr("Bild &zurück") + QLatin1Char('\t') + tr("Bild auf"), "previousFrameAction");
     connect(previousFrame_, &QAction::triggered, this, [this] { emit stepRequested(-1); });
-    charts_ = addEntry(tr("Diagra&mme…"), "chartsAction");
     connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
-    log_ = addEntry(tr("&Flugprotokoll…"), "logAction");
     connect(log_, &QAction::triggered, this, &LessonMenu::logRequested);
-    presentation_ = addEntry(tr("&Präsentation") + QLatin1Char('\t') + QStringLiteral("F5"),
-                             "presentationAction");
     connect(presentation_, &QAction::triggered, this, &LessonMenu::presentationRequested);
-    menu_->addSeparator();
-    saveCsv_ = addEntry(tr("Flug als &CSV speichern…"), "saveCsvAction");
     connect(saveCsv_, &QAction::triggered, this, &LessonMenu::saveCsvRequested);
-    saveWorkbook_ = addEntry(tr("Flug als &Tabelle speichern…"), "saveWorkbookAction");
     connect(saveWorkbook_, &QAction::triggered, this, &LessonMenu::saveWorkbookRequested);
-    savePicture_ = addEntry(tr("B&ild speichern…"), "savePictureAction");
     connect(savePicture_, &QAction::triggered, this, &LessonMenu::savePictureRequested);
-    menu_->addSeparator();
-    // A choice applies from the next start: a running flight or replay keeps its model.
-    auto* models = new QActionGroup(this);
-    classic_ = models->addAction(tr("&Klassisches Modell"));
-    classic_->setObjectName(QStringLiteral("classicModelAction"));
-    exact_ = models->addAction(tr("E&xaktes Modell (Drehimpulserhaltung)"));
-    exact_->setObjectName(QStringLiteral("exactModelAction"));
-    for (QAction* action : {classic_, exact_}) {
-        action->setCheckable(true);
-        menu_->addAction(action);
-    }
     classic_->setChecked(true);
     connect(models, &QActionGroup::triggered, this, [this] { emit modelChanged(model()); });
-    athleteEntry_ = addEntry(tr("At&hlet…"), "athleteAction");
     connect(athleteEntry_, &QAction::triggered, this, [this, parent] {
         AthleteDialog dialog(athlete_, parent);
         dialog.setFont(menu_->font()); // as large as the menu it came from, on a projector too
@@ -80,29 +92,45 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
             setAthlete(dialog.athlete());
         }
     });
-    menu_->addSeparator();
-    resetTools_ = addEntry(tr("Werkzeuge z&urücksetzen"), "resetToolsAction");
     connect(resetTools_, &QAction::triggered, this, [this] {
         setTools({});
         setModel(Model::Classic);
         emit modelChanged(Model::Classic);
         setAthlete(kStandardAthlete);
     });
-    setFlightEnded(false);
-    setPlayState(false, false);
+    applyState();
 }
 
-QAction* LessonMenu::addCheckable(const QString& text, const char* name) {
-    QAction* action = addEntry(text, name);
-    action->setCheckable(true);
-    connect(action, &QAction::toggled, this, [this] { emit toolsChanged(tools()); });
-    return action;
+QAction* LessonMenu::entry(const char* name) const {
+    for (const Entry& e : entries_) {
+        if (e.action->objectName() == QLatin1String(name)) {
+            return e.action;
+        }
+    }
+    Q_ASSERT_X(false, "LessonMenu", name);
+    return nullptr;
 }
 
-QAction* LessonMenu::addEntry(const QString& text, const char* name) {
-    QAction* action = menu_->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    return action;
+void LessonMenu::applyState() {
+    for (const Entry& e : entries_) {
+        switch (e.enabled) {
+        case MenuEnabled::Always:
+            e.action->setEnabled(true);
+            break;
+        case MenuEnabled::FlightEnded:
+            e.action->setEnabled(state_.flightEnded);
+            break;
+        case MenuEnabled::CanReplay:
+            e.action->setEnabled(state_.canReplay);
+            break;
+        case MenuEnabled::CanPause:
+            e.action->setEnabled(state_.canPause);
+            break;
+        case MenuEnabled::CanStep:
+            e.action->setEnabled(state_.canStep);
+            break;
+        }
+    }
 }
 
 CanvasTools LessonMenu::tools() const {
@@ -130,20 +158,20 @@ void LessonMenu::compare() {
 }
 
 void LessonMenu::setFlightEnded(bool ended) {
-    previous_->setEnabled(ended);
-    replay_->setEnabled(ended);
-    saveCsv_->setEnabled(ended);
-    saveWorkbook_->setEnabled(ended);
+    state_.flightEnded = ended;
+    state_.canReplay = state_.canReplay || ended; // the flight that ended can be replayed
+    applyState();
 }
 
 void LessonMenu::setCanReplay(bool can) {
-    replay_->setEnabled(can);
+    state_.canReplay = can;
+    applyState();
 }
 
 void LessonMenu::setPlayState(bool canPause, bool canStep) {
-    pause_->setEnabled(canPause);
-    nextFrame_->setEnabled(canStep);
-    previousFrame_->setEnabled(canStep);
+    state_.canPause = canPause;
+    state_.canStep = canStep;
+    applyState();
 }
 
 Model LessonMenu::model() const {

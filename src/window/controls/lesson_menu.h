@@ -6,10 +6,12 @@
 #pragma once
 
 #include "body/athlete.h"
+#include "design/lesson_menu_design.h"
 #include "flight/model.h"
 #include "window/view/canvas_tools.h"
 
 #include <QObject>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -79,8 +81,9 @@ signals:
     void savePictureRequested();
 
 private:
-    QAction* addCheckable(const QString& text, const char* name);
-    QAction* addEntry(const QString& text, const char* name);
+    QAction* entry(const char* name) const;
+    // Each entry enabled as its design says for the state the window last told.
+    void applyState();
 
     QMenu* menu_;
     QAction* path_;
@@ -105,6 +108,14 @@ private:
     QAction* athleteEntry_;
     QAction* resetTools_;
     Athlete athlete_;
+    struct Entry {
+        MenuEnabled enabled;
+        QAction* action;
+    };
+    std::vector<Entry> entries_;
+    struct State {
+        bool flightEnded = false, canReplay = false, canPause = false, canStep = false;
+    } state_;
 };
 
 } // namespace purzo
