@@ -13,21 +13,27 @@ bool SameFlight(const LoggedFlight& a, const LoggedFlight& b) {
            x.athlete == y.athlete && x.postures() == y.postures();
 }
 
-MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other) {
-    MergeReport report;
+MergePlan PlanMerge(const FlightLog& lesson, const FlightLog& other) {
+    MergePlan plan;
     for (const LoggedFlight& f : other.flights()) {
-        const auto& have = lesson.flights();
-        if (std::any_of(have.begin(), have.end(),
-                        [&f](const LoggedFlight& g) { return SameFlight(f, g); })) {
-            ++report.alreadyThere;
+        const auto same = [&f](const LoggedFlight& g) { return SameFlight(f, g); };
+        if (std::any_of(lesson.flights().begin(), lesson.flights().end(), same) ||
+            std::any_of(plan.toAdd.begin(), plan.toAdd.end(), same)) {
+            ++plan.alreadyThere;
             continue;
         }
-        LoggedFlight added = f;
-        added.shown = false;
-        lesson.append(std::move(added));
-        ++report.added;
+        plan.toAdd.push_back(f);
+        plan.toAdd.back().shown = false;
     }
-    return report;
+    return plan;
+}
+
+MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other) {
+    MergePlan plan = PlanMerge(lesson, other);
+    for (LoggedFlight& f : plan.toAdd) {
+        lesson.append(std::move(f));
+    }
+    return {int(plan.toAdd.size()), plan.alreadyThere};
 }
 
 } // namespace purzo

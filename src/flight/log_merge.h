@@ -5,6 +5,8 @@
 
 #include "flight/flight_log.h"
 
+#include <vector>
+
 namespace purzo {
 
 struct MergeReport {
@@ -16,8 +18,16 @@ struct MergeReport {
 // the same group at the same time. Its number does not count: every student's log starts at 1.
 bool SameFlight(const LoggedFlight& a, const LoggedFlight& b);
 
-// Adds the flights of `other` that `lesson` does not have yet, each under the lesson's next
-// number, with its group and time; none of them shown.
+// The flights of `other` that `lesson` does not have yet, each once however often `other` holds
+// it, none of them shown; and how many were there already.
+struct MergePlan {
+    std::vector<LoggedFlight> toAdd;
+    int alreadyThere = 0;
+};
+MergePlan PlanMerge(const FlightLog& lesson, const FlightLog& other);
+
+// Adds the planned flights to `lesson`, each under the lesson's next number, with its group and
+// time.
 MergeReport MergeLogInto(FlightLog& lesson, const FlightLog& other);
 
 } // namespace purzo

@@ -148,16 +148,11 @@ val PageLog::mergeStudentLog(const std::string& text) {
     out.set("damagedLines", reading.damagedLines);
     int added = 0, alreadyThere = 0;
     if (reading.log) {
-        std::vector<LoggedFlight> taken;
-        for (const LoggedFlight& f : reading.log->flights()) {
-            const auto same = [&f](const LoggedFlight& g) { return SameFlight(f, g); };
-            if (std::any_of(log_.flights().begin(), log_.flights().end(), same)) {
-                ++alreadyThere;
-                continue;
-            }
+        MergePlan plan = PlanMerge(log_, *reading.log);
+        alreadyThere = plan.alreadyThere;
+        for (LoggedFlight& f : plan.toAdd) {
             LogChange change;
-            change.flight = f;
-            change.flight.shown = false;
+            change.flight = std::move(f);
             added += make(std::move(change)) ? 1 : 0;
         }
     }

@@ -143,25 +143,14 @@ void LessonLog::showOnly(const std::vector<int>& numbers) {
 }
 
 MergeReport LessonLog::merge(const FlightLog& other) {
-    MergeReport report;
+    MergePlan plan = PlanMerge(log_, other);
     std::vector<LogChange> changes;
-    for (const LoggedFlight& f : other.flights()) {
-        const auto& have = log_.flights();
-        const auto same = [&f](const LoggedFlight& g) { return SameFlight(f, g); };
-        const bool twice = std::any_of(changes.begin(), changes.end(), [&f](const LogChange& c) {
-            return SameFlight(f, c.flight);
-        });
-        if (twice || std::any_of(have.begin(), have.end(), same)) {
-            ++report.alreadyThere;
-            continue;
-        }
+    for (LoggedFlight& f : plan.toAdd) {
         LogChange change;
-        change.flight = f;
-        change.flight.shown = false;
+        change.flight = std::move(f);
         changes.push_back(std::move(change));
     }
-    report.added = makeAll(std::move(changes));
-    return report;
+    return {makeAll(std::move(changes)), plan.alreadyThere};
 }
 
 int LessonLog::makeAll(std::vector<LogChange> changes) {
