@@ -2,7 +2,7 @@
 // The tools, the model, the pace and the athlete, remembered in the browser's local storage.
 // ?model=exact opens in the exact model for this visit without changing what is remembered. A
 // remembered athlete's value outside its range is the standard.
-import { kNoTools, type Tools } from './canvas_view';
+import { kNoTools, type Tools } from './view/canvas_view';
 import { type Athlete, type Model, kAthleteKeys } from './model';
 
 export interface Choices { tools: Tools; model: Model; pace: number; athlete: Athlete }

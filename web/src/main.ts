@@ -3,10 +3,10 @@
 // load is named in a message instead of an empty canvas.
 import createPurzoModule from 'purzo:module';
 import { loadChoices } from './choices';
-import { browserTime } from './flight_player';
+import { browserTime } from './view/flight_player';
 import { kPaceCount } from './model';
 import { PurzoPage } from './page';
-import { PagePictures } from './pictures';
+import { PagePictures } from './view/pictures';
 import { Texts, chooseLanguage } from './texts';
 
 declare const PURZO_SINGLE: boolean;

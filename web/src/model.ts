@@ -74,8 +74,9 @@ export interface PanelLines {
 export interface SheetData {
   name: string;
   cells: { row: number; column: number; text?: string; number?: number; bold: boolean }[];
-  columns: { column: number; width: number; decimals: boolean }[];
+  columns: { column: number; width: number; decimals: boolean; wrap: boolean }[];
   repeatedRow: number; // printed atop every page: the table's header; -1 for none
+  rowHeights: { row: number; points: number }[]; // rows of wrapped texts, as high as their lines
 }
 
 // What the playback tells the page, from within its calls.

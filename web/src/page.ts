@@ -2,26 +2,26 @@
 // The page as the desktop window behaves: the take-off check and its warning, the follow rule of
 // the sliders, Enter starts a flight, the arrow keys in flight, pause and stepping, the canvas's
 // menu and its tools. It shows what the model computes and never computes physics itself.
-import { FlightAnnouncer } from './announcer';
-import { AthleteDialog } from './athlete_dialog';
+import { FlightAnnouncer } from './view/announcer';
+import { AthleteDialog } from './controls/athlete_dialog';
 import { beep } from './beep';
-import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './canvas_view';
-import { ChartsDialog, type ChartsContent } from './charts_dialog';
+import { CanvasView, type CanvasState, type DrawnFlightFrames, type Surface, type Tools, kNoTools } from './view/canvas_view';
+import { ChartsDialog, type ChartsContent } from './tools/charts_dialog';
 import { type Choices, saveChoices } from './choices';
-import { FlightPlayer, type FlightRecord, type TimeSource } from './flight_player';
-import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './layout';
-import { LessonMenu } from './lesson_menu';
-import { LogPanel, kLogStripPx } from './log_panel';
-import { PageComparison, coupledTools } from './comparison';
-import { onPageKey } from './page_keys';
-import { LogStorage } from './log_storage';
+import { FlightPlayer, type FlightRecord, type TimeSource } from './view/flight_player';
+import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, followSlider, movePosture, showEndNote } from './controls/layout';
+import { LessonMenu } from './controls/lesson_menu';
+import { LogPanel, kLogStripPx } from './lesson/log_panel';
+import { PageComparison, coupledTools } from './lesson/comparison';
+import { onPageKey } from './controls/page_keys';
+import { LogStorage } from './lesson/log_storage';
 import type { Athlete, Design, Frame, Model, PageLog, PurzoModule } from './model';
-import { PagePictures } from './pictures';
-import { PagePresentation } from './presentation';
-import { TouchLayout } from './touch_layout';
-import { WorksheetSaves } from './worksheet';
-import { Texts } from './texts';
-import { onArrowKeyTaps, onLongPress } from './touch';
+import type { PagePictures } from './view/pictures';
+import { PagePresentation } from './view/presentation';
+import { TouchLayout } from './controls/touch_layout';
+import { WorksheetSaves } from './lesson/worksheet';
+import type { Texts } from './texts';
+import { onArrowKeyTaps, onLongPress } from './controls/touch';
 
 export class PurzoPage {
   readonly design: Design;
@@ -45,7 +45,7 @@ export class PurzoPage {
   private panelRight = false;
   private presented = false; // the presentation as the last fit found it
   // The frames and record shown when Start was pressed, until the new flight's first frame.
-  private held: { frames: Frame[]; session: FlightRecord } | null = null;
+  private held: { frames: Frame[]; flight: FlightRecord } | null = null;
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
@@ -183,8 +183,8 @@ export class PurzoPage {
 
   startFlight(): void {
     const { w, design } = this;
-    const before = this.player.flightRunning ? this.player.runningSession : this.shownSession();
-    this.held = before ? { frames: this.shownFrames(), session: before } : null;
+    const before = this.player.flightRunning ? this.player.runningFlight : this.shownFlight();
+    this.held = before ? { frames: this.shownFrames(), flight: before } : null;
     this.player.stop();
     this.menu.close();
     this.comparison.currentCompared = true;
@@ -205,7 +205,7 @@ export class PurzoPage {
     this.flightStartMs = this.time.now();
     w.posture.focus();
     this.player.startFlight(w.speedBox.value, w.angleBox.value, this.model, this.pace, design.frameDelayMs[this.pace], this.athlete);
-    this.choosePanelCorner(this.player.runningSession!);
+    this.choosePanelCorner(this.player.runningFlight!);
     this.redraw();
   }
 
@@ -234,9 +234,9 @@ export class PurzoPage {
   private replay(): void {
     const last = this.player.lastFlight;
     if (!last) { if (this.log.count()) this.replayLogged(this.log.newestNumber()); return; } // a reload: the log's newest
-    this.runningModel = last.session.modelName();
+    this.runningModel = last.modelName();
     this.comparison.currentCompared = true;
-    this.choosePanelCorner(last.session);
+    this.choosePanelCorner(last);
     this.w.canvas.focus();
     this.w.verdict.hidden = true;
     this.player.replayLastFlight(this.design.frameDelayMs[this.pace]);
@@ -281,10 +281,10 @@ export class PurzoPage {
   // What the canvas's description says: the frame on show while the flight stands still.
   private stillDescription(): string[] {
     const frames = this.shownFrames();
-    const session = this.player.flightRunning ? this.player.runningSession : this.shownSession();
+    const flight = this.player.flightRunning ? this.player.runningFlight : this.shownFlight();
     const moving = (this.player.flightRunning || this.player.replayRunning) && !this.player.paused;
-    if (moving || !session || !frames.length) return [];
-    return session.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.texts.panel(t));
+    if (moving || !flight || !frames.length) return [];
+    return flight.description(frames.length - 1, this.texts.decimalPoint).map((t) => this.texts.panel(t));
   }
 
   // The canvas drawn onto a worksheet picture's surface.
@@ -297,15 +297,15 @@ export class PurzoPage {
     return this.player.shownFrames;
   }
 
-  private shownSession() {
-    return this.player.flightRunning ? null : (this.player.replayedFlight ?? this.player.lastFlight)?.session ?? null;
+  private shownFlight() {
+    return this.player.flightRunning ? null : (this.player.replayedFlight ?? this.player.lastFlight) ?? null;
   }
 
   canvasState(): CanvasState {
     const frames = this.shownFrames();
     const holding = this.held !== null && frames === this.held.frames;
-    const session = holding ? this.held!.session : this.player.flightRunning ? this.player.runningSession : this.shownSession();
-    const panel = this.texts.panelLines(session && frames.length ? session.panelLines(frames.length - 1, this.texts.decimalPoint)
+    const flight = holding ? this.held!.flight : this.player.flightRunning ? this.player.runningFlight : this.shownFlight();
+    const panel = this.texts.panelLines(flight && frames.length ? flight.panelLines(frames.length - 1, this.texts.decimalPoint)
                                                             : { lines: [], landingLines: 0 });
     return {
       frames,
@@ -327,7 +327,7 @@ export class PurzoPage {
 
   // The landing's verdict under the canvas; the warning keeps its place until the next start.
   private showVerdict(): void {
-    const verdict = this.player.lastFlight?.session.verdict(this.texts.decimalPoint) ?? null;
+    const verdict = this.player.lastFlight?.verdict(this.texts.decimalPoint) ?? null;
     // A comparison's verdicts stand in its table.
     if (!verdict || (this.tools.compare && !this.comparison.currentCompared)) return;
     this.w.verdict.textContent = this.texts.panel(verdict);
@@ -337,7 +337,7 @@ export class PurzoPage {
 
   private chartsContent(): ChartsContent {
     const shown = this.player.replayedFlight ?? this.player.lastFlight;
-    const model = this.player.flightRunning ? this.runningModel : shown?.session.modelName() ?? this.model;
+    const model = this.player.flightRunning ? this.runningModel : shown?.modelName() ?? this.model;
     const styles = this.design.canvas.shownStyles;
     // In a comparison the charts stand at its moment too.
     const moment = this.tools.compare && this.player.shownCount ? this.player.shownCount : undefined;

@@ -25,7 +25,7 @@ describe('layout', () => {
       const rects = await page.evaluate(() => window.purzo.design.controls.map((c) => ({ name: c.name, inFrame: c.inFrame, ...c.rectTwips })));
       for (const r of rects) {
         const p = placed.find((q) => q.name === r.name);
-        if (!p || !p.visible) continue; // the hidden height box and warning
+        if (!p?.visible) continue; // the hidden height box and warning
         const originX = r.inFrame ? frame.x : left, originY = r.inFrame ? frame.y : top;
         assert.ok(Math.abs(p.x - (originX + r.left / 15 * scale)) < 1.01, `${r.name} left`);
         // A text box grows upwards to a target of 24 CSS px, its slider below it in place.

@@ -9,7 +9,7 @@ const site = useSite();
 
 describe('athlete', () => {
   test('the dialog refuses 300 kg, takes 1,6 m, and the flight is purzo-trace\'s with her', async () => {
-    const { context, page, errors } = await openPage(site.browser, site.url + '?model=exact');
+    const { context, page, errors } = await openPage(site.browser, `${site.url}?model=exact`);
     await chooseInMenu(page, 'athleteAction');
     const mass = page.locator('[data-control="massKg"]');
     assert.equal(await mass.inputValue(), '70');
@@ -51,7 +51,7 @@ describe('athlete', () => {
 
   // Remembered before the limbs had a speed: the standard one.
   test('a refused value corrected and OK clicked at once: OK stays under the pointer and takes it', async () => {
-    const { context, page } = await openPage(site.browser, site.url + '?model=exact');
+    const { context, page } = await openPage(site.browser, `${site.url}?model=exact`);
     await chooseInMenu(page, 'athleteAction');
     const mass = page.locator('[data-control="massKg"]');
     await mass.fill('3'.repeat(60));

@@ -3,7 +3,7 @@
 // as the same moment after take-off, with one box for their legend and data.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, flyTakeoff, csvRows, openPage, trace, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, flyTakeoff, csvRows, openPage, trace, useSite, } from './browser.mjs';
 
 const site = useSite();
 

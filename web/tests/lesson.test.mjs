@@ -16,7 +16,7 @@ async function downloadFrom(page, entry) {
 
 describe('saves', () => {
   test('the spreadsheet holds the sheet "Flug" with the model\'s numbers as numbers', async () => {
-    const { context, page } = await openPage(site.browser, site.url + '?model=exact');
+    const { context, page } = await openPage(site.browser, `${site.url}?model=exact`);
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { name, bytes } = await downloadFrom(page, 'saveWorkbookAction');
@@ -94,7 +94,7 @@ describe('menu and choices', () => {
     assert.equal(await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'), 'true');
     assert.ok(await page.isChecked('[data-control="Option3"] input'));
     await page.keyboard.press('Escape');
-    await page.goto(site.url + '?model=classic');
+    await page.goto(`${site.url}?model=classic`);
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
     assert.equal(await page.getAttribute('[data-entry="classicModelAction"]', 'aria-checked'), 'true');

@@ -4,7 +4,7 @@
 // aside.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, flyTakeoff, csvRows, openPage, sheetCells, trace, useSite, waitForLanding } from './browser.mjs';
+import { chooseInMenu, flyTakeoff, csvRows, openPage, sheetCells, trace, useSite, } from './browser.mjs';
 
 const site = useSite();
 
@@ -15,7 +15,7 @@ const rows = (page) => page.$$eval('[data-control="logTable"] tr[data-number]',
 
 describe('the flight log', () => {
   test('four flights, four rows with their verdicts; shown flights drawn in their colours; kept across a reload', async () => {
-    const { context, page, errors } = await openPage(site.browser, site.url + '?model=exact');
+    const { context, page, errors } = await openPage(site.browser, `${site.url}?model=exact`);
     for (const [speed, angle] of [['6', '60'], ['8', '80'], ['5', '50'], ['7', '45']]) await fly(page, speed, angle);
     await chooseInMenu(page, 'logAction');
     const table = await rows(page);

@@ -98,7 +98,7 @@ describe('the log in the browser', () => {
   });
 
   test('an athlete with the spin 0,0001: the log reads back after a reload, nothing set aside', async () => {
-    const { context, page } = await openPage(site.browser, site.url + '?model=exact');
+    const { context, page } = await openPage(site.browser, `${site.url}?model=exact`);
     await chooseInMenu(page, 'athleteAction');
     await page.fill('[data-control="spinDegPerS"]', '0,0001');
     await page.click('[data-control="okButton"]');

@@ -29,7 +29,7 @@ describe('a flight', () => {
     const at = (x, y) => [Number(x) * size.width / 200, Number(y) * size.height / 150];
     const joints = [['hip', 'shoulder'], ['shoulder', 'elbow'], ['elbow', 'hand'], ['hip', 'knee'], ['knee', 'foot'], ['shoulder', 'neck']];
     for (const [a, b] of joints) {
-      const [x, y] = at((Number(last[a + 'X']) + Number(last[b + 'X'])) / 2, (Number(last[a + 'Y']) + Number(last[b + 'Y'])) / 2);
+      const [x, y] = at((Number(last[`${a}X`]) + Number(last[`${b}X`])) / 2, (Number(last[`${a}Y`]) + Number(last[`${b}Y`])) / 2);
       assert.ok(await darkestNear(page, x, y) < 120, `${a}–${b} drawn at (${x}, ${y})`);
     }
     assert.deepEqual(errors, []);

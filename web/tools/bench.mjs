@@ -57,10 +57,10 @@ for (const [name, option, delayMs] of paces) {
   const { start, shown } = await page.evaluate(() => ({ start: window.purzo.flightStartMs(), shown: [...window.purzo.frameTimesMs] }));
   const intervals = shown.map((t, n) => t - (n ? shown[n - 1] : start));
   const late = Math.max(...shown.map((t, n) => t - start - (n + 1) * delayMs));
-  json[web + 'median_ms'] = median(intervals);
-  json[web + 'max_late_ms'] = late;
-  console.log(`${name.padEnd(22)} ${String(shown.length).padStart(6)} ${(json[desktop + 'median_ms'] ?? NaN).toFixed(3).padStart(15)} ` +
-              `${median(intervals).toFixed(3).padStart(12)} ${(json[desktop + 'max_late_ms'] ?? NaN).toFixed(3).padStart(13)} ${late.toFixed(3).padStart(10)}`);
+  json[`${web}median_ms`] = median(intervals);
+  json[`${web}max_late_ms`] = late;
+  console.log(`${name.padEnd(22)} ${String(shown.length).padStart(6)} ${(json[`${desktop}median_ms`] ?? NaN).toFixed(3).padStart(15)} ` +
+              `${median(intervals).toFixed(3).padStart(12)} ${(json[`${desktop}max_late_ms`] ?? NaN).toFixed(3).padStart(13)} ${late.toFixed(3).padStart(10)}`);
 }
 await browser.close();
 server.close();
@@ -71,4 +71,4 @@ json.web_single_gzip_bytes = gzipSync(readFileSync(join(out, 'single/purzosimula
 console.log(`\n${'page ready from a local server (ms)'.padEnd(40)} ${json.web_ready_ms.toFixed(0).padStart(10)}`);
 console.log(`${'web/dist gzipped (KB)'.padEnd(40)} ${(json.web_dist_gzip_bytes / 1024).toFixed(0).padStart(10)}`);
 console.log(`${'purzosimulation.html gzipped (KB)'.padEnd(40)} ${(json.web_single_gzip_bytes / 1024).toFixed(0).padStart(10)}`);
-writeFileSync(jsonPath, JSON.stringify(json, null, 4) + '\n');
+writeFileSync(jsonPath, `${JSON.stringify(json, null, 4)}\n`);

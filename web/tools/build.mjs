@@ -38,8 +38,8 @@ function purzoPlugin(inlinePictures) {
           const urls = {};
           for (const name of pictureNames) {
             urls[name.replace(/\.jpg$/, '')] = inlinePictures
-              ? 'data:image/jpeg;base64,' + readFileSync(join(root, 'resources', name)).toString('base64')
-              : 'pictures/' + name;
+              ? `data:image/jpeg;base64,${readFileSync(join(root, 'resources', name)).toString('base64')}`
+              : `pictures/${name}`;
           }
           return { contents: JSON.stringify(urls), loader: 'json' };
         }
@@ -99,7 +99,7 @@ async function buildDist() {
   await esbuild.build({
     ...common, entryPoints: [join(web, 'src/service_worker.ts')], outfile: join(dist, 'sw.js'),
     format: 'iife',
-    define: { PURZO_CACHE: JSON.stringify('purzo-' + hash.digest('hex').slice(0, 16)),
+    define: { PURZO_CACHE: JSON.stringify(`purzo-${hash.digest('hex').slice(0, 16)}`),
               PURZO_FILES: JSON.stringify(['./', ...files]) },
   });
 }
@@ -122,7 +122,7 @@ async function buildSingle() {
 
 function listFiles(dir, prefix = '') {
   return readdirSync(dir, { withFileTypes: true }).flatMap((e) =>
-    e.isDirectory() ? listFiles(join(dir, e.name), prefix + e.name + '/') : [prefix + e.name]).sort();
+    e.isDirectory() ? listFiles(join(dir, e.name), `${prefix + e.name}/`) : [prefix + e.name]).sort();
 }
 
 await buildDist();

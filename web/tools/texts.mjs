@@ -19,7 +19,8 @@ export function readTranslations(tsPath) {
   const out = {};
   for (const context of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
     const name = unescapeXml(/<name>([\s\S]*?)<\/name>/.exec(context[1])[1]);
-    const messages = (out[name] ??= {});
+    out[name] ??= {};
+    const messages = out[name];
     for (const message of context[1].matchAll(/<message>([\s\S]*?)<\/message>/g)) {
       const source = /<source>([\s\S]*?)<\/source>/.exec(message[1]);
       const translation = /<translation(\s+type="(\w+)")?>([\s\S]*?)<\/translation>/.exec(message[1]);
@@ -35,6 +36,6 @@ export function readTranslations(tsPath) {
 
 export function readPageTexts(path) {
   const context = { QT_TRANSLATE_NOOP: (_context, text) => text };
-  vm.runInNewContext(readFileSync(path, 'utf8') + '\n;this.result = pageTexts;', context);
+  vm.runInNewContext(`${readFileSync(path, 'utf8')}\n;this.result = pageTexts;`, context);
   return context.result;
 }

@@ -3,8 +3,8 @@
 // when its field is left; outside its range or unreadable, the field says so and goes back to
 // the value it had. The model reads the numbers and writes them; the page only shows them.
 import { FocusTrap } from './focus_trap';
-import { type Athlete, type PurzoModule, kAthleteKeys } from './model';
-import { Texts, fill } from './texts';
+import { type Athlete, type PurzoModule, kAthleteKeys } from '../model';
+import { type Texts, fill } from '../texts';
 import { sizeDialogText } from './dialog_text';
 
 const kNames = ['&Körpermasse:', 'Körper&größe:', '&Drehung beim Absprung:', 'Glieder &bis:'];

@@ -2,8 +2,8 @@
 // The designed window as HTML: every control of the control table at its rectangle, with its
 // font, colour and text, scaled as a whole to the viewport by the desktop window's rule (the
 // largest scale that shows it whole, centred).
-import type { ControlDesign, Design } from './model';
-import { Texts, fill } from './texts';
+import type { ControlDesign, Design } from '../model';
+import { type Texts, fill } from '../texts';
 
 export interface PageWindow {
   root: HTMLElement;
@@ -39,7 +39,7 @@ export function cssFont(font: ControlDesign['font'], sizeFactor = 1): string {
 const kMinTargetPx = 24;
 
 export function cssColour(rgb: number): string {
-  return '#' + (rgb >>> 0).toString(16).padStart(6, '0').slice(-6);
+  return `#${(rgb >>> 0).toString(16).padStart(6, '0').slice(-6)}`;
 }
 
 function place(element: HTMLElement, c: ControlDesign, twipsPerPixel: number): void {

@@ -2,9 +2,9 @@
 // The canvas's menu, from the same design as the desktop's: the lesson tools, replay, pause and
 // stepping, charts, the saves, the model, the athlete and the reset, in their order with their
 // accelerator letters.
-import type { Tools } from './canvas_view';
-import type { MenuEntryDesign, Model } from './model';
-import { Texts, splitAccelerator } from './texts';
+import type { Tools } from '../view/canvas_view';
+import type { MenuEntryDesign, Model } from '../model';
+import { type Texts, splitAccelerator } from '../texts';
 import { sizeDialogText } from './dialog_text';
 
 export interface MenuState {
@@ -55,7 +55,7 @@ export class LessonMenu {
 
   // The entries, their order and when each may be chosen are the menu's design; what each does
   // is the page's.
-  constructor(private readonly texts: Texts, design: MenuEntryDesign[], private readonly actions: MenuActions) {
+  constructor(texts: Texts, design: MenuEntryDesign[], private readonly actions: MenuActions) {
     const tr = (s: string) => texts.tr('purzo::LessonMenu', s);
     const run: Record<string, () => void> = {
       replayAction: () => actions.replay(),

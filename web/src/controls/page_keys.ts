@@ -3,8 +3,8 @@
 // Page Up, Home / End step through the recorded frames, the Menu key or Shift+F10 open the menu,
 // F11 fills the screen. They act only on the canvas and the posture bar, so that buttons keep
 // Enter and Space.
-import type { Design } from './model';
-import type { FlightPlayer } from './flight_player';
+import type { Design } from '../model';
+import type { FlightPlayer } from '../view/flight_player';
 import { type PageWindow, movePosture } from './layout';
 
 export interface KeyedPage {

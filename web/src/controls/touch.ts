@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Touch and pen: a tap on the arrow-key picture's left or right key moves the posture in flight,
 // and a long press on the canvas opens its menu.
-import type { Rect } from './model';
+import type { Rect } from '../model';
 
 const kLongPressMs = 600;
 const kLongPressSlopPx = 10;

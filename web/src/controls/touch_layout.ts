@@ -6,7 +6,7 @@
 // the arrow-key picture. A tap on the canvas pauses and resumes; a swipe across it while paused
 // steps. Larger screens keep the designed window.
 import type { PageWindow } from './layout';
-import type { Texts } from './texts';
+import type { Texts } from '../texts';
 
 export const kTouchBelowScale = 0.75;
 const kTapSlopPx = 10;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The comparison as the window has it: the shown flights played together from take-off, the
 // one that lasts longest replayed as the clock, each figure at the same moment after take-off.
-import type { DrawnFlightFrames, Tools } from './canvas_view';
-import type { PurzoModule } from './model';
-import type { Texts } from './texts';
+import type { DrawnFlightFrames, Tools } from '../view/canvas_view';
+import type { PurzoModule } from '../model';
+import type { Texts } from '../texts';
 
 export class PageComparison {
   // Whether the current flight's own figure is drawn beside the compared ones: not while the

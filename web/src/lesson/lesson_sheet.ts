@@ -2,7 +2,7 @@
 // The lesson on one A4 landscape page, as the window's PDF has it: its title and date, the
 // canvas as it stands, and the groups' table from the hand-in's first sheet. The browser prints
 // it (to paper or to PDF); the print style sheet shows this page alone.
-import type { SheetData } from './model';
+import type { SheetData } from '../model';
 
 export function fillLessonSheet(groups: SheetData, picture: HTMLCanvasElement, decimalPoint: string): HTMLElement {
   let sheet = document.querySelector<HTMLElement>('.lesson-sheet');

@@ -2,11 +2,11 @@
 // "Flugprotokoll": the lesson's flights as a table in a panel over the page, as the window's log
 // window has them: the name or group, a check to show a flight beside the current one, replay,
 // delete and empty the log after asking. The rows come from the model's log.
-import type { PageLog } from './model';
-import { Texts, fill, splitAccelerator } from './texts';
-import { FocusTrap } from './focus_trap';
+import type { PageLog } from '../model';
+import { type Texts, fill, splitAccelerator } from '../texts';
+import { FocusTrap } from '../controls/focus_trap';
 import { download } from './saves';
-import { sizeDialogText } from './dialog_text';
+import { sizeDialogText } from '../controls/dialog_text';
 
 export interface LogActions {
   changed(): void;          // the log changed: store it, redraw
@@ -48,7 +48,7 @@ export class LogPanel {
     // lesson's groups; the teacher's flights have none.
     const teacher = texts.tr('purzo::LessonBar', 'Lehrkraft');
     const titleLabel = document.createElement('label');
-    titleLabel.textContent = plain('purzo::LessonBar', '&Stunde:') + ' ';
+    titleLabel.textContent = `${plain('purzo::LessonBar', '&Stunde:')} `;
     this.title = document.createElement('input');
     this.title.type = 'text';
     this.title.dataset.control = 'lessonTitle';
@@ -62,7 +62,7 @@ export class LogPanel {
     this.date.addEventListener('change', takeLesson);
     titleLabel.append(this.title, ' ', this.date);
     const groupLabel = document.createElement('label');
-    groupLabel.textContent = plain('purzo::LessonBar', '&Name / Gruppe:') + ' ';
+    groupLabel.textContent = `${plain('purzo::LessonBar', '&Name / Gruppe:')} `;
     this.group = document.createElement('input');
     this.group.type = 'text';
     this.group.dataset.control = 'groupField';

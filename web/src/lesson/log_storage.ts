@@ -4,9 +4,9 @@
 // (Web Locks where the browser has them), so that a flight another tab logged meanwhile is kept;
 // a change that cannot be stored stays and goes with the next. A stored log that cannot be read
 // is set aside under a key of its own, and said only where that worked.
-import type { DrawnFlightFrames } from './canvas_view';
-import type { Frame, PageLog } from './model';
-import { Texts, fill } from './texts';
+import type { DrawnFlightFrames } from '../view/canvas_view';
+import type { Frame, PageLog } from '../model';
+import { type Texts, fill } from '../texts';
 
 const kLogKey = 'purzosimulation.log';
 const kContext = 'purzo::LessonLog';

@@ -3,7 +3,7 @@
 // purzo-trace prints), as a spreadsheet with the sheet "Flug" (the model's cells through
 // write-excel-file), and the canvas as a worksheet picture with its caption.
 import writeExcelFile from 'write-excel-file/browser';
-import type { SheetData } from './model';
+import type { SheetData } from '../model';
 
 export function download(blob: Blob, fileName: string): void {
   const url = URL.createObjectURL(blob);
@@ -36,6 +36,9 @@ export async function workbookOfSheets(sheets: SheetData[]): Promise<Blob> {
   }) as never, { features: [printedOnePageWide(sheets)] } as never).toBlob();
 }
 
+// Narrow margins, inches, as the desktop's: the log's twenty columns one page wide at 9 pt and more.
+const kMargins = '<pageMargins left="0.3" right="0.3" top="0.6" bottom="0.6" header="0.3" footer="0.3"/>';
+
 // The print settings write-excel-file leaves out, added to its XML: fit to one page's width,
 // and the header row repeated as the workbook's print titles.
 function printedOnePageWide(sheets: SheetData[]) {
@@ -49,7 +52,8 @@ function printedOnePageWide(sheets: SheetData[]) {
         'xl/worksheets/sheet{id}.xml': {
           transform: (xml: string) => xml
             .replace(/(<worksheet[^>]*>)(?!<sheetPr)/, '$1<sheetPr><pageSetUpPr fitToPage="1"/></sheetPr>')
-            .replace(/<pageSetup /, '<pageSetup fitToWidth="1" fitToHeight="0" '),
+            .replace(/<pageSetup /, '<pageSetup fitToWidth="1" fitToHeight="0" ')
+            .replace(/<pageMargins [^>]*\/>/, kMargins),
         },
         'xl/workbook.xml': {
           // Into the workbook's one list of names, whether it is written empty, filled or not at all.
@@ -64,15 +68,28 @@ function printedOnePageWide(sheets: SheetData[]) {
 }
 
 function sheetRows(sheet: SheetData) {
-  const rows: ({ value: string | number; type?: StringConstructor | NumberConstructor; fontWeight?: 'bold'; format?: string } | null)[][] = [];
+  type Cell = {
+    value: string | number; type?: StringConstructor | NumberConstructor; fontWeight?: 'bold'; format?: string;
+    wrap?: boolean; alignVertical?: 'top' | 'bottom'; height?: number;
+  };
+  const rows: (Cell | null)[][] = [];
   const decimals = new Set(sheet.columns.filter((c) => c.decimals).map((c) => c.column));
+  const wrapped = new Set(sheet.columns.filter((c) => c.wrap).map((c) => c.column));
+  // As the desktop's: the printed table's header and the columns of words on more lines.
+  const wrap = (row: number, column: number, bold: boolean): Partial<Cell> =>
+    bold && row === sheet.repeatedRow ? { wrap: true, alignVertical: 'bottom' }
+      : !bold && wrapped.has(column) ? { wrap: true, alignVertical: 'top' } : {};
   for (const cell of sheet.cells) {
     while (rows.length <= cell.row) rows.push([]);
     const row = rows[cell.row];
     while (row.length < cell.column) row.push(null);
     row[cell.column] = cell.number !== undefined
       ? { value: cell.number, type: Number, ...(decimals.has(cell.column) ? { format: '0.000' } : {}) }
-      : { value: cell.text ?? '', type: String, ...(cell.bold ? { fontWeight: 'bold' as const } : {}) };
+      : { value: cell.text ?? '', type: String, ...(cell.bold ? { fontWeight: 'bold' as const } : {}),
+          ...wrap(cell.row, cell.column, cell.bold) };
+  }
+  for (const { row, points } of sheet.rowHeights ?? []) {
+    for (const cell of rows[row] ?? []) if (cell) cell.height = points;
   }
   const width = Math.max(...rows.map((r) => r.length));
   for (const row of rows) while (row.length < width) row.push(null);

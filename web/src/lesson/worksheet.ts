@@ -4,10 +4,10 @@
 // with the shown flights' legend and a metre to measure with, above two caption lines: the
 // take-off, the pace and the model, then the tuck and the verdict).
 import { canvasBlob, csvBlob, download, workbookBlob, workbookOfSheets } from './saves';
-import { drawScaleBar } from './flight_marks';
-import { fill } from './texts';
+import { drawScaleBar } from '../view/flight_marks';
+import { fill } from '../texts';
 import { fillLessonSheet } from './lesson_sheet';
-import type { PurzoPage } from './page';
+import type { PurzoPage } from '../page';
 
 const kCaptionHeightPx = 104;
 const kWorksheetScale = 2;
@@ -27,13 +27,13 @@ export class WorksheetSaves {
   saveCsv(): void {
     const last = this.page.player.lastFlight;
     if (!last) return;
-    download(csvBlob(last.session.csv()), this.fileName('csv'));
+    download(csvBlob(last.csv()), this.fileName('csv'));
   }
 
   async saveWorkbook(): Promise<void> {
     const last = this.page.player.lastFlight;
     if (!last) return;
-    const blob = await workbookBlob(last.session.sheet(this.page.texts.language));
+    const blob = await workbookBlob(last.sheet(this.page.texts.language));
     download(blob, this.fileName('xlsx'));
   }
 
@@ -75,7 +75,7 @@ export class WorksheetSaves {
     const last = page.player.lastFlight;
     return page.texts.panel(page.module.captionTakeOffText(
       last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
-      last ? last.pace : page.pace, last ? last.session.modelName() : page.model,
+      last ? last.pace : page.pace, last ? last.modelName() : page.model,
       last ? last.athlete : page.athlete, page.texts.decimalPoint));
   }
 

@@ -5,13 +5,13 @@
 import {
   Chart, Legend, LineController, LineElement, LinearScale, PointElement, ScatterController, Title,
 } from 'chart.js';
-import { colourOf } from './canvas_view';
-import type { FlightStyle } from './flight_marks';
-import type { Frame, Model, PurzoModule, QuantityHeader } from './model';
-import { Texts } from './texts';
-import { download } from './saves';
-import { FocusTrap } from './focus_trap';
-import { sizeDialogText } from './dialog_text';
+import { colourOf } from '../view/canvas_view';
+import type { FlightStyle } from '../view/flight_marks';
+import type { Frame, Model, PurzoModule, QuantityHeader } from '../model';
+import type { Texts } from '../texts';
+import { download } from '../lesson/saves';
+import { FocusTrap } from '../controls/focus_trap';
+import { sizeDialogText } from '../controls/dialog_text';
 
 Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title, Legend);
 

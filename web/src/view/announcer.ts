@@ -3,9 +3,9 @@
 // the posture changes (at most one message each half second, the newest one last), the highest
 // point and the landing with its verdict. The canvas's description names the frame on show
 // whenever the flight stands still: paused, stepped or over.
-import type { Frame } from './model';
+import type { Frame } from '../model';
 import type { TimeSource } from './flight_player';
-import { type Texts, fill } from './texts';
+import { type Texts, fill } from '../texts';
 
 const kPostureQuietMs = 500;
 

@@ -4,7 +4,7 @@
 // point comes from the model's frames.
 import { drawComparisonBox } from './comparison_box';
 import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
-import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from './model';
+import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from '../model';
 
 export interface Tools {
   path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;

@@ -2,7 +2,7 @@
 // The model's playback on the browser's timers: it decides which frame runs when, pauses, steps
 // and keeps the flights; this side only waits as asked, hands on what it is told and keeps the
 // frames it has read, so that drawing never asks the module twice for the same frame.
-import type { Athlete, Frame, PagePlayer, PanelLines, PanelText, PurzoModule, SheetData } from './model';
+import type { Athlete, Frame, PagePlayer, PanelLines, PanelText, PurzoModule, SheetData } from '../model';
 
 // The page's time: performance.now() and the browser's timers, or a test's.
 export interface TimeSource {
@@ -38,7 +38,6 @@ export class FlightRecord {
   get angleText(): string { return this.player.angleText(this.number); }
   get pace(): number { return this.player.pace(this.number); }
   get athlete(): Athlete { return this.player.athlete(this.number); }
-  get session(): FlightRecord { return this; }
 
   csv(): string { return this.player.csv(this.number); }
   sheet(language: string): SheetData { return this.player.sheet(this.number, language); }
@@ -93,14 +92,14 @@ export class FlightPlayer {
   get canStep(): boolean { return this.player.canStep(); }
   get lastFlight(): FlightRecord | null { return this.record(this.player.lastNumber()); }
   get previousFlight(): FlightRecord | null { return this.record(this.player.previousNumber()); }
-  get runningSession(): FlightRecord | null { return this.record(this.player.runningNumber()); }
+  get runningFlight(): FlightRecord | null { return this.record(this.player.runningNumber()); }
   // A flight of the log replayed, while it is on show.
   get replayedFlight(): FlightRecord | null { return this.record(this.player.replayedNumber()); }
   // The module's own player, for the log to read the last flight from and replay on.
   get native(): PagePlayer { return this.player; }
   // The frames of the flight or replay on show: as recorded so far, the flight replayed, or the
   // last flight.
-  get recordedFrames(): Frame[] { return (this.runningSession ?? this.replayedFlight ?? this.lastFlight)?.frames ?? []; }
+  get recordedFrames(): Frame[] { return (this.runningFlight ?? this.replayedFlight ?? this.lastFlight)?.frames ?? []; }
   get shownCount(): number { return this.player.shownCount(); }
   get shownFrames(): Frame[] { return this.recordedFrames.slice(0, this.shownCount); }
 

@@ -3,8 +3,8 @@
 // allows, in the browser's full screen; the panel's text larger still, as in the window. The key
 // P on the canvas or the menu enters it, P or Escape leaves it; Enter starts a flight meanwhile.
 import type { CanvasView } from './canvas_view';
-import type { Design } from './model';
-import type { PageWindow } from './layout';
+import type { Design } from '../model';
+import type { PageWindow } from '../controls/layout';
 
 export class PagePresentation {
   active = false;
