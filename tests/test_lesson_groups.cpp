@@ -4,6 +4,8 @@
 #include "flight/lesson_groups.h"
 #include "flight/log_merge.h"
 #include "log_fixture.h"
+#include "workbook/flight_sheet.h"
+#include "workbook/log_sheets.h"
 
 #include <QTest>
 
@@ -72,6 +74,36 @@ private slots:
     }
 
     // Three students' logs, one flight in two of them: merged once, numbered after the lesson's.
+    // The hand-in printed one page wide on A4 across at 9 pt and more: LibreOffice fits the
+    // sheet by shrinking it, so the columns' widths together stay within about 160 characters
+    // (at 11 pt a character takes some 5.9 pt with its share of the cells' padding, and the
+    // page less its narrow margins has 799 pt), whatever long names the groups type.
+    void theHandInFitsItsPageAtNinePoints_data() {
+        QTest::addColumn<QString>("group");
+        QTest::newRow("short") << QStringLiteral("Delfine");
+        QTest::newRow("200 characters") << QString(200, QLatin1Char('x'));
+        QTest::newRow("many words") << QStringLiteral("Tom und Ana und Lea und Max aus der 4b");
+    }
+    void theHandInFitsItsPageAtNinePoints() {
+        QFETCH(QString, group);
+        FlightLog log;
+        log.title = std::string(120, 'T');
+        log.append(FlightOf(group.toStdString(), "70"));
+        log.append(FlightOf("", "45"));
+        for (const WorkbookLanguage language :
+             {WorkbookLanguage::German, WorkbookLanguage::English}) {
+            const LogWorkbookContent book = LogWorkbookFor(log, language, "2026-12-10");
+            for (const FlightSheet& sheet : book.sheets) {
+                double width = 0;
+                for (const SheetColumn& column : sheet.columns) {
+                    width += column.width;
+                }
+                QVERIFY2(width <= 160, qPrintable(QString::fromStdString(sheet.name) +
+                                                  QStringLiteral(": %1").arg(width)));
+            }
+        }
+    }
+
     void studentsLogsMergeWithoutTwins() {
         FlightLog lesson;
         lesson.append(FlightOf("", "60"));

@@ -5,6 +5,7 @@
 #include "body/body_part.h"
 #include "flight/flight_summary.h"
 #include "flight/quantities.h"
+#include "workbook/printed_columns.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,7 @@ const char* TeacherName(WorkbookLanguage language) {
 FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language,
                            const std::optional<std::string>& group) {
     auto text = [language](T t) { return TextOf(t, language); };
-    auto header = [language](Quantity q) { return HeaderOf(q, language); };
+    auto header = [language](Quantity q) { return ShortHeaderOf(q, language); };
     FlightSheet sheet;
     sheet.name = text(T::FlightSheet);
     auto label = [&sheet](int row, int column, const std::string& value, bool bold) {
@@ -101,10 +102,10 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
     if (record.otherAthlete()) {
         const Athlete& a = record.athlete;
         int row = 0;
-        for (const auto& [quantity, value] :
-             {std::pair{Quantity::BodyMass, a.massKg}, std::pair{Quantity::BodyHeight, a.bodyHeightM},
-              std::pair{Quantity::Spin, a.spinDegPerS},
-              std::pair{Quantity::LimbSpeed, a.limbSpeedRadPerS}}) {
+        for (const auto& [quantity, value] : {std::pair{Quantity::BodyMass, a.massKg},
+                                              std::pair{Quantity::BodyHeight, a.bodyHeightM},
+                                              std::pair{Quantity::Spin, a.spinDegPerS},
+                                              std::pair{Quantity::LimbSpeed, a.limbSpeedRadPerS}}) {
             label(row, kAthleteColumn, header(quantity), true);
             number(row, kAthleteColumn + 1, value);
             ++row;
@@ -115,11 +116,16 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
     for (std::size_t c = 0; c < columns.size(); ++c) {
         label(kHeaderRow, int(c), header(columns[c]), true);
     }
-    sheet.columns.push_back({0, 30, false});
-    for (std::size_t c = 1; c < columns.size(); ++c) {
-        // Wide enough for the header; German umlauts count twice in UTF-8, which is room enough.
-        const double width = std::max<double>(12, header(columns[c]).size() * 0.8);
-        sheet.columns.push_back({int(c), width, InfoOf(columns[c]).decimals >= 0});
+    // The texts beside the labels above the table wrap: a group's name may be long.
+    const auto wraps = [](int column) {
+        return column == 1 || column == kLandingColumn + 1 || column == kVerdictColumn + 1 ||
+               column == kAthleteColumn + 1;
+    };
+    const int lastColumn = std::max(int(columns.size()) - 1, kAthleteColumn + 1);
+    for (int c = 0; c <= lastColumn; ++c) {
+        const bool decimals =
+            c < int(columns.size()) && InfoOf(columns[std::size_t(c)]).decimals >= 0;
+        sheet.columns.push_back({c, 0, decimals, wraps(c)});
     }
 
     int row = kFirstFrameRow;
@@ -135,6 +141,7 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
     sheet.timeColumn = ColumnOf(columns, Quantity::Time);
     sheet.heightColumn = ColumnOf(columns, Quantity::Height);
     sheet.rotationColumn = ColumnOf(columns, Quantity::Rotation);
+    FitColumnsForPrint(sheet);
     return sheet;
 }
 

@@ -39,6 +39,7 @@ struct SheetColumn {
     int column = 0;
     double width = 0;      // in characters
     bool decimals = false; // shown to three decimals; the cells keep the full numbers
+    bool wrap = false;     // long texts on more lines rather than a wider column
 };
 
 // The take-off above at the left, the tuck and the landing beside it, the header in row 5 and a
@@ -51,6 +52,11 @@ struct FlightSheet {
     int lastFrameRow = 0; // the first frame row when there is none
     int timeColumn = 0, heightColumn = 0, rotationColumn = 0;
     int repeatedRow = -1; // printed atop every page: the table's header; -1 for none
+    struct RowHeight {
+        int row = 0;
+        double points = 0;
+    };
+    std::vector<RowHeight> rowHeights; // rows of wrapped texts, as many lines high as they need
 };
 
 // A line of a chart: the time column and a value column of a sheet's frame rows.

@@ -5,9 +5,12 @@
 #include "flight/lesson_groups.h"
 #include "flight/log_cells.h"
 #include "flight/quantities.h"
+#include "workbook/printed_columns.h"
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <string_view>
 
 namespace purzo {
 namespace {
@@ -91,15 +94,14 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     // The flight's number, then who flew it, then the quantities.
     label(kHeaderRow, 0, HeaderOf(Quantity::Number, language), true);
     label(kHeaderRow, 1, GroupHeader(language), true);
-    // Wide enough for "Name / Gruppe" beside its value above the table.
-    sheet.columns.push_back({0, 14, false});
-    sheet.columns.push_back({1, 16, false});
+    // Short headers on more lines, and texts wrapped in the columns of words: twenty columns
+    // printed one page wide at 9 pt and more.
+    sheet.columns.push_back({0, 0, false, false});
+    sheet.columns.push_back({1, 0, false, true});
     for (std::size_t c = 1; c < columns.size(); ++c) {
-        const std::string header = HeaderOf(columns[c], language);
-        label(kHeaderRow, int(c) + 1, header, true);
-        // A header's bytes, umlauts counting twice, are about its width in bold.
-        sheet.columns.push_back({int(c) + 1, std::max<double>(10, double(header.size()) * 1.05),
-                                 InfoOf(columns[c]).decimals >= 0});
+        label(kHeaderRow, int(c) + 1, ShortHeaderOf(columns[c], language), true);
+        const int decimals = InfoOf(columns[c]).decimals;
+        sheet.columns.push_back({int(c) + 1, 0, decimals >= 0, decimals < 0});
     }
     int row = kHeaderRow + 1;
     for (const LoggedFlight& f : log.flights()) {
@@ -118,6 +120,7 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     sheet.firstFrameRow = kHeaderRow + 1;
     sheet.repeatedRow = kHeaderRow;
     sheet.lastFrameRow = std::max(row - 1, kHeaderRow + 1);
+    FitColumnsForPrint(sheet);
     out.sheets.push_back(std::move(sheet));
 
     // The charts draw the shown flights; with none shown, the last eight.

@@ -2,6 +2,7 @@
 // The writing of sheets and charts through libxlsxwriter.
 #include "workbook/xlsx_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,8 @@ namespace purzo {
 namespace {
 
 constexpr std::uint8_t kPaperA4 = 9; // libxlsxwriter's (and Excel's) paper index
+// Narrow margins, inches: the log's twenty columns fit the page's width at 9 pt and more.
+constexpr double kSideMarginIn = 0.3, kEndMarginIn = 0.6;
 
 } // namespace
 XlsxFile::XlsxFile(const std::string& path) : path_(path), temporary_(TemporaryNameBeside(path)) {
@@ -26,6 +29,12 @@ XlsxFile::XlsxFile(const std::string& path) : path_(path), temporary_(TemporaryN
     }
     bold_ = workbook_add_format(book_);
     format_set_bold(bold_);
+    wrap_ = workbook_add_format(book_);
+    format_set_text_wrap(wrap_);
+    boldWrap_ = workbook_add_format(book_);
+    format_set_bold(boldWrap_);
+    format_set_text_wrap(boldWrap_);
+    format_set_align(boldWrap_, LXW_ALIGN_VERTICAL_BOTTOM);
     // Shown to three decimals; the cells hold the model's full numbers.
     decimals_ = workbook_add_format(book_);
     format_set_num_format(decimals_, "0.000");
@@ -43,6 +52,7 @@ void XlsxFile::addSheet(const FlightSheet& content) {
     worksheet_set_landscape(sheet);
     worksheet_set_paper(sheet, kPaperA4);
     worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_set_margins(sheet, kSideMarginIn, kSideMarginIn, kEndMarginIn, kEndMarginIn);
     if (content.repeatedRow >= 0) {
         worksheet_repeat_rows(sheet, lxw_row_t(content.repeatedRow),
                               lxw_row_t(content.repeatedRow));
@@ -52,13 +62,29 @@ void XlsxFile::addSheet(const FlightSheet& content) {
             worksheet_write_number(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column), cell.number,
                                    nullptr);
         } else {
+            // The printed table's header, and texts in wrapping columns, on as many lines as
+            // their words need.
+            const bool header = cell.bold && cell.row == content.repeatedRow;
+            const bool wraps = std::any_of(
+                content.columns.begin(), content.columns.end(),
+                [&cell](const SheetColumn& c) { return c.column == cell.column && c.wrap; });
             worksheet_write_string(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column),
-                                   cell.text.c_str(), cell.bold ? bold_ : nullptr);
+                                   cell.text.c_str(),
+                                   header      ? boldWrap_
+                                   : cell.bold ? bold_
+                                   : wraps     ? wrap_
+                                               : nullptr);
         }
+    }
+    for (const FlightSheet::RowHeight& r : content.rowHeights) {
+        worksheet_set_row(sheet, lxw_row_t(r.row), r.points, nullptr);
     }
     for (const SheetColumn& column : content.columns) {
         worksheet_set_column(sheet, lxw_col_t(column.column), lxw_col_t(column.column),
-                             column.width, column.decimals ? decimals_ : nullptr);
+                             column.width,
+                             column.decimals ? decimals_
+                             : column.wrap   ? wrap_
+                                             : nullptr);
     }
 }
 

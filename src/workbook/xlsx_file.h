@@ -42,6 +42,8 @@ private:
     lxw_workbook* book_ = nullptr;
     lxw_format* bold_ = nullptr;
     lxw_format* decimals_ = nullptr;
+    lxw_format* wrap_ = nullptr;     // a column's texts on more lines
+    lxw_format* boldWrap_ = nullptr; // the header of the printed table, on more lines
 };
 
 } // namespace purzo

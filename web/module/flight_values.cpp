@@ -143,10 +143,19 @@ val SheetValue(const FlightSheet& sheet) {
         column.set("column", c.column);
         column.set("width", c.width);
         column.set("decimals", c.decimals);
+        column.set("wrap", c.wrap);
         columns.call<void>("push", column);
     }
     out.set("columns", columns);
     out.set("repeatedRow", sheet.repeatedRow);
+    val heights = val::array();
+    for (const FlightSheet::RowHeight& r : sheet.rowHeights) {
+        val height = val::object();
+        height.set("row", r.row);
+        height.set("points", r.points);
+        heights.call<void>("push", height);
+    }
+    out.set("rowHeights", heights);
     return out;
 }
 

@@ -23,7 +23,7 @@ describe('saves', () => {
     assert.equal(name, 'flug-01-6ms-60grad-exakt.xlsx');
     const { cells, workbook } = sheetCells(bytes);
     assert.match(workbook, /<sheet [^>]*name="Flug"/);
-    assert.equal(cells.A1, 'Absprunggeschwindigkeit (m/s)');
+    assert.equal(cells.A1, 'v (m/s)');
     assert.equal(cells.B1, 6);
     assert.equal(cells.B3, 'exakt');
     assert.equal(cells.B4, 'Echtzeit');

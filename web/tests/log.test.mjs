@@ -64,7 +64,7 @@ describe('the flight log', () => {
     assert.equal(sheetCells(Buffer.concat(chunks), 3).cells.H3, 'Lehrkraft');
     const groups = sheetCells(Buffer.concat(chunks), 1).cells;
     assert.deepEqual([groups.A5, groups.B5], ['Lehrkraft', 4]);
-    assert.equal(cells.D4, 'Absprunggeschwindigkeit (m/s)');
+    assert.equal(cells.D4, 'v (m/s)');
     assert.deepEqual([cells.A5, cells.D5, cells.E5, cells.D6], [1, 6, 60, 8]);
     assert.equal(cells.T6, 'zu wenig gedreht'); // after the athlete's four columns
     for (const name of ['Gruppen', 'Protokoll', 'Flug 1', 'Flug 4']) assert.match(workbook, new RegExp(`name="${name}"`));

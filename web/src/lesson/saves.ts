@@ -70,7 +70,7 @@ function printedOnePageWide(sheets: SheetData[]) {
 function sheetRows(sheet: SheetData) {
   type Cell = {
     value: string | number; type?: StringConstructor | NumberConstructor; fontWeight?: 'bold'; format?: string;
-    wrap?: boolean; alignVertical?: 'top' | 'bottom'; height?: number;
+    wrap?: boolean; alignVertical?: 'bottom'; height?: number;
   };
   const rows: (Cell | null)[][] = [];
   const decimals = new Set(sheet.columns.filter((c) => c.decimals).map((c) => c.column));
@@ -78,7 +78,7 @@ function sheetRows(sheet: SheetData) {
   // As the desktop's: the printed table's header and the columns of words on more lines.
   const wrap = (row: number, column: number, bold: boolean): Partial<Cell> =>
     bold && row === sheet.repeatedRow ? { wrap: true, alignVertical: 'bottom' }
-      : !bold && wrapped.has(column) ? { wrap: true, alignVertical: 'top' } : {};
+      : !bold && wrapped.has(column) ? { wrap: true } : {};
   for (const cell of sheet.cells) {
     while (rows.length <= cell.row) rows.push([]);
     const row = rows[cell.row];
