@@ -13,7 +13,7 @@
 #include "window/view/canvas_widget.h"
 #include "window/view/comparison_box.h"
 #include "window/view/drawn_figure.h"
-#include "window/view/side_by_side_drawing.h"
+#include "window/view/view_transform.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(grid.table.has_value()); // 2 × 2: the fourth cell holds the table
         for (const ShownFlight& flight : canvas->shownFlights()) {
             const GridRect& r = grid.cells[std::size_t(flight.number - 1)];
-            const QTransform t = CellTransform(wholeView, QRectF(r.x, r.y, r.width, r.height)
+            const QTransform t = ViewTransform(wholeView, QRectF(r.x, r.y, r.width, r.height)
                                                               .translated(area.topLeft())
                                                               .adjusted(0, 0, -3, -3));
             const std::size_t at = std::min(std::size_t(moment), flight.frames.size() - 1);

@@ -11,6 +11,7 @@
 #include "window/view/flight_marks.h"
 #include "window/view/shown_flights_drawing.h"
 #include "window/view/side_by_side_drawing.h"
+#include "window/view/view_transform.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -151,32 +152,13 @@ QImage CanvasWidget::drawingAreaPicture(double scale) {
     return image;
 }
 
-QTransform CanvasWidget::designTransform() const {
-    const QRect area = this->area();
-    QTransform t;
-    t.translate(area.left(), area.top());
-    t.scale(area.width() / double(kCanvasWidth), area.height() / double(kCanvasHeight));
-    return t;
-}
-
-QTransform CanvasWidget::wholeViewTransform(const QRectF& area) {
-    const double k =
-        std::min(area.width() / kWholeView.width(), area.height() / kWholeView.height());
-    QTransform t;
-    t.translate(area.left() + (area.width() - kWholeView.width() * k) / 2,
-                area.top() + (area.height() - kWholeView.height() * k) / 2);
-    t.scale(k, k);
-    t.translate(-kWholeView.left(), -kWholeView.top());
-    return t;
-}
-
 QTransform CanvasWidget::canvasTransform() const {
-    return tools_.wholeView ? wholeViewTransform(area()) : designTransform();
+    return ViewTransform(tools_.wholeView, area());
 }
 
 QPixmap CanvasWidget::background() {
     const QRect area = this->area();
-    const QTransform t = wholeViewTransform(QRectF(QPointF(0, 0), QSizeF(area.size())));
+    const QTransform t = ViewTransform(true, QRectF(QPointF(0, 0), QSizeF(area.size())));
     const HallView view{area.size(), tools_.wholeView, paintScale(), t, paintRatio()};
     return rendering_ ? hall_.draw(view) : hall_.at(HallBackground::Canvas, view);
 }

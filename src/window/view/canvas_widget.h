@@ -90,9 +90,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QTransform designTransform() const;
-    // The whole-flight view fitted into `area`, centred.
-    static QTransform wholeViewTransform(const QRectF& area);
     QPixmap background();
     void paintCanvas(QPainter& painter);
     // Each compared flight in its own cell, at `moment` frames after take-off.

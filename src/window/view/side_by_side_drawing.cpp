@@ -6,6 +6,7 @@
 #include "design/side_by_side_grid.h"
 #include "window/view/drawn_figure.h"
 #include "window/view/shown_flights_drawing.h"
+#include "window/view/view_transform.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -13,22 +14,10 @@
 namespace purzo {
 namespace {
 
-const QRectF kDesignView(0, 0, kCanvasWidth, kCanvasHeight);
 const QRectF kWholeViewRect(kWholeView.left, kWholeView.top, kWholeView.width, kWholeView.height);
 
 QRectF ToRect(const GridRect& r, const QPointF& origin) {
     return {origin.x() + r.x, origin.y() + r.y, r.width, r.height};
-}
-
-// `view` as large as it fits into `cell`, centred.
-QTransform ViewInCell(const QRectF& view, const QRectF& cell) {
-    const double k = std::min(cell.width() / view.width(), cell.height() / view.height());
-    QTransform t;
-    t.translate(cell.left() + (cell.width() - view.width() * k) / 2,
-                cell.top() + (cell.height() - view.height() * k) / 2);
-    t.scale(k, k);
-    t.translate(-view.left(), -view.top());
-    return t;
 }
 
 // The hall behind one cell, as the canvas draws it behind its area.
@@ -59,16 +48,6 @@ void DrawCurrentPath(QPainter& painter, const std::vector<FrameResult>& frames, 
 
 } // namespace
 
-QTransform CellTransform(bool wholeView, const QRectF& cell) {
-    if (wholeView) {
-        return ViewInCell(kWholeViewRect, cell);
-    }
-    QTransform t;
-    t.translate(cell.left(), cell.top());
-    t.scale(cell.width() / kDesignView.width(), cell.height() / kDesignView.height());
-    return t;
-}
-
 void DrawSideBySide(QPainter& painter, const SideBySideLook& look, HallBackground& hall,
                     const std::vector<ShownFlight>& flights,
                     const std::vector<FrameResult>& current, std::size_t moment,
@@ -87,7 +66,7 @@ void DrawSideBySide(QPainter& painter, const SideBySideLook& look, HallBackgroun
     std::vector<QPolygonF> paths;
     for (std::size_t i = 0; i < grid.cells.size(); ++i) {
         const QRectF cell = ToRect(grid.cells[i], look.area.topLeft());
-        transforms.push_back(CellTransform(look.wholeView, cell));
+        transforms.push_back(ViewTransform(look.wholeView, cell));
         DrawCellHall(painter, look, hall, cell, transforms.back());
         painter.save();
         painter.setClipRect(cell, Qt::IntersectClip);

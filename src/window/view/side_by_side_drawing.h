@@ -20,10 +20,6 @@ class QPainter;
 
 namespace purzo {
 
-// Canvas units to a cell's pixels, as the canvas maps them to its own area: the designed view
-// over the whole cell, or the whole view as large as it fits, centred.
-QTransform CellTransform(bool wholeView, const QRectF& cell);
-
 struct SideBySideLook {
     QRectF area;        // the canvas's drawing area
     double scale = 1.0; // the canvas's, for pens and markers
