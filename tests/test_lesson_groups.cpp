@@ -8,6 +8,7 @@
 #include "workbook/log_sheets.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace purzo;
 using purzo::test::Flown;
@@ -101,6 +102,27 @@ private slots:
                 QVERIFY2(width <= 160, qPrintable(QString::fromStdString(sheet.name) +
                                                   QStringLiteral(": %1").arg(width)));
             }
+            // Nothing cut: the log's header on more lines, and the group's row high enough for
+            // its name however it breaks (a single long word too, by characters).
+            const FlightSheet& table = book.sheets[1];
+            const auto heightOf = [&table](int row) {
+                for (const FlightSheet::RowHeight& r : table.rowHeights) {
+                    if (r.row == row) {
+                        return r.points;
+                    }
+                }
+                return 15.0; // one line
+            };
+            QVERIFY(heightOf(table.repeatedRow) >= 2 * 15);
+            double groupWidth = 0;
+            for (const SheetColumn& c : table.columns) {
+                groupWidth = c.column == 1 ? c.width : groupWidth;
+            }
+            const double needed = std::ceil(double(group.size()) / groupWidth);
+            QVERIFY2(heightOf(table.firstFrameRow) >= needed * 15,
+                     qPrintable(QStringLiteral("%1 pt for %2 lines")
+                                    .arg(heightOf(table.firstFrameRow))
+                                    .arg(needed)));
         }
     }
 

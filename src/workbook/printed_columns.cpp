@@ -38,18 +38,22 @@ double LongestWord(std::string_view text) {
     return longest;
 }
 
-// The lines a text takes in a column `width` characters wide, word by word.
+// The lines a text takes in a column `width` characters wide, word by word; a word wider than
+// the column breaks where the column ends, as the spreadsheet breaks it.
 int LinesIn(std::string_view text, double width) {
+    width = std::max(width, 1.0);
     int lines = 1;
     double used = 0;
     for (const std::string_view word : WordsOf(text)) {
-        const double w = CharactersIn(word);
+        double w = CharactersIn(word);
         if (used > 0 && used + 1 + w > width) {
             ++lines;
-            used = w;
-        } else {
-            used += (used > 0 ? 1 : 0) + w;
+            used = 0;
         }
+        for (; used + w > width && w > width; w -= width - used, used = 0) {
+            ++lines; // the rest of a long word on the next line
+        }
+        used += (used > 0 ? 1 : 0) + w;
     }
     return lines;
 }
