@@ -3,6 +3,8 @@
 // view's edge bands and the worksheet's first caption line.
 #include "design/edge_bands.h"
 #include "design/panel_box.h"
+#include "design/playback_keys_design.h"
+#include "design/presentation_layout.h"
 #include "design/side_by_side_grid.h"
 #include "flight/panel_lines.h"
 
@@ -106,6 +108,86 @@ private slots:
         QVERIFY(SideBySideGridFor(0, 300, 4, 1, 1.3).cells.empty());
         QVERIFY(SideBySideGridFor(300, -1, 4, 1, 1.3).cells.empty());
         QVERIFY(SideBySideGridFor(300, 300, 4, 1, 0).cells.empty());
+    }
+
+    // The same keys do the same in both front ends, with the modifiers that each allows.
+    void playbackKeys_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<bool>("other");
+        QTest::addColumn<bool>("page");
+        QTest::addColumn<int>("action"); // -1: none
+        const int none = -1;
+        QTest::newRow("space") << " " << false << false << true << int(PlaybackAction::TogglePause);
+        QTest::newRow("ctrl+space") << " " << false << true << true << none;
+        QTest::newRow("window space")
+            << "Space" << false << false << false << int(PlaybackAction::TogglePause);
+        QTest::newRow("page down held")
+            << "PageDown" << true << true << true << int(PlaybackAction::StepForward);
+        QTest::newRow("window page up")
+            << "PgUp" << false << false << false << int(PlaybackAction::StepBack);
+        QTest::newRow("window name on page") << "PgUp" << false << false << true << none;
+        QTest::newRow("shift+F10")
+            << "F10" << true << false << true << int(PlaybackAction::OpenMenu);
+        QTest::newRow("F10 alone") << "F10" << false << false << false << none;
+        QTest::newRow("ctrl+shift+F10") << "F10" << true << true << false << none;
+        QTest::newRow("page p") << "p" << false << false << true << int(PlaybackAction::Present);
+        QTest::newRow("page P") << "P" << true << false << true << int(PlaybackAction::Present);
+        QTest::newRow("page ctrl+p") << "p" << false << true << true << none;
+        QTest::newRow("window F5")
+            << "F5" << false << false << false << int(PlaybackAction::Present);
+        QTest::newRow("page F5 reloads") << "F5" << false << false << true << none;
+        QTest::newRow("end is no letter") << "end" << false << false << true << none;
+        QTest::newRow("enter") << "Enter" << false << false << true
+                               << int(PlaybackAction::StartFlight);
+        QTest::newRow("window return")
+            << "Return" << false << false << false << int(PlaybackAction::StartFlight);
+        QTest::newRow("empty") << "" << false << false << true << none;
+    }
+    void playbackKeys() {
+        QFETCH(QString, key);
+        QFETCH(bool, shift);
+        QFETCH(bool, other);
+        QFETCH(bool, page);
+        QFETCH(int, action);
+        const auto found = PlaybackActionFor(key.toStdString(), shift, other,
+                                             page ? KeyNaming::Page : KeyNaming::Window);
+        QCOMPARE(found ? int(*found) : -1, action);
+    }
+    // Steps wait for a flight to step through; pausing does not.
+    void onlyStepsWaitForAFlight() {
+        QVERIFY(PlaybackKeyOf(PlaybackAction::ToEnd).onlyWhileStepping);
+        QVERIFY(!PlaybackKeyOf(PlaybackAction::TogglePause).onlyWhileStepping);
+    }
+
+    void presentationLayout_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("1920x1080") << 1920.0 << 1080.0;
+        QTest::newRow("1024x768") << 1024.0 << 768.0;
+        QTest::newRow("portrait phone") << 390.0 << 844.0;
+        QTest::newRow("wide strip") << 2000.0 << 300.0;
+    }
+    // The canvas and the line under it fit the screen, centred, and one of them touches its edge.
+    void presentationLayout() {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        const PresentationLayout l = PresentationLayoutFor(width, height);
+        QVERIFY(l.canvasLeft >= 0 && l.canvasLeft + l.canvasWidth <= width);
+        QVERIFY(l.canvasTop >= 0 && l.verdictTop + l.verdictHeight <= height);
+        QCOMPARE(l.verdictTop, l.canvasTop + l.canvasHeight);
+        QVERIFY(std::abs(l.canvasLeft - (width - l.canvasLeft - l.canvasWidth)) <= 1);
+        const double bottomGap = height - l.verdictTop - l.verdictHeight;
+        QVERIFY(std::abs(l.canvasTop - bottomGap) <= 2);
+        QVERIFY(width - l.canvasWidth <= 2 || bottomGap + l.canvasTop <= 3);
+        // The designed canvas's shape, and the verdict's text grows with it.
+        QVERIFY(std::abs(l.canvasWidth / l.canvasHeight - 705.0 / 537.0) < 0.01);
+        QVERIFY(l.verdictFontPt > PresentationLayoutFor(width / 2, height / 2).verdictFontPt);
+    }
+    void presentationLayoutOnNoScreen() {
+        const PresentationLayout l = PresentationLayoutFor(-5, 0);
+        QCOMPARE(l.canvasWidth, 0.0);
+        QCOMPARE(l.verdictHeight, 0.0);
     }
 
     void edgeBandsAverageAcrossTheirDepth_data() {

@@ -4,6 +4,8 @@
 #include "design/edge_bands.h"
 #include "design/panel_box.h"
 #include "design/panel_corner.h"
+#include "design/playback_keys_design.h"
+#include "design/presentation_layout.h"
 #include "design/side_by_side_grid.h"
 #include "design_export.h"
 #include "flight/athlete_text.h"
@@ -20,6 +22,7 @@
 
 #include <cmath>
 #include <emscripten/bind.h>
+#include <optional>
 
 namespace purzo::web {
 namespace {
@@ -181,6 +184,35 @@ val SideBySideGridForPage(double widthPx, double heightPx, int flights, double s
     return out;
 }
 
+// What a key does on the page's canvas: the action's name and whether it waits for a flight to
+// step through; null for a key that does nothing there.
+val PlaybackKeyForPage(const std::string& key, bool shift, bool otherModifiers) {
+    const std::optional<PlaybackAction> action =
+        PlaybackActionFor(key, shift, otherModifiers, KeyNaming::Page);
+    if (!action) {
+        return val::null();
+    }
+    const PlaybackKeyDesign& design = PlaybackKeyOf(*action);
+    val out = val::object();
+    out.set("action", val(design.name));
+    out.set("onlyWhileStepping", design.onlyWhileStepping);
+    return out;
+}
+
+val PresentationLayoutForPage(double widthPx, double heightPx) {
+    const PresentationLayout l = PresentationLayoutFor(widthPx, heightPx);
+    val out = val::object();
+    out.set("scale", l.scale);
+    out.set("canvasLeft", l.canvasLeft);
+    out.set("canvasTop", l.canvasTop);
+    out.set("canvasWidth", l.canvasWidth);
+    out.set("canvasHeight", l.canvasHeight);
+    out.set("verdictTop", l.verdictTop);
+    out.set("verdictHeight", l.verdictHeight);
+    out.set("verdictFontPt", l.verdictFontPt);
+    return out;
+}
+
 // Each line's mean across the band at `edge` (0 left, 1 right, 2 top, 3 bottom).
 val EdgeBandMeansForPage(const val& pixels, int width, int height, int edge, int depth) {
     const std::vector<std::uint32_t> data =
@@ -221,6 +253,8 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("comparisonRows", &ComparisonRowsForPage);
     emscripten::function("panelBox", &PanelBoxForPage);
     emscripten::function("sideBySideGrid", &SideBySideGridForPage);
+    emscripten::function("playbackKey", &PlaybackKeyForPage);
+    emscripten::function("presentationLayout", &PresentationLayoutForPage);
     emscripten::function("edgeBandDepth", &purzo::EdgeBandDepth);
     emscripten::function("edgeBandMeans", &EdgeBandMeansForPage);
     emscripten::function("captionTakeOffText", &CaptionTakeOffTextForPage);

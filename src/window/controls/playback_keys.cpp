@@ -19,6 +19,18 @@ constexpr int kLongPressSlopPx = 12;
 
 } // namespace
 
+std::optional<PlaybackAction> PlaybackActionOf(const QKeyEvent& key) {
+    const QString name = QKeySequence(key.key()).toString(QKeySequence::PortableText);
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    return PlaybackActionFor(name.toStdString(), held.testFlag(Qt::ShiftModifier),
+                             (held & ~Qt::ShiftModifier) != Qt::NoModifier, KeyNaming::Window);
+}
+
+QKeySequence WindowKeyFor(PlaybackAction action) {
+    return QKeySequence::fromString(QString::fromLatin1(PlaybackKeyOf(action).windowKey),
+                                    QKeySequence::PortableText);
+}
+
 PlaybackKeys::PlaybackKeys(QWidget* canvas, QWidget* postureBar, FlightPlayer* player)
     : QObject(canvas), canvas_(canvas), postureBar_(postureBar), player_(player) {
     canvas->installEventFilter(this);
@@ -50,34 +62,32 @@ bool PlaybackKeys::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Menu ||
-            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+        const std::optional<PlaybackAction> action =
+            PlaybackActionOf(*static_cast<QKeyEvent*>(event));
+        if (!action) {
+            return false;
+        }
+        const PlaybackKeyDesign& design = PlaybackKeyOf(*action);
+        if (design.onlyWhileStepping && !player_->canStep()) {
+            return false;
+        }
+        switch (*action) {
+        case PlaybackAction::OpenMenu:
             emit menuRequested(canvas_->contentsRect().center());
             return true;
-        }
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+        case PlaybackAction::TogglePause:
             player_->togglePause();
             return true;
-        }
-        if (!player_->canStep()) {
-            return false;
-        }
-        switch (key->key()) {
-        case Qt::Key_PageDown:
-            player_->step(1);
+        case PlaybackAction::StepForward:
+        case PlaybackAction::StepBack:
+            player_->step(*action == PlaybackAction::StepForward ? 1 : -1);
             return true;
-        case Qt::Key_PageUp:
-            player_->step(-1);
-            return true;
-        case Qt::Key_Home:
-            player_->stepToEnd(false);
-            return true;
-        case Qt::Key_End:
-            player_->stepToEnd(true);
+        case PlaybackAction::ToStart:
+        case PlaybackAction::ToEnd:
+            player_->stepToEnd(*action == PlaybackAction::ToEnd);
             return true;
         default:
-            return false;
+            return false; // the window's shortcuts and the presentation have the others
         }
     }
     case QEvent::Wheel:

@@ -6,15 +6,25 @@
 // keep Enter and Space.
 #pragma once
 
+#include "design/playback_keys_design.h"
+
+#include <QKeySequence>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
+#include <optional>
 
+class QKeyEvent;
 class QWidget;
 
 namespace purzo {
 
 class FlightPlayer;
+
+// What a key pressed does on the canvas, if anything.
+std::optional<PlaybackAction> PlaybackActionOf(const QKeyEvent& key);
+// The window's key for an action, for its shortcuts.
+QKeySequence WindowKeyFor(PlaybackAction action);
 
 class PlaybackKeys : public QObject {
     Q_OBJECT

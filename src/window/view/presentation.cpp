@@ -2,7 +2,8 @@
 #include "window/view/presentation.h"
 
 #include "design/canvas_design.h"
-#include "design/control_table.h"
+#include "design/presentation_layout.h"
+#include "window/controls/playback_keys.h"
 #include "window/controls/tools_button.h"
 #include "window/view/canvas_widget.h"
 
@@ -13,29 +14,23 @@
 #include <algorithm>
 
 namespace purzo {
-namespace {
-
-// The verdict line's share of the screen's height below the canvas.
-constexpr double kVerdictShare = 0.07;
-
-} // namespace
 
 Presentation::Presentation(Parts parts, std::function<void()> startFlight)
     : QObject(parts.window), parts_(parts), startFlight_(std::move(startFlight)) {
     parts_.canvas->installEventFilter(this);
     parts_.postureBar->installEventFilter(this);
     QWidget* window = parts_.window;
-    auto* present = new QShortcut(QKeySequence(Qt::Key_F5), window);
+    auto* present = new QShortcut(WindowKeyFor(PlaybackAction::Present), window);
     connect(present, &QShortcut::activated, this, &Presentation::toggle);
     // F11 switches full screen for the whole window; Escape leaves the presentation first.
-    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), window);
+    auto* fullScreen = new QShortcut(WindowKeyFor(PlaybackAction::FullScreen), window);
     connect(fullScreen, &QShortcut::activated, this, [this, window] {
         if (active_) {
             return;
         }
         window->isFullScreen() ? window->showNormal() : window->showFullScreen();
     });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    auto* escape = new QShortcut(WindowKeyFor(PlaybackAction::LeavePresentation), window);
     connect(escape, &QShortcut::activated, this, [this, window] {
         if (active_) {
             leave();
@@ -102,31 +97,25 @@ void Presentation::leave() {
 }
 
 void Presentation::layOut(QSize client) {
-    const QSize design(kCanvasAreaWidthPx + 2 * kCanvasBorderPx,
-                       kCanvasAreaHeightPx + 2 * kCanvasBorderPx);
-    const double scale = std::min(client.width() / double(design.width()),
-                                  client.height() * (1 - kVerdictShare) / design.height());
-    const QSize canvas(int(design.width() * scale), int(design.height() * scale));
-    const int verdictHeight = int(client.height() * kVerdictShare);
-    const int top = std::max(0, (client.height() - canvas.height() - verdictHeight) / 2);
-    const QRect canvasRect(QPoint((client.width() - canvas.width()) / 2, top), canvas);
+    const PresentationLayout layout = PresentationLayoutFor(client.width(), client.height());
+    const QRect canvasRect(int(layout.canvasLeft), int(layout.canvasTop), int(layout.canvasWidth),
+                           int(layout.canvasHeight));
     parts_.canvas->setGeometry(canvasRect);
-    parts_.canvas->setScale(scale);
-    parts_.tools->setScale(scale);
+    parts_.canvas->setScale(layout.scale);
+    parts_.tools->setScale(layout.scale);
     parts_.postureBar->setGeometry(canvasRect.adjusted(4, 4, -4, -4));
     parts_.postureBar->lower();
     QFont font = verdictFont_;
-    font.setPointSizeF(ControlNamed("Label19").font.pointSize * scale * kPresentationTextFactor);
+    font.setPointSizeF(layout.verdictFontPt);
     parts_.verdictLine->setFont(font);
-    parts_.verdictLine->setGeometry(canvasRect.left(), canvasRect.bottom() + 1, canvasRect.width(),
-                                    verdictHeight);
+    parts_.verdictLine->setGeometry(canvasRect.left(), int(layout.verdictTop), canvasRect.width(),
+                                    int(layout.verdictHeight));
 }
 
 bool Presentation::eventFilter(QObject* watched, QEvent* event) {
     // Enter starts a flight from the canvas, as it does from the text boxes in the window.
     if (active_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (PlaybackActionOf(*static_cast<QKeyEvent*>(event)) == PlaybackAction::StartFlight) {
             startFlight_();
             return true;
         }
