@@ -2,36 +2,16 @@
 // purzo-trace from outside: its CSV, its exit codes and its messages.
 #include "body/lowest_point.h"
 #include "model_fixture.h"
+#include "trace_run.h"
 #include "xlsx_cells.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run Trace(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(PURZO_TRACE_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QString kHeader = QStringLiteral(
     "frame,flightX,pathX,pathY,posture,rotationDeg,bodyComX,bodyComHeight,hipX,hipY,shoulderX,"

@@ -5,10 +5,13 @@
 #include "flight/athlete_text.h"
 #include "flight/csv_writer.h"
 #include "flight/flight_summary.h"
+#include "flight/landing_map.h"
 #include "flight/model.h"
 #include "flight/number_text.h"
 #include "flight/takeoff_check.h"
+#include "flight/tuck_plan.h"
 #include "flight/whole_flight.h"
+#include "trace_map.h"
 #if PURZO_WITH_XLSX
 #include "workbook/flight_workbook.h"
 #endif
@@ -29,9 +32,13 @@ constexpr const char* kUsage =
     "Usage: purzo-trace [--speed TEXT] [--angle TEXT] [--postures LIST] [--model NAME]\n"
     "                   [--mass KG] [--height M] [--spin DEG_PER_S]\n"
     "                   [--limb-speed RAD_PER_S]\n"
+    "                   [--tuck START,LENGTH[,DEPTH]]\n"
     "                   [--summary | --xlsx FILE [--language de|en]]\n"
+    "       purzo-trace --map speed-angle --tuck START,LENGTH[,DEPTH] [--model NAME] ...\n"
+    "       purzo-trace --map tuck [--speed TEXT] [--angle TEXT] [--depth P] [--best] ...\n"
     "\n"
-    "Runs one flight of Purzosimulation and prints one CSV row per frame.\n"
+    "Runs one flight of Purzosimulation and prints one CSV row per frame, or a map of\n"
+    "landings with one row per flight.\n"
     "\n"
     "  --speed TEXT     take-off speed as typed into the window, m/s (default \"6\")\n"
     "  --angle TEXT     take-off angle as typed into the window, degrees (default \"60\")\n"
@@ -57,6 +64,21 @@ constexpr const char* kUsage =
     "  --limb-speed RAD_PER_S\n"
     "                   the fastest her limbs turn towards a chosen posture, 4 to 30\n"
     "                   (default 12); exact model only\n"
+    "  --tuck START,LENGTH[,DEPTH]\n"
+    "                   a tuck plan instead of --postures: frame 1 stretched, frames START to\n"
+    "                   START+LENGTH-1 in posture DEPTH (5, 6 or 7; default 7), every later\n"
+    "                   frame stretched; START from 2 to the stretched flight's touchdown\n"
+    "  --map speed-angle\n"
+    "                   fly the --tuck plan from every take-off, 4 to 8 m/s in steps of\n"
+    "                   0.1 and 30 to 80 degrees in steps of 1\n"
+    "  --map tuck       fly every tuck plan from the take-off: each start frame from 2 to\n"
+    "                   the stretched flight's touchdown, each length from 1 frame to the\n"
+    "                   longest flight, in posture --depth (default 7)\n"
+    "                   A map prints tuckStartFrame, tuckFrames and depth, then the columns\n"
+    "                   of --summary, then stretchedAtTouchdown (1: every limb within 10\n"
+    "                   degrees of posture 1 or 2 at touchdown, else 0)\n"
+    "  --best           with --map tuck: print earliestStartS,latestStartS,shortestS,longestS\n"
+    "                   of the plans that land upright and stretched (empty where none does)\n"
     "  --summary        print the flight as one row instead of its frames: model, take-off,\n"
     "                   tuck start and tucked time (s), flight time, distance, highest point\n"
     "                   of the centre of mass, rotation, turns, first contact, attitude at\n"
@@ -84,6 +106,11 @@ struct Options {
     std::string xlsx;     // empty: print the CSV
     bool english = false; // the spreadsheet's language
     bool summary = false;
+    std::optional<purzo::TuckPlan> tuck;
+    bool postureList = false;
+    std::optional<purzo::MapKind> map;
+    std::optional<int> depth;
+    bool best = false;
     bool help = false;
     bool version = false;
 };
@@ -134,9 +161,14 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             options.summary = true;
             continue;
         }
+        if (arg == "--best" && !inlineValue) {
+            options.best = true;
+            continue;
+        }
         if (arg != "--speed" && arg != "--angle" && arg != "--postures" && arg != "--model" &&
             arg != "--xlsx" && arg != "--language" && arg != "--mass" && arg != "--height" &&
-            arg != "--spin" && arg != "--limb-speed") {
+            arg != "--spin" && arg != "--limb-speed" && arg != "--tuck" && arg != "--map" &&
+            arg != "--depth") {
             return "unknown option '" + std::string(argv[i]) + "'";
         }
         std::string_view value;
@@ -157,6 +189,24 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
             }
             purzo::AthleteValueOf(options.athlete, which) = *number;
             options.athleteGiven = true;
+        } else if (arg == "--tuck") {
+            options.tuck = purzo::ParseTuckPlan(value);
+            if (!options.tuck) {
+                return "--tuck wants START,LENGTH or START,LENGTH,DEPTH in whole frames, got '" +
+                       std::string(value) + "'";
+            }
+        } else if (arg == "--map") {
+            if (value != "speed-angle" && value != "tuck") {
+                return "--map takes speed-angle or tuck, not '" + std::string(value) + "'";
+            }
+            options.map = value == "tuck" ? purzo::MapKind::Tuck : purzo::MapKind::SpeedAngle;
+        } else if (arg == "--depth") {
+            const auto plan = purzo::ParseTuckPlan("2,1," + std::string(value));
+            if (!plan || plan->depth < purzo::kFirstPlanDepth ||
+                plan->depth > purzo::kLastPosture) {
+                return "--depth takes posture 5, 6 or 7, not '" + std::string(value) + "'";
+            }
+            options.depth = plan->depth;
         } else if (arg == "--speed") {
             options.speed = value;
         } else if (arg == "--angle") {
@@ -187,9 +237,66 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
                        std::string(value) + "'";
             }
             options.postures = *postures;
+            options.postureList = true;
         }
     }
     return std::nullopt;
+}
+
+// Options that cannot be asked for together.
+std::optional<std::string> CombinationError(const Options& o) {
+    if (o.summary && !o.xlsx.empty()) {
+        return "--summary and --xlsx do not go together";
+    }
+    if (o.tuck && o.postureList) {
+        return "--tuck and --postures do not go together: a plan is a posture list";
+    }
+    if (o.map && (o.summary || !o.xlsx.empty() || o.postureList)) {
+        return "--map prints a row per flight; leave out --summary, --xlsx and --postures";
+    }
+    if (o.map == purzo::MapKind::SpeedAngle && !o.tuck) {
+        return "--map speed-angle needs the plan it flies: --tuck START,LENGTH[,DEPTH]";
+    }
+    if (o.map == purzo::MapKind::Tuck && o.tuck) {
+        return "--map tuck flies every plan; leave out --tuck (its depth is --depth)";
+    }
+    if (o.depth && o.map != purzo::MapKind::Tuck) {
+        return "--depth goes with --map tuck; a single plan's depth is --tuck's third number";
+    }
+    if (o.best && o.map != purzo::MapKind::Tuck) {
+        return "--best goes with --map tuck";
+    }
+    return std::nullopt;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "purzo-trace: " << message << "\n"
+              << "Try 'purzo-trace --help'.\n";
+    return kUsageError;
+}
+
+int PrintMap(const Options& options) {
+    purzo::MapRequest request;
+    request.kind = *options.map;
+    request.model = options.model;
+    request.athlete = options.athlete;
+    if (request.kind == purzo::MapKind::SpeedAngle) {
+        request.plan = *options.tuck;
+        if (const auto error = purzo::MapPlanError(request)) {
+            return UsageError(*error);
+        }
+    } else {
+        const purzo::TakeoffCheck check = purzo::CheckTakeoff(options.speed, options.angle);
+        if (check.showWarning) {
+            return UsageError("a map's take-off is 4 to 8 m/s and 30 to 80 degrees, not '" +
+                              options.speed + "' and '" + options.angle + "'");
+        }
+        request.speedMPerS = check.takeoffSpeed;
+        request.angleDeg = check.takeoffAngle;
+        request.depth = options.depth.value_or(purzo::kStandardPlanDepth);
+    }
+    purzo::PrintLandingMap(request, options.best, std::cout);
+    return 0;
 }
 
 } // namespace
@@ -207,10 +314,8 @@ int main(int argc, char** argv) {
                   << "Try 'purzo-trace --help'.\n";
         return kUsageError;
     }
-    if (options.summary && !options.xlsx.empty()) {
-        std::cerr << "purzo-trace: --summary and --xlsx do not go together\n"
-                  << "Try 'purzo-trace --help'.\n";
-        return kUsageError;
+    if (const auto error = CombinationError(options)) {
+        return UsageError(*error);
     }
     if (options.help) {
         std::cout << kUsage;
@@ -221,12 +326,23 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (options.map) {
+        return PrintMap(options);
+    }
     const purzo::TakeoffCheck check = purzo::CheckTakeoff(options.speed, options.angle);
     if (check.showWarning) {
         std::cerr << kWarning << "\n";
     }
     const purzo::FlightParameters params =
         purzo::ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle);
+    if (options.tuck) {
+        const purzo::PlanLimits limits =
+            purzo::PlanLimitsFor(params, options.model, options.athlete, options.tuck->depth);
+        if (const auto error = purzo::PlanError(*options.tuck, limits)) {
+            return UsageError(*error);
+        }
+        options.postures = purzo::PlanPostures(*options.tuck);
+    }
 
     const std::vector<purzo::FrameResult> frames =
         purzo::RunWholeFlight(params, options.postures, options.model, options.athlete);

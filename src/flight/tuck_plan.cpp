@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "flight/tuck_plan.h"
+
+#include "body/posture_table.h"
+#include "flight/whole_flight.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace purzo {
+namespace {
+
+std::optional<int> ReadWhole(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+std::vector<int> PlanPostures(const TuckPlan& plan) {
+    const int start = std::max(plan.startFrame, kFirstPlanStartFrame);
+    const int frames = std::max(plan.frames, 0);
+    std::vector<int> postures(std::size_t(start - 1), kFirstPosture);
+    postures.insert(postures.end(), std::size_t(frames), std::clamp(plan.depth, 1, kLastPosture));
+    postures.push_back(kFirstPosture); // and it holds to the touchdown
+    return postures;
+}
+
+PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,
+                         int depth) {
+    const int stretched = int(RunWholeFlight(params, {}, model, athlete).size());
+    // Tucked the sooner, the longer a flight may last: the body's lowest point rides higher.
+    const std::vector<int> tuckedThroughout{kFirstPosture, depth};
+    const int tucked = int(RunWholeFlight(params, tuckedThroughout, model, athlete).size());
+    return {std::max(stretched, kFirstPlanStartFrame), std::max({stretched, tucked, 1})};
+}
+
+std::optional<TuckPlan> ParseTuckPlan(std::string_view text) {
+    std::vector<int> numbers;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const auto number = ReadWhole(text.substr(0, comma));
+        if (!number) {
+            return std::nullopt;
+        }
+        numbers.push_back(*number);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    if (numbers.size() < 2 || numbers.size() > 3) {
+        return std::nullopt;
+    }
+    return TuckPlan{numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : kStandardPlanDepth};
+}
+
+std::optional<std::string> PlanError(const TuckPlan& plan, const PlanLimits& limits) {
+    if (plan.startFrame < kFirstPlanStartFrame || plan.startFrame > limits.lastStartFrame) {
+        return "the tuck starts at a frame from " + std::to_string(kFirstPlanStartFrame) + " to " +
+               std::to_string(limits.lastStartFrame) + " (the touchdown), not " +
+               std::to_string(plan.startFrame);
+    }
+    if (plan.frames < 1 || plan.frames > limits.longestFrames) {
+        return "the tuck lasts from 1 to " + std::to_string(limits.longestFrames) +
+               " frames, not " + std::to_string(plan.frames);
+    }
+    if (plan.depth < kFirstPlanDepth || plan.depth > kLastPosture) {
+        return "the tuck's depth is posture " + std::to_string(kFirstPlanDepth) + ", " +
+               std::to_string(kFirstPlanDepth + 1) + " or " + std::to_string(kLastPosture) +
+               ", not " + std::to_string(plan.depth);
+    }
+    return std::nullopt;
+}
+
+} // namespace purzo

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// A tuck planned before the flight: stretched at take-off, tucked to a depth from a frame for a
+// number of frames, stretched again after. Flown, it is the posture list it stands for.
+#pragma once
+
+#include "body/athlete.h"
+#include "flight/flight_parameters.h"
+#include "flight/model.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace purzo {
+
+inline constexpr int kFirstPlanDepth = 5; // the shallowest tuck a plan may ask for
+inline constexpr int kStandardPlanDepth = 7;
+inline constexpr int kFirstPlanStartFrame = 2; // frame 1 is the take-off, always stretched
+
+struct TuckPlan {
+    int startFrame = kFirstPlanStartFrame;
+    int frames = 1; // how many frames tucked
+    int depth = kStandardPlanDepth;
+
+    friend bool operator==(const TuckPlan&, const TuckPlan&) = default;
+};
+
+// Frame 1 stretched, frames start … start + frames − 1 in the depth, every later frame stretched.
+std::vector<int> PlanPostures(const TuckPlan& plan);
+
+// The plans a take-off allows: a start up to the stretched flight's touchdown frame (a tuck
+// begun later would never be flown), and lengths up to the longest flight a plan can make.
+struct PlanLimits {
+    int lastStartFrame = kFirstPlanStartFrame;
+    int longestFrames = 1;
+};
+PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,
+                         int depth);
+
+// "START,LENGTH[,DEPTH]" as the trace tool takes it; nothing for anything else. The numbers are
+// checked against a flight by PlanError.
+std::optional<TuckPlan> ParseTuckPlan(std::string_view text);
+
+// Why a plan cannot be flown from this take-off, in words that name the allowed values; nothing
+// for a plan that can.
+std::optional<std::string> PlanError(const TuckPlan& plan, const PlanLimits& limits);
+
+} // namespace purzo
