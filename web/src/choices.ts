@@ -43,3 +43,26 @@ export function saveChoices(storage: Storage | null, choices: Choices): void {
     // Private browsing or a full storage: the choices last for this visit.
   }
 }
+
+// The page's choices as they stand, each change remembered at once. The model remembered stays
+// the one chosen on the page, whatever ?model= opened this visit in.
+export class RememberedChoices {
+  constructor(readonly now: Choices, private storedModel: Model, private readonly storage: Storage | null,
+              private readonly pace: () => number) {}
+
+  setTools(tools: Tools): void { this.now.tools = tools; this.remember(); }
+
+  setModel(model: Model): void {
+    this.now.model = model;
+    this.storedModel = model;
+    this.remember();
+  }
+
+  setAthlete(athlete: Athlete): void { this.now.athlete = athlete; this.remember(); }
+
+  // The pace as the page's buttons show it, with the rest.
+  remember(): void {
+    this.now.pace = this.pace();
+    saveChoices(this.storage, { ...this.now, model: this.storedModel });
+  }
+}
