@@ -11,7 +11,16 @@ import { CanvasView, type CanvasState, type Surface, type Tools } from './view/c
 import { ChartsDialog } from './tools/charts_dialog';
 import { type Choices, RememberedChoices } from './choices';
 import { FlightPlayer, type TimeSource } from './view/flight_player';
-import { type PageWindow, buildWindow, fitBesideStrip, fitScale, fitTargets, fitTexts, movePosture, showEndNote } from './controls/layout';
+import {
+  type PageWindow,
+  buildWindow,
+  fitBesideStrip,
+  fitScale,
+  fitTargets,
+  fitTexts,
+  movePosture,
+  showEndNote,
+} from './controls/layout';
 import { LessonMenu } from './controls/lesson_menu';
 import { LogPanel, kLogStripPx } from './lesson/log_panel';
 import { PageComparison, coupledTools } from './lesson/comparison';
@@ -50,65 +59,130 @@ export class PurzoPage {
   readonly frameTimesMs: number[] = []; // when each frame of the last flight was shown
   flightStartMs = 0;
 
-  constructor(readonly module: PurzoModule, readonly texts: Texts, private readonly pictures: PagePictures,
-              visit: Choices, storedModel: Model, storage: Storage | null, private readonly time: TimeSource,
-              host: HTMLElement) {
+  constructor(
+    readonly module: PurzoModule,
+    readonly texts: Texts,
+    private readonly pictures: PagePictures,
+    visit: Choices,
+    storedModel: Model,
+    storage: Storage | null,
+    private readonly time: TimeSource,
+    host: HTMLElement,
+  ) {
     this.choices = new RememberedChoices(visit, storedModel, storage, () => this.pace);
     this.design = module.design();
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale), module);
     this.announcer = new FlightAnnouncer(this.w.root, this.w.canvas, texts, time);
     this.presentation = new PagePresentation(this.w, this.design, this.view, () => this.fit());
-    this.player = new FlightPlayer(module, time, {
-      frameShown: (live) => this.frameShown(live),
-      flightFinished: () => {
-        this.log.logLast(this.player.native);
-        this.showVerdict();
-        this.logChanged(); // after the verdict: a log that cannot be stored says so in its place
+    this.player = new FlightPlayer(
+      module,
+      time,
+      {
+        frameShown: (live) => this.frameShown(live),
+        flightFinished: () => {
+          this.log.logLast(this.player.native);
+          this.showVerdict();
+          this.logChanged(); // after the verdict: a log that cannot be stored says so in its place
+        },
+        replayFinished: () => {
+          this.showVerdict();
+          this.redraw();
+        },
+        pausedChanged: () => this.redraw(),
       },
-      replayFinished: () => { this.showVerdict(); this.redraw(); },
-      pausedChanged: () => this.redraw(),
-    }, () => Number(this.w.posture.value));
+      () => Number(this.w.posture.value),
+    );
     const p = this.player;
-    this.touch = new TouchLayout(this.w, texts, { running: () => p.flightRunning || p.replayRunning, canStep: () => p.canStep,
-      togglePause: () => p.togglePause(), step: (d) => p.step(d), movePosture: (d) => movePosture(this.w, this.design, d) });
+    this.touch = new TouchLayout(this.w, texts, {
+      running: () => p.flightRunning || p.replayRunning,
+      canStep: () => p.canStep,
+      togglePause: () => p.togglePause(),
+      step: (d) => p.step(d),
+      movePosture: (d) => movePosture(this.w, this.design, d),
+    });
     this.menu = new LessonMenu(texts, this.design.lessonMenu, menuActions(this));
     this.charts = new ChartsDialog(module, texts, host);
     this.athleteDialog = new AthleteDialog(module, texts, host);
     this.log = new module.PageLog();
-    this.logStorage = new LogStorage(this.log, storage, texts, (message) => {
-      this.w.verdict.textContent = message;
-      this.w.verdict.hidden = false;
-      this.announcer.announce(message);
-    }, () => { this.logPanel?.refresh(); this.redraw(); });
+    this.logStorage = new LogStorage(
+      this.log,
+      storage,
+      texts,
+      (message) => {
+        this.w.verdict.textContent = message;
+        this.w.verdict.hidden = false;
+        this.announcer.announce(message);
+      },
+      () => {
+        this.logPanel?.refresh();
+        this.redraw();
+      },
+    );
     this.logStorage.load();
-    this.logPanel = new LogPanel(this.log, texts, module.quantityHeader('number', texts.language), {
-      changed: () => this.logChanged(),
-      replay: (number) => this.replayLogged(number),
-      saveWorkbook: () => void this.saves.saveLogWorkbook(),
-      printLessonSheet: () => this.saves.printLessonSheet(),
-      fileName: (ext) => module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
-      closed: () => this.fit(),
-      compare: () => this.tools.compare ? this.compare() : this.setTools({ ...this.tools, compare: true }),
-    }, host);
+    this.logPanel = new LogPanel(
+      this.log,
+      texts,
+      module.quantityHeader('number', texts.language),
+      {
+        changed: () => this.logChanged(),
+        replay: (number) => this.replayLogged(number),
+        saveWorkbook: () => void this.saves.saveLogWorkbook(),
+        printLessonSheet: () => this.saves.printLessonSheet(),
+        fileName: (ext) =>
+          module.logFileName(this.log.group(), new Date().toISOString().slice(0, 10), ext),
+        closed: () => this.fit(),
+        compare: () =>
+          this.tools.compare ? this.compare() : this.setTools({ ...this.tools, compare: true }),
+      },
+      host,
+    );
     this.saves = new WorksheetSaves(this);
     this.comparison = new PageComparison(module, texts);
-    this.shown = new ShownFlight(module, texts, this.design, this.player, this.view, this.w.canvas, this.choices.now,
-                                 this.logStorage, this.comparison, () => this.deviceScale);
+    this.shown = new ShownFlight(
+      module,
+      texts,
+      this.design,
+      this.player,
+      this.view,
+      this.w.canvas,
+      this.choices.now,
+      this.logStorage,
+      this.comparison,
+      () => this.deviceScale,
+    );
     this.setUp();
   }
 
-  get deviceScale(): number { return this.scale * (window.devicePixelRatio || 1); }
-  get tools(): Tools { return this.choices.now.tools; }
-  get model(): Model { return this.choices.now.model; }
-  get athlete(): Athlete { return this.choices.now.athlete; }
-  get pace(): number { return Math.max(0, this.w.paces.findIndex((p) => p.checked)); }
+  get deviceScale(): number {
+    return this.scale * (window.devicePixelRatio || 1);
+  }
+  get tools(): Tools {
+    return this.choices.now.tools;
+  }
+  get model(): Model {
+    return this.choices.now.model;
+  }
+  get athlete(): Athlete {
+    return this.choices.now.athlete;
+  }
+  get pace(): number {
+    return Math.max(
+      0,
+      this.w.paces.findIndex((p) => p.checked),
+    );
+  }
 
   private setUp(): void {
     setUpControls(this, this.time);
     window.addEventListener('resize', () => this.fit());
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => this.fit());
-    this.pictures.onLoaded(() => { this.fit(); this.redraw(); });
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () =>
+      this.fit(),
+    );
+    this.pictures.onLoaded(() => {
+      this.fit();
+      this.redraw();
+    });
     this.fit();
     fitTexts(this.w.root);
     this.w.canvas.focus();
@@ -116,20 +190,26 @@ export class PurzoPage {
 
   fit(): void {
     const [viewWidth, viewHeight] = [document.documentElement.clientWidth, window.innerHeight];
-    const { scale, left, top } = this.presentation.active ? this.presentation.fit(viewWidth, viewHeight)
-                                                          : fitScale(viewWidth, viewHeight, this.design);
+    const { scale, left, top } = this.presentation.active
+      ? this.presentation.fit(viewWidth, viewHeight)
+      : fitScale(viewWidth, viewHeight, this.design);
     // The log stands over the presentation only when opened in it.
     if (this.presentation.active && !this.presented) this.logPanel?.close();
     this.presented = this.presentation.active;
     const touch = this.touch.apply(viewWidth, viewHeight, this.presentation.active ? 1 : scale);
     // The open log takes a strip at the right, never the controls or the canvas.
-    const beside = !touch && !this.presentation.active && this.logPanel?.isOpen
-      ? fitBesideStrip(viewWidth, viewHeight, this.design, kLogStripPx) : null;
+    const beside =
+      !touch && !this.presentation.active && this.logPanel?.isOpen
+        ? fitBesideStrip(viewWidth, viewHeight, this.design, kLogStripPx)
+        : null;
     this.logPanel?.placeIn(beside ? beside.stripLeft : null);
     this.view.panelOnCanvas = !touch;
-    this.scale = touch ? this.touch.canvasScale(this.design.canvas.areaWidthPx) : beside?.scale ?? scale;
+    this.scale = touch
+      ? this.touch.canvasScale(this.design.canvas.areaWidthPx)
+      : (beside?.scale ?? scale);
     const at = beside ?? { left, top, scale };
-    if (!touch) this.w.root.style.transform = `translate(${at.left}px, ${at.top}px) scale(${at.scale})`;
+    if (!touch)
+      this.w.root.style.transform = `translate(${at.left}px, ${at.top}px) scale(${at.scale})`;
     fitTargets(this.w, this.scale);
     const ratio = this.deviceScale;
     const c = this.design.canvas;
@@ -160,7 +240,14 @@ export class PurzoPage {
     this.frameTimesMs.length = 0;
     this.flightStartMs = this.time.now();
     w.posture.focus();
-    this.player.startFlight(w.speedBox.value, w.angleBox.value, this.model, this.pace, design.frameDelayMs[this.pace], this.athlete);
+    this.player.startFlight(
+      w.speedBox.value,
+      w.angleBox.value,
+      this.model,
+      this.pace,
+      design.frameDelayMs[this.pace],
+      this.athlete,
+    );
     this.shown.follow(this.player.runningFlight!, this.model);
     this.redraw();
   }
@@ -184,7 +271,11 @@ export class PurzoPage {
 
   replay(): void {
     const last = this.player.lastFlight;
-    if (!last) { if (this.log.count()) this.replayLogged(this.log.newestNumber()); return; } // a reload: the log's newest
+    if (!last) {
+      // A reload: the log's newest.
+      if (this.log.count()) this.replayLogged(this.log.newestNumber());
+      return;
+    }
     this.shown.follow(last, last.modelName());
     this.comparison.currentCompared = true;
     this.w.canvas.focus();
@@ -219,23 +310,36 @@ export class PurzoPage {
     const ctx = this.w.canvas.getContext('2d');
     if (!ctx) return;
     const state = this.shown.canvasState();
-    this.view.draw({ ctx, width: this.w.canvas.width, height: this.w.canvas.height, scale: this.deviceScale }, state);
+    this.view.draw(
+      { ctx, width: this.w.canvas.width, height: this.w.canvas.height, scale: this.deviceScale },
+      state,
+    );
     this.touch.showPanel(state.tools.data ? state.panelLines : [], state.landingLines);
     this.charts.show(this.shown.chartsContent());
     this.w.root.dataset.frame = String(this.shown.frames().at(-1)?.frame ?? 0);
     this.w.root.dataset.paused = String(this.player.paused);
-    this.w.root.dataset.state = this.player.flightRunning ? 'flight' : this.player.replayRunning ? 'replay' : 'idle';
+    this.w.root.dataset.state = this.player.flightRunning
+      ? 'flight'
+      : this.player.replayRunning
+        ? 'replay'
+        : 'idle';
     this.announcer.describe(this.shown.stillDescription());
   }
 
   // The canvas drawn onto a worksheet picture's surface.
-  drawInto(surface: Surface): void { this.view.drawPicture(surface, this.shown.canvasState()); }
+  drawInto(surface: Surface): void {
+    this.view.drawPicture(surface, this.shown.canvasState());
+  }
 
   // The canvas's state for a worksheet's caption.
-  canvasState(): CanvasState { return this.shown.canvasState(); }
+  canvasState(): CanvasState {
+    return this.shown.canvasState();
+  }
 
   // Device pixels of a metre on this surface, in the view the tools choose.
-  metrePx(surface: Surface): number { return this.shown.metrePx(surface); }
+  metrePx(surface: Surface): number {
+    return this.shown.metrePx(surface);
+  }
 
   // The landing's verdict under the canvas; the warning keeps its place until the next start.
   private showVerdict(): void {
@@ -265,10 +369,10 @@ export class PurzoPage {
     this.menu.open(document.body, x, y, this.scale, {
       tools: this.tools,
       model: this.model,
-      flightEnded: this.player.lastFlight !== null, canReplay: this.player.lastFlight !== null || this.log.count() > 0,
+      flightEnded: this.player.lastFlight !== null,
+      canReplay: this.player.lastFlight !== null || this.log.count() > 0,
       canPause: this.player.flightRunning || this.player.replayRunning,
       canStep: this.player.canStep,
     });
   }
-
 }

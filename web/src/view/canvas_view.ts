@@ -10,12 +10,22 @@ import { drawSideBySide } from './side_by_side_drawing';
 import { type Transform, apply, viewTransform } from './view_transform';
 
 export interface Tools {
-  path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
+  path: boolean;
+  sequence: boolean;
+  data: boolean;
+  previous: boolean;
+  wholeView: boolean;
   compare: boolean; // the shown flights at the current flight's moment, one data table
   sideBySide: boolean; // in a comparison, each flight in its own small canvas
 }
 export const kNoTools: Tools = {
-  path: false, sequence: false, data: false, previous: false, wholeView: false, compare: false, sideBySide: false,
+  path: false,
+  sequence: false,
+  data: false,
+  previous: false,
+  wholeView: false,
+  compare: false,
+  sideBySide: false,
 };
 
 export interface Surface {
@@ -27,12 +37,19 @@ export interface Surface {
 
 // A flight of the log drawn beside the current one, in the style at `style`.
 export interface DrawnFlightFrames {
-  number: number; style: number; frames: Frame[]; label: string; exact: boolean;
-  title: string; group: string; comparison: string[]; // its head, group and column in a comparison
+  number: number;
+  style: number;
+  frames: Frame[];
+  label: string;
+  exact: boolean;
+  // Its head, group and column in a comparison.
+  title: string;
+  group: string;
+  comparison: string[];
 }
 
 export interface CanvasState {
-  frames: Frame[];    // the flight on show, as far as shown
+  frames: Frame[]; // the flight on show, as far as shown
   shown: DrawnFlightFrames[]; // beside it, from the log
   comparisonRows: string[]; // the comparison table's row names
   currentCompared: boolean; // in a comparison, the current flight's own figure too
@@ -44,7 +61,10 @@ export interface CanvasState {
 }
 
 export function colourOf(argb: number): string {
-  const a = (argb >>> 24) & 255, r = (argb >>> 16) & 255, g = (argb >>> 8) & 255, b = argb & 255;
+  const a = (argb >>> 24) & 255,
+    r = (argb >>> 16) & 255,
+    g = (argb >>> 8) & 255,
+    b = argb & 255;
   return `rgba(${r}, ${g}, ${b}, ${(a / 255).toFixed(3)})`;
 }
 
@@ -53,9 +73,14 @@ type PanelBox = ReturnType<PurzoModule['panelBox']>;
 export class CanvasView {
   private readonly hall: HallBackground;
 
-  constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
-              hallPicture: () => { image: HTMLImageElement; density: number },
-              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight' | 'sideBySideGrid'>) {
+  constructor(
+    private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
+    hallPicture: () => { image: HTMLImageElement; density: number },
+    private readonly rules: Pick<
+      PurzoModule,
+      'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight' | 'sideBySideGrid'
+    >,
+  ) {
     this.hall = new HallBackground(design, hallPicture, rules);
   }
 
@@ -73,7 +98,11 @@ export class CanvasView {
   drawPicture(surface: Surface, state: CanvasState): void {
     const [factor, onCanvas] = [this.textFactor, this.panelOnCanvas];
     [this.textFactor, this.panelOnCanvas] = [1, true];
-    try { this.draw(surface, state); } finally { [this.textFactor, this.panelOnCanvas] = [factor, onCanvas]; }
+    try {
+      this.draw(surface, state);
+    } finally {
+      [this.textFactor, this.panelOnCanvas] = [factor, onCanvas];
+    }
   }
 
   draw(surface: Surface, state: CanvasState): void {
@@ -94,45 +123,81 @@ export class CanvasView {
     const t = this.transform(surface, state.tools);
     this.hall.draw(surface, state.tools.wholeView, t);
     // In a comparison the box goes between the paths and the figures: it never hides a figure.
-    for (const flight of state.shown) this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
+    for (const flight of state.shown)
+      this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
     const current = state.frames.length > 0 && (!comparing || state.currentCompared);
     if (state.tools.sequence && current) {
-      for (const f of state.frames.slice(0, -1)) this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
+      for (const f of state.frames.slice(0, -1))
+        this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
     }
     if (state.tools.path && current) {
       this.drawPath(surface, state.frames, t, colourOf(d.pathColour), true);
     }
     if (current) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
     if (comparing) {
-      this.drawTable(surface, state, state.shown.map((f) => this.pathPoints(f, t, moment)));
+      this.drawTable(
+        surface,
+        state,
+        state.shown.map((f) => this.pathPoints(f, t, moment)),
+      );
       for (const flight of state.shown) this.drawShown(surface, flight, t, moment, 'figures');
       ctx.restore();
       return;
     }
-    if (state.tools.data && state.panelLines.length && this.panelOnCanvas) this.drawPanel(surface, state);
+    if (state.tools.data && state.panelLines.length && this.panelOnCanvas)
+      this.drawPanel(surface, state);
     // The legend takes the top corner the data panel leaves.
-    drawLegend(surface.ctx, surface.width, !state.panelRight,
-      state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })), this.panelFont(surface.scale),
-      d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale, colourOf(d.panelBackground),
-      colourOf(d.panelBorder), surface.scale);
+    drawLegend(
+      surface.ctx,
+      surface.width,
+      !state.panelRight,
+      state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })),
+      this.panelFont(surface.scale),
+      d.panelMarginPx * surface.scale,
+      d.shownMarkerRadiusPx * surface.scale,
+      colourOf(d.panelBackground),
+      colourOf(d.panelBorder),
+      surface.scale,
+    );
     ctx.restore();
   }
 
   // The pens from here to drawPath are the side-by-side cells' too.
   pathPoints(flight: DrawnFlightFrames, t: Transform, moment: number | null): [number, number][] {
-    return flight.frames.slice(0, moment ?? flight.frames.length).map((p) => apply(t, p.pathX, p.pathY));
+    return flight.frames
+      .slice(0, moment ?? flight.frames.length)
+      .map((p) => apply(t, p.pathX, p.pathY));
   }
 
   // The comparison's table: over the canvas where the paths leave room, or centred in `room`.
-  drawTable(surface: Surface, state: CanvasState, paths: [number, number][][],
-            room?: { x: number; y: number; width: number; height: number }): void {
+  drawTable(
+    surface: Surface,
+    state: CanvasState,
+    paths: [number, number][][],
+    room?: { x: number; y: number; width: number; height: number },
+  ): void {
     const d = this.design;
-    drawComparisonBox(surface.ctx, room?.width ?? surface.width, room?.height ?? surface.height, {
-      rows: state.comparisonRows,
-      columns: state.shown.map((f) => ({ title: f.title, cells: [f.group, ...f.comparison], style: this.styleOf(f.style) })),
-    }, paths, this.panelFont(surface.scale), d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale,
-    colourOf(d.panelBackground), colourOf(d.panelBorder), surface.scale,
-    room ? { x: room.x, y: room.y, heightShare: 1, centred: true } : undefined);
+    drawComparisonBox(
+      surface.ctx,
+      room?.width ?? surface.width,
+      room?.height ?? surface.height,
+      {
+        rows: state.comparisonRows,
+        columns: state.shown.map((f) => ({
+          title: f.title,
+          cells: [f.group, ...f.comparison],
+          style: this.styleOf(f.style),
+        })),
+      },
+      paths,
+      this.panelFont(surface.scale),
+      d.panelMarginPx * surface.scale,
+      d.shownMarkerRadiusPx * surface.scale,
+      colourOf(d.panelBackground),
+      colourOf(d.panelBorder),
+      surface.scale,
+      room ? { x: room.x, y: room.y, heightShare: 1, centred: true } : undefined,
+    );
   }
 
   drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
@@ -156,8 +221,13 @@ export class CanvasView {
 
   // A flight of the log: its last figure, its path in its dashes with its marker at every frame,
   // and its number above the head.
-  drawShown(surface: Surface, flight: DrawnFlightFrames, t: Transform, moment: number | null,
-            parts: 'paths' | 'figures' | 'all'): void {
+  drawShown(
+    surface: Surface,
+    flight: DrawnFlightFrames,
+    t: Transform,
+    moment: number | null,
+    parts: 'paths' | 'figures' | 'all',
+  ): void {
     const frames = moment === null ? flight.frames : flight.frames.slice(0, moment);
     const last = frames.at(-1);
     if (!last) return;
@@ -167,7 +237,9 @@ export class CanvasView {
       ctx.save();
       setFlightPen(ctx, style, this.design.pathPenPx * surface.scale);
       ctx.beginPath();
-      frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
+      frames.forEach((f, i) =>
+        (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)),
+      );
       ctx.stroke();
       const r = this.design.shownMarkerRadiusPx * surface.scale;
       for (const f of frames) drawMarker(ctx, ...apply(t, f.pathX, f.pathY), style, r);
@@ -176,14 +248,27 @@ export class CanvasView {
     if (parts === 'paths') return;
     this.drawFigure(surface, last, t, colourOf(style.colour));
     ctx.save();
-    ctx.font = `700 ${(this.design.shownLabelPt * 96 / 72 * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
+    ctx.font = `700 ${(((this.design.shownLabelPt * 96) / 72) * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
     const [hx, hy] = apply(t, last.head.x, last.head.y);
     const label = moment !== null ? `${flight.number} ${flight.group}` : String(flight.number);
-    drawHaloText(ctx, label, hx + 6 * surface.scale, hy - 8 * surface.scale, colourOf(style.colour), 1.5 * surface.scale);
+    drawHaloText(
+      ctx,
+      label,
+      hx + 6 * surface.scale,
+      hy - 8 * surface.scale,
+      colourOf(style.colour),
+      1.5 * surface.scale,
+    );
     ctx.restore();
   }
 
-  drawPath(surface: Surface, frames: Frame[], t: Transform, colour: string, markers: boolean): void {
+  drawPath(
+    surface: Surface,
+    frames: Frame[],
+    t: Transform,
+    colour: string,
+    markers: boolean,
+  ): void {
     const ctx = roundPen(surface.ctx, colour, this.design.pathPenPx * surface.scale);
     frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
     ctx.stroke();
@@ -199,24 +284,47 @@ export class CanvasView {
   }
 
   panelFont(scale: number): string {
-    return `400 ${(this.design.panelFontPt * 96 / 72 * scale * this.textFactor).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
+    return `400 ${(((this.design.panelFontPt * 96) / 72) * scale * this.textFactor).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
   }
 
   // The panel's box for these lines, device pixels.
-  panelBox(ctx: CanvasRenderingContext2D, lines: string[], landingLines: number, scale: number): PanelBox {
+  panelBox(
+    ctx: CanvasRenderingContext2D,
+    lines: string[],
+    landingLines: number,
+    scale: number,
+  ): PanelBox {
     ctx.font = this.panelFont(scale);
     const m = ctx.measureText('Hg');
-    return this.rules.panelBox(lines.map((l) => ctx.measureText(l).width), landingLines,
-      m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale * this.textFactor);
+    return this.rules.panelBox(
+      lines.map((l) => ctx.measureText(l).width),
+      landingLines,
+      m.fontBoundingBoxAscent,
+      m.fontBoundingBoxDescent,
+      0,
+      scale * this.textFactor,
+    );
   }
 
   // Whether the panel belongs in the right top corner for a flight along `path` (canvas units):
   // decided for its widest lines, as the window decides it.
-  panelBelongsRight(surface: Surface, widest: { lines: string[]; landingLines: number }, path: number[], tools: Tools,
-                    athlete: Athlete): boolean {
+  panelBelongsRight(
+    surface: Surface,
+    widest: { lines: string[]; landingLines: number },
+    path: number[],
+    tools: Tools,
+    athlete: Athlete,
+  ): boolean {
     const box = this.panelBox(surface.ctx, widest.lines, widest.landingLines, surface.scale);
-    return this.rules.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width, this.transform(surface, tools),
-      this.design.panelMarginPx * surface.scale * this.textFactor, athlete);
+    return this.rules.panelBelongsRight(
+      path,
+      box.widthPx,
+      box.heightPx,
+      surface.width,
+      this.transform(surface, tools),
+      this.design.panelMarginPx * surface.scale * this.textFactor,
+      athlete,
+    );
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {
@@ -231,12 +339,18 @@ export class CanvasView {
     ctx.strokeRect(left, margin, box.widthPx, box.heightPx);
     ctx.fillStyle = '#000';
     ctx.textBaseline = 'alphabetic';
-    state.panelLines.forEach((line, i) => ctx.fillText(line, left + margin, margin + box.baselinesPx[i]));
+    state.panelLines.forEach((line, i) =>
+      ctx.fillText(line, left + margin, margin + box.baselinesPx[i]),
+    );
   }
 }
 
 // A round-capped, round-joined pen of this colour and width in device pixels, and a new path.
-function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number): CanvasRenderingContext2D {
+function roundPen(
+  ctx: CanvasRenderingContext2D,
+  colour: string,
+  width: number,
+): CanvasRenderingContext2D {
   ctx.strokeStyle = colour;
   ctx.lineWidth = width;
   ctx.lineCap = 'round';
@@ -244,4 +358,3 @@ function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number):
   ctx.beginPath();
   return ctx;
 }
-

@@ -7,14 +7,22 @@ import type { CanvasDesign, PurzoModule } from '../model';
 import type { Surface } from './canvas_view';
 import { type Transform, apply } from './view_transform';
 
-interface EdgeBands { image: HTMLImageElement; left: HTMLCanvasElement; right: HTMLCanvasElement; top: HTMLCanvasElement; bottom: HTMLCanvasElement }
+interface EdgeBands {
+  image: HTMLImageElement;
+  left: HTMLCanvasElement;
+  right: HTMLCanvasElement;
+  top: HTMLCanvasElement;
+  bottom: HTMLCanvasElement;
+}
 
 export class HallBackground {
   private bands: EdgeBands | null = null;
 
-  constructor(private readonly design: CanvasDesign & { heightUnits: number },
-              private readonly hall: () => { image: HTMLImageElement; density: number },
-              private readonly rules: Pick<PurzoModule, 'edgeBandDepth' | 'edgeBandMeans'>) {}
+  constructor(
+    private readonly design: CanvasDesign & { heightUnits: number },
+    private readonly hall: () => { image: HTMLImageElement; density: number },
+    private readonly rules: Pick<PurzoModule, 'edgeBandDepth' | 'edgeBandMeans'>,
+  ) {}
 
   // The hall over the surface from its top-left corner; `t` is its view.
   draw(surface: Surface, wholeView: boolean, t: Transform): void {
@@ -22,7 +30,8 @@ export class HallBackground {
     const { image: hall, density } = this.hall();
     if (!hall.complete || !hall.naturalWidth) return;
     // The picture's size in its designed pixels; its large version has twice as many.
-    const pictureWidth = hall.naturalWidth / density, pictureHeight = hall.naturalHeight / density;
+    const pictureWidth = hall.naturalWidth / density,
+      pictureHeight = hall.naturalHeight / density;
     ctx.imageSmoothingEnabled = true;
     ctx.imageSmoothingQuality = 'high';
     if (!wholeView) {
@@ -33,19 +42,27 @@ export class HallBackground {
     // The picture keeps its place in canvas units with its ground line on y 150; beyond its
     // edges the wall and the floor go on, each strip in the mean colour of the picture's band.
     const [x0, y0] = apply(t, 0, 0);
-    const pictureScale = t.sy * this.design.heightUnits / this.design.hallRowsPerGround; // device px per designed picture px
-    const w = pictureWidth * pictureScale, h = pictureHeight * pictureScale;
+    const pictureScale = (t.sy * this.design.heightUnits) / this.design.hallRowsPerGround; // device px per designed picture px
+    const w = pictureWidth * pictureScale,
+      h = pictureHeight * pictureScale;
     const bands = this.edgeBands(hall, density);
-    const xs = [0, x0, x0 + w, surface.width], ys = [0, y0, y0 + h, surface.height];
+    const xs = [0, x0, x0 + w, surface.width],
+      ys = [0, y0, y0 + h, surface.height];
     for (let i = 0; i < 3; ++i) {
       for (let j = 0; j < 3; ++j) {
-        const dw = xs[i + 1] - xs[i], dh = ys[j + 1] - ys[j];
+        const dw = xs[i + 1] - xs[i],
+          dh = ys[j + 1] - ys[j];
         if (dw <= 0 || dh <= 0) continue;
         if (i === 1 && j === 1) {
           ctx.drawImage(hall, xs[i], ys[j], dw, dh);
         } else if (i === 1 || j === 1) {
-          ctx.drawImage(i === 1 ? (j === 0 ? bands.top : bands.bottom) : (i === 0 ? bands.left : bands.right),
-            xs[i], ys[j], dw, dh);
+          ctx.drawImage(
+            i === 1 ? (j === 0 ? bands.top : bands.bottom) : i === 0 ? bands.left : bands.right,
+            xs[i],
+            ys[j],
+            dw,
+            dh,
+          );
         } else {
           // A corner: the colour where the two strips meet.
           const side = i === 0 ? bands.left : bands.right;
@@ -58,7 +75,8 @@ export class HallBackground {
   // The picture's four edge bands averaged across their depth, once per picture.
   private edgeBands(hall: HTMLImageElement, density: number): EdgeBands {
     if (this.bands?.image === hall) return this.bands;
-    const iw = hall.naturalWidth, ih = hall.naturalHeight;
+    const iw = hall.naturalWidth,
+      ih = hall.naturalHeight;
     const depth = this.rules.edgeBandDepth(iw, ih, density);
     const source = document.createElement('canvas');
     source.width = iw;
@@ -67,7 +85,11 @@ export class HallBackground {
     sctx.drawImage(hall, 0, 0);
     // Only the strips are read: [x, y, width, height] of each band and the edge it lies on.
     const strips: [number, number, number, number, number][] = [
-      [0, 0, depth, ih, 0], [iw - depth, 0, depth, ih, 1], [0, 0, iw, depth, 2], [0, ih - depth, iw, depth, 3]];
+      [0, 0, depth, ih, 0],
+      [iw - depth, 0, depth, ih, 1],
+      [0, 0, iw, depth, 2],
+      [0, ih - depth, iw, depth, 3],
+    ];
     const [left, right, top, bottom] = strips.map(([x, y, sw, sh, edge]) => {
       const pixels = new Uint32Array(sctx.getImageData(x, y, sw, sh).data.buffer);
       const means = this.rules.edgeBandMeans(pixels, sw, sh, edge, depth);
@@ -75,7 +97,11 @@ export class HallBackground {
       const band = document.createElement('canvas');
       band.width = side ? 1 : means.length;
       band.height = side ? means.length : 1;
-      const data = new ImageData(new Uint8ClampedArray(new Uint32Array(means).buffer), band.width, band.height);
+      const data = new ImageData(
+        new Uint8ClampedArray(new Uint32Array(means).buffer),
+        band.width,
+        band.height,
+      );
       band.getContext('2d')!.putImageData(data, 0, 0);
       return band;
     });

@@ -8,17 +8,32 @@ import { type CanvasState, type CanvasView, type Surface, colourOf } from './can
 import type { HallBackground } from './hall_background';
 import { moved, viewTransform } from './view_transform';
 
-export type CellPens = Pick<CanvasView, 'drawShown' | 'drawPath' | 'drawFigure' | 'pathPoints' | 'drawTable'>;
+export type CellPens = Pick<
+  CanvasView,
+  'drawShown' | 'drawPath' | 'drawFigure' | 'pathPoints' | 'drawTable'
+>;
 
-export function drawSideBySide(surface: Surface, state: CanvasState, moment: number | null, pens: CellPens,
-                               hall: HallBackground, design: CanvasDesign & { widthUnits: number; heightUnits: number },
-                               rules: Pick<PurzoModule, 'sideBySideGrid'>): void {
+export function drawSideBySide(
+  surface: Surface,
+  state: CanvasState,
+  moment: number | null,
+  pens: CellPens,
+  hall: HallBackground,
+  design: CanvasDesign & { widthUnits: number; heightUnits: number },
+  rules: Pick<PurzoModule, 'sideBySideGrid'>,
+): void {
   const { ctx } = surface;
-  const d = design, whole = state.tools.wholeView;
+  const d = design,
+    whole = state.tools.wholeView;
   const current = state.frames.length > 0 && state.currentCompared;
   const aspect = whole ? d.wholeView.width / d.wholeView.height : d.areaWidthPx / d.areaHeightPx;
-  const grid = rules.sideBySideGrid(surface.width, surface.height, state.shown.length + (current ? 1 : 0),
-    surface.scale, aspect);
+  const grid = rules.sideBySideGrid(
+    surface.width,
+    surface.height,
+    state.shown.length + (current ? 1 : 0),
+    surface.scale,
+    aspect,
+  );
   const marks: Surface = { ...surface, scale: surface.scale * grid.markFactor };
   const cells = grid.cells.map((c) => {
     // The cell as a canvas of its own: the hall drawn from its corner, as on the canvas.
@@ -28,7 +43,11 @@ export function drawSideBySide(surface: Surface, state: CanvasState, moment: num
     ctx.rect(c.x, c.y, c.width, c.height);
     ctx.clip();
     ctx.translate(c.x, c.y);
-    hall.draw({ ctx, width: c.width, height: c.height, scale: c.width / d.areaWidthPx }, whole, local);
+    hall.draw(
+      { ctx, width: c.width, height: c.height, scale: c.width / d.areaWidthPx },
+      whole,
+      local,
+    );
     ctx.restore();
     return moved(local, c.x, c.y);
   });
@@ -41,14 +60,26 @@ export function drawSideBySide(surface: Surface, state: CanvasState, moment: num
     draw();
     ctx.restore();
   };
-  cells.forEach((t, i) => clipped(i, () => {
-    if (i < state.shown.length) pens.drawShown(marks, state.shown[i], t, moment, 'paths');
-    else pens.drawPath(marks, state.frames, t, colourOf(d.pathColour), false);
-  }));
-  pens.drawTable(surface, state, grid.table ? [] : cells.slice(0, state.shown.length)
-    .map((t, i) => pens.pathPoints(state.shown[i], t, moment)), grid.table ?? undefined);
-  cells.forEach((t, i) => clipped(i, () => {
-    if (i < state.shown.length) pens.drawShown(marks, state.shown[i], t, moment, 'figures');
-    else pens.drawFigure(marks, state.frames[state.frames.length - 1], t, '#000');
-  }));
+  cells.forEach((t, i) =>
+    clipped(i, () => {
+      if (i < state.shown.length) pens.drawShown(marks, state.shown[i], t, moment, 'paths');
+      else pens.drawPath(marks, state.frames, t, colourOf(d.pathColour), false);
+    }),
+  );
+  pens.drawTable(
+    surface,
+    state,
+    grid.table
+      ? []
+      : cells
+          .slice(0, state.shown.length)
+          .map((t, i) => pens.pathPoints(state.shown[i], t, moment)),
+    grid.table ?? undefined,
+  );
+  cells.forEach((t, i) =>
+    clipped(i, () => {
+      if (i < state.shown.length) pens.drawShown(marks, state.shown[i], t, moment, 'figures');
+      else pens.drawFigure(marks, state.frames[state.frames.length - 1], t, '#000');
+    }),
+  );
 }
