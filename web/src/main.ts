@@ -33,7 +33,9 @@ function storage(): Storage | null {
 }
 
 async function start(): Promise<void> {
-  const texts = new Texts(chooseLanguage(location.search, navigator.languages ?? [navigator.language]));
+  const texts = new Texts(
+    chooseLanguage(location.search, navigator.languages ?? [navigator.language]),
+  );
   document.documentElement.lang = texts.language;
   const host = document.getElementById('purzo')!;
   try {
@@ -41,7 +43,16 @@ async function start(): Promise<void> {
     const [module] = await Promise.all([createPurzoModule(), pictures.loadAll()]);
     const choices = loadChoices(storage(), '', kPaceCount, module.athleteRanges());
     const visit = loadChoices(storage(), location.search, kPaceCount, module.athleteRanges());
-    const page = new PurzoPage(module, texts, pictures, visit, choices.model, storage(), browserTime, host);
+    const page = new PurzoPage(
+      module,
+      texts,
+      pictures,
+      visit,
+      choices.model,
+      storage(),
+      browserTime,
+      host,
+    );
     (window as unknown as { purzo: object }).purzo = {
       // For the benchmark and the tests: when each frame of the last flight was shown (ms), and
       // the design the page was laid out from.
@@ -54,8 +65,15 @@ async function start(): Promise<void> {
     showFailure(texts, error instanceof Error ? error.message : String(error));
   }
   // Offline once loaded, where browsers allow a service worker: over HTTPS or from this machine.
-  const local = location.hostname === 'localhost' || location.hostname === '127.0.0.1' || location.hostname === '[::1]';
-  if (!PURZO_SINGLE && 'serviceWorker' in navigator && (location.protocol === 'https:' || (location.protocol === 'http:' && local))) {
+  const local =
+    location.hostname === 'localhost' ||
+    location.hostname === '127.0.0.1' ||
+    location.hostname === '[::1]';
+  if (
+    !PURZO_SINGLE &&
+    'serviceWorker' in navigator &&
+    (location.protocol === 'https:' || (location.protocol === 'http:' && local))
+  ) {
     navigator.serviceWorker.register('sw.js').catch(() => undefined);
   }
 }

@@ -2,8 +2,18 @@
 // What the WebAssembly module hands the page: the design, the take-off check, flights and the
 // frame clock. Every number the page shows comes from here.
 
-export interface Rect { left: number; top: number; width: number; height: number }
-export interface GridRect { x: number; y: number; width: number; height: number }
+export interface Rect {
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+}
+export interface GridRect {
+  x: number;
+  y: number;
+  width: number;
+  height: number;
+}
 
 export interface ControlDesign {
   name: string;
@@ -19,22 +29,37 @@ export interface ControlDesign {
 }
 
 export interface CanvasDesign {
-  borderPx: number; figurePenPx: number; areaWidthPx: number; areaHeightPx: number;
-  wholeView: Rect; hallRowsPerGround: number;
-  pathColour: number; sequenceColour: number;
-  pathPenPx: number; pathMarkerRadiusPx: number;
-  panelFontPt: number; panelMarginPx: number; presentationTextFactor: number; panelBackground: number; panelBorder: number;
+  borderPx: number;
+  figurePenPx: number;
+  areaWidthPx: number;
+  areaHeightPx: number;
+  wholeView: Rect;
+  hallRowsPerGround: number;
+  pathColour: number;
+  sequenceColour: number;
+  pathPenPx: number;
+  pathMarkerRadiusPx: number;
+  panelFontPt: number;
+  panelMarginPx: number;
+  presentationTextFactor: number;
+  panelBackground: number;
+  panelBorder: number;
   // The flights of the log drawn beside the current one: colour, marker shape and dash pattern
   // by the order of MarkerShape and DashPattern in the design.
   shownStyles: { colour: number; marker: number; dash: number }[];
-  shownMarkerRadiusPx: number; shownLabelPt: number;
+  shownMarkerRadiusPx: number;
+  shownLabelPt: number;
   unitsPerMetre: number; // canvas units
 }
 
 // An entry of the canvas's menu: its kind, name, German text with its accelerator, the tool's key
 // or the model's name, the key shown beside it, and when it may be chosen.
 export interface MenuEntryDesign {
-  kind: 'tool' | 'action' | 'model' | 'separator'; name: string; text: string; target: string; shortcut: string;
+  kind: 'tool' | 'action' | 'model' | 'separator';
+  name: string;
+  text: string;
+  target: string;
+  shortcut: string;
   enabled: 'always' | 'flightEnded' | 'canReplay' | 'canPause' | 'canStep';
 }
 
@@ -47,24 +72,47 @@ export interface Design {
   arrowKeys: { widthPx: number; heightPx: number; left: Rect; right: Rect; up: Rect; down: Rect };
   canvas: { widthUnits: number; heightUnits: number } & CanvasDesign;
   takeoff: {
-    minSpeed: number; maxSpeed: number; minAngle: number; maxAngle: number;
-    standardSpeed: number; standardAngle: number; designSpeed: number; designAngle: number;
-    firstPosture: number; lastPosture: number;
+    minSpeed: number;
+    maxSpeed: number;
+    minAngle: number;
+    maxAngle: number;
+    standardSpeed: number;
+    standardAngle: number;
+    designSpeed: number;
+    designAngle: number;
+    firstPosture: number;
+    lastPosture: number;
   };
   frameDelayMs: number[]; // by pace: real time, slow motion, extra slow motion
 }
 
 export interface Frame {
-  frame: number; timeS: number; flightX: number; pathX: number; pathY: number;
-  posture: number; rotationDeg: number; heightM: number; turns: number;
-  omegaDegPerS: number; inertiaKgM2: number; angularMomentumKgM2PerS: number;
-  omegaNowDegPerS: number; shapeMomentumKgM2PerS: number; rotationalEnergyJ: number;
-  lowestPart: string; landed: boolean; lastFrame: boolean;
+  frame: number;
+  timeS: number;
+  flightX: number;
+  pathX: number;
+  pathY: number;
+  posture: number;
+  rotationDeg: number;
+  heightM: number;
+  turns: number;
+  omegaDegPerS: number;
+  inertiaKgM2: number;
+  angularMomentumKgM2PerS: number;
+  omegaNowDegPerS: number;
+  shapeMomentumKgM2PerS: number;
+  rotationalEnergyJ: number;
+  lowestPart: string;
+  landed: boolean;
+  lastFrame: boolean;
   lines: number[]; // x1, y1, x2, y2 per segment, canvas units
   head: { x: number; y: number; radius: number };
 }
 
-export interface PanelText { source: string; args: { text: string; source: string | null }[] }
+export interface PanelText {
+  source: string;
+  args: { text: string; source: string | null }[];
+}
 
 export interface PanelLines {
   lines: PanelText[];
@@ -94,7 +142,14 @@ export interface PlayerListener {
 // The model's playback: flights and replays, pause and stepping, and the flights it keeps, read
 // by their number (from 1; 0 is none).
 export interface PagePlayer {
-  startFlight(speedText: string, angleText: string, model: string, pace: number, pauseMs: number, athlete: Athlete): void;
+  startFlight(
+    speedText: string,
+    angleText: string,
+    model: string,
+    pace: number,
+    pauseMs: number,
+    athlete: Athlete,
+  ): void;
   replayLastFlight(pauseMs: number): boolean;
   stop(): void;
   runDueFrame(): void;
@@ -128,15 +183,25 @@ export interface PagePlayer {
 
 // A flight of the log drawn beside the current one.
 export interface DrawnFlight {
-  number: number; style: number; speedText: string; angleText: string; model: string; exact: boolean;
-  group: string; comparison: string[]; // its group ('' the teacher's) and its comparison cells
+  number: number;
+  style: number;
+  speedText: string;
+  angleText: string;
+  model: string;
+  exact: boolean;
+  group: string; // '' for the teacher's
+  comparison: string[]; // its comparison cells
 }
 
 // The lesson's log, the same as the window's.
 export interface PageLog {
   // Makes the unstored changes on the stored text ('' where nothing is stored).
-  merge(stored: string): { problem: '' | 'damaged' | 'not-a-log' | 'newer' | 'too-large'; damagedLines: number;
-    firstDamagedLine: number; flights: number };
+  merge(stored: string): {
+    problem: '' | 'damaged' | 'not-a-log' | 'newer' | 'too-large';
+    damagedLines: number;
+    firstDamagedLine: number;
+    flights: number;
+  };
   text(): string;
   stored(): void; // the text is stored
   allStored(): boolean;
@@ -151,11 +216,20 @@ export interface PageLog {
   date(): string; // yyyy-mm-dd, '' where none was set
   groupNames(): string[];
   showBest(): number; // how many are shown
-  mergeStudentLog(text: string): { problem: string; added: number; alreadyThere: number; differing: number; damagedLines: number };
+  mergeStudentLog(text: string): {
+    problem: string;
+    added: number;
+    alreadyThere: number;
+    differing: number;
+    damagedLines: number;
+  };
   count(): number;
   newestNumber(): number;
   headers(language: string): string[];
-  rows(language: string, decimalPoint: string): { number: number; shown: boolean; group: string; best: boolean; cells: string[] }[];
+  rows(
+    language: string,
+    decimalPoint: string,
+  ): { number: number; shown: boolean; group: string; best: boolean; cells: string[] }[];
   drawn(withPrevious: boolean, flightRunning: boolean, language: string): DrawnFlight[];
   frameCount(number: number): number;
   frame(number: number, index: number): Frame | null;
@@ -165,11 +239,19 @@ export interface PageLog {
 }
 
 // A quantity by its key (a field of Frame for the frame quantities) and its header with the unit.
-export interface QuantityHeader { code: string; header: string; exactOnly?: boolean }
+export interface QuantityHeader {
+  code: string;
+  header: string;
+  exactOnly?: boolean;
+}
 
 export interface TakeoffCheck {
-  speed: number; angle: number; beep: boolean; showWarning: boolean;
-  speedText: string; angleText: string;
+  speed: number;
+  angle: number;
+  beep: boolean;
+  showWarning: boolean;
+  speedText: string;
+  angleText: string;
 }
 
 export interface PurzoModule {
@@ -183,11 +265,24 @@ export interface PurzoModule {
   quantityHeader(code: string, language: string): string;
   comparisonRows(language: string): string[];
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
-  flightFileName(number: number, speedText: string, angleText: string, model: string, group: string, extension: string): string;
+  flightFileName(
+    number: number,
+    speedText: string,
+    angleText: string,
+    model: string,
+    group: string,
+    extension: string,
+  ): string;
   logFileName(group: string, date: string, extension: string): string;
   // The worksheet's first caption line: take-off as typed, pace 0–2, model.
-  captionTakeOffText(speedText: string, angleText: string, pace: number, model: Model, athlete: Athlete,
-                     decimalPoint: string): PanelText;
+  captionTakeOffText(
+    speedText: string,
+    angleText: string,
+    pace: number,
+    model: Model,
+    athlete: Athlete,
+    decimalPoint: string,
+  ): PanelText;
   // The athlete's values, 0 the mass, 1 the height, 2 the spin, 3 the limb speed: a typed one inside its range (or
   // null), one as the panel writes it, and the ranges with the standard.
   readAthleteValue(text: string, which: number): number | null;
@@ -195,27 +290,56 @@ export interface PurzoModule {
   athleteRanges(): { least: number; most: number; standard: number }[];
   // The data panel's corner, as the window decides it: the path in canvas units, the box and the
   // surface in device pixels, the transform from canvas units to them.
-  panelBelongsRight(path: number[], boxWidth: number, boxHeight: number, surfaceWidth: number,
-                    t: { sx: number; sy: number; dx: number; dy: number }, margin: number, athlete: Athlete): boolean;
+  panelBelongsRight(
+    path: number[],
+    boxWidth: number,
+    boxHeight: number,
+    surfaceWidth: number,
+    t: { sx: number; sy: number; dx: number; dy: number },
+    margin: number,
+    athlete: Athlete,
+  ): boolean;
   // The data panel's box for lines this wide, in device pixels; baselines from its top.
-  panelBox(lineWidthsPx: number[], landingLines: number, ascentPx: number, descentPx: number, leadingPx: number,
-           scale: number): { widthPx: number; heightPx: number; borderPx: number; baselinesPx: number[] };
+  panelBox(
+    lineWidthsPx: number[],
+    landingLines: number,
+    ascentPx: number,
+    descentPx: number,
+    leadingPx: number,
+    scale: number,
+  ): { widthPx: number; heightPx: number; borderPx: number; baselinesPx: number[] };
   // The side-by-side comparison: a cell per flight in a grid up to 3 × 3, each of the view's
   // shape, and the room left for the table (null when nine flights fill the grid); pens and
   // labels in the cells at `markFactor` of the canvas's.
-  sideBySideGrid(widthPx: number, heightPx: number, flights: number, scale: number, viewAspect: number):
-    { cells: GridRect[]; table: GridRect | null; markFactor: number };
+  sideBySideGrid(
+    widthPx: number,
+    heightPx: number,
+    flights: number,
+    scale: number,
+    viewAspect: number,
+  ): { cells: GridRect[]; table: GridRect | null; markFactor: number };
   // The whole view's edge bands: their depth in image pixels, and each line's mean colour across
   // the band at edge 0 left, 1 right, 2 top, 3 bottom of pixels row by row.
   edgeBandDepth(imageWidth: number, imageHeight: number, imagePxPerDesignedPx: number): number;
-  edgeBandMeans(pixels: Uint32Array, width: number, height: number, edge: number, depth: number): number[];
+  edgeBandMeans(
+    pixels: Uint32Array,
+    width: number,
+    height: number,
+    edge: number,
+    depth: number,
+  ): number[];
   PageLog: new () => PageLog;
   PagePlayer: new (listener: PlayerListener, time: { now(): number }) => PagePlayer;
 }
 
 export type Model = 'classic' | 'exact';
 // The exact model's athlete; the classic model flies the standard figure.
-export interface Athlete { massKg: number; bodyHeightM: number; spinDegPerS: number; limbSpeedRadPerS: number }
+export interface Athlete {
+  massKg: number;
+  bodyHeightM: number;
+  spinDegPerS: number;
+  limbSpeedRadPerS: number;
+}
 // Its values in the order the model numbers them: 0 the mass, 1 the height, 2 the spin, 3 the limb speed.
 export const kAthleteKeys = ['massKg', 'bodyHeightM', 'spinDegPerS', 'limbSpeedRadPerS'] as const;
 export const kPaceCount = 3;

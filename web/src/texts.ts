@@ -37,8 +37,12 @@ export class Texts {
   // A text of the canvas's panel translated in the canvas's context, its arguments filled in.
   panel(line: PanelText): string {
     const tr = (s: string) => this.tr('purzo::CanvasWidget', s);
-    return fill(tr(line.source), ...line.args.map((a) =>
-      a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text));
+    return fill(
+      tr(line.source),
+      ...line.args.map((a) =>
+        a.source ? (a.text ? fill(tr(a.source), a.text) : tr(a.source)) : a.text,
+      ),
+    );
   }
 
   panelLines(panel: PanelLines): { lines: string[]; landingLines: number } {

@@ -8,7 +8,7 @@ import { chooseInMenu, downloadCsv, openPage, trace, useSite, waitForLanding } f
 const site = useSite();
 
 describe('athlete', () => {
-  test('the dialog refuses 300 kg, takes 1,6 m, and the flight is purzo-trace\'s with her', async () => {
+  test("the dialog refuses 300 kg, takes 1,6 m, and the flight is purzo-trace's with her", async () => {
     const { context, page, errors } = await openPage(site.browser, `${site.url}?model=exact`);
     await chooseInMenu(page, 'athleteAction');
     const mass = page.locator('[data-control="massKg"]');
@@ -34,8 +34,23 @@ describe('athlete', () => {
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     const { text } = await downloadCsv(page);
-    assert.equal(text, await trace('--model', 'exact', '--speed', '6', '--angle', '60', '--height', '1.6', '--spin', '0',
-      '--limb-speed', '20'));
+    assert.equal(
+      text,
+      await trace(
+        '--model',
+        'exact',
+        '--speed',
+        '6',
+        '--angle',
+        '60',
+        '--height',
+        '1.6',
+        '--spin',
+        '0',
+        '--limb-speed',
+        '20',
+      ),
+    );
     // The next visit has her again; "Werkzeuge zurücksetzen" puts back the standard.
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
@@ -60,7 +75,10 @@ describe('athlete', () => {
     assert.match(await message.textContent(), /^„3{15}…“/);
     const box = await page.locator('.athlete-dialog').boundingBox();
     const messageBox = await message.boundingBox();
-    assert.ok(messageBox.x + messageBox.width <= box.x + box.width, 'the message inside the dialog');
+    assert.ok(
+      messageBox.x + messageBox.width <= box.x + box.width,
+      'the message inside the dialog',
+    );
     await mass.fill('60');
     const ok = await page.locator('[data-control="okButton"]').boundingBox();
     await page.mouse.click(ok.x + ok.width / 2, ok.y + ok.height / 2);
@@ -70,11 +88,23 @@ describe('athlete', () => {
     await context.close();
   });
 
-  test('a remembered mass out of range is the standard; the phone\'s panel names the athlete', async () => {
-    const { context, page } = await openPage(site.browser, site.url, { width: 390, height: 844, touch: true });
-    await page.evaluate(() => localStorage.setItem('purzosimulation.choices', JSON.stringify({
-      tools: { data: true }, model: 'exact', pace: 0, athlete: { massKg: 500, heightM: 2, spinDegPerS: 300 },
-    })));
+  test("a remembered mass out of range is the standard; the phone's panel names the athlete", async () => {
+    const { context, page } = await openPage(site.browser, site.url, {
+      width: 390,
+      height: 844,
+      touch: true,
+    });
+    await page.evaluate(() =>
+      localStorage.setItem(
+        'purzosimulation.choices',
+        JSON.stringify({
+          tools: { data: true },
+          model: 'exact',
+          pace: 0,
+          athlete: { massKg: 500, heightM: 2, spinDegPerS: 300 },
+        }),
+      ),
+    );
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('[data-control="Start"]');

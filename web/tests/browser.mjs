@@ -15,7 +15,8 @@ export { serve };
 const web = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 // The built page (dist/ and single/ below it) and the WebAssembly purzo-trace.
 export const out = process.env.PURZO_WEB_OUT ?? web;
-export const wasmTrace = process.env.PURZO_WASM_TRACE ?? join(web, '../build-wasm/tools/trace/purzo-trace.js');
+export const wasmTrace =
+  process.env.PURZO_WASM_TRACE ?? join(web, '../build-wasm/tools/trace/purzo-trace.js');
 
 // One server and one browser for a test file: `const site = useSite();` then site.url and
 // site.browser inside the tests.
@@ -40,14 +41,30 @@ export async function startServer() {
 export function launch() {
   return chromium.launch({
     executablePath: process.env.PURZO_CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+    args: [
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--autoplay-policy=no-user-gesture-required',
+    ],
   });
 }
 
-export async function openPage(browser, url, { width = 1366, height = 768, scale = 1, locale = 'de-DE', touch = false, clock = false } = {}) {
+export async function openPage(
+  browser,
+  url,
+  { width = 1366, height = 768, scale = 1, locale = 'de-DE', touch = false, clock = false } = {},
+) {
   const context = await browser.newContext({
-    viewport: { width, height }, deviceScaleFactor: scale, locale, hasTouch: touch, acceptDownloads: true,
+    viewport: { width, height },
+    deviceScaleFactor: scale,
+    locale,
+    hasTouch: touch,
+    acceptDownloads: true,
   });
   // Counts the warning's beeps: each is one oscillator.
   await context.addInitScript(() => {
@@ -71,7 +88,11 @@ export async function openPage(browser, url, { width = 1366, height = 768, scale
 
 // purzo-trace in WebAssembly, the page's own model.
 export async function trace(...args) {
-  const { stdout } = await promisify(execFile)('node', ['--no-experimental-fetch', wasmTrace, ...args], { maxBuffer: 1 << 26 });
+  const { stdout } = await promisify(execFile)(
+    'node',
+    ['--no-experimental-fetch', wasmTrace, ...args],
+    { maxBuffer: 1 << 26 },
+  );
   return stdout;
 }
 
@@ -79,10 +100,14 @@ export const shownFrame = (page) => page.$eval('.window', (w) => Number(w.datase
 
 // Waits until the flight or replay on show has ended and its last frame is drawn.
 export async function waitForLanding(page, timeout = 20000) {
-  await page.waitForFunction(() => {
-    const w = document.querySelector('.window');
-    return w.dataset.state === 'idle' && Number(w.dataset.frame) > 0;
-  }, null, { timeout });
+  await page.waitForFunction(
+    () => {
+      const w = document.querySelector('.window');
+      return w.dataset.state === 'idle' && Number(w.dataset.frame) > 0;
+    },
+    null,
+    { timeout },
+  );
 }
 
 // Opens the canvas's menu with a right click and chooses an entry.
@@ -102,7 +127,10 @@ export async function chooseInMenu(page, entry) {
 
 // Saves the flight as CSV from the menu and returns the download's text.
 export async function downloadCsv(page) {
-  const [download] = await Promise.all([page.waitForEvent('download'), chooseInMenu(page, 'saveCsvAction')]);
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    chooseInMenu(page, 'saveCsvAction'),
+  ]);
   const stream = await download.createReadStream();
   const chunks = [];
   for await (const chunk of stream) chunks.push(chunk);
@@ -111,12 +139,24 @@ export async function downloadCsv(page) {
 
 // The darkest pixel within `radius` device pixels of a point of the canvas.
 export function darkestNear(page, x, y, radius = 2) {
-  return page.$eval('canvas.canvas', (canvas, [x, y, radius]) => {
-    const data = canvas.getContext('2d').getImageData(Math.round(x) - radius, Math.round(y) - radius, 2 * radius + 1, 2 * radius + 1).data;
-    let darkest = 765;
-    for (let i = 0; i < data.length; i += 4) darkest = Math.min(darkest, data[i] + data[i + 1] + data[i + 2]);
-    return darkest;
-  }, [x, y, radius]);
+  return page.$eval(
+    'canvas.canvas',
+    (canvas, [x, y, radius]) => {
+      const data = canvas
+        .getContext('2d')
+        .getImageData(
+          Math.round(x) - radius,
+          Math.round(y) - radius,
+          2 * radius + 1,
+          2 * radius + 1,
+        ).data;
+      let darkest = 765;
+      for (let i = 0; i < data.length; i += 4)
+        darkest = Math.min(darkest, data[i] + data[i + 1] + data[i + 2]);
+      return darkest;
+    },
+    [x, y, radius],
+  );
 }
 
 export function csvRows(text) {
@@ -129,10 +169,18 @@ export function csvRows(text) {
 // or the first one found; with the workbook's and the sheet's XML.
 export function sheetCells(bytes, sheet = null) {
   const files = unzipSync(new Uint8Array(bytes));
-  const shared = [...strFromU8(files['xl/sharedStrings.xml'] ?? new Uint8Array()).matchAll(/<si>(?:<t[^>]*>([^<]*)<\/t>)<\/si>/g)].map((m) => m[1]);
-  const sheetName = sheet ? `xl/worksheets/sheet${sheet}.xml` : Object.keys(files).find((f) => /^xl\/worksheets\/sheet\d+\.xml$/.test(f));
+  const shared = [
+    ...strFromU8(files['xl/sharedStrings.xml'] ?? new Uint8Array()).matchAll(
+      /<si>(?:<t[^>]*>([^<]*)<\/t>)<\/si>/g,
+    ),
+  ].map((m) => m[1]);
+  const sheetName = sheet
+    ? `xl/worksheets/sheet${sheet}.xml`
+    : Object.keys(files).find((f) => /^xl\/worksheets\/sheet\d+\.xml$/.test(f));
   const cells = {};
-  for (const m of strFromU8(files[sheetName]).matchAll(/<c r="([A-Z]+\d+)"([^>]*?)(?:\/>|>(?:<v>([^<]*)<\/v>|<is><t[^>]*>([^<]*)<\/t><\/is>)?<\/c>)/g)) {
+  for (const m of strFromU8(files[sheetName]).matchAll(
+    /<c r="([A-Z]+\d+)"([^>]*?)(?:\/>|>(?:<v>([^<]*)<\/v>|<is><t[^>]*>([^<]*)<\/t><\/is>)?<\/c>)/g,
+  )) {
     const [, ref, attributes, value, inline] = m;
     if (/t="s"/.test(attributes)) cells[ref] = shared[Number(value)];
     else if (/t="inlineStr"/.test(attributes)) cells[ref] = inline;

@@ -3,7 +3,15 @@
 // worksheet picture, the charts, the menu by long press, and the choices kept across visits.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { chooseInMenu, csvRows, openPage, sheetCells, useSite, trace, waitForLanding } from './browser.mjs';
+import {
+  chooseInMenu,
+  csvRows,
+  openPage,
+  sheetCells,
+  useSite,
+  trace,
+  waitForLanding,
+} from './browser.mjs';
 
 const site = useSite();
 
@@ -55,7 +63,10 @@ describe('saves', () => {
 });
 
 describe('charts', () => {
-  for (const [model, count] of [['classic', 3], ['exact', 7]]) {
+  for (const [model, count] of [
+    ['classic', 3],
+    ['exact', 7],
+  ]) {
     test(`the ${model} model shows ${count} charts; Home steps to frame 1 with them open`, async () => {
       const { context, page } = await openPage(site.browser, `${site.url}?model=${model}`);
       await page.click('[data-control="Start"]');
@@ -75,7 +86,12 @@ describe('menu and choices', () => {
     const { context, page } = await openPage(site.browser, site.url, { touch: true });
     const box = await page.locator('canvas.canvas').boundingBox();
     const at = { x: box.x + 100, y: box.y + 100 };
-    await page.dispatchEvent('canvas.canvas', 'pointerdown', { button: 0, clientX: at.x, clientY: at.y, pointerType: 'touch' });
+    await page.dispatchEvent('canvas.canvas', 'pointerdown', {
+      button: 0,
+      clientX: at.x,
+      clientY: at.y,
+      pointerType: 'touch',
+    });
     await page.waitForTimeout(300);
     assert.equal(await page.locator('.menu').count(), 0, 'not yet after 0.3 s');
     await page.waitForSelector('.menu', { timeout: 2000 });
@@ -91,19 +107,28 @@ describe('menu and choices', () => {
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
     assert.equal(await page.getAttribute('[data-entry="pathAction"]', 'aria-checked'), 'true');
-    assert.equal(await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'), 'true');
+    assert.equal(
+      await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'),
+      'true',
+    );
     assert.ok(await page.isChecked('[data-control="Option3"] input'));
     await page.keyboard.press('Escape');
     await page.goto(`${site.url}?model=classic`);
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
-    assert.equal(await page.getAttribute('[data-entry="classicModelAction"]', 'aria-checked'), 'true');
+    assert.equal(
+      await page.getAttribute('[data-entry="classicModelAction"]', 'aria-checked'),
+      'true',
+    );
     await page.keyboard.press('Escape');
     await page.check('[data-control="Option1"] input'); // a change of pace writes the choices
     await page.goto(site.url);
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
-    assert.equal(await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'), 'true');
+    assert.equal(
+      await page.getAttribute('[data-entry="exactModelAction"]', 'aria-checked'),
+      'true',
+    );
     await context.close();
   });
 });

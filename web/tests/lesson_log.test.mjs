@@ -13,10 +13,12 @@ async function fly(page) {
   await waitForLanding(page);
 }
 
-const groupCells = (page) => page.$$eval('[data-control="logTable"] tr[data-number]',
-  (trs) => trs.map((tr) => tr.querySelectorAll('td')[1].textContent));
+const groupCells = (page) =>
+  page.$$eval('[data-control="logTable"] tr[data-number]', (trs) =>
+    trs.map((tr) => tr.querySelectorAll('td')[1].textContent),
+  );
 
-describe('the lesson in the page\'s log', () => {
+describe("the lesson in the page's log", () => {
   test('groups, the teacher, a title; exported, then merged back once with a changed verdict counted', async () => {
     const { context, page, errors } = await openPage(site.browser, site.url);
     await chooseInMenu(page, 'logAction');
@@ -29,7 +31,9 @@ describe('the lesson in the page\'s log', () => {
       await fly(page);
       await chooseInMenu(page, 'logAction');
     }
-    const offered = await page.$$eval('#log-groups option', (options) => options.map((o) => o.value));
+    const offered = await page.$$eval('#log-groups option', (options) =>
+      options.map((o) => o.value),
+    );
     assert.deepEqual(offered, ['Lehrkraft', 'Delfine', 'Haie']);
     await page.fill('[data-control="groupField"]', 'Lehrkraft');
     await page.press('[data-control="groupField"]', 'Tab');
@@ -37,9 +41,14 @@ describe('the lesson in the page\'s log', () => {
     await fly(page);
     await chooseInMenu(page, 'logAction');
     assert.deepEqual(await groupCells(page), ['Delfine', 'Haie', 'Lehrkraft']);
-    await page.waitForFunction(() => /\nlesson\tSalto 9b\t/.test(localStorage.getItem('purzosimulation.log') ?? ''));
+    await page.waitForFunction(() =>
+      /\nlesson\tSalto 9b\t/.test(localStorage.getItem('purzosimulation.log') ?? ''),
+    );
 
-    const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-control="exportButton"]')]);
+    const [download] = await Promise.all([
+      page.waitForEvent('download'),
+      page.click('[data-control="exportButton"]'),
+    ]);
     const chunks = [];
     for await (const chunk of await download.createReadStream()) chunks.push(chunk);
     const exported = Buffer.concat(chunks).toString('utf8');
@@ -62,7 +71,9 @@ describe('the lesson in the page\'s log', () => {
       { name: 'anna.txt', mimeType: 'text/plain', buffer: Buffer.from(lines.join('\n')) },
       { name: 'notizen.txt', mimeType: 'text/plain', buffer: Buffer.from('Einkaufsliste\n') },
     ]);
-    await page.waitForFunction(() => /übernommen/.test(document.querySelector('.log-note').textContent));
+    await page.waitForFunction(() =>
+      /übernommen/.test(document.querySelector('.log-note').textContent),
+    );
     const note = await page.textContent('.log-note');
     assert.match(note, /0 Flüge übernommen, 3 waren schon im Protokoll/);
     assert.match(note, /Bei 1 Flügen/);
@@ -77,10 +88,16 @@ describe('after a reload', () => {
   test('"Letzten Flug wiederholen" plays the log\'s newest flight; the newest row is selected for assistive technology', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     for (let i = 0; i < 2; ++i) await fly(page);
-    await page.waitForFunction(() => /\nend\t2\t/.test(localStorage.getItem('purzosimulation.log') ?? ''));
+    await page.waitForFunction(() =>
+      /\nend\t2\t/.test(localStorage.getItem('purzosimulation.log') ?? ''),
+    );
     await chooseInMenu(page, 'logAction');
-    assert.deepEqual(await page.$$eval('[data-control="logTable"] tr[data-number]', (trs) => trs.map((tr) => tr.getAttribute('aria-selected'))),
-      ['false', 'true']);
+    assert.deepEqual(
+      await page.$$eval('[data-control="logTable"] tr[data-number]', (trs) =>
+        trs.map((tr) => tr.getAttribute('aria-selected')),
+      ),
+      ['false', 'true'],
+    );
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
     await chooseInMenu(page, 'replayAction');

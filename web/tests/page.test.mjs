@@ -5,19 +5,33 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import {
-  chooseInMenu, csvRows, darkestNear, downloadCsv, openPage, shownFrame, useSite, trace, waitForLanding,
+  chooseInMenu,
+  csvRows,
+  darkestNear,
+  downloadCsv,
+  openPage,
+  shownFrame,
+  useSite,
+  trace,
+  waitForLanding,
 } from './browser.mjs';
 
 const site = useSite();
 
 describe('a flight', () => {
-  test('the design flight lands where the model puts it and its CSV is purzo-trace\'s', async () => {
-    const { context, page, errors } = await openPage(site.browser, site.url, { width: 1024, height: 768, scale: 2 });
+  test("the design flight lands where the model puts it and its CSV is purzo-trace's", async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url, {
+      width: 1024,
+      height: 768,
+      scale: 2,
+    });
     await page.click('[data-control="Start"]');
     await waitForLanding(page);
     // The verdict under the canvas: half a turn, onto the hand.
-    assert.equal(await page.textContent('[data-control="VerdictLine"]:not([hidden])'),
-      'Keine Landung auf den Füßen: zuerst Hand, 180° über 0 Salti');
+    assert.equal(
+      await page.textContent('[data-control="VerdictLine"]:not([hidden])'),
+      'Keine Landung auf den Füßen: zuerst Hand, 180° über 0 Salti',
+    );
     const csv = await downloadCsv(page);
     assert.equal(csv.name, 'flug-01-6ms-60grad-klassisch.csv');
     assert.equal(csv.text, await trace('--speed', '6', '--angle', '60'));
@@ -26,11 +40,21 @@ describe('a flight', () => {
     // Every joint-to-joint segment of the last frame is drawn dark at its middle, in device
     // pixels of the canvas at this scale.
     const size = await page.$eval('canvas.canvas', (c) => ({ width: c.width, height: c.height }));
-    const at = (x, y) => [Number(x) * size.width / 200, Number(y) * size.height / 150];
-    const joints = [['hip', 'shoulder'], ['shoulder', 'elbow'], ['elbow', 'hand'], ['hip', 'knee'], ['knee', 'foot'], ['shoulder', 'neck']];
+    const at = (x, y) => [(Number(x) * size.width) / 200, (Number(y) * size.height) / 150];
+    const joints = [
+      ['hip', 'shoulder'],
+      ['shoulder', 'elbow'],
+      ['elbow', 'hand'],
+      ['hip', 'knee'],
+      ['knee', 'foot'],
+      ['shoulder', 'neck'],
+    ];
     for (const [a, b] of joints) {
-      const [x, y] = at((Number(last[`${a}X`]) + Number(last[`${b}X`])) / 2, (Number(last[`${a}Y`]) + Number(last[`${b}Y`])) / 2);
-      assert.ok(await darkestNear(page, x, y) < 120, `${a}–${b} drawn at (${x}, ${y})`);
+      const [x, y] = at(
+        (Number(last[`${a}X`]) + Number(last[`${b}X`])) / 2,
+        (Number(last[`${a}Y`]) + Number(last[`${b}Y`])) / 2,
+      );
+      assert.ok((await darkestNear(page, x, y)) < 120, `${a}–${b} drawn at (${x}, ${y})`);
     }
     assert.deepEqual(errors, []);
     await context.close();
@@ -46,12 +70,19 @@ describe('a flight', () => {
     const csv = await downloadCsv(page);
     const postures = csvRows(csv.text).map((r) => r.posture);
     assert.equal(postures.at(-1), '7');
-    assert.equal(csv.text, await trace('--speed', '6', '--angle', '60', '--postures', postures.join(',')));
+    assert.equal(
+      csv.text,
+      await trace('--speed', '6', '--angle', '60', '--postures', postures.join(',')),
+    );
     await context.close();
   });
 
-  test('a tap on the picture\'s right key tucks, on its left key stretches', async () => {
-    const { context, page } = await openPage(site.browser, site.url, { width: 1024, height: 1366, touch: true });
+  test("a tap on the picture's right key tucks, on its left key stretches", async () => {
+    const { context, page } = await openPage(site.browser, site.url, {
+      width: 1024,
+      height: 1366,
+      touch: true,
+    });
     await page.check('[data-control="Option3"] input');
     await page.click('[data-control="Start"]');
     const box = await page.locator('[data-control="Picture2"] img').boundingBox();
@@ -75,14 +106,22 @@ describe('a flight', () => {
     await page.press('[data-control="Text1"]', 'Enter');
     await waitForLanding(page);
     const csv = await downloadCsv(page);
-    assert.match(csv.text.split('\n')[0], /,lowestPart,omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ,upperArmDeg,forearmDeg,thighDeg,shankDeg$/);
+    assert.match(
+      csv.text.split('\n')[0],
+      /,lowestPart,omegaNowDegPerS,shapeMomentumKgM2PerS,rotationalEnergyJ,upperArmDeg,forearmDeg,thighDeg,shankDeg$/,
+    );
     assert.equal(csv.text, await trace('--speed', '7,5', '--angle', '60', '--model', 'exact'));
     await context.close();
   });
 });
 
 describe('the take-off check', () => {
-  for (const [speed, angle, beeps] of [['9', '60', true], ['6', '81', false], ['abc', '50', true], ['6', 'NaN', false]]) {
+  for (const [speed, angle, beeps] of [
+    ['9', '60', true],
+    ['6', '81', false],
+    ['abc', '50', true],
+    ['6', 'NaN', false],
+  ]) {
     test(`"${speed}" and "${angle}" give the warning${beeps ? ' and a beep' : ''} and reset both texts`, async () => {
       const { context, page } = await openPage(site.browser, site.url);
       await page.fill('[data-control="Text1"]', speed);
@@ -137,7 +176,10 @@ describe('pause and stepping', () => {
   });
 
   test('each pace shows frame n after n pauses of its own length', async () => {
-    for (const [option, pauseMs] of [['Option1', 59], ['Option3', 235]]) {
+    for (const [option, pauseMs] of [
+      ['Option1', 59],
+      ['Option3', 235],
+    ]) {
       const { context, page } = await openPage(site.browser, site.url, { clock: true });
       await page.check(`[data-control="${option}"] input`);
       await page.click('[data-control="Start"]');

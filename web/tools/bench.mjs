@@ -15,7 +15,9 @@ function gzippedBytes(folder) {
   let total = 0;
   for (const name of readdirSync(folder)) {
     const path = join(folder, name);
-    total += statSync(path).isDirectory() ? gzippedBytes(path) : gzipSync(readFileSync(path), { level: 9 }).length;
+    total += statSync(path).isDirectory()
+      ? gzippedBytes(path)
+      : gzipSync(readFileSync(path), { level: 9 }).length;
   }
   return total;
 }
@@ -39,36 +41,63 @@ for (let i = 0; i < 5; ++i) {
   await context.close();
 }
 
-const paces = [['Echtzeit', 'Option1', 59], ['Zeitlupe', 'Option2', 118], ['Extrem-Zeitlupe', 'Option3', 235]];
-console.log(`\n${'pace'.padEnd(22)} ${'frames'.padStart(6)} ${'desktop median'.padStart(15)} ${'page median'.padStart(12)} ${'desktop late'.padStart(13)} ${'page late'.padStart(10)}   (ms)`);
+const paces = [
+  ['Echtzeit', 'Option1', 59],
+  ['Zeitlupe', 'Option2', 118],
+  ['Extrem-Zeitlupe', 'Option3', 235],
+];
+console.log(
+  `\n${'pace'.padEnd(22)} ${'frames'.padStart(6)} ${'desktop median'.padStart(15)} ${'page median'.padStart(12)} ${'desktop late'.padStart(13)} ${'page late'.padStart(10)}   (ms)`,
+);
 const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
 const page = await context.newPage();
 await page.goto(url);
 await page.waitForSelector('body[data-ready="true"]');
 // One flight first, so that the browser has compiled what a flight runs.
 await page.click('[data-control="Start"]');
-await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'idle', null, { timeout: 30000 });
+await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'idle', null, {
+  timeout: 30000,
+});
 for (const [name, option, delayMs] of paces) {
-  const desktop = `pace_${delayMs}_`, web = `web_pace_${delayMs}_`;
+  const desktop = `pace_${delayMs}_`,
+    web = `web_pace_${delayMs}_`;
   await page.check(`[data-control="${option}"] input`);
   await page.click('[data-control="Start"]');
-  await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'idle' &&
-    window.purzo.frameTimesMs.length > 0, null, { timeout: 30000 });
-  const { start, shown } = await page.evaluate(() => ({ start: window.purzo.flightStartMs(), shown: [...window.purzo.frameTimesMs] }));
+  await page.waitForFunction(
+    () =>
+      document.querySelector('.window').dataset.state === 'idle' &&
+      window.purzo.frameTimesMs.length > 0,
+    null,
+    { timeout: 30000 },
+  );
+  const { start, shown } = await page.evaluate(() => ({
+    start: window.purzo.flightStartMs(),
+    shown: [...window.purzo.frameTimesMs],
+  }));
   const intervals = shown.map((t, n) => t - (n ? shown[n - 1] : start));
   const late = Math.max(...shown.map((t, n) => t - start - (n + 1) * delayMs));
   json[`${web}median_ms`] = median(intervals);
   json[`${web}max_late_ms`] = late;
-  console.log(`${name.padEnd(22)} ${String(shown.length).padStart(6)} ${(json[`${desktop}median_ms`] ?? NaN).toFixed(3).padStart(15)} ` +
-              `${median(intervals).toFixed(3).padStart(12)} ${(json[`${desktop}max_late_ms`] ?? NaN).toFixed(3).padStart(13)} ${late.toFixed(3).padStart(10)}`);
+  console.log(
+    `${name.padEnd(22)} ${String(shown.length).padStart(6)} ${(json[`${desktop}median_ms`] ?? NaN).toFixed(3).padStart(15)} ` +
+      `${median(intervals).toFixed(3).padStart(12)} ${(json[`${desktop}max_late_ms`] ?? NaN).toFixed(3).padStart(13)} ${late.toFixed(3).padStart(10)}`,
+  );
 }
 await browser.close();
 server.close();
 
 json.web_ready_ms = median(readyMs);
 json.web_dist_gzip_bytes = gzippedBytes(join(out, 'dist'));
-json.web_single_gzip_bytes = gzipSync(readFileSync(join(out, 'single/purzosimulation.html')), { level: 9 }).length;
-console.log(`\n${'page ready from a local server (ms)'.padEnd(40)} ${json.web_ready_ms.toFixed(0).padStart(10)}`);
-console.log(`${'web/dist gzipped (KB)'.padEnd(40)} ${(json.web_dist_gzip_bytes / 1024).toFixed(0).padStart(10)}`);
-console.log(`${'purzosimulation.html gzipped (KB)'.padEnd(40)} ${(json.web_single_gzip_bytes / 1024).toFixed(0).padStart(10)}`);
+json.web_single_gzip_bytes = gzipSync(readFileSync(join(out, 'single/purzosimulation.html')), {
+  level: 9,
+}).length;
+console.log(
+  `\n${'page ready from a local server (ms)'.padEnd(40)} ${json.web_ready_ms.toFixed(0).padStart(10)}`,
+);
+console.log(
+  `${'web/dist gzipped (KB)'.padEnd(40)} ${(json.web_dist_gzip_bytes / 1024).toFixed(0).padStart(10)}`,
+);
+console.log(
+  `${'purzosimulation.html gzipped (KB)'.padEnd(40)} ${(json.web_single_gzip_bytes / 1024).toFixed(0).padStart(10)}`,
+);
 writeFileSync(jsonPath, `${JSON.stringify(json, null, 4)}\n`);

@@ -13,8 +13,9 @@ const web = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 const root = resolve(web, '..');
 const args = process.argv.slice(2);
 const moduleIndex = args.indexOf('--module');
-const modulePath = resolve(moduleIndex >= 0 ? args[moduleIndex + 1]
-                                           : join(root, 'build-wasm/web/module/purzo_module.mjs'));
+const modulePath = resolve(
+  moduleIndex >= 0 ? args[moduleIndex + 1] : join(root, 'build-wasm/web/module/purzo_module.mjs'),
+);
 // Where the two outputs go; the tests build into their own folder.
 const outIndex = args.indexOf('--out');
 const out = outIndex >= 0 ? resolve(args[outIndex + 1]) : web;
@@ -23,7 +24,9 @@ const texts = {
   en: readTranslations(join(root, 'translations/purzo_en.ts')),
   page: readPageTexts(join(web, 'src/page_texts.js')),
 };
-const pictureNames = readdirSync(join(root, 'resources')).filter((n) => n.endsWith('.jpg')).sort();
+const pictureNames = readdirSync(join(root, 'resources'))
+  .filter((n) => n.endsWith('.jpg'))
+  .sort();
 
 // The virtual modules the page imports: its texts, its pictures (addresses or inlined) and the
 // WebAssembly module.
@@ -44,7 +47,11 @@ function purzoPlugin(inlinePictures) {
           return { contents: JSON.stringify(urls), loader: 'json' };
         }
         if (a.path === 'purzo:module') {
-          return { contents: readFileSync(modulePath, 'utf8'), loader: 'js', resolveDir: dirname(modulePath) };
+          return {
+            contents: readFileSync(modulePath, 'utf8'),
+            loader: 'js',
+            resolveDir: dirname(modulePath),
+          };
         }
         return null;
       });
@@ -69,38 +76,66 @@ async function buildDist() {
   mkdirSync(join(dist, 'pictures'), { recursive: true });
   mkdirSync(join(dist, 'icons'), { recursive: true });
   await esbuild.build({
-    ...common, entryPoints: [join(web, 'src/main.ts')], outfile: join(dist, 'app.js'),
-    format: 'esm', plugins: [purzoPlugin(false)], define: { PURZO_SINGLE: 'false' },
+    ...common,
+    entryPoints: [join(web, 'src/main.ts')],
+    outfile: join(dist, 'app.js'),
+    format: 'esm',
+    plugins: [purzoPlugin(false)],
+    define: { PURZO_SINGLE: 'false' },
   });
-  for (const name of pictureNames) cpSync(join(root, 'resources', name), join(dist, 'pictures', name));
-  for (const size of [192, 512]) cpSync(join(root, `resources/icons/purzo-${size}.png`), join(dist, `icons/purzo-${size}.png`));
+  for (const name of pictureNames)
+    cpSync(join(root, 'resources', name), join(dist, 'pictures', name));
+  for (const size of [192, 512])
+    cpSync(join(root, `resources/icons/purzo-${size}.png`), join(dist, `icons/purzo-${size}.png`));
   writeFileSync(join(dist, 'style.css'), css);
-  writeFileSync(join(dist, 'index.html'), template
-    .replace('<!--head-->', '<link rel="manifest" href="manifest.webmanifest">\n' +
-             '<link rel="icon" href="icons/purzo-192.png">\n<link rel="stylesheet" href="style.css">')
-    .replace('<!--script-->', '<script type="module" src="app.js"></script>'));
-  writeFileSync(join(dist, 'manifest.webmanifest'), JSON.stringify({
-    name: 'Purzosimulation',
-    short_name: 'Purzo',
-    description: 'Ein Lehrprogramm zur Sportbiomechanik',
-    lang: 'de',
-    start_url: './',
-    scope: './',
-    display: 'standalone',
-    background_color: '#f0f0f0',
-    theme_color: '#f0f0f0',
-    icons: [192, 512].map((s) => ({ src: `icons/purzo-${s}.png`, sizes: `${s}x${s}`, type: 'image/png', purpose: 'any' })),
-  }, null, 2));
+  writeFileSync(
+    join(dist, 'index.html'),
+    template
+      .replace(
+        '<!--head-->',
+        '<link rel="manifest" href="manifest.webmanifest">\n' +
+          '<link rel="icon" href="icons/purzo-192.png">\n<link rel="stylesheet" href="style.css">',
+      )
+      .replace('<!--script-->', '<script type="module" src="app.js"></script>'),
+  );
+  writeFileSync(
+    join(dist, 'manifest.webmanifest'),
+    JSON.stringify(
+      {
+        name: 'Purzosimulation',
+        short_name: 'Purzo',
+        description: 'Ein Lehrprogramm zur Sportbiomechanik',
+        lang: 'de',
+        start_url: './',
+        scope: './',
+        display: 'standalone',
+        background_color: '#f0f0f0',
+        theme_color: '#f0f0f0',
+        icons: [192, 512].map((s) => ({
+          src: `icons/purzo-${s}.png`,
+          sizes: `${s}x${s}`,
+          type: 'image/png',
+          purpose: 'any',
+        })),
+      },
+      null,
+      2,
+    ),
+  );
   // The service worker caches exactly the files of this build under a name that changes with
   // them, so that a new build replaces the old cache whole.
   const files = listFiles(dist).filter((f) => f !== 'sw.js');
   const hash = createHash('sha256');
   for (const f of files) hash.update(f).update(readFileSync(join(dist, f)));
   await esbuild.build({
-    ...common, entryPoints: [join(web, 'src/service_worker.ts')], outfile: join(dist, 'sw.js'),
+    ...common,
+    entryPoints: [join(web, 'src/service_worker.ts')],
+    outfile: join(dist, 'sw.js'),
     format: 'iife',
-    define: { PURZO_CACHE: JSON.stringify(`purzo-${hash.digest('hex').slice(0, 16)}`),
-              PURZO_FILES: JSON.stringify(['./', ...files]) },
+    define: {
+      PURZO_CACHE: JSON.stringify(`purzo-${hash.digest('hex').slice(0, 16)}`),
+      PURZO_FILES: JSON.stringify(['./', ...files]),
+    },
   });
 }
 
@@ -109,20 +144,30 @@ async function buildSingle() {
   rmSync(single, { recursive: true, force: true });
   mkdirSync(single, { recursive: true });
   const result = await esbuild.build({
-    ...common, entryPoints: [join(web, 'src/main.ts')], write: false, format: 'iife',
-    plugins: [purzoPlugin(true)], define: { 'import.meta.url': '""', PURZO_SINGLE: 'true' },
+    ...common,
+    entryPoints: [join(web, 'src/main.ts')],
+    write: false,
+    format: 'iife',
+    plugins: [purzoPlugin(true)],
+    define: { 'import.meta.url': '""', PURZO_SINGLE: 'true' },
   });
   const script = result.outputFiles[0].text.replaceAll('</script', '<\\/script');
   // Functions as replacements: the script holds "$&" and "$'", which a replacement string
   // would expand.
-  writeFileSync(join(single, 'purzosimulation.html'), template
-    .replace('<!--head-->', () => `<style>\n${css}</style>`)
-    .replace('<!--script-->', () => `<script>${script}</script>`));
+  writeFileSync(
+    join(single, 'purzosimulation.html'),
+    template
+      .replace('<!--head-->', () => `<style>\n${css}</style>`)
+      .replace('<!--script-->', () => `<script>${script}</script>`),
+  );
 }
 
 function listFiles(dir, prefix = '') {
-  return readdirSync(dir, { withFileTypes: true }).flatMap((e) =>
-    e.isDirectory() ? listFiles(join(dir, e.name), `${prefix + e.name}/`) : [prefix + e.name]).sort();
+  return readdirSync(dir, { withFileTypes: true })
+    .flatMap((e) =>
+      e.isDirectory() ? listFiles(join(dir, e.name), `${prefix + e.name}/`) : [prefix + e.name],
+    )
+    .sort();
 }
 
 await buildDist();

@@ -7,9 +7,16 @@ import { dirname, extname, join, normalize, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const kTypes = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.mjs': 'text/javascript; charset=utf-8',
-  '.css': 'text/css; charset=utf-8', '.json': 'application/json', '.webmanifest': 'application/manifest+json',
-  '.jpg': 'image/jpeg', '.png': 'image/png', '.wasm': 'application/wasm', '.csv': 'text/csv',
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
+  '.jpg': 'image/jpeg',
+  '.png': 'image/png',
+  '.wasm': 'application/wasm',
+  '.csv': 'text/csv',
 };
 
 export function serve(folder, port, host = '127.0.0.1') {
@@ -21,7 +28,10 @@ export function serve(folder, port, host = '127.0.0.1') {
       if (file !== root && !file.startsWith(root + sep)) throw new Error('outside');
       if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' });
+      response.writeHead(200, {
+        'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache',
+      });
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain' });

@@ -23,9 +23,16 @@ export function readTranslations(tsPath) {
     const messages = out[name];
     for (const message of context[1].matchAll(/<message>([\s\S]*?)<\/message>/g)) {
       const source = /<source>([\s\S]*?)<\/source>/.exec(message[1]);
-      const translation = /<translation(\s+type="(\w+)")?>([\s\S]*?)<\/translation>/.exec(message[1]);
-      if (!source || !translation || translation[2] === 'unfinished' || translation[2] === 'vanished' ||
-          translation[3] === '') {
+      const translation = /<translation(\s+type="(\w+)")?>([\s\S]*?)<\/translation>/.exec(
+        message[1],
+      );
+      if (
+        !source ||
+        !translation ||
+        translation[2] === 'unfinished' ||
+        translation[2] === 'vanished' ||
+        translation[3] === ''
+      ) {
         continue;
       }
       messages[unescapeXml(source[1])] = unescapeXml(translation[3]);

@@ -18,8 +18,14 @@ export class AthleteDialog {
   private athlete: Athlete = { massKg: 0, bodyHeightM: 0, spinDegPerS: 0, limbSpeedRadPerS: 0 };
   private chosen: ((athlete: Athlete) => void) | null = null;
 
-  constructor(private readonly module: Pick<PurzoModule, 'readAthleteValue' | 'athleteValueText' | 'athleteRanges'>,
-              private readonly texts: Texts, host: HTMLElement) {
+  constructor(
+    private readonly module: Pick<
+      PurzoModule,
+      'readAthleteValue' | 'athleteValueText' | 'athleteRanges'
+    >,
+    private readonly texts: Texts,
+    host: HTMLElement,
+  ) {
     const tr = (s: string) => texts.tr('purzo::AthleteDialog', s);
     const plain = (s: string) => s.replace(/&(.)/g, '$1');
     this.dialog = document.createElement('dialog');
@@ -30,7 +36,9 @@ export class AthleteDialog {
     title.className = 'charts-title';
     title.textContent = tr('Athlet');
     const intro = document.createElement('p');
-    intro.textContent = tr('Gilt für das exakte Modell, vom nächsten Flug an. Alle Längen der Figur wachsen mit der Körpergröße, die Massen ihrer Teile mit der Körpermasse.');
+    intro.textContent = tr(
+      'Gilt für das exakte Modell, vom nächsten Flug an. Alle Längen der Figur wachsen mit der Körpergröße, die Massen ihrer Teile mit der Körpermasse.',
+    );
     const grid = document.createElement('div');
     grid.className = 'athlete-grid';
     kAthleteKeys.forEach((key, i) => {
@@ -52,7 +60,12 @@ export class AthleteDialog {
       message.hidden = true;
       field.setAttribute('aria-describedby', `${unit.id} ${message.id}`);
       field.addEventListener('change', () => this.take(i));
-      field.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); this.accept(); } });
+      field.addEventListener('keydown', (e) => {
+        if (e.key === 'Enter') {
+          e.preventDefault();
+          this.accept();
+        }
+      });
       grid.append(label, field, unit, message);
       this.fields.push(field);
       this.messages.push(message);
@@ -71,19 +84,30 @@ export class AthleteDialog {
     button(texts.page('ok'), 'okButton', () => this.accept());
     button(texts.page('cancel'), 'cancelButton', () => this.dialog.close());
     this.dialog.append(title, intro, grid, buttons);
-    this.dialog.addEventListener('keydown', (e) => { if (e.key === 'Escape') { e.preventDefault(); this.dialog.close(); } });
+    this.dialog.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        this.dialog.close();
+      }
+    });
     this.trap = new FocusTrap(this.dialog);
     this.dialog.addEventListener('close', () => this.trap.closed());
     host.append(this.dialog);
   }
 
-  get isOpen(): boolean { return this.dialog.open; }
+  get isOpen(): boolean {
+    return this.dialog.open;
+  }
 
   // The standard athlete, as the model has her.
   standard(): Athlete {
     const r = this.module.athleteRanges();
-    return { massKg: r[0].standard, bodyHeightM: r[1].standard, spinDegPerS: r[2].standard,
-      limbSpeedRadPerS: r[3].standard };
+    return {
+      massKg: r[0].standard,
+      bodyHeightM: r[1].standard,
+      spinDegPerS: r[2].standard,
+      limbSpeedRadPerS: r[3].standard,
+    };
   }
 
   open(current: Athlete, scale: number, chosen: (athlete: Athlete) => void): void {
@@ -105,18 +129,30 @@ export class AthleteDialog {
 
   // Reads field i into the athlete, or puts its old value back and says why not.
   private take(i: number): boolean {
-    const field = this.fields[i], message = this.messages[i];
+    const field = this.fields[i],
+      message = this.messages[i];
     const value = this.module.readAthleteValue(field.value, i);
     if (value === null) {
       const range = this.module.athleteRanges()[i];
       const number = (n: number) => String(n).replace('.', this.texts.decimalPoint);
       // A long paste is repeated by its start, as in the window.
       const typed = field.value.trim();
-      message.textContent = fill(this.texts.tr('purzo::AthleteDialog', '„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.'),
-        typed.length > 16 ? `${typed.slice(0, 15)}…` : typed, number(range.least), number(range.most));
+      message.textContent = fill(
+        this.texts.tr(
+          'purzo::AthleteDialog',
+          '„%1“ geht nicht: nur Zahlen von %2 bis %3. Der alte Wert gilt weiter.',
+        ),
+        typed.length > 16 ? `${typed.slice(0, 15)}…` : typed,
+        number(range.least),
+        number(range.most),
+      );
       message.hidden = false;
       message.style.visibility = '';
-      field.value = this.module.athleteValueText(i, this.athlete[kAthleteKeys[i]], this.texts.decimalPoint);
+      field.value = this.module.athleteValueText(
+        i,
+        this.athlete[kAthleteKeys[i]],
+        this.texts.decimalPoint,
+      );
       return false;
     }
     this.athlete[kAthleteKeys[i]] = value;

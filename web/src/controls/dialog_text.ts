@@ -4,5 +4,5 @@
 const kDialogFontPt = 8.25;
 
 export function sizeDialogText(element: HTMLElement, scale: number, least = 0.75): void {
-  element.style.fontSize = `${(kDialogFontPt * 96 / 72 * Math.max(scale, least)).toFixed(2)}px`;
+  element.style.fontSize = `${(((kDialogFontPt * 96) / 72) * Math.max(scale, least)).toFixed(2)}px`;
 }

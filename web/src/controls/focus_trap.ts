@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A dialog keeps the keyboard while it is open: opening it moves the focus in, Tab and Shift+Tab
 // go round its own controls, and closing it gives the focus back where it was.
-const kFocusable = 'button:not([disabled]), input:not([disabled]), select, textarea, [tabindex]:not([tabindex="-1"])';
+const kFocusable =
+  'button:not([disabled]), input:not([disabled]), select, textarea, [tabindex]:not([tabindex="-1"])';
 
 export class FocusTrap {
   private before: HTMLElement | null = null;
@@ -11,9 +12,15 @@ export class FocusTrap {
       if (e.key !== 'Tab') return;
       const inside = this.focusable();
       if (!inside.length) return;
-      const first = inside[0], last = inside[inside.length - 1];
-      if (e.shiftKey && document.activeElement === first) { e.preventDefault(); last.focus(); }
-      else if (!e.shiftKey && document.activeElement === last) { e.preventDefault(); first.focus(); }
+      const first = inside[0],
+        last = inside[inside.length - 1];
+      if (e.shiftKey && document.activeElement === first) {
+        e.preventDefault();
+        last.focus();
+      } else if (!e.shiftKey && document.activeElement === last) {
+        e.preventDefault();
+        first.focus();
+      }
     });
   }
 
@@ -33,6 +40,8 @@ export class FocusTrap {
   }
 
   private focusable(): HTMLElement[] {
-    return [...this.dialog.querySelectorAll<HTMLElement>(kFocusable)].filter((e) => e.getClientRects().length > 0);
+    return [...this.dialog.querySelectorAll<HTMLElement>(kFocusable)].filter(
+      (e) => e.getClientRects().length > 0,
+    );
   }
 }

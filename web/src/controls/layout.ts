@@ -25,14 +25,15 @@ export interface PageWindow {
 }
 
 const kFamilies: Record<ControlDesign['font']['face'], string> = {
-  msSansSerif: '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, "DejaVu Sans", sans-serif',
+  msSansSerif:
+    '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, "DejaVu Sans", sans-serif',
   arial: 'Arial, "Liberation Sans", Arimo, "DejaVu Sans", sans-serif',
   arialBlack: '"Arial Black", "Liberation Sans", Arial, Arimo, "DejaVu Sans", sans-serif',
 };
 
 export function cssFont(font: ControlDesign['font'], sizeFactor = 1): string {
   const weight = font.face === 'arialBlack' ? 900 : font.bold ? 700 : 400;
-  return `${weight} ${(font.pointSize * 96 / 72 * sizeFactor).toFixed(3)}px ${kFamilies[font.face]}`;
+  return `${weight} ${(((font.pointSize * 96) / 72) * sizeFactor).toFixed(3)}px ${kFamilies[font.face]}`;
 }
 
 // The smallest target a finger or an unsteady hand hits, CSS pixels.
@@ -45,8 +46,10 @@ export function cssColour(rgb: number): string {
 function place(element: HTMLElement, c: ControlDesign, twipsPerPixel: number): void {
   const r = c.rectTwips;
   Object.assign(element.style, {
-    left: `${r.left / twipsPerPixel}px`, top: `${r.top / twipsPerPixel}px`,
-    width: `${r.width / twipsPerPixel}px`, height: `${r.height / twipsPerPixel}px`,
+    left: `${r.left / twipsPerPixel}px`,
+    top: `${r.top / twipsPerPixel}px`,
+    width: `${r.width / twipsPerPixel}px`,
+    height: `${r.height / twipsPerPixel}px`,
     font: cssFont(c.font),
   });
   if (c.colour !== null) element.style.color = cssColour(c.colour);
@@ -55,7 +58,10 @@ function place(element: HTMLElement, c: ControlDesign, twipsPerPixel: number): v
   element.dataset.control = c.name;
 }
 
-function make<K extends keyof HTMLElementTagNameMap>(tag: K, className: string): HTMLElementTagNameMap[K] {
+function make<K extends keyof HTMLElementTagNameMap>(
+  tag: K,
+  className: string,
+): HTMLElementTagNameMap[K] {
   const element = document.createElement(tag);
   element.className = className;
   return element;
@@ -76,9 +82,14 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
     switch (c.kind) {
       case 'label': {
         element = make('div', 'label');
-        element.textContent = c.name === 'Label19'
-          ? fill(tr(c.text), String(design.takeoff.standardSpeed), String(design.takeoff.standardAngle))
-          : tr(c.text);
+        element.textContent =
+          c.name === 'Label19'
+            ? fill(
+                tr(c.text),
+                String(design.takeoff.standardSpeed),
+                String(design.takeoff.standardAngle),
+              )
+            : tr(c.text);
         break;
       }
       case 'canvas': {
@@ -110,15 +121,22 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
           const speed = c.name === 'HScroll_geschw';
           bar.min = String(speed ? design.takeoff.minSpeed : design.takeoff.minAngle);
           bar.max = String(speed ? design.takeoff.maxSpeed : design.takeoff.maxAngle);
-          bar.setAttribute('aria-label', tr(speed ? 'Geschwindigkeit in m/s (4 - 8)' : 'Winkel in Grad (30° - 80°)'));
+          bar.setAttribute(
+            'aria-label',
+            tr(speed ? 'Geschwindigkeit in m/s (4 - 8)' : 'Winkel in Grad (30° - 80°)'),
+          );
         }
         bar.step = '1';
         element = bar;
         place(element, c, design.twipsPerPixel);
         if (c.name !== 'HScroll1') {
           // Below its text box, not under its edge, so that neither hides part of the other.
-          const box = design.controls.find((d) => d.name === (c.name === 'HScroll_geschw' ? 'Text1' : 'Text2'))!;
-          const top = Math.max(c.rectTwips.top, box.rectTwips.top + box.rectTwips.height) / design.twipsPerPixel;
+          const box = design.controls.find(
+            (d) => d.name === (c.name === 'HScroll_geschw' ? 'Text1' : 'Text2'),
+          )!;
+          const top =
+            Math.max(c.rectTwips.top, box.rectTwips.top + box.rectTwips.height) /
+            design.twipsPerPixel;
           element.style.top = `${top}px`;
           element.dataset.trackPx = String(c.rectTwips.height / design.twipsPerPixel);
         }
@@ -130,9 +148,14 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
         box.inputMode = 'decimal';
         box.autocomplete = 'off';
         box.spellcheck = false;
-        if (c.name === 'Text3') box.hidden = true; // the designed, never shown height box
+        if (c.name === 'Text3')
+          box.hidden = true; // the designed, never shown height box
         // Named by the label beside it, as it reads on screen.
-        else box.setAttribute('aria-labelledby', `control-${c.name === 'Text1' ? 'Label1' : 'Label2'}`);
+        else
+          box.setAttribute(
+            'aria-labelledby',
+            `control-${c.name === 'Text1' ? 'Label1' : 'Label2'}`,
+          );
         element = box;
         break;
       }
@@ -182,9 +205,13 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
   // Controls whose tops lie within a line of each other are one row, read from left to right.
   const kRowTwips = 300;
   const column = (c: ControlDesign) => (c.rectTwips.left >= canvasRight ? 1 : 0);
-  const before = (a: ControlDesign, b: ControlDesign) => column(a) - column(b) ||
-    (Math.abs(a.rectTwips.top - b.rectTwips.top) < kRowTwips ? a.rectTwips.left - b.rectTwips.left : a.rectTwips.top - b.rectTwips.top);
-  for (const c of design.controls.filter((d) => !d.inFrame).sort(before)) root.append(named.get(c.name)!);
+  const before = (a: ControlDesign, b: ControlDesign) =>
+    column(a) - column(b) ||
+    (Math.abs(a.rectTwips.top - b.rectTwips.top) < kRowTwips
+      ? a.rectTwips.left - b.rectTwips.left
+      : a.rectTwips.top - b.rectTwips.top);
+  for (const c of design.controls.filter((d) => !d.inFrame).sort(before))
+    root.append(named.get(c.name)!);
   host.append(root);
 
   const get = <T extends HTMLElement>(name: string, selector?: string): T => {
@@ -232,7 +259,11 @@ export function fitTexts(root: HTMLElement): void {
     element.hidden = false;
     const base = parseFloat(getComputedStyle(element).fontSize);
     for (let factor = 1; factor > 0.5; factor *= 0.97) {
-      if (element.scrollHeight <= element.clientHeight + 1 && element.scrollWidth <= element.clientWidth + 1) break;
+      if (
+        element.scrollHeight <= element.clientHeight + 1 &&
+        element.scrollWidth <= element.clientWidth + 1
+      )
+        break;
       element.style.fontSize = `${(base * factor * 0.97).toFixed(2)}px`;
     }
     element.hidden = wasHidden;
@@ -261,15 +292,28 @@ export function fitTargets(w: PageWindow, scale: number): void {
 
 // With a tool panel open: the window at the left, as large as it stays whole beside a strip at
 // the right at least `stripPx` wide; the strip takes all the width the window leaves.
-export function fitBesideStrip(viewWidth: number, viewHeight: number, design: Design, stripPx: number):
-    { scale: number; left: number; top: number; stripLeft: number } {
+export function fitBesideStrip(
+  viewWidth: number,
+  viewHeight: number,
+  design: Design,
+  stripPx: number,
+): { scale: number; left: number; top: number; stripLeft: number } {
   const { scale } = fitScale(Math.max(1, viewWidth - stripPx), viewHeight, design);
   const width = Math.ceil(design.clientWidthPx * scale);
-  return { scale, left: 0, top: Math.round((viewHeight - design.clientHeightPx * scale) / 2), stripLeft: width };
+  return {
+    scale,
+    left: 0,
+    top: Math.round((viewHeight - design.clientHeightPx * scale) / 2),
+    stripLeft: width,
+  };
 }
 
 // The scale that shows the whole window in the viewport and the offset that centres it.
-export function fitScale(viewWidth: number, viewHeight: number, design: Design): { scale: number; left: number; top: number } {
+export function fitScale(
+  viewWidth: number,
+  viewHeight: number,
+  design: Design,
+): { scale: number; left: number; top: number } {
   const scale = Math.min(viewWidth / design.clientWidthPx, viewHeight / design.clientHeightPx);
   return {
     scale,
@@ -280,13 +324,20 @@ export function fitScale(viewWidth: number, viewHeight: number, design: Design):
 
 // A typed value inside the range moves its slider to the nearest whole value; the text stays.
 // Moving the slider writes its value into the box.
-export function followSlider(box: HTMLInputElement, bar: HTMLInputElement, lo: number, hi: number,
-                             sliderValueFor: (text: string, lo: number, hi: number) => number | null): void {
+export function followSlider(
+  box: HTMLInputElement,
+  bar: HTMLInputElement,
+  lo: number,
+  hi: number,
+  sliderValueFor: (text: string, lo: number, hi: number) => number | null,
+): void {
   box.addEventListener('input', () => {
     const value = sliderValueFor(box.value, lo, hi);
     if (value !== null) bar.value = String(value);
   });
-  bar.addEventListener('input', () => { box.value = bar.value; });
+  bar.addEventListener('input', () => {
+    box.value = bar.value;
+  });
 }
 
 // "Programm Ende": a note over the page, for browsers that keep a page open after close().
@@ -308,5 +359,7 @@ export function showEndNote(texts: Texts): void {
 // One posture step in flight, as an arrow key or a tap makes it, within 1 to 7.
 export function movePosture(w: PageWindow, design: Design, delta: number): void {
   const t = design.takeoff;
-  w.posture.value = String(Math.min(t.lastPosture, Math.max(t.firstPosture, Number(w.posture.value) + delta)));
+  w.posture.value = String(
+    Math.min(t.lastPosture, Math.max(t.firstPosture, Number(w.posture.value) + delta)),
+  );
 }

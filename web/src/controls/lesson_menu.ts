@@ -11,7 +11,7 @@ export interface MenuState {
   tools: Tools;
   model: Model;
   flightEnded: boolean; // a flight has landed: replay, previous flight and the flight's saves
-  canReplay: boolean;   // a flight to replay: the last flown, or after a reload the log's newest
+  canReplay: boolean; // a flight to replay: the last flown, or after a reload the log's newest
   canPause: boolean;
   canStep: boolean;
 }
@@ -42,8 +42,21 @@ const kEnabled: Record<MenuEntryDesign['enabled'], (s: MenuState) => boolean> = 
 };
 
 type Entry =
-  | { kind: 'tool'; name: string; text: string; tool: keyof Tools; enabled: (s: MenuState) => boolean }
-  | { kind: 'action'; name: string; text: string; shortcut: string; run: () => void; enabled: (s: MenuState) => boolean }
+  | {
+      kind: 'tool';
+      name: string;
+      text: string;
+      tool: keyof Tools;
+      enabled: (s: MenuState) => boolean;
+    }
+  | {
+      kind: 'action';
+      name: string;
+      text: string;
+      shortcut: string;
+      run: () => void;
+      enabled: (s: MenuState) => boolean;
+    }
   | { kind: 'model'; name: string; text: string; model: Model }
   | { kind: 'separator' };
 
@@ -55,7 +68,11 @@ export class LessonMenu {
 
   // The entries, their order and when each may be chosen are the menu's design; what each does
   // is the page's.
-  constructor(texts: Texts, design: MenuEntryDesign[], private readonly actions: MenuActions) {
+  constructor(
+    texts: Texts,
+    design: MenuEntryDesign[],
+    private readonly actions: MenuActions,
+  ) {
     const tr = (s: string) => texts.tr('purzo::LessonMenu', s);
     const run: Record<string, () => void> = {
       replayAction: () => actions.replay(),
@@ -74,16 +91,34 @@ export class LessonMenu {
     this.entries = design.map((e): Entry => {
       const enabled = kEnabled[e.enabled];
       switch (e.kind) {
-        case 'separator': return { kind: 'separator' };
-        case 'tool': return { kind: 'tool', name: e.name, text: tr(e.text), tool: e.target as keyof Tools, enabled };
-        case 'model': return { kind: 'model', name: e.name, text: tr(e.text), model: e.target as Model };
-        default: return { kind: 'action', name: e.name, text: tr(e.text), shortcut: e.shortcut ? tr(e.shortcut) : '',
-          run: run[e.name] ?? (() => {}), enabled };
+        case 'separator':
+          return { kind: 'separator' };
+        case 'tool':
+          return {
+            kind: 'tool',
+            name: e.name,
+            text: tr(e.text),
+            tool: e.target as keyof Tools,
+            enabled,
+          };
+        case 'model':
+          return { kind: 'model', name: e.name, text: tr(e.text), model: e.target as Model };
+        default:
+          return {
+            kind: 'action',
+            name: e.name,
+            text: tr(e.text),
+            shortcut: e.shortcut ? tr(e.shortcut) : '',
+            run: run[e.name] ?? (() => {}),
+            enabled,
+          };
       }
     });
   }
 
-  get isOpen(): boolean { return this.element !== null; }
+  get isOpen(): boolean {
+    return this.element !== null;
+  }
 
   // Opens at a point of the page, its font grown with the window's scale.
   open(host: HTMLElement, x: number, y: number, scale: number, state: MenuState): void {
@@ -96,8 +131,14 @@ export class LessonMenu {
     for (const entry of this.entries) menu.append(this.item(entry, state));
     const backdrop = document.createElement('div');
     backdrop.className = 'menu-backdrop';
-    backdrop.addEventListener('pointerdown', (e) => { e.preventDefault(); this.close(); });
-    backdrop.addEventListener('contextmenu', (e) => { e.preventDefault(); this.close(); });
+    backdrop.addEventListener('pointerdown', (e) => {
+      e.preventDefault();
+      this.close();
+    });
+    backdrop.addEventListener('contextmenu', (e) => {
+      e.preventDefault();
+      this.close();
+    });
     backdrop.append(menu);
     host.append(backdrop);
     // Kept inside the viewport, as a desktop menu is kept on the screen.
@@ -106,8 +147,11 @@ export class LessonMenu {
     menu.style.top = `${Math.max(0, Math.min(y, innerHeight - box.height))}px`;
     menu.addEventListener('keydown', (e) => this.key(e));
     this.element = backdrop;
-    this.focusBefore = document.activeElement instanceof HTMLElement ? document.activeElement : null;
-    (menu.querySelector('[role^="menuitem"]:not([aria-disabled="true"])') as HTMLElement | null)?.focus();
+    this.focusBefore =
+      document.activeElement instanceof HTMLElement ? document.activeElement : null;
+    (
+      menu.querySelector('[role^="menuitem"]:not([aria-disabled="true"])') as HTMLElement | null
+    )?.focus();
   }
 
   close(): void {
@@ -185,7 +229,9 @@ export class LessonMenu {
   }
 
   private key(e: KeyboardEvent): void {
-    const items = [...this.element!.querySelectorAll<HTMLElement>('.menu-item:not([aria-disabled="true"])')];
+    const items = [
+      ...this.element!.querySelectorAll<HTMLElement>('.menu-item:not([aria-disabled="true"])'),
+    ];
     const at = items.indexOf(document.activeElement as HTMLElement);
     if (e.key === 'Escape') {
       this.close();

@@ -22,11 +22,13 @@ export function onPageKey(e: KeyboardEvent, page: KeyedPage): void {
   if (page.presentationKey(e, onCanvas)) return;
   if (e.key === 'F11') {
     e.preventDefault();
-    void (document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen?.());
+    void (document.fullscreenElement
+      ? document.exitFullscreen()
+      : document.documentElement.requestFullscreen?.());
     return;
   }
   if (!onCanvas) return;
-  if ((e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey))) {
+  if (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey)) {
     e.preventDefault();
     const box = page.w.canvas.getBoundingClientRect();
     page.openMenu(box.left + 20, box.top + 20);
@@ -38,7 +40,11 @@ export function onPageKey(e: KeyboardEvent, page: KeyedPage): void {
     e.preventDefault();
     if (e.key === 'Home' || e.key === 'End') page.player.stepToEnd(e.key === 'End');
     else page.player.step(e.key === 'PageDown' ? 1 : -1);
-  } else if (e.target === page.w.canvas && page.player.flightRunning && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
+  } else if (
+    e.target === page.w.canvas &&
+    page.player.flightRunning &&
+    (e.key === 'ArrowLeft' || e.key === 'ArrowRight')
+  ) {
     e.preventDefault();
     page.w.posture.focus();
     movePosture(page.w, page.design, e.key === 'ArrowRight' ? 1 : -1);

@@ -7,13 +7,22 @@ const kLongPressMs = 600;
 const kLongPressSlopPx = 10;
 
 // The key under a point of the picture, in its designed pixels.
-export function keyAt(x: number, y: number, keys: { left: Rect; right: Rect }): 'left' | 'right' | null {
-  const inside = (r: Rect) => x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+export function keyAt(
+  x: number,
+  y: number,
+  keys: { left: Rect; right: Rect },
+): 'left' | 'right' | null {
+  const inside = (r: Rect) =>
+    x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
   return inside(keys.left) ? 'left' : inside(keys.right) ? 'right' : null;
 }
 
-export function onArrowKeyTaps(picture: HTMLElement, designWidthPx: number, keys: { left: Rect; right: Rect },
-                               tapped: (key: 'left' | 'right') => void): void {
+export function onArrowKeyTaps(
+  picture: HTMLElement,
+  designWidthPx: number,
+  keys: { left: Rect; right: Rect },
+  tapped: (key: 'left' | 'right') => void,
+): void {
   picture.addEventListener('pointerdown', (e) => {
     const box = picture.getBoundingClientRect();
     const k = designWidthPx / box.width;
@@ -25,8 +34,11 @@ export function onArrowKeyTaps(picture: HTMLElement, designWidthPx: number, keys
   });
 }
 
-export function onLongPress(target: HTMLElement, pressed: (x: number, y: number) => void,
-                            time: { setTimeout(run: () => void, ms: number): number; clearTimeout(id: number): void }): void {
+export function onLongPress(
+  target: HTMLElement,
+  pressed: (x: number, y: number) => void,
+  time: { setTimeout(run: () => void, ms: number): number; clearTimeout(id: number): void },
+): void {
   let timer: number | null = null;
   let start = { x: 0, y: 0 };
   const cancel = () => {
@@ -45,5 +57,6 @@ export function onLongPress(target: HTMLElement, pressed: (x: number, y: number)
   target.addEventListener('pointermove', (e) => {
     if (Math.hypot(e.clientX - start.x, e.clientY - start.y) > kLongPressSlopPx) cancel();
   });
-  for (const type of ['pointerup', 'pointercancel', 'pointerleave'] as const) target.addEventListener(type, cancel);
+  for (const type of ['pointerup', 'pointercancel', 'pointerleave'] as const)
+    target.addEventListener(type, cancel);
 }

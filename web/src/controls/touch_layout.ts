@@ -25,7 +25,11 @@ export class TouchLayout {
   active = false;
   private readonly panel: HTMLElement;
 
-  constructor(private readonly w: PageWindow, texts: Texts, actions: TouchActions) {
+  constructor(
+    private readonly w: PageWindow,
+    texts: Texts,
+    actions: TouchActions,
+  ) {
     this.panel = document.createElement('div');
     this.panel.className = 'touch-panel';
     this.panel.hidden = true;
@@ -36,16 +40,26 @@ export class TouchLayout {
       b.textContent = text;
       // In flight only, as the arrow keys; the press must not take the focus from the posture bar.
       b.addEventListener('pointerdown', (e) => e.preventDefault());
-      b.addEventListener('click', () => { if (actions.running()) actions.movePosture(delta); });
+      b.addEventListener('click', () => {
+        if (actions.running()) actions.movePosture(delta);
+      });
       return b;
     };
     // Before "Programm Ende", where they stand in the layout: the tab order follows.
-    w.end.before(button('stretch', texts.page('stretch'), -1), button('tuck', texts.page('tuck'), 1), this.panel);
+    w.end.before(
+      button('stretch', texts.page('stretch'), -1),
+      button('tuck', texts.page('tuck'), 1),
+      this.panel,
+    );
     let down: { x: number; y: number; ms: number } | null = null;
-    w.canvas.addEventListener('pointerdown', (e) => { down = { x: e.clientX, y: e.clientY, ms: e.timeStamp }; });
+    w.canvas.addEventListener('pointerdown', (e) => {
+      down = { x: e.clientX, y: e.clientY, ms: e.timeStamp };
+    });
     w.canvas.addEventListener('pointerup', (e) => {
       if (!this.active || !down) return;
-      const dx = e.clientX - down.x, dy = e.clientY - down.y, ms = e.timeStamp - down.ms;
+      const dx = e.clientX - down.x,
+        dy = e.clientY - down.y,
+        ms = e.timeStamp - down.ms;
       down = null;
       if (Math.hypot(dx, dy) <= kTapSlopPx && ms < kTapMs) {
         if (actions.running()) actions.togglePause();

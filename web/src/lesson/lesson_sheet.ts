@@ -4,7 +4,11 @@
 // it (to paper or to PDF); the print style sheet shows this page alone.
 import type { SheetData } from '../model';
 
-export function fillLessonSheet(groups: SheetData, picture: HTMLCanvasElement, decimalPoint: string): HTMLElement {
+export function fillLessonSheet(
+  groups: SheetData,
+  picture: HTMLCanvasElement,
+  decimalPoint: string,
+): HTMLElement {
   let sheet = document.querySelector<HTMLElement>('.lesson-sheet');
   if (!sheet) {
     sheet = document.createElement('section');

@@ -17,9 +17,13 @@ export class LogStorage {
 
   // `say` puts a message where the class reads it; `merged` shows the log after another tab's
   // flights came in.
-  constructor(private readonly log: PageLog, private readonly storage: Storage | null,
-              private readonly texts: Texts, private readonly say: (message: string) => void,
-              private readonly merged: () => void = () => {}) {
+  constructor(
+    private readonly log: PageLog,
+    private readonly storage: Storage | null,
+    private readonly texts: Texts,
+    private readonly say: (message: string) => void,
+    private readonly merged: () => void = () => {},
+  ) {
     addEventListener('storage', (e: StorageEvent) => {
       if (e.key !== kLogKey || e.storageArea !== this.storage || e.newValue === null) return;
       this.log.merge(e.newValue);
@@ -27,12 +31,20 @@ export class LogStorage {
     });
   }
 
-  load(): void { this.store(false); }
+  load(): void {
+    this.store(false);
+  }
 
   save(): void {
     const locks = typeof navigator !== 'undefined' ? navigator.locks : undefined;
-    if (!locks) { this.store(true); return; }
-    void locks.request(kLogKey, () => { this.store(true); this.merged(); });
+    if (!locks) {
+      this.store(true);
+      return;
+    }
+    void locks.request(kLogKey, () => {
+      this.store(true);
+      this.merged();
+    });
   }
 
   // Reads what is stored, makes the unstored changes on it and stores the result.
@@ -44,8 +56,16 @@ export class LogStorage {
     try {
       stored = storage.getItem(kLogKey);
     } catch (e) {
-      this.tell(fill(tr('Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es bleibt, wie es ist; die Flüge dieser Stunde bleiben erhalten und werden gespeichert, sobald es wieder lesbar ist.'),
-        kLogKey, errorName(e)), true);
+      this.tell(
+        fill(
+          tr(
+            'Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es bleibt, wie es ist; die Flüge dieser Stunde bleiben erhalten und werden gespeichert, sobald es wieder lesbar ist.',
+          ),
+          kLogKey,
+          errorName(e),
+        ),
+        true,
+      );
       return;
     }
     const hadFlights = this.log.count() > 0;
@@ -54,41 +74,95 @@ export class LogStorage {
     if (stored !== null && r.problem === 'damaged') {
       const aside = this.setAside(stored);
       if (typeof aside !== 'string') {
-        this.tell(fill(tr('Das Flugprotokoll %1 ist beschädigt und kann nicht beiseitegelegt werden (%2). Es bleibt, wie es ist; seine ganzen Zeilen sind geladen, und die Flüge dieser Stunde werden nicht hineingeschrieben.'),
-          kLogKey, aside.reason), true);
+        this.tell(
+          fill(
+            tr(
+              'Das Flugprotokoll %1 ist beschädigt und kann nicht beiseitegelegt werden (%2). Es bleibt, wie es ist; seine ganzen Zeilen sind geladen, und die Flüge dieser Stunde werden nicht hineingeschrieben.',
+            ),
+            kLogKey,
+            aside.reason,
+          ),
+          true,
+        );
         return;
       }
-      this.tell(fill(tr('Im Flugprotokoll waren %1 Zeilen beschädigt oder fehlten, die erste ist Zeile %2. Die übrigen %3 Flüge sind geladen; die Datei, wie sie war, ist als %4 beiseitegelegt.'),
-        String(r.damagedLines), String(r.firstDamagedLine), String(r.flights), aside), false);
+      this.tell(
+        fill(
+          tr(
+            'Im Flugprotokoll waren %1 Zeilen beschädigt oder fehlten, die erste ist Zeile %2. Die übrigen %3 Flüge sind geladen; die Datei, wie sie war, ist als %4 beiseitegelegt.',
+          ),
+          String(r.damagedLines),
+          String(r.firstDamagedLine),
+          String(r.flights),
+          aside,
+        ),
+        false,
+      );
       write = true;
     } else if (stored !== null && r.problem) {
-      const reasons: Record<string, string> = { 'not-a-log': 'keine Datei dieses Programms',
-        newer: 'von einer neueren Version des Programms geschrieben', 'too-large': 'größer als 2 MB' };
+      const reasons: Record<string, string> = {
+        'not-a-log': 'keine Datei dieses Programms',
+        newer: 'von einer neueren Version des Programms geschrieben',
+        'too-large': 'größer als 2 MB',
+      };
       const why = tr(reasons[r.problem] ?? r.problem);
       const aside = this.setAside(stored);
       if (typeof aside !== 'string') {
-        this.tell(fill(tr('Das Flugprotokoll %1 kann nicht gelesen werden (%2) und nicht beiseitegelegt werden. Es bleibt, wie es ist; die Flüge dieser Stunde werden nicht hineingeschrieben.'),
-          kLogKey, why), true);
+        this.tell(
+          fill(
+            tr(
+              'Das Flugprotokoll %1 kann nicht gelesen werden (%2) und nicht beiseitegelegt werden. Es bleibt, wie es ist; die Flüge dieser Stunde werden nicht hineingeschrieben.',
+            ),
+            kLogKey,
+            why,
+          ),
+          true,
+        );
         return;
       }
-      try { storage.removeItem(kLogKey); } catch { /* set aside already: the next store replaces it */ }
-      this.tell(fill(tr('Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es ist als %3 beiseitegelegt; die Flüge dieser Stunde kommen in ein neues Protokoll.'),
-        kLogKey, why, aside), false);
+      try {
+        storage.removeItem(kLogKey);
+      } catch {
+        /* set aside already: the next store replaces it */
+      }
+      this.tell(
+        fill(
+          tr(
+            'Das Flugprotokoll %1 kann nicht gelesen werden (%2). Es ist als %3 beiseitegelegt; die Flüge dieser Stunde kommen in ein neues Protokoll.',
+          ),
+          kLogKey,
+          why,
+          aside,
+        ),
+        false,
+      );
       write = write || this.log.count() > 0;
     }
     if (!write) return;
     try {
       storage.setItem(kLogKey, this.log.text());
     } catch (e) {
-      this.tell(fill(tr('Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben erhalten und werden gespeichert, sobald es wieder geht.'),
-        errorName(e, this.texts)), true);
+      this.tell(
+        fill(
+          tr(
+            'Das Flugprotokoll kann nicht gespeichert werden (%1). Die Flüge bleiben erhalten und werden gespeichert, sobald es wieder geht.',
+          ),
+          errorName(e, this.texts),
+        ),
+        true,
+      );
       return;
     }
     this.log.stored();
     this.lastProblem = '';
     if (this.failing) {
       this.failing = false;
-      this.say(fill(tr('Das Flugprotokoll ist wieder gespeichert, mit allen %1 Flügen.'), String(this.log.count())));
+      this.say(
+        fill(
+          tr('Das Flugprotokoll ist wieder gespeichert, mit allen %1 Flügen.'),
+          String(this.log.count()),
+        ),
+      );
     }
   }
 
@@ -118,13 +192,27 @@ export class LogStorage {
     const { log, texts } = this;
     return log.drawn(withPrevious, flightRunning, texts.language).map((d) => {
       const frames: Frame[] = [];
-      for (let i = 0, n = log.frameCount(d.number); i < n; ++i) frames.push(log.frame(d.number, i)!);
-      const label = fill(texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
-        String(d.number), d.speedText.trim(), d.angleText.trim(), d.model);
+      for (let i = 0, n = log.frameCount(d.number); i < n; ++i)
+        frames.push(log.frame(d.number, i)!);
+      const label = fill(
+        texts.tr('purzo::PurzoWindow', 'Flug %1: %2 m/s, %3°, %4'),
+        String(d.number),
+        d.speedText.trim(),
+        d.angleText.trim(),
+        d.model,
+      );
       const group = d.group || texts.tr('purzo::LessonBar', 'Lehrkraft');
       const comparison = d.comparison.map((c) => c || '–'); // no tuck, no landing
-      return { number: d.number, style: d.style, frames, label, exact: d.exact, group, comparison,
-        title: fill(texts.tr('purzo::Comparison', 'Flug %1'), String(d.number)) };
+      return {
+        number: d.number,
+        style: d.style,
+        frames,
+        label,
+        exact: d.exact,
+        group,
+        comparison,
+        title: fill(texts.tr('purzo::Comparison', 'Flug %1'), String(d.number)),
+      };
     });
   }
 }

@@ -20,8 +20,14 @@ export class WorksheetSaves {
     const { page } = this;
     const last = page.player.lastFlight;
     // The last flight is the log's newest: it was logged as it landed.
-    return page.module.flightFileName(last ? page.log.newestNumber() : 0, last?.speedText ?? page.w.speedBox.value,
-      last?.angleText ?? page.w.angleBox.value, last?.modelName() ?? page.model, page.log.group(), extension);
+    return page.module.flightFileName(
+      last ? page.log.newestNumber() : 0,
+      last?.speedText ?? page.w.speedBox.value,
+      last?.angleText ?? page.w.angleBox.value,
+      last?.modelName() ?? page.model,
+      page.log.group(),
+      extension,
+    );
   }
 
   saveCsv(): void {
@@ -53,10 +59,18 @@ export class WorksheetSaves {
     const date = page.log.date() || new Date().toLocaleDateString('sv-SE');
     const c = page.design.canvas;
     const picture = document.createElement('canvas');
-    [picture.width, picture.height] = [Math.round(c.areaWidthPx * kWorksheetScale), Math.round(c.areaHeightPx * kWorksheetScale)];
+    [picture.width, picture.height] = [
+      Math.round(c.areaWidthPx * kWorksheetScale),
+      Math.round(c.areaHeightPx * kWorksheetScale),
+    ];
     const ctx = picture.getContext('2d');
-    if (ctx) page.drawInto({ ctx, width: picture.width, height: picture.height, scale: kWorksheetScale });
-    fillLessonSheet(page.log.workbook(page.texts.language, date)[0], picture, page.texts.decimalPoint);
+    if (ctx)
+      page.drawInto({ ctx, width: picture.width, height: picture.height, scale: kWorksheetScale });
+    fillLessonSheet(
+      page.log.workbook(page.texts.language, date)[0],
+      picture,
+      page.texts.decimalPoint,
+    );
     window.print();
   }
 
@@ -69,14 +83,22 @@ export class WorksheetSaves {
     // A comparison's picture names the compared flights, not the last one.
     const state = page.canvasState();
     if (state.tools.compare && state.shown.length) {
-      return fill(page.texts.tr('purzo::LessonTools', 'Vergleich: %1'),
-        state.shown.map((f) => `${f.title} (${f.group})`).join(', '));
+      return fill(
+        page.texts.tr('purzo::LessonTools', 'Vergleich: %1'),
+        state.shown.map((f) => `${f.title} (${f.group})`).join(', '),
+      );
     }
     const last = page.player.lastFlight;
-    return page.texts.panel(page.module.captionTakeOffText(
-      last ? last.speedText : page.w.speedBox.value, last ? last.angleText : page.w.angleBox.value,
-      last ? last.pace : page.pace, last ? last.modelName() : page.model,
-      last ? last.athlete : page.athlete, page.texts.decimalPoint));
+    return page.texts.panel(
+      page.module.captionTakeOffText(
+        last ? last.speedText : page.w.speedBox.value,
+        last ? last.angleText : page.w.angleBox.value,
+        last ? last.pace : page.pace,
+        last ? last.modelName() : page.model,
+        last ? last.athlete : page.athlete,
+        page.texts.decimalPoint,
+      ),
+    );
   }
 
   // The second caption line: the last flight's tuck and verdict.
@@ -86,12 +108,18 @@ export class WorksheetSaves {
       return state.shown.map((f) => `${f.number}: ${f.comparison.at(-1)}`).join(' · ');
     }
     const last = this.page.player.lastFlight;
-    return last ? last.captionTexts(this.page.texts.decimalPoint).map((t) => this.page.texts.panel(t)).join(' · ') : '';
+    return last
+      ? last
+          .captionTexts(this.page.texts.decimalPoint)
+          .map((t) => this.page.texts.panel(t))
+          .join(' · ')
+      : '';
   }
 
   picture(): HTMLCanvasElement {
     const c = this.page.design.canvas;
-    const width = Math.round(c.areaWidthPx * kWorksheetScale), height = Math.round(c.areaHeightPx * kWorksheetScale);
+    const width = Math.round(c.areaWidthPx * kWorksheetScale),
+      height = Math.round(c.areaHeightPx * kWorksheetScale);
     const out = document.createElement('canvas');
     out.width = width;
     out.height = height + kCaptionHeightPx;
@@ -99,10 +127,16 @@ export class WorksheetSaves {
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, out.width, out.height);
     this.page.drawInto({ ctx, width, height, scale: kWorksheetScale });
-    drawScaleBar(ctx, width - 16 * kWorksheetScale, height - 40 * kWorksheetScale,
-      this.page.metrePx({ ctx, width, height, scale: kWorksheetScale }), kWorksheetScale);
+    drawScaleBar(
+      ctx,
+      width - 16 * kWorksheetScale,
+      height - 40 * kWorksheetScale,
+      this.page.metrePx({ ctx, width, height, scale: kWorksheetScale }),
+      kWorksheetScale,
+    );
     ctx.fillStyle = '#000';
-    ctx.font = '400 26px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif';
+    ctx.font =
+      '400 26px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif';
     ctx.textBaseline = 'middle';
     const line = kCaptionHeightPx / 2 - 6;
     ctx.fillText(this.caption(), 24, height + 6 + line / 2, width - 48);

@@ -3,7 +3,14 @@
 // distance and rotation, and in the exact model angular velocity and moment of inertia. The
 // flights the canvas shows beside it in their styles with a legend; a marker at the frame shown.
 import {
-  Chart, Legend, LineController, LineElement, LinearScale, PointElement, ScatterController, Title,
+  Chart,
+  Legend,
+  LineController,
+  LineElement,
+  LinearScale,
+  PointElement,
+  ScatterController,
+  Title,
 } from 'chart.js';
 import { colourOf } from '../view/canvas_view';
 import type { FlightStyle } from '../view/flight_marks';
@@ -13,22 +20,44 @@ import { download } from '../lesson/saves';
 import { FocusTrap } from '../controls/focus_trap';
 import { sizeDialogText } from '../controls/dialog_text';
 
-Chart.register(LineController, ScatterController, LineElement, PointElement, LinearScale, Title, Legend);
+Chart.register(
+  LineController,
+  ScatterController,
+  LineElement,
+  PointElement,
+  LinearScale,
+  Title,
+  Legend,
+);
 
 const kFlightColour = 'rgb(20, 20, 20)';
 const kMarkerColour = 'rgb(220, 50, 20)';
 // Chart.js's point styles for the design's marker shapes, in their order; the second triangle
 // turned over.
-const kPointStyles = ['circle', 'rect', 'triangle', 'rectRot', 'triangle', 'crossRot', 'cross', 'star'] as const;
+const kPointStyles = [
+  'circle',
+  'rect',
+  'triangle',
+  'rectRot',
+  'triangle',
+  'crossRot',
+  'cross',
+  'star',
+] as const;
 const kDashes = [[], [4, 2], [1, 2], [4, 2, 1, 2], [8, 3], [4, 2, 1, 2, 1, 2], [2, 2], [1, 4]];
 
 // A flight of the log beside the one on show, in its style.
-export interface ChartedFlight { number: number; frames: Frame[]; style: FlightStyle; exact: boolean }
+export interface ChartedFlight {
+  number: number;
+  frames: Frame[];
+  style: FlightStyle;
+  exact: boolean;
+}
 
 export interface ChartsContent {
   model: Model;
-  frames: Frame[];      // the flight on show, all recorded frames
-  shownCount: number;   // up to the frame shown
+  frames: Frame[]; // the flight on show, all recorded frames
+  shownCount: number; // up to the frame shown
   beside: ChartedFlight[]; // the flights the canvas shows beside it
 }
 
@@ -42,7 +71,11 @@ export class ChartsDialog {
   private tableKey = '';
   private model: Model | null = null;
 
-  constructor(private readonly module: PurzoModule, private readonly texts: Texts, host: HTMLElement) {
+  constructor(
+    private readonly module: PurzoModule,
+    private readonly texts: Texts,
+    host: HTMLElement,
+  ) {
     const tr = (s: string) => texts.tr('purzo::ChartsWindow', s);
     this.dialog = document.createElement('dialog');
     this.dialog.className = 'charts';
@@ -78,7 +111,9 @@ export class ChartsDialog {
     host.append(this.dialog);
   }
 
-  get isOpen(): boolean { return this.dialog.open; }
+  get isOpen(): boolean {
+    return this.dialog.open;
+  }
 
   open(content: ChartsContent, scale: number): void {
     sizeDialogText(this.dialog, scale);
@@ -100,22 +135,46 @@ export class ChartsDialog {
       const beside = content.beside.filter((b) => b.exact || !q.exactOnly);
       const tr = (s: string) => this.texts.tr('purzo::ChartsWindow', s);
       chart.data.datasets = [
-        { label: tr('Flug auf dem Bild'), data: points(content.frames), showLine: true, borderColor: kFlightColour,
-          backgroundColor: kFlightColour, borderWidth: 2, pointRadius: 0 },
-        { label: '', data: content.frames[content.shownCount - 1] ? points([content.frames[content.shownCount - 1]]) : [],
-          showLine: false, backgroundColor: kMarkerColour, borderColor: kMarkerColour, pointRadius: 4.5 },
+        {
+          label: tr('Flug auf dem Bild'),
+          data: points(content.frames),
+          showLine: true,
+          borderColor: kFlightColour,
+          backgroundColor: kFlightColour,
+          borderWidth: 2,
+          pointRadius: 0,
+        },
+        {
+          label: '',
+          data: content.frames[content.shownCount - 1]
+            ? points([content.frames[content.shownCount - 1]])
+            : [],
+          showLine: false,
+          backgroundColor: kMarkerColour,
+          borderColor: kMarkerColour,
+          pointRadius: 4.5,
+        },
         ...beside.map((b) => ({
-          label: tr('Flug %1').replace('%1', String(b.number)), data: points(b.frames), showLine: true,
-          borderColor: colourOf(b.style.colour), backgroundColor: colourOf(b.style.colour), borderWidth: 2,
-          borderDash: (kDashes[b.style.dash] ?? []).map((d) => d * 2), pointRadius: 4,
-          pointStyle: kPointStyles[b.style.marker] ?? 'circle', pointRotation: b.style.marker === 4 ? 180 : 0,
+          label: tr('Flug %1').replace('%1', String(b.number)),
+          data: points(b.frames),
+          showLine: true,
+          borderColor: colourOf(b.style.colour),
+          backgroundColor: colourOf(b.style.colour),
+          borderWidth: 2,
+          borderDash: (kDashes[b.style.dash] ?? []).map((d) => d * 2),
+          pointRadius: 4,
+          pointStyle: kPointStyles[b.style.marker] ?? 'circle',
+          pointRotation: b.style.marker === 4 ? 180 : 0,
           pointBorderColor: '#fff',
         })),
       ];
       chart.options.plugins!.legend!.display = beside.length > 0;
       // What the chart shows, for a screen reader: its quantity and its flights.
       chart.canvas.setAttribute('role', 'img');
-      chart.canvas.setAttribute('aria-label', [q.header, ...chart.data.datasets.map((d) => d.label).filter(Boolean)].join(', '));
+      chart.canvas.setAttribute(
+        'aria-label',
+        [q.header, ...chart.data.datasets.map((d) => d.label).filter(Boolean)].join(', '),
+      );
       chart.update('none');
     });
     this.fillTable(content);
@@ -125,8 +184,10 @@ export class ChartsDialog {
     const key = `${content.model} ${content.frames.length} ${content.shownCount} ${this.texts.language}`;
     if (key === this.tableKey) return;
     this.tableKey = key;
-    const quantities = [{ code: 'timeS', header: this.module.quantityHeader('timeS', this.texts.language) },
-      ...this.quantities(content.model)];
+    const quantities = [
+      { code: 'timeS', header: this.module.quantityHeader('timeS', this.texts.language) },
+      ...this.quantities(content.model),
+    ];
     const locale = this.texts.language === 'de' ? 'de-DE' : 'en-GB';
     const row = (cells: string[], tag: 'th' | 'td') => {
       const tr = document.createElement('tr');
@@ -140,9 +201,24 @@ export class ChartsDialog {
     const caption = document.createElement('caption');
     caption.textContent = this.texts.tr('purzo::ChartsWindow', 'Flug auf dem Bild');
     const value = (f: Frame, code: string) => (f as unknown as Record<string, number>)[code];
-    this.table.replaceChildren(caption, row(quantities.map((q) => q.header), 'th'),
-      ...content.frames.slice(0, content.shownCount).map((f) => row(quantities.map((q) =>
-        value(f, q.code).toLocaleString(locale, { maximumFractionDigits: 3, useGrouping: false })), 'td')));
+    this.table.replaceChildren(
+      caption,
+      row(
+        quantities.map((q) => q.header),
+        'th',
+      ),
+      ...content.frames.slice(0, content.shownCount).map((f) =>
+        row(
+          quantities.map((q) =>
+            value(f, q.code).toLocaleString(locale, {
+              maximumFractionDigits: 3,
+              useGrouping: false,
+            }),
+          ),
+          'td',
+        ),
+      ),
+    );
   }
 
   private rebuild(model: Model): void {
@@ -167,9 +243,16 @@ export class ChartsDialog {
           plugins: {
             title: { display: true, text: q.header },
             // The marker at the frame shown needs no entry.
-            legend: { display: false, position: 'bottom', labels: { usePointStyle: true, filter: (item) => item.text !== '' } },
+            legend: {
+              display: false,
+              position: 'bottom',
+              labels: { usePointStyle: true, filter: (item) => item.text !== '' },
+            },
           },
-          scales: { x: { type: 'linear', title: { display: true, text: time } }, y: { type: 'linear', beginAtZero: true } }, // from 0, as the window's charts
+          scales: {
+            x: { type: 'linear', title: { display: true, text: time } },
+            y: { type: 'linear', beginAtZero: true }, // from 0, as the window's charts
+          },
         },
       });
     });

@@ -19,7 +19,12 @@ export class FlightAnnouncer {
   private postureSaidMs = -Infinity;
   private postureTimer: number | null = null;
 
-  constructor(root: HTMLElement, canvas: HTMLElement, private readonly texts: Texts, private readonly time: TimeSource) {
+  constructor(
+    root: HTMLElement,
+    canvas: HTMLElement,
+    private readonly texts: Texts,
+    private readonly time: TimeSource,
+  ) {
     this.live = hiddenText(root, 'announcer');
     this.live.setAttribute('role', 'status');
     this.live.setAttribute('aria-live', 'polite');
@@ -42,8 +47,13 @@ export class FlightAnnouncer {
   frame(f: Frame): void {
     if (!this.highestSaid && f.heightM < this.lastHeightM) {
       this.highestSaid = true;
-      this.announce(fill(this.texts.page('highestTurned'), this.number(this.lastHeightM),
-        Math.round(this.lastRotationDeg).toString()));
+      this.announce(
+        fill(
+          this.texts.page('highestTurned'),
+          this.number(this.lastHeightM),
+          Math.round(this.lastRotationDeg).toString(),
+        ),
+      );
     }
     this.lastHeightM = f.heightM;
     this.lastRotationDeg = f.rotationDeg;
@@ -60,8 +70,12 @@ export class FlightAnnouncer {
   // The frame on show while the flight stands still; none while it moves.
   // Called on every redraw: the text changes only when the words do.
   describe(texts: string[]): void {
-    const text = texts.length ? texts.join('. ')
-      : this.texts.tr('purzo::AccessibleFlight', 'Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.');
+    const text = texts.length
+      ? texts.join('. ')
+      : this.texts.tr(
+          'purzo::AccessibleFlight',
+          'Die Strichfigur im Flug. Das Kontextmenü schaltet die Werkzeuge für den Unterricht.',
+        );
     if (this.description.textContent !== text) this.description.textContent = text;
   }
 
@@ -72,7 +86,10 @@ export class FlightAnnouncer {
       this.postureTimer = null;
       this.postureSaidMs = this.time.now();
       // "Haltung 7 gehockt": the number alone means nothing to a listener.
-      const word = this.texts.tr('purzo::CanvasWidget', this.lastPosture >= 5 ? '%1 gehockt' : '%1 gestreckt');
+      const word = this.texts.tr(
+        'purzo::CanvasWidget',
+        this.lastPosture >= 5 ? '%1 gehockt' : '%1 gestreckt',
+      );
       this.announce(fill(this.texts.page('posture'), fill(word, String(this.lastPosture))));
     };
     if (waitMs <= 0) say();

@@ -4,15 +4,28 @@
 // point comes from the model's frames.
 import { drawComparisonBox } from './comparison_box';
 import { drawHaloText, drawLegend, drawMarker, setFlightPen } from './flight_marks';
-import type { Athlete, CanvasDesign, Frame, Model, PurzoModule, Rect } from '../model';
+import type { Athlete, CanvasDesign, Frame, Model, PurzoModule } from '../model';
+import { HallBackground } from './hall_background';
+import { drawSideBySide } from './side_by_side_drawing';
+import { type Transform, apply, viewTransform } from './view_transform';
 
 export interface Tools {
-  path: boolean; sequence: boolean; data: boolean; previous: boolean; wholeView: boolean;
+  path: boolean;
+  sequence: boolean;
+  data: boolean;
+  previous: boolean;
+  wholeView: boolean;
   compare: boolean; // the shown flights at the current flight's moment, one data table
   sideBySide: boolean; // in a comparison, each flight in its own small canvas
 }
 export const kNoTools: Tools = {
-  path: false, sequence: false, data: false, previous: false, wholeView: false, compare: false, sideBySide: false,
+  path: false,
+  sequence: false,
+  data: false,
+  previous: false,
+  wholeView: false,
+  compare: false,
+  sideBySide: false,
 };
 
 export interface Surface {
@@ -24,12 +37,19 @@ export interface Surface {
 
 // A flight of the log drawn beside the current one, in the style at `style`.
 export interface DrawnFlightFrames {
-  number: number; style: number; frames: Frame[]; label: string; exact: boolean;
-  title: string; group: string; comparison: string[]; // its head, group and column in a comparison
+  number: number;
+  style: number;
+  frames: Frame[];
+  label: string;
+  exact: boolean;
+  // Its head, group and column in a comparison.
+  title: string;
+  group: string;
+  comparison: string[];
 }
 
 export interface CanvasState {
-  frames: Frame[];    // the flight on show, as far as shown
+  frames: Frame[]; // the flight on show, as far as shown
   shown: DrawnFlightFrames[]; // beside it, from the log
   comparisonRows: string[]; // the comparison table's row names
   currentCompared: boolean; // in a comparison, the current flight's own figure too
@@ -40,46 +60,37 @@ export interface CanvasState {
   landingLines: number;
 }
 
-// Canvas units to device pixels.
-export interface Transform { sx: number; sy: number; dx: number; dy: number }
-const apply = (t: Transform, x: number, y: number): [number, number] => [t.dx + x * t.sx, t.dy + y * t.sy];
-const moved = (t: Transform, x: number, y: number): Transform => ({ ...t, dx: t.dx + x, dy: t.dy + y });
-
 export function colourOf(argb: number): string {
-  const a = (argb >>> 24) & 255, r = (argb >>> 16) & 255, g = (argb >>> 8) & 255, b = argb & 255;
+  const a = (argb >>> 24) & 255,
+    r = (argb >>> 16) & 255,
+    g = (argb >>> 8) & 255,
+    b = argb & 255;
   return `rgba(${r}, ${g}, ${b}, ${(a / 255).toFixed(3)})`;
 }
 
-export function designTransform(width: number, height: number, units: { widthUnits: number; heightUnits: number }): Transform {
-  return { sx: width / units.widthUnits, sy: height / units.heightUnits, dx: 0, dy: 0 };
-}
-
-export function wholeViewTransform(width: number, height: number, view: Rect): Transform {
-  const k = Math.min(width / view.width, height / view.height);
-  return {
-    sx: k, sy: k,
-    dx: (width - view.width * k) / 2 - view.left * k,
-    dy: (height - view.height * k) / 2 - view.top * k,
-  };
-}
-
 type PanelBox = ReturnType<PurzoModule['panelBox']>;
-interface EdgeBands { image: HTMLImageElement; left: HTMLCanvasElement; right: HTMLCanvasElement; top: HTMLCanvasElement; bottom: HTMLCanvasElement }
 
 export class CanvasView {
-  constructor(private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
-              private readonly hall: () => { image: HTMLImageElement; density: number },
-              private readonly rules: Pick<PurzoModule, 'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight' | 'sideBySideGrid'>) {}
+  private readonly hall: HallBackground;
 
-  private bands: EdgeBands | null = null;
+  constructor(
+    private readonly design: CanvasDesign & { widthUnits: number; heightUnits: number },
+    hallPicture: () => { image: HTMLImageElement; density: number },
+    private readonly rules: Pick<
+      PurzoModule,
+      'panelBox' | 'edgeBandDepth' | 'edgeBandMeans' | 'panelBelongsRight' | 'sideBySideGrid'
+    >,
+  ) {
+    this.hall = new HallBackground(design, hallPicture, rules);
+  }
+
   // The panel's and the legend's text this much larger than the scale makes it: the presentation's.
   textFactor = 1;
   // False where the panel's lines stand as text beside the canvas: the touch layout's.
   panelOnCanvas = true;
 
   transform(surface: Surface, tools: Tools): Transform {
-    return tools.wholeView ? wholeViewTransform(surface.width, surface.height, this.design.wholeView)
-                           : designTransform(surface.width, surface.height, this.design);
+    return viewTransform(tools.wholeView, surface.width, surface.height, this.design);
   }
 
   // A worksheet's picture: the panel on the canvas in the window's proportions, whichever layout
@@ -87,7 +98,11 @@ export class CanvasView {
   drawPicture(surface: Surface, state: CanvasState): void {
     const [factor, onCanvas] = [this.textFactor, this.panelOnCanvas];
     [this.textFactor, this.panelOnCanvas] = [1, true];
-    try { this.draw(surface, state); } finally { [this.textFactor, this.panelOnCanvas] = [factor, onCanvas]; }
+    try {
+      this.draw(surface, state);
+    } finally {
+      [this.textFactor, this.panelOnCanvas] = [factor, onCanvas];
+    }
   }
 
   draw(surface: Surface, state: CanvasState): void {
@@ -101,162 +116,91 @@ export class CanvasView {
     // In a comparison every flight stands at the moment of the frame on show; a landed one holds.
     const moment = comparing && state.frames.length ? state.frames.length : null;
     if (comparing && state.tools.sideBySide) {
-      this.drawSideBySide(surface, state, moment);
+      drawSideBySide(surface, state, moment, this, this.hall, d, this.rules);
       ctx.restore();
       return;
     }
     const t = this.transform(surface, state.tools);
-    this.drawHall(surface, state.tools.wholeView, t);
+    this.hall.draw(surface, state.tools.wholeView, t);
     // In a comparison the box goes between the paths and the figures: it never hides a figure.
-    for (const flight of state.shown) this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
+    for (const flight of state.shown)
+      this.drawShown(surface, flight, t, moment, comparing ? 'paths' : 'all');
     const current = state.frames.length > 0 && (!comparing || state.currentCompared);
     if (state.tools.sequence && current) {
-      for (const f of state.frames.slice(0, -1)) this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
+      for (const f of state.frames.slice(0, -1))
+        this.drawFigure(surface, f, t, colourOf(d.sequenceColour));
     }
     if (state.tools.path && current) {
       this.drawPath(surface, state.frames, t, colourOf(d.pathColour), true);
     }
     if (current) this.drawFigure(surface, state.frames[state.frames.length - 1], t, '#000');
     if (comparing) {
-      this.drawTable(surface, state, state.shown.map((f) => this.pathPoints(f, t, moment)));
+      this.drawTable(
+        surface,
+        state,
+        state.shown.map((f) => this.pathPoints(f, t, moment)),
+      );
       for (const flight of state.shown) this.drawShown(surface, flight, t, moment, 'figures');
       ctx.restore();
       return;
     }
-    if (state.tools.data && state.panelLines.length && this.panelOnCanvas) this.drawPanel(surface, state);
+    if (state.tools.data && state.panelLines.length && this.panelOnCanvas)
+      this.drawPanel(surface, state);
     // The legend takes the top corner the data panel leaves.
-    drawLegend(surface.ctx, surface.width, !state.panelRight,
-      state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })), this.panelFont(surface.scale),
-      d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale, colourOf(d.panelBackground),
-      colourOf(d.panelBorder), surface.scale);
+    drawLegend(
+      surface.ctx,
+      surface.width,
+      !state.panelRight,
+      state.shown.map((f) => ({ text: f.label, style: this.styleOf(f.style) })),
+      this.panelFont(surface.scale),
+      d.panelMarginPx * surface.scale,
+      d.shownMarkerRadiusPx * surface.scale,
+      colourOf(d.panelBackground),
+      colourOf(d.panelBorder),
+      surface.scale,
+    );
     ctx.restore();
   }
 
-  private pathPoints(flight: DrawnFlightFrames, t: Transform, moment: number | null): [number, number][] {
-    return flight.frames.slice(0, moment ?? flight.frames.length).map((p) => apply(t, p.pathX, p.pathY));
+  // The pens from here to drawPath are the side-by-side cells' too.
+  pathPoints(flight: DrawnFlightFrames, t: Transform, moment: number | null): [number, number][] {
+    return flight.frames
+      .slice(0, moment ?? flight.frames.length)
+      .map((p) => apply(t, p.pathX, p.pathY));
   }
 
   // The comparison's table: over the canvas where the paths leave room, or centred in `room`.
-  private drawTable(surface: Surface, state: CanvasState, paths: [number, number][][],
-                    room?: { x: number; y: number; width: number; height: number }): void {
+  drawTable(
+    surface: Surface,
+    state: CanvasState,
+    paths: [number, number][][],
+    room?: { x: number; y: number; width: number; height: number },
+  ): void {
     const d = this.design;
-    drawComparisonBox(surface.ctx, room?.width ?? surface.width, room?.height ?? surface.height, {
-      rows: state.comparisonRows,
-      columns: state.shown.map((f) => ({ title: f.title, cells: [f.group, ...f.comparison], style: this.styleOf(f.style) })),
-    }, paths, this.panelFont(surface.scale), d.panelMarginPx * surface.scale, d.shownMarkerRadiusPx * surface.scale,
-    colourOf(d.panelBackground), colourOf(d.panelBorder), surface.scale,
-    room ? { x: room.x, y: room.y, heightShare: 1, centred: true } : undefined);
+    drawComparisonBox(
+      surface.ctx,
+      room?.width ?? surface.width,
+      room?.height ?? surface.height,
+      {
+        rows: state.comparisonRows,
+        columns: state.shown.map((f) => ({
+          title: f.title,
+          cells: [f.group, ...f.comparison],
+          style: this.styleOf(f.style),
+        })),
+      },
+      paths,
+      this.panelFont(surface.scale),
+      d.panelMarginPx * surface.scale,
+      d.shownMarkerRadiusPx * surface.scale,
+      colourOf(d.panelBackground),
+      colourOf(d.panelBorder),
+      surface.scale,
+      room ? { x: room.x, y: room.y, heightShare: 1, centred: true } : undefined,
+    );
   }
 
-  // Each compared flight in its own cell with the hall behind it; the table in the cells left free.
-  private drawSideBySide(surface: Surface, state: CanvasState, moment: number | null): void {
-    const { ctx } = surface;
-    const d = this.design, whole = state.tools.wholeView;
-    const current = state.frames.length > 0 && state.currentCompared;
-    const aspect = whole ? d.wholeView.width / d.wholeView.height : d.areaWidthPx / d.areaHeightPx;
-    const grid = this.rules.sideBySideGrid(surface.width, surface.height, state.shown.length + (current ? 1 : 0),
-      surface.scale, aspect);
-    const marks: Surface = { ...surface, scale: surface.scale * grid.markFactor };
-    const cells = grid.cells.map((c) => {
-      // The cell as a canvas of its own: the hall drawn from its corner, as on the canvas.
-      const local = whole ? wholeViewTransform(c.width, c.height, d.wholeView) : designTransform(c.width, c.height, d);
-      ctx.save();
-      ctx.beginPath();
-      ctx.rect(c.x, c.y, c.width, c.height);
-      ctx.clip();
-      ctx.translate(c.x, c.y);
-      this.drawHall({ ctx, width: c.width, height: c.height, scale: c.width / d.areaWidthPx }, whole, local);
-      ctx.restore();
-      return moved(local, c.x, c.y);
-    });
-    const clipped = (i: number, draw: () => void) => {
-      const c = grid.cells[i];
-      ctx.save();
-      ctx.beginPath();
-      ctx.rect(c.x, c.y, c.width, c.height);
-      ctx.clip();
-      draw();
-      ctx.restore();
-    };
-    cells.forEach((t, i) => clipped(i, () => {
-      if (i < state.shown.length) this.drawShown(marks, state.shown[i], t, moment, 'paths');
-      else this.drawPath(marks, state.frames, t, colourOf(d.pathColour), false);
-    }));
-    this.drawTable(surface, state, grid.table ? [] : cells.slice(0, state.shown.length)
-      .map((t, i) => this.pathPoints(state.shown[i], t, moment)), grid.table ?? undefined);
-    cells.forEach((t, i) => clipped(i, () => {
-      if (i < state.shown.length) this.drawShown(marks, state.shown[i], t, moment, 'figures');
-      else this.drawFigure(marks, state.frames[state.frames.length - 1], t, '#000');
-    }));
-  }
-
-  private drawHall(surface: Surface, wholeView: boolean, t: Transform): void {
-    const { ctx } = surface;
-    const { image: hall, density } = this.hall();
-    if (!hall.complete || !hall.naturalWidth) return;
-    // The picture's size in its designed pixels; its large version has twice as many.
-    const pictureWidth = hall.naturalWidth / density, pictureHeight = hall.naturalHeight / density;
-    ctx.imageSmoothingEnabled = true;
-    ctx.imageSmoothingQuality = 'high';
-    if (!wholeView) {
-      // The picture at the window's scale from the area's top-left corner, cut off at its edges.
-      ctx.drawImage(hall, 0, 0, pictureWidth * surface.scale, pictureHeight * surface.scale);
-      return;
-    }
-    // The picture keeps its place in canvas units with its ground line on y 150; beyond its
-    // edges the wall and the floor go on, each strip in the mean colour of the picture's band.
-    const [x0, y0] = apply(t, 0, 0);
-    const pictureScale = t.sy * this.design.heightUnits / this.design.hallRowsPerGround; // device px per designed picture px
-    const w = pictureWidth * pictureScale, h = pictureHeight * pictureScale;
-    const bands = this.edgeBands(hall, density);
-    const xs = [0, x0, x0 + w, surface.width], ys = [0, y0, y0 + h, surface.height];
-    for (let i = 0; i < 3; ++i) {
-      for (let j = 0; j < 3; ++j) {
-        const dw = xs[i + 1] - xs[i], dh = ys[j + 1] - ys[j];
-        if (dw <= 0 || dh <= 0) continue;
-        if (i === 1 && j === 1) {
-          ctx.drawImage(hall, xs[i], ys[j], dw, dh);
-        } else if (i === 1 || j === 1) {
-          ctx.drawImage(i === 1 ? (j === 0 ? bands.top : bands.bottom) : (i === 0 ? bands.left : bands.right),
-            xs[i], ys[j], dw, dh);
-        } else {
-          // A corner: the colour where the two strips meet.
-          const side = i === 0 ? bands.left : bands.right;
-          ctx.drawImage(side, 0, j === 0 ? 0 : side.height - 1, 1, 1, xs[i], ys[j], dw, dh);
-        }
-      }
-    }
-  }
-
-  // The picture's four edge bands averaged across their depth, once per picture.
-  private edgeBands(hall: HTMLImageElement, density: number): EdgeBands {
-    if (this.bands?.image === hall) return this.bands;
-    const iw = hall.naturalWidth, ih = hall.naturalHeight;
-    const depth = this.rules.edgeBandDepth(iw, ih, density);
-    const source = document.createElement('canvas');
-    source.width = iw;
-    source.height = ih;
-    const sctx = source.getContext('2d', { willReadFrequently: true })!;
-    sctx.drawImage(hall, 0, 0);
-    // Only the strips are read: [x, y, width, height] of each band and the edge it lies on.
-    const strips: [number, number, number, number, number][] = [
-      [0, 0, depth, ih, 0], [iw - depth, 0, depth, ih, 1], [0, 0, iw, depth, 2], [0, ih - depth, iw, depth, 3]];
-    const [left, right, top, bottom] = strips.map(([x, y, sw, sh, edge]) => {
-      const pixels = new Uint32Array(sctx.getImageData(x, y, sw, sh).data.buffer);
-      const means = this.rules.edgeBandMeans(pixels, sw, sh, edge, depth);
-      const side = edge < 2;
-      const band = document.createElement('canvas');
-      band.width = side ? 1 : means.length;
-      band.height = side ? means.length : 1;
-      const data = new ImageData(new Uint8ClampedArray(new Uint32Array(means).buffer), band.width, band.height);
-      band.getContext('2d')!.putImageData(data, 0, 0);
-      return band;
-    });
-    this.bands = { image: hall, left, right, top, bottom };
-    return this.bands;
-  }
-
-  private drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
+  drawFigure(surface: Surface, f: Frame, t: Transform, colour: string): void {
     const ctx = roundPen(surface.ctx, colour, this.design.figurePenPx * surface.scale);
     for (let i = 0; i + 3 < f.lines.length; i += 4) {
       ctx.moveTo(...apply(t, f.lines[i], f.lines[i + 1]));
@@ -277,8 +221,13 @@ export class CanvasView {
 
   // A flight of the log: its last figure, its path in its dashes with its marker at every frame,
   // and its number above the head.
-  private drawShown(surface: Surface, flight: DrawnFlightFrames, t: Transform, moment: number | null,
-                    parts: 'paths' | 'figures' | 'all'): void {
+  drawShown(
+    surface: Surface,
+    flight: DrawnFlightFrames,
+    t: Transform,
+    moment: number | null,
+    parts: 'paths' | 'figures' | 'all',
+  ): void {
     const frames = moment === null ? flight.frames : flight.frames.slice(0, moment);
     const last = frames.at(-1);
     if (!last) return;
@@ -288,7 +237,9 @@ export class CanvasView {
       ctx.save();
       setFlightPen(ctx, style, this.design.pathPenPx * surface.scale);
       ctx.beginPath();
-      frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
+      frames.forEach((f, i) =>
+        (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)),
+      );
       ctx.stroke();
       const r = this.design.shownMarkerRadiusPx * surface.scale;
       for (const f of frames) drawMarker(ctx, ...apply(t, f.pathX, f.pathY), style, r);
@@ -297,14 +248,27 @@ export class CanvasView {
     if (parts === 'paths') return;
     this.drawFigure(surface, last, t, colourOf(style.colour));
     ctx.save();
-    ctx.font = `700 ${(this.design.shownLabelPt * 96 / 72 * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
+    ctx.font = `700 ${(((this.design.shownLabelPt * 96) / 72) * surface.scale).toFixed(2)}px "Liberation Sans", Arial, Arimo, sans-serif`;
     const [hx, hy] = apply(t, last.head.x, last.head.y);
     const label = moment !== null ? `${flight.number} ${flight.group}` : String(flight.number);
-    drawHaloText(ctx, label, hx + 6 * surface.scale, hy - 8 * surface.scale, colourOf(style.colour), 1.5 * surface.scale);
+    drawHaloText(
+      ctx,
+      label,
+      hx + 6 * surface.scale,
+      hy - 8 * surface.scale,
+      colourOf(style.colour),
+      1.5 * surface.scale,
+    );
     ctx.restore();
   }
 
-  private drawPath(surface: Surface, frames: Frame[], t: Transform, colour: string, markers: boolean): void {
+  drawPath(
+    surface: Surface,
+    frames: Frame[],
+    t: Transform,
+    colour: string,
+    markers: boolean,
+  ): void {
     const ctx = roundPen(surface.ctx, colour, this.design.pathPenPx * surface.scale);
     frames.forEach((f, i) => (i ? ctx.lineTo : ctx.moveTo).apply(ctx, apply(t, f.pathX, f.pathY)));
     ctx.stroke();
@@ -320,24 +284,47 @@ export class CanvasView {
   }
 
   panelFont(scale: number): string {
-    return `400 ${(this.design.panelFontPt * 96 / 72 * scale * this.textFactor).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
+    return `400 ${(((this.design.panelFontPt * 96) / 72) * scale * this.textFactor).toFixed(3)}px "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, Arimo, sans-serif`;
   }
 
   // The panel's box for these lines, device pixels.
-  panelBox(ctx: CanvasRenderingContext2D, lines: string[], landingLines: number, scale: number): PanelBox {
+  panelBox(
+    ctx: CanvasRenderingContext2D,
+    lines: string[],
+    landingLines: number,
+    scale: number,
+  ): PanelBox {
     ctx.font = this.panelFont(scale);
     const m = ctx.measureText('Hg');
-    return this.rules.panelBox(lines.map((l) => ctx.measureText(l).width), landingLines,
-      m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, 0, scale * this.textFactor);
+    return this.rules.panelBox(
+      lines.map((l) => ctx.measureText(l).width),
+      landingLines,
+      m.fontBoundingBoxAscent,
+      m.fontBoundingBoxDescent,
+      0,
+      scale * this.textFactor,
+    );
   }
 
   // Whether the panel belongs in the right top corner for a flight along `path` (canvas units):
   // decided for its widest lines, as the window decides it.
-  panelBelongsRight(surface: Surface, widest: { lines: string[]; landingLines: number }, path: number[], tools: Tools,
-                    athlete: Athlete): boolean {
+  panelBelongsRight(
+    surface: Surface,
+    widest: { lines: string[]; landingLines: number },
+    path: number[],
+    tools: Tools,
+    athlete: Athlete,
+  ): boolean {
     const box = this.panelBox(surface.ctx, widest.lines, widest.landingLines, surface.scale);
-    return this.rules.panelBelongsRight(path, box.widthPx, box.heightPx, surface.width, this.transform(surface, tools),
-      this.design.panelMarginPx * surface.scale * this.textFactor, athlete);
+    return this.rules.panelBelongsRight(
+      path,
+      box.widthPx,
+      box.heightPx,
+      surface.width,
+      this.transform(surface, tools),
+      this.design.panelMarginPx * surface.scale * this.textFactor,
+      athlete,
+    );
   }
 
   private drawPanel(surface: Surface, state: CanvasState): void {
@@ -352,12 +339,18 @@ export class CanvasView {
     ctx.strokeRect(left, margin, box.widthPx, box.heightPx);
     ctx.fillStyle = '#000';
     ctx.textBaseline = 'alphabetic';
-    state.panelLines.forEach((line, i) => ctx.fillText(line, left + margin, margin + box.baselinesPx[i]));
+    state.panelLines.forEach((line, i) =>
+      ctx.fillText(line, left + margin, margin + box.baselinesPx[i]),
+    );
   }
 }
 
 // A round-capped, round-joined pen of this colour and width in device pixels, and a new path.
-function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number): CanvasRenderingContext2D {
+function roundPen(
+  ctx: CanvasRenderingContext2D,
+  colour: string,
+  width: number,
+): CanvasRenderingContext2D {
   ctx.strokeStyle = colour;
   ctx.lineWidth = width;
   ctx.lineCap = 'round';
@@ -365,4 +358,3 @@ function roundPen(ctx: CanvasRenderingContext2D, colour: string, width: number):
   ctx.beginPath();
   return ctx;
 }
-

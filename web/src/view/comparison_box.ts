@@ -12,13 +12,29 @@ export interface ComparisonTable {
 
 // Of the four corners (`margin` in from the edges), the one where a box of this size covers the
 // fewest path points; the top corners first on a tie, then the right.
-export function comparisonBoxPlace(width: number, height: number, areaWidth: number, areaHeight: number,
-                                   paths: [number, number][][], margin: number): [number, number] {
-  const left = margin, right = areaWidth - margin - width, top = margin, bottom = areaHeight - margin - height;
+export function comparisonBoxPlace(
+  width: number,
+  height: number,
+  areaWidth: number,
+  areaHeight: number,
+  paths: [number, number][][],
+  margin: number,
+): [number, number] {
+  const left = margin,
+    right = areaWidth - margin - width,
+    top = margin,
+    bottom = areaHeight - margin - height;
   let best: [number, number] = [right, top];
   let fewest = Infinity;
-  for (const [x, y] of [[right, top], [left, top], [right, bottom], [left, bottom]] as [number, number][]) {
-    const covered = paths.flat().filter(([px, py]) => px >= x && px <= x + width && py >= y && py <= y + height).length;
+  for (const [x, y] of [
+    [right, top],
+    [left, top],
+    [right, bottom],
+    [left, bottom],
+  ] as [number, number][]) {
+    const covered = paths
+      .flat()
+      .filter(([px, py]) => px >= x && px <= x + width && py >= y && py <= y + height).length;
     if (covered < fewest) [fewest, best] = [covered, [x, y]];
   }
   return best;
@@ -26,13 +42,28 @@ export function comparisonBoxPlace(width: number, height: number, areaWidth: num
 
 // Where the box may stand: over the canvas from its corner, at most `heightShare` of its height
 // and placed where the paths leave room; or centred in a room of its own.
-export interface BoxRoom { x: number; y: number; heightShare: number; centred: boolean }
+export interface BoxRoom {
+  x: number;
+  y: number;
+  heightShare: number;
+  centred: boolean;
+}
 const kOverCanvas: BoxRoom = { x: 0, y: 0, heightShare: 0.5, centred: false };
 
-export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: number, areaHeight: number,
-                                  table: ComparisonTable, paths: [number, number][][], font: string, margin: number,
-                                  markerR: number, background: string, border: string, scale: number,
-                                  room: BoxRoom = kOverCanvas): void {
+export function drawComparisonBox(
+  ctx: CanvasRenderingContext2D,
+  areaWidth: number,
+  areaHeight: number,
+  table: ComparisonTable,
+  paths: [number, number][][],
+  font: string,
+  margin: number,
+  markerR: number,
+  background: string,
+  border: string,
+  scale: number,
+  room: BoxRoom = kOverCanvas,
+): void {
   if (!table.columns.length) return;
   ctx.save();
   ctx.font = font;
@@ -40,22 +71,41 @@ export function drawComparisonBox(ctx: CanvasRenderingContext2D, areaWidth: numb
   const sample = 28 * scale;
   const line = fontPx(font) * 1.35;
   const nameWidth = Math.max(...table.rows.map((r) => ctx.measureText(r).width));
-  const widths = table.columns.map((c) => Math.max(sample + margin + ctx.measureText(c.title).width,
-    ...c.cells.map((t) => ctx.measureText(t).width)));
+  const widths = table.columns.map((c) =>
+    Math.max(
+      sample + margin + ctx.measureText(c.title).width,
+      ...c.cells.map((t) => ctx.measureText(t).width),
+    ),
+  );
   const width = margin * 2 + nameWidth + widths.reduce((a, w) => a + margin * 2 + w, 0);
   const height = margin * 2 + line * (table.rows.length + 1);
   // Many flights on a small canvas: smaller, until it stands whole and takes its share of the height.
-  const fit = Math.min((areaWidth - 2 * margin) / width,
-    (areaHeight * room.heightShare - (room.centred ? 2 * margin : 0)) / height);
+  const fit = Math.min(
+    (areaWidth - 2 * margin) / width,
+    (areaHeight * room.heightShare - (room.centred ? 2 * margin : 0)) / height,
+  );
   if (fit < 1) {
     ctx.restore();
     const px = fontPx(font);
-    drawComparisonBox(ctx, areaWidth, areaHeight, table, paths, font.replace(/[\d.]+px/, `${(px * fit * 0.98).toFixed(3)}px`),
-      margin * fit * 0.98, markerR * fit * 0.98, background, border, scale * fit * 0.98, room);
+    drawComparisonBox(
+      ctx,
+      areaWidth,
+      areaHeight,
+      table,
+      paths,
+      font.replace(/[\d.]+px/, `${(px * fit * 0.98).toFixed(3)}px`),
+      margin * fit * 0.98,
+      markerR * fit * 0.98,
+      background,
+      border,
+      scale * fit * 0.98,
+      room,
+    );
     return;
   }
-  const [left, top] = room.centred ? [room.x + (areaWidth - width) / 2, room.y + (areaHeight - height) / 2]
-                                   : comparisonBoxPlace(width, height, areaWidth, areaHeight, paths, margin);
+  const [left, top] = room.centred
+    ? [room.x + (areaWidth - width) / 2, room.y + (areaHeight - height) / 2]
+    : comparisonBoxPlace(width, height, areaWidth, areaHeight, paths, margin);
   drawPanelFrame(ctx, left, top, width, height, background, border);
   ctx.fillStyle = '#000';
   table.rows.forEach((r, i) => ctx.fillText(r, left + margin, top + margin + line * (i + 1.5)));

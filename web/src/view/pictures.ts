@@ -28,12 +28,22 @@ export class PagePictures {
     return { image: this.image(large ? 'sporthalle-2x' : 'sporthalle'), density: large ? 2 : 1 };
   }
 
-  onLoaded(run: () => void): void { this.loaded.push(run); }
+  onLoaded(run: () => void): void {
+    this.loaded.push(run);
+  }
 
   // The arrow keys' picture (in the page's language) and the mark, sharp at this device scale.
-  showIn(arrowKeys: HTMLImageElement, mark: HTMLImageElement, language: string, deviceScale: number): void {
+  showIn(
+    arrowKeys: HTMLImageElement,
+    mark: HTMLImageElement,
+    language: string,
+    deviceScale: number,
+  ): void {
     const keys = language === 'en' ? 'pfeiltasten-en' : 'pfeiltasten';
-    for (const [img, name] of [[arrowKeys, keys], [mark, 'zeichen']] as const) {
+    for (const [img, name] of [
+      [arrowKeys, keys],
+      [mark, 'zeichen'],
+    ] as const) {
       img.src = this.url(name, deviceScale);
       const size = this.designedSize(name);
       img.style.width = `${size.width}px`;
@@ -43,10 +53,16 @@ export class PagePictures {
 
   // Loads every picture; resolves when all are there, rejects on the first that fails.
   loadAll(): Promise<void> {
-    return Promise.all(Object.keys(pictureUrls).map((name) => this.image(name).decode().catch(() => {
-      this.failed(name);
-      throw new Error(`the picture ${name} did not load`);
-    }))).then(() => undefined);
+    return Promise.all(
+      Object.keys(pictureUrls).map((name) =>
+        this.image(name)
+          .decode()
+          .catch(() => {
+            this.failed(name);
+            throw new Error(`the picture ${name} did not load`);
+          }),
+      ),
+    ).then(() => undefined);
   }
 
   private image(name: string): HTMLImageElement {

@@ -9,8 +9,12 @@ import type { PageWindow } from '../controls/layout';
 export class PagePresentation {
   active = false;
 
-  constructor(private readonly w: PageWindow, private readonly design: Design, private readonly view: CanvasView,
-              private readonly changed: () => void) {
+  constructor(
+    private readonly w: PageWindow,
+    private readonly design: Design,
+    private readonly view: CanvasView,
+    private readonly changed: () => void,
+  ) {
     // The browser's own way out of full screen (Escape, a gesture) leaves the presentation too.
     document.addEventListener('fullscreenchange', () => {
       if (!document.fullscreenElement && this.active) this.leave();
@@ -41,9 +45,13 @@ export class PagePresentation {
   // viewport allows, centred.
   fit(viewWidth: number, viewHeight: number): { scale: number; left: number; top: number } {
     // In designed pixels, as the layout placed them: the verdict line may be hidden.
-    const px = (element: HTMLElement, side: 'left' | 'top' | 'width' | 'height') => parseFloat(element.style[side]);
-    const canvas = this.w.canvasFrame, verdict = this.w.verdict;
-    const left = px(canvas, 'left'), top = px(canvas, 'top'), width = px(canvas, 'width');
+    const px = (element: HTMLElement, side: 'left' | 'top' | 'width' | 'height') =>
+      parseFloat(element.style[side]);
+    const canvas = this.w.canvasFrame,
+      verdict = this.w.verdict;
+    const left = px(canvas, 'left'),
+      top = px(canvas, 'top'),
+      width = px(canvas, 'width');
     const height = px(verdict, 'top') + px(verdict, 'height') - top;
     const scale = Math.min(viewWidth / width, viewHeight / height);
     return {

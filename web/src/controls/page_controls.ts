@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// What the page's controls do: the take-off texts and sliders with their starting values, Enter
+// in a text and Start, End, the canvas's menu by right click, long press and the tools button,
+// stepping by the mouse wheel, the arrow keys tapped in flight, the page's keys, and each entry of
+// the canvas's menu. The page and its parts do the work; this only says which of it each control
+// starts.
+import { kNoTools } from '../view/canvas_view';
+import type { MenuActions } from './lesson_menu';
+import type { PurzoPage } from '../page';
+import type { TimeSource } from '../view/flight_player';
+import { followSlider, movePosture } from './layout';
+import { onArrowKeyTaps, onLongPress } from './touch';
+import { onPageKey } from './page_keys';
+
+export function setUpControls(page: PurzoPage, time: TimeSource): void {
+  const { w, design, player } = page;
+  const t = design.takeoff;
+  w.speedBox.value = String(t.designSpeed);
+  w.angleBox.value = String(t.designAngle);
+  w.speedBar.value = String(t.designSpeed);
+  w.angleBar.value = String(t.designAngle);
+  w.posture.value = String(t.firstPosture);
+  w.paces[page.choices.now.pace].checked = true;
+  w.paces.forEach((p) => p.addEventListener('change', () => page.choices.remember()));
+  const sliderValue = (text: string, lo: number, hi: number) =>
+    page.module.sliderValueFor(text, lo, hi);
+  followSlider(w.speedBox, w.speedBar, t.minSpeed, t.maxSpeed, sliderValue);
+  followSlider(w.angleBox, w.angleBar, t.minAngle, t.maxAngle, sliderValue);
+  for (const box of [w.speedBox, w.angleBox]) {
+    box.addEventListener('keydown', (e) => {
+      if (e.key === 'Enter') {
+        e.preventDefault();
+        page.startFlight();
+      }
+    });
+  }
+  w.start.addEventListener('click', () => page.startFlight());
+  w.end.addEventListener('click', () => page.end());
+  w.canvas.addEventListener('contextmenu', (e) => {
+    e.preventDefault();
+    page.openMenu(e.clientX, e.clientY);
+  });
+  onLongPress(w.canvas, (x, y) => page.openMenu(x, y), time);
+  w.tools.addEventListener('click', () => {
+    const b = w.tools.getBoundingClientRect();
+    page.openMenu(b.left, b.bottom);
+  });
+  w.canvas.addEventListener(
+    'wheel',
+    (e) => {
+      if (player.canStep && e.deltaY !== 0) {
+        e.preventDefault();
+        player.step(e.deltaY > 0 ? 1 : -1);
+      }
+    },
+    { passive: false },
+  );
+  onArrowKeyTaps(w.arrowKeys.parentElement!, design.arrowKeys.widthPx, design.arrowKeys, (key) => {
+    if (!player.flightRunning) return;
+    movePosture(w, design, key === 'right' ? 1 : -1);
+  });
+  document.addEventListener('keydown', (e) =>
+    onPageKey(e, {
+      w,
+      design,
+      player,
+      menuOpen: () => page.menu.isOpen,
+      presentationKey: (k, onCanvas) =>
+        page.presentation.key(k, onCanvas, () => page.startFlight()),
+      openMenu: (x, y) => page.openMenu(x, y),
+    }),
+  );
+}
+
+// What each entry of the canvas's menu does on the page.
+export function menuActions(page: PurzoPage): MenuActions {
+  return {
+    toolsChanged: (tools) => page.setTools(tools),
+    replay: () => page.replay(),
+    pause: () => page.player.togglePause(),
+    step: (delta) => page.player.step(delta),
+    charts: () => page.charts.open(page.shown.chartsContent(), page.scale),
+    log: () => {
+      page.logPanel.open(page.scale);
+      page.fit();
+    },
+    presentation: () => page.presentation.toggle(),
+    saveCsv: () => page.saves.saveCsv(),
+    saveWorkbook: () => void page.saves.saveWorkbook(),
+    savePicture: () => void page.saves.savePicture(),
+    modelChanged: (model) => page.choices.setModel(model),
+    athlete: () =>
+      page.athleteDialog.open(page.athlete, page.scale, (a) => page.choices.setAthlete(a)),
+    resetTools: () => {
+      page.setTools({ ...kNoTools });
+      page.choices.setModel('classic');
+      page.choices.setAthlete(page.athleteDialog.standard());
+    },
+  };
+}
