@@ -29,6 +29,8 @@ FlightRecord Takeoff(double speed, double angle, Model model) {
                         model,
                         {},
                         Pace::RealTime,
+                        {},
+                        {},
                         {}};
 }
 

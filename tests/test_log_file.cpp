@@ -35,7 +35,19 @@ bool SameFlight(const LoggedFlight& a, const LoggedFlight& b) {
            a.shown == b.shown && a.record.speedText == b.record.speedText &&
            a.record.angleText == b.record.angleText && a.record.model == b.record.model &&
            a.record.pace == b.record.pace && a.record.athlete == b.record.athlete &&
-           a.record.postures() == b.record.postures();
+           a.record.postures() == b.record.postures() && a.record.plan == b.record.plan &&
+           a.record.prediction == b.record.prediction;
+}
+
+// Three flights and a fourth flown by plan, with its group's prediction.
+FlightLog WithPlannedFlight() {
+    FlightLog log = ThreeFlights();
+    const TuckPlan plan{3, 6, 6};
+    FlightRecord r = Flown("6,5", "70", Model::Exact, PlanPostures(plan));
+    r.plan = plan;
+    r.prediction = Prediction{Verdict::TooFar, 397.5};
+    log.add(std::move(r), "Delfine", "2026-12-10 09:40");
+    return log;
 }
 
 // A window's part in a shared file: its changes made on whatever the file holds when it writes.
@@ -69,7 +81,7 @@ private slots:
         QTest::newRow("another program's")
             << QByteArray("PK\x03\x04 zip") << LogFileProblem::NotALog;
         QTest::newRow("a newer format")
-            << QByteArray("Purzosimulation flight log 3\nwhatever comes\n")
+            << QByteArray("Purzosimulation flight log 5\nwhatever comes\n")
             << LogFileProblem::NewerVersion;
         QTest::newRow("one byte over the bound")
             << QByteArray(int(kMostLogFileBytes) + 1, 'x') << LogFileProblem::TooLarge;
@@ -138,8 +150,14 @@ private slots:
     }
 
     // Any one flipped bit anywhere: never a flight loaded changed, never a damage unsaid.
+    void noFlippedBitPassesUnnoticed_data() {
+        QTest::addColumn<bool>("planned");
+        QTest::newRow("flown by hand") << false;
+        QTest::newRow("with a plan") << true;
+    }
     void noFlippedBitPassesUnnoticed() {
-        const FlightLog written = ThreeFlights();
+        QFETCH(bool, planned);
+        const FlightLog written = planned ? WithPlannedFlight() : ThreeFlights();
         const std::string text = LogFileText(written);
         for (std::size_t at = 0; at < text.size(); ++at) {
             for (const int bit : {0, 3, 6}) {
@@ -319,6 +337,58 @@ private slots:
         QCOMPARE(reading.log->find(2)->summary.landing->verdict,
                  log.find(2)->summary.landing->verdict);
         QCOMPARE(ReadLogFile(LogFileText(log)).differingResults, 0);
+    }
+
+    void aPlanReadsBackWithItsPrediction() {
+        const FlightLog log = WithPlannedFlight();
+        const LogFileReading reading = ReadLogFile(LogFileText(log));
+        QCOMPARE(reading.problem, LogFileProblem::None);
+        const LoggedFlight* planned = reading.log->find(4);
+        QVERIFY(planned && planned->record.plan && planned->record.prediction);
+        QVERIFY(SameFlight(*planned, *log.find(4)));
+        QVERIFY(!reading.log->find(3)->record.plan);
+    }
+    // A plan that is not what its flight flew, or does not read, damages its flight's line: the
+    // flight is left out, never loaded with another plan or none.
+    void aPlanThatIsNotTheFlightsIsLeftOut_data() {
+        QTest::addColumn<int>("flight");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("another start") << 4 << "09:40\t3\t6\t6"
+                                       << "09:40\t2\t6\t6";
+        QTest::newRow("another depth") << 4 << "09:40\t3\t6\t6"
+                                       << "09:40\t3\t6\t7";
+        QTest::newRow("depth 4") << 4 << "09:40\t3\t6\t6"
+                                 << "09:40\t3\t6\t4";
+        QTest::newRow("no plan") << 4 << "09:40\t3\t6\t6"
+                                 << "09:40\t-\t-\t-";
+        QTest::newRow("no verdict") << 4 << "\ttoo-far\t"
+                                    << "\tfar\t";
+        QTest::newRow("rotation no number") << 4 << "\t397.5"
+                                            << "\t39x";
+        QTest::newRow("a flight by hand") << 3 << "\t-\t-\t-\t"
+                                          << "\t2\t3\t7\t";
+    }
+    void aPlanThatIsNotTheFlightsIsLeftOut() {
+        QFETCH(int, flight);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        const FlightLog written = WithPlannedFlight();
+        std::string text = LogFileText(written);
+        const std::size_t first = text.find("\nflight\t" + std::to_string(flight) + "\t") + 1;
+        const std::size_t end = text.find('\n', first);
+        std::string line = text.substr(first, text.rfind('\t', end) - first);
+        const std::size_t at = line.find(from.toStdString());
+        QVERIFY(at != std::string::npos);
+        line.replace(at, std::size_t(from.size()), to.toStdString());
+        text.replace(first, end - first, WithChecksum(line));
+        const LogFileReading reading = ReadLogFile(text);
+        QCOMPARE(reading.problem, LogFileProblem::Damaged);
+        QCOMPARE(reading.damagedLines, 1);
+        QVERIFY(!reading.log->find(flight));
+        for (const LoggedFlight& f : reading.log->flights()) {
+            QVERIFY(SameFlight(f, *written.find(f.number)));
+        }
     }
 
     // A deleted flight's number is not handed out again, after a restart neither.

@@ -3,6 +3,7 @@
 #include "flight/flight_log.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace purzo {
 
@@ -32,6 +33,10 @@ const LoggedFlight* FlightLog::find(int number) const {
     const auto it = std::find_if(flights_.begin(), flights_.end(),
                                  [number](const LoggedFlight& f) { return f.number == number; });
     return it == flights_.end() ? nullptr : &*it;
+}
+
+LoggedFlight* FlightLog::find(int number) {
+    return const_cast<LoggedFlight*>(std::as_const(*this).find(number));
 }
 
 bool FlightLog::setShown(int number, bool shown) {

@@ -41,6 +41,7 @@ public:
 
     const std::vector<LoggedFlight>& flights() const { return flights_; }
     const LoggedFlight* find(int number) const;
+    LoggedFlight* find(int number);
     // Shows or hides a flight; false when it does not exist or eight are shown already.
     bool setShown(int number, bool shown);
     std::size_t shownCount() const;

@@ -9,6 +9,7 @@
 #include "flight/frame_step.h"
 #include "flight/model.h"
 #include "flight/pace.h"
+#include "flight/tuck_plan.h"
 
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ struct FlightRecord {
     std::vector<FrameResult> frames;
     std::optional<Pace> pace; // the window's playback pace; none for the trace tool
     Athlete athlete;          // the exact model's; the classic flies the standard figure
+    // A planned flight's plan, which chose every frame's posture, and what its group predicted.
+    std::optional<TuckPlan> plan;
+    std::optional<Prediction> prediction;
 
     bool landed() const { return !frames.empty() && frames.back().lastFrame; }
     // The athlete's values matter: the exact model, with another than the standard athlete.

@@ -20,6 +20,16 @@ std::string_view VerdictCode(Verdict verdict) {
     return "";
 }
 
+std::optional<Verdict> VerdictFromCode(std::string_view code) {
+    for (const Verdict v :
+         {Verdict::Upright, Verdict::TooFar, Verdict::TooShort, Verdict::NotOnFeet}) {
+        if (VerdictCode(v) == code) {
+            return v;
+        }
+    }
+    return std::nullopt;
+}
+
 const char* VerdictName(Verdict verdict, TextLanguage language) {
     const bool english = language == TextLanguage::English;
     switch (verdict) {

@@ -23,6 +23,7 @@ enum class Verdict { Upright, TooFar, TooShort, NotOnFeet };
 
 // "upright", "too-far", "too-short", "not-on-feet", as the trace tool writes them.
 std::string_view VerdictCode(Verdict verdict);
+std::optional<Verdict> VerdictFromCode(std::string_view code);
 // The verdict in a word or two, for a table: "aufrecht", "zu weit gedreht", … or in English.
 const char* VerdictName(Verdict verdict, TextLanguage language);
 

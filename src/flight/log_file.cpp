@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::string_view kHeaderStem = "Purzosimulation flight log ";
 constexpr std::string_view kFormat1Header = "Purzosimulation flight log 1";
+constexpr std::string_view kFormat2Header = "Purzosimulation flight log 2";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr int kMostLoggedFrames = 100000;
@@ -31,17 +32,57 @@ std::optional<double> AthleteValue(std::string_view text, const AthleteRange& ra
     return value && range.holds(*value) ? value : std::nullopt;
 }
 
+// Fields of a planned flight: the plan's start, length and depth, the predicted verdict and
+// rotation; "-" in each where the flight was flown by hand, in the last two where nothing was
+// predicted.
+constexpr std::size_t kPlanFields = 5;
+
+struct PlanFields {
+    std::optional<TuckPlan> plan;
+    std::optional<Prediction> prediction;
+};
+
+// The plan in the fields from `at`, when they hold one or say there is none.
+std::optional<PlanFields> PlanOf(const std::vector<std::string_view>& f, std::size_t at) {
+    PlanFields read;
+    if (f[at] == "-" && f[at + 1] == "-" && f[at + 2] == "-" && f[at + 3] == "-" &&
+        f[at + 4] == "-") {
+        return read;
+    }
+    const auto start = WholeNumber(f[at], kFirstPlanStartFrame, kMostLoggedFrames);
+    const auto frames = WholeNumber(f[at + 1], 1, kMostLoggedFrames);
+    const auto depth = WholeNumber(f[at + 2], kFirstPlanDepth, kLastPosture);
+    if (!start || !frames || !depth) {
+        return std::nullopt;
+    }
+    read.plan = TuckPlan{*start, *frames, *depth};
+    if (f[at + 3] != "-" || f[at + 4] != "-") {
+        const auto verdict = VerdictFromCode(f[at + 3]);
+        const auto rotation = ReadPlainDecimal(f[at + 4]);
+        if (!verdict || !rotation || *rotation > kMostPredictedRotationDeg) {
+            return std::nullopt;
+        }
+        read.prediction = Prediction{*verdict, *rotation};
+    }
+    return read;
+}
+
 // A flight line's fields after "flight": number, model, pace, shown, speed, angle, postures,
-// frames, group, flown at; then, for an exact flight with another than the standard athlete,
-// her mass, height, spin and limb speed (the limb speed missing in logs written before the
-// limbs had one: the standard).
-std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
-    if (f.size() != 11 && f.size() != 14 && f.size() != 15) {
+// frames, group, flown at; since format 4 the plan's fields; then, for an exact flight with
+// another than the standard athlete, her mass, height, spin and limb speed (the limb speed
+// missing in logs written before the limbs had one: the standard).
+std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f, bool withPlan) {
+    const std::size_t base = withPlan ? 11 + kPlanFields : 11;
+    if (f.size() != base && f.size() != base + 3 && f.size() != base + 4) {
+        return std::nullopt;
+    }
+    const std::optional<PlanFields> planned = withPlan ? PlanOf(f, 11) : PlanFields{};
+    if (!planned) {
         return std::nullopt;
     }
     Athlete athlete;
-    for (std::size_t i = 11; i < f.size(); ++i) {
-        const int which = int(i - 11);
+    for (std::size_t i = base; i < f.size(); ++i) {
+        const int which = int(i - base);
         const auto value = AthleteValue(f[i], AthleteRangeOf(which));
         if (!value) {
             return std::nullopt;
@@ -58,7 +99,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
     }
-    if (f.size() > 11 && *model == Model::Classic) {
+    if (f.size() > base && *model == Model::Classic) {
         return std::nullopt; // the classic model flies no athlete: not a line this program wrote
     }
     const std::vector<std::string_view> postureTexts = SplitAt(f[7], ',');
@@ -96,6 +137,17 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f) {
     if (record.model == Model::Classic && record.postures() != postures) {
         return std::nullopt;
     }
+    // A plan chose every posture the flight read: one that did not is not this flight's.
+    if (planned->plan) {
+        const std::vector<int> chosen = PlanPostures(*planned->plan);
+        for (std::size_t i = 0; i < postures.size(); ++i) {
+            if (postures[i] != PostureForFrame(chosen, int(i) + 1)) {
+                return std::nullopt;
+            }
+        }
+    }
+    record.plan = planned->plan;
+    record.prediction = planned->prediction;
     flight.summary = SummaryOf(record.params, record.model, record.frames);
     return flight;
 }
@@ -127,6 +179,15 @@ std::string FlightLine(const LoggedFlight& f) {
                 r.pace ? std::to_string(int(*r.pace)) : "-", f.shown ? "1" : "0",
                 Escaped(r.speedText), Escaped(r.angleText), postures,
                 std::to_string(r.frames.size()), Escaped(f.group), Escaped(f.flownAt)});
+    const std::optional<Prediction>& p = r.prediction;
+    for (const std::string& field : {r.plan ? std::to_string(r.plan->startFrame) : "-",
+                                     r.plan ? std::to_string(r.plan->frames) : "-",
+                                     r.plan ? std::to_string(r.plan->depth) : "-",
+                                     r.plan && p ? std::string(VerdictCode(p->verdict)) : "-",
+                                     r.plan && p ? PlainDecimalText(p->rotationDeg) : "-"}) {
+        line += '\t';
+        line += field;
+    }
     if (r.otherAthlete()) {
         for (int which = 0; which < kAthleteValueCount; ++which) {
             line += '\t';
@@ -203,7 +264,9 @@ LogFileReading ReadLogFile(std::string_view text) {
         return reading;
     }
     reading.olderFormat = lines.front() == kFormat1Header;
-    if (lines.front() != kLogFileHeader && !reading.olderFormat) {
+    const bool withPlans = lines.front() == kLogFileHeader;
+    if (lines.front() != kLogFileHeader && lines.front() != kFormat2Header &&
+        !reading.olderFormat) {
         reading.problem = LogFileProblem::NewerVersion;
         return reading;
     }
@@ -243,7 +306,7 @@ LogFileReading ReadLogFile(std::string_view text) {
                 ++reading.differingResults;
             }
         } else if (kind == "flight" && !counted) {
-            auto flight = FlightOf(fields);
+            auto flight = FlightOf(fields, withPlans);
             if (!flight || log.find(flight->number)) {
                 damaged(i);
                 continue;

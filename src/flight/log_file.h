@@ -14,8 +14,9 @@
 namespace purzo {
 
 // The first line of a log file; a later format counts up the number at its end. Format 1, the
-// same lines without checksums, is still read.
-inline constexpr std::string_view kLogFileHeader = "Purzosimulation flight log 2";
+// same lines without checksums, and format 2, without tuck plans, are still read. 4, not 3: one
+// flipped bit must not turn the header into an older format's, which would read on unwarned.
+inline constexpr std::string_view kLogFileHeader = "Purzosimulation flight log 4";
 
 // The largest log that is read: some 15,000 flights, years of lessons, read and flown again in
 // about a second. A larger file is set aside unread rather than read whole into memory.

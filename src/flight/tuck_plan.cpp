@@ -2,6 +2,7 @@
 #include "flight/tuck_plan.h"
 
 #include "body/posture_table.h"
+#include "flight/number_text.h"
 #include "flight/whole_flight.h"
 
 #include <algorithm>
@@ -20,6 +21,26 @@ std::optional<int> ReadWhole(std::string_view text) {
 }
 
 } // namespace
+
+std::optional<double> ReadPredictedRotationDeg(std::string_view text, bool inTurns) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    std::string plain(text);
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    const std::optional<double> value = ReadPlainDecimal(plain);
+    if (!value) {
+        return std::nullopt;
+    }
+    const double degrees = inTurns ? *value * 360 : *value;
+    if (!(degrees >= 0 && degrees <= kMostPredictedRotationDeg)) {
+        return std::nullopt;
+    }
+    return degrees;
+}
 
 std::vector<int> PlanPostures(const TuckPlan& plan) {
     const int start = std::max(plan.startFrame, kFirstPlanStartFrame);

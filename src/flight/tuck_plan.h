@@ -5,6 +5,7 @@
 
 #include "body/athlete.h"
 #include "flight/flight_parameters.h"
+#include "flight/landing.h"
 #include "flight/model.h"
 
 #include <optional>
@@ -25,6 +26,18 @@ struct TuckPlan {
 
     friend bool operator==(const TuckPlan&, const TuckPlan&) = default;
 };
+
+// What a group expects of a planned flight before it flies: how it lands and how far it turns.
+struct Prediction {
+    Verdict verdict = Verdict::Upright;
+    double rotationDeg = 360;
+
+    friend bool operator==(const Prediction&, const Prediction&) = default;
+};
+// A predicted rotation as typed, in degrees or in turns (a comma or a point before the
+// decimals): nothing for anything but a number from 0 to 3600° (10 turns).
+std::optional<double> ReadPredictedRotationDeg(std::string_view text, bool inTurns);
+inline constexpr double kMostPredictedRotationDeg = 3600;
 
 // Frame 1 stretched, frames start … start + frames − 1 in the depth, every later frame stretched.
 std::vector<int> PlanPostures(const TuckPlan& plan);

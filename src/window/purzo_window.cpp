@@ -269,7 +269,9 @@ void PurzoWindow::startFlight() {
                         model,
                         {},
                         form_.selectedPace(),
-                        athlete};
+                        athlete,
+                        {},
+                        {}};
     player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
     refreshCharts();
 }
