@@ -3,6 +3,7 @@
 // group of their own; and students' logs merged into the lesson, none twice.
 #include "flight/lesson_groups.h"
 #include "flight/log_merge.h"
+#include "flight/quantities.h"
 #include "log_fixture.h"
 #include "workbook/flight_sheet.h"
 #include "workbook/log_sheets.h"
@@ -123,6 +124,47 @@ private slots:
                      qPrintable(QStringLiteral("%1 pt for %2 lines")
                                     .arg(heightOf(table.firstFrameRow))
                                     .arg(needed)));
+        }
+    }
+
+    // A planned flight's prediction stands beside its result, with how far the rotation was off;
+    // a flight by hand leaves both empty. The sheet still prints one page wide at 9 pt.
+    void thePredictionStandsBesideTheResult() {
+        FlightLog log;
+        LoggedFlight planned = FlightOf("Delfine", "70");
+        planned.record.plan = TuckPlan{3, 6, 7};
+        planned.record.prediction = Prediction{Verdict::Upright, 360};
+        log.append(planned);
+        log.append(FlightOf("Robben", "60"));
+        for (const WorkbookLanguage language :
+             {WorkbookLanguage::German, WorkbookLanguage::English}) {
+            const FlightSheet& table = LogWorkbookFor(log, language, "2026-12-10").sheets[1];
+            const auto cellAt = [&table](int row, const std::string& header) -> const SheetCell* {
+                for (const SheetCell& h : table.cells) {
+                    if (h.row == table.repeatedRow && h.text == header) {
+                        for (const SheetCell& c : table.cells) {
+                            if (c.row == row && c.column == h.column) {
+                                return &c;
+                            }
+                        }
+                    }
+                }
+                return nullptr;
+            };
+            const int first = table.firstFrameRow;
+            const SheetCell* off = cellAt(first, ShortHeaderOf(Quantity::PredictionOff, language));
+            const SheetCell* said = cellAt(first, ShortHeaderOf(Quantity::Prediction, language));
+            QVERIFY(off && off->isNumber && said);
+            QCOMPARE(off->number, planned.summary.rotationDeg - 360);
+            QCOMPARE(QString::fromStdString(said->text), language == WorkbookLanguage::English
+                                                             ? QStringLiteral("upright, 360°")
+                                                             : QStringLiteral("aufrecht, 360°"));
+            QVERIFY(!cellAt(first + 1, ShortHeaderOf(Quantity::PredictionOff, language)));
+            double width = 0;
+            for (const SheetColumn& column : table.columns) {
+                width += column.width;
+            }
+            QVERIFY2(width <= 160, qPrintable(QString::number(width)));
         }
     }
 

@@ -3,18 +3,55 @@
 #include "flight/log_cells.h"
 
 #include "body/body_part.h"
+#include "flight/number_text.h"
 
 #include <array>
+#include <cmath>
 
 namespace purzo {
+namespace {
+
+// Whole degrees without decimals, others with one.
+std::string DegreesText(double degrees, TextLanguage language) {
+    const char point = language == TextLanguage::English ? '.' : ',';
+    return FixedText(degrees, degrees == std::round(degrees) ? 0 : 1, point) + "°";
+}
+
+} // namespace
+
+std::string PosturesText(const FlightRecord& record) {
+    std::string text;
+    for (const int p : record.postures()) {
+        text += char('0' + p);
+    }
+    return text;
+}
+
+std::string PlanText(const TuckPlan& plan, TextLanguage language) {
+    const std::string start = std::to_string(plan.startFrame);
+    const std::string frames = std::to_string(plan.frames);
+    const std::string depth = std::to_string(plan.depth);
+    if (language == TextLanguage::English) {
+        return "from frame " + start + ", " + frames + (plan.frames == 1 ? " frame" : " frames") +
+               ", posture " + depth;
+    }
+    return "ab Bild " + start + ", " + frames + (plan.frames == 1 ? " Bild" : " Bilder") +
+           ", Haltung " + depth;
+}
+
+std::string PredictionText(const Prediction& prediction, TextLanguage language) {
+    return std::string(VerdictName(prediction.verdict, language)) + ", " +
+           DegreesText(prediction.rotationDeg, language);
+}
 
 std::span<const Quantity> LogQuantities() {
     static constexpr std::array kColumns{
-        Quantity::Number,       Quantity::Model,      Quantity::Speed,    Quantity::Angle,
-        Quantity::BodyMass,     Quantity::BodyHeight, Quantity::Spin,     Quantity::LimbSpeed,
-        Quantity::Pace,         Quantity::TuckStart,  Quantity::Tucked,   Quantity::FlightTime,
-        Quantity::Distance,     Quantity::MaxHeight,  Quantity::Rotation, Quantity::Turns,
-        Quantity::FirstContact, Quantity::Attitude,   Quantity::Verdict};
+        Quantity::Number,   Quantity::Model,      Quantity::Speed,        Quantity::Angle,
+        Quantity::BodyMass, Quantity::BodyHeight, Quantity::Spin,         Quantity::LimbSpeed,
+        Quantity::Pace,     Quantity::TuckStart,  Quantity::Tucked,       Quantity::Postures,
+        Quantity::Plan,     Quantity::FlightTime, Quantity::Distance,     Quantity::MaxHeight,
+        Quantity::Rotation, Quantity::Turns,      Quantity::FirstContact, Quantity::Attitude,
+        Quantity::Verdict,  Quantity::Prediction, Quantity::PredictionOff};
     return kColumns;
 }
 
@@ -73,6 +110,15 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
         return landing ? LogCell{landing->attitudeDeg, {}} : LogCell{};
     case Quantity::Verdict:
         return landing ? LogCell{{}, VerdictName(landing->verdict, language)} : LogCell{};
+    case Quantity::Postures:
+        return {{}, PosturesText(f.record)};
+    case Quantity::Plan:
+        return {{}, f.record.plan ? PlanText(*f.record.plan, language) : ""};
+    case Quantity::Prediction:
+        return {{}, f.record.prediction ? PredictionText(*f.record.prediction, language) : ""};
+    case Quantity::PredictionOff:
+        return f.record.prediction ? LogCell{s.rotationDeg - f.record.prediction->rotationDeg, {}}
+                                   : LogCell{};
     default:
         return {};
     }

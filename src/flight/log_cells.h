@@ -24,6 +24,11 @@ struct LogCell {
 // A comparison's rows, each a cell per compared flight: its take-off, tuck, rotation and landing.
 std::span<const Quantity> ComparisonQuantities();
 
+// A flight's chosen postures as digits, "1777111"; a plan and a prediction in words.
+std::string PosturesText(const FlightRecord& record);
+std::string PlanText(const TuckPlan& plan, TextLanguage language);
+std::string PredictionText(const Prediction& prediction, TextLanguage language);
+
 LogCell LogCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
 
 // A comparison's cell: the log's, but the verdict short enough for a table on the board

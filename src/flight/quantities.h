@@ -42,6 +42,11 @@ enum class Quantity {
     FirstContact,
     Attitude,
     Verdict,
+    // A flight's choices, and what its group predicted of a planned one.
+    Postures, // the chosen posture of every frame, "1777111"
+    Plan,
+    Prediction,
+    PredictionOff, // the rotation flown minus the one predicted
     // The exact model's athlete, as the log keeps it.
     BodyMass,
     BodyHeight,

@@ -70,6 +70,26 @@ FlightSheet GroupsSheet(const FlightLog& log, WorkbookLanguage language,
     return sheet;
 }
 
+// The log's columns as printed: those some flight has a value in (an empty log prints them
+// all), the chosen postures and the plan left to each flight's own sheet, so that the table
+// stays one page wide at 9 pt.
+std::vector<Quantity> PrintedColumns(const FlightLog& log, TextLanguage language) {
+    std::vector<Quantity> printed;
+    for (const Quantity q : LogQuantities()) {
+        if (q == Quantity::Postures || q == Quantity::Plan) {
+            continue;
+        }
+        const bool filled =
+            q == Quantity::Number || log.flights().empty() ||
+            std::any_of(log.flights().begin(), log.flights().end(),
+                        [&](const LoggedFlight& f) { return !LogCellOf(f, q, language).empty(); });
+        if (filled) {
+            printed.push_back(q);
+        }
+    }
+    return printed;
+}
+
 } // namespace
 
 LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage language,
@@ -90,7 +110,7 @@ LogWorkbookContent LogWorkbookFor(const FlightLog& log, WorkbookLanguage languag
     label(1, 0, Text(language, "Datum", "Date"), true);
     label(1, 1, day, false);
 
-    const std::span<const Quantity> columns = LogQuantities();
+    const std::vector<Quantity> columns = PrintedColumns(log, language);
     // The flight's number, then who flew it, then the quantities.
     label(kHeaderRow, 0, HeaderOf(Quantity::Number, language), true);
     label(kHeaderRow, 1, GroupHeader(language), true);
