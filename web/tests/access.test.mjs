@@ -207,6 +207,23 @@ describe('accessibility', () => {
     await context.close();
   });
 
+  test('Shift+F10 on the canvas opens the menu; Ctrl+P does not present', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    const presenting = () => page.$eval('.window', (w) => w.classList.contains('presenting'));
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('F10');
+    assert.equal(await page.locator('.menu').count(), 0, 'not F10 alone');
+    await page.keyboard.press('Shift+F10');
+    assert.equal(await page.locator('.menu').count(), 1);
+    await page.keyboard.press('Escape');
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('Control+p');
+    assert.equal(await presenting(), false);
+    await page.keyboard.press('Shift+P');
+    assert.equal(await presenting(), true, 'P in either case');
+    await context.close();
+  });
+
   test('the charts hold their numbers as a table and keep the keyboard until closed', async () => {
     const { context, page } = await openPage(site.browser, site.url);
     await page.click('[data-control="Start"]');

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // "Präsentation" on the page: the canvas and the verdict line alone, as large as the screen
 // allows, in the browser's full screen; the panel's text larger still, as in the window. The key
-// P on the canvas or the menu enters it, P or Escape leaves it; Enter starts a flight meanwhile.
+// P on the canvas or the menu enters it, P or Escape leaves it; Enter starts a flight meanwhile
+// (the keys from the model's table).
 import type { CanvasView } from './canvas_view';
-import type { Design } from '../model';
+import type { Design, PlaybackAction } from '../model';
 import type { PageWindow } from '../controls/layout';
 
 export class PagePresentation {
@@ -26,18 +27,12 @@ export class PagePresentation {
     else this.enter();
   }
 
-  // The keys of the presentation; true where the key was one of them.
-  key(e: KeyboardEvent, onCanvas: boolean, start: () => void): boolean {
-    if (onCanvas && (e.key === 'p' || e.key === 'P') && !e.ctrlKey && !e.metaKey && !e.altKey) {
-      this.toggle();
-    } else if (this.active && e.key === 'Escape') {
-      this.leave();
-    } else if (this.active && onCanvas && e.key === 'Enter') {
-      start();
-    } else {
-      return false;
-    }
-    e.preventDefault();
+  // The presentation's actions of the keys' table; true where it took the action.
+  key(action: PlaybackAction, onCanvas: boolean, start: () => void): boolean {
+    if (onCanvas && action === 'present') this.toggle();
+    else if (this.active && action === 'leavePresentation') this.leave();
+    else if (this.active && onCanvas && action === 'startFlight') start();
+    else return false;
     return true;
   }
 
