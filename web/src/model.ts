@@ -267,6 +267,19 @@ export type PlaybackAction =
   | 'leavePresentation'
   | 'startFlight';
 
+// The presentation on a screen this large, in its pixels: the canvas with its border, the verdict
+// line under it as wide, and the line's font in points.
+export interface PresentationLayout {
+  scale: number;
+  canvasLeft: number;
+  canvasTop: number;
+  canvasWidth: number;
+  canvasHeight: number;
+  verdictTop: number;
+  verdictHeight: number;
+  verdictFontPt: number;
+}
+
 export interface PurzoModule {
   design(): Design;
   // A key's action by KeyboardEvent.key and what is held with it (otherModifiers: Ctrl, Alt or
@@ -276,6 +289,7 @@ export interface PurzoModule {
     shift: boolean,
     otherModifiers: boolean,
   ): { action: PlaybackAction; onlyWhileStepping: boolean } | null;
+  presentationLayout(widthPx: number, heightPx: number): PresentationLayout;
   checkTakeoff(speedText: string, angleText: string): TakeoffCheck;
   sliderValueFor(text: string, lo: number, hi: number): number | null;
   // The data panel at its widest: a landing with wide numbers, for choosing its corner.
