@@ -254,8 +254,42 @@ export interface TakeoffCheck {
   angleText: string;
 }
 
+// What a key does on the canvas, from the keys' table the window uses too.
+export type PlaybackAction =
+  | 'togglePause'
+  | 'stepForward'
+  | 'stepBack'
+  | 'toStart'
+  | 'toEnd'
+  | 'openMenu'
+  | 'fullScreen'
+  | 'present'
+  | 'leavePresentation'
+  | 'startFlight';
+
+// The presentation on a screen this large, in its pixels: the canvas with its border, the verdict
+// line under it as wide, and the line's font in points.
+export interface PresentationLayout {
+  scale: number;
+  canvasLeft: number;
+  canvasTop: number;
+  canvasWidth: number;
+  canvasHeight: number;
+  verdictTop: number;
+  verdictHeight: number;
+  verdictFontPt: number;
+}
+
 export interface PurzoModule {
   design(): Design;
+  // A key's action by KeyboardEvent.key and what is held with it (otherModifiers: Ctrl, Alt or
+  // Meta); null for a key that is not one of the table's. Step keys wait for a flight that can step.
+  playbackKey(
+    key: string,
+    shift: boolean,
+    otherModifiers: boolean,
+  ): { action: PlaybackAction; onlyWhileStepping: boolean } | null;
+  presentationLayout(widthPx: number, heightPx: number): PresentationLayout;
   checkTakeoff(speedText: string, angleText: string): TakeoffCheck;
   sliderValueFor(text: string, lo: number, hi: number): number | null;
   // The data panel at its widest: a landing with wide numbers, for choosing its corner.

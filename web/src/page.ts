@@ -74,7 +74,9 @@ export class PurzoPage {
     this.w = buildWindow(this.design, texts, host);
     this.view = new CanvasView(this.design.canvas, () => pictures.hall(this.deviceScale), module);
     this.announcer = new FlightAnnouncer(this.w.root, this.w.canvas, texts, time);
-    this.presentation = new PagePresentation(this.w, this.design, this.view, () => this.fit());
+    this.presentation = new PagePresentation(this.w, this.design, module, this.view, () =>
+      this.fit(),
+    );
     this.player = new FlightPlayer(
       module,
       time,

@@ -5,7 +5,15 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { chooseInMenu, openPage, shownFrame, trace, useSite, waitForLanding } from './browser.mjs';
+import {
+  chooseInMenu,
+  flyTakeoff,
+  openPage,
+  shownFrame,
+  trace,
+  useSite,
+  waitForLanding,
+} from './browser.mjs';
 
 const site = useSite();
 const axeSource = readFileSync(
@@ -204,6 +212,51 @@ describe('accessibility', () => {
         (b) => getComputedStyle(b).visibility === 'visible',
       ),
     );
+    await context.close();
+  });
+
+  test('in the presentation the verdict line stands right under the canvas, both on the screen', async () => {
+    const { context, page } = await openPage(site.browser, site.url, { width: 1280, height: 720 });
+    await flyTakeoff(page, '6', '60');
+    const boxes = () =>
+      page.evaluate(() =>
+        ['.canvas-frame', '.verdict'].map((s) =>
+          document.querySelector(s).getBoundingClientRect().toJSON(),
+        ),
+      );
+    const before = await boxes();
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('p');
+    const [canvas, verdict] = await boxes();
+    for (const box of [canvas, verdict])
+      assert.ok(
+        box.width > 0 && box.left >= 0 && box.top >= 0 && box.right <= 1280 && box.bottom <= 720,
+        JSON.stringify(box),
+      );
+    assert.ok(Math.abs(verdict.top - canvas.bottom) <= 1, `${verdict.top} under ${canvas.bottom}`);
+    assert.ok(Math.abs(verdict.width - canvas.width) <= 1, 'as wide as the canvas');
+    assert.ok(canvas.width > before[0].width, 'larger than in the window');
+    const fits = await page.$eval('.verdict', (v) => v.scrollHeight <= v.clientHeight + 1);
+    assert.ok(fits, 'the verdict is not cut');
+    await page.keyboard.press('Escape');
+    assert.deepEqual(await boxes(), before);
+    await context.close();
+  });
+
+  test('Shift+F10 on the canvas opens the menu; Ctrl+P does not present', async () => {
+    const { context, page } = await openPage(site.browser, site.url);
+    const presenting = () => page.$eval('.window', (w) => w.classList.contains('presenting'));
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('F10');
+    assert.equal(await page.locator('.menu').count(), 0, 'not F10 alone');
+    await page.keyboard.press('Shift+F10');
+    assert.equal(await page.locator('.menu').count(), 1);
+    await page.keyboard.press('Escape');
+    await page.focus('canvas.canvas');
+    await page.keyboard.press('Control+p');
+    assert.equal(await presenting(), false);
+    await page.keyboard.press('Shift+P');
+    assert.equal(await presenting(), true, 'P in either case');
     await context.close();
   });
 

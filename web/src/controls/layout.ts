@@ -254,20 +254,23 @@ export function buildWindow(design: Design, texts: Texts, host: HTMLElement): Pa
 // Where a text overflows its control in the browser's fonts, its font shrinks until it fits, so
 // that no text is cut, as in the desktop window.
 export function fitTexts(root: HTMLElement): void {
-  for (const element of root.querySelectorAll<HTMLElement>('.label, .button, .option')) {
-    const wasHidden = element.hidden;
-    element.hidden = false;
-    const base = parseFloat(getComputedStyle(element).fontSize);
-    for (let factor = 1; factor > 0.5; factor *= 0.97) {
-      if (
-        element.scrollHeight <= element.clientHeight + 1 &&
-        element.scrollWidth <= element.clientWidth + 1
-      )
-        break;
-      element.style.fontSize = `${(base * factor * 0.97).toFixed(2)}px`;
-    }
-    element.hidden = wasHidden;
+  for (const element of root.querySelectorAll<HTMLElement>('.label, .button, .option'))
+    fitText(element);
+}
+
+export function fitText(element: HTMLElement): void {
+  const wasHidden = element.hidden;
+  element.hidden = false;
+  const base = parseFloat(getComputedStyle(element).fontSize);
+  for (let factor = 1; factor > 0.5; factor *= 0.97) {
+    if (
+      element.scrollHeight <= element.clientHeight + 1 &&
+      element.scrollWidth <= element.clientWidth + 1
+    )
+      break;
+    element.style.fontSize = `${(base * factor * 0.97).toFixed(2)}px`;
   }
+  element.hidden = wasHidden;
 }
 
 // The sliders keep their designed track and grow below it to a target of kMinTargetPx CSS pixels

@@ -63,10 +63,11 @@ export function setUpControls(page: PurzoPage, time: TimeSource): void {
     onPageKey(e, {
       w,
       design,
+      module: page.module,
       player,
       menuOpen: () => page.menu.isOpen,
-      presentationKey: (k, onCanvas) =>
-        page.presentation.key(k, onCanvas, () => page.startFlight()),
+      presentationKey: (action, onCanvas) =>
+        page.presentation.key(action, onCanvas, () => page.startFlight()),
       openMenu: (x, y) => page.openMenu(x, y),
     }),
   );
