@@ -185,7 +185,7 @@ private slots:
             }
         }
         QCOMPARE(texts, (QStringList{"&Path of the centre of mass",
-                                     "&Movement sequence",
+                                     "Movement se&quence",
                                      "Flight &data",
                                      "Pre&vious flight for comparison",
                                      "Show &whole flight",
@@ -195,6 +195,8 @@ private slots:
                                      "Pa&use / Resume\tSpace",
                                      "&Next frame\tPage Down",
                                      "Previous &frame\tPage Up",
+                                     QString::fromUtf8("Tuc&k plan…"),
+                                     QString::fromUtf8("Landing &map…"),
                                      QString::fromUtf8("C&harts…"),
                                      QString::fromUtf8("Flight l&og…"),
                                      "Pr&esentation\tF5",

@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>&amp;Bewegungsablauf</source>
-        <translation>&amp;Movement sequence</translation>
+        <translation>Movement se&amp;quence</translation>
     </message>
     <message>
         <source>Flug&amp;daten</source>
@@ -573,6 +573,14 @@
     <message>
         <source>Werkzeuge z&amp;urücksetzen</source>
         <translation>Reset &amp;tools</translation>
+    </message>
+    <message>
+        <source>H&amp;ockplan…</source>
+        <translation>Tuc&amp;k plan…</translation>
+    </message>
+    <message>
+        <source>&amp;Landekarte…</source>
+        <translation>Landing &amp;map…</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@ using K = MenuEntryKind;
 using E = MenuEnabled;
 constexpr MenuEntryDesign kSeparator{};
 
-constexpr std::array<MenuEntryDesign, 25> kEntries{{
+constexpr std::array<MenuEntryDesign, 27> kEntries{{
     {K::Tool, "pathAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Schwerpunktbahn"), "path"},
     {K::Tool, "sequenceAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Bewegungsablauf"),
      "sequence"},
@@ -38,6 +38,9 @@ constexpr std::array<MenuEntryDesign, 25> kEntries{{
      QT_TRANSLATE_NOOP("purzo::LessonMenu", "Bild ab"), "", E::CanStep},
     {K::Action, "previousFrameAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "Bild &zurück"), "",
      QT_TRANSLATE_NOOP("purzo::LessonMenu", "Bild auf"), "", E::CanStep},
+    // A flight flown by a plan made beforehand, and the map of every plan's landing.
+    {K::Action, "tuckPlanAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "H&ockplan…")},
+    {K::Action, "landingMapAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Landekarte…")},
     {K::Action, "chartsAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "Diagra&mme…")},
     {K::Action, "logAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Flugprotokoll…")},
     // A browser keeps F5 for reloading the page.

@@ -48,6 +48,8 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     pause_ = entry("pauseAction");
     nextFrame_ = entry("nextFrameAction");
     previousFrame_ = entry("previousFrameAction");
+    tuckPlan_ = entry("tuckPlanAction");
+    landingMap_ = entry("landingMapAction");
     charts_ = entry("chartsAction");
     log_ = entry("logAction");
     presentation_ = entry("presentationAction");
@@ -77,6 +79,8 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     connect(pause_, &QAction::triggered, this, &LessonMenu::pauseRequested);
     connect(nextFrame_, &QAction::triggered, this, [this] { emit stepRequested(1); });
     connect(previousFrame_, &QAction::triggered, this, [this] { emit stepRequested(-1); });
+    connect(tuckPlan_, &QAction::triggered, this, &LessonMenu::tuckPlanRequested);
+    connect(landingMap_, &QAction::triggered, this, &LessonMenu::landingMapRequested);
     connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
     connect(log_, &QAction::triggered, this, &LessonMenu::logRequested);
     connect(presentation_, &QAction::triggered, this, &LessonMenu::presentationRequested);

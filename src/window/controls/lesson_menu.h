@@ -53,6 +53,8 @@ public:
     QAction* pauseAction() const { return pause_; }
     QAction* nextFrameAction() const { return nextFrame_; }
     QAction* previousFrameAction() const { return previousFrame_; }
+    QAction* tuckPlanAction() const { return tuckPlan_; }
+    QAction* landingMapAction() const { return landingMap_; }
     QAction* chartsAction() const { return charts_; }
     QAction* logAction() const { return log_; }
     QAction* presentationAction() const { return presentation_; }
@@ -73,6 +75,8 @@ signals:
     void compareRequested();
     void pauseRequested();
     void stepRequested(int frames);
+    void tuckPlanRequested();
+    void landingMapRequested();
     void chartsRequested();
     void logRequested();
     void presentationRequested();
@@ -97,6 +101,8 @@ private:
     QAction* pause_;
     QAction* nextFrame_;
     QAction* previousFrame_;
+    QAction* tuckPlan_;
+    QAction* landingMap_;
     QAction* charts_;
     QAction* log_;
     QAction* presentation_;
