@@ -924,4 +924,79 @@
         <translation>Opens the menu of the lesson tools.</translation>
     </message>
 </context>
+<context>
+    <name>purzo::TuckPlanDialog</name>
+    <message>
+        <source>Hockplan</source>
+        <translation>Tuck plan</translation>
+    </message>
+    <message>
+        <source>Der Flug beginnt gestreckt, hockt ab dem gewählten Bild so lange wie geplant und streckt sich dann wieder. Die Pfeiltasten ändern in diesem Flug nichts.</source>
+        <translation>The flight starts stretched, tucks from the chosen frame for as long as planned and then stretches again. The arrow keys change nothing in this flight.</translation>
+    </message>
+    <message>
+        <source>Haltung %1 (eng gehockt)</source>
+        <translation>Posture %1 (tight tuck)</translation>
+    </message>
+    <message>
+        <source>Haltung %1</source>
+        <translation>Posture %1</translation>
+    </message>
+    <message>
+        <source>Hocken ab &amp;Bild:</source>
+        <translation>Tuck from &amp;frame:</translation>
+    </message>
+    <message>
+        <source>Gehockt &amp;für:</source>
+        <translation>Tucked f&amp;or:</translation>
+    </message>
+    <message>
+        <source>&amp;Haltung:</source>
+        <translation>&amp;Posture:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorhersage der Gruppe:</source>
+        <translation>The group&apos;s p&amp;rediction:</translation>
+    </message>
+    <message>
+        <source>Grad</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Umdrehungen</source>
+        <translation>turns</translation>
+    </message>
+    <message>
+        <source>&amp;Landung:</source>
+        <translation>&amp;Landing:</translation>
+    </message>
+    <message>
+        <source>&amp;Drehung:</source>
+        <translation>Ro&amp;tation:</translation>
+    </message>
+    <message>
+        <source>Plan flie&amp;gen</source>
+        <translation>Fl&amp;y the plan</translation>
+    </message>
+    <message>
+        <source>Bild %1 bis %2</source>
+        <translation>frame %1 to %2</translation>
+    </message>
+    <message>
+        <source>1 bis %1 Bilder</source>
+        <translation>1 to %1 frames</translation>
+    </message>
+    <message>
+        <source>%1 s nach dem Absprung (%2)</source>
+        <translation>%1 s after take-off (%2)</translation>
+    </message>
+    <message>
+        <source>Bilder = %1 s (%2)</source>
+        <translation>frames = %1 s (%2)</translation>
+    </message>
+    <message>
+        <source>Die Drehung ist eine Zahl von 0 bis 3600 Grad (10 Umdrehungen), nicht „%1“.</source>
+        <translation>The rotation is a number from 0 to 3600 degrees (10 turns), not “%1”.</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 #include "flight/tuck_plan.h"
 
 #include "body/posture_table.h"
+#include "flight/flight_constants.h"
 #include "flight/number_text.h"
 #include "flight/whole_flight.h"
 
@@ -42,6 +43,10 @@ std::optional<double> ReadPredictedRotationDeg(std::string_view text, bool inTur
     return degrees;
 }
 
+double PlanFrameTimeS(int frame) {
+    return (frame - 1) / kFramesPerSecond;
+}
+
 std::vector<int> PlanPostures(const TuckPlan& plan) {
     const int start = std::max(plan.startFrame, kFirstPlanStartFrame);
     const int frames = std::max(plan.frames, 0);
@@ -49,6 +54,10 @@ std::vector<int> PlanPostures(const TuckPlan& plan) {
     postures.insert(postures.end(), std::size_t(frames), std::clamp(plan.depth, 1, kLastPosture));
     postures.push_back(kFirstPosture); // and it holds to the touchdown
     return postures;
+}
+
+int PlannedPosture(const TuckPlan& plan, int frame) {
+    return PostureForFrame(PlanPostures(plan), frame);
 }
 
 PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,

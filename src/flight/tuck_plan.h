@@ -39,8 +39,13 @@ struct Prediction {
 std::optional<double> ReadPredictedRotationDeg(std::string_view text, bool inTurns);
 inline constexpr double kMostPredictedRotationDeg = 3600;
 
+// The time of a frame after take-off, s: frame 1 is the take-off, each next 1/17 s later.
+double PlanFrameTimeS(int frame);
+
 // Frame 1 stretched, frames start … start + frames − 1 in the depth, every later frame stretched.
 std::vector<int> PlanPostures(const TuckPlan& plan);
+// The posture the plan chooses for frame `frame` (from 1).
+int PlannedPosture(const TuckPlan& plan, int frame);
 
 // The plans a take-off allows: a start up to the stretched flight's touchdown frame (a tuck
 // begun later would never be flown), and lengths up to the longest flight a plan can make.

@@ -74,6 +74,10 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     // Each frame of a flight gives the posture bar the focus, so that the arrow keys move it,
     // and reads it.
     player_.setPostureSource([this] {
+        if (runningPlan_) { // the plan chooses, and the bar shows it
+            form_.hScroll1->setValue(
+                PlannedPosture(*runningPlan_, int(player_.recordedFrames().size()) + 1));
+        }
         form_.hScroll1->setFocus();
         return form_.hScroll1->value();
     });
@@ -83,6 +87,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
         emit frameShown(frame.frame);
     });
     connect(&player_, &FlightPlayer::flightFinished, this, [this](int frames) {
+        form_.hScroll1->setEnabled(true);
         lessonTools_->menu()->setFlightEnded(true);
         if (lastFlight()) {
             log_->logFlight(*lastFlight());
@@ -112,6 +117,7 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(menu, &LessonMenu::pauseRequested, &player_, &FlightPlayer::togglePause);
     connect(menu, &LessonMenu::stepRequested, &player_, &FlightPlayer::step);
     connect(lessonTools_, &LessonTools::saveFailed, this, &PurzoWindow::saveFailed);
+    connect(lessonTools_, &LessonTools::planChosen, this, &PurzoWindow::flyPlan);
     form_.picture1->setNumberLocale(
         QLocale(CurrentLanguage() == Language::English ? QLocale::English : QLocale::German));
     form_.picture1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -123,7 +129,8 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     toolsButton_->setStyle(style_);
     setTabOrder(form_.picture1, toolsButton_); // the canvas's own button comes after it
     connect(toolsButton_, &ToolsButton::menuRequested, this, &PurzoWindow::showLessonMenu);
-    new ArrowKeyTaps(form_.picture2, form_.hScroll1, [this] { return player_.flightRunning(); });
+    new ArrowKeyTaps(form_.picture2, form_.hScroll1,
+                     [this] { return player_.flightRunning() && !runningPlan_; });
     connect(menu, &LessonMenu::chartsRequested, this, &PurzoWindow::showCharts);
     connect(menu, &LessonMenu::toolsChanged, this, &PurzoWindow::refreshCharts);
     log_ = new LessonLog(this);
@@ -233,7 +240,19 @@ int PurzoWindow::pauseMs() const {
     return pauseOverrideMs_.value_or(FrameDelayMs(form_.selectedPace()));
 }
 
+void PurzoWindow::flyPlan(const TuckPlan& plan, const std::optional<Prediction>& prediction) {
+    runningPlan_ = plan;
+    runningPrediction_ = prediction;
+    launch();
+}
+
 void PurzoWindow::startFlight() {
+    runningPlan_.reset();
+    runningPrediction_.reset();
+    launch();
+}
+
+void PurzoWindow::launch() {
     // A press during a flight ends that flight and starts afresh: flights never nest. A flight
     // cut off so is dropped; a replay simply ends.
     player_.stop();
@@ -261,7 +280,9 @@ void PurzoWindow::startFlight() {
     form_.picture1->startFlight(model, athlete, CentreOfMassPath(params_, model, athlete));
     form_.picture1->setComparison(ComparisonRowNames(), true);
     refreshShownFlights();
-    form_.hScroll1->setFocus();
+    // A planned flight's bar only shows the plan: the keys reach the canvas instead.
+    form_.hScroll1->setEnabled(!runningPlan_);
+    form_.hScroll1->isEnabled() ? form_.hScroll1->setFocus() : form_.picture1->setFocus();
     emit flightStarted();
     FlightRecord record{speed_->text().toStdString(),
                         angle_->text().toStdString(),
@@ -270,8 +291,8 @@ void PurzoWindow::startFlight() {
                         {},
                         form_.selectedPace(),
                         athlete,
-                        {},
-                        {}};
+                        runningPlan_,
+                        runningPrediction_};
     player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
     refreshCharts();
 }
@@ -283,16 +304,19 @@ void PurzoWindow::replayLastFlight() {
         }
         return;
     }
-    const FlightRecord& last = *lastFlight();
-    form_.picture1->startFlight(last.model, last.athlete,
-                                CentreOfMassPath(last.params, last.model, last.athlete));
-    form_.picture1->setComparison(ComparisonRowNames(), true);
+    prepareReplay(*lastFlight(), true);
     refreshShownFlights();
-    // The replay plays the recorded postures; the arrow keys have nothing to move.
-    form_.picture1->setFocus();
-    form_.verdictLine->hide();
     player_.replayLastFlight(pauseMs());
     refreshCharts();
+}
+
+void PurzoWindow::prepareReplay(const FlightRecord& r, bool currentCompared) {
+    form_.picture1->startFlight(r.model, r.athlete, CentreOfMassPath(r.params, r.model, r.athlete));
+    form_.picture1->setComparison(ComparisonRowNames(), currentCompared);
+    // The replay plays the recorded postures; the arrow keys have nothing to move.
+    form_.picture1->setFocus();
+    form_.hScroll1->setEnabled(true);
+    form_.verdictLine->hide();
 }
 
 void PurzoWindow::compareShownFlights() {
@@ -302,11 +326,7 @@ void PurzoWindow::compareShownFlights() {
     }
     // The clock's own figure stays hidden: each compared flight draws its own.
     player_.stop();
-    form_.picture1->startFlight(clock->model, clock->athlete,
-                                CentreOfMassPath(clock->params, clock->model, clock->athlete));
-    form_.picture1->setComparison(ComparisonRowNames(), false);
-    form_.picture1->setFocus();
-    form_.verdictLine->hide();
+    prepareReplay(*clock, false);
     player_.replay(*clock, pauseMs());
     refreshShownFlights();
     refreshCharts();
@@ -345,13 +365,8 @@ bool PurzoWindow::replayLoggedFlight(int number) {
     if (!flight) {
         return false;
     }
-    const FlightRecord& record = flight->record;
-    form_.picture1->startFlight(record.model, record.athlete,
-                                CentreOfMassPath(record.params, record.model, record.athlete));
-    form_.picture1->setComparison(ComparisonRowNames(), true);
-    form_.verdictLine->hide();
-    form_.picture1->setFocus();
-    player_.replay(record, pauseMs());
+    prepareReplay(flight->record, true);
+    player_.replay(flight->record, pauseMs());
     refreshShownFlights();
     refreshCharts();
     return true;

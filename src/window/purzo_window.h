@@ -106,6 +106,8 @@ signals:
 public slots:
     // The click handler of Start.
     void startFlight();
+    // A flight whose every posture the plan chooses; the keys change nothing in it.
+    void flyPlan(const TuckPlan& plan, const std::optional<Prediction>& prediction);
     // Plays the last flight again at the chosen pace, frame for frame.
     void replayLastFlight();
     // Opens the charts window beside the main window.
@@ -116,6 +118,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Starts a flight, planned or by hand as runningPlan_ says.
+    void launch();
+    // The canvas set for replaying a recorded flight, with the current one compared or not.
+    void prepareReplay(const FlightRecord& record, bool currentCompared);
     void applyScale();
     int pauseMs() const;
     void refreshCharts();
@@ -140,6 +146,8 @@ private:
     int frameDelayMs_ = 0;
     std::optional<int> pauseOverrideMs_;
     Model runningModel_ = Model::Classic; // of the flight started last
+    std::optional<TuckPlan> runningPlan_; // of the flight started last, when planned
+    std::optional<Prediction> runningPrediction_;
     LessonLog* log_ = nullptr;
     ToolWindows* tools_ = nullptr;
 };

@@ -5,10 +5,12 @@
 #include "flight/csv_writer.h"
 #include "flight/file_names.h"
 #include "flight/panel_lines.h"
+#include "flight/takeoff_check.h"
 #include "window/controls/scaled_style.h"
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/lesson_sheet.h"
 #include "window/lesson/saving.h"
+#include "window/lesson/tuck_plan_dialog.h"
 #include "window/translations.h"
 #include "window/view/canvas_widget.h"
 #include "window/view/data_panel.h"
@@ -34,6 +36,7 @@ LessonTools::LessonTools(QWidget* window, CanvasWidget* canvas, const FlightPlay
       speedBox_(speedBox), angleBox_(angleBox), currentPace_(std::move(currentPace)),
       menu_(new LessonMenu(window)) {
     connect(menu_, &LessonMenu::saveCsvRequested, this, &LessonTools::chooseCsvFile);
+    connect(menu_, &LessonMenu::tuckPlanRequested, this, &LessonTools::askForPlan);
     connect(menu_, &LessonMenu::saveWorkbookRequested, this, &LessonTools::chooseWorkbookFile);
     connect(menu_, &LessonMenu::savePictureRequested, this, &LessonTools::choosePictureFile);
 }
@@ -229,6 +232,18 @@ void LessonTools::choosePictureFile() {
         chooseFile(tr("Bild speichern"), tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty()) {
         saveCanvasPicture(path);
+    }
+}
+
+void LessonTools::askForPlan() {
+    const TakeoffCheck check =
+        CheckTakeoff(speedBox_->text().toStdString(), angleBox_->text().toStdString());
+    TuckPlanDialog dialog(ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
+                          menu_->model(), menu_->athlete(), lastPlan_, window_);
+    dialog.setFont(menu_->menu()->font()); // as large as the menu it came from
+    if (dialog.exec() == QDialog::Accepted) {
+        lastPlan_ = dialog.plan();
+        emit planChosen(dialog.plan(), dialog.prediction());
     }
 }
 

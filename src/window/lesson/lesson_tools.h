@@ -4,6 +4,7 @@
 #pragma once
 
 #include "flight/pace.h"
+#include "flight/tuck_plan.h"
 #include "window/controls/lesson_menu.h"
 
 #include <QImage>
@@ -58,8 +59,13 @@ public:
     QString worksheetLandingLine() const;
     static constexpr int kCaptionHeightPx = 104;
 
+    // "Hockplan…" for the take-off in the boxes; the plan chosen and its prediction go out with
+    // planChosen. The dialog opens with the plan chosen last.
+    void askForPlan();
+
 signals:
     void saveFailed(const QString& message);
+    void planChosen(const TuckPlan& plan, const std::optional<Prediction>& prediction);
 
 private:
     void chooseCsvFile();
@@ -78,6 +84,7 @@ private:
     const QLineEdit* angleBox_;
     std::function<Pace()> currentPace_;
     LessonMenu* menu_;
+    TuckPlan lastPlan_{3, 6, kStandardPlanDepth};
     const LessonLog* log_ = nullptr;
 };
 

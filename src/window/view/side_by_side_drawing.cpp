@@ -5,6 +5,7 @@
 #include "design/canvas_design.h"
 #include "design/side_by_side_grid.h"
 #include "window/view/drawn_figure.h"
+#include "window/view/flight_marks.h"
 #include "window/view/shown_flights_drawing.h"
 #include "window/view/view_transform.h"
 
