@@ -8,6 +8,7 @@
 #include "design/canvas_design.h"
 #include "design/control_table.h"
 #include "design/lesson_menu_design.h"
+#include "design/posture_strip.h"
 #include "flight/flight_constants.h"
 #include "flight/pace.h"
 
@@ -160,6 +161,17 @@ val DesignForPage() {
     canvas.set("shownLabelPt", kShownLabelPt);
     canvas.set("unitsPerMetre", int(kUnitsPerMetre));
     design.set("canvas", canvas);
+
+    // A flight's chosen postures as a strip: each posture's shade and each frame's mark.
+    val strip = val::object();
+    val shades = val::array();
+    for (int p = kFirstPosture; p <= kLastPosture; ++p) {
+        shades.call<void>("push", double(PostureShade(p)));
+    }
+    strip.set("shades", shades);
+    strip.set("markPx", kPostureStripMarkPx);
+    strip.set("gapPx", kPostureStripGapPx);
+    design.set("postureStrip", strip);
 
     val takeoff = val::object();
     takeoff.set("minSpeed", kMinSpeed);
