@@ -9,6 +9,7 @@
 #include "window/lesson/lesson_bar.h"
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/log_transfer.h"
+#include "window/lesson/posture_strip_delegate.h"
 #include "window/lesson/saving.h"
 #include "window/translations.h"
 #include "workbook/log_workbook.h"
@@ -45,6 +46,11 @@ FlightLogWindow::FlightLogWindow(LessonLog* log, QWidget* mainWindow)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setAccessibleName(tr("Flüge der Stunde"));
+    const auto postures = std::find(FlightLogModel::Columns().begin(),
+                                    FlightLogModel::Columns().end(), Quantity::Postures);
+    table_->setItemDelegateForColumn(FlightLogModel::kFirstQuantityColumn +
+                                         int(postures - FlightLogModel::Columns().begin()),
+                                     new PostureStripDelegate(table_));
 
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("logNote"));

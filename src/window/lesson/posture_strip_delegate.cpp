@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "window/lesson/posture_strip_delegate.h"
+
+#include "design/posture_strip.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace purzo {
+
+void DrawPostureStrip(QPainter& painter, const QString& postures, const QRectF& area,
+                      double markPx) {
+    const double gap = markPx * kPostureStripGapPx / kPostureStripMarkPx;
+    double x = area.left();
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    for (const QChar c : postures) {
+        painter.setBrush(QColor::fromRgba(PostureShade(c.digitValue())));
+        painter.drawRect(QRectF(x, area.top(), markPx, area.height()));
+        x += markPx + gap;
+    }
+    painter.restore();
+}
+
+void PostureStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    background.text.clear();
+    QApplication::style()->drawControl(QStyle::CE_ItemViewItem, &background, painter,
+                                       option.widget);
+    // Marks as wide as the text's height allows, so that the strip grows with the window's scale.
+    const double mark = std::max(2.0, option.fontMetrics.height() / 3.0);
+    const QRectF area =
+        QRectF(option.rect)
+            .adjusted(4, option.rect.height() * 0.25, -4, -option.rect.height() * 0.25);
+    DrawPostureStrip(*painter, index.data().toString(), area, mark);
+}
+
+QSize PostureStripDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
+    const double mark = std::max(2.0, option.fontMetrics.height() / 3.0);
+    const int frames = int(index.data().toString().size());
+    const double gap = mark * kPostureStripGapPx / kPostureStripMarkPx;
+    return {int(frames * (mark + gap)) + 8, QStyledItemDelegate::sizeHint(option, index).height()};
+}
+
+} // namespace purzo
