@@ -107,6 +107,8 @@ private slots:
                                      QString::fromUtf8("&Anhalten / Weiter\tLeertaste"),
                                      QString::fromUtf8("Bild vo&r\tBild ab"),
                                      QString::fromUtf8("Bild &zurück\tBild auf"),
+                                     QString::fromUtf8("H&ockplan…"),
+                                     QString::fromUtf8("&Landekarte…"),
                                      QString::fromUtf8("Diagra&mme…"),
                                      QString::fromUtf8("&Flugprotokoll…"),
                                      QString::fromUtf8("&Präsentation\tF5"),
@@ -123,7 +125,7 @@ private slots:
         QCOMPARE(checkable,
                  (QList<bool>{true,  true,  true,  true,  true,  true,  true,  false, false,
                               false, false, false, false, false, false, false, false, false,
-                              false, false, true,  true,  false, false, false}));
+                              false, false, false, false, true,  true,  false, false, false}));
         // Every accelerator letter is the menu's own.
         QSet<QChar> letters;
         for (const QString& text : texts) {

@@ -407,6 +407,140 @@
     </message>
 </context>
 <context>
+    <name>purzo::LandingMapView</name>
+    <message>
+        <source>Landekarte</source>
+        <translation>Landing map</translation>
+    </message>
+    <message>
+        <source>Hocken ab Bild (1 Bild = 1/17 s)</source>
+        <translation>Tuck from frame (1 frame = 1/17 s)</translation>
+    </message>
+    <message>
+        <source>Gehockt (Bilder)</source>
+        <translation>Tucked (frames)</translation>
+    </message>
+    <message>
+        <source>Flüge der Stunde</source>
+        <translation>The lesson's flights</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::LandingMapWindow</name>
+    <message>
+        <source>Haltung %1</source>
+        <translation>Posture %1</translation>
+    </message>
+    <message>
+        <source>Landekarte – Purzosimulation</source>
+        <translation>Landing map – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>Hockbeginn × Dauer</source>
+        <translation>Tuck start × length</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit × Winkel</source>
+        <translation>Speed × angle</translation>
+    </message>
+    <message>
+        <source>&amp;Karte:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>&amp;Absprung:</source>
+        <translation>&amp;Take-off:</translation>
+    </message>
+    <message>
+        <source>ab Bild </source>
+        <translation>from frame </translation>
+    </message>
+    <message>
+        <source> Bilder</source>
+        <translation> frames</translation>
+    </message>
+    <message>
+        <source>&amp;Hockplan:</source>
+        <translation>Tuck &amp;plan:</translation>
+    </message>
+    <message>
+        <source>Ein Klick auf ein Feld zeigt seinen Flug, ein Doppelklick fliegt ihn.</source>
+        <translation>A click on a cell shows its flight, a double click flies it.</translation>
+    </message>
+    <message>
+        <source>Als &amp;Bild speichern…</source>
+        <translation>Save as p&amp;icture…</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern…</source>
+        <translation>Save as C&amp;SV…</translation>
+    </message>
+    <message>
+        <source>Landekarte als CSV speichern</source>
+        <translation>Save landing map as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Landekarte als Bild speichern</source>
+        <translation>Save landing map as picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Modell: %1</source>
+        <translation>Model: %1</translation>
+    </message>
+    <message>
+        <source>, eigener Athlet</source>
+        <translation>, own athlete</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: die Karte ist nicht ganz berechnet.</source>
+        <translation>Cancelled: the map is not complete.</translation>
+    </message>
+    <message>
+        <source>%1 Umdrehungen, Lage %2°, %3</source>
+        <translation>%1 turns, attitude %2°, %3</translation>
+    </message>
+    <message>
+        <source>keine Landung</source>
+        <translation>no landing</translation>
+    </message>
+    <message>
+        <source>%1 m/s, %2°, %3: %4. Ein Doppelklick oder Enter fliegt ihn.</source>
+        <translation>%1 m/s, %2°, %3: %4. A double click or Enter flies it.</translation>
+    </message>
+    <message>
+        <source>Kein Flug dieser Karte landet auf den Füßen.</source>
+        <translation>No flight of this map lands on the feet.</translation>
+    </message>
+    <message>
+        <source>Kein Hockplan landet bei diesem Absprung aufrecht und gestreckt.</source>
+        <translation>No tuck plan lands upright and stretched from this take-off.</translation>
+    </message>
+    <message>
+        <source>Aufrecht und gestreckt landet, wer frühestens %1 s und spätestens %2 s nach dem Absprung zu hocken beginnt und mindestens %3 s, höchstens %4 s gehockt bleibt.</source>
+        <translation>Upright and stretched lands who starts to tuck no earlier than %1 s and no later than %2 s after take-off and stays tucked at least %3 s and at most %4 s.</translation>
+    </message>
+    <message>
+        <source>Landekarte für %1 m/s und %2°, Haltung %3</source>
+        <translation>Landing map for %1 m/s and %2°, posture %3</translation>
+    </message>
+    <message>
+        <source>Landekarte für den Hockplan %1</source>
+        <translation>Landing map for the tuck plan %1</translation>
+    </message>
+    <message>
+        <source>Abbr&amp;echen</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+</context>
+<context>
     <name>purzo::LessonBar</name>
     <message>
         <source>Lehrkraft</source>

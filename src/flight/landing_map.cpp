@@ -69,6 +69,23 @@ std::string_view MapClassCode(MapClass mapClass) {
     return "";
 }
 
+const char* MapClassName(MapClass mapClass, TextLanguage language) {
+    switch (mapClass) {
+    case MapClass::Upright:
+        return VerdictName(Verdict::Upright, language);
+    case MapClass::TooFar:
+        return VerdictName(Verdict::TooFar, language);
+    case MapClass::TooShort:
+        return VerdictName(Verdict::TooShort, language);
+    case MapClass::NotOnFeet:
+        return VerdictName(Verdict::NotOnFeet, language);
+    case MapClass::UprightTucked:
+        break;
+    }
+    return language == TextLanguage::English ? "on the feet, still tucked"
+                                             : "auf den Füßen, noch gehockt";
+}
+
 MapAxes MapAxesFor(const MapRequest& request) {
     if (request.kind == MapKind::SpeedAngle) {
         // Tenths of a metre per second and whole degrees over the text boxes' range.

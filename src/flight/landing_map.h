@@ -6,6 +6,7 @@
 #include "body/athlete.h"
 #include "flight/flight_summary.h"
 #include "flight/model.h"
+#include "flight/text_language.h"
 #include "flight/tuck_plan.h"
 
 #include <optional>
@@ -23,6 +24,8 @@ bool StretchedShape(const LimbDegrees& shape);
 enum class MapClass { Upright, TooFar, TooShort, NotOnFeet, UprightTucked };
 inline constexpr int kMapClassCount = 5;
 std::string_view MapClassCode(MapClass mapClass); // "upright", …, "upright-tucked"
+// The class in words for a legend: the verdict's words, "auf den Füßen, noch gehockt".
+const char* MapClassName(MapClass mapClass, TextLanguage language);
 
 enum class MapKind { SpeedAngle, Tuck };
 

@@ -60,6 +60,21 @@ int PlannedPosture(const TuckPlan& plan, int frame) {
     return PostureForFrame(PlanPostures(plan), frame);
 }
 
+std::optional<TuckPlan> PlanOfPostures(const std::vector<int>& postures) {
+    const auto tucked = [](int p) { return p >= kFirstPlanDepth; };
+    const auto first = std::find_if(postures.begin(), postures.end(), tucked);
+    if (first == postures.end() || first == postures.begin() ||
+        std::any_of(postures.begin(), first, [](int p) { return p != kFirstPosture; })) {
+        return std::nullopt;
+    }
+    const int depth = *first;
+    const auto end = std::find_if(first, postures.end(), [depth](int p) { return p != depth; });
+    if (std::any_of(end, postures.end(), [](int p) { return p != kFirstPosture; })) {
+        return std::nullopt;
+    }
+    return TuckPlan{int(first - postures.begin()) + 1, int(end - first), depth};
+}
+
 PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,
                          int depth) {
     const int stretched = int(RunWholeFlight(params, {}, model, athlete).size());

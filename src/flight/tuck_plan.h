@@ -47,6 +47,10 @@ std::vector<int> PlanPostures(const TuckPlan& plan);
 // The posture the plan chooses for frame `frame` (from 1).
 int PlannedPosture(const TuckPlan& plan, int frame);
 
+// The plan a list of chosen postures follows, where it follows one: stretched, then one tuck in
+// one depth, then stretched to the end (a flight flown by hand may well).
+std::optional<TuckPlan> PlanOfPostures(const std::vector<int>& postures);
+
 // The plans a take-off allows: a start up to the stretched flight's touchdown frame (a tuck
 // begun later would never be flown), and lengths up to the longest flight a plan can make.
 struct PlanLimits {

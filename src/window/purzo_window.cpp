@@ -6,6 +6,7 @@
 #include "flight/centre_path.h"
 #include "flight/flight_constants.h"
 #include "flight/landing.h"
+#include "flight/number_text.h"
 #include "flight/panel_lines.h"
 #include "flight/quantities.h"
 #include "flight/takeoff_check.h"
@@ -151,6 +152,13 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(tools_, &ToolWindows::compareRequested, menu, &LessonMenu::compare);
     connect(tools_, &ToolWindows::lessonSheetRequested, lessonTools_,
             &LessonTools::chooseLessonSheetFile);
+    connect(menu, &LessonMenu::landingMapRequested, this, &PurzoWindow::showLandingMap);
+    connect(tools_, &ToolWindows::flyRequested, this, [this](double v, double a, TuckPlan plan) {
+        const QChar point = CurrentLanguage() == Language::English ? '.' : ',';
+        form_.text1->setText(QString::fromStdString(ShortestDoubleText(v)).replace('.', point));
+        form_.text2->setText(QString::fromStdString(ShortestDoubleText(a)));
+        flyPlan(plan, std::nullopt);
+    });
 
     presentation_ =
         new Presentation({this, form_.picture1, form_.verdictLine, form_.hScroll1, toolsButton_},
@@ -162,21 +170,9 @@ PurzoWindow::~PurzoWindow() {
     delete tools_; // the log's window reads the log, which as an older child would go first
 }
 
-Model PurzoWindow::model() const {
-    return lessonTools_->menu()->model();
-}
-
-void PurzoWindow::setModel(Model model) {
-    lessonTools_->menu()->setModel(model);
-}
-
 void PurzoWindow::rememberChoicesIn(const QString& settingsFile) {
     KeepChoices(settingsFile, lessonMenu(), form_.paceOptions);
     tools_->rememberIn(settingsFile);
-}
-
-LessonMenu* PurzoWindow::lessonMenu() const {
-    return lessonTools_->menu();
 }
 
 void PurzoWindow::resizeEvent(QResizeEvent* event) {
@@ -202,6 +198,10 @@ void PurzoWindow::applyScale() {
     if (chartsWindow()) {
         chartsWindow()->setScale(s);
     }
+}
+
+void PurzoWindow::showLandingMap() {
+    tools_->showLandingMap(lessonTools_->mapRequest());
 }
 
 void PurzoWindow::showCharts() {

@@ -57,8 +57,8 @@ public:
     const std::optional<FlightRecord>& previousFlight() const { return player_.previousFlight(); }
 
     // The model the next flight runs in, as the canvas menu chooses it.
-    Model model() const;
-    void setModel(Model model);
+    Model model() const { return lessonMenu()->model(); }
+    void setModel(Model model) { lessonMenu()->setModel(model); }
     // Takes the tools, the model and the pace from `settingsFile` and keeps them there whenever
     // the user changes them. Without it the window remembers nothing. Call it once.
     void rememberChoicesIn(const QString& settingsFile);
@@ -77,7 +77,7 @@ public:
     // flight left out; nothing when none is shown.
     void compareShownFlights();
 
-    LessonMenu* lessonMenu() const;
+    LessonMenu* lessonMenu() const { return lessonTools_->menu(); }
     // The charts window, once opened.
     ChartsWindow* chartsWindow() const;
     // Opens the canvas's context menu at a point of the canvas.
@@ -112,6 +112,8 @@ public slots:
     void replayLastFlight();
     // Opens the charts window beside the main window.
     void showCharts();
+    // Opens the landing map for the take-off in the boxes, the model, athlete and last plan.
+    void showLandingMap();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

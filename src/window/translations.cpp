@@ -70,4 +70,8 @@ Language CurrentLanguage() {
     return current;
 }
 
+TextLanguage CurrentTextLanguage() {
+    return CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German;
+}
+
 } // namespace purzo

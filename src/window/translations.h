@@ -4,6 +4,8 @@
 // texts (the text boxes' context menu, dialogs) follow the window's language.
 #pragma once
 
+#include "flight/text_language.h"
+
 #include <QStringList>
 #include <optional>
 #include <string_view>
@@ -25,5 +27,7 @@ std::optional<Language> ParseLanguage(std::string_view code);
 bool InstallTranslations(QCoreApplication& app, Language language = Language::German);
 // The language installed last; German before any.
 Language CurrentLanguage();
+// The same as the model's texts take it.
+TextLanguage CurrentTextLanguage();
 
 } // namespace purzo

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <cmath>
 
 namespace purzo {
 
@@ -233,6 +234,18 @@ void LessonTools::choosePictureFile() {
     if (!path.isEmpty()) {
         saveCanvasPicture(path);
     }
+}
+
+MapRequest LessonTools::mapRequest() const {
+    const TakeoffCheck check =
+        CheckTakeoff(speedBox_->text().toStdString(), angleBox_->text().toStdString());
+    return {MapKind::Tuck,
+            menu_->model(),
+            menu_->athlete(),
+            lastPlan_,
+            std::round(check.takeoffSpeed * 10) / 10,
+            std::round(check.takeoffAngle),
+            lastPlan_.depth};
 }
 
 void LessonTools::askForPlan() {

@@ -3,6 +3,7 @@
 // the saves of the last flight and of the picture, each with its dialog.
 #pragma once
 
+#include "flight/landing_map.h"
 #include "flight/pace.h"
 #include "flight/tuck_plan.h"
 #include "window/controls/lesson_menu.h"
@@ -62,6 +63,10 @@ public:
     // "Hockplan…" for the take-off in the boxes; the plan chosen and its prediction go out with
     // planChosen. The dialog opens with the plan chosen last.
     void askForPlan();
+    const TuckPlan& lastPlan() const { return lastPlan_; }
+    // A map of tuck plans for the take-off in the boxes (on the map's grid), the model and
+    // athlete chosen and the plan chosen last.
+    MapRequest mapRequest() const;
 
 signals:
     void saveFailed(const QString& message);

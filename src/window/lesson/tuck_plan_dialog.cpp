@@ -17,12 +17,8 @@
 namespace purzo {
 namespace {
 
-TextLanguage ShownLanguage() {
-    return CurrentLanguage() == Language::English ? TextLanguage::English : TextLanguage::German;
-}
-
 QString Seconds(double seconds) {
-    const char point = ShownLanguage() == TextLanguage::English ? '.' : ',';
+    const char point = CurrentTextLanguage() == TextLanguage::English ? '.' : ',';
     return QString::fromStdString(FixedText(seconds, 2, point));
 }
 
@@ -75,7 +71,7 @@ TuckPlanDialog::TuckPlanDialog(const FlightParameters& params, Model model, cons
     verdict_ = new QComboBox(this);
     verdict_->setObjectName(QStringLiteral("predictedVerdictField"));
     for (const Verdict v : kVerdicts) {
-        verdict_->addItem(QString::fromUtf8(VerdictName(v, ShownLanguage())), int(v));
+        verdict_->addItem(QString::fromUtf8(VerdictName(v, CurrentTextLanguage())), int(v));
     }
     rotation_ = new QLineEdit(QStringLiteral("360"), this);
     rotation_->setObjectName(QStringLiteral("predictedRotationField"));

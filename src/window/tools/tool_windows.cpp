@@ -2,7 +2,9 @@
 #include "window/tools/tool_windows.h"
 
 #include "window/lesson/flight_log_window.h"
+#include "window/lesson/lesson_log.h"
 #include "window/tools/charts_window.h"
+#include "window/tools/landing_map_window.h"
 #include "window/tools/tool_window.h"
 
 #include <QEvent>
@@ -15,6 +17,7 @@ namespace {
 
 const QString kLogKey = QStringLiteral("windows/log");
 const QString kChartsKey = QStringLiteral("windows/charts");
+const QString kMapKey = QStringLiteral("windows/landingMap");
 
 QRect ScreenArea(const QWidget& widget) {
     const QScreen* screen = widget.screen();
@@ -28,7 +31,9 @@ ToolWindows::ToolWindows(QWidget* mainWindow, LessonLog* log)
 
 ToolWindows::~ToolWindows() {
     writePlaces();
-    delete log_; // it reads the log, which as an older child of the main window would go first
+    // Both read the log, which as an older child of the main window would go first.
+    delete log_;
+    delete map_;
 }
 
 void ToolWindows::writePlaces() const {
@@ -74,6 +79,25 @@ ChartsWindow* ToolWindows::showCharts(double scale) {
     return charts_;
 }
 
+LandingMapWindow* ToolWindows::landingMapWindow() const {
+    return map_;
+}
+
+LandingMapWindow* ToolWindows::showLandingMap(const MapRequest& request) {
+    if (!map_) {
+        map_ = new LandingMapWindow(&lessonLog_->log(), mainWindow_);
+        connect(map_, &LandingMapWindow::flyRequested, this, &ToolWindows::flyRequested);
+        connect(map_, &LandingMapWindow::saveFailed, this, &ToolWindows::saveFailed);
+        connect(lessonLog_, &LessonLog::changed, map_, &LandingMapWindow::refreshMarkers);
+        place(*map_, log_, kMapKey);
+        map_->installEventFilter(this);
+    }
+    map_->setUp(request);
+    map_->show();
+    map_->raise();
+    return map_;
+}
+
 QRect ToolWindows::remembered(const QString& key) const {
     if (settingsFile_.isEmpty()) {
         return {};
@@ -114,7 +138,8 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
                          event->type() == QEvent::Hide;
     auto* tool = qobject_cast<QWidget*>(watched);
     if (changed && tool && tool->isVisible()) {
-        places_[tool == log_ ? kLogKey : kChartsKey] = QRect(tool->pos(), tool->size());
+        const QString& key = tool == log_ ? kLogKey : tool == charts_ ? kChartsKey : kMapKey;
+        places_[key] = QRect(tool->pos(), tool->size());
         if (event->type() == QEvent::Hide) {
             writePlaces();
         }

@@ -3,6 +3,8 @@
 // window, stacked when both share the room beside it, their places and sizes remembered.
 #pragma once
 
+#include "flight/landing_map.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -15,6 +17,7 @@ namespace purzo {
 
 class ChartsWindow;
 class FlightLogWindow;
+class LandingMapWindow;
 class LessonLog;
 
 class ToolWindows : public QObject {
@@ -25,16 +28,20 @@ public:
 
     FlightLogWindow* logWindow() const { return log_; }
     ChartsWindow* chartsWindow() const { return charts_; }
+    LandingMapWindow* landingMapWindow() const;
     // Opens the window, or brings it to the front; the first time where it was last, if that is
     // still wholly on the screen and off the main window, else beside the main window.
     FlightLogWindow* showLog();
     ChartsWindow* showCharts(double scale);
+    // The map starts from the main window's model, athlete, take-off and plan.
+    LandingMapWindow* showLandingMap(const MapRequest& request);
 
     // Keeps the windows' places and sizes in this settings file from now on.
     void rememberIn(const QString& settingsFile);
 
 signals:
     void replayRequested(int number);
+    void flyRequested(double speedMPerS, double angleDeg, const TuckPlan& plan);
     void compareRequested();
     void lessonSheetRequested();
     void saveFailed(const QString& message);
@@ -52,6 +59,7 @@ private:
     LessonLog* lessonLog_;
     QPointer<FlightLogWindow> log_;
     QPointer<ChartsWindow> charts_;
+    QPointer<LandingMapWindow> map_;
     QString settingsFile_;
     std::map<QString, QRect> places_; // as last seen, written when a window closes and at the end
 };
