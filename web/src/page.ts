@@ -93,7 +93,12 @@ export class PurzoPage {
         },
         pausedChanged: () => this.redraw(),
       },
-      () => Number(this.w.posture.value),
+      {
+        read: () => Number(this.w.posture.value),
+        show: (posture) => {
+          this.w.posture.value = String(posture);
+        },
+      },
     );
     const p = this.player;
     this.touch = new TouchLayout(this.w, texts, {
