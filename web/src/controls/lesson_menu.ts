@@ -88,7 +88,9 @@ export class LessonMenu {
       athleteAction: () => actions.athlete(),
       resetToolsAction: () => actions.resetTools(),
     };
-    this.entries = design.map((e): Entry => {
+    // An action the page cannot do yet (the landing map) is left out rather than shown dead.
+    const done = design.filter((e) => e.kind !== 'action' || Object.hasOwn(run, e.name));
+    this.entries = done.map((e): Entry => {
       const enabled = kEnabled[e.enabled];
       switch (e.kind) {
         case 'separator':
@@ -109,7 +111,7 @@ export class LessonMenu {
             name: e.name,
             text: tr(e.text),
             shortcut: e.shortcut ? tr(e.shortcut) : '',
-            run: run[e.name] ?? (() => {}),
+            run: run[e.name],
             enabled,
           };
       }
