@@ -21,6 +21,7 @@ export interface MenuActions {
   replay(): void;
   pause(): void;
   step(delta: number): void;
+  tuckPlan(): void;
   charts(): void;
   log(): void;
   presentation(): void;
@@ -79,6 +80,7 @@ export class LessonMenu {
       pauseAction: () => actions.pause(),
       nextFrameAction: () => actions.step(1),
       previousFrameAction: () => actions.step(-1),
+      tuckPlanAction: () => actions.tuckPlan(),
       chartsAction: () => actions.charts(),
       logAction: () => actions.log(),
       presentationAction: () => actions.presentation(),
