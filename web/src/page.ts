@@ -136,6 +136,7 @@ export class PurzoPage {
       this.log,
       texts,
       module.quantityHeader('number', texts.language),
+      this.design.postureStrip,
       {
         changed: () => this.logChanged(),
         replay: (number) => this.replayLogged(number),
