@@ -169,6 +169,14 @@ val PageLog::headers(const std::string& language) const {
     return out;
 }
 
+val PageLog::codes() const {
+    val out = val::array();
+    for (const Quantity q : LogQuantities().subspan(1)) {
+        out.call<void>("push", val(std::string(InfoOf(q).code)));
+    }
+    return out;
+}
+
 val PageLog::rows(const std::string& language, const std::string& decimalPoint) const {
     const char point = decimalPoint.empty() ? '.' : decimalPoint[0];
     val out = val::array();

@@ -53,6 +53,8 @@ public:
 
     // The table's short headers, after the number: ["Modell", "v (m/s)", …].
     emscripten::val headers(const std::string& language) const;
+    // The same columns' keys ["model", "speed", …, "postures", …], for the page to find one by.
+    emscripten::val codes() const;
     // A row per flight: {number, shown, group, cells: [text, …]}, numbers with `decimalPoint`.
     emscripten::val rows(const std::string& language, const std::string& decimalPoint) const;
     // The flights to draw beside the current one: [{number, style, label: {speed, angle,

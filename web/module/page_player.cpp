@@ -6,6 +6,7 @@
 #include "flight/panel_lines.h"
 #include "flight/takeoff_check.h"
 #include "flight_values.h"
+#include "plan_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,21 @@ PagePlayer::PagePlayer(val listener, val time)
 void PagePlayer::startFlight(const std::string& speedText, const std::string& angleText,
                              const std::string& modelName, int pace, int pauseMs,
                              const val& athlete) {
+    start(takeoffRecord(speedText, angleText, modelName, pace, athlete), pauseMs);
+}
+
+void PagePlayer::startPlannedFlight(const std::string& speedText, const std::string& angleText,
+                                    const std::string& modelName, int pace, int pauseMs,
+                                    const val& athlete, const val& plan, const val& prediction) {
+    FlightRecord record = takeoffRecord(speedText, angleText, modelName, pace, athlete);
+    record.plan = PlanFrom(plan);
+    record.prediction = record.plan ? PredictionFrom(prediction) : std::nullopt;
+    start(std::move(record), pauseMs);
+}
+
+FlightRecord PagePlayer::takeoffRecord(const std::string& speedText, const std::string& angleText,
+                                       const std::string& modelName, int pace,
+                                       const val& athlete) {
     const TakeoffCheck check = CheckTakeoff(speedText, angleText);
     FlightRecord record;
     record.speedText = check.speedText;
@@ -30,6 +46,10 @@ void PagePlayer::startFlight(const std::string& speedText, const std::string& an
     record.model = ParseModel(modelName).value_or(Model::Classic);
     record.pace = Pace(std::clamp(pace, 0, 2));
     record.athlete = AthleteFrom(athlete);
+    return record;
+}
+
+void PagePlayer::start(FlightRecord record, int pauseMs) {
     playback_.startFlight(std::move(record), pauseMs);
     running_ = ++started_;
 }
@@ -164,6 +184,13 @@ void PagePlayer::cancelSchedule() {
 }
 
 int PagePlayer::readPosture() {
+    // A planned flight's posture is the plan's: the page only shows it on its bar.
+    const std::optional<FlightRecord>& running = playback_.runningFlight();
+    if (running && running->plan) {
+        const int posture = PlannedPosture(*running->plan, int(running->frames.size()) + 1);
+        listener_.call<void>("showPosture", posture);
+        return posture;
+    }
     return listener_.call<int>("readPosture");
 }
 

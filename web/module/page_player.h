@@ -12,8 +12,9 @@ namespace purzo::web {
 
 class PagePlayer : private Playback::Listener {
 public:
-    // listener: {schedule(ms), cancelSchedule(), readPosture(), frameReady(), frameSelected(n),
-    // pausedChanged(paused), flightFinished(n), replayFinished(n)}; time: {now()} in ms.
+    // listener: {schedule(ms), cancelSchedule(), readPosture(), showPosture(p), frameReady(),
+    // frameSelected(n), pausedChanged(paused), flightFinished(n), replayFinished(n)}; time:
+    // {now()} in ms.
     PagePlayer(emscripten::val listener, emscripten::val time);
 
     // The take-off as typed (checked again here), the model's name, the pace 0, 1 or 2 and the
@@ -22,6 +23,13 @@ public:
     void startFlight(const std::string& speedText, const std::string& angleText,
                      const std::string& modelName, int pace, int pauseMs,
                      const emscripten::val& athlete);
+    // The same with a tuck plan {startFrame, frames, depth} choosing every frame's posture (shown
+    // through showPosture, never read), and the group's prediction {verdict, rotationDeg} or
+    // null; the record keeps both for the log. An unreadable plan flies as startFlight does.
+    void startPlannedFlight(const std::string& speedText, const std::string& angleText,
+                            const std::string& modelName, int pace, int pauseMs,
+                            const emscripten::val& athlete, const emscripten::val& plan,
+                            const emscripten::val& prediction);
     bool replayLastFlight(int pauseMs) { return playback_.replayLastFlight(pauseMs); }
     // Plays a kept flight again in its own model.
     bool replay(const FlightRecord& record, int pauseMs);
@@ -67,6 +75,10 @@ public:
 
 private:
     const FlightRecord* record(int number) const;
+    static FlightRecord takeoffRecord(const std::string& speedText, const std::string& angleText,
+                                      const std::string& modelName, int pace,
+                                      const emscripten::val& athlete);
+    void start(FlightRecord record, int pauseMs);
 
     void schedule(int waitMs) override;
     void cancelSchedule() override;

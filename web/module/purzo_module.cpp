@@ -19,6 +19,7 @@
 #include "flight_values.h"
 #include "page_log.h"
 #include "page_player.h"
+#include "plan_values.h"
 
 #include <cmath>
 #include <emscripten/bind.h>
@@ -261,9 +262,14 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("readAthleteValue", &ReadAthleteValueForPage);
     emscripten::function("athleteValueText", &AthleteValueTextForPage);
     emscripten::function("athleteRanges", &AthleteRanges);
+    emscripten::function("planChoices", &PlanChoicesForPage);
+    emscripten::function("planLimits", &PlanLimitsForPage);
+    emscripten::function("planTimes", &PlanTimesForPage);
+    emscripten::function("readPredictedRotation", &ReadPredictedRotationForPage);
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)
+        .function("startPlannedFlight", &PagePlayer::startPlannedFlight)
         .function("replayLastFlight", &PagePlayer::replayLastFlight)
         .function("stop", &PagePlayer::stop)
         .function("runDueFrame", &PagePlayer::runDueFrame)
@@ -314,6 +320,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("count", &PageLog::count)
         .function("newestNumber", &PageLog::newestNumber)
         .function("headers", &PageLog::headers)
+        .function("codes", &PageLog::codes)
         .function("rows", &PageLog::rows)
         .function("drawn", &PageLog::drawn)
         .function("frameCount", &PageLog::frameCount)

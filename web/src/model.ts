@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the WebAssembly module hands the page: the design, the take-off check, flights and the
 // frame clock. Every number the page shows comes from here.
+import type { PlanModule, Prediction, TuckPlan } from './plan_model';
 
 export interface Rect {
   left: number;
@@ -69,6 +70,8 @@ export interface Design {
   twipsPerPixel: number;
   clientWidthPx: number;
   clientHeightPx: number;
+  // A flight's chosen postures as a strip: the shades of postures 1 … 7 (ARGB), a mark per frame.
+  postureStrip: { shades: number[]; markPx: number; gapPx: number };
   arrowKeys: { widthPx: number; heightPx: number; left: Rect; right: Rect; up: Rect; down: Rect };
   canvas: { widthUnits: number; heightUnits: number } & CanvasDesign;
   takeoff: {
@@ -132,6 +135,7 @@ export interface PlayerListener {
   schedule(waitMs: number): void; // call runDueFrame() after waitMs; replaces an earlier wait
   cancelSchedule(): void;
   readPosture(): number;
+  showPosture(posture: number): void; // a planned flight's, in place of reading it
   frameReady(): void;
   frameSelected(shownCount: number): void;
   pausedChanged(paused: boolean): void;
@@ -149,6 +153,10 @@ export interface PagePlayer {
     pace: number,
     pauseMs: number,
     athlete: Athlete,
+  ): void;
+  // The same flown by a plan, which chooses every frame's posture; the log keeps both.
+  startPlannedFlight(
+    ...args: [...Parameters<PagePlayer['startFlight']>, TuckPlan, Prediction | null]
   ): void;
   replayLastFlight(pauseMs: number): boolean;
   stop(): void;
@@ -226,6 +234,7 @@ export interface PageLog {
   count(): number;
   newestNumber(): number;
   headers(language: string): string[];
+  codes(): string[]; // the same columns' keys: 'postures', 'plan', …
   rows(
     language: string,
     decimalPoint: string,
@@ -280,7 +289,7 @@ export interface PresentationLayout {
   verdictFontPt: number;
 }
 
-export interface PurzoModule {
+export interface PurzoModule extends PlanModule {
   design(): Design;
   // A key's action by KeyboardEvent.key and what is held with it (otherModifiers: Ctrl, Alt or
   // Meta); null for a key that is not one of the table's. Step keys wait for a flight that can step.

@@ -27,10 +27,12 @@ import { PageComparison, coupledTools } from './lesson/comparison';
 import { menuActions, setUpControls } from './controls/page_controls';
 import { LogStorage } from './lesson/log_storage';
 import type { Athlete, Design, Model, PageLog, PurzoModule } from './model';
+import type { PlannedFlight } from './plan_model';
 import type { PagePictures } from './view/pictures';
 import { PagePresentation } from './view/presentation';
 import { ShownFlight } from './view/shown_flight';
 import { TouchLayout } from './controls/touch_layout';
+import { TuckPlanDialog } from './lesson/tuck_plan_dialog';
 import { WorksheetSaves } from './lesson/worksheet';
 import type { Texts } from './texts';
 
@@ -44,6 +46,7 @@ export class PurzoPage {
   readonly menu: LessonMenu;
   readonly charts: ChartsDialog;
   readonly athleteDialog: AthleteDialog;
+  readonly tuckPlanDialog: TuckPlanDialog;
   readonly logPanel: LogPanel;
   readonly saves: WorksheetSaves;
   readonly presentation: PagePresentation;
@@ -83,6 +86,7 @@ export class PurzoPage {
       {
         frameShown: (live) => this.frameShown(live),
         flightFinished: () => {
+          this.w.posture.disabled = false;
           this.log.logLast(this.player.native);
           this.showVerdict();
           this.logChanged(); // after the verdict: a log that cannot be stored says so in its place
@@ -93,7 +97,12 @@ export class PurzoPage {
         },
         pausedChanged: () => this.redraw(),
       },
-      () => Number(this.w.posture.value),
+      {
+        read: () => Number(this.w.posture.value),
+        show: (posture) => {
+          this.w.posture.value = String(posture);
+        },
+      },
     );
     const p = this.player;
     this.touch = new TouchLayout(this.w, texts, {
@@ -106,6 +115,7 @@ export class PurzoPage {
     this.menu = new LessonMenu(texts, this.design.lessonMenu, menuActions(this));
     this.charts = new ChartsDialog(module, texts, host);
     this.athleteDialog = new AthleteDialog(module, texts, host);
+    this.tuckPlanDialog = new TuckPlanDialog(module, texts, host);
     this.log = new module.PageLog();
     this.logStorage = new LogStorage(
       this.log,
@@ -126,6 +136,7 @@ export class PurzoPage {
       this.log,
       texts,
       module.quantityHeader('number', texts.language),
+      this.design.postureStrip,
       {
         changed: () => this.logChanged(),
         replay: (number) => this.replayLogged(number),
@@ -221,7 +232,8 @@ export class PurzoPage {
     this.redraw();
   }
 
-  startFlight(): void {
+  // A planned flight's bar only shows the plan: the keys, taps and the bar change nothing in it.
+  startFlight(planned: PlannedFlight | null = null): void {
     const { w, design } = this;
     this.shown.holdForStart();
     this.player.stop();
@@ -238,10 +250,11 @@ export class PurzoPage {
       w.warning.hidden = false;
     }
     w.posture.value = String(design.takeoff.firstPosture);
+    w.posture.disabled = planned !== null;
     this.announcer.takeOff(w.speedBox.value, w.angleBox.value);
     this.frameTimesMs.length = 0;
     this.flightStartMs = this.time.now();
-    w.posture.focus();
+    (planned ? w.canvas : w.posture).focus();
     this.player.startFlight(
       w.speedBox.value,
       w.angleBox.value,
@@ -249,6 +262,7 @@ export class PurzoPage {
       this.pace,
       design.frameDelayMs[this.pace],
       this.athlete,
+      planned,
     );
     this.shown.follow(this.player.runningFlight!, this.model);
     this.redraw();
@@ -263,6 +277,7 @@ export class PurzoPage {
   private replayLogged(number: number, currentCompared = true): void {
     this.comparison.currentCompared = currentCompared;
     this.player.stop();
+    this.w.posture.disabled = false; // a replay plays what was recorded
     this.w.verdict.hidden = true;
     if (this.log.replay(this.player.native, number, this.design.frameDelayMs[this.pace])) {
       const replayed = this.player.replayedFlight;
@@ -282,6 +297,7 @@ export class PurzoPage {
     this.comparison.currentCompared = true;
     this.w.canvas.focus();
     this.w.verdict.hidden = true;
+    this.w.posture.disabled = false;
     this.player.replayLastFlight(this.design.frameDelayMs[this.pace]);
   }
 

@@ -75,6 +75,12 @@ describe('accessibility', () => {
       await page.press('[data-control="bodyHeightM"]', 'Tab');
       states.athlete = await violations(page); // with a refused value's message
       await page.keyboard.press('Escape');
+      await chooseInMenu(page, 'tuckPlanAction');
+      await page.check('[data-control="predictField"]');
+      await page.fill('[data-control="predictedRotationField"]', 'ein Salto');
+      await page.click('[data-control="flyPlanButton"]');
+      states.tuckPlan = await violations(page); // with a refused prediction's message
+      await page.keyboard.press('Escape');
       await page.fill('[data-control="Text1"]', '9');
       await page.click('[data-control="Start"]');
       states.warning = await violations(page);

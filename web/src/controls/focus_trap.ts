@@ -2,7 +2,7 @@
 // A dialog keeps the keyboard while it is open: opening it moves the focus in, Tab and Shift+Tab
 // go round its own controls, and closing it gives the focus back where it was.
 const kFocusable =
-  'button:not([disabled]), input:not([disabled]), select, textarea, [tabindex]:not([tabindex="-1"])';
+  'button:not([disabled]), input:not([disabled]), select:not([disabled]), textarea, [tabindex]:not([tabindex="-1"])';
 
 export class FocusTrap {
   private before: HTMLElement | null = null;

@@ -361,6 +361,7 @@ export function showEndNote(texts: Texts): void {
 
 // One posture step in flight, as an arrow key or a tap makes it, within 1 to 7.
 export function movePosture(w: PageWindow, design: Design, delta: number): void {
+  if (w.posture.disabled) return; // a planned flight's bar shows the plan alone
   const t = design.takeoff;
   w.posture.value = String(
     Math.min(t.lastPosture, Math.max(t.firstPosture, Number(w.posture.value) + delta)),

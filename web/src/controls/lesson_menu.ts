@@ -21,6 +21,7 @@ export interface MenuActions {
   replay(): void;
   pause(): void;
   step(delta: number): void;
+  tuckPlan(): void;
   charts(): void;
   log(): void;
   presentation(): void;
@@ -79,6 +80,7 @@ export class LessonMenu {
       pauseAction: () => actions.pause(),
       nextFrameAction: () => actions.step(1),
       previousFrameAction: () => actions.step(-1),
+      tuckPlanAction: () => actions.tuckPlan(),
       chartsAction: () => actions.charts(),
       logAction: () => actions.log(),
       presentationAction: () => actions.presentation(),
@@ -88,7 +90,9 @@ export class LessonMenu {
       athleteAction: () => actions.athlete(),
       resetToolsAction: () => actions.resetTools(),
     };
-    this.entries = design.map((e): Entry => {
+    // An action the page cannot do yet (the landing map) is left out rather than shown dead.
+    const done = design.filter((e) => e.kind !== 'action' || Object.hasOwn(run, e.name));
+    this.entries = done.map((e): Entry => {
       const enabled = kEnabled[e.enabled];
       switch (e.kind) {
         case 'separator':
@@ -109,7 +113,7 @@ export class LessonMenu {
             name: e.name,
             text: tr(e.text),
             shortcut: e.shortcut ? tr(e.shortcut) : '',
-            run: run[e.name] ?? (() => {}),
+            run: run[e.name],
             enabled,
           };
       }

@@ -80,6 +80,18 @@ export function menuActions(page: PurzoPage): MenuActions {
     replay: () => page.replay(),
     pause: () => page.player.togglePause(),
     step: (delta) => page.player.step(delta),
+    // For the take-off in the boxes as they stand, in the model and with the athlete chosen.
+    tuckPlan: () =>
+      page.tuckPlanDialog.open(
+        {
+          speedText: page.w.speedBox.value,
+          angleText: page.w.angleBox.value,
+          model: page.model,
+          athlete: page.athlete,
+        },
+        page.scale,
+        (flight) => page.startFlight(flight),
+      ),
     charts: () => page.charts.open(page.shown.chartsContent(), page.scale),
     log: () => {
       page.logPanel.open(page.scale);

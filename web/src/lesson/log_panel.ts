@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // "Flugprotokoll": the lesson's flights as a table in a panel over the page, as the window's log
 // window has them: the name or group, a check to show a flight beside the current one, replay,
-// delete and empty the log after asking. The rows come from the model's log.
-import type { PageLog } from '../model';
+// delete and empty the log after asking. The rows come from the model's log; a flight's postures
+// stand as a strip.
+import type { Design, PageLog } from '../model';
 import { type Texts, fill, splitAccelerator } from '../texts';
 import { FocusTrap } from '../controls/focus_trap';
 import { download } from './saves';
+import { postureStrip } from './posture_strip';
 import { sizeDialogText } from '../controls/dialog_text';
 
 export interface LogActions {
@@ -37,6 +39,7 @@ export class LogPanel {
     private readonly log: PageLog,
     private readonly texts: Texts,
     private readonly numberHeader: string,
+    private readonly strip: Design['postureStrip'],
     private readonly actions: LogActions,
     host: HTMLElement,
   ) {
@@ -242,6 +245,7 @@ export class LogPanel {
       cell('th', texts.tr('purzo::FlightLogModel', 'Name / Gruppe')),
       ...this.log.headers(texts.language).map((h) => cell('th', h)),
     );
+    const posturesAt = this.log.codes().indexOf('postures');
     const body = rows.map((r) => {
       const tr = document.createElement('tr');
       tr.dataset.number = String(r.number);
@@ -260,7 +264,13 @@ export class LogPanel {
           texts.tr('purzo::FlightLogModel', '%1, bester Versuch der Gruppe'),
           r.group || teacher,
         );
-      tr.append(first, group, ...r.cells.map((c) => cell('td', c)));
+      const cells = r.cells.map((c, i) => {
+        if (i !== posturesAt || !c) return cell('td', c);
+        const strip = document.createElement('td');
+        strip.append(postureStrip(c, this.strip, texts));
+        return strip;
+      });
+      tr.append(first, group, ...cells);
       tr.addEventListener('click', (e) => {
         if (e.target === check) return;
         this.selected = r.number;

@@ -11,6 +11,7 @@ import type {
   PurzoModule,
   SheetData,
 } from '../model';
+import type { PlannedFlight } from '../plan_model';
 
 // The page's time: performance.now() and the browser's timers, or a test's.
 export interface TimeSource {
@@ -94,7 +95,8 @@ export class FlightPlayer {
     module: PurzoModule,
     private readonly time: TimeSource,
     listener: PlayerListener,
-    readPosture: () => number,
+    // The posture bar: read each frame, or set to a planned flight's posture.
+    posture: { read(): number; show(posture: number): void },
   ) {
     this.player = new module.PagePlayer(
       {
@@ -106,7 +108,8 @@ export class FlightPlayer {
           }, waitMs);
         },
         cancelSchedule: () => this.cancelTimer(),
-        readPosture,
+        readPosture: () => posture.read(),
+        showPosture: (p) => posture.show(p),
         frameReady: () => listener.frameShown(true),
         frameSelected: () => listener.frameShown(false),
         pausedChanged: (paused) => listener.pausedChanged(paused),
@@ -117,7 +120,8 @@ export class FlightPlayer {
     );
   }
 
-  // Ends whatever runs and starts a flight with the take-off as typed; frame 1 comes one pause later.
+  // Ends whatever runs and starts a flight with the take-off as typed; frame 1 comes one pause
+  // later. A planned flight's postures are the plan's.
   startFlight(
     speedText: string,
     angleText: string,
@@ -125,8 +129,20 @@ export class FlightPlayer {
     pace: number,
     pauseMs: number,
     athlete: Athlete,
+    planned: PlannedFlight | null = null,
   ): void {
-    this.player.startFlight(speedText, angleText, model, pace, pauseMs, athlete);
+    if (planned)
+      this.player.startPlannedFlight(
+        speedText,
+        angleText,
+        model,
+        pace,
+        pauseMs,
+        athlete,
+        planned.plan,
+        planned.prediction,
+      );
+    else this.player.startFlight(speedText, angleText, model, pace, pauseMs, athlete);
   }
   // Plays the last flight again, frame for frame; false when there is none.
   replayLastFlight(pauseMs: number): boolean {
