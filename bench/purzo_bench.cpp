@@ -5,6 +5,7 @@
 #include "flight/frame_step.h"
 #include "flight/whole_flight.h"
 #include "window/purzo_window.h"
+#include "window/tools/map_computation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -79,6 +81,23 @@ BENCHMARK(BM_Flight)
     ->Arg(int(purzo::Model::Classic))
     ->Arg(int(purzo::Model::Exact))
     ->Unit(benchmark::kMicrosecond);
+
+// A landing map of 41 × 51 take-offs for one plan in the exact model, as the window computes it,
+// on state.range(0) threads.
+void BM_Map(benchmark::State& state) {
+    purzo::MapRequest request;
+    request.kind = purzo::MapKind::SpeedAngle;
+    request.model = purzo::Model::Exact;
+    request.plan = {3, 6, 7};
+    for (auto _ : state) {
+        purzo::MapComputation map(request, int(state.range(0)));
+        while (!map.finished()) {
+            std::this_thread::yield();
+        }
+        benchmark::DoNotOptimize(map.cells().data());
+    }
+}
+BENCHMARK(BM_Map)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 class CapturingReporter : public benchmark::ConsoleReporter {
 public:
@@ -221,6 +240,11 @@ int main(int argc, char** argv) {
     json[QStringLiteral("model_flight_us")] = reporter.times["BM_Flight/0"];
     json[QStringLiteral("exact_frame_ns")] = reporter.times["BM_Frame/1"];
     json[QStringLiteral("exact_flight_us")] = reporter.times["BM_Flight/1"];
+    // 2,091 exact flights: the map on one thread and on two, and what each flight costs in it.
+    const double cells = 41 * 51;
+    json[QStringLiteral("map_one_thread_ms")] = reporter.times["BM_Map/1/real_time"];
+    json[QStringLiteral("map_two_threads_ms")] = reporter.times["BM_Map/2/real_time"];
+    json[QStringLiteral("map_flight_us")] = reporter.times["BM_Map/1/real_time"] * 1000 / cells;
 
     std::printf("\n%-16s %7s %11s %12s %12s\n", "pace", "frames", "median ms", "max late ms",
                 "total ratio");
@@ -254,6 +278,10 @@ int main(int argc, char** argv) {
                 reporter.times["BM_Frame/0"], "classic flight (us)", reporter.times["BM_Flight/0"],
                 "exact frame (ns)", reporter.times["BM_Frame/1"], "exact flight (us)",
                 reporter.times["BM_Flight/1"]);
+    std::printf("%-34s %10.1f\n%-34s %10.1f\n%-34s %10.1f\n", "map 41 x 51, one thread (ms)",
+                reporter.times["BM_Map/1/real_time"], "map 41 x 51, two threads (ms)",
+                reporter.times["BM_Map/2/real_time"], "exact flight in the map (us)",
+                reporter.times["BM_Map/1/real_time"] * 1000 / cells);
     std::printf("%-34s %10.1f\n%-34s %10.1f\n", "start-up to first paint (ms)", startupMs,
                 "peak resident after 10 flights (MB)", peakMb);
 
