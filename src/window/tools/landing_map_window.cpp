@@ -21,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QThread>
 
 namespace purzo {
@@ -63,10 +62,18 @@ LandingMapWindow::LandingMapWindow(const FlightLog* log, QWidget* parent)
     model_->setWordWrap(true);
     grid->addWidget(model_, 1, 1, 1, 3);
 
-    inputs_ = new QStackedWidget(this);
-    auto* takeoff = new QWidget(inputs_);
-    auto* takeoffRow = new QGridLayout(takeoff);
-    takeoffRow->setContentsMargins(0, 0, 0, 0);
+    // A kind's fields: its label, two numbers beside it and the depth under them.
+    const auto fieldsRow = [](QWidget* row, QLabel* label, QWidget* a, QWidget* b, QWidget* depth) {
+        auto* fields = new QGridLayout(row);
+        fields->setContentsMargins(0, 0, 0, 0);
+        label->setBuddy(a);
+        fields->addWidget(label, 0, 0);
+        fields->addWidget(a, 0, 1);
+        fields->addWidget(b, 0, 2);
+        fields->addWidget(depth, 1, 1, 1, 2);
+        fields->setColumnStretch(3, 1);
+    };
+    auto* takeoff = new QWidget(this);
     speed_ = new QDoubleSpinBox(takeoff);
     speed_->setObjectName(QStringLiteral("mapSpeedField"));
     speed_->setRange(kMinSpeed, kMaxSpeed);
@@ -80,16 +87,8 @@ LandingMapWindow::LandingMapWindow(const FlightLog* log, QWidget* parent)
     angle_->setRange(kMinAngle, kMaxAngle);
     angle_->setSuffix(QStringLiteral("°"));
     tuckDepth_ = DepthField(takeoff);
-    auto* takeoffLabel = new QLabel(tr("&Absprung:"), takeoff);
-    takeoffLabel->setBuddy(speed_);
-    takeoffRow->addWidget(takeoffLabel, 0, 0);
-    takeoffRow->addWidget(speed_, 0, 1);
-    takeoffRow->addWidget(angle_, 0, 2);
-    takeoffRow->addWidget(tuckDepth_, 1, 1, 1, 2);
-    takeoffRow->setColumnStretch(3, 1);
-    auto* plan = new QWidget(inputs_);
-    auto* planRow = new QGridLayout(plan);
-    planRow->setContentsMargins(0, 0, 0, 0);
+    fieldsRow(takeoff, new QLabel(tr("&Absprung:"), takeoff), speed_, angle_, tuckDepth_);
+    auto* plan = new QWidget(this);
     planStart_ = new QSpinBox(plan);
     planStart_->setObjectName(QStringLiteral("mapPlanStartField"));
     planStart_->setRange(kFirstPlanStartFrame, kMostFlightFrames);
@@ -99,16 +98,11 @@ LandingMapWindow::LandingMapWindow(const FlightLog* log, QWidget* parent)
     planLength_->setRange(1, kMostFlightFrames);
     planLength_->setSuffix(tr(" Bilder"));
     planDepth_ = DepthField(plan);
-    auto* planLabel = new QLabel(tr("&Hockplan:"), plan);
-    planLabel->setBuddy(planStart_);
-    planRow->addWidget(planLabel, 0, 0);
-    planRow->addWidget(planStart_, 0, 1);
-    planRow->addWidget(planLength_, 0, 2);
-    planRow->addWidget(planDepth_, 1, 1, 1, 2);
-    planRow->setColumnStretch(3, 1);
-    inputs_->addWidget(takeoff);
-    inputs_->addWidget(plan);
-    grid->addWidget(inputs_, 2, 0, 1, 4);
+    fieldsRow(plan, new QLabel(tr("&Hockplan:"), plan), planStart_, planLength_, planDepth_);
+    // Each kind's fields in the same place, the other kind's hidden.
+    inputs_ = {takeoff, plan};
+    grid->addWidget(takeoff, 2, 0, 1, 4);
+    grid->addWidget(plan, 2, 0, 1, 4);
 
     view_ = new LandingMapView(this);
     grid->addWidget(view_, 3, 0, 1, 4);
@@ -144,7 +138,7 @@ LandingMapWindow::LandingMapWindow(const FlightLog* log, QWidget* parent)
         restart_.start();
     };
     connect(kind_, &QComboBox::currentIndexChanged, this, [this, changed] {
-        inputs_->setCurrentIndex(kind_->currentIndex());
+        showInputs();
         changed();
     });
     for (QComboBox* box : {tuckDepth_, planDepth_}) {
@@ -197,7 +191,7 @@ void LandingMapWindow::setUp(const MapRequest& request) {
                                        QSignalBlocker(planStart_), QSignalBlocker(planLength_),
                                        QSignalBlocker(planDepth_)};
     kind_->setCurrentIndex(request.kind == MapKind::Tuck ? 0 : 1);
-    inputs_->setCurrentIndex(kind_->currentIndex());
+    showInputs();
     speed_->setValue(request.speedMPerS);
     angle_->setValue(int(std::lround(request.angleDeg)));
     tuckDepth_->setCurrentIndex(request.depth - kFirstPlanDepth);
@@ -206,6 +200,11 @@ void LandingMapWindow::setUp(const MapRequest& request) {
     planDepth_->setCurrentIndex(request.plan.depth - kFirstPlanDepth);
     readFields();
     start();
+}
+
+void LandingMapWindow::showInputs() {
+    inputs_[0]->setVisible(kind_->currentIndex() == 0);
+    inputs_[1]->setVisible(kind_->currentIndex() == 1);
 }
 
 void LandingMapWindow::readFields() {

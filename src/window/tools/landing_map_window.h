@@ -11,6 +11,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QComboBox;
@@ -19,7 +20,6 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 
 namespace purzo {
 
@@ -56,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showInputs();
     void readFields();
     void start();
     void poll();
@@ -69,7 +70,7 @@ private:
     QTimer poll_;
     QTimer restart_; // a change waits for the next, so that a spin box held down computes once
     QComboBox* kind_;
-    QStackedWidget* inputs_;
+    std::array<QWidget*, 2> inputs_{}; // the tuck map's take-off, the speed × angle map's plan
     QDoubleSpinBox* speed_;
     QSpinBox* angle_;
     QComboBox* tuckDepth_;
