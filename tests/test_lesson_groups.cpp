@@ -2,6 +2,7 @@
 // The lesson's groups: each group's best attempt, ties to the later one, the teacher's flights a
 // group of their own; and students' logs merged into the lesson, none twice.
 #include "flight/lesson_groups.h"
+#include "flight/log_cells.h"
 #include "flight/log_merge.h"
 #include "flight/quantities.h"
 #include "log_fixture.h"
@@ -138,7 +139,8 @@ private slots:
         log.append(FlightOf("Robben", "60"));
         for (const WorkbookLanguage language :
              {WorkbookLanguage::German, WorkbookLanguage::English}) {
-            const FlightSheet& table = LogWorkbookFor(log, language, "2026-12-10").sheets[1];
+            const LogWorkbookContent book = LogWorkbookFor(log, language, "2026-12-10");
+            const FlightSheet& table = book.sheets[1];
             const auto cellAt = [&table](int row, const std::string& header) -> const SheetCell* {
                 for (const SheetCell& h : table.cells) {
                     if (h.row == table.repeatedRow && h.text == header) {
@@ -166,6 +168,15 @@ private slots:
             }
             QVERIFY2(width <= 160, qPrintable(QString::number(width)));
         }
+        // On the board, one row: the prediction and how far it was off, signed.
+        const double off = planned.summary.rotationDeg - 360;
+        const QString board = QString::fromStdString(
+            ComparisonCellOf(planned, Quantity::Prediction, TextLanguage::German).text);
+        QCOMPARE(board, QStringLiteral("aufrecht, 360° (%1%2°)")
+                            .arg(off > 0 ? "+" : "")
+                            .arg(QString::number(off, 'f', 1).replace('.', ',')));
+        QVERIFY(
+            ComparisonCellOf(log.flights()[1], Quantity::Prediction, TextLanguage::German).empty());
     }
 
     void studentsLogsMergeWithoutTwins() {

@@ -56,9 +56,9 @@ std::span<const Quantity> LogQuantities() {
 }
 
 std::span<const Quantity> ComparisonQuantities() {
-    static constexpr std::array kRows{Quantity::Speed,  Quantity::Angle,    Quantity::TuckStart,
-                                      Quantity::Tucked, Quantity::Rotation, Quantity::Attitude,
-                                      Quantity::Verdict};
+    static constexpr std::array kRows{Quantity::Speed,   Quantity::Angle,     Quantity::TuckStart,
+                                      Quantity::Tucked,  Quantity::Rotation,  Quantity::Attitude,
+                                      Quantity::Verdict, Quantity::Prediction};
     return kRows;
 }
 
@@ -125,6 +125,14 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
 }
 
 LogCell ComparisonCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language) {
+    // The prediction with how far the rotation was off, in one cell: the board has one row for it.
+    if (quantity == Quantity::Prediction && flight.record.prediction) {
+        const double off = flight.summary.rotationDeg - flight.record.prediction->rotationDeg;
+        const char point = language == TextLanguage::English ? '.' : ',';
+        return {{},
+                PredictionText(*flight.record.prediction, language) + " (" + (off > 0 ? "+" : "") +
+                    FixedText(off, 1, point) + "°)"};
+    }
     const std::optional<Landing>& landing = flight.summary.landing;
     if (quantity != Quantity::Verdict || !landing) {
         return LogCellOf(flight, quantity, language);

@@ -32,7 +32,8 @@ std::string PredictionText(const Prediction& prediction, TextLanguage language);
 LogCell LogCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
 
 // A comparison's cell: the log's, but the verdict short enough for a table on the board
-// ("zu weit", or the part that touched first: "zuerst Hand").
+// ("zu weit", or the part that touched first: "zuerst Hand"), and a prediction with how far the
+// rotation was off ("aufrecht, 360° (−25,5°)").
 LogCell ComparisonCellOf(const LoggedFlight& flight, Quantity quantity, TextLanguage language);
 
 } // namespace purzo
