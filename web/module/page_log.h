@@ -48,6 +48,7 @@ public:
     // {problem, added, alreadyThere, differing, damagedLines}, problem as merge() names it.
     emscripten::val mergeStudentLog(const std::string& text);
     int count() const { return int(log_.flights().size()); }
+    const FlightLog& log() const { return log_; } // for the landing map's rings
     // The newest flight's number; 0 in an empty log.
     int newestNumber() const { return log_.flights().empty() ? 0 : log_.flights().back().number; }
 

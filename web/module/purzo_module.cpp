@@ -17,6 +17,7 @@
 #include "flight/takeoff_check.h"
 #include "flight/takeoff_text.h"
 #include "flight_values.h"
+#include "map_values.h"
 #include "page_log.h"
 #include "page_player.h"
 #include "plan_values.h"
@@ -266,6 +267,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("planLimits", &PlanLimitsForPage);
     emscripten::function("planTimes", &PlanTimesForPage);
     emscripten::function("readPredictedRotation", &ReadPredictedRotationForPage);
+    BindLandingMap();
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the WebAssembly module hands the page: the design, the take-off check, flights and the
 // frame clock. Every number the page shows comes from here.
+import type { MapModule } from './tools/map_model';
 import type { PlanModule, Prediction, TuckPlan } from './plan_model';
 
 export interface Rect {
@@ -289,7 +290,7 @@ export interface PresentationLayout {
   verdictFontPt: number;
 }
 
-export interface PurzoModule extends PlanModule {
+export interface PurzoModule extends PlanModule, MapModule {
   design(): Design;
   // A key's action by KeyboardEvent.key and what is held with it (otherModifiers: Ctrl, Alt or
   // Meta); null for a key that is not one of the table's. Step keys wait for a flight that can step.

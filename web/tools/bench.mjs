@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's figures beside the desktop's: the frame intervals of the design flight at each pace
-// in headless chromium, the time from opening the page to ready, and the gzipped sizes of both
-// outputs. Reads the desktop's figures from the benchmark's JSON and adds the page's to it.
+// in headless chromium, the time from opening the page to ready, the time for a 41 × 51 speed ×
+// angle landing map (exact model) in the page's worker, and the gzipped sizes of both outputs. Reads the desktop's figures from the benchmark's JSON and adds the page's to it.
 //   node tools/bench.mjs BENCH_JSON
 import { readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -83,6 +83,28 @@ for (const [name, option, delayMs] of paces) {
       `${median(intervals).toFixed(3).padStart(12)} ${(json[`${desktop}max_late_ms`] ?? NaN).toFixed(3).padStart(13)} ${late.toFixed(3).padStart(10)}`,
   );
 }
+
+// The landing map: the tuck map first, so that the worker has loaded the module; then the
+// speed × angle map of the first plan, its time as the page measured it.
+await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
+await page.click('.menu-item[data-entry="exactModelAction"]');
+await page.click('canvas.canvas', { button: 'right', position: { x: 40, y: 40 } });
+await page.click('.menu-item[data-entry="landingMapAction"]');
+const mapDone = () =>
+  page.waitForFunction(
+    () => document.querySelector('[data-control="landingMapDialog"]').dataset.state === 'idle',
+    null,
+    { timeout: 300000 },
+  );
+await mapDone();
+await page.selectOption('[data-control="mapKindField"]', 'speedAngle');
+await page.waitForFunction(
+  () => document.querySelector('[data-control="landingMapDialog"]').dataset.state === 'computing',
+);
+await mapDone();
+json.web_map_speed_angle_ms = Number(
+  await page.$eval('[data-control="landingMapDialog"]', (d) => d.dataset.mapMs),
+);
 await browser.close();
 server.close();
 
@@ -93,6 +115,9 @@ json.web_single_gzip_bytes = gzipSync(readFileSync(join(out, 'single/purzosimula
 }).length;
 console.log(
   `\n${'page ready from a local server (ms)'.padEnd(40)} ${json.web_ready_ms.toFixed(0).padStart(10)}`,
+);
+console.log(
+  `${'41 × 51 landing map, exact, worker (ms)'.padEnd(40)} ${json.web_map_speed_angle_ms.toFixed(0).padStart(10)}`,
 );
 console.log(
   `${'web/dist gzipped (KB)'.padEnd(40)} ${(json.web_dist_gzip_bytes / 1024).toFixed(0).padStart(10)}`,

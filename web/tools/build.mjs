@@ -83,6 +83,16 @@ async function buildDist() {
     plugins: [purzoPlugin(false)],
     define: { PURZO_SINGLE: 'false' },
   });
+  // The landing map's worker: the same module, flying the map's cells off the page's thread. A
+  // classic worker script, which every browser the page targets can start.
+  await esbuild.build({
+    ...common,
+    entryPoints: [join(web, 'src/tools/map_worker.ts')],
+    outfile: join(dist, 'map_worker.js'),
+    format: 'iife',
+    plugins: [purzoPlugin(false)],
+    define: { 'import.meta.url': 'self.location.href' },
+  });
   for (const name of pictureNames)
     cpSync(join(root, 'resources', name), join(dist, 'pictures', name));
   for (const size of [192, 512])
@@ -122,7 +132,7 @@ async function buildDist() {
       2,
     ),
   );
-  // The service worker caches exactly the files of this build under a name that changes with
+  // The service worker caches exactly the files of this build (the map's worker among them) under a name that changes with
   // them, so that a new build replaces the old cache whole.
   const files = listFiles(dist).filter((f) => f !== 'sw.js');
   const hash = createHash('sha256');

@@ -22,6 +22,7 @@ export interface MenuActions {
   pause(): void;
   step(delta: number): void;
   tuckPlan(): void;
+  landingMap(): void;
   charts(): void;
   log(): void;
   presentation(): void;
@@ -81,6 +82,7 @@ export class LessonMenu {
       nextFrameAction: () => actions.step(1),
       previousFrameAction: () => actions.step(-1),
       tuckPlanAction: () => actions.tuckPlan(),
+      landingMapAction: () => actions.landingMap(),
       chartsAction: () => actions.charts(),
       logAction: () => actions.log(),
       presentationAction: () => actions.presentation(),
@@ -90,7 +92,7 @@ export class LessonMenu {
       athleteAction: () => actions.athlete(),
       resetToolsAction: () => actions.resetTools(),
     };
-    // An action the page cannot do yet (the landing map) is left out rather than shown dead.
+    // An action the page cannot do is left out rather than shown dead.
     const done = design.filter((e) => e.kind !== 'action' || Object.hasOwn(run, e.name));
     this.entries = done.map((e): Entry => {
       const enabled = kEnabled[e.enabled];

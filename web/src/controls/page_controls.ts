@@ -7,6 +7,7 @@
 import { kNoTools } from '../view/canvas_view';
 import type { MenuActions } from './lesson_menu';
 import type { PurzoPage } from '../page';
+import { LandingMapDialog } from '../tools/landing_map_dialog';
 import type { TimeSource } from '../view/flight_player';
 import { followSlider, movePosture } from './layout';
 import { onArrowKeyTaps, onLongPress } from './touch';
@@ -75,6 +76,7 @@ export function setUpControls(page: PurzoPage, time: TimeSource): void {
 
 // What each entry of the canvas's menu does on the page.
 export function menuActions(page: PurzoPage): MenuActions {
+  let map: LandingMapDialog | null = null; // made when first asked for
   return {
     toolsChanged: (tools) => page.setTools(tools),
     replay: () => page.replay(),
@@ -92,6 +94,20 @@ export function menuActions(page: PurzoPage): MenuActions {
         page.scale,
         (flight) => page.startFlight(flight),
       ),
+    landingMap: () => {
+      map ??= landingMapDialog(page);
+      const check = page.module.checkTakeoff(page.w.speedBox.value, page.w.angleBox.value);
+      map.open(
+        {
+          model: page.model,
+          athlete: page.athlete,
+          speedMPerS: check.speed,
+          angleDeg: check.angle,
+          plan: page.tuckPlanDialog.lastPlan,
+        },
+        page.scale,
+      );
+    },
     charts: () => page.charts.open(page.shown.chartsContent(), page.scale),
     log: () => {
       page.logPanel.open(page.scale);
@@ -110,4 +126,29 @@ export function menuActions(page: PurzoPage): MenuActions {
       page.choices.setAthlete(page.athleteDialog.standard());
     },
   };
+}
+
+// The landing map: a cell flies as the window flies it, its take-off typed into the boxes (the
+// sliders following) and its plan flown as the tuck plan's are.
+function landingMapDialog(page: PurzoPage): LandingMapDialog {
+  const { w, design, module, texts } = page;
+  const t = design.takeoff;
+  const limits = {
+    minSpeed: t.minSpeed,
+    maxSpeed: t.maxSpeed,
+    minAngle: t.minAngle,
+    maxAngle: t.maxAngle,
+    firstStartFrame: module.planChoices(texts.language).firstStartFrame,
+    depths: module.planChoices(texts.language).depths,
+  };
+  return new LandingMapDialog(module, texts, w.root.parentElement!, limits, {
+    log: () => page.log,
+    fly: (speed, angle, plan) => {
+      const typed = module.mapTakeoffTexts(speed, angle, texts.decimalPoint);
+      w.speedBox.value = typed.speed;
+      w.angleBox.value = typed.angle;
+      for (const box of [w.speedBox, w.angleBox]) box.dispatchEvent(new Event('input'));
+      page.startFlight({ plan, prediction: null });
+    },
+  });
 }

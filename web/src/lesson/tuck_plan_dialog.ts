@@ -172,6 +172,11 @@ export class TuckPlanDialog {
     host.append(this.dialog);
   }
 
+  // The plan flown last, or the first one offered: where the landing map starts.
+  get lastPlan(): TuckPlan {
+    return { ...this.last };
+  }
+
   // Opens with the last plan flown, a fresh prediction and the ranges of this take-off.
   open(takeoff: PlanTakeoff, scale: number, chosen: (flight: PlannedFlight) => void): void {
     this.takeoff = takeoff;
