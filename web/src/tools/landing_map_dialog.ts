@@ -184,8 +184,8 @@ export class LandingMapDialog {
     this.answer.textContent = '';
     const began = performance.now();
     this.runner.run(request, this.texts.language, {
-      progress: (cells) => {
-        this.progress.value = cells.length;
+      progress: (done) => {
+        this.progress.value = done;
       },
       finished: (cells) => {
         // How long the map took, for the benchmark.

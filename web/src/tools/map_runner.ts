@@ -13,12 +13,16 @@ declare const PURZO_SINGLE: boolean;
 const kSliceMs = 8;
 
 export interface MapJob {
-  progress(cells: MapCell[]): void; // the cells so far, in order
+  progress(done: number): void; // how many cells are flown so far
   finished(cells: MapCell[]): void;
 }
 
+// Workers that share a map: one per core, two at least where the machine has them, so that a map
+// takes half the time on two cores.
+const kMostWorkers = 4;
+
 export class MapRunner {
-  private worker: Worker | null = null;
+  private workers: Worker[] = [];
   private timer = 0;
   private job: MapJob | null = null;
   private cells: MapCell[] = [];
@@ -50,44 +54,62 @@ export class MapRunner {
     if (this.job) this.close();
   }
 
-  // Ends the worker too: nothing is left behind a closed map.
+  // Ends the workers too: nothing is left behind a closed map.
   close(): void {
-    this.worker?.terminate();
-    this.worker = null;
+    for (const worker of this.workers) worker.terminate();
+    this.workers = [];
     clearTimeout(this.timer);
     this.job = null;
   }
 
   private inWorker(request: MapRequest, language: string, job: MapJob): void {
     this.where = 'worker';
-    let worker: Worker;
+    const axes = this.module.mapAxes(request, language);
+    const total = axes.columns * axes.rows;
+    const count = Math.max(1, Math.min(kMostWorkers, navigator.hardwareConcurrency || 2, total));
     try {
-      worker = this.worker ?? new Worker('map_worker.js');
+      while (this.workers.length < count) this.workers.push(new Worker('map_worker.js'));
     } catch {
+      this.close();
+      this.job = job;
       this.onPage(request, language, job);
       return;
     }
-    this.worker = worker;
-    worker.onmessage = (e: MessageEvent<{ cells?: MapCell[]; done?: boolean }>) => {
-      this.messages += 1;
-      this.answered();
-      if (this.job !== job) return;
-      if (e.data.cells) {
-        this.cells.push(...e.data.cells);
-        job.progress(this.cells);
-      }
-      if (e.data.done) this.finish(job);
-    };
-    // A worker that cannot start (a browser or server that refuses it): the page flies the map.
-    worker.onerror = (e) => {
-      e.preventDefault();
-      if (this.job !== job) return;
-      this.worker?.terminate();
-      this.worker = null;
-      this.cells = [];
-      this.onPage(request, language, job);
-    };
-    worker.postMessage({ request, language });
+    this.cells = new Array<MapCell>(total);
+    let done = 0;
+    let finished = 0;
+    this.workers.forEach((worker, i) => {
+      worker.onmessage = (e: MessageEvent<{ at?: number; cells?: MapCell[]; done?: boolean }>) => {
+        this.messages += 1;
+        this.answered();
+        if (this.job !== job) return;
+        if (e.data.cells && e.data.at !== undefined) {
+          e.data.cells.forEach((cell, k) => {
+            this.cells[(e.data.at as number) + k] = cell;
+          });
+          done += e.data.cells.length;
+          job.progress(done);
+        }
+        if (e.data.done && ++finished === this.workers.length) this.finish(job);
+      };
+      // A worker that cannot start (a browser or server that refuses it): the page flies the map.
+      worker.onerror = (e) => {
+        e.preventDefault();
+        if (this.job !== job) return;
+        this.close();
+        this.job = job;
+        this.cells = [];
+        this.onPage(request, language, job);
+      };
+      // Contiguous shares, the last one taking what the division leaves.
+      const share = Math.ceil(total / this.workers.length);
+      worker.postMessage({
+        request,
+        language,
+        from: i * share,
+        to: Math.min(total, (i + 1) * share),
+      });
+    });
   }
 
   private onPage(request: MapRequest, language: string, job: MapJob): void {
@@ -101,7 +123,7 @@ export class MapRunner {
         const from = this.cells.length;
         this.cells.push(...this.module.mapCells(request, from, from + 1, language));
       }
-      job.progress(this.cells);
+      job.progress(this.cells.length);
       if (this.cells.length < total) this.timer = window.setTimeout(slice, 0);
       else this.finish(job);
     };

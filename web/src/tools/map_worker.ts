@@ -10,13 +10,15 @@ const kCellsPerMessage = 16;
 
 const loaded: Promise<MapModule> = createPurzoModule();
 
-self.onmessage = async (e: MessageEvent<{ request: MapRequest; language: string }>) => {
+// Each worker flies its share of the cells, [from, to), and says where its cells go.
+self.onmessage = async (
+  e: MessageEvent<{ request: MapRequest; language: string; from: number; to: number }>,
+) => {
   const module = await loaded;
-  const { request, language } = e.data;
-  const axes = module.mapAxes(request, language);
-  const total = axes.columns * axes.rows;
-  for (let from = 0; from < total; from += kCellsPerMessage) {
-    postMessage({ cells: module.mapCells(request, from, from + kCellsPerMessage, language) });
+  const { request, language, from, to } = e.data;
+  for (let at = from; at < to; at += kCellsPerMessage) {
+    const end = Math.min(at + kCellsPerMessage, to);
+    postMessage({ at, cells: module.mapCells(request, at, end, language) });
   }
   postMessage({ done: true });
 };
