@@ -4,6 +4,7 @@
 #include "flight/lesson_groups.h"
 #include "flight/log_cells.h"
 #include "flight/log_merge.h"
+#include "flight/posture_shades.h"
 #include "flight/quantities.h"
 #include "log_fixture.h"
 #include "workbook/flight_sheet.h"
@@ -177,6 +178,30 @@ private slots:
                             .arg(QString::number(off, 'f', 1).replace('.', ',')));
         QVERIFY(
             ComparisonCellOf(log.flights()[1], Quantity::Prediction, TextLanguage::German).empty());
+    }
+
+    // Each flight's sheet shades its chosen postures as the log's strip does: one fill per frame
+    // in the posture column, the tucked frames darker than the stretched ones.
+    void theFlightSheetShadesItsPostures() {
+        const LoggedFlight f = FlightOf("Delfine", "70");
+        const FlightSheet sheet = FlightSheetFor(f.record, WorkbookLanguage::German, "Delfine");
+        QCOMPARE(sheet.fills.size(), f.record.frames.size());
+        const auto grey = [](std::uint32_t argb) {
+            return (argb >> 16 & 0xff) * 3 + (argb >> 8 & 0xff) * 6 + (argb & 0xff);
+        };
+        for (std::size_t i = 0; i < sheet.fills.size(); ++i) {
+            const FlightSheet::Fill& fill = sheet.fills[i];
+            QCOMPARE(fill.row, sheet.firstFrameRow + int(i));
+            const int chosen = f.record.frames[i].posture;
+            QCOMPARE(fill.argb, PostureShade(chosen));
+            const auto posture =
+                std::find_if(sheet.cells.begin(), sheet.cells.end(), [&](const SheetCell& c) {
+                    return c.row == fill.row && c.column == fill.column;
+                });
+            QVERIFY(posture != sheet.cells.end() && posture->number == chosen);
+        }
+        QVERIFY(grey(PostureShade(7)) < grey(PostureShade(5)));
+        QVERIFY(grey(PostureShade(5)) < grey(PostureShade(1)));
     }
 
     void studentsLogsMergeWithoutTwins() {

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
-// A flight's chosen postures as a strip, one mark per frame: stretched pale, the deeper the tuck
-// the darker, in one hue so that it reads in grey and for every colour vision. Both front ends
-// draw the log's, the comparison's and the sheets' strips with it.
+// A flight's chosen postures as a strip on screen, one mark per frame in its posture's shade:
+// the marks' size for both front ends.
 #pragma once
 
-#include "design/canvas_design.h"
+#include "flight/posture_shades.h"
 
 namespace purzo {
 
 inline constexpr double kPostureStripMarkPx = 5; // each frame's mark, at scale 1
 inline constexpr double kPostureStripGapPx = 1;
-
-// The shade of posture 1 … 7; anything outside is held at the nearer end.
-Argb PostureShade(int posture);
 
 } // namespace purzo

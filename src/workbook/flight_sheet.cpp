@@ -4,6 +4,7 @@
 
 #include "body/body_part.h"
 #include "flight/flight_summary.h"
+#include "flight/posture_shades.h"
 #include "flight/quantities.h"
 #include "workbook/printed_columns.h"
 
@@ -132,6 +133,10 @@ FlightSheet FlightSheetFor(const FlightRecord& record, WorkbookLanguage language
     for (const FrameResult& f : record.frames) {
         for (std::size_t c = 0; c < columns.size(); ++c) {
             number(row, int(c), FrameValueOf(columns[c], f));
+            // The chosen postures down their column read as the log's strip does.
+            if (columns[c] == Quantity::Posture) {
+                sheet.fills.push_back({row, int(c), PostureShade(f.posture)});
+            }
         }
         ++row;
     }

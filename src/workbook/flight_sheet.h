@@ -7,6 +7,7 @@
 #include "flight/flight_record.h"
 #include "flight/text_language.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,13 @@ struct FlightSheet {
         double points = 0;
     };
     std::vector<RowHeight> rowHeights; // rows of wrapped texts, as many lines high as they need
+    // Cells filled with a colour: the chosen postures shaded as a strip down their column.
+    struct Fill {
+        int row = 0;
+        int column = 0;
+        std::uint32_t argb = 0;
+    };
+    std::vector<Fill> fills;
 };
 
 // A line of a chart: the time column and a value column of a sheet's frame rows.

@@ -60,7 +60,7 @@ void XlsxFile::addSheet(const FlightSheet& content) {
     for (const SheetCell& cell : content.cells) {
         if (cell.isNumber) {
             worksheet_write_number(sheet, lxw_row_t(cell.row), lxw_col_t(cell.column), cell.number,
-                                   nullptr);
+                                   fillFormat(content, cell.row, cell.column));
         } else {
             // The printed table's header, and texts in wrapping columns, on as many lines as
             // their words need.
@@ -86,6 +86,28 @@ void XlsxFile::addSheet(const FlightSheet& content) {
                              : column.wrap   ? wrap_
                                              : nullptr);
     }
+}
+
+lxw_format* XlsxFile::fillFormat(const FlightSheet& content, int row, int column) {
+    const auto fill =
+        std::find_if(content.fills.begin(), content.fills.end(), [&](const FlightSheet::Fill& f) {
+            return f.row == row && f.column == column;
+        });
+    if (fill == content.fills.end()) {
+        return nullptr;
+    }
+    lxw_format*& format = fills_[fill->argb];
+    if (!format) {
+        format = workbook_add_format(book_);
+        format_set_bg_color(format, lxw_color_t(fill->argb & 0xffffff));
+        format_set_pattern(format, LXW_PATTERN_SOLID);
+        // Dark shades carry white figures.
+        const int grey = int((fill->argb >> 16 & 0xff) * 3 + (fill->argb >> 8 & 0xff) * 6 +
+                             (fill->argb & 0xff)) /
+                         10;
+        format_set_font_color(format, grey < 110 ? LXW_COLOR_WHITE : LXW_COLOR_BLACK);
+    }
+    return format;
 }
 
 void XlsxFile::addChartSheet(const std::string& name, const std::vector<ChartDesign>& charts) {

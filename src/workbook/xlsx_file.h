@@ -8,6 +8,8 @@
 #include "flight/whole_file.h"
 #include "workbook/flight_sheet.h"
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,14 +38,17 @@ public:
     std::optional<FileFailure> finish();
 
 private:
+    // The format of a cell the sheet fills with a colour; none for the others.
+    lxw_format* fillFormat(const FlightSheet& content, int row, int column);
     std::string path_;
     std::string temporary_;
     std::optional<FileFailure> failure_;
     lxw_workbook* book_ = nullptr;
     lxw_format* bold_ = nullptr;
     lxw_format* decimals_ = nullptr;
-    lxw_format* wrap_ = nullptr;     // a column's texts on more lines
-    lxw_format* boldWrap_ = nullptr; // the header of the printed table, on more lines
+    lxw_format* wrap_ = nullptr;                 // a column's texts on more lines
+    lxw_format* boldWrap_ = nullptr;             // the header of the printed table, on more lines
+    std::map<std::uint32_t, lxw_format*> fills_; // by the colour they fill with
 };
 
 } // namespace purzo

@@ -156,6 +156,15 @@ val SheetValue(const FlightSheet& sheet) {
         heights.call<void>("push", height);
     }
     out.set("rowHeights", heights);
+    val fills = val::array();
+    for (const FlightSheet::Fill& f : sheet.fills) {
+        val fill = val::object();
+        fill.set("row", f.row);
+        fill.set("column", f.column);
+        fill.set("argb", double(f.argb));
+        fills.call<void>("push", fill);
+    }
+    out.set("fills", fills);
     return out;
 }
 

@@ -129,6 +129,7 @@ export interface SheetData {
   columns: { column: number; width: number; decimals: boolean; wrap: boolean }[];
   repeatedRow: number; // printed atop every page: the table's header; -1 for none
   rowHeights: { row: number; points: number }[]; // rows of wrapped texts, as high as their lines
+  fills?: { row: number; column: number; argb: number }[]; // the chosen postures' shades
 }
 
 // What the playback tells the page, from within its calls.

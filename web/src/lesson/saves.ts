@@ -97,6 +97,8 @@ function sheetRows(sheet: SheetData) {
     wrap?: boolean;
     alignVertical?: 'bottom';
     height?: number;
+    backgroundColor?: string;
+    color?: string;
   };
   const rows: (Cell | null)[][] = [];
   const decimals = new Set(sheet.columns.filter((c) => c.decimals).map((c) => c.column));
@@ -125,6 +127,14 @@ function sheetRows(sheet: SheetData) {
             ...(cell.bold ? { fontWeight: 'bold' as const } : {}),
             ...wrap(cell.row, cell.column, cell.bold),
           };
+  }
+  // The chosen postures shaded down their column, as the desktop's sheet has them.
+  for (const { row, column, argb } of sheet.fills ?? []) {
+    const cell = rows[row]?.[column];
+    if (!cell) continue;
+    cell.backgroundColor = `#${(argb & 0xffffff).toString(16).padStart(6, '0')}`;
+    const grey = (((argb >> 16) & 0xff) * 3 + ((argb >> 8) & 0xff) * 6 + (argb & 0xff)) / 10;
+    if (grey < 110) cell.color = '#ffffff';
   }
   for (const { row, points } of sheet.rowHeights ?? []) {
     for (const cell of rows[row] ?? []) if (cell) cell.height = points;
