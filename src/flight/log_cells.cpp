@@ -56,9 +56,9 @@ std::span<const Quantity> LogQuantities() {
 }
 
 std::span<const Quantity> ComparisonQuantities() {
-    static constexpr std::array kRows{Quantity::Speed,   Quantity::Angle,     Quantity::TuckStart,
-                                      Quantity::Tucked,  Quantity::Rotation,  Quantity::Attitude,
-                                      Quantity::Verdict, Quantity::Prediction};
+    static constexpr std::array kRows{Quantity::Speed,    Quantity::Angle,    Quantity::TuckStart,
+                                      Quantity::Tucked,   Quantity::Postures, Quantity::Rotation,
+                                      Quantity::Attitude, Quantity::Verdict,  Quantity::Prediction};
     return kRows;
 }
 

@@ -22,6 +22,7 @@
 #include "page_player.h"
 #include "plan_values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <emscripten/bind.h>
 #include <optional>
@@ -108,6 +109,12 @@ emscripten::val ComparisonRowsForPage(const std::string& language) {
         rows.call<void>("push", emscripten::val(ShortHeaderOf(q, LanguageOf(language))));
     }
     return rows;
+}
+
+// The comparison table's row of chosen postures, drawn as a strip: the group's row comes first.
+int ComparisonStripRowForPage() {
+    const auto rows = ComparisonQuantities();
+    return 1 + int(std::find(rows.begin(), rows.end(), Quantity::Postures) - rows.begin());
 }
 
 std::string QuantityHeaderForPage(const std::string& code, const std::string& language) {
@@ -253,6 +260,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("logFileName", &LogFileNameForPage);
     emscripten::function("quantityHeader", &QuantityHeaderForPage);
     emscripten::function("comparisonRows", &ComparisonRowsForPage);
+    emscripten::function("comparisonStripRow", &ComparisonStripRowForPage);
     emscripten::function("panelBox", &PanelBoxForPage);
     emscripten::function("sideBySideGrid", &SideBySideGridForPage);
     emscripten::function("playbackKey", &PlaybackKeyForPage);

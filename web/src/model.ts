@@ -309,6 +309,7 @@ export interface PurzoModule extends PlanModule, MapModule {
   chartQuantities(model: Model, language: string): QuantityHeader[];
   quantityHeader(code: string, language: string): string;
   comparisonRows(language: string): string[];
+  comparisonStripRow(): number;
   // The name a save suggests: flug-03-6ms-60grad-exakt.csv (number 0 and group '' left out).
   flightFileName(
     number: number,

@@ -2,25 +2,12 @@
 #include "window/lesson/posture_strip_delegate.h"
 
 #include "design/posture_strip.h"
+#include "window/view/posture_strip_drawing.h"
 
 #include <QApplication>
 #include <QPainter>
 
 namespace purzo {
-
-void DrawPostureStrip(QPainter& painter, const QString& postures, const QRectF& area,
-                      double markPx) {
-    const double gap = markPx * kPostureStripGapPx / kPostureStripMarkPx;
-    double x = area.left();
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    for (const QChar c : postures) {
-        painter.setBrush(QColor::fromRgba(PostureShade(c.digitValue())));
-        painter.drawRect(QRectF(x, area.top(), markPx, area.height()));
-        x += markPx + gap;
-    }
-    painter.restore();
-}
 
 void PostureStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {

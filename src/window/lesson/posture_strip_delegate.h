@@ -18,8 +18,4 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
-// Draws `postures` ("1777111") as a strip into `area`, marks `markPx` wide.
-void DrawPostureStrip(QPainter& painter, const QString& postures, const QRectF& area,
-                      double markPx);
-
 } // namespace purzo

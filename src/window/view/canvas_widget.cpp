@@ -5,6 +5,7 @@
 
 #include "body/canvas_units.h"
 #include "flight/flight_record.h"
+#include "flight/log_cells.h"
 #include "flight/panel_lines.h"
 #include "window/view/comparison_box.h"
 #include "window/view/data_panel.h"
@@ -238,7 +239,10 @@ void CanvasWidget::drawDataPanel(QPainter& painter) const {
 }
 
 ComparisonTable CanvasWidget::comparisonTable() const {
-    ComparisonTable table{comparisonRows_, {}};
+    // The group's row first, then a row per quantity: the chosen postures' row is a strip.
+    const auto quantities = ComparisonQuantities();
+    const auto postures = std::find(quantities.begin(), quantities.end(), Quantity::Postures);
+    ComparisonTable table{comparisonRows_, {}, 1 + int(postures - quantities.begin())};
     for (const ShownFlight& flight : shown_) {
         table.columns.push_back({flight.style, flight.title, flight.comparison});
     }

@@ -3,6 +3,7 @@
 
 #include "design/canvas_design.h"
 #include "window/view/flight_marks.h"
+#include "window/view/posture_strip_drawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -17,6 +18,11 @@ struct Measures {
     std::vector<double> columnWidths;
 };
 
+// A strip's marks in the table: narrow enough that a flight's frames fit a column.
+double StripMark(const Measures& m) {
+    return m.line * 0.2;
+}
+
 Measures Measure(const ComparisonTable& table, const QFont& font, double scale) {
     const QFontMetricsF metrics(font);
     Measures m{kPanelMarginPx * scale, metrics.height() * 1.2, 28 * scale, 0, {}};
@@ -25,8 +31,11 @@ Measures Measure(const ComparisonTable& table, const QFont& font, double scale) 
     }
     for (const ComparisonColumn& column : table.columns) {
         double width = m.sample + m.margin + metrics.horizontalAdvance(column.title);
-        for (const QString& cell : column.cells) {
-            width = std::max(width, metrics.horizontalAdvance(cell));
+        for (qsizetype row = 0; row < column.cells.size(); ++row) {
+            const QString& cell = column.cells[row];
+            width = std::max(width, row == table.stripRow
+                                        ? PostureStripWidth(int(cell.size()), StripMark(m))
+                                        : metrics.horizontalAdvance(cell));
         }
         m.columnWidths.push_back(width);
     }
@@ -122,8 +131,17 @@ void DrawComparisonBox(QPainter& painter, const QRectF& box, const ComparisonTab
         painter.drawText(QRectF(x + m.sample + m.margin, top, width, m.line),
                          Qt::AlignVCenter | Qt::AlignLeft | Qt::TextDontClip, column.title);
         for (qsizetype row = 0; row < column.cells.size(); ++row) {
-            painter.drawText(QRectF(x, top + m.line * double(row + 1), width + 1, m.line),
-                             Qt::AlignVCenter | Qt::AlignRight | Qt::TextDontClip,
+            const QRectF cell(x, top + m.line * double(row + 1), width + 1, m.line);
+            if (row == table.stripRow) {
+                const double mark = StripMark(m);
+                const double stripWidth = PostureStripWidth(int(column.cells[row].size()), mark);
+                DrawPostureStrip(painter, column.cells[row],
+                                 QRectF(cell.right() - stripWidth, cell.top() + m.line * 0.2,
+                                        stripWidth, m.line * 0.6),
+                                 mark);
+                continue;
+            }
+            painter.drawText(cell, Qt::AlignVCenter | Qt::AlignRight | Qt::TextDontClip,
                              column.cells[row]);
         }
         x += width + m.margin;

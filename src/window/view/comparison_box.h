@@ -27,6 +27,7 @@ struct ComparisonColumn {
 struct ComparisonTable {
     QStringList rowNames; // "Gruppe", "Geschwindigkeit (m/s)", …
     std::vector<ComparisonColumn> columns;
+    int stripRow = -1; // the row whose cells are chosen postures, drawn as a strip
     bool empty() const { return columns.empty(); }
 };
 

@@ -10,9 +10,11 @@ export class PageComparison {
   // comparison itself plays, where the clock's figure would stand twice.
   currentCompared = true;
   readonly rows: string[];
+  readonly stripRow: number; // the row of chosen postures, drawn as a strip
 
   constructor(module: PurzoModule, texts: Texts) {
     this.rows = [texts.tr('purzo::Comparison', 'Gruppe'), ...module.comparisonRows(texts.language)];
+    this.stripRow = module.comparisonStripRow();
   }
 
   // The number of the flight that sets the clock: the longest of those shown; 0 with none.

@@ -52,6 +52,7 @@ export interface CanvasState {
   frames: Frame[]; // the flight on show, as far as shown
   shown: DrawnFlightFrames[]; // beside it, from the log
   comparisonRows: string[]; // the comparison table's row names
+  comparisonStrip?: { row: number; shades: string[] }; // its row of chosen postures
   currentCompared: boolean; // in a comparison, the current flight's own figure too
   tools: Tools;
   model: Model;
@@ -183,6 +184,7 @@ export class CanvasView {
       room?.height ?? surface.height,
       {
         rows: state.comparisonRows,
+        strip: state.comparisonStrip,
         columns: state.shown.map((f) => ({
           title: f.title,
           cells: [f.group, ...f.comparison],

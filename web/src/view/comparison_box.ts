@@ -8,6 +8,8 @@ import type { FlightStyle } from './flight_marks';
 export interface ComparisonTable {
   rows: string[]; // the row names: the group's, then the quantities'
   columns: { title: string; cells: string[]; style: FlightStyle }[];
+  // The row whose cells are the chosen postures ("1777111"), drawn as a strip in these shades.
+  strip?: { row: number; shades: string[] };
 }
 
 // Of the four corners (`margin` in from the edges), the one where a box of this size covers the
@@ -71,10 +73,15 @@ export function drawComparisonBox(
   const sample = 28 * scale;
   const line = fontPx(font) * 1.35;
   const nameWidth = Math.max(...table.rows.map((r) => ctx.measureText(r).width));
+  // A strip's marks: narrow enough that a flight's frames fit a column, as the window's.
+  const mark = line * 0.2;
+  const stripWidth = (frames: number) => frames * mark * 1.2;
   const widths = table.columns.map((c) =>
     Math.max(
       sample + margin + ctx.measureText(c.title).width,
-      ...c.cells.map((t) => ctx.measureText(t).width),
+      ...c.cells.map((t, i) =>
+        i === table.strip?.row ? stripWidth(t.length) : ctx.measureText(t).width,
+      ),
     ),
   );
   const width = margin * 2 + nameWidth + widths.reduce((a, w) => a + margin * 2 + w, 0);
@@ -118,7 +125,20 @@ export function drawComparisonBox(
     ctx.textAlign = 'left';
     ctx.fillText(c.title, x + sample + margin, y);
     ctx.textAlign = 'right';
-    c.cells.forEach((t, i) => ctx.fillText(t, x + widths[n], top + margin + line * (i + 1.5)));
+    c.cells.forEach((t, i) => {
+      const cy = top + margin + line * (i + 1.5);
+      if (i !== table.strip?.row) {
+        ctx.fillText(t, x + widths[n], cy);
+        return;
+      }
+      let mx = x + widths[n] - stripWidth(t.length);
+      for (const p of t) {
+        ctx.fillStyle = table.strip.shades[Math.min(Math.max(Number(p), 1), 7) - 1];
+        ctx.fillRect(mx, cy - line * 0.3, mark, line * 0.6);
+        mx += mark * 1.2;
+      }
+      ctx.fillStyle = '#000';
+    });
     ctx.textAlign = 'left';
     x += widths[n] + margin;
   });

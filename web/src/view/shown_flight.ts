@@ -3,7 +3,13 @@
 // model and panel corner of the flight on show, and from them the canvas's state, the charts'
 // content and the still canvas's description. It only picks from what the player and the log
 // hold; the page asks it on every draw.
-import type { CanvasState, CanvasView, DrawnFlightFrames, Surface } from './canvas_view';
+import {
+  type CanvasState,
+  type CanvasView,
+  colourOf,
+  type DrawnFlightFrames,
+  type Surface,
+} from './canvas_view';
 import type { ChartsContent } from '../tools/charts_dialog';
 import type { Choices } from '../choices';
 import type { FlightPlayer, FlightRecord } from './flight_player';
@@ -89,6 +95,10 @@ export class ShownFlight {
       frames,
       shown: this.drawn(),
       comparisonRows: this.comparison.rows,
+      comparisonStrip: {
+        row: this.comparison.stripRow,
+        shades: this.design.postureStrip.shades.map(colourOf),
+      },
       currentCompared: this.comparison.currentCompared,
       tools: this.choices.tools,
       model: this.runningModel,
