@@ -17,9 +17,9 @@ inline FlightRecord Flown(const std::string& speed, const std::string& angle, Mo
                           std::optional<Pace> pace = Pace::SlowMotion,
                           const Athlete& athlete = kStandardAthlete) {
     const TakeoffCheck check = CheckTakeoff(speed, angle);
-    FlightRecord r{speed,  angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
-                   model,  {},    pace,
-                   athlete, {},   {}};
+    FlightRecord r{speed,   angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
+                   model,   {},    pace,
+                   athlete, {},    {}};
     r.frames = RunWholeFlight(r.params, postures, model, athlete);
     return r;
 }

@@ -161,8 +161,7 @@ private slots:
                      qPrintable(cell + ": " + cells.value(cell)));
         }
         QCOMPARE(cells.value("D2"), english ? QString("Tucked (s)") : QString("Gehockt (s)"));
-        QCOMPARE(cells.value("G1"),
-                 english ? QString("Contact") : QString("Kontakt"));
+        QCOMPARE(cells.value("G1"), english ? QString("Contact") : QString("Kontakt"));
         const QMap<QString, QString> german{
             {"hip", "Hüfte"}, {"shoulder", "Schulter"}, {"elbow", "Ellbogen"}, {"hand", "Hand"},
             {"knee", "Knie"}, {"foot", "Fuß"},          {"neck", "Hals"},      {"head", "Kopf"}};

@@ -91,8 +91,8 @@ Athlete AthleteFrom(const val& value) {
         const val v = value[key];
         return v.isNumber() ? v.as<double>() : std::nan("");
     };
-    return WithinRange(
-        {number("massKg"), number("bodyHeightM"), number("spinDegPerS"), number("limbSpeedRadPerS")});
+    return WithinRange({number("massKg"), number("bodyHeightM"), number("spinDegPerS"),
+                        number("limbSpeedRadPerS")});
 }
 
 val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,

@@ -20,7 +20,8 @@ emscripten::val PanelTextValue(const PanelText& text);
 // The data panel's lines for a frame: {lines: [PanelText], landingLines}.
 emscripten::val PanelLinesValue(const FrameResult& frame, Model model, const Athlete& athlete,
                                 const std::string& decimalPoint);
-// {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS}, and the athlete from such a value (within the ranges).
+// {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS}, and the athlete from such a value (within
+// the ranges).
 emscripten::val AthleteValue(const Athlete& athlete);
 Athlete AthleteFrom(const emscripten::val& value);
 // The landing's verdict of a flight, or null when it has not landed.

@@ -36,8 +36,7 @@ void PagePlayer::startPlannedFlight(const std::string& speedText, const std::str
 }
 
 FlightRecord PagePlayer::takeoffRecord(const std::string& speedText, const std::string& angleText,
-                                       const std::string& modelName, int pace,
-                                       const val& athlete) {
+                                       const std::string& modelName, int pace, const val& athlete) {
     const TakeoffCheck check = CheckTakeoff(speedText, angleText);
     FlightRecord record;
     record.speedText = check.speedText;

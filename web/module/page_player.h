@@ -18,8 +18,8 @@ public:
     PagePlayer(emscripten::val listener, emscripten::val time);
 
     // The take-off as typed (checked again here), the model's name, the pace 0, 1 or 2 and the
-    // exact model's athlete {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS} (a value outside its range is the
-    // standard).
+    // exact model's athlete {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS} (a value outside
+    // its range is the standard).
     void startFlight(const std::string& speedText, const std::string& angleText,
                      const std::string& modelName, int pace, int pauseMs,
                      const emscripten::val& athlete);
@@ -68,7 +68,8 @@ public:
     std::string speedText(int number) const;
     std::string angleText(int number) const;
     int pace(int number) const; // 0, 1 or 2; 0 when the flight is not kept
-    // {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS}; the standard when the flight is not kept.
+    // {massKg, bodyHeightM, spinDegPerS, limbSpeedRadPerS}; the standard when the flight is not
+    // kept.
     emscripten::val athlete(int number) const;
     // The worksheet picture's second caption line in parts: the tuck and the verdict.
     emscripten::val captionTexts(int number, const std::string& decimalPoint) const;
