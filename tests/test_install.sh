@@ -30,21 +30,22 @@ for page in purzo purzo-trace; do
   gz="$stage/share/man/man1/$page.1.gz"
   gzip -t "$gz"
   [ "$(od -An -tx1 -j4 -N4 "$gz" | tr -d ' ')" = 00000000 ] || { echo "$page.1.gz has a time stamp"; exit 1; }
-  zcat "$gz" | grep -q "^\.TH ${page^^} 1" || { echo "$page.1.gz is not its manual page"; exit 1; }
+  grep -q "^\.TH ${page^^} 1" <<<"$(zcat "$gz")" || { echo "$page.1.gz is not its manual page"; exit 1; }
 done
-zcat "$stage/share/doc/purzosimulation/changelog.gz" | head -n 1 | grep -q '^purzosimulation (1.0.0)'
+grep -q '^purzosimulation (1.0.0)' <<<"$(zcat "$stage/share/doc/purzosimulation/changelog.gz" | sed -n 1p)"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
   "$stage/share/doc/purzosimulation/copyright"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
   "$stage/share/metainfo/$id.metainfo.xml"
 
-"$stage/bin/purzo-trace" --help | grep -q '^Usage: purzo-trace'
+# Read whole before grep stops reading: a writer cut off mid-text fails the pipe.
+grep -q '^Usage: purzo-trace' <<<"$("$stage/bin/purzo-trace" --help)"
 # Both answer --version without a display.
 for program in purzo purzo-trace; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/$program" --version)
   [ "$out" = "Purzosimulation 1.0.0" ] || { echo "$program --version: $out"; exit 1; }
 done
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/purzo" --help | grep -q -- '--version'
+grep -q -- '--version' <<<"$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/purzo" --help)"
 rows=$("$stage/bin/purzo-trace" --speed 6 --angle 60 | wc -l)
 [ "$rows" -eq 19 ] || { echo "expected 19 lines of CSV, got $rows"; exit 1; }
 # Nothing of the build's own (tests, tools for developers) is installed.

@@ -47,6 +47,10 @@ FlightLog WithPlannedFlight() {
     r.plan = plan;
     r.prediction = Prediction{Verdict::TooFar, 397.5};
     log.add(std::move(r), "Delfine", "2026-12-10 09:40");
+    // A plan given as a posture list, flown without a prediction.
+    FlightRecord listed = Flown("6", "70", Model::Exact, {1, 5, 6, 7, 7, 6, 1});
+    listed.plan = TuckPlan{0, 0, 0, {1, 5, 6, 7, 7, 6, 1}};
+    log.add(std::move(listed), "Robben", "2026-12-10 09:45");
     return log;
 }
 
@@ -346,6 +350,9 @@ private slots:
         const LoggedFlight* planned = reading.log->find(4);
         QVERIFY(planned && planned->record.plan && planned->record.prediction);
         QVERIFY(SameFlight(*planned, *log.find(4)));
+        const LoggedFlight* listed = reading.log->find(5);
+        QVERIFY(listed && listed->record.plan && !listed->record.prediction);
+        QCOMPARE(listed->record.plan->postures, (std::vector<int>{1, 5, 6, 7, 7, 6, 1}));
         QVERIFY(!reading.log->find(3)->record.plan);
     }
     // A plan that is not what its flight flew, or does not read, damages its flight's line: the

@@ -83,6 +83,37 @@ private slots:
         }
     }
 
+    // A posture list instead of the three fields, as purzo-trace --postures takes it.
+    void aPostureListIsAPlan_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("postures"); // empty: refused
+        QTest::newRow("a tuck and back") << "1,1,7,7,7,1" << "1,1,7,7,7,1";
+        QTest::newRow("blanks") << " 1, 5 ,6" << "1,5,6";
+        QTest::newRow("posture 8") << "1,8" << "";
+        QTest::newRow("a word") << "gehockt" << "";
+        QTest::newRow("a trailing comma") << "1,7," << "";
+    }
+    void aPostureListIsAPlan() {
+        QFETCH(QString, text);
+        QFETCH(QString, postures);
+        TuckPlanDialog dialog(ComputeFlightParameters(6, 70), Model::Exact, kStandardAthlete,
+                              {3, 6, 7});
+        dialog.postureListField()->setText(text);
+        QVERIFY(!dialog.startField()->isEnabled());
+        dialog.accept();
+        if (postures.isEmpty()) {
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QVERIFY(dialog.message()->text().contains(QLatin1String("1 bis 7")));
+            return;
+        }
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QStringList flown;
+        for (const int p : dialog.plan().postures) {
+            flown << QString::number(p);
+        }
+        QCOMPARE(flown.join(','), postures);
+    }
+
     // The arrow keys pressed all through the flight change nothing: the plan chose each frame.
     void aPlannedFlightIsItsPlan() {
         PurzoWindow window;

@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>Flüge der Stunde</source>
-        <translation>The lesson's flights</translation>
+        <translation>The lesson&apos;s flights</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1131,18 @@
     <message>
         <source>Die Drehung ist eine Zahl von 0 bis 3600 Grad (10 Umdrehungen), nicht „%1“.</source>
         <translation>The rotation is a number from 0 to 3600 degrees (10 turns), not “%1”.</translation>
+    </message>
+    <message>
+        <source>statt der drei Felder, wie purzo-trace --postures</source>
+        <translation>instead of the three fields, as purzo-trace --postures</translation>
+    </message>
+    <message>
+        <source>&amp;Oder Haltungen Bild für Bild:</source>
+        <translation>Or postures frame by fra&amp;me:</translation>
+    </message>
+    <message>
+        <source>Die Haltungen sind Zahlen von 1 bis 7, durch Kommas getrennt, eine für jedes Bild, nicht „%1“.</source>
+        <translation>The postures are numbers from 1 to 7 separated by commas, one for each frame, not “%1”.</translation>
     </message>
 </context>
 </TS>

@@ -113,7 +113,7 @@ MapCell MapCellAt(const MapRequest& request, const MapAxes& axes, int column, in
     } else {
         cell.speedMPerS = request.speedMPerS;
         cell.angleDeg = request.angleDeg;
-        cell.plan = {int(axes.firstColumn) + column, 1 + row, request.depth};
+        cell.plan = {int(axes.firstColumn) + column, 1 + row, request.depth, {}};
     }
     const FlightParameters params = ComputeFlightParameters(cell.speedMPerS, cell.angleDeg);
     const std::vector<FrameResult> frames =
@@ -134,6 +134,13 @@ BestPlans BestPlansOf(std::span<const MapCell> cells) {
         Widen(best.shortestS, best.longestS, cell.summary.tuck.tuckedS);
     }
     return best;
+}
+
+std::optional<TuckPlan> MapPlanOf(const FlightRecord& record) {
+    if (record.plan && record.plan->postures.empty()) {
+        return record.plan;
+    }
+    return PlanOfPostures(record.postures());
 }
 
 std::string MapCsvHeader() {

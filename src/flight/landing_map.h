@@ -4,6 +4,7 @@
 #pragma once
 
 #include "body/athlete.h"
+#include "flight/flight_record.h"
 #include "flight/flight_summary.h"
 #include "flight/model.h"
 #include "flight/text_language.h"
@@ -67,6 +68,10 @@ struct BestPlans {
     std::optional<double> earliestStartS, latestStartS, shortestS, longestS;
 };
 BestPlans BestPlansOf(std::span<const MapCell> cells);
+
+// The tuck plan a logged flight stands for on a map: its plan, or for a flight by hand or by a
+// posture list the one tuck its postures form; nothing where they form none.
+std::optional<TuckPlan> MapPlanOf(const FlightRecord& record);
 
 // tuckStartFrame,tuckFrames,depth, the summary's columns, stretchedAtTouchdown.
 std::string MapCsvHeader();

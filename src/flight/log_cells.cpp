@@ -28,6 +28,13 @@ std::string PosturesText(const FlightRecord& record) {
 }
 
 std::string PlanText(const TuckPlan& plan, TextLanguage language) {
+    if (!plan.postures.empty()) {
+        std::string list;
+        for (const int p : plan.postures) {
+            list += (list.empty() ? "" : ",") + std::to_string(p);
+        }
+        return (language == TextLanguage::English ? "postures " : "Haltungen ") + list;
+    }
     const std::string start = std::to_string(plan.startFrame);
     const std::string frames = std::to_string(plan.frames);
     const std::string depth = std::to_string(plan.depth);

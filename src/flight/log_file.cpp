@@ -9,6 +9,7 @@
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -33,9 +34,10 @@ std::optional<double> AthleteValue(std::string_view text, const AthleteRange& ra
 }
 
 // Fields of a planned flight: the plan's start, length and depth, the predicted verdict and
-// rotation; "-" in each where the flight was flown by hand, in the last two where nothing was
-// predicted.
-constexpr std::size_t kPlanFields = 5;
+// rotation, and the plan's own posture list; "-" in each where the flight was flown by hand, in
+// the verdict and rotation where nothing was predicted, in the start, length and depth where the
+// plan is a list, in the list where it is not.
+constexpr std::size_t kPlanFields = 6;
 
 struct PlanFields {
     std::optional<TuckPlan> plan;
@@ -45,17 +47,29 @@ struct PlanFields {
 // The plan in the fields from `at`, when they hold one or say there is none.
 std::optional<PlanFields> PlanOf(const std::vector<std::string_view>& f, std::size_t at) {
     PlanFields read;
-    if (f[at] == "-" && f[at + 1] == "-" && f[at + 2] == "-" && f[at + 3] == "-" &&
-        f[at + 4] == "-") {
+    const auto none = [&f, at](std::size_t from, std::size_t to) {
+        return std::all_of(f.begin() + std::ptrdiff_t(at + from),
+                           f.begin() + std::ptrdiff_t(at + to),
+                           [](std::string_view field) { return field == "-"; });
+    };
+    if (none(0, kPlanFields)) {
         return read;
     }
-    const auto start = WholeNumber(f[at], kFirstPlanStartFrame, kMostLoggedFrames);
-    const auto frames = WholeNumber(f[at + 1], 1, kMostLoggedFrames);
-    const auto depth = WholeNumber(f[at + 2], kFirstPlanDepth, kLastPosture);
-    if (!start || !frames || !depth) {
-        return std::nullopt;
+    if (f[at + 5] != "-") {
+        const auto list = ReadPostureList(f[at + 5]);
+        if (!list || !none(0, 3) || f[at + 5].find(' ') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        read.plan = TuckPlan{0, 0, 0, *list};
+    } else {
+        const auto start = WholeNumber(f[at], kFirstPlanStartFrame, kMostLoggedFrames);
+        const auto frames = WholeNumber(f[at + 1], 1, kMostLoggedFrames);
+        const auto depth = WholeNumber(f[at + 2], kFirstPlanDepth, kLastPosture);
+        if (!start || !frames || !depth) {
+            return std::nullopt;
+        }
+        read.plan = TuckPlan{*start, *frames, *depth, {}};
     }
-    read.plan = TuckPlan{*start, *frames, *depth};
     if (f[at + 3] != "-" || f[at + 4] != "-") {
         const auto verdict = VerdictFromCode(f[at + 3]);
         const auto rotation = ReadPlainDecimal(f[at + 4]);
@@ -180,11 +194,16 @@ std::string FlightLine(const LoggedFlight& f) {
                 Escaped(r.speedText), Escaped(r.angleText), postures,
                 std::to_string(r.frames.size()), Escaped(f.group), Escaped(f.flownAt)});
     const std::optional<Prediction>& p = r.prediction;
-    for (const std::string& field : {r.plan ? std::to_string(r.plan->startFrame) : "-",
-                                     r.plan ? std::to_string(r.plan->frames) : "-",
-                                     r.plan ? std::to_string(r.plan->depth) : "-",
-                                     r.plan && p ? std::string(VerdictCode(p->verdict)) : "-",
-                                     r.plan && p ? PlainDecimalText(p->rotationDeg) : "-"}) {
+    const bool tuck = r.plan && r.plan->postures.empty();
+    std::string list;
+    for (const int posture : r.plan ? r.plan->postures : std::vector<int>{}) {
+        list += (list.empty() ? "" : ",") + std::to_string(posture);
+    }
+    for (const std::string& field :
+         {tuck ? std::to_string(r.plan->startFrame) : "-",
+          tuck ? std::to_string(r.plan->frames) : "-", tuck ? std::to_string(r.plan->depth) : "-",
+          r.plan && p ? std::string(VerdictCode(p->verdict)) : "-",
+          r.plan && p ? PlainDecimalText(p->rotationDeg) : "-", list.empty() ? "-" : list}) {
         line += '\t';
         line += field;
     }

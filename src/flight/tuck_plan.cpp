@@ -48,6 +48,9 @@ double PlanFrameTimeS(int frame) {
 }
 
 std::vector<int> PlanPostures(const TuckPlan& plan) {
+    if (!plan.postures.empty()) {
+        return plan.postures;
+    }
     const int start = std::max(plan.startFrame, kFirstPlanStartFrame);
     const int frames = std::max(plan.frames, 0);
     std::vector<int> postures(std::size_t(start - 1), kFirstPosture);
@@ -72,7 +75,7 @@ std::optional<TuckPlan> PlanOfPostures(const std::vector<int>& postures) {
     if (std::any_of(end, postures.end(), [](int p) { return p != kFirstPosture; })) {
         return std::nullopt;
     }
-    return TuckPlan{int(first - postures.begin()) + 1, int(end - first), depth};
+    return TuckPlan{int(first - postures.begin()) + 1, int(end - first), depth, {}};
 }
 
 PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,
@@ -82,6 +85,29 @@ PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athl
     const std::vector<int> tuckedThroughout{kFirstPosture, depth};
     const int tucked = int(RunWholeFlight(params, tuckedThroughout, model, athlete).size());
     return {std::max(stretched, kFirstPlanStartFrame), std::max({stretched, tucked, 1})};
+}
+
+std::optional<std::vector<int>> ReadPostureList(std::string_view text) {
+    std::vector<int> postures;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        std::string_view item = text.substr(0, comma);
+        while (!item.empty() && item.front() == ' ') {
+            item.remove_prefix(1);
+        }
+        while (!item.empty() && item.back() == ' ') {
+            item.remove_suffix(1);
+        }
+        const auto posture = ReadWhole(item);
+        if (!posture || *posture < kFirstPosture || *posture > kLastPosture) {
+            return std::nullopt;
+        }
+        postures.push_back(*posture);
+        if (comma == std::string_view::npos) {
+            return postures;
+        }
+        text.remove_prefix(comma + 1);
+    }
 }
 
 std::optional<TuckPlan> ParseTuckPlan(std::string_view text) {
@@ -101,10 +127,14 @@ std::optional<TuckPlan> ParseTuckPlan(std::string_view text) {
     if (numbers.size() < 2 || numbers.size() > 3) {
         return std::nullopt;
     }
-    return TuckPlan{numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : kStandardPlanDepth};
+    return TuckPlan{
+        numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : kStandardPlanDepth, {}};
 }
 
 std::optional<std::string> PlanError(const TuckPlan& plan, const PlanLimits& limits) {
+    if (!plan.postures.empty()) {
+        return std::nullopt; // any list of postures 1 to 7 can be flown
+    }
     if (plan.startFrame < kFirstPlanStartFrame || plan.startFrame > limits.lastStartFrame) {
         return "the tuck starts at a frame from " + std::to_string(kFirstPlanStartFrame) + " to " +
                std::to_string(limits.lastStartFrame) + " (the touchdown), not " +

@@ -20,12 +20,24 @@ inline constexpr int kStandardPlanDepth = 7;
 inline constexpr int kFirstPlanStartFrame = 2; // frame 1 is the take-off, always stretched
 
 struct TuckPlan {
+    TuckPlan() = default;
+    TuckPlan(int start, int length, int posture, std::vector<int> list = {})
+        : startFrame(start), frames(length), depth(posture), postures(std::move(list)) {}
+
     int startFrame = kFirstPlanStartFrame;
     int frames = 1; // how many frames tucked
     int depth = kStandardPlanDepth;
+    // Where not empty, the plan is this posture list instead, frame by frame as purzo-trace
+    // --postures takes it, the last holding to the touchdown; the three above then count nothing.
+    std::vector<int> postures;
 
     friend bool operator==(const TuckPlan&, const TuckPlan&) = default;
 };
+
+// The plan a dialog offers before any was flown: tucked tight from frame 3 for 6 frames.
+inline TuckPlan FirstOfferedPlan() {
+    return {3, 6, kStandardPlanDepth};
+}
 
 // What a group expects of a planned flight before it flies: how it lands and how far it turns.
 struct Prediction {
@@ -59,6 +71,10 @@ struct PlanLimits {
 };
 PlanLimits PlanLimitsFor(const FlightParameters& params, Model model, const Athlete& athlete,
                          int depth);
+
+// "1,1,7,7,1": postures 1 to 7 separated by commas, blanks allowed around them; nothing for
+// anything else (an empty list too).
+std::optional<std::vector<int>> ReadPostureList(std::string_view text);
 
 // "START,LENGTH[,DEPTH]" as the trace tool takes it; nothing for anything else. The numbers are
 // checked against a flight by PlanError.

@@ -190,7 +190,7 @@ val MapMarkersForPage(const PageLog& log, const val& requestValue) {
     val out = val::array();
     for (const LoggedFlight& f : log.log().flights()) {
         const FlightRecord& r = f.record;
-        const std::optional<TuckPlan> plan = r.plan ? r.plan : PlanOfPostures(r.postures());
+        const std::optional<TuckPlan> plan = MapPlanOf(r);
         const bool sameAthlete =
             r.model == request.model && (r.model == Model::Classic || r.athlete == request.athlete);
         if (!sameAthlete || !plan) {

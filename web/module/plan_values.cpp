@@ -19,9 +19,6 @@ using emscripten::val;
 constexpr std::array kVerdicts{Verdict::Upright, Verdict::TooFar, Verdict::TooShort,
                                Verdict::NotOnFeet};
 
-// The window's first plan: tucked from frame 3 for 6 frames, tight.
-constexpr TuckPlan kFirstPlan{3, 6, kStandardPlanDepth};
-
 std::optional<int> WholeNumber(const val& value, const char* key) {
     const val v = value[key];
     if (!v.isNumber()) {
@@ -61,7 +58,7 @@ val PlanChoicesForPage(const std::string& language) {
     val out = val::object();
     out.set("firstStartFrame", kFirstPlanStartFrame);
     out.set("depths", depths);
-    out.set("first", PlanValue(kFirstPlan));
+    out.set("first", PlanValue(FirstOfferedPlan()));
     out.set("verdicts", verdicts);
     return out;
 }
@@ -92,9 +89,28 @@ val ReadPredictedRotationForPage(const std::string& text, bool inTurns) {
     return degrees ? val(*degrees) : val::null();
 }
 
+val ReadPostureListForPage(const std::string& text) {
+    const auto list = ReadPostureList(text);
+    return list ? val::array(*list) : val::null();
+}
+
 std::optional<TuckPlan> PlanFrom(const val& value) {
     if (!IsObject(value)) {
         return std::nullopt;
+    }
+    // A posture list, as the trace tool's --postures takes it, is the plan where given.
+    const val list = value["postures"];
+    if (list.isArray() && list["length"].as<int>() > 0) {
+        std::vector<int> postures;
+        for (int i = 0; i < list["length"].as<int>(); ++i) {
+            const val p = list[i];
+            if (!p.isNumber() || p.as<double>() != double(p.as<int>()) ||
+                p.as<int>() < kFirstPosture || p.as<int>() > kLastPosture) {
+                return std::nullopt;
+            }
+            postures.push_back(p.as<int>());
+        }
+        return TuckPlan{0, 0, 0, postures};
     }
     const auto start = WholeNumber(value, "startFrame");
     const auto frames = WholeNumber(value, "frames");

@@ -23,8 +23,11 @@ emscripten::val PlanTimesForPage(int startFrame, int frames, const std::string& 
 // The predicted rotation as typed, in degrees or turns: degrees, or null when it is no number
 // from 0 to 3600°.
 emscripten::val ReadPredictedRotationForPage(const std::string& text, bool inTurns);
+// A posture list as typed, "1,1,7,7,1": its postures, or null for anything else.
+emscripten::val ReadPostureListForPage(const std::string& text);
 
-// {startFrame, frames, depth} in whole numbers; nothing for anything else.
+// {startFrame, frames, depth} in whole numbers, or {postures: [1, 7, …]}; nothing for anything
+// else.
 std::optional<TuckPlan> PlanFrom(const emscripten::val& value);
 // {verdict: its place among the verdicts' names, rotationDeg}; nothing for null or anything else.
 std::optional<Prediction> PredictionFrom(const emscripten::val& value);

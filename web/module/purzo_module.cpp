@@ -275,6 +275,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("planLimits", &PlanLimitsForPage);
     emscripten::function("planTimes", &PlanTimesForPage);
     emscripten::function("readPredictedRotation", &ReadPredictedRotationForPage);
+    emscripten::function("readPostureList", &ReadPostureListForPage);
     BindLandingMap();
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()

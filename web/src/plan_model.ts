@@ -9,6 +9,7 @@ export interface TuckPlan {
   startFrame: number;
   frames: number;
   depth: number;
+  postures?: number[]; // where given, the plan is this list instead, as purzo-trace --postures
 }
 
 // What a group expects of a planned flight: its verdict by its place among PlanChoices.verdicts,
@@ -49,4 +50,6 @@ export interface PlanModule {
   ): { start: string; length: string };
   // Degrees, or null for anything but a number from 0 to 3600° (a comma or a point).
   readPredictedRotation(text: string, inTurns: boolean): number | null;
+  // "1,1,7,7,1": postures 1 to 7 separated by commas; null for anything else.
+  readPostureList(text: string): number[] | null;
 }

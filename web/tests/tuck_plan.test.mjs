@@ -111,4 +111,39 @@ describe('the tuck plan', () => {
     assert.deepEqual(errors, []);
     await context.close();
   });
+
+  test('a posture list is a plan too, as the trace takes it; a list that is none is refused', async () => {
+    const { context, page, errors } = await openPage(site.browser, `${site.url}?model=exact`);
+    await page.fill('[data-control="Text2"]', '70');
+    await openMenu(page);
+    await page.click('.menu-item[data-entry="tuckPlanAction"]');
+    await page.fill(field('postureListField'), '1,8');
+    assert.ok(await page.isDisabled(field('tuckStartField'))); // the list stands for them
+    await page.click(field('flyPlanButton'));
+    assert.match(await page.textContent(field('tuckPlanMessage')), /1 bis 7.*„1,8“/);
+    await page.fill(field('postureListField'), '1, 2,5,7,7,7,6,1');
+    await page.click(field('flyPlanButton'));
+    await page.waitForFunction(() => document.querySelector('.window').dataset.state === 'flight');
+    await waitForLanding(page);
+    const listed = await trace(
+      '--angle',
+      '70',
+      '--model',
+      'exact',
+      '--postures',
+      '1,2,5,7,7,7,6,1',
+    );
+    assert.equal((await downloadCsv(page)).text, listed);
+    await openMenu(page);
+    await page.click('.menu-item[data-entry="logAction"]');
+    const heads = await page.$$eval('[data-control="logTable"] th', (th) =>
+      th.map((h) => h.textContent),
+    );
+    const row = await page.$$eval('[data-control="logTable"] tr[data-number="1"] td', (tds) =>
+      tds.map((td) => td.textContent.trim()),
+    );
+    assert.equal(row[heads.indexOf('Plan')], 'Haltungen 1,2,5,7,7,7,6,1');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
 });

@@ -89,7 +89,7 @@ private:
     const QLineEdit* angleBox_;
     std::function<Pace()> currentPace_;
     LessonMenu* menu_;
-    TuckPlan lastPlan_{3, 6, kStandardPlanDepth};
+    TuckPlan lastPlan_ = FirstOfferedPlan();
     const LessonLog* log_ = nullptr;
 };
 

@@ -64,10 +64,22 @@ TuckPlanDialog::TuckPlanDialog(const FlightParameters& params, Model model, cons
     row(1, tr("Hocken ab &Bild:"), start_, startTime_);
     row(2, tr("Gehockt &für:"), length_, lengthTime_);
     row(3, tr("&Haltung:"), depth_, nullptr);
+    postureList_ = new QLineEdit(this);
+    postureList_->setObjectName(QStringLiteral("postureListField"));
+    postureList_->setPlaceholderText(QStringLiteral("1,1,7,7,7,7,1"));
+    auto* listNote = new QLabel(tr("statt der drei Felder, wie purzo-trace --postures"), this);
+    row(4, tr("&Oder Haltungen Bild für Bild:"), postureList_, listNote);
+    // With a list, the three fields above count nothing.
+    connect(postureList_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool fields = text.trimmed().isEmpty();
+        start_->setEnabled(fields);
+        length_->setEnabled(fields);
+        depth_->setEnabled(fields);
+    });
 
     predict_ = new QCheckBox(tr("&Vorhersage der Gruppe:"), this);
     predict_->setObjectName(QStringLiteral("predictField"));
-    grid->addWidget(predict_, 4, 0, 1, 3);
+    grid->addWidget(predict_, 5, 0, 1, 3);
     verdict_ = new QComboBox(this);
     verdict_->setObjectName(QStringLiteral("predictedVerdictField"));
     for (const Verdict v : kVerdicts) {
@@ -79,9 +91,9 @@ TuckPlanDialog::TuckPlanDialog(const FlightParameters& params, Model model, cons
     unit_->setObjectName(QStringLiteral("predictedUnitField"));
     unit_->addItem(tr("Grad"));
     unit_->addItem(tr("Umdrehungen"));
-    row(5, tr("&Landung:"), verdict_, nullptr);
-    row(6, tr("&Drehung:"), rotation_, nullptr);
-    grid->addWidget(unit_, 6, 2);
+    row(6, tr("&Landung:"), verdict_, nullptr);
+    row(7, tr("&Drehung:"), rotation_, nullptr);
+    grid->addWidget(unit_, 7, 2);
     for (QWidget* w : {static_cast<QWidget*>(verdict_), static_cast<QWidget*>(rotation_),
                        static_cast<QWidget*>(unit_)}) {
         w->setEnabled(false);
@@ -92,7 +104,7 @@ TuckPlanDialog::TuckPlanDialog(const FlightParameters& params, Model model, cons
     message_->setStyleSheet(QStringLiteral("color: #c80000"));
     message_->setWordWrap(true);
     message_->hide();
-    grid->addWidget(message_, 7, 0, 1, 3);
+    grid->addWidget(message_, 8, 0, 1, 3);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* fly = buttons->addButton(tr("Plan flie&gen"), QDialogButtonBox::AcceptRole);
@@ -100,13 +112,18 @@ TuckPlanDialog::TuckPlanDialog(const FlightParameters& params, Model model, cons
     fly->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &TuckPlanDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    grid->addWidget(buttons, 8, 0, 1, 3);
+    grid->addWidget(buttons, 9, 0, 1, 3);
 
     depth_->setCurrentIndex(std::clamp(last.depth, kFirstPlanDepth, kLastPosture) -
                             kFirstPlanDepth);
     showTimes();
     start_->setValue(last.startFrame);
     length_->setValue(last.frames);
+    QStringList list;
+    for (const int p : last.postures) {
+        list << QString::number(p);
+    }
+    postureList_->setText(list.join(','));
     showTimes();
     connect(start_, &QSpinBox::valueChanged, this, &TuckPlanDialog::showTimes);
     connect(length_, &QSpinBox::valueChanged, this, &TuckPlanDialog::showTimes);
@@ -130,7 +147,9 @@ void TuckPlanDialog::showTimes() {
 }
 
 TuckPlan TuckPlanDialog::plan() const {
-    return {start_->value(), length_->value(), depth_->currentData().toInt()};
+    const auto list = ReadPostureList(postureList_->text().toStdString());
+    return {start_->value(), length_->value(), depth_->currentData().toInt(),
+            list.value_or(std::vector<int>{})};
 }
 
 std::optional<Prediction> TuckPlanDialog::prediction() const {
@@ -146,6 +165,16 @@ std::optional<Prediction> TuckPlanDialog::prediction() const {
 }
 
 void TuckPlanDialog::accept() {
+    const QString list = postureList_->text();
+    if (!list.trimmed().isEmpty() && !ReadPostureList(list.toStdString())) {
+        message_->setText(tr("Die Haltungen sind Zahlen von 1 bis 7, durch Kommas getrennt, "
+                             "eine für jedes Bild, nicht „%1“.")
+                              .arg(list.left(24)));
+        message_->show();
+        postureList_->setFocus();
+        postureList_->selectAll();
+        return;
+    }
     if (predict_->isChecked() && !prediction()) {
         message_->setText(tr("Die Drehung ist eine Zahl von 0 bis 3600 Grad (10 Umdrehungen), "
                              "nicht „%1“.")

@@ -34,9 +34,11 @@ public:
     QComboBox* verdictField() const { return verdict_; }
     QLineEdit* rotationField() const { return rotation_; }
     QComboBox* unitField() const { return unit_; }
+    QLineEdit* postureListField() const { return postureList_; }
     QLabel* message() const { return message_; }
 
-    // A prediction that does not read keeps the dialog open and says what it takes.
+    // A posture list or a prediction that does not read keeps the dialog open and says what it
+    // takes.
     void accept() override;
 
 private:
@@ -48,6 +50,7 @@ private:
     QSpinBox* start_;
     QSpinBox* length_;
     QComboBox* depth_;
+    QLineEdit* postureList_; // the plan as a posture list instead, where filled in
     QLabel* startTime_;
     QLabel* lengthTime_;
     QCheckBox* predict_;

@@ -271,7 +271,7 @@ void LandingMapWindow::refreshMarkers() {
     const MapAxes& axes = view_->axes();
     for (const LoggedFlight& f : log_ ? log_->flights() : std::vector<LoggedFlight>{}) {
         const FlightRecord& r = f.record;
-        const std::optional<TuckPlan> plan = r.plan ? r.plan : PlanOfPostures(r.postures());
+        const std::optional<TuckPlan> plan = MapPlanOf(r);
         if (!SameAthlete(r, request_) || !plan) {
             continue;
         }

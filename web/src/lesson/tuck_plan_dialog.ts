@@ -23,6 +23,7 @@ export class TuckPlanDialog {
   private readonly start: HTMLInputElement;
   private readonly length: HTMLInputElement;
   private readonly depth: HTMLSelectElement;
+  private readonly postureList: HTMLInputElement;
   private readonly startNote: HTMLElement;
   private readonly lengthNote: HTMLElement;
   private readonly predict: HTMLInputElement;
@@ -109,6 +110,15 @@ export class TuckPlanDialog {
     row('Hocken ab &Bild:', this.start, 'tuckStartField', this.startNote);
     row('Gehockt &für:', this.length, 'tuckLengthField', this.lengthNote);
     row('&Haltung:', this.depth, 'tuckDepthField');
+    // The plan as a posture list instead, as purzo-trace --postures takes it; the three fields
+    // above then count nothing.
+    this.postureList = document.createElement('input');
+    this.postureList.type = 'text';
+    this.postureList.placeholder = '1,1,7,7,7,7,1';
+    this.postureList.addEventListener('input', () => this.enableFields());
+    const listNote = note(this.postureList, 'postureListField');
+    listNote.textContent = tr('statt der drei Felder, wie purzo-trace --postures');
+    row('&Oder Haltungen Bild für Bild:', this.postureList, 'postureListField', listNote);
 
     const predictLabel = document.createElement('label');
     predictLabel.className = 'plan-predict';
@@ -186,6 +196,8 @@ export class TuckPlanDialog {
     this.depth.value = String(this.plan.depth);
     this.start.value = String(this.plan.startFrame);
     this.length.value = String(this.plan.frames);
+    this.postureList.value = (this.plan.postures ?? []).join(',');
+    this.enableFields();
     this.predict.checked = false;
     this.verdict.selectedIndex = 0;
     this.rotation.value = '360';
@@ -236,6 +248,11 @@ export class TuckPlanDialog {
     return field.value.trim() === '' || !Number.isFinite(typed) ? within(before) : within(typed);
   }
 
+  private enableFields(): void {
+    const byFields = this.postureList.value.trim() === '';
+    for (const field of [this.start, this.length, this.depth]) field.disabled = !byFields;
+  }
+
   private enablePrediction(): void {
     for (const field of [this.verdict, this.rotation, this.unit])
       field.disabled = !this.predict.checked;
@@ -243,6 +260,22 @@ export class TuckPlanDialog {
 
   private accept(): void {
     this.showTimes(true);
+    const typed = this.postureList.value;
+    const list = typed.trim() === '' ? null : this.module.readPostureList(typed);
+    if (typed.trim() !== '' && list === null) {
+      this.message.textContent = fill(
+        this.tr(
+          'Die Haltungen sind Zahlen von 1 bis 7, durch Kommas getrennt, eine für jedes Bild, nicht „%1“.',
+        ),
+        typed.slice(0, 24),
+      );
+      this.message.hidden = false;
+      this.postureList.focus();
+      this.postureList.select();
+      return;
+    }
+    const { postures: _, ...fields } = this.plan;
+    this.plan = list ? { ...fields, postures: list } : fields;
     let prediction: Prediction | null = null;
     if (this.predict.checked) {
       const degrees = this.module.readPredictedRotation(
