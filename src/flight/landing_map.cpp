@@ -144,7 +144,10 @@ std::optional<TuckPlan> MapPlanOf(const FlightRecord& record) {
 }
 
 std::string MapCsvHeader() {
-    return "tuckStartFrame,tuckFrames,depth," + SummaryCsvHeader() + ",stretchedAtTouchdown";
+    std::string header = "tuckStartFrame,tuckFrames,depth,";
+    header += SummaryCsvHeader();
+    header += ",stretchedAtTouchdown";
+    return header;
 }
 
 std::string MapCsvRow(const MapCell& cell) {

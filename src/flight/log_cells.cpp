@@ -31,7 +31,10 @@ std::string PlanText(const TuckPlan& plan, TextLanguage language) {
     if (!plan.postures.empty()) {
         std::string list;
         for (const int p : plan.postures) {
-            list += (list.empty() ? "" : ",") + std::to_string(p);
+            if (!list.empty()) {
+                list += ',';
+            }
+            list += std::to_string(p);
         }
         return (language == TextLanguage::English ? "postures " : "Haltungen ") + list;
     }

@@ -197,7 +197,10 @@ std::string FlightLine(const LoggedFlight& f) {
     const bool tuck = r.plan && r.plan->postures.empty();
     std::string list;
     for (const int posture : r.plan ? r.plan->postures : std::vector<int>{}) {
-        list += (list.empty() ? "" : ",") + std::to_string(posture);
+        if (!list.empty()) {
+            list += ',';
+        }
+        list += std::to_string(posture);
     }
     for (const std::string& field :
          {tuck ? std::to_string(r.plan->startFrame) : "-",

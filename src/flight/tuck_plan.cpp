@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 
 namespace purzo {
 namespace {
@@ -135,19 +136,27 @@ std::optional<std::string> PlanError(const TuckPlan& plan, const PlanLimits& lim
     if (!plan.postures.empty()) {
         return std::nullopt; // any list of postures 1 to 7 can be flown
     }
+    // Appended piece by piece: GCC 12 at -O3 misreads '"…" + string&&' as an overlapping copy.
+    std::string message;
+    const auto add = [&message](std::initializer_list<std::string> pieces) {
+        for (const std::string& piece : pieces) {
+            message += piece;
+        }
+        return message;
+    };
     if (plan.startFrame < kFirstPlanStartFrame || plan.startFrame > limits.lastStartFrame) {
-        return "the tuck starts at a frame from " + std::to_string(kFirstPlanStartFrame) + " to " +
-               std::to_string(limits.lastStartFrame) + " (the touchdown), not " +
-               std::to_string(plan.startFrame);
+        return add({"the tuck starts at a frame from ", std::to_string(kFirstPlanStartFrame),
+                    " to ", std::to_string(limits.lastStartFrame), " (the touchdown), not ",
+                    std::to_string(plan.startFrame)});
     }
     if (plan.frames < 1 || plan.frames > limits.longestFrames) {
-        return "the tuck lasts from 1 to " + std::to_string(limits.longestFrames) +
-               " frames, not " + std::to_string(plan.frames);
+        return add({"the tuck lasts from 1 to ", std::to_string(limits.longestFrames),
+                    " frames, not ", std::to_string(plan.frames)});
     }
     if (plan.depth < kFirstPlanDepth || plan.depth > kLastPosture) {
-        return "the tuck's depth is posture " + std::to_string(kFirstPlanDepth) + ", " +
-               std::to_string(kFirstPlanDepth + 1) + " or " + std::to_string(kLastPosture) +
-               ", not " + std::to_string(plan.depth);
+        return add({"the tuck's depth is posture ", std::to_string(kFirstPlanDepth), ", ",
+                    std::to_string(kFirstPlanDepth + 1), " or ", std::to_string(kLastPosture),
+                    ", not ", std::to_string(plan.depth)});
     }
     return std::nullopt;
 }
