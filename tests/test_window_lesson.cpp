@@ -109,6 +109,7 @@ private slots:
                                      QString::fromUtf8("Bild &zurück\tBild auf"),
                                      QString::fromUtf8("H&ockplan…"),
                                      QString::fromUtf8("&Landekarte…"),
+                                     QString::fromUtf8("Video &öffnen…"),
                                      QString::fromUtf8("Diagra&mme…"),
                                      QString::fromUtf8("&Flugprotokoll…"),
                                      QString::fromUtf8("&Präsentation\tF5"),
@@ -123,9 +124,9 @@ private slots:
                                      "|",
                                      QString::fromUtf8("Werkzeuge z&urücksetzen")}));
         QCOMPARE(checkable,
-                 (QList<bool>{true,  true,  true,  true,  true,  true,  true,  false, false,
-                              false, false, false, false, false, false, false, false, false,
-                              false, false, false, false, true,  true,  false, false, false}));
+                 (QList<bool>{true,  true,  true,  true,  true,  true,  true,  false, false, false,
+                              false, false, false, false, false, false, false, false, false, false,
+                              false, false, false, true,  true,  false, false, false}));
         // Every accelerator letter is the menu's own.
         QSet<QChar> letters;
         for (const QString& text : texts) {

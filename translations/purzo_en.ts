@@ -634,7 +634,7 @@
     </message>
     <message>
         <source>Letzten Flug &amp;wiederholen</source>
-        <translation>&amp;Replay last flight</translation>
+        <translation>Repla&amp;y last flight</translation>
     </message>
     <message>
         <source>Flug als &amp;CSV speichern…</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>&amp;Präsentation</source>
-        <translation>Pr&amp;esentation</translation>
+        <translation>P&amp;resentation</translation>
     </message>
     <message>
         <source>At&amp;hlet…</source>
@@ -715,6 +715,10 @@
     <message>
         <source>&amp;Landekarte…</source>
         <translation>Landing &amp;map…</translation>
+    </message>
+    <message>
+        <source>Video &amp;öffnen…</source>
+        <translation>Open vid&amp;eo…</translation>
     </message>
 </context>
 <context>

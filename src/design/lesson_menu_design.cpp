@@ -15,7 +15,7 @@ using K = MenuEntryKind;
 using E = MenuEnabled;
 constexpr MenuEntryDesign kSeparator{};
 
-constexpr std::array<MenuEntryDesign, 27> kEntries{{
+constexpr std::array<MenuEntryDesign, 28> kEntries{{
     {K::Tool, "pathAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Schwerpunktbahn"), "path"},
     {K::Tool, "sequenceAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Bewegungsablauf"),
      "sequence"},
@@ -41,6 +41,8 @@ constexpr std::array<MenuEntryDesign, 27> kEntries{{
     // A flight flown by a plan made beforehand, and the map of every plan's landing.
     {K::Action, "tuckPlanAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "H&ockplan…")},
     {K::Action, "landingMapAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Landekarte…")},
+    // The student's own jump, filmed: measured, fitted and flown over its video.
+    {K::Action, "videoAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "Video &öffnen…")},
     {K::Action, "chartsAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "Diagra&mme…")},
     {K::Action, "logAction", QT_TRANSLATE_NOOP("purzo::LessonMenu", "&Flugprotokoll…")},
     // A browser keeps F5 for reloading the page.
