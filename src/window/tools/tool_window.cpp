@@ -71,7 +71,7 @@ ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QS
     return placed(available.right() + 1 - smallest.width(), smallest.width(), mainFrame);
 }
 
-void PlaceBeside(QWidget& tool, QWidget& mainWindow) {
+void PlaceBeside(QWidget& tool, QWidget& mainWindow, QSize smallest) {
     const QScreen* screen = mainWindow.screen();
     const QRect mainFrame = mainWindow.frameGeometry();
     const QRect available = screen ? screen->availableGeometry() : mainFrame;
@@ -79,7 +79,8 @@ void PlaceBeside(QWidget& tool, QWidget& mainWindow) {
     // The tool's frame as the main window's, before the window manager has drawn one.
     const QSize frame =
         tool.isVisible() ? tool.frameGeometry().size() - tool.size() : mainDecoration;
-    const ToolRoom room = ToolWindowRoom(tool.size() + frame, kSmallestToolPx + frame, mainFrame,
+    const QSize least = smallest.isValid() ? smallest.expandedTo(kSmallestToolPx) : kSmallestToolPx;
+    const ToolRoom room = ToolWindowRoom(tool.size() + frame, least + frame, mainFrame,
                                          mainWindow.minimumSize() + mainDecoration, available);
     if (room.mainFrame != mainFrame) {
         if (mainWindow.isMaximized() || mainWindow.isFullScreen()) {

@@ -24,7 +24,8 @@ struct ToolRoom {
 ToolRoom ToolWindowRoom(QSize wanted, QSize smallest, const QRect& mainFrame, QSize mainSmallest,
                         const QRect& available);
 
-// Moves and sizes `tool` so, beside `mainWindow`, which moves and narrows if it must.
-void PlaceBeside(QWidget& tool, QWidget& mainWindow);
+// Moves and sizes `tool` so, beside `mainWindow`, which moves and narrows if it must. A tool
+// that needs more than the usual least room to be of use names it in `smallest`.
+void PlaceBeside(QWidget& tool, QWidget& mainWindow, QSize smallest = {});
 
 } // namespace purzo
