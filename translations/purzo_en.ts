@@ -60,6 +60,45 @@
     </message>
 </context>
 <context>
+    <name>purzo::CalibrationPanel</name>
+    <message>
+        <source>Filmen Sie quer zum Sprung, nicht in Sprungrichtung, mit ruhiger Kamera. Stellen Sie einen Stab bekannter Länge senkrecht auf den Boden, in die Ebene des Sprungs, so dass er im Bild zu sehen ist. Klicken Sie dann auf sein unteres und sein oberes Ende; die Enden lassen sich danach verschieben.</source>
+        <translation>Film across the jump, not along it, with the camera held still. Stand a stick of known length upright on the floor, in the plane of the jump, where the camera sees it. Then click its lower and its upper end; the ends can be dragged afterwards.</translation>
+    </message>
+    <message>
+        <source>&amp;Länge des Stabs:</source>
+        <translation>Stick &amp;length:</translation>
+    </message>
+    <message>
+        <source>Kalibrieren: Klicken Sie auf das untere Ende des Stabs.</source>
+        <translation>Calibrate: click the lower end of the stick.</translation>
+    </message>
+    <message>
+        <source>Kalibrieren: Klicken Sie auf das obere Ende des Stabs.</source>
+        <translation>Calibrate: click the upper end of the stick.</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Noch nicht kalibriert.</source>
+        <translation>Not calibrated yet.</translation>
+    </message>
+    <message>
+        <source>Kalibriert: %1 Pixel pro Meter; die Kamera ist um %2° geneigt.</source>
+        <translation>Calibrated: %1 pixels per metre; the camera is tilted by %2°.</translation>
+    </message>
+    <message>
+        <source>Ein Stab von 0 m Länge gibt keinen Maßstab: tragen Sie seine wirkliche Länge ein. Nicht kalibriert.</source>
+        <translation>A stick 0 m long gives no scale: enter its real length. Not calibrated.</translation>
+    </message>
+    <message>
+        <source>Beide Klicks liegen an derselben Stelle: klicken Sie auf das untere und dann auf das obere Ende des Stabs. Nicht kalibriert.</source>
+        <translation>Both clicks are in the same place: click the lower and then the upper end of the stick. Not calibrated.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::CanvasWidget</name>
     <message>
         <source>%1 gestreckt</source>
@@ -301,6 +340,168 @@
     </message>
 </context>
 <context>
+    <name>purzo::FitPanel</name>
+    <message>
+        <source>&amp;Auswerten</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>Passt den Flug des Modells an die Markierungen an.</source>
+        <translation>Fits the model&apos;s flight to the marks.</translation>
+    </message>
+    <message>
+        <source>Rot: gemessener Schwerpunkt und angepasste Parabel; blau: die Figur des Modells.</source>
+        <translation>Red: measured centre of mass and fitted parabola; blue: the model&apos;s figure.</translation>
+    </message>
+    <message>
+        <source>Noch nicht ausgewertet.</source>
+        <translation>Not fitted yet.</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::FitTexts</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>%1 m/s</source>
+        <translation>%1 m/s</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Höhe des Schwerpunkts</source>
+        <translation>Centre height</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>g aus dem Video</source>
+        <translation>g from the video</translation>
+    </message>
+    <message>
+        <source>%1 m/s²</source>
+        <translation>%1 m/s²</translation>
+    </message>
+    <message>
+        <source>Drehung</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>%1 °/s</source>
+        <translation>%1 °/s</translation>
+    </message>
+    <message>
+        <source>Drehimpuls</source>
+        <translation>Angular momentum</translation>
+    </message>
+    <message>
+        <source>%1 kg·m²/s</source>
+        <translation>%1 kg·m²/s</translation>
+    </message>
+    <message>
+        <source>Absprung</source>
+        <translation>Take-off</translation>
+    </message>
+    <message>
+        <source>vor dem Video</source>
+        <translation>before the video</translation>
+    </message>
+    <message>
+        <source>Landung</source>
+        <translation>Touchdown</translation>
+    </message>
+    <message>
+        <source>nach dem Video</source>
+        <translation>after the video</translation>
+    </message>
+    <message>
+        <source>RMS Schwerpunkt</source>
+        <translation>RMS centre</translation>
+    </message>
+    <message>
+        <source>%1 cm</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <source>RMS Drehung</source>
+        <translation>RMS rotation</translation>
+    </message>
+    <message>
+        <source>Körpergröße</source>
+        <translation>Body height</translation>
+    </message>
+    <message>
+        <source>Die Absprunggeschwindigkeit von %1 m/s liegt außerhalb der %2–%3 m/s des Modells: das Modell fliegt mit %4 m/s, dem nächsten erlaubten Wert.</source>
+        <translation>The take-off speed of %1 m/s lies outside the model&apos;s %2–%3 m/s: the model flies at %4 m/s, the nearest allowed value.</translation>
+    </message>
+    <message>
+        <source>Der Absprungwinkel von %1° liegt außerhalb der %2–%3° des Modells: das Modell fliegt mit %4°, dem nächsten erlaubten Wert.</source>
+        <translation>The take-off angle of %1° lies outside the model&apos;s %2–%3°: the model flies at %4°, the nearest allowed value.</translation>
+    </message>
+    <message>
+        <source>Die Drehung liegt außerhalb dessen, was ein Athlet des Modells haben kann: sie ist bei %1 °/s gehalten.</source>
+        <translation>The spin lies outside what an athlete of the model can have: it is held at %1 °/s.</translation>
+    </message>
+    <message>
+        <source>Die Körpergröße aus den Markierungen liegt außerhalb dessen, was das Modell kennt: sie ist bei %1 m gehalten. Stimmt die Länge des Stabs?</source>
+        <translation>The body height from the marks lies outside what the model knows: it is held at %1 m. Is the stick&apos;s length right?</translation>
+    </message>
+    <message>
+        <source>Kein Bild zeigt den Athleten vor dem Flug auf dem Boden: die Absprunghöhe ist angenommen. Beginnen Sie das Video vor dem Absprung.</source>
+        <translation>No frame shows the athlete on the floor before the flight: the take-off height is assumed. Start the video before the take-off.</translation>
+    </message>
+    <message>
+        <source>Einigen Bildern im Flug fehlen zu viele Markierungen – ist der Athlet aus dem Bild geraten? Diese Bilder zählen nicht.</source>
+        <translation>Some frames in the air lack too many marks – did the athlete leave the picture? These frames do not count.</translation>
+    </message>
+    <message>
+        <source>Ohne Kalibrierung gibt es keinen Maßstab: klicken Sie unter „Kalibrieren“ auf die beiden Enden des Stabs.</source>
+        <translation>Without a calibration there is no scale: under “Calibrate”, click both ends of the stick.</translation>
+    </message>
+    <message>
+        <source>Nur %1 Bilder im Flug tragen genug Markierungen; mindestens %2 sind nötig. Markieren Sie weitere Bilder zwischen Absprung und Landung.</source>
+        <translation>Only %1 frames in the air carry enough marks; at least %2 are needed. Mark more frames between take-off and touchdown.</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Zeit (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>Schwerpunkt (cm)</source>
+        <translation>Centre (cm)</translation>
+    </message>
+    <message>
+        <source>Drehung (°)</source>
+        <translation>Rotation (°)</translation>
+    </message>
+    <message>
+        <source>Haltung</source>
+        <translation>Posture</translation>
+    </message>
+    <message>
+        <source>Die am besten passende Haltung hat fehlende Punkte ergänzt (Bilder mit ergänzten Punkten: %1).</source>
+        <translation>The best-fitting posture filled in missing points (frames with points filled in: %1).</translation>
+    </message>
+</context>
+<context>
     <name>purzo::FlightLogModel</name>
     <message>
         <source>Name / Gruppe</source>
@@ -404,6 +605,37 @@
     <message>
         <source>Stundenblatt als &amp;PDF…</source>
         <translation>Lesson sheet as &amp;PDF…</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::JointText</name>
+    <message>
+        <source>Kopf</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>Schulter</source>
+        <translation>Shoulder</translation>
+    </message>
+    <message>
+        <source>Ellbogen</source>
+        <translation>Elbow</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Hüfte</source>
+        <translation>Hip</translation>
+    </message>
+    <message>
+        <source>Knie</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>Fuß</source>
+        <translation>Foot</translation>
     </message>
 </context>
 <context>
@@ -838,6 +1070,53 @@
     </message>
 </context>
 <context>
+    <name>purzo::MarkingPanel</name>
+    <message>
+        <source>Klicken Sie im Bild nacheinander auf die Punkte der Liste; nach dem Fuß geht es zum nächsten Bild. Eine Markierung lässt sich mit der Maus verschieben.</source>
+        <translation>Click the points of the list one after the other in the frame; after the foot the next frame follows. A mark can be dragged with the mouse.</translation>
+    </message>
+    <message>
+        <source>&amp;Nicht sichtbar</source>
+        <translation>&amp;Not visible</translation>
+    </message>
+    <message>
+        <source>Dieser Punkt ist im Bild verdeckt: weiter zum nächsten.</source>
+        <translation>This point is hidden in the frame: go on to the next.</translation>
+    </message>
+    <message>
+        <source>Bild lee&amp;ren</source>
+        <translation>Cl&amp;ear frame</translation>
+    </message>
+    <message>
+        <source>Alle Markierungen dieses Bildes löschen.</source>
+        <translation>Delete all of this frame&apos;s marks.</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>markiert</source>
+        <translation>marked</translation>
+    </message>
+    <message>
+        <source>nicht sichtbar</source>
+        <translation>not visible</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Markieren: %1 – klicken Sie im Bild darauf.</source>
+        <translation>Mark: %1 – click it in the frame.</translation>
+    </message>
+    <message>
+        <source>Alle Punkte dieses Bildes sind markiert.</source>
+        <translation>All of this frame&apos;s points are marked.</translation>
+    </message>
+</context>
+<context>
     <name>purzo::Page</name>
     <message>
         <source>Purzosimulation konnte nicht geladen werden. Bitte laden Sie die Seite neu.</source>
@@ -1063,6 +1342,37 @@
     </message>
 </context>
 <context>
+    <name>purzo::TrackingPanel</name>
+    <message>
+        <source>Kleben Sie farbige Marken auf die Gelenke. Wählen Sie einen Punkt in der Liste und klicken Sie im Bild auf seine Marke; „Verfolgen“ sucht die Marken dann vom gezeigten Bild bis zum Ende. Eine falsch gefundene Marke verschieben Sie mit der Maus.</source>
+        <translation>Stick coloured markers on the joints. Choose a point in the list and click its marker in the frame; “Track” then finds the markers from the frame shown to the end. Drag a marker found in the wrong place with the mouse.</translation>
+    </message>
+    <message>
+        <source>Farbe &amp;entfernen</source>
+        <translation>Forget colo&amp;ur</translation>
+    </message>
+    <message>
+        <source>&amp;Verfolgen</source>
+        <translation>&amp;Track</translation>
+    </message>
+    <message>
+        <source>Abbrec&amp;hen</source>
+        <translation>C&amp;ancel</translation>
+    </message>
+    <message>
+        <source>Verfolgen: %1 – klicken Sie im Bild auf seine Marke.</source>
+        <translation>Track: %1 – click its marker in the frame.</translation>
+    </message>
+    <message>
+        <source>%1 – Farbe %2</source>
+        <translation>%1 – colour %2</translation>
+    </message>
+    <message>
+        <source>%1 – keine Farbe</source>
+        <translation>%1 – no colour</translation>
+    </message>
+</context>
+<context>
     <name>purzo::TuckPlanDialog</name>
     <message>
         <source>Hockplan</source>
@@ -1147,6 +1457,150 @@
     <message>
         <source>Die Haltungen sind Zahlen von 1 bis 7, durch Kommas getrennt, eine für jedes Bild, nicht „%1“.</source>
         <translation>The postures are numbers from 1 to 7 separated by commas, one for each frame, not “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::VideoOpening</name>
+    <message>
+        <source>Video öffnen</source>
+        <translation>Open video</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4 *.MP4 *.mov *.MOV *.webm *.mkv *.m4v);;Alle Dateien (*)</source>
+        <translation>Videos (*.mp4 *.MP4 *.mov *.MOV *.webm *.mkv *.m4v);;All files (*)</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht als Video öffnen: die Datei ist kein Video, sie ist abgeschnitten, oder ihr Format kann dieser Rechner nicht lesen.</source>
+        <translation>“%1” cannot be opened as a video: the file is no video, it is cut off, or this computer cannot read its format.</translation>
+    </message>
+    <message>
+        <source>Filmen Sie mit der Einstellung „Maximale Kompatibilität“ der Kamera (H.264 statt HEVC) oder wandeln Sie das Video in MP4 um, und öffnen Sie es dann noch einmal.</source>
+        <translation>Film with the camera&apos;s “Most compatible” setting (H.264 rather than HEVC) or convert the video to MP4, then open it again.</translation>
+    </message>
+    <message>
+        <source>Meldung von FFmpeg: %1</source>
+        <translation>FFmpeg says: %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2 × %3 Pixel · %4 Bilder in %5 s, im Mittel %6 Bilder/s</source>
+        <translation>%1 · %2 × %3 pixels · %4 frames in %5 s, on average %6 frames/s</translation>
+    </message>
+    <message>
+        <source>Bild %1 lässt sich nicht lesen: die Datei „%2“ bricht vorher ab oder ist beschädigt. Die Bilder davor lassen sich auswerten.</source>
+        <translation>Frame %1 cannot be read: the file “%2” breaks off before it or is damaged. The frames before it can be used.</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::VideoStepBar</name>
+    <message>
+        <source>Erstes Bild (Pos1)</source>
+        <translation>First frame (Home)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Pfeil links)</source>
+        <translation>One frame back (left arrow)</translation>
+    </message>
+    <message>
+        <source>Abspielen / Anhalten (Leertaste)</source>
+        <translation>Play / pause (space bar)</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Pfeil rechts)</source>
+        <translation>One frame on (right arrow)</translation>
+    </message>
+    <message>
+        <source>Letztes Bild (Ende)</source>
+        <translation>Last frame (End)</translation>
+    </message>
+    <message>
+        <source>Bild im Video</source>
+        <translation>Frame in the video</translation>
+    </message>
+    <message>
+        <source>Bildnummer</source>
+        <translation>Frame number</translation>
+    </message>
+    <message>
+        <source>&amp;Bild:</source>
+        <translation>F&amp;rame:</translation>
+    </message>
+    <message>
+        <source>1× (Echtzeit)</source>
+        <translation>1× (real time)</translation>
+    </message>
+    <message>
+        <source>½× (halb so schnell)</source>
+        <translation>½× (half speed)</translation>
+    </message>
+    <message>
+        <source>¼× (viertel so schnell)</source>
+        <translation>¼× (quarter speed)</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Speed:</translation>
+    </message>
+    <message>
+        <source>Bild %1 von %2 · %3 s</source>
+        <translation>Frame %1 of %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Kein Video</source>
+        <translation>No video</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::VideoTracking</name>
+    <message>
+        <source>Bild %1 lässt sich nicht lesen: verfolgt bis Bild %2.</source>
+        <translation>Frame %1 cannot be read: tracked up to frame %2.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: verfolgt bis Bild %1.</source>
+        <translation>Cancelled: tracked up to frame %1.</translation>
+    </message>
+    <message>
+        <source>Verfolgt bis zum letzten Bild. Prüfen Sie die Marken Bild für Bild und verschieben Sie falsch gefundene.</source>
+        <translation>Tracked to the last frame. Check the markers frame by frame and drag any found in the wrong place.</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::VideoWindow</name>
+    <message>
+        <source>Video – Purzosimulation</source>
+        <translation>Video – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>Video ö&amp;ffnen…</source>
+        <translation>&amp;Open video…</translation>
+    </message>
+    <message>
+        <source>&amp;Kalibrieren</source>
+        <translation>&amp;Calibrate</translation>
+    </message>
+    <message>
+        <source>&amp;Markieren</source>
+        <translation>&amp;Mark</translation>
+    </message>
+    <message>
+        <source>Verf&amp;olgen</source>
+        <translation>Trac&amp;k</translation>
+    </message>
+    <message>
+        <source>A&amp;uswerten</source>
+        <translation>F&amp;it</translation>
+    </message>
+    <message>
+        <source>%1 – Video – Purzosimulation</source>
+        <translation>%1 – Video – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>Die Markierungen oder der Stab haben sich geändert: „Auswerten“ passt den Flug neu an.</source>
+        <translation>The marks or the stick have changed: “Fit” fits the flight anew.</translation>
+    </message>
+    <message>
+        <source>Noch kein Video. „Video öffnen…“ lädt eines (MP4, MOV, WebM, MKV).</source>
+        <translation>No video yet. “Open video…” loads one (MP4, MOV, WebM, MKV).</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "flight/flight_record.h"
 #include "flight/frame_step.h"
 #include "flight/model.h"
+#include "video/jump_fit.h"
 #include "window/controls/form.h"
 #include "window/controls/scaled_layout.h"
 #include "window/lesson/lesson_tools.h"
@@ -55,6 +56,9 @@ public:
     // The last flight that ran to its end, and the one before it.
     const std::optional<FlightRecord>& lastFlight() const { return player_.lastFlight(); }
     const std::optional<FlightRecord>& previousFlight() const { return player_.previousFlight(); }
+    // The jump last fitted to a video, and its file's name.
+    const std::optional<JumpFit>& videoFlight() const { return videoFlight_; }
+    const QString& videoFlightFile() const { return videoFlightFile_; }
 
     // The model the next flight runs in, as the canvas menu chooses it.
     Model model() const { return lessonMenu()->model(); }
@@ -114,6 +118,11 @@ public slots:
     void showCharts();
     // Opens the landing map for the take-off in the boxes, the model, athlete and last plan.
     void showLandingMap();
+    // A jump fitted to a video, kept for the lesson's log.
+    void keepVideoFlight(const purzo::JumpFit& fit, const QString& fileName) {
+        videoFlight_ = fit;
+        videoFlightFile_ = fileName;
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -152,6 +161,8 @@ private:
     std::optional<Prediction> runningPrediction_;
     LessonLog* log_ = nullptr;
     ToolWindows* tools_ = nullptr;
+    std::optional<JumpFit> videoFlight_;
+    QString videoFlightFile_;
 };
 
 } // namespace purzo

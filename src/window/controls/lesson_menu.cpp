@@ -50,6 +50,7 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     previousFrame_ = entry("previousFrameAction");
     tuckPlan_ = entry("tuckPlanAction");
     landingMap_ = entry("landingMapAction");
+    video_ = entry("videoAction");
     charts_ = entry("chartsAction");
     log_ = entry("logAction");
     presentation_ = entry("presentationAction");
@@ -81,6 +82,7 @@ LessonMenu::LessonMenu(QWidget* parent) : QObject(parent), menu_(new QMenu(paren
     connect(previousFrame_, &QAction::triggered, this, [this] { emit stepRequested(-1); });
     connect(tuckPlan_, &QAction::triggered, this, &LessonMenu::tuckPlanRequested);
     connect(landingMap_, &QAction::triggered, this, &LessonMenu::landingMapRequested);
+    connect(video_, &QAction::triggered, this, &LessonMenu::videoRequested);
     connect(charts_, &QAction::triggered, this, &LessonMenu::chartsRequested);
     connect(log_, &QAction::triggered, this, &LessonMenu::logRequested);
     connect(presentation_, &QAction::triggered, this, &LessonMenu::presentationRequested);

@@ -55,6 +55,7 @@ public:
     QAction* previousFrameAction() const { return previousFrame_; }
     QAction* tuckPlanAction() const { return tuckPlan_; }
     QAction* landingMapAction() const { return landingMap_; }
+    QAction* videoAction() const { return video_; }
     QAction* chartsAction() const { return charts_; }
     QAction* logAction() const { return log_; }
     QAction* presentationAction() const { return presentation_; }
@@ -77,6 +78,7 @@ signals:
     void stepRequested(int frames);
     void tuckPlanRequested();
     void landingMapRequested();
+    void videoRequested();
     void chartsRequested();
     void logRequested();
     void presentationRequested();
@@ -103,6 +105,7 @@ private:
     QAction* previousFrame_;
     QAction* tuckPlan_;
     QAction* landingMap_;
+    QAction* video_;
     QAction* charts_;
     QAction* log_;
     QAction* presentation_;

@@ -6,6 +6,7 @@
 #include "window/tools/charts_window.h"
 #include "window/tools/landing_map_window.h"
 #include "window/tools/tool_window.h"
+#include "window/video/video_window.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -18,6 +19,7 @@ namespace {
 const QString kLogKey = QStringLiteral("windows/log");
 const QString kChartsKey = QStringLiteral("windows/charts");
 const QString kMapKey = QStringLiteral("windows/landingMap");
+const QString kVideoKey = QStringLiteral("windows/video");
 
 QRect ScreenArea(const QWidget& widget) {
     const QScreen* screen = widget.screen();
@@ -34,6 +36,7 @@ ToolWindows::~ToolWindows() {
     // Both read the log, which as an older child of the main window would go first.
     delete log_;
     delete map_;
+    delete video_;
 }
 
 void ToolWindows::writePlaces() const {
@@ -98,6 +101,25 @@ LandingMapWindow* ToolWindows::showLandingMap(const MapRequest& request) {
     return map_;
 }
 
+VideoWindow* ToolWindows::videoWindow() const {
+    return video_;
+}
+
+VideoWindow* ToolWindows::showVideo(std::function<Athlete()> athlete) {
+    if (!video_) {
+        video_ = new VideoWindow(mainWindow_);
+        connect(video_, &VideoWindow::videoFlightFitted, this, &ToolWindows::videoFlightFitted);
+        // A frame too small to click a joint on is of no use: the main window makes room.
+        place(*video_, charts_, kVideoKey, video_->minimumSize());
+        video_->installEventFilter(this);
+    }
+    video_->setAthleteSource(std::move(athlete));
+    video_->show();
+    video_->raise();
+    video_->activateWindow();
+    return video_;
+}
+
 QRect ToolWindows::remembered(const QString& key) const {
     if (settingsFile_.isEmpty()) {
         return {};
@@ -105,7 +127,7 @@ QRect ToolWindows::remembered(const QString& key) const {
     return QSettings(settingsFile_, QSettings::IniFormat).value(key).toRect();
 }
 
-void ToolWindows::place(QWidget& tool, QWidget* other, const QString& key) {
+void ToolWindows::place(QWidget& tool, QWidget* other, const QString& key, QSize smallest) {
     const QRect screen = ScreenArea(*mainWindow_);
     const QRect kept = remembered(key);
     const QSize decoration = mainWindow_->frameGeometry().size() - mainWindow_->size();
@@ -116,7 +138,7 @@ void ToolWindows::place(QWidget& tool, QWidget* other, const QString& key) {
         tool.move(kept.topLeft());
         return;
     }
-    PlaceBeside(tool, *mainWindow_);
+    PlaceBeside(tool, *mainWindow_, smallest);
     if (!other || !other->isVisible()) {
         return;
     }
@@ -138,7 +160,10 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
                          event->type() == QEvent::Hide;
     auto* tool = qobject_cast<QWidget*>(watched);
     if (changed && tool && tool->isVisible()) {
-        const QString& key = tool == log_ ? kLogKey : tool == charts_ ? kChartsKey : kMapKey;
+        const QString& key = tool == log_      ? kLogKey
+                             : tool == charts_ ? kChartsKey
+                             : tool == video_  ? kVideoKey
+                                               : kMapKey;
         places_[key] = QRect(tool->pos(), tool->size());
         if (event->type() == QEvent::Hide) {
             writePlaces();

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The main window's tool windows, the log and the charts: opened on demand beside the main
-// window, stacked when both share the room beside it, their places and sizes remembered.
+// The main window's tool windows, the log, the charts, the map and the video: opened on demand
+// beside the main window, stacked when both share the room beside it, their places and sizes
+// remembered.
 #pragma once
 
+#include "body/athlete.h"
 #include "flight/landing_map.h"
+#include "video/jump_fit.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <map>
 
 class QWidget;
@@ -19,6 +23,7 @@ class ChartsWindow;
 class FlightLogWindow;
 class LandingMapWindow;
 class LessonLog;
+class VideoWindow;
 
 class ToolWindows : public QObject {
     Q_OBJECT
@@ -35,6 +40,9 @@ public:
     ChartsWindow* showCharts(double scale);
     // The map starts from the main window's model, athlete, take-off and plan.
     LandingMapWindow* showLandingMap(const MapRequest& request);
+    VideoWindow* videoWindow() const;
+    // The video window; each fit takes the mass of the athlete `athlete` gives at that moment.
+    VideoWindow* showVideo(std::function<Athlete()> athlete);
 
     // Keeps the windows' places and sizes in this settings file from now on.
     void rememberIn(const QString& settingsFile);
@@ -45,13 +53,14 @@ signals:
     void compareRequested();
     void lessonSheetRequested();
     void saveFailed(const QString& message);
+    void videoFlightFitted(const purzo::JumpFit& fit, const QString& fileName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Where `tool` opens; `other` is the other tool window, shared room is split in two.
-    void place(QWidget& tool, QWidget* other, const QString& key);
+    void place(QWidget& tool, QWidget* other, const QString& key, QSize smallest = {});
     QRect remembered(const QString& key) const;
     void writePlaces() const;
 
@@ -60,6 +69,7 @@ private:
     QPointer<FlightLogWindow> log_;
     QPointer<ChartsWindow> charts_;
     QPointer<LandingMapWindow> map_;
+    QPointer<VideoWindow> video_;
     QString settingsFile_;
     std::map<QString, QRect> places_; // as last seen, written when a window closes and at the end
 };
