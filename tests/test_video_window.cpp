@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: MIT
+// The video window as a student steps through a filmed jump: every frame shown is the frame
+// asked for, whichever way it was asked for, with its number and its time in the file; playing
+// keeps the file's own times at each speed; a file that is no video is refused with a message
+// and changes nothing; the canvas menu opens the window.
+#include "video/video_file.h"
+#include "video_fixture.h"
+#include "window/controls/lesson_menu.h"
+#include "window/lesson/lesson_log.h"
+#include "window/video/video_frame_view.h"
+#include "window/video/video_playback.h"
+#include "window/video/video_step_bar.h"
+#include "window/video/video_window.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace purzo;
+using purzo::test::FilmedJump;
+using purzo::test::FrameNumberIn;
+
+namespace {
+
+// The time as the label must write it: three decimals, a comma in German.
+QString TimeText(double s, QChar point) {
+    return QString::number(s, 'f', 3).replace(QLatin1Char('.'), point);
+}
+
+} // namespace
+
+class VideoWindowTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    FilmedJump jump_;
+    QString video_;
+    std::vector<double> times_;
+
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+    void checkShows(const VideoWindow& window, int frame) {
+        QCOMPARE(window.currentFrame(), frame);
+        QCOMPARE(FrameNumberIn(window.view()->frame()), frame);
+        const QString label = window.stepBar()->frameLabel()->text();
+        QCOMPARE(label, QStringLiteral("Bild %1 von %2 · %3 s")
+                            .arg(frame + 1)
+                            .arg(int(times_.size()))
+                            .arg(TimeText(times_[std::size_t(frame)], QLatin1Char(','))));
+        QCOMPARE(window.stepBar()->frameField()->value(), frame + 1);
+        QCOMPARE(window.stepBar()->slider()->value(), frame);
+    }
+
+    void closeProblems(QWidget& parent) {
+        for (QMessageBox* box : parent.findChildren<QMessageBox*>()) {
+            box->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void initTestCase() {
+        test::UseProgramLook();
+        QVERIFY(dir_.isValid());
+        video_ = file(QStringLiteral("sprung.mp4"));
+        QVERIFY(jump_.render(video_));
+        VideoFile reader;
+        VideoError error;
+        QVERIFY(reader.open(video_.toStdString(), error));
+        times_ = reader.frameTimesS();
+        QCOMPARE(int(times_.size()), jump_.frameCount());
+    }
+
+    void stepsToExactlyTheFrameAskedFor_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("expected"); // -1: the last frame
+        QTest::newRow("right arrow") << "Right" << 3 << 4;
+        QTest::newRow("left arrow back over a key frame") << "Left" << 10 << 9;
+        QTest::newRow("left arrow at the first") << "Left" << 0 << 0;
+        QTest::newRow("right arrow at the last") << "Right" << -1 << -1;
+        QTest::newRow("Home") << "Home" << 17 << 0;
+        QTest::newRow("End") << "End" << 2 << -1;
+        QTest::newRow("button on") << "nextFrameButton" << 5 << 6;
+        QTest::newRow("button back") << "previousFrameButton" << 21 << 20;
+        QTest::newRow("button first") << "firstFrameButton" << 8 << 0;
+        QTest::newRow("button last") << "lastFrameButton" << 8 << -1;
+        QTest::newRow("number box") << "field 13" << 30 << 12;
+        QTest::newRow("slider") << "slider 27" << 1 << 27;
+    }
+    void stepsToExactlyTheFrameAskedFor() {
+        QFETCH(QString, how);
+        QFETCH(int, from);
+        QFETCH(int, expected);
+        const int last = jump_.frameCount() - 1;
+        from = from < 0 ? last : from;
+        expected = expected < 0 ? last : expected;
+        VideoWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.openVideo(video_));
+        window.showFrame(from);
+        checkShows(window, from);
+        if (how.startsWith(QLatin1String("field"))) {
+            window.stepBar()->frameField()->setValue(how.section(' ', 1).toInt());
+        } else if (how.startsWith(QLatin1String("slider"))) {
+            window.stepBar()->slider()->setValue(how.section(' ', 1).toInt());
+        } else if (auto* button = window.findChild<QToolButton*>(how)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            window.view()->setFocus();
+            QTest::keyClick(&window, QKeySequence::fromString(how)[0].key());
+        }
+        checkShows(window, expected);
+    }
+
+    // Back and forth across the key frames, each frame the one asked for.
+    void jumpsAnywhereFrameExact_data() {
+        QTest::addColumn<QList<int>>("frames");
+        QTest::newRow("backwards one by one") << QList<int>{25, 24, 23, 22, 21, 20, 19};
+        QTest::newRow("far and back") << QList<int>{33, 2, 17, 9, 30, 10, 11};
+        QTest::newRow("random") << [] {
+            QList<int> frames;
+            QRandomGenerator random(7);
+            for (int i = 0; i < 12; ++i) {
+                frames << random.bounded(FilmedJump().frameCount());
+            }
+            return frames;
+        }();
+    }
+    void jumpsAnywhereFrameExact() {
+        QFETCH(QList<int>, frames);
+        VideoWindow window;
+        QVERIFY(window.openVideo(video_));
+        for (const int frame : frames) {
+            window.stepBar()->frameField()->setValue(frame + 1);
+            checkShows(window, frame);
+        }
+    }
+
+    void refusesWhatIsNoVideo_data() {
+        QTest::addColumn<QByteArray>("content"); // "cut": the video's first third
+        QTest::addColumn<bool>("videoBefore");
+        QTest::newRow("text") << QByteArray("Sprung von Anna, 3. Stunde\n") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("cut off") << QByteArray("cut") << false;
+        QTest::newRow("noise") << QByteArray("noise") << false;
+        QTest::newRow("text over a video") << QByteArray("kein Video") << true;
+        QTest::newRow("cut off over a video") << QByteArray("cut") << true;
+        QTest::newRow("missing over a video") << QByteArray("missing") << true;
+    }
+    void refusesWhatIsNoVideo() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, videoBefore);
+        const QString path = file(QStringLiteral("probe %1.mp4").arg(QTest::currentDataTag()));
+        if (content != "missing") {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            if (content == "cut") {
+                QFile whole(video_);
+                QVERIFY(whole.open(QIODevice::ReadOnly));
+                content = whole.readAll().left(int(whole.size() / 3));
+            } else if (content == "noise") {
+                content.resize(50000);
+                QRandomGenerator random(3);
+                for (char& c : content) {
+                    c = char(random.bounded(256));
+                }
+            }
+            out.write(content);
+        }
+        VideoWindow window;
+        window.show();
+        if (videoBefore) {
+            QVERIFY(window.openVideo(video_));
+            window.showFrame(14);
+        }
+        const QString title = window.windowTitle();
+        QVERIFY(!window.openVideo(path));
+        auto* box = window.findChild<QMessageBox*>(QStringLiteral("videoProblem"));
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QVERIFY2(box->text().contains(QFileInfo(path).fileName()), qPrintable(box->text()));
+        QVERIFY(box->informativeText().contains(QStringLiteral("Kompatibilität")));
+        // What was open stays as it was.
+        QCOMPARE(window.hasVideo(), videoBefore);
+        QCOMPARE(window.windowTitle(), title);
+        if (videoBefore) {
+            checkShows(window, 14);
+        }
+        closeProblems(window);
+    }
+
+    // A video whose index is whole but whose data breaks off: each frame either shows as asked
+    // or the window says it cannot be read, and the frame on show stays what the label says.
+    void aVideoBreakingOffNeverMisleads() {
+        const QString whole = file(QStringLiteral("faststart.mp4"));
+        FilmedJump jump = jump_;
+        QVERIFY(jump.render(whole, {"-movflags", "+faststart"}));
+        QFile in(whole);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QString cut = file(QStringLiteral("abgebrochen.mp4"));
+        QFile out(cut);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(in.readAll().left(int(in.size() * 6 / 10)));
+        out.close();
+        VideoWindow window;
+        if (!window.openVideo(cut)) {
+            QVERIFY(window.findChild<QMessageBox*>(QStringLiteral("videoProblem")));
+            closeProblems(window);
+            return;
+        }
+        int unreadable = 0;
+        for (int frame = 0; frame < window.frameCount(); ++frame) {
+            window.showFrame(frame);
+            if (window.currentFrame() != frame) {
+                ++unreadable;
+                QVERIFY(
+                    window.statusLine()->text().contains(QStringLiteral("Bild %1").arg(frame + 1)));
+            }
+            QCOMPARE(FrameNumberIn(window.view()->frame()), window.currentFrame());
+        }
+        QVERIFY(unreadable > 0 || window.frameCount() < jump.frameCount());
+    }
+
+    // Played at 1, ½ or ¼ speed, each frame comes when its time in the file has passed on the
+    // clock at that speed, not before; a frame whose time passed while the machine was busy is
+    // skipped, not shown late.
+    void playsAtTheFilesOwnTimes_data() {
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QList<double>>("times");
+        const QList<double> steady{0, 1 / 30.0, 2 / 30.0, 3 / 30.0, 4 / 30.0, 5 / 30.0};
+        const QList<double> variable{0.5, 0.54, 0.6, 0.6333, 0.8, 0.81, 1.2};
+        QTest::newRow("steady, full speed") << 1.0 << steady;
+        QTest::newRow("steady, half speed") << 0.5 << steady;
+        QTest::newRow("variable, full speed") << 1.0 << variable;
+        QTest::newRow("variable, quarter speed") << 0.25 << variable;
+    }
+    void playsAtTheFilesOwnTimes() {
+        QFETCH(double, speed);
+        QFETCH(QList<double>, times);
+        qint64 now = 5000;
+        VideoPlayback playback;
+        playback.setClock([&now] { return now; });
+        playback.setFrameTimes({times.begin(), times.end()});
+        playback.setSpeed(speed);
+        QList<int> shown;
+        connect(&playback, &VideoPlayback::frameDue, &playback, [&](int f) { shown << f; });
+        playback.play(0);
+        QVERIFY(playback.playing());
+        // A millisecond either side of a frame's time on the clock that started at `start`.
+        qint64 start = now;
+        const auto before = [&](qsizetype i) {
+            return start + qint64(std::floor((times[i] - times[0]) * 1000 / speed)) - 1;
+        };
+        const auto after = [&](qsizetype i) {
+            return start + qint64(std::ceil((times[i] - times[0]) * 1000 / speed)) + 1;
+        };
+        for (qsizetype i = 1; i < times.size(); ++i) {
+            now = before(i);
+            playback.advance();
+            QCOMPARE(shown.size(), int(i) - 1);
+            now = after(i);
+            playback.advance();
+            QCOMPARE(shown.size(), int(i));
+            QCOMPARE(shown.back(), int(i));
+        }
+        QVERIFY(!playback.playing()); // at the last frame it stops
+        // Played again from the last frame, it starts over; a slow machine skips what is past.
+        shown.clear();
+        start = now;
+        playback.play(int(times.size()) - 1);
+        QCOMPARE(shown, QList<int>{0});
+        now = after(3);
+        playback.advance();
+        QCOMPARE(shown, (QList<int>{0, 3}));
+    }
+
+    // The window plays on its own clock; any step pauses it where it stands.
+    void theWindowPlaysAndAStepPauses() {
+        VideoWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.openVideo(video_));
+        qint64 now = 0;
+        window.playback()->setClock([&now] { return now; });
+        window.stepBar()->speedField()->setCurrentIndex(1); // ½
+        window.showFrame(4);
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(window.playback()->playing());
+        now = qint64(std::ceil((times_[9] - times_[4]) * 1000 / 0.5));
+        window.playback()->advance();
+        checkShows(window, 9);
+        QTest::mouseClick(window.findChild<QToolButton*>("nextFrameButton"), Qt::LeftButton);
+        QVERIFY(!window.playback()->playing());
+        checkShows(window, 10);
+    }
+
+    // From the canvas menu; a file that is no video leaves the lesson as it was.
+    void theCanvasMenuOpensIt() {
+        PurzoWindow main;
+        QVERIFY(test::ShowWhole(main));
+        main.setPauseOverrideForTesting(0);
+        test::SetTexts(main, "6,5", "55");
+        test::Fly(main);
+        const std::size_t flights = main.lessonLog()->log().flights().size();
+        const FlightRecord last = *main.lastFlight();
+        main.lessonMenu()->videoAction()->trigger();
+        auto* window = main.findChild<VideoWindow*>();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        const QString junk = file(QStringLiteral("notizen.mov"));
+        QFile out(junk);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("keine Bilder");
+        out.close();
+        QVERIFY(!window->openVideo(junk));
+        closeProblems(*window);
+        QCOMPARE(main.lessonLog()->log().flights().size(), flights);
+        QCOMPARE(main.lastFlight()->params.takeoffSpeed, last.params.takeoffSpeed);
+        QVERIFY(!main.videoFlight());
+        // Asked again, the same window comes to the front.
+        main.lessonMenu()->videoAction()->trigger();
+        QCOMPARE(main.findChildren<VideoWindow*>().size(), qsizetype(1));
+    }
+
+    // In English the frame's label reads so, with a decimal point.
+    void speaksEnglish() {
+        InstallTranslations(*QCoreApplication::instance(), Language::English);
+        {
+            VideoWindow window;
+            QVERIFY(window.openVideo(video_));
+            window.showFrame(2);
+            QCOMPARE(window.stepBar()->frameLabel()->text(),
+                     QStringLiteral("Frame 3 of %1 · %2 s")
+                         .arg(jump_.frameCount())
+                         .arg(TimeText(times_[2], QLatin1Char('.'))));
+        }
+        InstallTranslations(*QCoreApplication::instance(), Language::German);
+    }
+};
+
+QTEST_MAIN(VideoWindowTest)
+#include "test_video_window.moc"
