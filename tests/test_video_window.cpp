@@ -7,6 +7,7 @@
 #include "video_fixture.h"
 #include "window/controls/lesson_menu.h"
 #include "window/lesson/lesson_log.h"
+#include "window/video/tracking_panel.h"
 #include "window/video/video_frame_view.h"
 #include "window/video/video_playback.h"
 #include "window/video/video_step_bar.h"
@@ -96,6 +97,9 @@ private slots:
         QTest::newRow("button last") << "lastFrameButton" << 8 << -1;
         QTest::newRow("number box") << "field 13" << 30 << 12;
         QTest::newRow("slider") << "slider 27" << 1 << 27;
+        QTest::newRow("right arrow in the joint list") << "Right jointList" << 6 << 7;
+        QTest::newRow("left arrow in the colour list") << "Left colourList" << 6 << 5;
+        QTest::newRow("right arrow on the tabs") << "Right qt_tabwidget_tabbar" << 6 << 7;
     }
     void stepsToExactlyTheFrameAskedFor() {
         QFETCH(QString, how);
@@ -117,8 +121,17 @@ private slots:
         } else if (auto* button = window.findChild<QToolButton*>(how)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
-            window.view()->setFocus();
-            QTest::keyClick(&window, QKeySequence::fromString(how)[0].key());
+            // The keys step wherever the focus is, short of a box that edits with them.
+            QWidget* focus = window.view();
+            if (!how.section(' ', 1).isEmpty()) {
+                focus = window.findChild<QWidget*>(how.section(' ', 1));
+                window.setTask(focus->parent() == window.trackingPanel() ? VideoWindow::Task::Track
+                                                                         : VideoWindow::Task::Mark);
+                QVERIFY(focus);
+            }
+            focus->setFocus();
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QTest::keyClick(focus, QKeySequence::fromString(how.section(' ', 0, 0))[0].key());
         }
         checkShows(window, expected);
     }
