@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -214,7 +215,11 @@ private slots:
         VideoWindow* window = main.findChild<VideoWindow*>();
         QVERIFY(window);
         window->resize(1200, 800);
-        QVERIFY(window->openVideo(video_));
+        auto* dialog = window->findChild<QFileDialog*>();
+        QVERIFY(dialog);
+        dialog->selectFile(video_);
+        static_cast<QDialog*>(dialog)->accept(); // as the dialog's Open button does
+        QVERIFY(window->hasVideo());
         Calibrate(*window, jump_);
         MarkFrames(*window, jump_, 0, window->frameCount());
         QSignalSpy fitted(window, &VideoWindow::videoFlightFitted);

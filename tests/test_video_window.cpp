@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -327,23 +328,40 @@ private slots:
         test::Fly(main);
         const std::size_t flights = main.lessonLog()->log().flights().size();
         const FlightRecord last = *main.lastFlight();
-        main.lessonMenu()->videoAction()->trigger();
-        auto* window = main.findChild<VideoWindow*>();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
         const QString junk = file(QStringLiteral("notizen.mov"));
         QFile out(junk);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write("keine Bilder");
         out.close();
-        QVERIFY(!window->openVideo(junk));
+        // The entry opens the window with its file dialog; the file chosen there is opened.
+        main.lessonMenu()->videoAction()->trigger();
+        auto* window = main.findChild<VideoWindow*>();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("videoFileDialog"));
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        dialog->selectFile(junk);
+        static_cast<QDialog*>(dialog)->accept(); // as the dialog's Open button does
+        QVERIFY(!window->hasVideo());
+        QVERIFY(window->findChild<QMessageBox*>(QStringLiteral("videoProblem")));
         closeProblems(*window);
         QCOMPARE(main.lessonLog()->log().flights().size(), flights);
         QCOMPARE(main.lastFlight()->params.takeoffSpeed, last.params.takeoffSpeed);
         QVERIFY(!main.videoFlight());
-        // Asked again, the same window comes to the front.
+        // Asked again, the same window comes to the front, and the dialog with it; once a video
+        // is open, the window alone.
         main.lessonMenu()->videoAction()->trigger();
         QCOMPARE(main.findChildren<VideoWindow*>().size(), qsizetype(1));
+        dialog = window->findChild<QFileDialog*>(QStringLiteral("videoFileDialog"));
+        QVERIFY(dialog);
+        dialog->selectFile(video_);
+        static_cast<QDialog*>(dialog)->accept(); // as the dialog's Open button does
+        QVERIFY(window->hasVideo());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        main.lessonMenu()->videoAction()->trigger();
+        QVERIFY(!window->findChild<QFileDialog*>());
+        checkShows(*window, 0);
     }
 
     // In English the frame's label reads so, with a decimal point.

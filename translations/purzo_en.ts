@@ -1460,6 +1460,13 @@
     </message>
 </context>
 <context>
+    <name>purzo::VideoFrameView</name>
+    <message>
+        <source>Bild des Videos</source>
+        <translation>Video frame</translation>
+    </message>
+</context>
+<context>
     <name>purzo::VideoOpening</name>
     <message>
         <source>Video öffnen</source>

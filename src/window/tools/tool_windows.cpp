@@ -117,6 +117,10 @@ VideoWindow* ToolWindows::showVideo(std::function<Athlete()> athlete) {
     video_->show();
     video_->raise();
     video_->activateWindow();
+    // The menu's entry opens a video: its dialog comes at once while none is open.
+    if (!video_->hasVideo()) {
+        video_->chooseVideo();
+    }
     return video_;
 }
 

@@ -41,7 +41,8 @@ public:
     // The map starts from the main window's model, athlete, take-off and plan.
     LandingMapWindow* showLandingMap(const MapRequest& request);
     VideoWindow* videoWindow() const;
-    // The video window; each fit takes the mass of the athlete `athlete` gives at that moment.
+    // The video window, with the dialog for a video while it has none; each fit takes the mass
+    // of the athlete `athlete` gives at that moment.
     VideoWindow* showVideo(std::function<Athlete()> athlete);
 
     // Keeps the windows' places and sizes in this settings file from now on.

@@ -17,6 +17,7 @@ constexpr double kDragStartPx = 3.0;
 
 VideoFrameView::VideoFrameView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("videoFrameView"));
+    setAccessibleName(tr("Bild des Videos"));
     setMouseTracking(false);
     setCursor(Qt::CrossCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -11,13 +11,19 @@
 
 namespace purzo {
 
-QString VideoOpening::choose(QWidget* parent, const QString& lastPath) {
+void VideoOpening::choose(QWidget* parent, const QString& lastPath,
+                          std::function<void(const QString&)> chosen) {
     const QString folder = lastPath.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::MoviesLocation)
                                : QFileInfo(lastPath).absolutePath();
-    return QFileDialog::getOpenFileName(
+    auto* dialog = new QFileDialog(
         parent, tr("Video öffnen"), folder,
         tr("Videos (*.mp4 *.MP4 *.mov *.MOV *.webm *.mkv *.m4v);;Alle Dateien (*)"));
+    dialog->setObjectName(QStringLiteral("videoFileDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, parent, std::move(chosen));
+    dialog->open();
 }
 
 std::optional<OpenedVideo> VideoOpening::open(const QString& path, QWidget* parent) {

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,8 +25,10 @@ class VideoOpening {
 public:
     // The file with its first frame; nothing, after a message over `parent`, when it is no
     // video this machine reads (no video at all, cut off, a codec it cannot decode).
-    // The file dialog for videos, in the folder of the one opened last; empty when cancelled.
-    static QString choose(QWidget* parent, const QString& lastPath);
+    // The file dialog for videos, in the folder of the one opened last, over `parent` without
+    // waiting for it; `chosen` takes the file picked.
+    static void choose(QWidget* parent, const QString& lastPath,
+                       std::function<void(const QString&)> chosen);
     static std::optional<OpenedVideo> open(const QString& path, QWidget* parent);
     // "sprung.mp4 · 1920 × 1080 Pixel · 120 Bilder in 3,97 s, im Mittel 30,0 Bilder/s"
     static QString describe(const VideoFile& file, const QString& fileName);

@@ -147,9 +147,7 @@ double VideoWindow::currentTimeS() const {
 }
 
 void VideoWindow::chooseVideo() {
-    if (const QString path = VideoOpening::choose(this, path_); !path.isEmpty()) {
-        openVideo(path);
-    }
+    VideoOpening::choose(this, path_, [this](const QString& path) { openVideo(path); });
 }
 
 bool VideoWindow::openVideo(const QString& path) {

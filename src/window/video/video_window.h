@@ -46,7 +46,7 @@ public:
     // The lesson's athlete, asked for at each fit: its mass goes into the centre of mass.
     void setAthleteSource(std::function<Athlete()> athlete);
 
-    // "Video öffnen…": the file dialog, then openVideo.
+    // "Video öffnen…": the file dialog, then openVideo; returns at once.
     void chooseVideo();
     // Opens the file and shows its first frame; a file that is no video this machine reads
     // gives a message naming it and what to do, and the video open before stays.
