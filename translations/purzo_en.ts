@@ -1606,8 +1606,8 @@
         <translation>The marks or the stick have changed: “Fit” fits the flight anew.</translation>
     </message>
     <message>
-        <source>Noch kein Video. „Video öffnen…“ lädt eines (MP4, MOV, WebM, MKV).</source>
-        <translation>No video yet. “Open video…” loads one (MP4, MOV, WebM, MKV).</translation>
+        <source>Noch kein Video. „Video öffnen…“ lädt eines (MP4, MOV, WebM, MKV). Gefilmt wird quer zum Sprung, nicht in Sprungrichtung, mit ruhiger Kamera, und ein Stab bekannter Länge steht senkrecht auf dem Boden in der Ebene des Sprungs.</source>
+        <translation>No video yet. “Open video…” loads one (MP4, MOV, WebM, MKV). Film across the jump, not along it, with the camera held still, and with a stick of known length standing upright on the floor in the plane of the jump.</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@ CalibrationPanel::CalibrationPanel(QWidget* parent) : QWidget(parent) {
     advice->setWordWrap(true);
     layout->addWidget(advice);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     length_ = new QDoubleSpinBox(this);
     length_->setObjectName(QStringLiteral("stickLengthField"));
     length_->setRange(0.0, 10.0);

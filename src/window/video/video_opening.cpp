@@ -3,6 +3,7 @@
 
 #include "window/video/video_number.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,9 +14,13 @@ namespace purzo {
 
 void VideoOpening::choose(QWidget* parent, const QString& lastPath,
                           std::function<void(const QString&)> chosen) {
-    const QString folder = lastPath.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::MoviesLocation)
-                               : QFileInfo(lastPath).absolutePath();
+    QString folder = lastPath.isEmpty()
+                         ? QStandardPaths::writableLocation(QStandardPaths::MoviesLocation)
+                         : QFileInfo(lastPath).absolutePath();
+    // Without its videos folder the dialog would take the folder's name for the file's.
+    if (!QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
     auto* dialog = new QFileDialog(
         parent, tr("Video öffnen"), folder,
         tr("Videos (*.mp4 *.MP4 *.mov *.MOV *.webm *.mkv *.m4v);;Alle Dateien (*)"));

@@ -167,7 +167,6 @@ bool VideoWindow::openVideo(const QString& path) {
     tasks_->setEnabled(true);
     setWindowTitle(tr("%1 – Video – Purzosimulation").arg(fileName()));
     info_->setText(VideoOpening::describe(*file_, fileName()));
-    status_->clear();
     frame_ = -1; // whatever was on show before
     showImage(0, opened->first);
     return true;
@@ -200,6 +199,7 @@ void VideoWindow::showImage(int frame, const RgbImage& image) {
     }
     frame_ = frame;
     image_ = image;
+    status_->clear();
     view_->setFrame(image);
     stepBar_->showFrame(frame, currentTimeS());
     fitPanel_->selectFrame(frame);
@@ -332,7 +332,9 @@ void VideoWindow::dropFit() {
 
 QString VideoWindow::hint() const {
     if (!hasVideo()) {
-        return tr("Noch kein Video. „Video öffnen…“ lädt eines (MP4, MOV, WebM, MKV).");
+        return tr("Noch kein Video. „Video öffnen…“ lädt eines (MP4, MOV, WebM, MKV). Gefilmt "
+                  "wird quer zum Sprung, nicht in Sprungrichtung, mit ruhiger Kamera, und ein "
+                  "Stab bekannter Länge steht senkrecht auf dem Boden in der Ebene des Sprungs.");
     }
     switch (task()) {
     case Task::Calibrate:
