@@ -179,6 +179,10 @@ void MirrorFrame(FittedFrame& f) {
 
 enum class Place { Floor, Air, Unknown };
 
+// A lowest point this close to the floor touches it; between this and kFloorContactM the
+// body may still be a hair above it.
+constexpr double kTouchingM = 0.005;
+
 } // namespace
 
 std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
@@ -272,7 +276,7 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
     if (int(air.size()) < kFewestFittedFrames) {
         return FitFailure{FitProblem::TooFewAirborneFrames, double(air.size())};
     }
-    if (flightEnd - lastFloor - 1 > int(airborneFrames(-INFINITY).size()) || touchdown < 0) {
+    if (flightEnd - lastFloor - 1 > int(airborneFrames(-INFINITY).size())) {
         fit.warnings.push_back(FitWarning::MarksMissing);
     }
 
@@ -378,14 +382,21 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
     fit.centreResidualM = std::sqrt(centreSquares / double(flight.size()));
     fit.rotationResidualDeg = std::sqrt(rotationSquares / double(flight.size()));
 
-    // The touchdown: where the lowest point comes down to the floor between the last airborne
-    // frame and the first on the floor.
+    // The touchdown: where the lowest point comes down to the floor. A frame just above the
+    // floor counts as standing on it, so the crossing lies on the line through the last two
+    // airborne frames, unless the first frame down shows the body touching.
     const FittedFrame& lastAir = fit.frames[std::size_t(flight.back())];
     fit.touchdownS = lastAir.timeS;
     if (touchdown >= 0 && fit.frames[std::size_t(touchdown)].points) {
         const FittedFrame& down = fit.frames[std::size_t(touchdown)];
         const double above = Lowest(*lastAir.points), below = Lowest(*down.points);
-        const double share = above > below ? std::clamp(above / (above - below), 0.0, 1.0) : 1.0;
+        double share = above > below ? std::clamp(above / (above - below), 0.0, 1.0) : 1.0;
+        if (below > kTouchingM && flight.size() >= 2) {
+            const FittedFrame& before = fit.frames[std::size_t(flight[flight.size() - 2])];
+            const double fall = (Lowest(*before.points) - above) / (lastAir.timeS - before.timeS);
+            const double interval = down.timeS - lastAir.timeS;
+            share = fall > 0 ? std::clamp(above / fall / interval, 0.0, 2.0) : 1.0;
+        }
         fit.touchdownS = lastAir.timeS + share * (down.timeS - lastAir.timeS);
     }
 

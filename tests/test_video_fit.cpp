@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+// purzo-video over videos of known jumps: the take-off recovered within the tolerances a lesson
+// needs, the model's figure over the filmed one, the frames' own times, and faults planted in
+// the inputs missing the take-off.
+#include "jump_video.h"
+#include "video/jump_fit.h"
+#include "video/marker_tracking.h"
+#include "video/marks_file.h"
+#include "video/video_file.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using purzo::test::JumpScene;
+using purzo::test::RenderedJump;
+
+namespace {
+
+struct Tool {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Tool RunVideoTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(PURZO_VIDEO_PATH), arguments);
+    Tool run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The frames' times as ffprobe reads them from the file, in display order.
+std::vector<double> ProbedTimesS(const QString& file) {
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"),
+                {"-v", "error", "-select_streams", "v:0", "-show_entries", "packet=pts_time", "-of",
+                 "csv=p=0", file});
+    probe.waitForFinished(60000);
+    std::vector<double> times;
+    for (const QByteArray& line : probe.readAllStandardOutput().split('\n')) {
+        if (!line.trimmed().isEmpty()) {
+            times.push_back(line.trimmed().toDouble());
+        }
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+QString StickOption(const RenderedJump& jump) {
+    QStringList xy;
+    for (const double v : jump.stickPx) {
+        xy << QString::number(v, 'f', 3);
+    }
+    return xy.join(',');
+}
+
+QStringList Arguments(const RenderedJump& jump, double stickLengthM = 1.0) {
+    return {jump.file,
+            "--stick",
+            StickOption(jump),
+            "--stick-length",
+            QString::number(stickLengthM),
+            "--markers",
+            purzo::test::MarkersOption()};
+}
+
+// The summary's columns by name.
+QHash<QString, double> Summary(const Tool& run) {
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QHash<QString, double> values;
+    if (lines.size() == 2) {
+        const QStringList names = lines[0].split(','), cells = lines[1].split(',');
+        for (qsizetype i = 0; i < names.size() && i < cells.size(); ++i) {
+            values[names[i]] = cells[i].toDouble();
+        }
+    }
+    return values;
+}
+
+JumpScene Scene(double speed, double angle, double spin, double fps) {
+    JumpScene s;
+    s.speedMPerS = speed;
+    s.angleDeg = angle;
+    s.athlete.spinDegPerS = spin;
+    s.framesPerSecond = fps;
+    return s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(JumpScene)
+
+class VideoFitTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private slots:
+    void theFitRecoversTheTakeoff_data() {
+        QTest::addColumn<JumpScene>("scene");
+        QTest::newRow("30 fps, H.264, stretched") << Scene(6, 60, 170, 30);
+        JumpScene tucked = Scene(7.2, 72, 300, 60);
+        tucked.vp9 = true;
+        tucked.tuck = {0.25, 0.35, 5};
+        tucked.athlete.bodyHeightM = 1.6;
+        tucked.athlete.massKg = 55;
+        QTest::newRow("60 fps, VP9, tucked, a smaller athlete") << tucked;
+        JumpScene fast = Scene(5, 45, 120, 120);
+        fast.tuck = {0.15, 0.25, 7};
+        QTest::newRow("120 fps, H.264, tight tuck") << fast;
+        JumpScene variable = Scene(6.5, 66, 220, 30);
+        variable.variableRate = true;
+        variable.tuck = {0.2, 0.3, 4};
+        QTest::newRow("variable frame rate") << variable;
+        JumpScene rolled = Scene(4.6, 52, 150, 60);
+        rolled.rollDeg = 3;
+        rolled.athlete.bodyHeightM = 1.95;
+        QTest::newRow("camera rolled 3 degrees") << rolled;
+    }
+    void theFitRecoversTheTakeoff() {
+        QFETCH(JumpScene, scene);
+        const RenderedJump jump = purzo::test::RenderJump(
+            scene, dir_.path(), QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY2(!jump.file.isEmpty(), "ffmpeg could not encode the test video");
+        const Tool summary = RunVideoTool(Arguments(jump) << "--summary");
+        QCOMPARE(summary.exitCode, 0);
+        const QHash<QString, double> fit = Summary(summary);
+        QVERIFY2(fit.size() == 9, qPrintable(summary.out + summary.err));
+        QVERIFY2(std::abs(fit["speedMPerS"] / scene.speedMPerS - 1) < 0.01,
+                 qPrintable(summary.out));
+        QVERIFY2(std::abs(fit["angleDeg"] - scene.angleDeg) < 0.5, qPrintable(summary.out));
+        QVERIFY2(std::abs(fit["spinDegPerS"] / scene.athlete.spinDegPerS - 1) < 0.02,
+                 qPrintable(summary.out));
+        QVERIFY2(std::abs(fit["takeoffHeightM"] - jump.takeoffHeightM) < 0.02,
+                 qPrintable(summary.out));
+        QVERIFY2(std::abs(fit["gravityMPerS2"] / 9.81 - 1) < 0.03, qPrintable(summary.out));
+        const double frameS = 1 / scene.framesPerSecond;
+        QVERIFY2(std::abs(fit["takeoffS"] - jump.takeoffS) < frameS / 2, qPrintable(summary.out));
+        QVERIFY2(std::abs(fit["touchdownS"] - jump.touchdownS) < frameS, qPrintable(summary.out));
+
+        // Every frame at the time the file holds, and the model's hip on the filmed one.
+        const Tool frames = RunVideoTool(Arguments(jump));
+        QCOMPARE(frames.exitCode, 0);
+        const QStringList lines = frames.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), qsizetype(jump.timesS.size()) + 1);
+        const std::vector<double> probed = ProbedTimesS(jump.file);
+        QCOMPARE(probed.size(), jump.timesS.size());
+        const QStringList header = lines[0].split(',');
+        const qsizetype hipX = header.indexOf("modelHipX"), hipY = header.indexOf("modelHipY");
+        int compared = 0;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QStringList cells = lines[i].split(',');
+            QCOMPARE(cells[0].toInt(), int(i));
+            // As the file holds it: WebM keeps milliseconds.
+            QVERIFY(std::abs(cells[1].toDouble() - probed[std::size_t(i - 1)]) < 1e-6);
+            QVERIFY(std::abs(cells[1].toDouble() - jump.timesS[std::size_t(i - 1)]) < 6e-4);
+            if (cells[2] == "1") {
+                const purzo::PixelPoint truth = jump.hipPx[std::size_t(i - 1)];
+                const double off =
+                    std::hypot(cells[hipX].toDouble() - truth.x, cells[hipY].toDouble() - truth.y);
+                QVERIFY2(off < 3, qPrintable(lines[i]));
+                ++compared;
+            }
+        }
+        QVERIFY(compared >= 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(VideoFitTest)
+#include "test_video_fit.moc"
