@@ -173,6 +173,136 @@ private slots:
         }
         QVERIFY(compared >= 5);
     }
+
+    // Each fault a program could make with its inputs misses the take-off by far more than the
+    // tolerances above: the fit is sensitive to what it must be.
+    void plantedFaultsMissTheTakeoff() {
+        JumpScene scene = Scene(6, 60, 170, 60);
+        scene.tuck = {0.2, 0.3, 5};
+        const RenderedJump jump = purzo::test::RenderJump(scene, dir_.path(), "faults");
+        QVERIFY(!jump.file.isEmpty());
+        // A stick taken for 1.1 m.
+        const QHash<QString, double> longStick =
+            Summary(RunVideoTool(Arguments(jump, 1.1) << "--summary"));
+        QVERIFY(std::abs(longStick["speedMPerS"] / 6 - 1) > 0.03);
+        QVERIFY(std::abs(longStick["gravityMPerS2"] / 9.81 - 1) > 0.05);
+
+        // The marks as tracked, fitted again with the frames' times gone wrong.
+        const Tool frames = RunVideoTool(Arguments(jump));
+        QCOMPARE(frames.exitCode, 0);
+        purzo::MarksFileError error;
+        const auto marks =
+            purzo::ReadMarksCsv(frames.out.toStdString(), int(jump.timesS.size()), error);
+        QVERIFY2(marks, error.message.c_str());
+        const purzo::Calibration calibration = *purzo::CalibrationOf(
+            {{jump.stickPx[0], jump.stickPx[1]}, {jump.stickPx[2], jump.stickPx[3]}});
+        auto fitted = [&](std::vector<double> times) {
+            return std::get<purzo::JumpFit>(
+                purzo::FitJump({calibration, times, *marks, 70, {}, {}}));
+        };
+        const purzo::JumpFit right = fitted(jump.timesS);
+        QVERIFY(std::abs(right.speedMPerS / 6 - 1) < 0.01);
+        // 30 fps assumed for a 60 fps video.
+        std::vector<double> halfRate = jump.timesS;
+        for (double& t : halfRate) {
+            t *= 2;
+        }
+        const purzo::JumpFit slow = fitted(halfRate);
+        QVERIFY(std::abs(slow.speedMPerS / 6 - 1) > 0.1);
+        QVERIFY(std::abs(slow.gravityMPerS2 / 9.81 - 1) > 0.5);
+        QVERIFY(std::abs(slow.spinDegPerS / 170 - 1) > 0.2);
+        // One airborne frame's time a frame late: the residuals show it.
+        std::vector<double> shifted = jump.timesS;
+        const std::size_t middle =
+            std::size_t(std::find(jump.airborne.begin(), jump.airborne.end(), true) -
+                        jump.airborne.begin()) +
+            20;
+        shifted[middle] += 1.0 / 60;
+        const purzo::JumpFit late = fitted(shifted);
+        QVERIFY(late.centreResidualM > 3 * right.centreResidualM);
+        QVERIFY(late.frames[middle].centreResidualM > 0.05);
+        QVERIFY(right.frames[middle].centreResidualM < 0.01);
+    }
+
+    // Frames read in any order are the frames read one after the other.
+    void framesReadInAnyOrderAreTheSame() {
+        const RenderedJump jump =
+            purzo::test::RenderJump(Scene(5, 50, 150, 30), dir_.path(), "order");
+        purzo::VideoFile video;
+        purzo::VideoError error;
+        QVERIFY(video.open(jump.file.toStdString(), error));
+        QCOMPARE(video.frameCount(), int(jump.timesS.size()));
+        const purzo::Rgb hip = *purzo::ParseColour(purzo::test::kMarkerColours[4]);
+        std::vector<purzo::PixelPoint> inOrder;
+        purzo::RgbImage image;
+        for (int i = 0; i < video.frameCount(); ++i) {
+            QVERIFY(video.readFrame(i, image, error));
+            inOrder.push_back(purzo::FindMarker(image, hip, std::nullopt, 0).value());
+        }
+        const int last = video.frameCount() - 1;
+        for (const int i : {last, 0, last - 1, 17, 16, 3, 31, 30, 1, last}) {
+            QVERIFY(video.readFrame(i, image, error));
+            const purzo::PixelPoint at = purzo::FindMarker(image, hip, std::nullopt, 0).value();
+            QVERIFY2(at == inOrder[std::size_t(i)], qPrintable(QString::number(i)));
+            // The hip drawn in that frame, found within a pixel.
+            QVERIFY(std::hypot(at.x - jump.hipPx[std::size_t(i)].x,
+                               at.y - jump.hipPx[std::size_t(i)].y) < 1);
+        }
+    }
+
+    void badFilesAndOptionsSayWhy_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a video") << "text" << 2 << "cannot read it as a video";
+        QTest::newRow("missing file") << "missing" << 2 << "cannot read it as a video";
+        QTest::newRow("cut off") << "cut" << 0 << "";
+        QTest::newRow("stick of length 0") << "length0" << 2 << "--stick-length";
+        QTest::newRow("stick clicked twice in one place") << "samePlace" << 2 << "one place";
+        QTest::newRow("bad colour") << "colour" << 2 << "#RRGGBB";
+        QTest::newRow("no marks at all") << "noMarks" << 1 << "airborne frames";
+    }
+    void badFilesAndOptionsSayWhy() {
+        QFETCH(QString, kind);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        static const RenderedJump jump =
+            purzo::test::RenderJump(Scene(6, 60, 170, 30), dir_.path(), "bad");
+        QStringList args = Arguments(jump);
+        if (kind == "text") {
+            QFile text(dir_.filePath("notes.mp4"));
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("Sprung von Lea, 3. Versuch\n");
+            args[0] = text.fileName();
+        } else if (kind == "missing") {
+            args[0] = dir_.filePath("nowhere.mp4");
+        } else if (kind == "cut") {
+            // Cut off past its middle: the frames up to the cut still fit.
+            QFile whole(jump.file);
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            QFile cut(dir_.filePath("cut.mp4"));
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(whole.read(whole.size() * 9 / 10));
+            args[0] = cut.fileName();
+        } else if (kind == "length0") {
+            args[4] = "0";
+        } else if (kind == "samePlace") {
+            args[2] = "100,200,100,200";
+        } else if (kind == "colour") {
+            args[6] = "hip=#ff00f";
+        } else if (kind == "noMarks") {
+            args[6] = "hip=#123456";
+        }
+        const Tool run = RunVideoTool(args << "--summary");
+        if (kind == "cut" && run.exitCode != 0) {
+            // A container cut off before its index gives no video at all: said so, no crash.
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains("cannot read it as a video"), qPrintable(run.err));
+            return;
+        }
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
 };
 
 QTEST_GUILESS_MAIN(VideoFitTest)
