@@ -7,6 +7,7 @@
 #include "video/marker_tracking.h"
 #include "video/marks_file.h"
 #include "video/video_file.h"
+#include "video/video_flight.h"
 
 #include <QFile>
 #include <QProcess>
@@ -202,6 +203,16 @@ private slots:
         };
         const purzo::JumpFit right = fitted(jump.timesS);
         QVERIFY(std::abs(right.speedMPerS / 6 - 1) < 0.01);
+        // As a flight of the lesson: the exact model, the filmed athlete and her tuck.
+        const purzo::FlightRecord flown = purzo::FlightOfFit(right, "faults.mp4");
+        QCOMPARE(flown.model, purzo::Model::Exact);
+        QVERIFY(std::abs(flown.params.takeoffSpeed - 6) < 0.06);
+        QVERIFY(std::abs(flown.athlete.bodyHeightM - 1.8) < 0.02);
+        QVERIFY(std::abs(flown.athlete.spinDegPerS / 170 - 1) < 0.02);
+        const std::vector<int> postures = flown.postures();
+        QCOMPARE(postures.front(), 1);
+        QCOMPARE(*std::max_element(postures.begin(), postures.end()), 5);
+        QVERIFY(flown.landed() && flown.video && flown.video->fileName == "faults.mp4");
         // 30 fps assumed for a 60 fps video.
         std::vector<double> halfRate = jump.timesS;
         for (double& t : halfRate) {
