@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "video/marks_file.h"
 
+#include "flight/number_text.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -41,13 +42,14 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
+// A plain decimal with an optional minus (a mark just outside the picture).
 std::optional<double> ParseNumber(std::string_view s) {
-    double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc{} || end != s.data() + s.size() || !std::isfinite(value)) {
+    const bool negative = s.starts_with('-');
+    const std::optional<double> value = ReadPlainDecimal(negative ? s.substr(1) : s);
+    if (!value) {
         return std::nullopt;
     }
-    return value;
+    return negative ? -*value : *value;
 }
 
 } // namespace
