@@ -104,11 +104,6 @@ double RisingThrough(const Parabola& p, double h) {
     return p.t0 + (p.vh - std::sqrt(std::max(d, 0.0))) / p.g;
 }
 
-double Median(std::vector<double> v) {
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-}
-
 double Lowest(const BodyPoints& p) {
     double h = p[0].heightM;
     for (const ScenePoint& s : p) {
@@ -179,6 +174,8 @@ void MirrorFrame(FittedFrame& f) {
 
 enum class Place { Floor, Air, Unknown };
 
+// A lowest point this close to the floor stands on it, the marks' noise allowed for.
+constexpr double kStandingM = 0.01;
 // A lowest point this close to the floor touches it; between this and kFloorContactM the
 // body may still be a hair above it.
 constexpr double kTouchingM = 0.005;
@@ -301,16 +298,19 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
         centresOf(air, t, c);
     }
 
-    // The take-off height: the standing centre's in the last floor frames.
+    // The take-off height: the centre's in the last frame on the floor, the last one whose
+    // lowest point touches the floor where there is one (a frame a hair above it would put the
+    // take-off too high).
     double standingHeight = ExactTakeoffHeightM(body.lengths);
     if (lastFloor >= 0) {
-        std::vector<double> standing;
-        for (int i = lastFloor; i >= 0 && standing.size() < 3; --i) {
-            if (isFloor(i)) {
-                standing.push_back(fit.frames[std::size_t(i)].centre->heightM);
+        int standing = lastFloor;
+        for (int i = lastFloor; i >= 0 && isFloor(i); --i) {
+            if (Lowest(*fit.frames[std::size_t(i)].points) <= kStandingM) {
+                standing = i;
+                break;
             }
         }
-        standingHeight = Median(standing);
+        standingHeight = fit.frames[std::size_t(standing)].centre->heightM;
     } else {
         fit.warnings.push_back(FitWarning::NoFloorBefore);
     }
