@@ -149,7 +149,10 @@ QString MarkersOption() {
     return items.join(',');
 }
 
-RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const QString& name) {
+namespace {
+
+RenderedJump Jump(const JumpScene& scene, const QString& directory, const QString& name,
+                  bool encode) {
     TrueFlight flight(scene);
     RenderedJump out;
     out.takeoffHeightM = flight.takeoffHeightM();
@@ -222,9 +225,11 @@ RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const 
     }
     args << file;
     QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"), args);
-    if (!ffmpeg.waitForStarted()) {
-        return out;
+    if (encode) {
+        ffmpeg.start(QStringLiteral("ffmpeg"), args);
+        if (!ffmpeg.waitForStarted()) {
+            return out;
+        }
     }
     std::mt19937 random(20261211);
     std::normal_distribution<double> grey(90, scene.noise);
@@ -235,16 +240,29 @@ RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const 
         const double t = n / renderRate;
         const double tau = std::min(t, out.touchdownS) - out.takeoffS;
         const Pose pose = drawn.pose(tau);
+        const bool kept = !scene.variableRate || (n % 4 != 1 && n % 7 != 3);
+        std::array<PixelPoint, kJointCount> p;
+        for (std::size_t j = 0; j < p.size(); ++j) {
+            p[j] = pixels(pose.points[j]);
+        }
+        if (kept) {
+            out.timesS.push_back(t);
+            out.hipPx.push_back(p[std::size_t(Joint::Hip)]);
+            out.airborne.push_back(t > out.takeoffS && t < out.touchdownS);
+            FrameMarks& marks = out.marks.emplace_back();
+            for (std::size_t j = 0; j < p.size(); ++j) {
+                marks[j] = p[j];
+            }
+        }
+        if (!encode) {
+            continue;
+        }
         Picture picture;
         for (unsigned char& c : picture.rgb) {
             c = static_cast<unsigned char>(std::clamp(grey(random), 0.0, 255.0));
         }
         picture.line(pixels({-3, -0.03}), pixels({8, -0.03}), 4, floorColour);
         picture.line(foot, top, 3, stickColour);
-        std::array<PixelPoint, kJointCount> p;
-        for (std::size_t j = 0; j < p.size(); ++j) {
-            p[j] = pixels(pose.points[j]);
-        }
         using J = Joint;
         for (const auto& [a, b] : {std::pair{J::Hip, J::Shoulder},
                                    {J::Shoulder, J::Elbow},
@@ -263,11 +281,9 @@ RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const 
         }
         ffmpeg.write(reinterpret_cast<const char*>(picture.rgb.data()), qint64(picture.rgb.size()));
         ffmpeg.waitForBytesWritten(-1);
-        if (!scene.variableRate || (n % 4 != 1 && n % 7 != 3)) {
-            out.timesS.push_back(t);
-            out.hipPx.push_back(p[std::size_t(Joint::Hip)]);
-            out.airborne.push_back(t > out.takeoffS && t < out.touchdownS);
-        }
+    }
+    if (!encode) {
+        return out;
     }
     ffmpeg.closeWriteChannel();
     if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0) {
@@ -275,6 +291,16 @@ RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const 
     }
     out.file = file;
     return out;
+}
+
+} // namespace
+
+RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const QString& name) {
+    return Jump(scene, directory, name, true);
+}
+
+RenderedJump TraceJump(const JumpScene& scene) {
+    return Jump(scene, {}, {}, false);
 }
 
 } // namespace purzo::test

@@ -38,6 +38,7 @@ struct RenderedJump {
     std::vector<double> timesS;      // of the frames the file holds
     std::vector<PixelPoint> hipPx;   // the hip drawn in each
     std::vector<bool> airborne;
+    std::vector<FrameMarks> marks; // the seven points exactly where they are drawn
     double takeoffS = 0;
     double takeoffHeightM = 0;
     double touchdownS = 0;
@@ -50,5 +51,7 @@ QString MarkersOption();
 // Renders the jump into `directory`/`name` (.mp4 or .webm by the codec); an empty file name when
 // ffmpeg failed.
 RenderedJump RenderJump(const JumpScene& scene, const QString& directory, const QString& name);
+// The same frames without a video: their times and exact marks.
+RenderedJump TraceJump(const JumpScene& scene);
 
 } // namespace purzo::test

@@ -314,6 +314,102 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
+
+    // Exact marks, no video: what the fit does with what a lesson's films give it.
+    void oddFilmsStillFitOrSayWhy_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<int>("warning"); // -1: none expected
+        QTest::newRow("as filmed") << "" << 6.0 << 60.0 << -1;
+        QTest::newRow("a jump to the left") << "left" << 6.0 << 60.0 << -1;
+        QTest::newRow("the film starts in the air")
+            << "inAir" << 6.0 << 60.0 << int(purzo::FitWarning::NoFloorBefore);
+        QTest::newRow("she leaves the picture")
+            << "leaves" << 6.0 << 60.0 << int(purzo::FitWarning::MarksMissing);
+        QTest::newRow("knee and hand hidden")
+            << "hidden" << 6.0 << 60.0 << int(purzo::FitWarning::PointsCompleted);
+        QTest::newRow("slower than the model flies")
+            << "" << 3.6 << 60.0 << int(purzo::FitWarning::SpeedOutsideModel);
+        QTest::newRow("steeper than the model flies")
+            << "" << 6.0 << 84.0 << int(purzo::FitWarning::AngleOutsideModel);
+    }
+    void oddFilmsStillFitOrSayWhy() {
+        QFETCH(QString, kind);
+        QFETCH(double, speed);
+        QFETCH(double, angle);
+        QFETCH(int, warning);
+        JumpScene scene = Scene(speed, angle, 170, 60);
+        scene.tuck = {0.2, 0.3, 6};
+        RenderedJump jump = purzo::test::TraceJump(scene);
+        std::vector<double> times = jump.timesS;
+        std::vector<purzo::FrameMarks> marks = jump.marks;
+        purzo::Stick stick{{jump.stickPx[0], jump.stickPx[1]}, {jump.stickPx[2], jump.stickPx[3]}};
+        if (kind == "left") {
+            for (purzo::FrameMarks& m : marks) {
+                for (auto& p : m) {
+                    p->x = 640 - p->x;
+                }
+            }
+            stick.a.x = 640 - stick.a.x;
+            stick.b.x = 640 - stick.b.x;
+        } else if (kind == "inAir") {
+            const auto first = std::find(jump.airborne.begin(), jump.airborne.end(), true);
+            const auto drop = (first - jump.airborne.begin()) + 2;
+            times.erase(times.begin(), times.begin() + drop);
+            marks.erase(marks.begin(), marks.begin() + drop);
+        } else if (kind == "leaves") {
+            for (std::size_t i = marks.size() * 2 / 3; i < marks.size(); ++i) {
+                marks[i] = {};
+            }
+        } else if (kind == "hidden") {
+            for (std::size_t i = 0; i < marks.size(); i += 2) {
+                purzo::MarkOf(marks[i], purzo::Joint::Knee).reset();
+                purzo::MarkOf(marks[i], purzo::Joint::Hand).reset();
+            }
+        }
+        const auto result =
+            purzo::FitJump({*purzo::CalibrationOf(stick), times, marks, 70, {}, {}});
+        const purzo::JumpFit* fit = std::get_if<purzo::JumpFit>(&result);
+        QVERIFY(fit);
+        QVERIFY2(std::abs(fit->speedMPerS / speed - 1) < 0.01,
+                 qPrintable(QString::number(fit->speedMPerS)));
+        QVERIFY2(std::abs(fit->angleDeg - angle) < 0.5, qPrintable(QString::number(fit->angleDeg)));
+        QVERIFY(std::abs(fit->spinDegPerS / 170 - 1) < 0.02);
+        QVERIFY(std::abs(fit->takeoffHeightM - jump.takeoffHeightM) < 0.02);
+        const auto& w = fit->warnings;
+        QCOMPARE(w.empty(), warning < 0);
+        if (warning >= 0) {
+            QVERIFY(std::find(w.begin(), w.end(), purzo::FitWarning(warning)) != w.end());
+        }
+        // The model flies what it can: the nearest allowed take-off.
+        QCOMPARE(fit->modelSpeedMPerS, std::clamp(fit->speedMPerS, 4.0, 8.0));
+        QCOMPARE(fit->modelAngleDeg, std::clamp(fit->angleDeg, 30.0, 80.0));
+    }
+
+    void tooFewAirborneFramesGiveNoFit() {
+        const RenderedJump jump = purzo::test::TraceJump(Scene(6, 60, 170, 30));
+        std::vector<purzo::FrameMarks> marks = jump.marks;
+        int kept = 0;
+        for (std::size_t i = 0; i < marks.size(); ++i) {
+            // Four airborne frames keep their marks, the rest of the flight two (the first one
+            // barely off the floor: it would count as standing).
+            if (jump.airborne[i] && (kept++ == 0 || kept > 5)) {
+                for (const purzo::Joint j :
+                     {purzo::Joint::Head, purzo::Joint::Shoulder, purzo::Joint::Elbow,
+                      purzo::Joint::Hand, purzo::Joint::Knee}) {
+                    purzo::MarkOf(marks[i], j).reset();
+                }
+            }
+        }
+        const purzo::Stick stick{{jump.stickPx[0], jump.stickPx[1]},
+                                 {jump.stickPx[2], jump.stickPx[3]}};
+        const auto result =
+            purzo::FitJump({*purzo::CalibrationOf(stick), jump.timesS, marks, 70, {}, {}});
+        const purzo::FitFailure* failure = std::get_if<purzo::FitFailure>(&result);
+        QVERIFY(failure && failure->problem == purzo::FitProblem::TooFewAirborneFrames);
+        QCOMPARE(failure->value, 4.0);
+    }
 };
 
 QTEST_GUILESS_MAIN(VideoFitTest)
