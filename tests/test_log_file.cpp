@@ -3,6 +3,7 @@
 // changed; another system's line ends; yesterday's format; every value the dialogs accept read
 // back as written; and two windows writing in turns, none of their flights lost.
 #include "flight/log_changes.h"
+#include "flight/log_cells.h"
 #include "flight/log_file.h"
 #include "flight/log_line.h"
 #include "log_fixture.h"
@@ -448,6 +449,9 @@ private slots:
             QCOMPARE(reading.problem, LogFileProblem::None);
             QVERIFY(video && SameFlight(*video, *written.find(4)));
             QCOMPARE(video->record.video->fileName, std::string("Lea\tSprung\\3.mp4"));
+            // The log says where it came from, in the plan's column.
+            QCOMPARE(LogCellOf(*video, Quantity::Plan, TextLanguage::German).text,
+                     std::string("Video Lea\tSprung\\3.mp4"));
             return;
         }
         QCOMPARE(reading.problem, LogFileProblem::Damaged);
