@@ -243,7 +243,7 @@ private slots:
         purzo::VideoError error;
         QVERIFY(video.open(jump.file.toStdString(), error));
         QCOMPARE(video.frameCount(), int(jump.timesS.size()));
-        const purzo::Rgb hip = *purzo::ParseColour(purzo::test::kMarkerColours[4]);
+        const purzo::MarkerColour hip = *purzo::ParseColour(purzo::test::kMarkerColours[4]);
         std::vector<purzo::PixelPoint> inOrder;
         purzo::RgbImage image;
         for (int i = 0; i < video.frameCount(); ++i) {

@@ -49,7 +49,7 @@ struct Options {
     std::string file;
     std::optional<purzo::Stick> stick;
     std::string marksFile;
-    std::array<std::optional<purzo::Rgb>, purzo::kJointCount> colours{};
+    std::array<std::optional<purzo::MarkerColour>, purzo::kJointCount> colours{};
     bool markersGiven = false;
     double massKg = purzo::kStandardAthlete.massKg;
     bool summary = false;
