@@ -11,11 +11,12 @@ TrackingRun::TrackingRun(VideoFile& file,
                          QObject* parent)
     : QObject(parent), file_(file), from_(from), next_(from),
       total_(std::max(file.frameCount() - from, 0)) {
-    std::array<std::optional<Rgb>, kJointCount> rgb;
+    std::array<std::optional<MarkerColour>, kJointCount> rgb;
     for (std::size_t j = 0; j < colours.size(); ++j) {
         tracked_.set(j, colours[j].has_value());
         if (const auto& c = colours[j]) {
-            rgb[j] = Rgb{std::uint8_t(c->red()), std::uint8_t(c->green()), std::uint8_t(c->blue())};
+            rgb[j] = MarkerColour{std::uint8_t(c->red()), std::uint8_t(c->green()),
+                                  std::uint8_t(c->blue())};
         }
     }
     tracker_ = std::make_unique<MarkerTracker>(rgb);

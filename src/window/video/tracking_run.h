@@ -21,8 +21,7 @@ namespace purzo {
 class MarkerTracker;
 class VideoFile;
 
-// The header names no marker colour of the model's (its Rgb shares a name with the control
-// table's): the colours come as QColor.
+// The colours come as the panel picked them.
 class TrackingRun : public QObject {
     Q_OBJECT
 public:

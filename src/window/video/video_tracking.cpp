@@ -18,7 +18,7 @@ constexpr int kPickRadiusPx = 1;
 // A click this close to a marker takes its centre.
 constexpr double kSnapRadiusPx = 12.0;
 
-Rgb RgbOf(const QColor& c) {
+MarkerColour MarkerColourOf(const QColor& c) {
     return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
 }
 
@@ -116,7 +116,8 @@ bool VideoTracking::pick(const RgbImage& image, PixelPoint at, VideoMarks& marks
         return false;
     }
     panel_->setColour(*joint, colour);
-    marks.set(frame, *joint, FindMarker(image, RgbOf(colour), at, kSnapRadiusPx).value_or(at));
+    marks.set(frame, *joint,
+              FindMarker(image, MarkerColourOf(colour), at, kSnapRadiusPx).value_or(at));
     QListWidget* list = panel_->joints();
     list->setCurrentRow(std::min(list->currentRow() + 1, kJointCount - 1));
     return true;
