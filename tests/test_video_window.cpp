@@ -7,6 +7,7 @@
 #include "video_fixture.h"
 #include "window/controls/lesson_menu.h"
 #include "window/lesson/lesson_log.h"
+#include "window/video/fit_panel.h"
 #include "window/video/tracking_panel.h"
 #include "window/video/video_frame_view.h"
 #include "window/video/video_playback.h"
@@ -309,7 +310,8 @@ private slots:
         window.playback()->setClock([&now] { return now; });
         window.stepBar()->speedField()->setCurrentIndex(1); // ½
         window.showFrame(4);
-        QTest::keyClick(&window, Qt::Key_Space);
+        window.view()->setFocus();
+        QTest::keyClick(window.view(), Qt::Key_Space);
         QVERIFY(window.playback()->playing());
         now = qint64(std::ceil((times_[9] - times_[4]) * 1000 / 0.5));
         window.playback()->advance();
@@ -317,6 +319,13 @@ private slots:
         QTest::mouseClick(window.findChild<QToolButton*>("nextFrameButton"), Qt::LeftButton);
         QVERIFY(!window.playback()->playing());
         checkShows(window, 10);
+        // A button with the focus takes the space bar for itself.
+        auto* fit = window.findChild<QPushButton*>(QStringLiteral("fitButton"));
+        window.setTask(VideoWindow::Task::Fit);
+        fit->setFocus();
+        QTest::keyClick(fit, Qt::Key_Space);
+        QVERIFY(!window.playback()->playing());
+        QVERIFY(window.fitPanel()->warnings()->text().contains(QStringLiteral("Kalibrierung")));
     }
 
     // From the canvas menu; a file that is no video leaves the lesson as it was.

@@ -18,7 +18,7 @@ constexpr double kDragStartPx = 3.0;
 VideoFrameView::VideoFrameView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("videoFrameView"));
     setAccessibleName(tr("Bild des Videos"));
-    setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus); // a click on the frame takes the keys there
     setCursor(Qt::CrossCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -85,7 +85,10 @@ void VideoStepBar::addKeysTo(QWidget* window) {
     key(Qt::Key_Right, [this] { emit stepRequested(1); });
     key(Qt::Key_Home, [this] { emit frameRequested(0); });
     key(Qt::Key_End, [this] { emit frameRequested(frameCount_ - 1); });
-    key(Qt::Key_Space, [this] { emit playToggled(); });
+    // The space bar plays from the frame and the bar; a button with the focus keeps it.
+    auto* space = new QShortcut(Qt::Key_Space, parentWidget());
+    space->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(space, &QShortcut::activated, this, &VideoStepBar::playToggled);
 }
 
 QToolButton* VideoStepBar::button(const QString& name, int icon, const QString& tip) {

@@ -25,8 +25,9 @@ public:
     void setPlaying(bool playing);
     // The chosen speed: 1, 0.5 or 0.25.
     double speed() const;
-    // The arrow keys, Home, End and the space bar step and play wherever the focus is in
-    // `window`, except in a box that takes the key itself.
+    // The arrow keys, Home and End step wherever the focus is in `window`, except in a box that
+    // takes the key itself; the space bar plays where the focus is beside the bar (its parent,
+    // with the frame).
     void addKeysTo(QWidget* window);
 
     QLabel* frameLabel() const { return label_; }
