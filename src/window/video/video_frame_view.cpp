@@ -85,9 +85,14 @@ void VideoFrameView::paintEvent(QPaintEvent*) {
     painter.drawImage(frameRect(), frame_);
     DrawVideoOverlay(painter, overlay_, toWidgetTransform(), scale);
     if (!hint_.isEmpty()) {
-        const QRectF box = painter.fontMetrics()
-                               .boundingRect(rect().adjusted(8, 8, -8, -8), Qt::TextWordWrap, hint_)
-                               .adjusted(-6, -3, 6, 3);
+        QRect box = painter.fontMetrics()
+                        .boundingRect(rect().adjusted(8, 8, -8, -8), Qt::TextWordWrap, hint_)
+                        .adjusted(-6, -3, 6, 3);
+        // In the band above the picture where there is room, so that it hides nothing there.
+        const int band = int(frameRect().top());
+        if (band >= box.height() + 4) {
+            box.moveTop((band - box.height()) / 2);
+        }
         painter.fillRect(box, QColor(0, 0, 0, 170));
         painter.setPen(Qt::white);
         painter.drawText(box.adjusted(6, 3, -6, -3), Qt::TextWordWrap, hint_);
