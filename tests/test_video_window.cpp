@@ -22,8 +22,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -247,59 +249,6 @@ private slots:
         QVERIFY(unreadable > 0 || window.frameCount() < jump.frameCount());
     }
 
-    // Played at 1, ½ or ¼ speed, each frame comes when its time in the file has passed on the
-    // clock at that speed, not before; a frame whose time passed while the machine was busy is
-    // skipped, not shown late.
-    void playsAtTheFilesOwnTimes_data() {
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<QList<double>>("times");
-        const QList<double> steady{0, 1 / 30.0, 2 / 30.0, 3 / 30.0, 4 / 30.0, 5 / 30.0};
-        const QList<double> variable{0.5, 0.54, 0.6, 0.6333, 0.8, 0.81, 1.2};
-        QTest::newRow("steady, full speed") << 1.0 << steady;
-        QTest::newRow("steady, half speed") << 0.5 << steady;
-        QTest::newRow("variable, full speed") << 1.0 << variable;
-        QTest::newRow("variable, quarter speed") << 0.25 << variable;
-    }
-    void playsAtTheFilesOwnTimes() {
-        QFETCH(double, speed);
-        QFETCH(QList<double>, times);
-        qint64 now = 5000;
-        VideoPlayback playback;
-        playback.setClock([&now] { return now; });
-        playback.setFrameTimes({times.begin(), times.end()});
-        playback.setSpeed(speed);
-        QList<int> shown;
-        connect(&playback, &VideoPlayback::frameDue, &playback, [&](int f) { shown << f; });
-        playback.play(0);
-        QVERIFY(playback.playing());
-        // A millisecond either side of a frame's time on the clock that started at `start`.
-        qint64 start = now;
-        const auto before = [&](qsizetype i) {
-            return start + qint64(std::floor((times[i] - times[0]) * 1000 / speed)) - 1;
-        };
-        const auto after = [&](qsizetype i) {
-            return start + qint64(std::ceil((times[i] - times[0]) * 1000 / speed)) + 1;
-        };
-        for (qsizetype i = 1; i < times.size(); ++i) {
-            now = before(i);
-            playback.advance();
-            QCOMPARE(shown.size(), int(i) - 1);
-            now = after(i);
-            playback.advance();
-            QCOMPARE(shown.size(), int(i));
-            QCOMPARE(shown.back(), int(i));
-        }
-        QVERIFY(!playback.playing()); // at the last frame it stops
-        // Played again from the last frame, it starts over; a slow machine skips what is past.
-        shown.clear();
-        start = now;
-        playback.play(int(times.size()) - 1);
-        QCOMPARE(shown, QList<int>{0});
-        now = after(3);
-        playback.advance();
-        QCOMPARE(shown, (QList<int>{0, 3}));
-    }
-
     // The window plays on its own clock; any step pauses it where it stands.
     void theWindowPlaysAndAStepPauses() {
         VideoWindow window;
@@ -371,6 +320,49 @@ private slots:
         main.lessonMenu()->videoAction()->trigger();
         QVERIFY(!window->findChild<QFileDialog*>());
         checkShows(*window, 0);
+    }
+
+    // Every key letter of the window once in each language: the buttons', the boxes' labels' and
+    // the tabs'.
+    void keyLettersAreUnique_data() {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("German") << Language::German;
+        QTest::newRow("English") << Language::English;
+    }
+    void keyLettersAreUnique() {
+        QFETCH(Language, language);
+        InstallTranslations(*QCoreApplication::instance(), language);
+        QStringList texts;
+        {
+            VideoWindow window;
+            for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+                texts << b->text();
+            }
+            for (const QLabel* l : window.findChildren<QLabel*>()) {
+                if (l->buddy()) {
+                    texts << l->text();
+                }
+            }
+            for (const QTabBar* bar : window.findChildren<QTabBar*>()) {
+                for (int i = 0; i < bar->count(); ++i) {
+                    texts << bar->tabText(i);
+                }
+            }
+        }
+        InstallTranslations(*QCoreApplication::instance(), Language::German);
+        QSet<QChar> letters;
+        int keyed = 0;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            if (amp < 0) {
+                continue;
+            }
+            ++keyed;
+            const QChar letter = text.at(amp + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(text));
+            letters.insert(letter);
+        }
+        QVERIFY(keyed >= 10);
     }
 
     // In English the frame's label reads so, with a decimal point.
