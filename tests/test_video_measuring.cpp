@@ -182,6 +182,27 @@ private slots:
         QCOMPARE(MarkedCount(window->view()->overlay().marks), MarkedCount(marks));
     }
 
+    // A click beside the picture marks nothing; a mark dragged off it stays on its edge.
+    void besideThePictureNothingIsMarked() {
+        auto window = openWindow();
+        QVERIFY(window);
+        window->resize(1200, 1000); // a band above and below the picture
+        QCoreApplication::processEvents();
+        const QRectF picture = window->view()->frameRect();
+        QVERIFY(picture.top() > 10);
+        window->setTask(VideoWindow::Task::Mark);
+        QTest::mouseClick(window->view(), Qt::LeftButton, {},
+                          QPoint(int(picture.center().x()), int(picture.top() / 2)));
+        QCOMPARE(MarkedCount(window->marks().at(0)), 0);
+        QCOMPARE(window->offeredJoint(), std::optional<Joint>(Joint::Head));
+        const QPointF head = jump_.jointsAt(0)[0];
+        Click(*window, head);
+        Drag(*window, head, {head.x(), -40.0});
+        const auto& mark = MarkOf(window->marks().at(0), Joint::Head);
+        QVERIFY(mark);
+        QCOMPARE(mark->y, 0.0);
+    }
+
     // A mark dragged moves, and the drag marks nothing else.
     void aMarkDraggedMoves() {
         auto window = openWindow();
@@ -246,6 +267,11 @@ private slots:
                                             [](const FittedFrame& f) { return f.airborne; });
         QCOMPARE(window->fitPanel()->table()->rowCount(), int(airborne));
         QVERIFY(window->fitPanel()->values()->text().contains(QStringLiteral("g aus dem Video")));
+        // A row chosen shows its frame.
+        QTableWidget* table = window->fitPanel()->table();
+        table->setCurrentCell(4, 0);
+        QCOMPARE(window->currentFrame() + 1, table->item(4, 0)->text().toInt());
+        QVERIFY(fit.frames[std::size_t(window->currentFrame())].airborne);
         // Over a frame in the air: the measured centre where the filmed centre is, the parabola,
         // and the model's figure near the marks; on the floor no model figure.
         window->showFrame(jump_.standingFrames + 8);

@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace purzo {
@@ -67,8 +68,10 @@ QPointF VideoFrameView::toWidget(PixelPoint p) const {
 }
 
 PixelPoint VideoFrameView::toFrame(QPointF widgetPoint) const {
+    // A point dragged out of the picture stays on its edge.
     const QPointF p = toWidgetTransform().inverted().map(widgetPoint);
-    return {p.x(), p.y()};
+    return {std::clamp(p.x(), 0.0, double(frame_.width())),
+            std::clamp(p.y(), 0.0, double(frame_.height()))};
 }
 
 void VideoFrameView::paintEvent(QPaintEvent*) {
@@ -120,7 +123,8 @@ void VideoFrameView::mousePressEvent(QMouseEvent* event) {
     pressedAt_ = event->position();
     pressedOn_ = draggableNear(pressedAt_);
     dragging_ = false;
-    if (!pressedOn_) {
+    // Beside the picture there is nothing to mark.
+    if (!pressedOn_ && frameRect().contains(pressedAt_)) {
         emit clicked(toFrame(pressedAt_));
     }
 }

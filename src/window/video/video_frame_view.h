@@ -31,7 +31,7 @@ public:
     // Where the frame stands in the widget, and the mapping between the two.
     QRectF frameRect() const;
     QPointF toWidget(PixelPoint p) const;
-    PixelPoint toFrame(QPointF widgetPoint) const;
+    PixelPoint toFrame(QPointF widgetPoint) const; // on the picture's edge when beside it
 
     QSize sizeHint() const override { return {640, 360}; }
     QSize minimumSizeHint() const override { return {240, 135}; }
