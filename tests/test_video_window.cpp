@@ -22,10 +22,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRandomGenerator>
-#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -217,6 +215,34 @@ private slots:
         closeProblems(window);
     }
 
+    // Another video opened over one worked on starts afresh, wherever the first stood.
+    void aSecondVideoStartsAfresh() {
+        FilmedJump shorter = jump_;
+        shorter.speedMPerS = 2.5;
+        shorter.standingFrames = 2;
+        const QString second = file(QStringLiteral("kurz.mp4"));
+        QVERIFY(shorter.render(second));
+        QVERIFY(shorter.frameCount() < jump_.frameCount() / 2);
+        VideoWindow window;
+        window.resize(1000, 700);
+        window.show();
+        QVERIFY(window.openVideo(video_));
+        window.setTask(VideoWindow::Task::Mark);
+        window.showFrame(jump_.frameCount() - 2);
+        QTest::mouseClick(window.view(), Qt::LeftButton, {}, window.view()->rect().center());
+        QCOMPARE(MarkedCount(window.marks().at(jump_.frameCount() - 2)), 1);
+        QVERIFY(window.openVideo(second));
+        QCOMPARE(window.frameCount(), shorter.frameCount());
+        QCOMPARE(window.marks().frameCount(), shorter.frameCount());
+        QCOMPARE(window.marks().markedFrames(), 0);
+        QCOMPARE(window.offeredJoint(), std::optional<Joint>(Joint::Head));
+        QCOMPARE(window.currentFrame(), 0);
+        QCOMPARE(FrameNumberIn(window.view()->frame()), 0);
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("kurz.mp4")));
+        QTest::mouseClick(window.findChild<QToolButton*>("lastFrameButton"), Qt::LeftButton);
+        QCOMPARE(FrameNumberIn(window.view()->frame()), shorter.frameCount() - 1);
+    }
+
     // A video whose index is whole but whose data breaks off: each frame either shows as asked
     // or the window says it cannot be read, and the frame on show stays what the label says.
     void aVideoBreakingOffNeverMisleads() {
@@ -320,64 +346,6 @@ private slots:
         main.lessonMenu()->videoAction()->trigger();
         QVERIFY(!window->findChild<QFileDialog*>());
         checkShows(*window, 0);
-    }
-
-    // Every key letter of the window once in each language: the buttons', the boxes' labels' and
-    // the tabs'.
-    void keyLettersAreUnique_data() {
-        QTest::addColumn<Language>("language");
-        QTest::newRow("German") << Language::German;
-        QTest::newRow("English") << Language::English;
-    }
-    void keyLettersAreUnique() {
-        QFETCH(Language, language);
-        InstallTranslations(*QCoreApplication::instance(), language);
-        QStringList texts;
-        {
-            VideoWindow window;
-            for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
-                texts << b->text();
-            }
-            for (const QLabel* l : window.findChildren<QLabel*>()) {
-                if (l->buddy()) {
-                    texts << l->text();
-                }
-            }
-            for (const QTabBar* bar : window.findChildren<QTabBar*>()) {
-                for (int i = 0; i < bar->count(); ++i) {
-                    texts << bar->tabText(i);
-                }
-            }
-        }
-        InstallTranslations(*QCoreApplication::instance(), Language::German);
-        QSet<QChar> letters;
-        int keyed = 0;
-        for (const QString& text : texts) {
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            if (amp < 0) {
-                continue;
-            }
-            ++keyed;
-            const QChar letter = text.at(amp + 1).toLower();
-            QVERIFY2(!letters.contains(letter), qPrintable(text));
-            letters.insert(letter);
-        }
-        QVERIFY(keyed >= 10);
-    }
-
-    // In English the frame's label reads so, with a decimal point.
-    void speaksEnglish() {
-        InstallTranslations(*QCoreApplication::instance(), Language::English);
-        {
-            VideoWindow window;
-            QVERIFY(window.openVideo(video_));
-            window.showFrame(2);
-            QCOMPARE(window.stepBar()->frameLabel()->text(),
-                     QStringLiteral("Frame 3 of %1 · %2 s")
-                         .arg(jump_.frameCount())
-                         .arg(TimeText(times_[2], QLatin1Char('.'))));
-        }
-        InstallTranslations(*QCoreApplication::instance(), Language::German);
     }
 };
 

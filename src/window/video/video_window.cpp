@@ -64,8 +64,7 @@ VideoWindow::VideoWindow(QWidget* parent)
     splitter_->addWidget(left);
     splitter_->addWidget(tasks_);
     splitter_->setStretchFactor(0, 1);
-    splitter_->setCollapsible(0, false);
-    splitter_->setCollapsible(1, false);
+    splitter_->setChildrenCollapsible(false);
     layout->addWidget(splitter_, 1);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("videoStatus"));
@@ -159,7 +158,9 @@ bool VideoWindow::openVideo(const QString& path) {
     playback_->pause();
     file_ = std::move(opened->file);
     path_ = path;
+    frame_ = 0; // before anything shows the new video's marks
     marks_.reset(file_->frameCount());
+    offered_ = marks_.nextOpen(0);
     calibration_->reset();
     dropFit();
     playback_->setFrameTimes(file_->frameTimesS());
@@ -167,7 +168,6 @@ bool VideoWindow::openVideo(const QString& path) {
     tasks_->setEnabled(true);
     setWindowTitle(tr("%1 – Video – Purzosimulation").arg(fileName()));
     info_->setText(VideoOpening::describe(*file_, fileName()));
-    frame_ = -1; // whatever was on show before
     showImage(0, opened->first);
     return true;
 }
