@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // "Video öffnen…": every way of moving through a video lands on the frame whose number is coded
 // into it, in H.264 with B-frames and in VP9, across key frames, and each frame's time is the
-// file's, not a frame rate's; a file that is no video and a codec the browser cannot decode
-// say so; without WebCodecs the player's frames are within one of the named one.
+// file's, not a frame rate's; a film its file asks to turn is shown turned; a file that is no
+// video and a codec the browser cannot decode say so; without WebCodecs the player's frames are
+// within one of the named one.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import { openPage, useSite } from './browser.mjs';
@@ -16,6 +17,7 @@ import {
   render,
   shownPosition,
   textFile,
+  turnedMp4,
   waitForFrame,
 } from './video_files.mjs';
 
@@ -74,6 +76,52 @@ describe('the video view', () => {
     assert.equal(await shownPosition(page), 'Frame 21 of 50 · 1.200 s');
     await slideTo(page, 50);
     assert.equal(await drawnNumber(page), 49);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('playing at ½ and ¼ speed and at 1 follows the file’s times', async () => {
+    // A held clock: the video plays only as far as the test runs the clock on.
+    const { context, page, errors } = await openPage(site.browser, site.url, { clock: true });
+    await openVideo(page, await numberedWebm());
+    await waitForFrame(page, 1);
+    // Runs the clock on, lets the frame decode, then one more animation frame (20 ms more).
+    const play = async (ms, frame) => {
+      await page.clock.runFor(ms);
+      await page.waitForFunction((d) => document.querySelector(d).dataset.state === 'idle', dialog);
+      await page.clock.runFor(20);
+      await waitForFrame(page, frame);
+      assert.equal(await drawnNumber(page), frame - 1);
+    };
+    await page.selectOption(control('videoSpeed'), '0.5');
+    await page.click(control('videoPlay'));
+    await play(410, 6); // 0.215 s of the video: frame 6 at 0.2 s
+    await page.click(control('videoPlay'));
+    await page.selectOption(control('videoSpeed'), '0.25');
+    await page.click(control('videoPlay'));
+    await play(810, 11); // 0.2 + 0.2075 s: frame 11 at 0.4 s
+    await page.click(control('videoPlay'));
+    await slideTo(page, 20);
+    await page.selectOption(control('videoSpeed'), '1');
+    await page.click(control('videoPlay'));
+    await play(300, 20); // 1.08 s: frame 21 comes at 1.2 s, not at 0.8 s
+    await play(130, 21); // 1.23 s
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('a film its file asks to turn is shown turned, as the browser’s player shows it', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url);
+    await openVideo(page, await turnedMp4());
+    await waitForFrame(page, 1);
+    assert.deepEqual(
+      await page.$eval(control('videoCanvas'), (c) => [c.width, c.height]),
+      [180, 320],
+    );
+    for (const n of [13, 7]) {
+      await slideTo(page, n);
+      assert.equal(await drawnNumber(page, true), n - 1);
+    }
     assert.deepEqual(errors, []);
     await context.close();
   });

@@ -69,6 +69,25 @@ export const numberedWebm = () =>
     '8',
   ]);
 
+// The H.264 video with its file asking for it to be shown turned (a phone held upright writes
+// this); the browser's own player shows it a quarter turn anticlockwise, 180 × 320.
+export async function turnedMp4() {
+  const path = join(folder, 'turned.mp4');
+  await promisify(execFile)('ffmpeg', [
+    '-v',
+    'error',
+    '-y',
+    '-i',
+    await numberedMp4(),
+    '-c',
+    'copy',
+    '-metadata:s:v:0',
+    'rotate=90',
+    path,
+  ]);
+  return path;
+}
+
 export function textFile(name, text) {
   const path = join(folder, name);
   writeFileSync(path, text);
@@ -99,15 +118,22 @@ export async function waitForFrame(page, number) {
   );
 }
 
-// The number coded into the frame on the canvas, 0-based as ffmpeg counts.
-export function drawnNumber(page) {
-  return page.$eval(control('videoCanvas'), (c) => {
-    const g = c.getContext('2d', { willReadFrequently: true });
-    let n = 0;
-    for (let k = 0; k < 8; k++)
-      if (g.getImageData(20 + 40 * k, 20, 1, 1).data[0] > 128) n |= 1 << k;
-    return n;
-  });
+// The number coded into the frame on the canvas, 0-based as ffmpeg counts; `turned` reads it
+// off a frame turned a quarter anticlockwise, its squares down the left edge from the bottom.
+export function drawnNumber(page, turned = false) {
+  return page.$eval(
+    control('videoCanvas'),
+    (c, turned) => {
+      const g = c.getContext('2d', { willReadFrequently: true });
+      let n = 0;
+      for (let k = 0; k < 8; k++) {
+        const [x, y] = turned ? [20, c.height - 20 - 40 * k] : [20 + 40 * k, 20];
+        if (g.getImageData(x, y, 1, 1).data[0] > 128) n |= 1 << k;
+      }
+      return n;
+    },
+    turned,
+  );
 }
 
 export const shownPosition = (page) => page.textContent(control('videoPosition'));
