@@ -130,6 +130,44 @@ describe('the video’s fit', () => {
     await context.close();
   });
 
+  test('on a phone, taps set the stick and the joints', async () => {
+    const { context, page, errors } = await openPage(site.browser, site.url, {
+      width: 390,
+      height: 844,
+      scale: 2,
+      touch: true,
+    });
+    await page.tap('.tools-button');
+    await page.tap('.menu-item[data-entry="videoAction"]');
+    await page.setInputFiles(control('videoFile'), await numberedMp4());
+    await waitForFrame(page, 1);
+    const box = await page.$eval(control('videoCanvas'), (c) => {
+      const r = c.getBoundingClientRect();
+      return { x: r.x, y: r.y, width: r.width };
+    });
+    // The video fits the phone's width at its own size.
+    assert.equal(box.width, 320);
+    const touch = (x, y) => page.touchscreen.tap(Math.round(box.x + x), Math.round(box.y + y));
+    await touch(40, 160);
+    await touch(40, 60);
+    assert.equal(
+      await page.textContent(control('stickNote')),
+      'Maßstab: 100,0 Pixel je Meter; die Kamera ist um 0,0° gekippt.',
+    );
+    await page.tap(control('jointsMode'));
+    for (const [i, [dx, dy]] of kFigure.entries()) {
+      await touch(150 + dx, 90 + dy);
+      // The next joint is offered at once.
+      const next = ['Schulter', 'Ellbogen', 'Hand', 'Hüfte', 'Knie', 'Fuß'][i];
+      if (next)
+        assert.equal(await page.textContent(control('videoPrompt')), `Tippen Sie auf: ${next}`);
+    }
+    await waitForFrame(page, 2);
+    assert.equal(await page.textContent(control('videoPrompt')), 'Tippen Sie auf: Kopf');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
   test('a colour picked by a tap is followed through the frames', async () => {
     const { context, page, errors } = await openPage(site.browser, site.url, { locale: 'en-GB' });
     // A red square 10 pixels wide moving 6 pixels right and 4 up each frame (even steps, which

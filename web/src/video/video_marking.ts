@@ -16,8 +16,9 @@ export interface MarkingHost {
 type Mode = 'stick' | 'joints' | 'colours';
 type Grip = { kind: 'stick'; end: 'a' | 'b' } | { kind: 'joint'; joint: number };
 
-// The joints' colours on the frame, in the order of the module's joints.
-const kJointColours = ['#ffd400', '#ff3b30', '#ff9500', '#ff2d95', '#34c759', '#00c7be', '#0a84ff'];
+// The joints' colours on the frame, in the order of the module's joints; none is the centres'
+// blue, the parabola's red or the model's green.
+const kJointColours = ['#ffd400', '#ff3b30', '#ff9500', '#ff2d95', '#34c759', '#00c7be', '#bf5af2'];
 // How near a press must come to a mark to take it, in CSS pixels: a fingertip's breadth.
 const kGripPx = 16;
 // The share of that reach that takes a mark while a joint is still to be placed.
@@ -122,7 +123,7 @@ export class VideoMarking {
     this.stickA = this.stickB = null;
     this.colours = this.jointNames.map(() => null);
     this.joint = 0;
-    this.results.stop();
+    this.results.forget();
     this.changed();
     this.setMode('stick');
   }

@@ -161,4 +161,12 @@ export class VideoResults {
   stop(): void {
     this.tracking = false;
   }
+
+  // A new video: the tracker's last finds belong to the old one.
+  forget(): void {
+    this.stop();
+    this.tracker?.delete();
+    this.tracker = null;
+    this.colourNote.replaceChildren();
+  }
 }
