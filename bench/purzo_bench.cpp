@@ -4,6 +4,8 @@
 //   purzo-bench [--json PATH]
 #include "flight/frame_step.h"
 #include "flight/whole_flight.h"
+#include "video/jump_fit.h"
+#include "video/marker_tracking.h"
 #include "window/purzo_window.h"
 #include "window/tools/map_computation.h"
 
@@ -98,6 +100,64 @@ void BM_Map(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Map)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Seven markers found in a full-HD frame, each in the window around its last place.
+void BM_MarkerTrack(benchmark::State& state) {
+    purzo::RgbImage image;
+    image.width = 1920;
+    image.height = 1080;
+    image.rgb.assign(std::size_t(image.width) * std::size_t(image.height) * 3, 90);
+    std::array<std::optional<purzo::MarkerColour>, purzo::kJointCount> colours;
+    for (int j = 0; j < purzo::kJointCount; ++j) {
+        const purzo::MarkerColour c{std::uint8_t(j & 1 ? 255 : 0), std::uint8_t(j & 2 ? 255 : 0),
+                                    std::uint8_t(j & 4 ? 255 : 0)};
+        colours[std::size_t(j)] = c;
+        for (int y = 500; y < 512; ++y) {
+            for (int x = 300 + 150 * j; x < 312 + 150 * j; ++x) {
+                std::uint8_t* p = image.rgb.data() + (std::size_t(y) * 1920 + std::size_t(x)) * 3;
+                p[0] = c.r;
+                p[1] = c.g;
+                p[2] = c.b;
+            }
+        }
+    }
+    purzo::MarkerTracker tracker(colours);
+    tracker.track(image); // the first frame searches the whole picture
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tracker.track(image));
+    }
+}
+BENCHMARK(BM_MarkerTrack)->Unit(benchmark::kMicrosecond);
+
+// The fit of a filmed jump: an exact flight's figures as the marks of a 17 fps film.
+void BM_JumpFit(benchmark::State& state) {
+    const auto frames = purzo::RunWholeFlight(purzo::ComputeFlightParameters(6, 60),
+                                              {1, 1, 1, 5, 7, 7, 7, 5, 1}, purzo::Model::Exact);
+    const purzo::Calibration calibration =
+        *purzo::CalibrationOf({{0, 150}, {0, 120}, 1.0}); // 30 px per metre, the canvas's own
+    purzo::JumpFitInput input{calibration, {}, {}, 70, {}, {}};
+    for (int standing = 0; standing < 3; ++standing) {
+        input.timesS.push_back((standing - 3) / 17.0);
+        input.marks.push_back({});
+    }
+    for (const purzo::FrameResult& f : frames) {
+        input.timesS.push_back(f.timeS);
+        const purzo::Figure& g = f.figure;
+        purzo::FrameMarks& m = input.marks.emplace_back();
+        std::size_t j = 0;
+        for (const purzo::Point p :
+             {g.head, g.shoulder(), g.elbow(), g.hand(), g.hip(), g.knee(), g.foot()}) {
+            m[j++] = purzo::PixelPoint{p.x, p.y};
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        input.marks[i] = input.marks[3];
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(purzo::FitJump(input));
+    }
+}
+BENCHMARK(BM_JumpFit)->Unit(benchmark::kMicrosecond);
 
 class CapturingReporter : public benchmark::ConsoleReporter {
 public:
@@ -245,6 +305,8 @@ int main(int argc, char** argv) {
     json[QStringLiteral("map_one_thread_ms")] = reporter.times["BM_Map/1/real_time"];
     json[QStringLiteral("map_two_threads_ms")] = reporter.times["BM_Map/2/real_time"];
     json[QStringLiteral("map_flight_us")] = reporter.times["BM_Map/1/real_time"] * 1000 / cells;
+    json[QStringLiteral("video_track_full_hd_us")] = reporter.times["BM_MarkerTrack"];
+    json[QStringLiteral("video_fit_us")] = reporter.times["BM_JumpFit"];
 
     std::printf("\n%-16s %7s %11s %12s %12s\n", "pace", "frames", "median ms", "max late ms",
                 "total ratio");

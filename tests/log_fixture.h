@@ -19,7 +19,8 @@ inline FlightRecord Flown(const std::string& speed, const std::string& angle, Mo
     const TakeoffCheck check = CheckTakeoff(speed, angle);
     FlightRecord r{speed,   angle, ComputeFlightParameters(check.takeoffSpeed, check.takeoffAngle),
                    model,   {},    pace,
-                   athlete, {},    {}};
+                   athlete, {},    {},
+                   {}};
     r.frames = RunWholeFlight(r.params, postures, model, athlete);
     return r;
 }

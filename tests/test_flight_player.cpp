@@ -31,6 +31,7 @@ FlightRecord Takeoff(double speed, double angle, Model model) {
                         Pace::RealTime,
                         {},
                         {},
+                        {},
                         {}};
 }
 

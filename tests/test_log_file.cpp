@@ -3,6 +3,7 @@
 // changed; another system's line ends; yesterday's format; every value the dialogs accept read
 // back as written; and two windows writing in turns, none of their flights lost.
 #include "flight/log_changes.h"
+#include "flight/log_cells.h"
 #include "flight/log_file.h"
 #include "flight/log_line.h"
 #include "log_fixture.h"
@@ -36,7 +37,20 @@ bool SameFlight(const LoggedFlight& a, const LoggedFlight& b) {
            a.record.angleText == b.record.angleText && a.record.model == b.record.model &&
            a.record.pace == b.record.pace && a.record.athlete == b.record.athlete &&
            a.record.postures() == b.record.postures() && a.record.plan == b.record.plan &&
-           a.record.prediction == b.record.prediction;
+           a.record.prediction == b.record.prediction && a.record.video == b.record.video;
+}
+
+// Three flights and one from a student's video, with a tab and a backslash in the film's name.
+FlightLog WithVideoFlight() {
+    FlightLog log = ThreeFlights();
+    Athlete filmed;
+    filmed.bodyHeightM = 1.64;
+    filmed.spinDegPerS = 212.5;
+    FlightRecord r =
+        Flown("6,12", "63,4", Model::Exact, {1, 1, 4, 6, 6, 4, 1}, std::nullopt, filmed);
+    r.video = VideoSource{"Lea\tSprung\\3.mp4", 6.1204, 63.41, 212.5, 0.9432, 9.77, 0.0031, 1.25};
+    log.add(std::move(r), "Delfine", "2026-12-11 09:10");
+    return log;
 }
 
 // Three flights and a fourth flown by plan, with its group's prediction.
@@ -155,13 +169,16 @@ private slots:
 
     // Any one flipped bit anywhere: never a flight loaded changed, never a damage unsaid.
     void noFlippedBitPassesUnnoticed_data() {
-        QTest::addColumn<bool>("planned");
-        QTest::newRow("flown by hand") << false;
-        QTest::newRow("with a plan") << true;
+        QTest::addColumn<int>("kind");
+        QTest::newRow("flown by hand") << 0;
+        QTest::newRow("with a plan") << 1;
+        QTest::newRow("from a video") << 2;
     }
     void noFlippedBitPassesUnnoticed() {
-        QFETCH(bool, planned);
-        const FlightLog written = planned ? WithPlannedFlight() : ThreeFlights();
+        QFETCH(int, kind);
+        const FlightLog written = kind == 1   ? WithPlannedFlight()
+                                  : kind == 2 ? WithVideoFlight()
+                                              : ThreeFlights();
         const std::string text = LogFileText(written);
         for (std::size_t at = 0; at < text.size(); ++at) {
             for (const int bit : {0, 3, 6}) {
@@ -396,6 +413,50 @@ private slots:
         for (const LoggedFlight& f : reading.log->flights()) {
             QVERIFY(SameFlight(f, *written.find(f.number)));
         }
+    }
+
+    // A video flight keeps its film's name and fit; one whose fit does not read, or that claims
+    // the classic model, is left out whole, never loaded as a flight typed by hand.
+    void aVideoFlightReadsBackWithItsFilm_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("as written") << ""
+                                    << "";
+        QTest::newRow("a fitted value no number") << "\t9.77\t"
+                                                  << "\t9,77\t";
+        QTest::newRow("the film's name cut") << "3.mp4\t"
+                                             << "3.mp4\\\t";
+        QTest::newRow("the classic model") << "\texact\t"
+                                           << "\tclassic\t";
+        QTest::newRow("a value missing") << "\t1.25"
+                                         << "";
+    }
+    void aVideoFlightReadsBackWithItsFilm() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        const FlightLog written = WithVideoFlight();
+        std::string text = LogFileText(written);
+        const std::size_t first = text.find("\nflight\t4\t") + 1;
+        const std::size_t end = text.find('\n', first);
+        std::string line = text.substr(first, text.rfind('\t', end) - first);
+        const std::size_t at = line.find(from.toStdString());
+        QVERIFY(at != std::string::npos);
+        line.replace(at, std::size_t(from.size()), to.toStdString());
+        text.replace(first, end - first, WithChecksum(line));
+        const LogFileReading reading = ReadLogFile(text);
+        const LoggedFlight* video = reading.log->find(4);
+        if (from.isEmpty()) {
+            QCOMPARE(reading.problem, LogFileProblem::None);
+            QVERIFY(video && SameFlight(*video, *written.find(4)));
+            QCOMPARE(video->record.video->fileName, std::string("Lea\tSprung\\3.mp4"));
+            // The log says where it came from, in the plan's column.
+            QCOMPARE(LogCellOf(*video, Quantity::Plan, TextLanguage::German).text,
+                     std::string("Video Lea\tSprung\\3.mp4"));
+            return;
+        }
+        QCOMPARE(reading.problem, LogFileProblem::Damaged);
+        QCOMPARE(reading.damagedLines, 1);
+        QVERIFY(!video);
     }
 
     // A deleted flight's number is not handed out again, after a restart neither.

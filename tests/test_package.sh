@@ -25,7 +25,7 @@ if dpkg-deb -f "$deb" Description | awk 'length > 80 { bad = 1 } END { exit !bad
 fi
 
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/purzo ./usr/bin/purzo-trace \
+for f in ./usr/bin/purzo ./usr/bin/purzo-trace ./usr/bin/purzo-video ./usr/share/man/man1/purzo-video.1.gz \
          ./usr/share/applications/de.purzosimulation.purzo.desktop \
          ./usr/share/metainfo/de.purzosimulation.purzo.metainfo.xml \
          ./usr/share/icons/hicolor/48x48/apps/de.purzosimulation.purzo.png \
@@ -44,6 +44,7 @@ fi
 dpkg-deb -x "$deb" "$out/root"
 # Read whole before grep stops reading: a writer cut off mid-text fails the pipe.
 grep -q '^Usage: purzo-trace' <<<"$("$out/root/usr/bin/purzo-trace" --help)"
+grep -q '^Usage: purzo-video' <<<"$("$out/root/usr/bin/purzo-video" --help)"
 last=$("$out/root/usr/bin/purzo-trace" --speed 5 --angle 50 | tail -n 1)
 [ "${last%%,*}" = 15 ] || { echo "unpacked trace: $last"; exit 1; }
 echo "1 passed, 0 failed"

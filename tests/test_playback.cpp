@@ -44,7 +44,7 @@ void RunDue(Playback& playback, Recorder& recorder, int frames = 1000) {
 }
 
 FlightRecord DesignFlight() {
-    return FlightRecord{"6", "60", ComputeFlightParameters(6, 60), Model::Classic, {}, {}, {},
+    return FlightRecord{"6", "60", ComputeFlightParameters(6, 60), Model::Classic, {}, {}, {}, {},
                         {},  {}};
 }
 

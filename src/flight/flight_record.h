@@ -10,6 +10,7 @@
 #include "flight/model.h"
 #include "flight/pace.h"
 #include "flight/tuck_plan.h"
+#include "flight/video_source.h"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,8 @@ struct FlightRecord {
     // A planned flight's plan, which chose every frame's posture, and what its group predicted.
     std::optional<TuckPlan> plan;
     std::optional<Prediction> prediction;
+    // A video flight's film and fit: its take-off was measured, not typed.
+    std::optional<VideoSource> video;
 
     bool landed() const { return !frames.empty() && frames.back().lastFrame; }
     // The athlete's values matter: the exact model, with another than the standard athlete.

@@ -123,6 +123,11 @@ LogCell LogCellOf(const LoggedFlight& f, Quantity q, TextLanguage language) {
     case Quantity::Postures:
         return {{}, PosturesText(f.record)};
     case Quantity::Plan:
+        // A video flight's postures are the film's: its plan is the film.
+        if (f.record.video) {
+            std::string film = "Video ";
+            return {{}, film.append(f.record.video->fileName)};
+        }
         return {{}, f.record.plan ? PlanText(*f.record.plan, language) : ""};
     case Quantity::Prediction:
         return {{}, f.record.prediction ? PredictionText(*f.record.prediction, language) : ""};

@@ -7,6 +7,7 @@
 #include "flight/log_line.h"
 #include "flight/number_text.h"
 #include "flight/takeoff_check.h"
+#include "flight/video_source.h"
 #include "flight/whole_flight.h"
 
 #include <algorithm>
@@ -84,10 +85,21 @@ std::optional<PlanFields> PlanOf(const std::vector<std::string_view>& f, std::si
 // A flight line's fields after "flight": number, model, pace, shown, speed, angle, postures,
 // frames, group, flown at; since format 4 the plan's fields; then, for an exact flight with
 // another than the standard athlete, her mass, height, spin and limb speed (the limb speed
-// missing in logs written before the limbs had one: the standard).
+// missing in logs written before the limbs had one: the standard); last, for a flight from a
+// video, "video" and the film's name and fit.
 std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f, bool withPlan) {
     const std::size_t base = withPlan ? 11 + kPlanFields : 11;
-    if (f.size() != base && f.size() != base + 3 && f.size() != base + 4) {
+    std::size_t end = f.size();
+    std::optional<VideoSource> video;
+    if (withPlan && end >= base + 1 + kVideoSourceFields &&
+        f[end - 1 - kVideoSourceFields] == "video") {
+        video = ReadVideoSource(f, end - kVideoSourceFields);
+        if (!video) {
+            return std::nullopt;
+        }
+        end -= 1 + kVideoSourceFields;
+    }
+    if (end != base && end != base + 3 && end != base + 4) {
         return std::nullopt;
     }
     const std::optional<PlanFields> planned = withPlan ? PlanOf(f, 11) : PlanFields{};
@@ -95,7 +107,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f, boo
         return std::nullopt;
     }
     Athlete athlete;
-    for (std::size_t i = base; i < f.size(); ++i) {
+    for (std::size_t i = base; i < end; ++i) {
         const int which = int(i - base);
         const auto value = AthleteValue(f[i], AthleteRangeOf(which));
         if (!value) {
@@ -113,7 +125,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f, boo
     if (!number || !model || !pace || !shown || !speed || !angle || !frames || !group || !flownAt) {
         return std::nullopt;
     }
-    if (f.size() > base && *model == Model::Classic) {
+    if ((end > base || video) && *model == Model::Classic) {
         return std::nullopt; // the classic model flies no athlete: not a line this program wrote
     }
     const std::vector<std::string_view> postureTexts = SplitAt(f[7], ',');
@@ -162,6 +174,7 @@ std::optional<LoggedFlight> FlightOf(const std::vector<std::string_view>& f, boo
     }
     record.plan = planned->plan;
     record.prediction = planned->prediction;
+    record.video = video;
     flight.summary = SummaryOf(record.params, record.model, record.frames);
     return flight;
 }
@@ -215,6 +228,10 @@ std::string FlightLine(const LoggedFlight& f) {
             line += '\t';
             line += PlainDecimalText(AthleteValueOf(r.athlete, which));
         }
+    }
+    if (r.video) {
+        line += "\tvideo\t";
+        line += VideoSourceFields(*r.video);
     }
     return line;
 }

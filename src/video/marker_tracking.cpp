@@ -11,7 +11,7 @@
 namespace purzo {
 namespace {
 
-bool Matches(const std::uint8_t* p, Rgb c) {
+bool Matches(const std::uint8_t* p, MarkerColour c) {
     return std::abs(int(p[0]) - int(c.r)) <= kColourTolerance &&
            std::abs(int(p[1]) - int(c.g)) <= kColourTolerance &&
            std::abs(int(p[2]) - int(c.b)) <= kColourTolerance;
@@ -23,7 +23,7 @@ constexpr double kLeastSearchRadiusPx = 24.0;
 
 } // namespace
 
-std::optional<Rgb> ParseColour(std::string_view text) {
+std::optional<MarkerColour> ParseColour(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') {
         return std::nullopt;
     }
@@ -32,10 +32,10 @@ std::optional<Rgb> ParseColour(std::string_view text) {
     if (ec != std::errc{} || end != text.data() + 7) {
         return std::nullopt;
     }
-    return Rgb{std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
+    return MarkerColour{std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
 }
 
-std::optional<PixelPoint> FindMarker(const RgbImage& image, Rgb colour,
+std::optional<PixelPoint> FindMarker(const RgbImage& image, MarkerColour colour,
                                      std::optional<PixelPoint> around, double radiusPx,
                                      int minPixels) {
     if (image.width <= 0 || image.height <= 0 ||
@@ -112,7 +112,7 @@ std::optional<PixelPoint> FindMarker(const RgbImage& image, Rgb colour,
     return best;
 }
 
-MarkerTracker::MarkerTracker(std::array<std::optional<Rgb>, kJointCount> colours)
+MarkerTracker::MarkerTracker(std::array<std::optional<MarkerColour>, kJointCount> colours)
     : colours_(colours) {}
 
 FrameMarks MarkerTracker::track(const RgbImage& image) {

@@ -14,19 +14,19 @@
 
 namespace purzo {
 
-struct Rgb {
+struct MarkerColour {
     std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
+    friend bool operator==(const MarkerColour&, const MarkerColour&) = default;
 };
 // "#RRGGBB", or nothing.
-std::optional<Rgb> ParseColour(std::string_view text);
+std::optional<MarkerColour> ParseColour(std::string_view text);
 
 // How far a pixel may lie from the marker's colour in each channel and still count.
 inline constexpr int kColourTolerance = 40;
 
 // The centre of the largest patch of the colour within `radiusPx` of `around` (the whole
 // picture without it); nothing when no patch of at least minPixels pixels is there.
-std::optional<PixelPoint> FindMarker(const RgbImage& image, Rgb colour,
+std::optional<PixelPoint> FindMarker(const RgbImage& image, MarkerColour colour,
                                      std::optional<PixelPoint> around, double radiusPx,
                                      int minPixels = 4);
 
@@ -34,13 +34,13 @@ std::optional<PixelPoint> FindMarker(const RgbImage& image, Rgb colour,
 // predict; a joint without a colour stays unmarked.
 class MarkerTracker {
 public:
-    explicit MarkerTracker(std::array<std::optional<Rgb>, kJointCount> colours);
+    explicit MarkerTracker(std::array<std::optional<MarkerColour>, kJointCount> colours);
     FrameMarks track(const RgbImage& image);
     // A mark the student moved: the prediction goes on from it.
     void correct(Joint joint, PixelPoint at);
 
 private:
-    std::array<std::optional<Rgb>, kJointCount> colours_;
+    std::array<std::optional<MarkerColour>, kJointCount> colours_;
     std::array<std::vector<PixelPoint>, kJointCount> found_; // the last two finds, oldest first
 };
 

@@ -292,7 +292,8 @@ void PurzoWindow::launch() {
                         form_.selectedPace(),
                         athlete,
                         runningPlan_,
-                        runningPrediction_};
+                        runningPrediction_,
+                        std::nullopt};
     player_.startFlight(std::move(record), pauseOverrideMs_.value_or(frameDelayMs_));
     refreshCharts();
 }

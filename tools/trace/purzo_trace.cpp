@@ -353,9 +353,9 @@ int main(int argc, char** argv) {
     }
 #if PURZO_WITH_XLSX
     if (!options.xlsx.empty()) {
-        const purzo::FlightRecord record{check.speedText, check.angleText, params,
-                                         options.model,   frames,          std::nullopt,
-                                         options.athlete, options.tuck,    std::nullopt};
+        const purzo::FlightRecord record{
+            check.speedText, check.angleText, params,       options.model, frames,
+            std::nullopt,    options.athlete, options.tuck, std::nullopt,  std::nullopt};
         const auto language =
             options.english ? purzo::WorkbookLanguage::English : purzo::WorkbookLanguage::German;
         if (const auto error = purzo::WriteFlightWorkbook(options.xlsx, record, language)) {

@@ -253,8 +253,8 @@ public:
     }
 
 private:
-    static std::array<std::optional<Rgb>, kJointCount> ColoursFrom(const val& colours) {
-        std::array<std::optional<Rgb>, kJointCount> out;
+    static std::array<std::optional<MarkerColour>, kJointCount> ColoursFrom(const val& colours) {
+        std::array<std::optional<MarkerColour>, kJointCount> out;
         for (int j = 0; j < kJointCount && j < colours["length"].as<int>(); ++j) {
             if (colours[j].isString()) {
                 out[std::size_t(j)] = ParseColour(colours[j].as<std::string>());
