@@ -936,8 +936,8 @@
         <translation>This browser cannot decode this video (%1). Set the camera to “Most compatible” (H.264) and film again, or open the video in another browser.</translation>
     </message>
     <message>
-        <source>Dieser Browser entschlüsselt Videos hier nicht Bild für Bild (ohne HTTPS fehlt WebCodecs). Ein gezeigtes Bild kann deshalb um eins neben dem genannten liegen.</source>
-        <translation>This browser does not decode videos here frame by frame (without HTTPS there is no WebCodecs). A frame shown may therefore be off by one from the one named.</translation>
+        <source>Dieser Browser entschlüsselt dieses Video hier nicht Bild für Bild (ohne HTTPS fehlt ihm etwa WebCodecs); die Seite hält dafür seinen eigenen Abspieler an. Ein gezeigtes Bild kann deshalb um eins neben dem genannten liegen.</source>
+        <translation>This browser does not decode this video here frame by frame (without HTTPS it lacks WebCodecs, for one); the page pauses the browser’s own player instead. A frame shown may therefore be off by one from the one named.</translation>
     </message>
     <message>
         <source>Dieses Bild des Videos konnte nicht entschlüsselt werden.</source>

@@ -30,7 +30,7 @@ var pageTexts = {
   videoLoading: QT_TRANSLATE_NOOP('purzo::Page', 'Das Video wird gelesen …'),
   videoNotVideo: QT_TRANSLATE_NOOP('purzo::Page', 'Diese Datei ist kein Video, das die Seite lesen kann. Bitte wählen Sie ein Video im Format MP4, MOV oder WebM.'),
   videoCodec: QT_TRANSLATE_NOOP('purzo::Page', 'Dieser Browser kann dieses Video (%1) nicht entschlüsseln. Stellen Sie die Kamera auf „Maximale Kompatibilität“ (H.264) und filmen Sie noch einmal, oder öffnen Sie das Video in einem anderen Browser.'),
-  videoInexact: QT_TRANSLATE_NOOP('purzo::Page', 'Dieser Browser entschlüsselt Videos hier nicht Bild für Bild (ohne HTTPS fehlt WebCodecs). Ein gezeigtes Bild kann deshalb um eins neben dem genannten liegen.'),
+  videoInexact: QT_TRANSLATE_NOOP('purzo::Page', 'Dieser Browser entschlüsselt dieses Video hier nicht Bild für Bild (ohne HTTPS fehlt ihm etwa WebCodecs); die Seite hält dafür seinen eigenen Abspieler an. Ein gezeigtes Bild kann deshalb um eins neben dem genannten liegen.'),
   videoFailed: QT_TRANSLATE_NOOP('purzo::Page', 'Dieses Bild des Videos konnte nicht entschlüsselt werden.'),
   videoPosition: QT_TRANSLATE_NOOP('purzo::Page', 'Bild %1 von %2 · %3 s'),
   videoBack: QT_TRANSLATE_NOOP('purzo::Page', 'Ein Bild zurück'),

@@ -225,8 +225,12 @@ export async function openFrames(file: Blob, video: EncodedVideo): Promise<Frame
   if (typeof VideoDecoder !== 'undefined') {
     const config = configOf(video);
     const support = await VideoDecoder.isConfigSupported(config).catch(() => null);
-    if (!support?.supported) throw new CodecUnsupported(video.codec);
-    return new DecodedFrames(file, video, config);
+    if (support?.supported) return new DecodedFrames(file, video, config);
+    // A codec WebCodecs lacks that the browser's own player has (some browsers play HEVC only
+    // there): its frames, a frame perhaps off by one, rather than none.
+    const type = `video/${file.type.includes('webm') ? 'webm' : 'mp4'}; codecs="${video.codec}"`;
+    if (document.createElement('video').canPlayType(type) !== 'probably')
+      throw new CodecUnsupported(video.codec);
   }
   const element = document.createElement('video');
   const url = URL.createObjectURL(file);

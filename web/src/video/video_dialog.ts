@@ -84,6 +84,8 @@ export class VideoDialog {
     this.canvas = document.createElement('canvas');
     this.canvas.className = 'video-canvas';
     this.canvas.dataset.control = 'videoCanvas';
+    // A picture named by its frame and time; the marks are made by pointer.
+    this.canvas.setAttribute('role', 'img');
     this.position = document.createElement('div');
     this.position.className = 'video-position';
     this.position.dataset.control = 'videoPosition';
@@ -219,6 +221,7 @@ export class VideoDialog {
         this.texts.language,
       );
       this.position.textContent = fill(this.texts.page('videoPosition'), t.number, t.count, t.time);
+      this.canvas.setAttribute('aria-label', this.position.textContent);
       this.dialog.dataset.frame = String(i + 1);
       this.redraw();
       this.dialog.dataset.state = 'idle';
