@@ -35,6 +35,7 @@ class DecodedFrames implements FrameSource {
   private readonly microseconds: number[]; // by place in decoding order
   private readonly cache = new Map<number, ImageBitmap>();
   private readonly cacheSize: number;
+  private lastAsked = 0;
   private queue: Promise<unknown> = Promise.resolve();
 
   constructor(
@@ -95,14 +96,19 @@ class DecodedFrames implements FrameSource {
     const target = this.shownOrder[index];
     let from = target;
     while (from > 0 && !samples[from].key) from--;
-    const to = Math.min(samples.length - 1, target + this.cacheSize - 3);
+    // Stepping back keeps the frames before the one asked for, stepping on those after it.
+    const backwards = index < this.lastAsked;
+    this.lastAsked = index;
+    const ahead = backwards ? 2 : this.cacheSize - 3;
+    const behind = this.cacheSize - 1 - ahead;
+    const to = Math.min(samples.length - 1, target + ahead);
     const pending: Promise<void>[] = [];
     let failure: unknown = null;
     const decoder = new VideoDecoder({
       output: (f) => {
         // The decoder hands each frame back with its chunk's time stamp.
         const shown = this.byMicroseconds.get(f.timestamp);
-        if (shown === undefined || shown < index - 2 || shown > index + this.cacheSize - 3) {
+        if (shown === undefined || shown < index - behind || shown > index + ahead) {
           f.close();
           return;
         }
