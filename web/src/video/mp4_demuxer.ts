@@ -42,7 +42,10 @@ export async function readMp4(blob: Blob): Promise<EncodedVideo> {
     failed = true;
   };
   let at = 0;
-  while (!movie && !failed && at < blob.size) {
+  // A fragmented file (a recording written as it ran) lists its frames in every fragment, so it
+  // is read to its end; any other has them all in its movie box.
+  const more = () => !movie || (movie as Movie).isFragmented;
+  while (more() && !failed && at < blob.size) {
     const bytes = await blob.slice(at, at + kChunk).arrayBuffer();
     const next = file.appendBuffer(
       MP4BoxBuffer.fromArrayBuffer(bytes, at),
