@@ -47,6 +47,7 @@ export class VideoDialog {
   private wanted = 0; // the frame last asked for; an older one arriving late is not shown
   private playing = 0; // the animation frame's request while playing
   private opened = 0; // counts files, so that a slow one opened before is dropped
+  private note = ''; // what stays said about the video while it is open
 
   constructor(
     private readonly module: VideoModule,
@@ -187,7 +188,8 @@ export class VideoDialog {
       this.canvas.height = this.raw.height = source.height;
       this.slider.max = String(source.timesS.length);
       this.marking.reset(source.timesS);
-      this.say(source.exact ? '' : this.texts.page('videoInexact'));
+      this.note = source.exact ? '' : this.texts.page('videoInexact');
+      this.say(this.note);
       this.viewer.hidden = false;
       this.index = -1;
       await this.show(0);
@@ -224,9 +226,11 @@ export class VideoDialog {
       this.canvas.setAttribute('aria-label', this.position.textContent);
       this.dialog.dataset.frame = String(i + 1);
       this.redraw();
+      // A frame that failed before is forgotten once one shows.
+      this.say(this.note);
       this.dialog.dataset.state = 'idle';
     } catch {
-      if (source !== this.source) return;
+      if (source !== this.source || i !== this.wanted) return;
       this.dialog.dataset.state = 'failed';
       this.say(this.texts.page('videoFailed'));
     }

@@ -223,7 +223,7 @@ export class VideoMarking {
   }
 
   private press(e: PointerEvent): void {
-    if (!this.marks.length || e.button > 0) return;
+    if (!this.marks.length || this.host.index() < 0 || e.button > 0) return;
     e.preventDefault();
     const { p, perCssPx } = this.at(e);
     const grip = this.gripAt(p, kGripPx * perCssPx);
