@@ -131,8 +131,9 @@ BENCHMARK(BM_MarkerTrack)->Unit(benchmark::kMicrosecond);
 
 // The fit of a filmed jump: an exact flight's figures as the marks of a 17 fps film.
 void BM_JumpFit(benchmark::State& state) {
-    const auto frames = purzo::RunWholeFlight(purzo::ComputeFlightParameters(6, 60),
-                                              {1, 1, 1, 5, 7, 7, 7, 5, 1}, purzo::Model::Exact);
+    const std::vector<int> postures{1, 1, 1, 5, 7, 7, 7, 5, 1};
+    const auto frames =
+        purzo::RunWholeFlight(purzo::ComputeFlightParameters(6, 60), postures, purzo::Model::Exact);
     const purzo::Calibration calibration =
         *purzo::CalibrationOf({{0, 150}, {0, 120}, 1.0}); // 30 px per metre, the canvas's own
     purzo::JumpFitInput input{calibration, {}, {}, 70, {}, {}};

@@ -382,6 +382,25 @@ private slots:
         if (warning >= 0) {
             QVERIFY(std::find(w.begin(), w.end(), purzo::FitWarning(warning)) != w.end());
         }
+        // The lesson's video flight, drawn over the film at its frames' times, lies on the
+        // fitted model's figure until the tuck (after it, the lesson's flight has the seven
+        // postures only), to the left as to the right.
+        if (warning < 0) {
+            const purzo::FlightRecord flown = purzo::FlightOfFit(*fit, "film.mp4");
+            int drawn = 0;
+            for (const purzo::FittedFrame& f : fit->frames) {
+                const auto points = purzo::FlightPointsAt(flown, *fit, f.timeS);
+                if (f.airborne && points &&
+                    f.timeS - fit->takeoffS < scene.tuck.startS - 1 / 17.0) {
+                    const purzo::ScenePoint hip = (*points)[std::size_t(purzo::Joint::Hip)];
+                    const purzo::ScenePoint fitted = f.model[std::size_t(purzo::Joint::Hip)];
+                    QVERIFY2(std::hypot(hip.xM - fitted.xM, hip.heightM - fitted.heightM) < 0.01,
+                             qPrintable(QString::number(f.timeS)));
+                    ++drawn;
+                }
+            }
+            QVERIFY(drawn >= 6);
+        }
         // The model flies what it can: the nearest allowed take-off.
         QCOMPARE(fit->modelSpeedMPerS, std::clamp(fit->speedMPerS, 4.0, 8.0));
         QCOMPARE(fit->modelAngleDeg, std::clamp(fit->angleDeg, 30.0, 80.0));

@@ -326,6 +326,8 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
     fit.takeoffHeightM = standingHeight;
     fit.lastFloorFrame = flight.front() - 1;
     fit.touchdownFrame = touchdown;
+    fit.takeoffCentre = path.at(fit.takeoffS);
+    fit.toTheLeft = mirrored;
     const double riseSpeed = path.vh - path.g * (fit.takeoffS - path.t0);
     fit.speedMPerS = std::hypot(path.vx, riseSpeed);
     fit.angleDeg = std::atan2(riseSpeed, path.vx) * 180.0 / std::numbers::pi;
@@ -418,6 +420,7 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
         for (FittedFrame& f : fit.frames) {
             MirrorFrame(f);
         }
+        fit.takeoffCentre = Mirrored(fit.takeoffCentre);
     }
     return fit;
 }

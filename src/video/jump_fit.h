@@ -63,10 +63,12 @@ enum class FitWarning {
 
 struct JumpFit {
     std::vector<FittedFrame> frames;
-    int lastFloorFrame = -1; // -1: the video starts in the air
-    int touchdownFrame = -1; // -1: the video ends in the air
-    double takeoffS = 0;     // video time of the take-off, within its frame interval
-    double touchdownS = 0;   // video time the lowest point comes back to the floor
+    int lastFloorFrame = -1;  // -1: the video starts in the air
+    int touchdownFrame = -1;  // -1: the video ends in the air
+    double takeoffS = 0;      // video time of the take-off, within its frame interval
+    ScenePoint takeoffCentre; // where the centre of mass left the floor
+    bool toTheLeft = false;   // the jump goes to the left of the picture: measured mirrored
+    double touchdownS = 0;    // video time the lowest point comes back to the floor
     double speedMPerS = 0;
     double angleDeg = 0;
     double takeoffHeightM = 0;

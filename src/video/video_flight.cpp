@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "video/video_flight.h"
 
+#include "body/canvas_units.h"
+#include "body/limb_reach.h"
+#include "body/placed_figure.h"
 #include "flight/flight_constants.h"
 #include "flight/takeoff_check.h"
 #include "flight/whole_flight.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <numbers>
 
 namespace purzo {
 namespace {
@@ -78,6 +83,41 @@ FlightRecord WhatIfFlight(const FlightRecord& videoFlight, const std::vector<int
     r.plan.reset();
     r.prediction.reset();
     return r;
+}
+
+std::optional<BodyPoints> FlightPointsAt(const FlightRecord& flight, const JumpFit& fit,
+                                         double videoTimeS) {
+    const double tau = videoTimeS - fit.takeoffS;
+    if (flight.frames.empty() || tau < 0 || tau > flight.frames.back().timeS) {
+        return std::nullopt;
+    }
+    // The frame at or before tau and the one after it.
+    std::size_t k = std::min(std::size_t(tau * kFramesPerSecond), flight.frames.size() - 1);
+    while (k > 0 && flight.frames[k].timeS > tau) {
+        --k;
+    }
+    const FrameResult& a = flight.frames[k];
+    const FrameResult& b = flight.frames[std::min(k + 1, flight.frames.size() - 1)];
+    const double share =
+        b.timeS > a.timeS ? std::clamp((tau - a.timeS) / (b.timeS - a.timeS), 0.0, 1.0) : 0.0;
+    // Shape, turn and centre run on between the frames; the figure is laid out about them.
+    const LimbDegrees shape = ShapeBetween(a.shape, b.shape, share);
+    const double turnRad =
+        (a.rotationDeg + (b.rotationDeg - a.rotationDeg) * share) * std::numbers::pi / 180.0;
+    const Point centre{a.pathX + (b.pathX - a.pathX) * share,
+                       a.pathY + (b.pathY - a.pathY) * share};
+    const BodyPoints model = PointsOfFigure(PlaceAboutCentreOfMass(
+        SegmentLengthsOf(flight.athlete), LimbDirectionsOf(shape), turnRad, centre));
+    // The model's take-off stands at its first frame's centre; the film's where its centre left
+    // the floor.
+    const double side = fit.toTheLeft ? -1.0 : 1.0;
+    const double modelTakeoffXM = flight.frames.front().pathX / kUnitsPerMetre;
+    BodyPoints points;
+    for (std::size_t j = 0; j < points.size(); ++j) {
+        points[j] = {fit.takeoffCentre.xM + side * (model[j].xM - modelTakeoffXM),
+                     model[j].heightM};
+    }
+    return points;
 }
 
 } // namespace purzo

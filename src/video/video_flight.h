@@ -7,6 +7,7 @@
 #include "flight/flight_record.h"
 #include "video/jump_fit.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,12 @@ FlightRecord FlightOfFit(const JumpFit& fit, const std::string& fileName);
 
 // The same take-off and athlete flown with other postures: "what if" she had tucked otherwise.
 FlightRecord WhatIfFlight(const FlightRecord& videoFlight, const std::vector<int>& postures);
+
+// A flight of the model (the video flight or a "what if") at a time of the video: its figure's
+// points in the plane of the jump, placed at the filmed take-off and mirrored with a jump to the
+// left, between the model's frames as the limbs and the turn run on linearly; nothing before
+// the take-off and after the flight's last frame.
+std::optional<BodyPoints> FlightPointsAt(const FlightRecord& flight, const JumpFit& fit,
+                                         double videoTimeS);
 
 } // namespace purzo
