@@ -1190,6 +1190,238 @@
         <source>Höchster Punkt: %1 m, %2° gedreht</source>
         <translation>Highest point: %1 m, turned %2°</translation>
     </message>
+    <message>
+        <source>Video – Purzosimulation</source>
+        <translation>Video – Purzosimulation</translation>
+    </message>
+    <message>
+        <source>Video öffnen</source>
+        <translation>Open video</translation>
+    </message>
+    <message>
+        <source>Das Video bleibt auf diesem Gerät; nichts wird hochgeladen.</source>
+        <translation>The video stays on this device; nothing is uploaded.</translation>
+    </message>
+    <message>
+        <source>Das Video wird gelesen …</source>
+        <translation>Reading the video …</translation>
+    </message>
+    <message>
+        <source>Diese Datei ist kein Video, das die Seite lesen kann. Bitte wählen Sie ein Video im Format MP4, MOV oder WebM.</source>
+        <translation>This file is not a video the page can read. Please choose a video in MP4, MOV or WebM format.</translation>
+    </message>
+    <message>
+        <source>Dieser Browser kann dieses Video (%1) nicht entschlüsseln. Stellen Sie die Kamera auf „Maximale Kompatibilität“ (H.264) und filmen Sie noch einmal, oder öffnen Sie das Video in einem anderen Browser.</source>
+        <translation>This browser cannot decode this video (%1). Set the camera to “Most compatible” (H.264) and film again, or open the video in another browser.</translation>
+    </message>
+    <message>
+        <source>Dieser Browser entschlüsselt dieses Video hier nicht Bild für Bild (ohne HTTPS fehlt ihm etwa WebCodecs); die Seite hält dafür seinen eigenen Abspieler an. Ein gezeigtes Bild kann deshalb um eins neben dem genannten liegen.</source>
+        <translation>This browser does not decode this video here frame by frame (without HTTPS it lacks WebCodecs, for one); the page pauses the browser’s own player instead. A frame shown may therefore be off by one from the one named.</translation>
+    </message>
+    <message>
+        <source>Dieses Bild des Videos konnte nicht entschlüsselt werden.</source>
+        <translation>This frame of the video could not be decoded.</translation>
+    </message>
+    <message>
+        <source>Bild %1 von %2 · %3 s</source>
+        <translation>Frame %1 of %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück</source>
+        <translation>One frame back</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor</source>
+        <translation>One frame on</translation>
+    </message>
+    <message>
+        <source>Bild im Video</source>
+        <translation>Frame of the video</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Anhalten</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>1 ×</source>
+        <translation>1 ×</translation>
+    </message>
+    <message>
+        <source>½ ×</source>
+        <translation>½ ×</translation>
+    </message>
+    <message>
+        <source>¼ ×</source>
+        <translation>¼ ×</translation>
+    </message>
+    <message>
+        <source>Stab</source>
+        <translation>Stick</translation>
+    </message>
+    <message>
+        <source>Gelenke</source>
+        <translation>Joints</translation>
+    </message>
+    <message>
+        <source>Farbmarken</source>
+        <translation>Colour markers</translation>
+    </message>
+    <message>
+        <source>Stablänge in m: </source>
+        <translation>Stick length in m: </translation>
+    </message>
+    <message>
+        <source>Filmen Sie quer zur Sprungrichtung mit ruhiger Kamera; der Stab steht senkrecht auf dem Boden in der Ebene des Sprungs.</source>
+        <translation>Film across the jump with a steady camera; the stick stands upright on the floor in the plane of the jump.</translation>
+    </message>
+    <message>
+        <source>Tippen Sie auf das untere Ende des Stabs.</source>
+        <translation>Tap the lower end of the stick.</translation>
+    </message>
+    <message>
+        <source>Tippen Sie auf das obere Ende des Stabs.</source>
+        <translation>Tap the upper end of the stick.</translation>
+    </message>
+    <message>
+        <source>Maßstab: %1 Pixel je Meter; die Kamera ist um %2° gekippt.</source>
+        <translation>Scale: %1 pixels per metre; the camera is tilted by %2°.</translation>
+    </message>
+    <message>
+        <source>Die Stablänge muss eine positive Zahl in Metern sein.</source>
+        <translation>The stick length must be a positive number of metres.</translation>
+    </message>
+    <message>
+        <source>Die beiden Enden des Stabs liegen zu nah beieinander.</source>
+        <translation>The two ends of the stick lie too close together.</translation>
+    </message>
+    <message>
+        <source>Gelenk</source>
+        <translation>Joint</translation>
+    </message>
+    <message>
+        <source>Tippen Sie auf: %1</source>
+        <translation>Tap: %1</translation>
+    </message>
+    <message>
+        <source>Tippen Sie auf die Farbmarke: %1</source>
+        <translation>Tap the colour marker: %1</translation>
+    </message>
+    <message>
+        <source>Kopf</source>
+        <translation>head</translation>
+    </message>
+    <message>
+        <source>Schulter</source>
+        <translation>shoulder</translation>
+    </message>
+    <message>
+        <source>Ellbogen</source>
+        <translation>elbow</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>hand</translation>
+    </message>
+    <message>
+        <source>Hüfte</source>
+        <translation>hip</translation>
+    </message>
+    <message>
+        <source>Knie</source>
+        <translation>knee</translation>
+    </message>
+    <message>
+        <source>Fuß</source>
+        <translation>foot</translation>
+    </message>
+    <message>
+        <source>Auswerten</source>
+        <translation>Evaluate</translation>
+    </message>
+    <message>
+        <source>Markieren Sie zuerst die beiden Enden des Stabs und geben Sie seine Länge an.</source>
+        <translation>First mark the two ends of the stick and enter its length.</translation>
+    </message>
+    <message>
+        <source>Nur %1 Bilder in der Luft tragen genug Markierungen; es braucht mindestens %2.</source>
+        <translation>Only %1 frames in the air carry enough marks; at least %2 are needed.</translation>
+    </message>
+    <message>
+        <source>Absprunggeschwindigkeit: %1 m/s</source>
+        <translation>Take-off speed: %1 m/s</translation>
+    </message>
+    <message>
+        <source>Absprungwinkel: %1°</source>
+        <translation>Take-off angle: %1°</translation>
+    </message>
+    <message>
+        <source>Schwerpunkthöhe beim Absprung: %1 m</source>
+        <translation>Height of the centre of mass at take-off: %1 m</translation>
+    </message>
+    <message>
+        <source>g aus dem Video: %1 m/s²</source>
+        <translation>g from the video: %1 m/s²</translation>
+    </message>
+    <message>
+        <source>Drehung: %1 °/s gestreckt (Drehimpuls %2 kg·m²/s)</source>
+        <translation>Spin: %1 °/s stretched (angular momentum %2 kg·m²/s)</translation>
+    </message>
+    <message>
+        <source>Abweichungen (RMS): Schwerpunkt %1 cm, Drehung %2°</source>
+        <translation>Residuals (RMS): centre of mass %1 cm, rotation %2°</translation>
+    </message>
+    <message>
+        <source>In manchen Bildern fehlten Punkte; die am besten passende Haltung hat sie ergänzt.</source>
+        <translation>Some frames lacked points; the best-fitting posture filled them in.</translation>
+    </message>
+    <message>
+        <source>Die Geschwindigkeit liegt außerhalb des Modells; es fliegt mit der nächsten erlaubten.</source>
+        <translation>The speed lies outside the model; it flies with the nearest allowed one.</translation>
+    </message>
+    <message>
+        <source>Der Winkel liegt außerhalb des Modells; es fliegt mit dem nächsten erlaubten.</source>
+        <translation>The angle lies outside the model; it flies with the nearest allowed one.</translation>
+    </message>
+    <message>
+        <source>Die Drehung liegt außerhalb des erlaubten Bereichs; sie wird am nächsten erlaubten Wert gehalten.</source>
+        <translation>The spin lies outside the allowed range; it is held at the nearest allowed value.</translation>
+    </message>
+    <message>
+        <source>Die Körpergröße aus den Markierungen liegt außerhalb des erlaubten Bereichs; sie wird am nächsten erlaubten Wert gehalten.</source>
+        <translation>The body height from the marks lies outside the allowed range; it is held at the nearest allowed value.</translation>
+    </message>
+    <message>
+        <source>Kein Bild zeigt den Körper vor dem Flug auf dem Boden; die Absprunghöhe ist angenommen.</source>
+        <translation>No frame shows the body on the floor before the flight; the take-off height is assumed.</translation>
+    </message>
+    <message>
+        <source>Bilder in der Luft haben zu wenige Markierungen (war der Körper außerhalb des Bildes?).</source>
+        <translation>Frames in the air have too few marks (was the body out of the picture?).</translation>
+    </message>
+    <message>
+        <source>Farben verfolgen</source>
+        <translation>Track colours</translation>
+    </message>
+    <message>
+        <source>Verfolgen anhalten</source>
+        <translation>Stop tracking</translation>
+    </message>
+    <message>
+        <source>Wählen Sie zuerst die Farben der Marken: „Farbmarken“, dann auf jede Marke tippen.</source>
+        <translation>First choose the markers’ colours: “Colour markers”, then tap each marker.</translation>
+    </message>
+    <message>
+        <source>Farbmarken in %1 Bildern gefunden.</source>
+        <translation>Colour markers found in %1 frames.</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

@@ -21,6 +21,7 @@
 #include "page_log.h"
 #include "page_player.h"
 #include "plan_values.h"
+#include "video_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -277,6 +278,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
     emscripten::function("readPredictedRotation", &ReadPredictedRotationForPage);
     emscripten::function("readPostureList", &ReadPostureListForPage);
     BindLandingMap();
+    BindVideo();
     emscripten::class_<PagePlayer>("PagePlayer")
         .constructor<emscripten::val, emscripten::val>()
         .function("startFlight", &PagePlayer::startFlight)

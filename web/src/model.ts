@@ -3,6 +3,7 @@
 // frame clock. Every number the page shows comes from here.
 import type { MapModule } from './tools/map_model';
 import type { PlanModule, Prediction, TuckPlan } from './plan_model';
+import type { VideoModule } from './video/video_model';
 
 export interface Rect {
   left: number;
@@ -291,7 +292,7 @@ export interface PresentationLayout {
   verdictFontPt: number;
 }
 
-export interface PurzoModule extends PlanModule, MapModule {
+export interface PurzoModule extends PlanModule, MapModule, VideoModule {
   design(): Design;
   // A key's action by KeyboardEvent.key and what is held with it (otherModifiers: Ctrl, Alt or
   // Meta); null for a key that is not one of the table's. Step keys wait for a flight that can step.

@@ -23,6 +23,7 @@ export interface MenuActions {
   step(delta: number): void;
   tuckPlan(): void;
   landingMap(): void;
+  video(): void;
   charts(): void;
   log(): void;
   presentation(): void;
@@ -83,6 +84,7 @@ export class LessonMenu {
       previousFrameAction: () => actions.step(-1),
       tuckPlanAction: () => actions.tuckPlan(),
       landingMapAction: () => actions.landingMap(),
+      videoAction: () => actions.video(),
       chartsAction: () => actions.charts(),
       logAction: () => actions.log(),
       presentationAction: () => actions.presentation(),

@@ -8,6 +8,7 @@ import { kNoTools } from '../view/canvas_view';
 import type { MenuActions } from './lesson_menu';
 import type { PurzoPage } from '../page';
 import { LandingMapDialog } from '../tools/landing_map_dialog';
+import { VideoDialog } from '../video/video_dialog';
 import type { TimeSource } from '../view/flight_player';
 import { followSlider, movePosture } from './layout';
 import { onArrowKeyTaps, onLongPress } from './touch';
@@ -77,6 +78,7 @@ export function setUpControls(page: PurzoPage, time: TimeSource): void {
 // What each entry of the canvas's menu does on the page.
 export function menuActions(page: PurzoPage): MenuActions {
   let map: LandingMapDialog | null = null; // made when first asked for
+  let video: VideoDialog | null = null;
   return {
     toolsChanged: (tools) => page.setTools(tools),
     replay: () => page.replay(),
@@ -107,6 +109,15 @@ export function menuActions(page: PurzoPage): MenuActions {
         },
         page.scale,
       );
+    },
+    video: () => {
+      video ??= new VideoDialog(
+        page.module,
+        page.texts,
+        page.w.root.parentElement!,
+        () => page.athlete.massKg,
+      );
+      video.open(page.scale);
     },
     charts: () => page.charts.open(page.shown.chartsContent(), page.scale),
     log: () => {
