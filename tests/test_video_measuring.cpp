@@ -5,6 +5,8 @@
 // filmed, its overlay stands on the figure, and what cannot be fitted says why.
 #include "video_clicks.h"
 #include "window/controls/lesson_menu.h"
+#include "window/lesson/lesson_log.h"
+#include "window/lesson/tuck_plan_dialog.h"
 #include "window/video/calibration_panel.h"
 #include "window/video/fit_panel.h"
 #include "window/video/marking_panel.h"
@@ -14,6 +16,7 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace purzo;
@@ -259,9 +263,12 @@ private slots:
         QCOMPARE(fit.athlete.massKg, massKg);
         QCOMPARE(fitted.count(), 1);
         QCOMPARE(fitted.first().at(1).toString(), QStringLiteral("salto.mp4"));
-        QVERIFY(main.videoFlight());
-        QCOMPARE(main.videoFlight()->speedMPerS, fit.speedMPerS);
-        QCOMPARE(main.videoFlightFile(), QStringLiteral("salto.mp4"));
+        // The lesson's log has it as a video flight: the exact model from the fitted take-off.
+        const purzo::LoggedFlight& logged = main.lessonLog()->log().flights().back();
+        QVERIFY(logged.record.video && logged.record.model == purzo::Model::Exact);
+        QCOMPARE(logged.record.video->speedMPerS, fit.speedMPerS);
+        QCOMPARE(logged.record.video->fileName, std::string("salto.mp4"));
+        QCOMPARE(logged.record.athlete, fit.athlete);
         // A row for every frame in the air.
         const auto airborne = std::count_if(fit.frames.begin(), fit.frames.end(),
                                             [](const FittedFrame& f) { return f.airborne; });
@@ -287,12 +294,32 @@ private slots:
         }
         window->showFrame(1);
         QVERIFY(!window->view()->overlay().model);
+        // "Was wäre, wenn…": a plan for the filmed take-off flies into the log and over the
+        // video, beside the fitted model.
+        const std::size_t count = main.lessonLog()->log().flights().size();
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<TuckPlanDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->accept();
+        });
+        QTest::mouseClick(window->fitPanel()->whatIfButton(), Qt::LeftButton);
+        QVERIFY(window->whatIf() && window->whatIf()->plan && !window->whatIf()->video);
+        QCOMPARE(main.lessonLog()->log().flights().size(), count + 1);
+        const purzo::FlightRecord& whatIf = main.lessonLog()->log().flights().back().record;
+        const purzo::FlightRecord& filmed = main.lessonLog()->log().flights()[count - 1].record;
+        QCOMPARE(whatIf.params.takeoffSpeed, filmed.params.takeoffSpeed);
+        QCOMPARE(whatIf.athlete, filmed.athlete);
+        QVERIFY(whatIf.postures() != filmed.postures());
+        window->showFrame(jump_.standingFrames + 8);
+        QVERIFY(window->view()->overlay().whatIf && window->view()->overlay().model);
+        window->showFrame(1);
         // A mark moved afterwards: the fit no longer holds and is gone.
         window->setTask(VideoWindow::Task::Mark);
         const QPointF head = jump_.jointsAt(1)[0];
         Drag(*window, head, head + QPointF(6, 0));
         QVERIFY(!window->fit());
         QVERIFY(!window->view()->overlay().model);
+        QVERIFY(!window->whatIf());
     }
 
     void saysWhyThereIsNoFit_data() {

@@ -357,6 +357,22 @@
         <source>Noch nicht ausgewertet.</source>
         <translation>Not fitted yet.</translation>
     </message>
+    <message>
+        <source>&amp;Was wäre, wenn…</source>
+        <translation>&amp;What if…</translation>
+    </message>
+    <message>
+        <source>Fliegt den gemessenen Absprung mit einem anderen Hockplan und zeigt ihn über dem Video.</source>
+        <translation>Flies the measured take-off with another tuck plan and shows it over the video.</translation>
+    </message>
+    <message>
+        <source>Landekarte &amp;dieses Sprungs…</source>
+        <translation>Landing map of this &amp;jump…</translation>
+    </message>
+    <message>
+        <source>Alle Hockpläne dieses Absprungs; ein Doppelklick fliegt einen über dem Video.</source>
+        <translation>Every tuck plan of this take-off; a double click flies one over the video.</translation>
+    </message>
 </context>
 <context>
     <name>purzo::FitTexts</name>
@@ -1560,6 +1576,13 @@
     <message>
         <source>Flug %1: %2 m/s, %3°, %4</source>
         <translation>Flight %1: %2 m/s, %3°, %4</translation>
+    </message>
+</context>
+<context>
+    <name>purzo::ToolWindows</name>
+    <message>
+        <source>Was wäre, wenn…</source>
+        <translation>What if…</translation>
     </message>
 </context>
 <context>

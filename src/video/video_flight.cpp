@@ -82,6 +82,8 @@ FlightRecord WhatIfFlight(const FlightRecord& videoFlight, const std::vector<int
     r.frames = RunWholeFlight(r.params, postures, r.model, r.athlete);
     r.plan.reset();
     r.prediction.reset();
+    // Its postures are no longer the film's.
+    r.video.reset();
     return r;
 }
 

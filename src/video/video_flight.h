@@ -20,6 +20,7 @@ std::vector<int> FilmedPostures(const JumpFit& fit);
 FlightRecord FlightOfFit(const JumpFit& fit, const std::string& fileName);
 
 // The same take-off and athlete flown with other postures: "what if" she had tucked otherwise.
+// It keeps no film: its postures are not the filmed ones.
 FlightRecord WhatIfFlight(const FlightRecord& videoFlight, const std::vector<int>& postures);
 
 // A flight of the model (the video flight or a "what if") at a time of the video: its figure's

@@ -155,7 +155,6 @@ PurzoWindow::PurzoWindow(QWidget* parent)
     connect(menu, &LessonMenu::landingMapRequested, this, &PurzoWindow::showLandingMap);
     connect(menu, &LessonMenu::videoRequested, this,
             [this, menu] { tools_->showVideo([menu] { return menu->athlete(); }); });
-    connect(tools_, &ToolWindows::videoFlightFitted, this, &PurzoWindow::keepVideoFlight);
     connect(tools_, &ToolWindows::flyRequested, this, [this](double v, double a, TuckPlan plan) {
         const QChar point = CurrentLanguage() == Language::English ? '.' : ',';
         form_.text1->setText(QString::fromStdString(ShortestDoubleText(v)).replace('.', point));

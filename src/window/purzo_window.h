@@ -56,9 +56,6 @@ public:
     // The last flight that ran to its end, and the one before it.
     const std::optional<FlightRecord>& lastFlight() const { return player_.lastFlight(); }
     const std::optional<FlightRecord>& previousFlight() const { return player_.previousFlight(); }
-    // The jump last fitted to a video, and its file's name.
-    const std::optional<JumpFit>& videoFlight() const { return videoFlight_; }
-    const QString& videoFlightFile() const { return videoFlightFile_; }
 
     // The model the next flight runs in, as the canvas menu chooses it.
     Model model() const { return lessonMenu()->model(); }
@@ -118,11 +115,6 @@ public slots:
     void showCharts();
     // Opens the landing map for the take-off in the boxes, the model, athlete and last plan.
     void showLandingMap();
-    // A jump fitted to a video, kept for the lesson's log.
-    void keepVideoFlight(const purzo::JumpFit& fit, const QString& fileName) {
-        videoFlight_ = fit;
-        videoFlightFile_ = fileName;
-    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -161,8 +153,6 @@ private:
     std::optional<Prediction> runningPrediction_;
     LessonLog* log_ = nullptr;
     ToolWindows* tools_ = nullptr;
-    std::optional<JumpFit> videoFlight_;
-    QString videoFlightFile_;
 };
 
 } // namespace purzo

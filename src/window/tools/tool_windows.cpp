@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/tools/tool_windows.h"
 
+#include "video/video_flight.h"
 #include "window/lesson/flight_log_window.h"
 #include "window/lesson/lesson_log.h"
+#include "window/lesson/tuck_plan_dialog.h"
 #include "window/tools/charts_window.h"
 #include "window/tools/landing_map_window.h"
 #include "window/tools/tool_window.h"
@@ -89,12 +91,23 @@ LandingMapWindow* ToolWindows::landingMapWindow() const {
 LandingMapWindow* ToolWindows::showLandingMap(const MapRequest& request) {
     if (!map_) {
         map_ = new LandingMapWindow(&lessonLog_->log(), mainWindow_);
-        connect(map_, &LandingMapWindow::flyRequested, this, &ToolWindows::flyRequested);
+        // A cell of the video's take-off flies over the video; any other in the main window.
+        connect(map_, &LandingMapWindow::flyRequested, this,
+                [this](double v, double a, const TuckPlan& plan) {
+                    if (mapForVideo_ && videoFlight_ && video_ &&
+                        v == videoFlight_->params.takeoffSpeed &&
+                        a == videoFlight_->params.takeoffAngle) {
+                        flyWhatIf(plan, std::nullopt);
+                    } else {
+                        emit flyRequested(v, a, plan);
+                    }
+                });
         connect(map_, &LandingMapWindow::saveFailed, this, &ToolWindows::saveFailed);
         connect(lessonLog_, &LessonLog::changed, map_, &LandingMapWindow::refreshMarkers);
         place(*map_, log_, kMapKey);
         map_->installEventFilter(this);
     }
+    mapForVideo_ = false;
     map_->setUp(request);
     map_->show();
     map_->raise();
@@ -108,7 +121,27 @@ VideoWindow* ToolWindows::videoWindow() const {
 VideoWindow* ToolWindows::showVideo(std::function<Athlete()> athlete) {
     if (!video_) {
         video_ = new VideoWindow(mainWindow_);
-        connect(video_, &VideoWindow::videoFlightFitted, this, &ToolWindows::videoFlightFitted);
+        // The fitted jump joins the lesson's log as a video flight.
+        connect(video_, &VideoWindow::videoFlightFitted, this,
+                [this](const JumpFit& fit, const QString& fileName) {
+                    videoFlight_ = FlightOfFit(fit, fileName.toStdString());
+                    lessonLog_->logFlight(*videoFlight_);
+                });
+        connect(video_, &VideoWindow::whatIfRequested, this, &ToolWindows::askWhatIf);
+        connect(video_, &VideoWindow::whatIfMapRequested, this, [this] {
+            if (!videoFlight_) {
+                return;
+            }
+            const FlightRecord& v = *videoFlight_;
+            MapRequest request;
+            request.kind = MapKind::Tuck;
+            request.model = Model::Exact;
+            request.athlete = v.athlete;
+            request.speedMPerS = v.params.takeoffSpeed;
+            request.angleDeg = v.params.takeoffAngle;
+            showLandingMap(request);
+            mapForVideo_ = true;
+        });
         // A frame too small to click a joint on is of no use: the main window makes room.
         place(*video_, charts_, kVideoKey, video_->minimumSize());
         video_->installEventFilter(this);
@@ -122,6 +155,32 @@ VideoWindow* ToolWindows::showVideo(std::function<Athlete()> athlete) {
         video_->chooseVideo();
     }
     return video_;
+}
+
+void ToolWindows::askWhatIf() {
+    if (!videoFlight_ || !video_) {
+        return;
+    }
+    TuckPlanDialog dialog(videoFlight_->params, Model::Exact, videoFlight_->athlete,
+                          video_->whatIf() && video_->whatIf()->plan ? *video_->whatIf()->plan
+                                                                     : FirstOfferedPlan(),
+                          video_);
+    dialog.setWindowTitle(tr("Was wäre, wenn…"));
+    if (dialog.exec() == QDialog::Accepted) {
+        flyWhatIf(dialog.plan(), dialog.prediction());
+    }
+}
+
+void ToolWindows::flyWhatIf(const TuckPlan& plan, const std::optional<Prediction>& prediction) {
+    if (!videoFlight_ || !video_) {
+        return;
+    }
+    FlightRecord flight = WhatIfFlight(*videoFlight_, PlanPostures(plan));
+    flight.plan = plan;
+    flight.prediction = prediction;
+    lessonLog_->logFlight(flight);
+    video_->showWhatIf(std::move(flight));
+    video_->raise();
 }
 
 QRect ToolWindows::remembered(const QString& key) const {

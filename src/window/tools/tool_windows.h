@@ -5,6 +5,7 @@
 #pragma once
 
 #include "body/athlete.h"
+#include "flight/flight_record.h"
 #include "flight/landing_map.h"
 #include "video/jump_fit.h"
 
@@ -44,6 +45,8 @@ public:
     // The video window, with the dialog for a video while it has none; each fit takes the mass
     // of the athlete `athlete` gives at that moment.
     VideoWindow* showVideo(std::function<Athlete()> athlete);
+    // The flight the last fit made, as the log keeps it.
+    const std::optional<FlightRecord>& videoFlight() const { return videoFlight_; }
 
     // Keeps the windows' places and sizes in this settings file from now on.
     void rememberIn(const QString& settingsFile);
@@ -54,7 +57,6 @@ signals:
     void compareRequested();
     void lessonSheetRequested();
     void saveFailed(const QString& message);
-    void videoFlightFitted(const purzo::JumpFit& fit, const QString& fileName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +65,9 @@ private:
     // Where `tool` opens; `other` is the other tool window, shared room is split in two.
     void place(QWidget& tool, QWidget* other, const QString& key, QSize smallest = {});
     QRect remembered(const QString& key) const;
+    // The video's take-off flown by a plan, logged and drawn over the video.
+    void flyWhatIf(const TuckPlan& plan, const std::optional<Prediction>& prediction);
+    void askWhatIf();
     void writePlaces() const;
 
     QWidget* mainWindow_;
@@ -71,6 +76,8 @@ private:
     QPointer<ChartsWindow> charts_;
     QPointer<LandingMapWindow> map_;
     QPointer<VideoWindow> video_;
+    std::optional<FlightRecord> videoFlight_;
+    bool mapForVideo_ = false; // the map open is the video's take-off's: its cells fly over it
     QString settingsFile_;
     std::map<QString, QRect> places_; // as last seen, written when a window closes and at the end
 };

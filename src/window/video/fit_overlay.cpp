@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/video/fit_overlay.h"
 
+#include "video/video_flight.h"
+
 namespace purzo {
 
 std::vector<PixelPoint> FittedPath(const JumpFit& fit, const Calibration& calibration) {
@@ -14,12 +16,19 @@ std::vector<PixelPoint> FittedPath(const JumpFit& fit, const Calibration& calibr
 }
 
 void AddFitToOverlay(VideoOverlay& overlay, const JumpFit& fit, const Calibration& calibration,
-                     int frame, const std::vector<PixelPoint>& path) {
+                     int frame, const std::vector<PixelPoint>& path, const FlightRecord* whatIf) {
     if (frame < 0 || frame >= int(fit.frames.size())) {
         return;
     }
     const FittedFrame& f = fit.frames[std::size_t(frame)];
     overlay.parabola = path;
+    if (const auto points = whatIf ? FlightPointsAt(*whatIf, fit, f.timeS) : std::nullopt) {
+        std::array<PixelPoint, kJointCount> drawn;
+        for (std::size_t j = 0; j < drawn.size(); ++j) {
+            drawn[j] = calibration.toPixels((*points)[j]);
+        }
+        overlay.whatIf = drawn;
+    }
     if (f.centre) {
         overlay.centre = calibration.toPixels(*f.centre);
     }

@@ -3,6 +3,7 @@
 // the video's pixels through the stick's calibration.
 #pragma once
 
+#include "flight/flight_record.h"
 #include "video/jump_fit.h"
 #include "window/video/video_overlay.h"
 
@@ -15,7 +16,9 @@ std::vector<PixelPoint> FittedPath(const JumpFit& fit, const Calibration& calibr
 
 // Adds frame `frame`'s measured centre, its point on the parabola and the model's figure, and
 // the whole path, to `overlay`.
+// With `whatIf`, that flight's figure at the frame's time too.
 void AddFitToOverlay(VideoOverlay& overlay, const JumpFit& fit, const Calibration& calibration,
-                     int frame, const std::vector<PixelPoint>& path);
+                     int frame, const std::vector<PixelPoint>& path,
+                     const FlightRecord* whatIf = nullptr);
 
 } // namespace purzo

@@ -4,6 +4,7 @@
 #include "window/video/fit_texts.h"
 #include "window/video/video_number.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,20 @@ FitPanel::FitPanel(QWidget* parent) : QWidget(parent) {
     fit_ = new QPushButton(tr("&Auswerten"), this);
     fit_->setObjectName(QStringLiteral("fitButton"));
     fit_->setToolTip(tr("Passt den Flug des Modells an die Markierungen an."));
-    layout->addWidget(fit_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fit_);
+    whatIf_ = new QPushButton(tr("&Was wäre, wenn…"), this);
+    whatIf_->setObjectName(QStringLiteral("whatIfButton"));
+    whatIf_->setToolTip(tr("Fliegt den gemessenen Absprung mit einem anderen Hockplan und "
+                           "zeigt ihn über dem Video."));
+    buttons->addWidget(whatIf_);
+    whatIfMap_ = new QPushButton(tr("Landekarte &dieses Sprungs…"), this);
+    whatIfMap_->setObjectName(QStringLiteral("whatIfMapButton"));
+    whatIfMap_->setToolTip(tr("Alle Hockpläne dieses Absprungs; ein Doppelklick fliegt einen "
+                              "über dem Video."));
+    buttons->addWidget(whatIfMap_);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     results_ = new QBoxLayout(QBoxLayout::TopToBottom);
     auto* texts = new QVBoxLayout;
     results_->addLayout(texts);
@@ -45,6 +59,8 @@ FitPanel::FitPanel(QWidget* parent) : QWidget(parent) {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results_->addWidget(table_, 1);
     connect(fit_, &QPushButton::clicked, this, &FitPanel::fitRequested);
+    connect(whatIf_, &QPushButton::clicked, this, &FitPanel::whatIfRequested);
+    connect(whatIfMap_, &QPushButton::clicked, this, &FitPanel::whatIfMapRequested);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0) {
             emit frameChosen(table_->item(row, 0)->data(Qt::UserRole).toInt());
@@ -70,6 +86,8 @@ QString FitPanel::hint(bool fitted) {
 }
 
 void FitPanel::showFit(const JumpFit& fit) {
+    whatIf_->setEnabled(true);
+    whatIfMap_->setEnabled(true);
     pairs_ = FitTexts::values(fit);
     showValues();
     const QStringList warnings = FitTexts::warnings(fit);
@@ -123,6 +141,8 @@ void FitPanel::showFailure(const FitFailure& failure) {
 }
 
 void FitPanel::clear(const QString& why) {
+    whatIf_->setEnabled(false);
+    whatIfMap_->setEnabled(false);
     pairs_.clear();
     values_->setText(why.isEmpty() ? tr("Noch nicht ausgewertet.") : why);
     warnings_->clear();

@@ -33,12 +33,17 @@ public:
     void selectFrame(int frame);
 
     QPushButton* fitButton() const { return fit_; }
+    QPushButton* whatIfButton() const { return whatIf_; }
+    QPushButton* whatIfMapButton() const { return whatIfMap_; }
     QLabel* values() const { return values_; }
     QLabel* warnings() const { return warnings_; }
     QTableWidget* table() const { return table_; }
 
 signals:
     void fitRequested();
+    // The fitted take-off flown with another tuck: by a plan, or from the landing map.
+    void whatIfRequested();
+    void whatIfMapRequested();
 
     void frameChosen(int frame);
 
@@ -53,6 +58,8 @@ private:
     QList<QPair<QString, QString>> pairs_; // the values shown, name and value
     QBoxLayout* results_;
     QPushButton* fit_;
+    QPushButton* whatIf_;
+    QPushButton* whatIfMap_;
     QLabel* values_;
     QLabel* warnings_;
     QTableWidget* table_;

@@ -102,10 +102,15 @@ void DrawFit(QPainter& painter, const VideoOverlay& o, const QTransform& t, doub
         painter.setPen(QPen(path, 2 * scale, Qt::DashLine));
         painter.drawPolyline(line);
     }
-    if (o.model) {
-        const QColor colour = ColourOf(kShownFlightStyles[0].colour);
-        const auto& m = *o.model;
-        painter.setPen(QPen(colour, 3 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The fitted model in the log's first colour; "what if" in its second, dashed.
+    for (const auto& [figure, style] :
+         {std::pair{o.model, Qt::SolidLine}, std::pair{o.whatIf, Qt::DashLine}}) {
+        if (!figure) {
+            continue;
+        }
+        const QColor colour = ColourOf(kShownFlightStyles[style == Qt::SolidLine ? 0 : 1].colour);
+        const auto& m = *figure;
+        painter.setPen(QPen(colour, 3 * scale, style, Qt::RoundCap, Qt::RoundJoin));
         for (const auto& [from, to] : kBones) {
             if (from != Joint::Head) {
                 painter.drawLine(At(t, m[std::size_t(from)]), At(t, m[std::size_t(to)]));

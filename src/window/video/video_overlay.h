@@ -29,6 +29,8 @@ struct VideoOverlay {
     std::vector<PixelPoint> parabola; // the fitted path over the whole flight
     std::optional<PixelPoint> parabolaNow;
     std::optional<std::array<PixelPoint, kJointCount>> model;
+    // "Was wäre, wenn…": the same take-off with another tuck, at this frame's time.
+    std::optional<std::array<PixelPoint, kJointCount>> whatIf;
 };
 
 // Draws `overlay` with `toWidget` taking the video's pixels to the widget's; `scale` sizes pens

@@ -113,6 +113,8 @@ VideoWindow::VideoWindow(QWidget* parent)
     connect(trackingPanel_, &TrackingPanel::cancelRequested, this, &VideoWindow::cancelTracking);
     connect(fitPanel_, &FitPanel::fitRequested, this, &VideoWindow::fitJump);
     connect(fitPanel_, &FitPanel::frameChosen, this, &VideoWindow::showFrame);
+    connect(fitPanel_, &FitPanel::whatIfRequested, this, &VideoWindow::whatIfRequested);
+    connect(fitPanel_, &FitPanel::whatIfMapRequested, this, &VideoWindow::whatIfMapRequested);
     stepBar_->addKeysTo(this);
     stepBar_->setFrameCount(0);
     tasks_->setEnabled(false);
@@ -125,16 +127,8 @@ VideoWindow::~VideoWindow() {
     tracking_->reset(); // before the file it reads
 }
 
-void VideoWindow::setAthleteSource(std::function<Athlete()> athlete) {
-    athlete_ = std::move(athlete);
-}
-
 bool VideoWindow::hasVideo() const {
     return file_->isOpen();
-}
-
-QString VideoWindow::fileName() const {
-    return QFileInfo(path_).fileName();
 }
 
 int VideoWindow::frameCount() const {
@@ -311,6 +305,7 @@ void VideoWindow::fitJump() {
     input.timesS = file_->frameTimesS();
     input.marks = marks_.all();
     input.massKg = athlete_().massKg;
+    whatIf_.reset();
     fit_ = fitPanel_->fit(input);
     fitCalibration_ = input.calibration;
     fitPath_ = fit_ ? FittedPath(*fit_, input.calibration) : std::vector<PixelPoint>{};
@@ -324,6 +319,7 @@ void VideoWindow::fitJump() {
 void VideoWindow::dropFit() {
     if (fit_) {
         fit_.reset();
+        whatIf_.reset();
         fitPath_.clear();
         fitPanel_->clear(tr("Die Markierungen oder der Stab haben sich geändert: „Auswerten“ "
                             "passt den Flug neu an."));
@@ -367,7 +363,8 @@ void VideoWindow::refresh() {
         }
     }
     if (fit_) {
-        AddFitToOverlay(overlay, *fit_, fitCalibration_, frame_, fitPath_);
+        AddFitToOverlay(overlay, *fit_, fitCalibration_, frame_, fitPath_,
+                        whatIf_ ? &*whatIf_ : nullptr);
     }
     if (task() == Task::Calibrate) {
         draggable.clear();

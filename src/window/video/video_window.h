@@ -6,10 +6,12 @@
 #pragma once
 
 #include "body/athlete.h"
+#include "flight/flight_record.h"
 #include "video/jump_fit.h"
 #include "video/video_image.h"
 #include "window/video/video_marks.h"
 
+#include <QFileInfo>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -44,7 +46,7 @@ public:
     ~VideoWindow() override;
 
     // The lesson's athlete, asked for at each fit: its mass goes into the centre of mass.
-    void setAthleteSource(std::function<Athlete()> athlete);
+    void setAthleteSource(std::function<Athlete()> athlete) { athlete_ = std::move(athlete); }
 
     // "Video öffnen…": the file dialog, then openVideo; returns at once.
     void chooseVideo();
@@ -52,7 +54,8 @@ public:
     // gives a message naming it and what to do, and the video open before stays.
     bool openVideo(const QString& path);
     bool hasVideo() const;
-    QString fileName() const;
+    // Without its folder.
+    QString fileName() const { return QFileInfo(path_).fileName(); }
     int frameCount() const;
     int currentFrame() const { return frame_; }
     double currentTimeS() const;
@@ -71,6 +74,12 @@ public:
     const VideoMarks& marks() const { return marks_; }
     const std::optional<Joint>& offeredJoint() const { return offered_; }
     const std::optional<JumpFit>& fit() const { return fit_; }
+    // Draws `flight` (the fitted take-off with another tuck) over the frames, or none.
+    void showWhatIf(std::optional<FlightRecord> flight) {
+        whatIf_ = std::move(flight);
+        refresh();
+    }
+    const std::optional<FlightRecord>& whatIf() const { return whatIf_; }
 
     VideoFrameView* view() const { return view_; }
     VideoStepBar* stepBar() const { return stepBar_; }
@@ -84,6 +93,9 @@ public:
 signals:
     // A fit that succeeded, for the lesson's log.
     void videoFlightFitted(const purzo::JumpFit& fit, const QString& fileName);
+    // "Was wäre, wenn…": the fitted take-off with another tuck, by a plan or from the map.
+    void whatIfRequested();
+    void whatIfMapRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +122,7 @@ private:
     VideoMarks marks_;
     std::optional<Joint> offered_;
     std::optional<JumpFit> fit_;
+    std::optional<FlightRecord> whatIf_;
     Calibration fitCalibration_; // the stick's, as the fit took it
     std::vector<PixelPoint> fitPath_;
     std::vector<Joint> draggedJoints_; // the draggable marks' joints, in the view's order
