@@ -9,6 +9,8 @@
 #include "flight/number_text.h"
 #include "flight_values.h"
 #include "page_player.h"
+#include "video/video_flight.h"
+#include "video_values.h"
 #include "workbook/log_sheets.h"
 
 #include <algorithm>
@@ -55,6 +57,22 @@ int PageLog::logLast(const PagePlayer& player) {
     LogChange change;
     change.flight.group = log_.group;
     change.flight.record = *player.lastRecord();
+    change.flight.summary = SummaryOf(change.flight.record.params, change.flight.record.model,
+                                      change.flight.record.frames);
+    make(std::move(change));
+    return log_.flights().back().number;
+}
+
+int PageLog::logVideoFlight(const emscripten::val& fitInput, const std::string& fileName) {
+    const std::optional<JumpFitInput> input = JumpFitInputFrom(fitInput);
+    const auto result = input ? std::optional(FitJump(*input)) : std::nullopt;
+    const JumpFit* fit = result ? std::get_if<JumpFit>(&*result) : nullptr;
+    if (!fit) {
+        return 0;
+    }
+    LogChange change;
+    change.flight.group = log_.group;
+    change.flight.record = FlightOfFit(*fit, fileName);
     change.flight.summary = SummaryOf(change.flight.record.params, change.flight.record.model,
                                       change.flight.record.frames);
     make(std::move(change));

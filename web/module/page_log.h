@@ -31,6 +31,9 @@ public:
 
     // Logs the flight that landed last; its number, or 0 when there is none.
     int logLast(const PagePlayer& player);
+    // A jump fitted to a video as the lesson's video flight: the exact model from its take-off;
+    // 0 when the marks give no fit.
+    int logVideoFlight(const emscripten::val& fitInput, const std::string& fileName);
     bool setShown(int number, bool shown);
     bool remove(int number);
     void clear();

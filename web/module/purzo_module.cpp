@@ -319,6 +319,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("allStored", &PageLog::allStored)
         .function("text", &PageLog::text)
         .function("logLast", &PageLog::logLast)
+        .function("logVideoFlight", &PageLog::logVideoFlight)
         .function("setShown", &PageLog::setShown)
         .function("remove", &PageLog::remove)
         .function("clear", &PageLog::clear)

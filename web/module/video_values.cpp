@@ -131,14 +131,15 @@ val PointsValue(const BodyPoints& points, const Calibration& c) {
 // {stick, timesS: [s], marks: [[{x, y} | null × 7] per frame], massKg}: the fit with its
 // numbers, their texts, its warnings' names and per frame the centre, the parabola and the
 // model's figure in the video's pixels; or {ok: false, problem, value}.
-val FitForPage(const val& input, const std::string& language) {
-    val out = val::object();
-    CalibrationError error;
-    const std::optional<Calibration> c = CalibrationOf(StickFrom(input["stick"]), &error);
-    JumpFitInput in;
-    if (c) {
-        in.calibration = *c;
+} // namespace
+
+std::optional<JumpFitInput> JumpFitInputFrom(const val& input) {
+    const std::optional<Calibration> c = CalibrationOf(StickFrom(input["stick"]));
+    if (!c) {
+        return std::nullopt;
     }
+    JumpFitInput in;
+    in.calibration = *c;
     in.timesS = emscripten::vecFromJSArray<double>(input["timesS"]);
     const val marks = input["marks"];
     const int frames = marks["length"].as<int>();
@@ -153,9 +154,17 @@ val FitForPage(const val& input, const std::string& language) {
     if (input["massKg"].isNumber()) {
         in.massKg = input["massKg"].as<double>();
     }
+    return in;
+}
+
+namespace {
+
+val FitForPage(const val& input, const std::string& language) {
+    val out = val::object();
+    const std::optional<JumpFitInput> in = JumpFitInputFrom(input);
     const auto result =
-        c ? FitJump(in)
-          : std::variant<JumpFit, FitFailure>(FitFailure{FitProblem::NoCalibration, 0});
+        in ? FitJump(*in)
+           : std::variant<JumpFit, FitFailure>(FitFailure{FitProblem::NoCalibration, 0});
     if (const auto* failure = std::get_if<FitFailure>(&result)) {
         out.set("ok", false);
         out.set("problem",
@@ -196,6 +205,7 @@ val FitForPage(const val& input, const std::string& language) {
         warnings.call<void>("push", val(WarningName(w)));
     }
     out.set("warnings", warnings);
+    const Calibration* c = &in->calibration;
     val shown = val::array();
     for (const FittedFrame& f : fit.frames) {
         val frame = val::object();

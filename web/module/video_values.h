@@ -4,10 +4,17 @@
 // nothing and formats no number of its own.
 #pragma once
 
+#include "video/jump_fit.h"
+
 #include <emscripten/bind.h>
+#include <optional>
 
 namespace purzo::web {
 
 void BindVideo();
+
+// The fit's input as the page hands it over: {stick, timesS, marks, massKg}; nothing when the
+// stick gives no calibration.
+std::optional<JumpFitInput> JumpFitInputFrom(const emscripten::val& input);
 
 } // namespace purzo::web

@@ -3,7 +3,7 @@
 // frame clock. Every number the page shows comes from here.
 import type { MapModule } from './tools/map_model';
 import type { PlanModule, Prediction, TuckPlan } from './plan_model';
-import type { VideoModule } from './video/video_model';
+import type { JumpFitInput, VideoModule } from './video/video_model';
 
 export interface Rect {
   left: number;
@@ -217,6 +217,8 @@ export interface PageLog {
   stored(): void; // the text is stored
   allStored(): boolean;
   logLast(player: PagePlayer): number;
+  // A jump fitted to a video as the lesson's video flight; 0 without a fit.
+  logVideoFlight(input: JumpFitInput, fileName: string): number;
   setShown(number: number, shown: boolean): boolean;
   remove(number: number): boolean;
   clear(): void;

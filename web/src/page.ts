@@ -268,7 +268,8 @@ export class PurzoPage {
     this.redraw();
   }
 
-  private logChanged(): void {
+  // The log changed: stored, its panel and the canvas shown anew.
+  logChanged(): void {
     this.logStorage.save();
     this.logPanel?.refresh();
     this.redraw();

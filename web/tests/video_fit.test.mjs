@@ -105,6 +105,9 @@ describe('the video’s fit', () => {
       await line('warning-noFloorBefore'),
       'Kein Bild zeigt den Körper vor dem Flug auf dem Boden; die Absprunghöhe ist angenommen.',
     );
+    // The fitted jump joined the lesson's log as a video flight, its film named in it.
+    const stored = await page.evaluate(() => Object.values(localStorage).join('\n'));
+    assert.match(stored, /\texact\t[^\n]*\tvideo\t[^\t\n]+\.mp4\t/);
     // A mark moved by hand throws the fit away.
     await page.click(control('videoBack'));
     await waitForFrame(page, 18);

@@ -116,6 +116,10 @@ export function menuActions(page: PurzoPage): MenuActions {
         page.texts,
         page.w.root.parentElement!,
         () => page.athlete.massKg,
+        (input, fileName) => {
+          page.log.logVideoFlight(input, fileName);
+          page.logChanged();
+        },
       );
       video.open(page.scale);
     },

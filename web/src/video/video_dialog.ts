@@ -8,7 +8,7 @@ import { type Texts, fill } from '../texts';
 import { readEncodedVideo } from './encoded_video';
 import { CodecUnsupported, type FrameSource, openFrames } from './frame_source';
 import { VideoMarking } from './video_marking';
-import type { VideoModule } from './video_model';
+import type { JumpFitInput, VideoModule } from './video_model';
 
 const kSpeeds = [
   { speed: 1, text: 'videoSpeedWhole' },
@@ -54,6 +54,8 @@ export class VideoDialog {
     private readonly texts: Texts,
     host: HTMLElement,
     massKg: () => number,
+    // The fitted jump for the lesson's log, with its video's name.
+    fitted: (input: JumpFitInput, fileName: string) => void = () => {},
   ) {
     const page = (name: string) => texts.page(name);
     this.dialog = document.createElement('dialog');
@@ -132,6 +134,7 @@ export class VideoDialog {
       goTo: (index) => this.show(index),
       pixels: (index) => this.pixels(index),
       index: () => this.index,
+      fitted: (input) => fitted(input, this.input.files?.[0]?.name ?? ''),
     });
     this.viewer.append(this.marking.element);
     this.viewer.hidden = true;

@@ -4,13 +4,21 @@
 // tap; marks are drawn and can be dragged. The fit and the markers' tracking are VideoResults'.
 import { type Texts, fill } from '../texts';
 import { VideoResults } from './video_results';
-import type { FrameMarks, JumpFitValues, PixelPoint, VideoModule } from './video_model';
+import type {
+  FrameMarks,
+  JumpFitInput,
+  JumpFitValues,
+  PixelPoint,
+  VideoModule,
+} from './video_model';
 
 export interface MarkingHost {
   redraw(): void;
   goTo(index: number): Promise<void>;
   pixels(index: number): Promise<ImageData | null>;
   index(): number;
+  // A fit that succeeded, on the marks it took: the lesson's video flight.
+  fitted(input: JumpFitInput): void;
 }
 
 type Mode = 'stick' | 'joints' | 'colours';

@@ -64,15 +64,13 @@ export class VideoResults {
     const m = this.marking;
     const page = (name: string) => this.texts.page(name);
     const lengthM = m.lengthM();
-    const result = this.module.fitJump(
-      {
-        stick: m.stick(lengthM ?? 0),
-        timesS: m.timesS,
-        marks: m.marks,
-        massKg: this.massKg(),
-      },
-      this.texts.language,
-    );
+    const input = {
+      stick: m.stick(lengthM ?? 0),
+      timesS: m.timesS,
+      marks: m.marks,
+      massKg: this.massKg(),
+    };
+    const result = this.module.fitJump(input, this.texts.language);
     this.clear();
     m.fit = null;
     if (!result.ok) {
@@ -98,6 +96,7 @@ export class VideoResults {
     }
     this.list.dataset.state = 'fitted';
     m.fit = result;
+    this.host.fitted(input);
     this.host.redraw();
   }
 
