@@ -429,6 +429,34 @@ private slots:
         QVERIFY(failure && failure->problem == purzo::FitProblem::TooFewAirborneFrames);
         QCOMPARE(failure->value, 4.0);
     }
+
+    // Take-off and touchdown corrected by hand hold, even on a frame without marks.
+    void correctedTakeoffAndTouchdownHold() {
+        const RenderedJump jump = purzo::test::TraceJump(Scene(6, 60, 170, 60));
+        const int firstAir = int(std::find(jump.airborne.begin(), jump.airborne.end(), true) -
+                                 jump.airborne.begin());
+        const purzo::Stick stick{{jump.stickPx[0], jump.stickPx[1]},
+                                 {jump.stickPx[2], jump.stickPx[3]}};
+        purzo::JumpFitInput input{
+            *purzo::CalibrationOf(stick), jump.timesS, jump.marks, 70, {}, {}};
+        const purzo::JumpFit found = std::get<purzo::JumpFit>(purzo::FitJump(input));
+        QCOMPARE(found.lastFloorFrame, firstAir - 1);
+        input.lastFloorFrame = firstAir + 2;
+        input.touchdownFrame = found.touchdownFrame - 3;
+        const purzo::JumpFit corrected = std::get<purzo::JumpFit>(purzo::FitJump(input));
+        QCOMPARE(corrected.lastFloorFrame, firstAir + 2);
+        QCOMPARE(corrected.touchdownFrame, found.touchdownFrame - 3);
+        QVERIFY(!corrected.frames[std::size_t(firstAir + 1)].airborne);
+        QVERIFY(!corrected.frames[std::size_t(found.touchdownFrame - 2)].airborne);
+        // Taken at an airborne frame, the take-off stands higher than the body standing.
+        QVERIFY(corrected.takeoffHeightM > found.takeoffHeightM + 0.05);
+        input.marks[std::size_t(firstAir + 2)] = {};
+        const auto unmarked = purzo::FitJump(input);
+        const purzo::JumpFit* fit = std::get_if<purzo::JumpFit>(&unmarked);
+        QVERIFY(fit);
+        QVERIFY(std::find(fit->warnings.begin(), fit->warnings.end(),
+                          purzo::FitWarning::NoFloorBefore) != fit->warnings.end());
+    }
 };
 
 QTEST_GUILESS_MAIN(VideoFitTest)

@@ -320,6 +320,13 @@ private slots:
         QVERIFY(!window->fit());
         QVERIFY(!window->view()->overlay().model);
         QVERIFY(!window->whatIf());
+        // The take-off's frame corrected by hand: the fit takes it.
+        window->setTask(VideoWindow::Task::Fit);
+        const int takeoffFrame = jump_.standingFrames + 3; // counted from 1
+        window->fitPanel()->lastFloorField()->setValue(takeoffFrame);
+        QTest::mouseClick(window->fitPanel()->fitButton(), Qt::LeftButton);
+        QVERIFY(window->fit());
+        QCOMPARE(window->fit()->lastFloorFrame, takeoffFrame - 1);
     }
 
     void saysWhyThereIsNoFit_data() {

@@ -373,6 +373,18 @@
         <source>Alle Hockpläne dieses Absprungs; ein Doppelklick fliegt einen über dem Video.</source>
         <translation>Every tuck plan of this take-off; a double click flies one over the video.</translation>
     </message>
+    <message>
+        <source>Letztes B&amp;ild am Boden:</source>
+        <translation>Last frame on the &amp;ground:</translation>
+    </message>
+    <message>
+        <source>Er&amp;stes Bild wieder am Boden:</source>
+        <translation>First frame &amp;down again:</translation>
+    </message>
+    <message>
+        <source>von den Füßen</source>
+        <translation>from the feet</translation>
+    </message>
 </context>
 <context>
     <name>purzo::FitTexts</name>

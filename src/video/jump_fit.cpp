@@ -310,7 +310,12 @@ std::variant<JumpFit, FitFailure> FitJump(const JumpFitInput& input) {
                 break;
             }
         }
-        standingHeight = fit.frames[std::size_t(standing)].centre->heightM;
+        // A frame corrected by hand to be the last on the floor may carry too few marks.
+        if (const auto& centre = fit.frames[std::size_t(standing)].centre) {
+            standingHeight = centre->heightM;
+        } else {
+            fit.warnings.push_back(FitWarning::NoFloorBefore);
+        }
     } else {
         fit.warnings.push_back(FitWarning::NoFloorBefore);
     }

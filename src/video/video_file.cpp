@@ -7,6 +7,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -145,6 +146,9 @@ VideoFile::VideoFile(VideoFile&&) noexcept = default;
 VideoFile& VideoFile::operator=(VideoFile&&) noexcept = default;
 
 bool VideoFile::open(const std::string& path, VideoError& error) {
+    // FFmpeg's own complaints ("moov atom not found") would reach the terminal in English: the
+    // program says in its own words what went wrong.
+    av_log_set_level(AV_LOG_QUIET);
     state_ = std::make_unique<State>();
     State& s = *state_;
     AVFormatContext* format = nullptr;

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +34,22 @@ FitPanel::FitPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(whatIfMap_);
     buttons->addStretch();
     layout->addLayout(buttons);
+    // Take-off and touchdown as the feet show them, or as the student corrects them.
+    auto* corrections = new QHBoxLayout;
+    for (auto [field, label, name] :
+         {std::tuple{&lastFloor_, tr("Letztes B&ild am Boden:"), "lastFloorField"},
+          std::tuple{&touchdown_, tr("Er&stes Bild wieder am Boden:"), "touchdownField"}}) {
+        *field = new QSpinBox(this);
+        (*field)->setObjectName(QLatin1String(name));
+        (*field)->setRange(0, 999999); // held to the video's frames at each fit
+        (*field)->setSpecialValueText(tr("von den Füßen"));
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(*field);
+        corrections->addWidget(caption);
+        corrections->addWidget(*field);
+    }
+    corrections->addStretch();
+    layout->addLayout(corrections);
     results_ = new QBoxLayout(QBoxLayout::TopToBottom);
     auto* texts = new QVBoxLayout;
     results_->addLayout(texts);
@@ -69,7 +86,16 @@ FitPanel::FitPanel(QWidget* parent) : QWidget(parent) {
     clear();
 }
 
-std::optional<JumpFit> FitPanel::fit(const JumpFitInput& input) {
+std::optional<JumpFit> FitPanel::fit(JumpFitInput input) {
+    for (QSpinBox* field : {lastFloor_, touchdown_}) {
+        field->setMaximum(int(input.timesS.size()));
+    }
+    if (lastFloor_->value() > 0) {
+        input.lastFloorFrame = lastFloor_->value() - 1;
+    }
+    if (touchdown_->value() > 0) {
+        input.touchdownFrame = touchdown_->value() - 1;
+    }
     std::variant<JumpFit, FitFailure> result = FitJump(input);
     if (const auto* failure = std::get_if<FitFailure>(&result)) {
         showFailure(*failure);

@@ -12,6 +12,7 @@
 class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 namespace purzo {
@@ -22,7 +23,7 @@ public:
     explicit FitPanel(QWidget* parent = nullptr);
 
     // Fits the jump and shows the fit, or why there is none.
-    std::optional<JumpFit> fit(const JumpFitInput& input);
+    std::optional<JumpFit> fit(JumpFitInput input);
     void showFit(const JumpFit& fit);
     void showFailure(const FitFailure& failure);
     // What the overlay shows once fitted.
@@ -35,6 +36,10 @@ public:
     QPushButton* fitButton() const { return fit_; }
     QPushButton* whatIfButton() const { return whatIf_; }
     QPushButton* whatIfMapButton() const { return whatIfMap_; }
+    // The take-off's and the touchdown's frame as corrected by hand (numbers from 1); at 0 the
+    // fit finds them from the feet.
+    QSpinBox* lastFloorField() const { return lastFloor_; }
+    QSpinBox* touchdownField() const { return touchdown_; }
     QLabel* values() const { return values_; }
     QLabel* warnings() const { return warnings_; }
     QTableWidget* table() const { return table_; }
@@ -60,6 +65,8 @@ private:
     QPushButton* fit_;
     QPushButton* whatIf_;
     QPushButton* whatIfMap_;
+    QSpinBox* lastFloor_;
+    QSpinBox* touchdown_;
     QLabel* values_;
     QLabel* warnings_;
     QTableWidget* table_;
