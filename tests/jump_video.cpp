@@ -279,6 +279,12 @@ RenderedJump Jump(const JumpScene& scene, const QString& directory, const QStrin
                                         static_cast<unsigned char>(value)};
             picture.dot(p[j].x, p[j].y, 5, c);
         }
+        if (scene.noisyMarkers) {
+            std::normal_distribution<double> grain(0, scene.noise);
+            for (unsigned char& c : picture.rgb) {
+                c = static_cast<unsigned char>(std::clamp(c + grain(random), 0.0, 255.0));
+            }
+        }
         ffmpeg.write(reinterpret_cast<const char*>(picture.rgb.data()), qint64(picture.rgb.size()));
         ffmpeg.waitForBytesWritten(-1);
     }

@@ -28,8 +28,9 @@ struct JumpScene {
     double framesPerSecond = 30;
     bool variableRate = false; // rendered at four times the rate and thinned irregularly
     bool vp9 = false;
-    double rollDeg = 0; // the camera turned clockwise about the picture's centre
-    double noise = 12;  // grey levels, the background's spread
+    double rollDeg = 0;        // the camera turned clockwise about the picture's centre
+    double noise = 12;         // grey levels, the background's spread
+    bool noisyMarkers = false; // the noise over the whole picture, the markers too
 };
 
 struct RenderedJump {

@@ -126,6 +126,11 @@ private slots:
         rolled.rollDeg = 3;
         rolled.athlete.bodyHeightM = 1.95;
         QTest::newRow("camera rolled 3 degrees") << rolled;
+        JumpScene grainy = Scene(5.5, 58, 180, 60);
+        grainy.noise = 40;
+        grainy.noisyMarkers = true;
+        grainy.tuck = {0.2, 0.3, 6};
+        QTest::newRow("grain over the markers too") << grainy;
     }
     void theFitRecoversTheTakeoff() {
         QFETCH(JumpScene, scene);

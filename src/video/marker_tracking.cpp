@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Patches are 4-connected runs of matching pixels, labelled with a stack inside the search
+// Patches are 8-connected runs of matching pixels, labelled with a stack inside the search
 // window only, so a 4K frame costs no more than the window around each joint.
 #include "video/marker_tracking.h"
 
@@ -88,10 +88,12 @@ std::optional<PixelPoint> FindMarker(const RgbImage& image, MarkerColour colour,
                     }
                 }
             };
-            visit(x + 1, y);
-            visit(x - 1, y);
-            visit(x, y + 1);
-            visit(x, y - 1);
+            // Eight neighbours: a noisy marker's pixels still hang together.
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    visit(x + dx, y + dy);
+                }
+            }
         }
         if (count < minPixels) {
             continue;
@@ -109,7 +111,25 @@ std::optional<PixelPoint> FindMarker(const RgbImage& image, MarkerColour colour,
             bestDistance = distance;
         }
     }
-    return best;
+    if (!best) {
+        return best;
+    }
+    // Noise may break a marker into pieces: every matching pixel near the largest one counts.
+    const double reach = 2 * std::sqrt(double(bestCount) / 3.14159) + 2;
+    double sumX = 0, sumY = 0;
+    long count = 0;
+    for (int y = int(best->y - reach); y <= int(best->y + reach); ++y) {
+        for (int x = int(best->x - reach); x <= int(best->x + reach); ++x) {
+            if (x >= x0 && y >= y0 && x <= x1 && y <= y1 &&
+                std::hypot(x + 0.5 - best->x, y + 0.5 - best->y) <= reach &&
+                state[std::size_t(y - y0) * std::size_t(w) + std::size_t(x - x0)] != 0) {
+                sumX += x + 0.5;
+                sumY += y + 0.5;
+                ++count;
+            }
+        }
+    }
+    return count > 0 ? std::optional(PixelPoint{sumX / double(count), sumY / double(count)}) : best;
 }
 
 MarkerTracker::MarkerTracker(std::array<std::optional<MarkerColour>, kJointCount> colours)
