@@ -3,6 +3,7 @@
 // needs, the model's figure over the filmed one, the frames' own times, and faults planted in
 // the inputs missing the take-off.
 #include "jump_video.h"
+#include "trace_run.h"
 #include "video/jump_fit.h"
 #include "video/marker_tracking.h"
 #include "video/marks_file.h"
@@ -20,24 +21,9 @@ using purzo::test::RenderedJump;
 
 namespace {
 
-struct Tool {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Tool RunVideoTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(PURZO_VIDEO_PATH), arguments);
-    Tool run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+// Tracking a film of 120 frames a second takes its time under the sanitizers.
+Run RunVideoTool(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(PURZO_VIDEO_PATH), arguments, 120000);
 }
 
 // The frames' times as ffprobe reads them from the file, in display order.
@@ -76,7 +62,7 @@ QStringList Arguments(const RenderedJump& jump, double stickLengthM = 1.0) {
 }
 
 // The summary's columns by name.
-QHash<QString, double> Summary(const Tool& run) {
+QHash<QString, double> Summary(const Run& run) {
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     QHash<QString, double> values;
     if (lines.size() == 2) {
@@ -137,7 +123,7 @@ private slots:
         const RenderedJump jump = purzo::test::RenderJump(
             scene, dir_.path(), QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY2(!jump.file.isEmpty(), "ffmpeg could not encode the test video");
-        const Tool summary = RunVideoTool(Arguments(jump) << "--summary");
+        const Run summary = RunVideoTool(Arguments(jump) << "--summary");
         QCOMPARE(summary.exitCode, 0);
         const QHash<QString, double> fit = Summary(summary);
         QVERIFY2(fit.size() == 9, qPrintable(summary.out + summary.err));
@@ -154,7 +140,7 @@ private slots:
         QVERIFY2(std::abs(fit["touchdownS"] - jump.touchdownS) < frameS, qPrintable(summary.out));
 
         // Every frame at the time the file holds, and the model's hip on the filmed one.
-        const Tool frames = RunVideoTool(Arguments(jump));
+        const Run frames = RunVideoTool(Arguments(jump));
         QCOMPARE(frames.exitCode, 0);
         const QStringList lines = frames.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), qsizetype(jump.timesS.size()) + 1);
@@ -194,7 +180,7 @@ private slots:
         QVERIFY(std::abs(longStick["gravityMPerS2"] / 9.81 - 1) > 0.05);
 
         // The marks as tracked, fitted again with the frames' times gone wrong.
-        const Tool frames = RunVideoTool(Arguments(jump));
+        const Run frames = RunVideoTool(Arguments(jump));
         QCOMPARE(frames.exitCode, 0);
         purzo::MarksFileError error;
         const auto marks =
@@ -309,7 +295,7 @@ private slots:
         } else if (kind == "noMarks") {
             args[6] = "hip=#123456";
         }
-        const Tool run = RunVideoTool(args << "--summary");
+        const Run run = RunVideoTool(args << "--summary");
         if (kind == "cut" && run.exitCode != 0) {
             // A container cut off before its index gives no video at all: said so, no crash.
             QCOMPARE(run.exitCode, 2);

@@ -40,16 +40,7 @@ private:
     FilmedJump jump_;
     QString video_;
 
-    // A window on the test's video, large enough that a click hits within a pixel.
-    std::unique_ptr<VideoWindow> openWindow() {
-        auto window = std::make_unique<VideoWindow>();
-        window->resize(1200, 800);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()) || !window->openVideo(video_)) {
-            return nullptr;
-        }
-        return window;
-    }
+    std::unique_ptr<VideoWindow> openWindow() { return OpenVideoWindow(video_); }
 
 private slots:
     void initTestCase() {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// purzo-trace run as a user runs it: its exit code, what it printed and what it complained.
+// A tool (purzo-trace, purzo-video) run as a user runs it: its exit code, what it printed and
+// what it complained.
 #pragma once
 
 #include <QProcess>
@@ -12,11 +13,11 @@ struct Run {
     QString err;
 };
 
-inline Run Trace(const QStringList& arguments) {
+inline Run RunProgram(const QString& program, const QStringList& arguments, int timeoutMs = 60000) {
     QProcess process;
-    process.start(QStringLiteral(PURZO_TRACE_PATH), arguments);
+    process.start(program, arguments);
     Run run;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         return run;
     }
@@ -25,3 +26,9 @@ inline Run Trace(const QStringList& arguments) {
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+#ifdef PURZO_TRACE_PATH
+inline Run Trace(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(PURZO_TRACE_PATH), arguments);
+}
+#endif

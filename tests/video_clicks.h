@@ -11,8 +11,21 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <cmath>
+#include <memory>
 
 namespace purzo::test {
+
+// A window on `video`, large enough that a click hits within a pixel; none when it did not show
+// or open the video.
+inline std::unique_ptr<VideoWindow> OpenVideoWindow(const QString& video) {
+    auto window = std::make_unique<VideoWindow>();
+    window->resize(1200, 800);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()) || !window->openVideo(video)) {
+        return nullptr;
+    }
+    return window;
+}
 
 inline QPoint At(const VideoWindow& window, QPointF pixel) {
     return window.view()->toWidget({pixel.x(), pixel.y()}).toPoint();
