@@ -7,6 +7,8 @@
 #include "window/controls/lesson_menu.h"
 #include "window/lesson/lesson_log.h"
 #include "window/lesson/tuck_plan_dialog.h"
+#include "window/tools/landing_map_view.h"
+#include "window/tools/landing_map_window.h"
 #include "window/video/calibration_panel.h"
 #include "window/video/fit_panel.h"
 #include "window/video/marking_panel.h"
@@ -47,6 +49,9 @@ private slots:
         test::UseProgramLook();
         QVERIFY(dir_.isValid());
         jump_.posture = 4; // arms and legs apart, so that no two markers touch
+        // Off the landing map's 0.1 m/s and 1° steps, as a filmed jump is.
+        jump_.speedMPerS = 5.47;
+        jump_.angleDeg = 64.6;
         video_ = dir_.filePath(QStringLiteral("salto.mp4"));
         QVERIFY(jump_.render(video_));
     }
@@ -303,6 +308,21 @@ private slots:
         QVERIFY(whatIf.postures() != filmed.postures());
         window->showFrame(jump_.standingFrames + 8);
         QVERIFY(window->view()->overlay().whatIf && window->view()->overlay().model);
+        // "Landekarte dieses Sprungs…": the map of the filmed take-off, which shows it to 0.1 m/s
+        // and 1°; a double click on a cell flies that plan from the filmed take-off over the
+        // video, not in the main window.
+        QTest::mouseClick(window->fitPanel()->whatIfMapButton(), Qt::LeftButton);
+        auto* map = main.findChild<LandingMapWindow*>();
+        QVERIFY(map && map->waitForMap());
+        const TuckPlan cellPlan = map->view()->cells().front().plan;
+        QTest::mouseDClick(map->view(), Qt::LeftButton, {},
+                           map->view()->cellRect(0, 0).center().toPoint());
+        QCOMPARE(main.lessonLog()->log().flights().size(), count + 2);
+        const purzo::FlightRecord& fromMap = main.lessonLog()->log().flights().back().record;
+        QCOMPARE(fromMap.params.takeoffSpeed,
+                 main.lessonLog()->log().flights()[count - 1].record.params.takeoffSpeed);
+        QCOMPARE(fromMap.plan, std::optional(cellPlan));
+        QCOMPARE(window->whatIf()->plan, std::optional(cellPlan));
         window->showFrame(1);
         // A mark moved afterwards: the fit no longer holds and is gone.
         window->setTask(VideoWindow::Task::Mark);

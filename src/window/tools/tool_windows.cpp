@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <cmath>
 
 namespace purzo {
 namespace {
@@ -91,12 +92,14 @@ LandingMapWindow* ToolWindows::landingMapWindow() const {
 LandingMapWindow* ToolWindows::showLandingMap(const MapRequest& request) {
     if (!map_) {
         map_ = new LandingMapWindow(&lessonLog_->log(), mainWindow_);
-        // A cell of the video's take-off flies over the video; any other in the main window.
+        // A cell of the video's take-off flies over the video, from the filmed take-off the map
+        // shows to 0.1 m/s and 1°; any other in the main window.
         connect(map_, &LandingMapWindow::flyRequested, this,
                 [this](double v, double a, const TuckPlan& plan) {
+                    const auto near = [](double x, double y) { return std::abs(x - y) < 1e-9; };
                     if (mapForVideo_ && videoFlight_ && video_ &&
-                        v == videoFlight_->params.takeoffSpeed &&
-                        a == videoFlight_->params.takeoffAngle) {
+                        near(v, std::round(videoFlight_->params.takeoffSpeed * 10) / 10) &&
+                        near(a, std::round(videoFlight_->params.takeoffAngle))) {
                         flyWhatIf(plan, std::nullopt);
                     } else {
                         emit flyRequested(v, a, plan);
