@@ -1450,6 +1450,10 @@
         <source>Farbmarken in %1 Bildern gefunden.</source>
         <translation>Colour markers found in %1 frames.</translation>
     </message>
+    <message>
+        <source>Gestrichelt über dem Video: derselbe Absprung mit dem anderen Hockplan, im Protokoll als Flug %1.</source>
+        <translation>Dashed over the video: the same take-off with the other tuck plan, in the log as flight %1.</translation>
+    </message>
 </context>
 <context>
     <name>purzo::PurzoWindow</name>

@@ -79,6 +79,21 @@ int PageLog::logVideoFlight(const emscripten::val& fitInput, const std::string& 
     return log_.flights().back().number;
 }
 
+int PageLog::logWhatIf(const emscripten::val& fitInput, const emscripten::val& plan,
+                       const emscripten::val& prediction) {
+    std::optional<WhatIfOfVideo> w = WhatIfOfVideoFrom(fitInput, plan, prediction);
+    if (!w) {
+        return 0;
+    }
+    LogChange change;
+    change.flight.group = log_.group;
+    change.flight.record = std::move(w->flight);
+    change.flight.summary = SummaryOf(change.flight.record.params, change.flight.record.model,
+                                      change.flight.record.frames);
+    make(std::move(change));
+    return log_.flights().back().number;
+}
+
 bool PageLog::setShown(int number, bool shown) {
     const LoggedFlight* flight = log_.find(number);
     LogChange change;

@@ -34,6 +34,10 @@ public:
     // A jump fitted to a video as the lesson's video flight: the exact model from its take-off;
     // 0 when the marks give no fit.
     int logVideoFlight(const emscripten::val& fitInput, const std::string& fileName);
+    // "What if" she had tucked by `plan`: the same take-off and athlete, logged with the plan and
+    // the group's prediction (null for none); 0 without a fit or a plan.
+    int logWhatIf(const emscripten::val& fitInput, const emscripten::val& plan,
+                  const emscripten::val& prediction);
     bool setShown(int number, bool shown);
     bool remove(int number);
     void clear();

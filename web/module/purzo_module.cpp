@@ -320,6 +320,7 @@ EMSCRIPTEN_BINDINGS(purzo) {
         .function("text", &PageLog::text)
         .function("logLast", &PageLog::logLast)
         .function("logVideoFlight", &PageLog::logVideoFlight)
+        .function("logWhatIf", &PageLog::logWhatIf)
         .function("setShown", &PageLog::setShown)
         .function("remove", &PageLog::remove)
         .function("clear", &PageLog::clear)

@@ -2,10 +2,13 @@
 #include "video_values.h"
 
 #include "flight/number_text.h"
+#include "flight_values.h"
+#include "plan_values.h"
 #include "video/body_marks.h"
 #include "video/jump_fit.h"
 #include "video/marker_tracking.h"
 #include "video/stick_calibration.h"
+#include "video/video_flight.h"
 
 #include <cmath>
 #include <optional>
@@ -154,10 +157,71 @@ std::optional<JumpFitInput> JumpFitInputFrom(const val& input) {
     if (input["massKg"].isNumber()) {
         in.massKg = input["massKg"].as<double>();
     }
+    // A frame out of the video or no whole number is no correction: the fit checks the range.
+    const auto frameOf = [&input](const char* key) -> std::optional<int> {
+        const val v = input[key];
+        if (!v.isNumber()) {
+            return std::nullopt;
+        }
+        const double f = v.as<double>();
+        return std::abs(f) < 1e9 && f == std::floor(f) ? std::optional(int(f)) : std::nullopt;
+    };
+    in.lastFloorFrame = frameOf("lastFloorFrame");
+    in.touchdownFrame = frameOf("touchdownFrame");
     return in;
 }
 
+std::optional<WhatIfOfVideo> WhatIfOfVideoFrom(const val& fitInput, const val& plan,
+                                               const val& prediction) {
+    const std::optional<JumpFitInput> in = JumpFitInputFrom(fitInput);
+    const std::optional<TuckPlan> tuck = PlanFrom(plan);
+    if (!in || !tuck) {
+        return std::nullopt;
+    }
+    auto result = FitJump(*in);
+    auto* fit = std::get_if<JumpFit>(&result);
+    if (!fit) {
+        return std::nullopt;
+    }
+    FlightRecord flight = WhatIfFlight(FlightOfFit(*fit, ""), PlanPostures(*tuck));
+    flight.plan = *tuck;
+    flight.prediction = PredictionFrom(prediction);
+    return WhatIfOfVideo{std::move(*fit), in->calibration, std::move(flight)};
+}
+
 namespace {
+
+// The filmed take-off as the video flight flies it (held within the model's ranges) and the
+// athlete the marks gave: {speedMPerS, angleDeg, athlete}, or null without a fit.
+val VideoTakeoffForPage(const val& fitInput) {
+    const std::optional<JumpFitInput> in = JumpFitInputFrom(fitInput);
+    const auto result = in ? std::optional(FitJump(*in)) : std::nullopt;
+    const JumpFit* fit = result ? std::get_if<JumpFit>(&*result) : nullptr;
+    if (!fit) {
+        return val::null();
+    }
+    const FlightRecord flight = FlightOfFit(*fit, "");
+    val out = val::object();
+    out.set("speedMPerS", flight.params.takeoffSpeed);
+    out.set("angleDeg", flight.params.takeoffAngle);
+    out.set("athlete", AthleteValue(flight.athlete));
+    return out;
+}
+
+// "What if" over the video: per frame the plan's figure in the video's pixels ([{x, y} × 7], or
+// null before the take-off and after its flight), or null when there is no fit.
+val WhatIfPointsForPage(const val& fitInput, const val& plan) {
+    const std::optional<WhatIfOfVideo> w = WhatIfOfVideoFrom(fitInput, plan, val::null());
+    if (!w) {
+        return val::null();
+    }
+    val out = val::array();
+    for (const FittedFrame& f : w->fit.frames) {
+        const std::optional<BodyPoints> points = FlightPointsAt(w->flight, w->fit, f.timeS);
+        out.call<void>("push", points ? PointsValue(*points, w->calibration) : val::null());
+    }
+    return out;
+}
 
 val FitForPage(const val& input, const std::string& language) {
     val out = val::object();
@@ -198,7 +262,11 @@ val FitForPage(const val& input, const std::string& language) {
     texts.set("centreResidualCm", val(FixedText(fit.centreResidualM * 100, 1, point)));
     texts.set("rotationResidualDeg", val(FixedText(fit.rotationResidualDeg, 1, point)));
     texts.set("bodyHeight", val(FixedText(fit.bodyHeightM, 2, point)));
-    texts.set("takeoffTime", val(FixedText(fit.takeoffS, 3, point)));
+    // Empty where the video starts or ends in the air.
+    texts.set("takeoffTime",
+              val(fit.lastFloorFrame >= 0 ? FixedText(fit.takeoffS, 3, point) : std::string()));
+    texts.set("touchdownTime",
+              val(fit.touchdownFrame >= 0 ? FixedText(fit.touchdownS, 3, point) : std::string()));
     out.set("texts", texts);
     val warnings = val::array();
     for (const FitWarning w : fit.warnings) {
@@ -283,6 +351,8 @@ void BindVideo() {
     emscripten::function("readStickLength", &ReadStickLengthForPage);
     emscripten::function("videoCalibration", &CalibrationForPage);
     emscripten::function("fitJump", &FitForPage);
+    emscripten::function("videoTakeoff", &VideoTakeoffForPage);
+    emscripten::function("videoWhatIfPoints", &WhatIfPointsForPage);
     emscripten::function("jointNames", &JointNamesForPage);
     emscripten::class_<PageMarkerTracker>("MarkerTracker")
         .constructor<val>()

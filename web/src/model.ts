@@ -219,6 +219,8 @@ export interface PageLog {
   logLast(player: PagePlayer): number;
   // A jump fitted to a video as the lesson's video flight; 0 without a fit.
   logVideoFlight(input: JumpFitInput, fileName: string): number;
+  // The same take-off and athlete flown by another plan, logged with it; 0 without a fit.
+  logWhatIf(input: JumpFitInput, plan: TuckPlan, prediction: Prediction | null): number;
   setShown(number: number, shown: boolean): boolean;
   remove(number: number): boolean;
   clear(): void;

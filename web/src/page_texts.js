@@ -82,4 +82,5 @@ var pageTexts = {
   videoTrackStop: QT_TRANSLATE_NOOP('purzo::Page', 'Verfolgen anhalten'),
   videoTrackNoColours: QT_TRANSLATE_NOOP('purzo::Page', 'Wählen Sie zuerst die Farben der Marken: „Farbmarken“, dann auf jede Marke tippen.'),
   videoTracked: QT_TRANSLATE_NOOP('purzo::Page', 'Farbmarken in %1 Bildern gefunden.'),
+  videoWhatIfShown: QT_TRANSLATE_NOOP('purzo::Page', 'Gestrichelt über dem Video: derselbe Absprung mit dem anderen Hockplan, im Protokoll als Flug %1.'),
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Tiny videos for the video view's tests, rendered with Debian's ffmpeg: each frame's number
 // coded into it as eight squares along the top (square k white when bit k is set), and helpers
-// that open one in the page's video view and read the number back off its canvas.
+// that open one in the page's video view, read the number back off its canvas and mark a jump
+// on it.
+import assert from 'node:assert/strict';
 import { execFile } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -137,3 +139,62 @@ export function drawnNumber(page, turned = false) {
 }
 
 export const shownPosition = (page) => page.textContent(control('videoPosition'));
+
+// Taps the canvas at a point of the video (the canvas shows it at its own size), at a whole
+// CSS pixel; returns the point the page was given.
+export async function tap(page, box, x, y) {
+  const cx = Math.round(box.x + x);
+  const cy = Math.round(box.y + y);
+  await page.mouse.click(cx, cy);
+  return { x: cx - box.x, y: cy - box.y };
+}
+
+// The figure around its hip, in pixels (y down): head, shoulder, elbow, hand, hip, knee, foot.
+export const kFigure = [
+  [0, -50],
+  [0, -40],
+  [0, -28],
+  [0, -17],
+  [0, 0],
+  [0, 20],
+  [0, 40],
+];
+
+// On the numbered video from its first frame: a 2 m stick from (60, 170) up to (60, 70), 50 pixels
+// a metre, then a rigid upright figure marked joint by joint over 18 frames, its hip flying 2 m/s
+// forwards and 3.5 m/s up under g 9.81 m/s² from (100, 100), to whole pixels. Returns the canvas's
+// box and the hip's times and heights (m, up) as the page was given them.
+export async function markRigidJump(page) {
+  const box = await page.$eval(control('videoCanvas'), (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+  });
+  assert.equal(box.width, 320);
+  assert.match(await page.textContent(control('videoPrompt')), /untere Ende/);
+  await tap(page, box, 60, 170);
+  assert.match(await page.textContent(control('videoPrompt')), /obere Ende/);
+  await tap(page, box, 60, 70);
+  await page.fill(control('stickLength'), '2');
+  assert.equal(
+    await page.textContent(control('stickNote')),
+    'Maßstab: 50,0 Pixel je Meter; die Kamera ist um 0,0° gekippt.',
+  );
+  await page.click(control('jointsMode'));
+  const times = [];
+  const heights = [];
+  for (let k = 0; k < 18; k++) {
+    await waitForFrame(page, k + 1);
+    assert.equal(await page.textContent(control('videoPrompt')), 'Tippen Sie auf: Kopf');
+    const t = k * 0.04;
+    const hipX = 100 + Math.round(100 * t);
+    const hipY = 100 - Math.round(50 * (3.5 * t - (9.81 / 2) * t * t));
+    let hip = null;
+    for (const [dx, dy] of kFigure) {
+      const p = await tap(page, box, hipX + dx, hipY + dy);
+      if (dx === 0 && dy === 0) hip = p;
+    }
+    times.push(t);
+    heights.push(-hip.y / 50);
+  }
+  return { box, times, heights };
+}

@@ -8,33 +8,22 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { describe, test } from 'node:test';
 import { openPage, useSite } from './browser.mjs';
-import { control, numberedMp4, openVideo, render, waitForFrame } from './video_files.mjs';
+import {
+  control,
+  kFigure,
+  markRigidJump,
+  numberedMp4,
+  openVideo,
+  render,
+  tap,
+  waitForFrame,
+} from './video_files.mjs';
 
 const site = useSite();
 const axeSource = readFileSync(
   new URL('../node_modules/axe-core/axe.min.js', import.meta.url),
   'utf8',
 );
-
-// Taps the canvas at a point of the video (the canvas shows it at its own size), at a whole
-// CSS pixel; returns the point the page was given.
-async function tap(page, box, x, y) {
-  const cx = Math.round(box.x + x);
-  const cy = Math.round(box.y + y);
-  await page.mouse.click(cx, cy);
-  return { x: cx - box.x, y: cy - box.y };
-}
-
-// The figure around its hip, in pixels (y down): head, shoulder, elbow, hand, hip, knee, foot.
-const kFigure = [
-  [0, -50],
-  [0, -40],
-  [0, -28],
-  [0, -17],
-  [0, 0],
-  [0, 20],
-  [0, 40],
-];
 
 // g of the least-squares parabola h = a + b t + c t² through the heights: −2c.
 function gravityOf(times, heights) {
@@ -59,39 +48,7 @@ describe('the video’s fit', () => {
     const { context, page, errors } = await openPage(site.browser, site.url);
     await openVideo(page, await numberedMp4());
     await waitForFrame(page, 1);
-    const box = await page.$eval(control('videoCanvas'), (c) => {
-      const r = c.getBoundingClientRect();
-      return { x: r.x, y: r.y, width: r.width, height: r.height };
-    });
-    assert.equal(box.width, 320);
-    assert.match(await page.textContent(control('videoPrompt')), /untere Ende/);
-    await tap(page, box, 60, 170);
-    assert.match(await page.textContent(control('videoPrompt')), /obere Ende/);
-    await tap(page, box, 60, 70);
-    await page.fill(control('stickLength'), '2');
-    assert.equal(
-      await page.textContent(control('stickNote')),
-      'Maßstab: 50,0 Pixel je Meter; die Kamera ist um 0,0° gekippt.',
-    );
-
-    await page.click(control('jointsMode'));
-    const times = [];
-    const heights = [];
-    for (let k = 0; k < 18; k++) {
-      await waitForFrame(page, k + 1);
-      assert.equal(await page.textContent(control('videoPrompt')), 'Tippen Sie auf: Kopf');
-      const t = k * 0.04;
-      // 2 m/s forwards, 3.5 m/s up, g 9.81 m/s², at 50 pixels a metre, to whole pixels.
-      const hipX = 100 + Math.round(100 * t);
-      const hipY = 100 - Math.round(50 * (3.5 * t - (9.81 / 2) * t * t));
-      let hip = null;
-      for (const [dx, dy] of kFigure) {
-        const p = await tap(page, box, hipX + dx, hipY + dy);
-        if (dx === 0 && dy === 0) hip = p;
-      }
-      times.push(t);
-      heights.push(-hip.y / 50);
-    }
+    const { box, times, heights } = await markRigidJump(page);
     // The seventh joint of the 18th frame moved on to the 19th.
     await waitForFrame(page, 19);
     await page.click(control('videoFitButton'));

@@ -4,10 +4,11 @@
 // stepping by the mouse wheel, the arrow keys tapped in flight, the page's keys, and each entry of
 // the canvas's menu. The page and its parts do the work; this only says which of it each control
 // starts.
-import { kNoTools } from '../view/canvas_view';
+import { colourOf, kNoTools } from '../view/canvas_view';
 import type { MenuActions } from './lesson_menu';
 import type { PurzoPage } from '../page';
-import { LandingMapDialog } from '../tools/landing_map_dialog';
+import { LandingMapDialog, type MapSetUp } from '../tools/landing_map_dialog';
+import type { Prediction, TuckPlan } from '../plan_model';
 import { VideoDialog } from '../video/video_dialog';
 import type { TimeSource } from '../view/flight_player';
 import { followSlider, movePosture } from './layout';
@@ -79,6 +80,22 @@ export function setUpControls(page: PurzoPage, time: TimeSource): void {
 export function menuActions(page: PurzoPage): MenuActions {
   let map: LandingMapDialog | null = null; // made when first asked for
   let video: VideoDialog | null = null;
+  // While the map is the video's, a cell of its take-off flies "what if" over the video.
+  let videoMap: { speedMPerS: number; angleDeg: number; fly: (plan: TuckPlan) => void } | null =
+    null;
+  const openMap = (setUp: MapSetUp, forVideo: typeof videoMap) => {
+    map ??= landingMapDialog(page, (speed, angle, plan) => {
+      const v = videoMap;
+      // The map's take-off is the filmed one to 0.1 m/s and 1°; the cell flies the filmed one.
+      const same = (a: number, b: number) => Math.abs(a - b) < 1e-9;
+      if (!v || !same(speed, Math.round(v.speedMPerS * 10) / 10)) return false;
+      if (!same(angle, Math.round(v.angleDeg))) return false;
+      v.fly(plan);
+      return true;
+    });
+    videoMap = forVideo;
+    map.open(setUp, page.scale);
+  };
   return {
     toolsChanged: (tools) => page.setTools(tools),
     replay: () => page.replay(),
@@ -97,9 +114,8 @@ export function menuActions(page: PurzoPage): MenuActions {
         (flight) => page.startFlight(flight),
       ),
     landingMap: () => {
-      map ??= landingMapDialog(page);
       const check = page.module.checkTakeoff(page.w.speedBox.value, page.w.angleBox.value);
-      map.open(
+      openMap(
         {
           model: page.model,
           athlete: page.athlete,
@@ -107,20 +123,43 @@ export function menuActions(page: PurzoPage): MenuActions {
           angleDeg: check.angle,
           plan: page.tuckPlanDialog.lastPlan,
         },
-        page.scale,
+        null,
       );
     },
     video: () => {
-      video ??= new VideoDialog(
-        page.module,
-        page.texts,
-        page.w.root.parentElement!,
-        () => page.athlete.massKg,
-        (input, fileName) => {
+      video ??= new VideoDialog(page.module, page.texts, page.w.root.parentElement!, {
+        massKg: () => page.athlete.massKg,
+        whatIfColour: colourOf(page.design.canvas.shownStyles[1].colour),
+        fitted: (input, fileName) => {
           page.log.logVideoFlight(input, fileName);
           page.logChanged();
         },
-      );
+        // The filmed take-off and athlete in the exact model, by another plan.
+        whatIf: (input, byMap, flown) => {
+          const takeoff = page.module.videoTakeoff(input);
+          if (!takeoff) return;
+          const fly = (plan: TuckPlan, prediction: Prediction | null) => {
+            const number = page.log.logWhatIf(input, plan, prediction);
+            if (!number) return;
+            page.logChanged();
+            flown(plan, number);
+          };
+          const { speedMPerS, angleDeg, athlete } = takeoff;
+          const plan = page.tuckPlanDialog.lastPlan;
+          if (byMap) {
+            const forVideo = { speedMPerS, angleDeg, fly: (p: TuckPlan) => fly(p, null) };
+            openMap({ model: 'exact', athlete, speedMPerS, angleDeg, plan }, forVideo);
+            return;
+          }
+          const typed = page.module.mapTakeoffTexts(speedMPerS, angleDeg, '.');
+          page.tuckPlanDialog.open(
+            { speedText: typed.speed, angleText: typed.angle, model: 'exact', athlete },
+            page.scale,
+            (flight) => fly(flight.plan, flight.prediction),
+            page.texts.tr('purzo::ToolWindows', 'Was wäre, wenn…'),
+          );
+        },
+      });
       video.open(page.scale);
     },
     charts: () => page.charts.open(page.shown.chartsContent(), page.scale),
@@ -145,7 +184,11 @@ export function menuActions(page: PurzoPage): MenuActions {
 
 // The landing map: a cell flies as the window flies it, its take-off typed into the boxes (the
 // sliders following) and its plan flown as the tuck plan's are.
-function landingMapDialog(page: PurzoPage): LandingMapDialog {
+// `flyOver` takes a cell first, and says whether it flew it elsewhere.
+function landingMapDialog(
+  page: PurzoPage,
+  flyOver: (speedMPerS: number, angleDeg: number, plan: TuckPlan) => boolean,
+): LandingMapDialog {
   const { w, design, module, texts } = page;
   const t = design.takeoff;
   const limits = {
@@ -159,6 +202,7 @@ function landingMapDialog(page: PurzoPage): LandingMapDialog {
   return new LandingMapDialog(module, texts, w.root.parentElement!, limits, {
     log: () => page.log,
     fly: (speed, angle, plan) => {
+      if (flyOver(speed, angle, plan)) return;
       const typed = module.mapTakeoffTexts(speed, angle, texts.decimalPoint);
       w.speedBox.value = typed.speed;
       w.angleBox.value = typed.angle;

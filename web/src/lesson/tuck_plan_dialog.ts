@@ -19,6 +19,7 @@ export interface PlanTakeoff {
 
 export class TuckPlanDialog {
   private readonly dialog: HTMLDialogElement;
+  private readonly title: HTMLElement;
   private readonly trap: FocusTrap;
   private readonly start: HTMLInputElement;
   private readonly length: HTMLInputElement;
@@ -54,10 +55,9 @@ export class TuckPlanDialog {
     this.dialog = document.createElement('dialog');
     this.dialog.className = 'plan-dialog';
     this.dialog.dataset.control = 'tuckPlanDialog';
-    this.dialog.setAttribute('aria-label', tr('Hockplan'));
     const title = document.createElement('div');
     title.className = 'charts-title';
-    title.textContent = tr('Hockplan');
+    this.title = title;
     const intro = document.createElement('p');
     intro.textContent = tr(
       'Der Flug beginnt gestreckt, hockt ab dem gewählten Bild so lange wie geplant und streckt sich dann wieder. Die Pfeiltasten ändern in diesem Flug nichts.',
@@ -187,8 +187,17 @@ export class TuckPlanDialog {
     return { ...this.last };
   }
 
-  // Opens with the last plan flown, a fresh prediction and the ranges of this take-off.
-  open(takeoff: PlanTakeoff, scale: number, chosen: (flight: PlannedFlight) => void): void {
+  // Opens with the last plan flown, a fresh prediction and the ranges of this take-off, above
+  // whatever stands open; `heading` names what the plan is for where it is not the page's flight.
+  open(
+    takeoff: PlanTakeoff,
+    scale: number,
+    chosen: (flight: PlannedFlight) => void,
+    heading = this.tr('Hockplan'),
+  ): void {
+    this.title.textContent = heading;
+    this.dialog.setAttribute('aria-label', heading);
+    if (!this.dialog.open) this.dialog.parentElement?.append(this.dialog);
     this.takeoff = takeoff;
     this.chosen = chosen;
     sizeDialogText(this.dialog, scale);

@@ -146,6 +146,8 @@ export class LandingMapDialog {
 
   open(setUp: MapSetUp, scale: number): void {
     sizeDialogText(this.dialog, scale);
+    // Above whatever stands open, such as the video it was asked from.
+    if (!this.dialog.open) this.dialog.parentElement?.append(this.dialog);
     this.fields.setUp(setUp);
     if (!this.dialog.open) {
       this.dialog.show();

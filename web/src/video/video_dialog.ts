@@ -8,7 +8,9 @@ import { type Texts, fill } from '../texts';
 import { readEncodedVideo } from './encoded_video';
 import { CodecUnsupported, type FrameSource, openFrames } from './frame_source';
 import { VideoMarking } from './video_marking';
+import { videoButton } from './video_button';
 import type { JumpFitInput, VideoModule } from './video_model';
+import type { TuckPlan } from '../plan_model';
 
 const kSpeeds = [
   { speed: 1, text: 'videoSpeedWhole' },
@@ -27,6 +29,21 @@ function codecName(codec: string): string {
     ['av01', 'AV1'],
   ];
   return names.find(([prefix]) => codec.startsWith(prefix))?.[1] ?? codec;
+}
+
+// What the video asks of the lesson.
+export interface VideoLesson {
+  massKg(): number;
+  // The fitted jump for the lesson's log, with its video's name.
+  fitted(input: JumpFitInput, fileName: string): void;
+  // "What if…" for the fitted take-off, by a plan or (`byMap`) a landing map's cell; `flown`
+  // gets the plan and the logged flight's number.
+  whatIf(
+    input: JumpFitInput,
+    byMap: boolean,
+    flown: (plan: TuckPlan, number: number) => void,
+  ): void;
+  readonly whatIfColour: string; // drawn dashed in it
 }
 
 export class VideoDialog {
@@ -53,9 +70,7 @@ export class VideoDialog {
     private readonly module: VideoModule,
     private readonly texts: Texts,
     host: HTMLElement,
-    massKg: () => number,
-    // The fitted jump for the lesson's log, with its video's name.
-    fitted: (input: JumpFitInput, fileName: string) => void = () => {},
+    lesson: VideoLesson,
   ) {
     const page = (name: string) => texts.page(name);
     this.dialog = document.createElement('dialog');
@@ -95,17 +110,9 @@ export class VideoDialog {
     this.position.setAttribute('aria-live', 'polite');
     const controls = document.createElement('div');
     controls.className = 'video-row';
-    const button = (text: string, control: string, run: () => void) => {
-      const b = document.createElement('button');
-      b.className = 'button';
-      b.textContent = text;
-      b.dataset.control = control;
-      b.addEventListener('click', run);
-      return b;
-    };
-    const back = button('◀', 'videoBack', () => this.step(-1));
+    const back = videoButton('◀', 'videoBack', () => this.step(-1));
     back.setAttribute('aria-label', page('videoBack'));
-    const forward = button('▶', 'videoForward', () => this.step(1));
+    const forward = videoButton('▶', 'videoForward', () => this.step(1));
     forward.setAttribute('aria-label', page('videoForward'));
     this.slider = document.createElement('input');
     this.slider.type = 'range';
@@ -114,7 +121,7 @@ export class VideoDialog {
     this.slider.dataset.control = 'videoSlider';
     this.slider.setAttribute('aria-label', page('videoFrameSlider'));
     this.slider.addEventListener('input', () => this.show(Number(this.slider.value) - 1));
-    this.play = button(page('videoPlay'), 'videoPlay', () => this.togglePlay());
+    this.play = videoButton(page('videoPlay'), 'videoPlay', () => this.togglePlay());
     this.speed = document.createElement('select');
     this.speed.dataset.control = 'videoSpeed';
     this.speed.setAttribute('aria-label', page('videoSpeed'));
@@ -129,18 +136,20 @@ export class VideoDialog {
     this.viewer = document.createElement('div');
     this.viewer.className = 'video-viewer';
     this.viewer.append(this.canvas, this.position, controls);
-    this.marking = new VideoMarking(module, texts, this.canvas, massKg, {
+    this.marking = new VideoMarking(module, texts, this.canvas, () => lesson.massKg(), {
       redraw: () => this.redraw(),
       goTo: (index) => this.show(index),
       pixels: (index) => this.pixels(index),
       index: () => this.index,
-      fitted: (input) => fitted(input, this.input.files?.[0]?.name ?? ''),
+      fitted: (input) => lesson.fitted(input, this.input.files?.[0]?.name ?? ''),
+      whatIf: (input, byMap, flown) => lesson.whatIf(input, byMap, flown),
+      whatIfColour: lesson.whatIfColour,
     });
     this.viewer.append(this.marking.element);
     this.viewer.hidden = true;
     const buttons = document.createElement('div');
     buttons.className = 'charts-buttons';
-    buttons.append(button(texts.page('close'), 'videoClose', () => this.dialog.close()));
+    buttons.append(videoButton(texts.page('close'), 'videoClose', () => this.dialog.close()));
     this.dialog.append(title, opening, this.message, this.viewer, buttons);
     this.dialog.addEventListener('keydown', (e) => this.key(e));
     this.trap = new FocusTrap(this.dialog);

@@ -3,6 +3,7 @@
 // another (the next joint offered at once, then the next frame), the markers' colours picked by a
 // tap; marks are drawn and can be dragged. The fit and the markers' tracking are VideoResults'.
 import { type Texts, fill } from '../texts';
+import { videoButton } from './video_button';
 import { VideoResults } from './video_results';
 import type {
   FrameMarks,
@@ -11,6 +12,7 @@ import type {
   PixelPoint,
   VideoModule,
 } from './video_model';
+import type { TuckPlan } from '../plan_model';
 
 export interface MarkingHost {
   redraw(): void;
@@ -19,6 +21,14 @@ export interface MarkingHost {
   index(): number;
   // A fit that succeeded, on the marks it took: the lesson's video flight.
   fitted(input: JumpFitInput): void;
+  // "What if…" for the fitted take-off, by the tuck plan's dialog or (`byMap`) a cell of its
+  // landing map; `flown` gets the plan and the flight's number once it is in the log.
+  whatIf(
+    input: JumpFitInput,
+    byMap: boolean,
+    flown: (plan: TuckPlan, number: number) => void,
+  ): void;
+  readonly whatIfColour: string; // the log's second colour, as the window draws it
 }
 
 type Mode = 'stick' | 'joints' | 'colours';
@@ -41,6 +51,7 @@ export class VideoMarking {
   colours: (string | null)[];
   timesS: number[] = [];
   fit: JumpFitValues | null = null;
+  whatIf: (PixelPoint[] | null)[] | null = null; // per frame, drawn dashed
   private mode: Mode = 'stick';
   private joint = 0;
   private grip: Grip | null = null;
@@ -71,11 +82,7 @@ export class VideoMarking {
       ['joints', 'videoJointsMode'],
       ['colours', 'videoColoursMode'],
     ] as const) {
-      const b = document.createElement('button');
-      b.className = 'button';
-      b.textContent = page(text);
-      b.dataset.control = `${mode}Mode`;
-      b.addEventListener('click', () => this.setMode(mode));
+      const b = videoButton(page(text), `${mode}Mode`, () => this.setMode(mode));
       this.modeButtons.set(mode, b);
       modes.append(b);
     }
@@ -147,6 +154,7 @@ export class VideoMarking {
   // The stick and the marks changed: the old fit no longer belongs to them.
   changed(): void {
     this.fit = null;
+    this.whatIf = null;
     this.results.clear();
     this.showStick();
     this.host.redraw();
@@ -314,7 +322,7 @@ export class VideoMarking {
   }
 
   // The stick, this frame's marks with the figure's lines, and the fit: every frame's centre,
-  // the parabola and this frame's model figure.
+  // the parabola and this frame's model figure, and a "what if" figure dashed.
   draw(g: CanvasRenderingContext2D, index: number): void {
     const pen = Math.max(1.5, this.canvas.width / 400);
     const dot = (p: PixelPoint, r: number, fill: string) => {
@@ -359,6 +367,12 @@ export class VideoMarking {
       const now = fit.frames[index];
       if (now?.model) this.figure(line, now.model, '#30d158', pen * 1.5);
       if (now?.centre) dot(now.centre, pen * 2.5, '#0a84ff');
+    }
+    const whatIf = this.whatIf?.[index];
+    if (whatIf) {
+      g.setLineDash([pen * 4, pen * 3]);
+      this.figure(line, whatIf, this.host.whatIfColour, pen * 1.5);
+      g.setLineDash([]);
     }
     const marks = this.marks[index];
     if (marks) {

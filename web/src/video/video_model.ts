@@ -2,6 +2,8 @@
 // What the WebAssembly module hands the video view: a frame's number and time as written, the
 // stick's calibration, the fit of the marks and the coloured markers followed. The page measures
 // nothing itself.
+import type { Athlete } from '../model';
+import type { TuckPlan } from '../plan_model';
 
 export interface PixelPoint {
   x: number;
@@ -69,7 +71,8 @@ export interface JumpFitValues {
     | 'centreResidualCm'
     | 'rotationResidualDeg'
     | 'bodyHeight'
-    | 'takeoffTime',
+    | 'takeoffTime' // '' where the video starts in the air
+    | 'touchdownTime', // '' where it ends in the air
     string
   >;
   warnings: FitWarningName[];
@@ -88,6 +91,9 @@ export interface JumpFitInput {
   timesS: number[];
   marks: FrameMarks[];
   massKg: number;
+  // Corrected by hand, 0-based; left out where the feet tell them.
+  lastFloorFrame?: number;
+  touchdownFrame?: number;
 }
 
 export interface MarkerTracker {
@@ -108,6 +114,13 @@ export interface VideoModule {
   readStickLength(text: string): number | null;
   videoCalibration(stick: StickValues, language: string): CalibrationResult;
   fitJump(input: JumpFitInput, language: string): JumpFitResult;
+  // The take-off the video flight flies (held within the model's ranges) and the athlete the
+  // marks gave; null without a fit.
+  videoTakeoff(
+    input: JumpFitInput,
+  ): { speedMPerS: number; angleDeg: number; athlete: Athlete } | null;
+  // "What if" over the video: per frame the plan's figure, or null outside its flight.
+  videoWhatIfPoints(input: JumpFitInput, plan: TuckPlan): (PixelPoint[] | null)[] | null;
   // "head", "shoulder", "elbow", "hand", "hip", "knee", "foot".
   jointNames(): string[];
   // A "#RRGGBB" colour or null per joint.
