@@ -2,6 +2,7 @@
 // Coloured markers followed through a filmed jump as a student does it: each joint's colour
 // picked by a click on its marker, the run from the frame on show to the end, stopped at once
 // when cancelled, and a mark dragged into place guiding the frames after it.
+#include "video/marker_tracking.h"
 #include "video_clicks.h"
 #include "window/video/tracking_panel.h"
 #include "window_fixture.h"
@@ -11,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cmath>
 
 using namespace purzo;
 using namespace purzo::test;
@@ -31,6 +33,49 @@ private slots:
         jump_.posture = 4; // arms and legs apart, so that no two markers touch
         video_ = dir_.filePath(QStringLiteral("marken.mp4"));
         QVERIFY(jump_.render(video_));
+    }
+
+    // A click takes the tape's colour even on its edge or on the white limb drawn across it; on
+    // grey it takes the grey.
+    void picksTheTapesColour_data() {
+        QTest::addColumn<QPointF>("click");
+        QTest::addColumn<QColor>("expected");
+        const QColor tape(230, 20, 30);
+        QTest::newRow("the middle, on the line") << QPointF(20, 20) << tape;
+        QTest::newRow("the edge") << QPointF(23, 21) << tape;
+        QTest::newRow("two pixels beside it") << QPointF(25, 22) << tape;
+        QTest::newRow("grey floor") << QPointF(50, 50) << QColor(120, 120, 120);
+        QTest::newRow("off the picture") << QPointF(-3, 400) << QColor();
+    }
+    void picksTheTapesColour() {
+        QFETCH(QPointF, click);
+        QFETCH(QColor, expected);
+        RgbImage image;
+        image.width = image.height = 64;
+        image.rgb.resize(64 * 64 * 3);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const bool tape = std::hypot(x - 20, y - 20) <= 4.0;
+                const bool limb = y == 20 && x >= 10 && x <= 30;
+                const int grey = 120 + ((x * 7 + y * 13) % 9) - 4; // a little noise
+                const QColor c = limb   ? QColor(250, 250, 250)
+                                 : tape ? QColor(230, 20, 30)
+                                        : QColor(grey, grey, grey);
+                std::uint8_t* p = &image.rgb[std::size_t(y * 64 + x) * 3];
+                p[0] = std::uint8_t(c.red());
+                p[1] = std::uint8_t(c.green());
+                p[2] = std::uint8_t(c.blue());
+            }
+        }
+        const std::optional<MarkerColour> picked = PickedColour(image, {click.x(), click.y()});
+        QCOMPARE(bool(picked), expected.isValid());
+        if (picked) {
+            QVERIFY2(std::abs(picked->r - expected.red()) < 12 &&
+                         std::abs(picked->g - expected.green()) < 12 &&
+                         std::abs(picked->b - expected.blue()) < 12,
+                     qPrintable(
+                         QStringLiteral("%1,%2,%3").arg(picked->r).arg(picked->g).arg(picked->b)));
+        }
     }
 
     // Each joint's colour picked by a click on its marker; the markers followed from the frame on

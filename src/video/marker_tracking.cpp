@@ -35,6 +35,43 @@ std::optional<MarkerColour> ParseColour(std::string_view text) {
     return MarkerColour{std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
 }
 
+std::optional<MarkerColour> PickedColour(const RgbImage& image, PixelPoint at) {
+    constexpr int kRadiusPx = 2;
+    constexpr int kGreyest = 48; // a pixel no more coloured than this is grey (max − min channel)
+    if (!(std::abs(at.x) < 1e6 && std::abs(at.y) < 1e6)) {
+        return std::nullopt;
+    }
+    const int cx = int(std::lround(at.x)), cy = int(std::lround(at.y));
+    std::vector<const std::uint8_t*> around;
+    int strongest = 0;
+    for (int y = std::max(0, cy - kRadiusPx); y <= std::min(image.height - 1, cy + kRadiusPx);
+         ++y) {
+        for (int x = std::max(0, cx - kRadiusPx); x <= std::min(image.width - 1, cx + kRadiusPx);
+             ++x) {
+            const std::uint8_t* p = image.pixel(x, y);
+            around.push_back(p);
+            strongest = std::max(strongest, int(std::max({p[0], p[1], p[2]})) -
+                                                int(std::min({p[0], p[1], p[2]})));
+        }
+    }
+    int sum[3] = {0, 0, 0}, n = 0;
+    for (const std::uint8_t* p : around) {
+        const int saturation =
+            int(std::max({p[0], p[1], p[2]})) - int(std::min({p[0], p[1], p[2]}));
+        if (strongest < kGreyest || 4 * saturation >= 3 * strongest) {
+            for (int c = 0; c < 3; ++c) {
+                sum[c] += p[c];
+            }
+            ++n;
+        }
+    }
+    if (n == 0) {
+        return std::nullopt;
+    }
+    return MarkerColour{std::uint8_t(sum[0] / n), std::uint8_t(sum[1] / n),
+                        std::uint8_t(sum[2] / n)};
+}
+
 std::optional<PixelPoint> FindMarker(const RgbImage& image, MarkerColour colour,
                                      std::optional<PixelPoint> around, double radiusPx,
                                      int minPixels) {

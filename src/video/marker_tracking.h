@@ -21,6 +21,12 @@ struct MarkerColour {
 // "#RRGGBB", or nothing.
 std::optional<MarkerColour> ParseColour(std::string_view text);
 
+// The marker's colour where the student clicked: the mean of the most strongly coloured pixels
+// within two pixels of the click, so that a click on the marker's edge or on a line across it
+// still takes the tape's colour; near grey or white, the mean of them all. Nothing for a click
+// off the picture.
+std::optional<MarkerColour> PickedColour(const RgbImage& image, PixelPoint at);
+
 // How far a pixel may lie from the marker's colour in each channel and still count.
 inline constexpr int kColourTolerance = 40;
 

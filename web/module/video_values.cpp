@@ -10,7 +10,9 @@
 #include "video/stick_calibration.h"
 #include "video/video_flight.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <variant>
@@ -288,6 +290,34 @@ val FitForPage(const val& input, const std::string& language) {
     return out;
 }
 
+// A frame's RGBA pixels (an ImageData's data) as the tracker reads them.
+RgbImage RgbImageFrom(int width, int height, const val& rgba) {
+    const std::size_t pixels = std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0));
+    std::vector<std::uint8_t> bytes(pixels * 4);
+    val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<void>("set", rgba);
+    RgbImage image;
+    image.width = width;
+    image.height = height;
+    image.rgb.resize(pixels * 3);
+    for (std::size_t i = 0; i < pixels; ++i) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            image.rgb[i * 3 + c] = bytes[i * 4 + c];
+        }
+    }
+    return image;
+}
+
+// The marker's colour under a tap, "#RRGGBB"; null off the picture.
+val MarkerColourAtForPage(int width, int height, const val& rgba, double x, double y) {
+    const std::optional<MarkerColour> c = PickedColour(RgbImageFrom(width, height, rgba), {x, y});
+    if (!c) {
+        return val::null();
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c->r, c->g, c->b);
+    return val(std::string(text));
+}
+
 // "head", "shoulder", …: the joints in the order the marking offers them.
 val JointNamesForPage() {
     val out = val::array();
@@ -304,18 +334,7 @@ public:
 
     // A frame's RGBA pixels (an ImageData's data): the joints' marks, {x, y} or null each.
     val track(int width, int height, const val& rgba) {
-        const std::size_t pixels = std::size_t(width) * std::size_t(height);
-        std::vector<std::uint8_t> bytes(pixels * 4);
-        val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<void>("set", rgba);
-        RgbImage image;
-        image.width = width;
-        image.height = height;
-        image.rgb.resize(pixels * 3);
-        for (std::size_t i = 0; i < pixels; ++i) {
-            image.rgb[i * 3] = bytes[i * 4];
-            image.rgb[i * 3 + 1] = bytes[i * 4 + 1];
-            image.rgb[i * 3 + 2] = bytes[i * 4 + 2];
-        }
+        const RgbImage image = RgbImageFrom(width, height, rgba);
         const FrameMarks marks = tracker_.track(image);
         val out = val::array();
         for (const auto& m : marks) {
@@ -354,6 +373,7 @@ void BindVideo() {
     emscripten::function("videoTakeoff", &VideoTakeoffForPage);
     emscripten::function("videoWhatIfPoints", &WhatIfPointsForPage);
     emscripten::function("jointNames", &JointNamesForPage);
+    emscripten::function("markerColourAt", &MarkerColourAtForPage);
     emscripten::class_<PageMarkerTracker>("MarkerTracker")
         .constructor<val>()
         .function("track", &PageMarkerTracker::track)

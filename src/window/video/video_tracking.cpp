@@ -12,31 +12,8 @@
 namespace purzo {
 namespace {
 
-// A picked colour is the mean of the pixels this far around the click, so that one noisy pixel
-// does not decide it.
-constexpr int kPickRadiusPx = 1;
 // A click this close to a marker takes its centre.
 constexpr double kSnapRadiusPx = 12.0;
-
-MarkerColour MarkerColourOf(const QColor& c) {
-    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
-}
-
-QColor ColourAround(const RgbImage& image, PixelPoint at) {
-    int r = 0, g = 0, b = 0, n = 0;
-    for (int y = int(at.y) - kPickRadiusPx; y <= int(at.y) + kPickRadiusPx; ++y) {
-        for (int x = int(at.x) - kPickRadiusPx; x <= int(at.x) + kPickRadiusPx; ++x) {
-            if (x >= 0 && y >= 0 && x < image.width && y < image.height) {
-                const std::uint8_t* p = image.pixel(x, y);
-                r += p[0];
-                g += p[1];
-                b += p[2];
-                ++n;
-            }
-        }
-    }
-    return n > 0 ? QColor(r / n, g / n, b / n) : QColor();
-}
 
 } // namespace
 
@@ -111,13 +88,12 @@ void VideoTracking::runFinished(bool completed, int failedFrame) {
 
 bool VideoTracking::pick(const RgbImage& image, PixelPoint at, VideoMarks& marks, int frame) {
     const std::optional<Joint> joint = panel_->picking();
-    const QColor colour = ColourAround(image, at);
-    if (!joint || !colour.isValid()) {
+    const std::optional<MarkerColour> colour = PickedColour(image, at);
+    if (!joint || !colour) {
         return false;
     }
-    panel_->setColour(*joint, colour);
-    marks.set(frame, *joint,
-              FindMarker(image, MarkerColourOf(colour), at, kSnapRadiusPx).value_or(at));
+    panel_->setColour(*joint, QColor(colour->r, colour->g, colour->b));
+    marks.set(frame, *joint, FindMarker(image, *colour, at, kSnapRadiusPx).value_or(at));
     QListWidget* list = panel_->joints();
     list->setCurrentRow(std::min(list->currentRow() + 1, kJointCount - 1));
     return true;

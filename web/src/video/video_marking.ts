@@ -284,12 +284,13 @@ export class VideoMarking {
     const joint = this.joint;
     const image = await this.host.pixels(this.host.index());
     if (!image) return;
-    const x = Math.max(0, Math.min(image.width - 1, Math.round(p.x)));
-    const y = Math.max(0, Math.min(image.height - 1, Math.round(p.y)));
-    const at = (y * image.width + x) * 4;
-    const hex = (v: number) => v.toString(16).padStart(2, '0');
-    this.colours[joint] =
-      `#${hex(image.data[at])}${hex(image.data[at + 1])}${hex(image.data[at + 2])}`;
+    this.colours[joint] = this.module.markerColourAt(
+      image.width,
+      image.height,
+      image.data,
+      p.x,
+      p.y,
+    );
     this.results.showColours();
     this.joint = (joint + 1) % this.jointNames.length;
     this.showPrompt();

@@ -121,6 +121,14 @@ export interface VideoModule {
   ): { speedMPerS: number; angleDeg: number; athlete: Athlete } | null;
   // "What if" over the video: per frame the plan's figure, or null outside its flight.
   videoWhatIfPoints(input: JumpFitInput, plan: TuckPlan): (PixelPoint[] | null)[] | null;
+  // The tape's colour under a tap on a frame's RGBA pixels, "#rrggbb"; null off the picture.
+  markerColourAt(
+    width: number,
+    height: number,
+    rgba: Uint8ClampedArray,
+    x: number,
+    y: number,
+  ): string | null;
   // "head", "shoulder", "elbow", "hand", "hip", "knee", "foot".
   jointNames(): string[];
   // A "#RRGGBB" colour or null per joint.
