@@ -350,10 +350,6 @@
         <translation>Fits the model&apos;s flight to the marks.</translation>
     </message>
     <message>
-        <source>Rot: gemessener Schwerpunkt und angepasste Parabel; blau: die Figur des Modells.</source>
-        <translation>Red: measured centre of mass and fitted parabola; blue: the model&apos;s figure.</translation>
-    </message>
-    <message>
         <source>Noch nicht ausgewertet.</source>
         <translation>Not fitted yet.</translation>
     </message>
@@ -384,6 +380,10 @@
     <message>
         <source>von den Füßen</source>
         <translation>from the feet</translation>
+    </message>
+    <message>
+        <source>Rot: gemessener Schwerpunkt und angepasste Parabel; blau: die Figur des Modells; die gestrichelte Figur: was wäre, wenn.</source>
+        <translation>Red: measured centre of mass and fitted parabola; blue: the model&apos;s figure; the dashed figure: what if.</translation>
     </message>
 </context>
 <context>

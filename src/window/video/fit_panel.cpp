@@ -107,7 +107,7 @@ std::optional<JumpFit> FitPanel::fit(JumpFitInput input) {
 
 QString FitPanel::hint(bool fitted) {
     return fitted ? tr("Rot: gemessener Schwerpunkt und angepasste Parabel; blau: die Figur des "
-                       "Modells.")
+                       "Modells; die gestrichelte Figur: was wäre, wenn.")
                   : QString();
 }
 
